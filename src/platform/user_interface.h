@@ -1,0 +1,41 @@
+#pragma once
+// What a command may ask of the person at the screen. The Qt front end implements it with real
+// dialogs; tests and the companion tool implement it with scripts. Text is Latin-1 bytes, and a
+// line break inside a message is "\n\r", as the messages are written.
+
+#include <optional>
+#include <string>
+
+namespace tavrin {
+
+class Printer;
+
+enum class MessageIcon { None, Exclamation, Information, Critical };
+enum class DefaultButton { First, Second };  // OK or Yes is the first button
+
+class UserInterface {
+ public:
+  virtual ~UserInterface() = default;
+
+  virtual void ShowMessage(const std::string& text, const std::string& caption,
+                           MessageIcon icon) = 0;
+  // True for OK.
+  virtual bool AskOkCancel(const std::string& text, const std::string& caption, MessageIcon icon,
+                           DefaultButton default_button) = 0;
+  // True for Yes.
+  virtual bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
+                        DefaultButton default_button) = 0;
+  // The typed text, or nothing when the user cancels.
+  virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                              const std::string& default_text) = 0;
+  virtual void Beep() = 0;
+  // The hourglass pointer; the front end puts the normal pointer back shortly afterwards.
+  virtual void ShowBusyPointer() = 0;
+  virtual Printer& ReportPrinter() = 0;
+  virtual void ShowHelpTopic(const std::string& keyword) = 0;
+  virtual void ShowHelpSearch() = 0;
+  // The system date as "MM-DD-YYYY", for the date lines of printouts.
+  virtual std::string TodayText() = 0;
+};
+
+}  // namespace tavrin

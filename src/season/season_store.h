@@ -1,0 +1,93 @@
+#pragma once
+// The one in-memory season every command works on: the settings, the name tables, the schedule
+// of the loaded week and the statistics of the loaded block. Commands load a week into it, read
+// or change it, and the next command overwrites it; nothing is cached between commands.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tavrin {
+
+inline constexpr int MaxTeamSlot = 36;      // per-team and per-game arrays have slots 0..36
+inline constexpr int MaxScheduleSlot = 21;  // the loaded week's schedule arrays have slots 0..21
+inline constexpr int16_t LeagueTeamCount = 31;
+
+template <typename T>
+using SlotArray = std::array<T, MaxTeamSlot + 1>;
+template <typename T>
+using GameSlotArray = std::array<T, MaxScheduleSlot + 1>;
+
+// The status words' one meaningful value; callers clear a status, load, then test it.
+inline const std::string StatusError = "error";
+
+struct SeasonStore {
+  // Settings, persisted in the settings file.
+  int16_t WorkingYear = 0;
+  float Reactivity = 0;
+  float Weighting = 0;
+  int16_t LastScoredWeek = 0;
+  std::string ReportFont;
+  int16_t WeeksInSeason = 0;
+
+  // Working state.
+  int16_t TeamCount = 0;  // set to 31 after the settings are read or saved, never read from a file
+  int16_t SelectedWeek = 0;
+  int16_t RecordCursor = 0;
+  int16_t SelectedTeam = 0;
+  std::string StartDirectory;
+  std::string ScheduleStatus;
+  std::string StatsStatus;
+  int16_t ColourDepthFlag = 0;  // 8 on displays of more than 7 bits per pixel
+
+  // Name tables (slot t belongs to team t); strings hold Latin-1 bytes.
+  SlotArray<std::string> LocationName{};
+  SlotArray<std::string> TeamName{};
+  std::array<std::string, 8> DayName{};  // 1 = "Sunday" .. 7 = "Saturday"
+
+  // The loaded week's schedule.
+  int16_t WeekGameCount = 0;
+  GameSlotArray<int16_t> GameFirstTeam{};   // visiting team
+  GameSlotArray<int16_t> GameSecondTeam{};  // home team
+  GameSlotArray<int16_t> GameDay{};
+
+  // The loaded statistics block: team fields by team slot, game fields by game slot.
+  SlotArray<float> Wins{};
+  SlotArray<int16_t> Losses{};
+  SlotArray<int16_t> Ties{};
+  SlotArray<float> PointsScored{};
+  SlotArray<float> PointsAllowed{};
+  SlotArray<float> AveOffense{};
+  SlotArray<float> AveDefense{};
+  SlotArray<int16_t> GameWinner{};
+  SlotArray<float> WinMargin{};
+  // Single as loaded and while ratings move; double after rounding or when typed in the editor.
+  SlotArray<double> Cqr{};
+  SlotArray<int16_t> PickTeam{};
+  SlotArray<float> PickMargin{};
+  SlotArray<int16_t> FirstScore{};
+  SlotArray<float> SecondScore{};
+
+  // Work arrays shared by the standings and the statistics view.
+  SlotArray<float> WinPct{};
+  SlotArray<double> SortKey{};
+
+  // Predictions of the block that opens a result week, kept while the closing block is loaded.
+  SlotArray<int16_t> SavedPickTeam{};
+  SlotArray<float> SavedPickMargin{};
+
+  // Rating trend graph state.
+  int16_t GraphMode = 0;  // 1 single team, 2 compare
+  int16_t GraphTeamOne = 0;
+  int16_t GraphTeamTwo = 0;
+  std::array<float, MaxTeamSlot + 1> RatingSeriesOne{};
+  std::array<float, MaxTeamSlot + 1> RatingSeriesTwo{};
+
+  // Sets every statistics array slot 1..TeamCount to zero.
+  void ClearStatistics();
+};
+
+// Team numbers that may index the name tables and per-team arrays.
+inline bool IsTeamNumber(int team) { return team >= 1 && team <= LeagueTeamCount; }
+
+}  // namespace tavrin
