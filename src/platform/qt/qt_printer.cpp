@@ -24,9 +24,24 @@ std::string FileNameFor(const std::string& job_name) {
 }  // namespace
 
 std::vector<std::string> PrinterFontNames() {
+  // With no report font chosen, a report prints in the first font of the list that is not the
+  // current one, so the list leads with the fixed-pitch fonts (the desktop's own first) that
+  // keep report columns straight, and leaves out symbol fonts that cannot write the reports.
+  const QString preferred = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  QStringList fixed_pitch;
+  QStringList proportional;
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
+    if (QFontDatabase::isPrivateFamily(family)) continue;
+    QStringList& group = QFontDatabase::isFixedPitch(family) ? fixed_pitch : proportional;
+    if (family == preferred) {
+      group.prepend(family);
+    } else {
+      group.append(family);
+    }
+  }
   std::vector<std::string> names;
-  for (const QString& family : QFontDatabase::families()) {
-    if (!QFontDatabase::isPrivateFamily(family)) names.push_back(ToLatin1(family));
+  for (const QStringList* group : {&fixed_pitch, &proportional}) {
+    for (const QString& family : *group) names.push_back(ToLatin1(family));
   }
   return names;
 }
