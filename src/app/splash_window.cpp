@@ -85,7 +85,7 @@ SplashWindow::SplashWindow(MainWindow& main_window)
 
   Timer1_.setObjectName("Timer1");
   Timer1_.setInterval(BannerTickMilliseconds);
-  connect(&Timer1_, &QTimer::timeout, this, &SplashWindow::Tick);
+  connect(&Timer1_, &QTimer::timeout, this, &SplashWindow::AdvanceBanner);
   Timer1_.start();
 }
 
@@ -93,7 +93,7 @@ QString SplashWindow::BannerText() const { return Picture2_->text(); }
 
 void SplashWindow::SetBanner(const QString& text) { Picture2_->setText(text); }
 
-void SplashWindow::Tick() {
+void SplashWindow::AdvanceBanner() {
   if (banner_left_twips_ < BannerEndTwips) {
     banner_left_twips_ = BannerRestartTwips;
     if (banner_toggle_ == 1) {

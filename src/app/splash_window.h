@@ -25,6 +25,9 @@ class SplashWindow : public QWidget {
   explicit SplashWindow(MainWindow& main_window);
 
   void Dismiss();
+  // One tick of the banner timer: the strip moves left, and restarts with the other text once
+  // it has passed.
+  void AdvanceBanner();
   QString BannerText() const;
   double BannerLeftTwips() const { return banner_left_twips_; }
 
@@ -35,7 +38,6 @@ class SplashWindow : public QWidget {
 
  private:
   void SetBanner(const QString& text);
-  void Tick();
 
   MainWindow& main_window_;
   QLabel* Image1_;
