@@ -26,6 +26,7 @@ namespace {
 
 // Design geometry of the controls, in twips from the top-left of the area below the menu bar.
 constexpr int ScheduleListWidth = 7815;
+constexpr int ScheduleListHeight = 4020;
 constexpr int ReportListWidth = 9075;
 constexpr int FrameMargin = 70;  // the frame drawn around a list is this much wider
 constexpr int PanelLeft = 240;
@@ -156,10 +157,11 @@ void MainWindow::BuildToolbar() {
     caption->hide();
     helplabel_[static_cast<std::size_t>(k)] = caption;
   }
-  Timer1_.setObjectName("Timer1");
-  Timer1_.setInterval(CaptionHideMilliseconds);
-  connect(&Timer1_, &QTimer::timeout, this, &MainWindow::HideHoverCaptions);
-  Timer1_.start();
+  Timer1_ = new QTimer(this);
+  Timer1_->setObjectName("Timer1");
+  Timer1_->setInterval(CaptionHideMilliseconds);
+  connect(Timer1_, &QTimer::timeout, this, &MainWindow::HideHoverCaptions);
+  Timer1_->start();
 }
 
 void MainWindow::ApplyLowColourPictures() {
@@ -168,7 +170,7 @@ void MainWindow::ApplyLowColourPictures() {
 
 void MainWindow::BuildSchedulePanel() {
   QWidget* area = centralWidget();
-  Schedulelabel_ = new QLabel("Season Schedule", area);
+  Schedulelabel_ = new QLabel("Schedules", area);
   Schedulelabel_->setObjectName("Schedulelabel");
   QFont bold = Schedulelabel_->font();
   bold.setBold(true);
@@ -176,9 +178,9 @@ void MainWindow::BuildSchedulePanel() {
   Schedulelabel_->setGeometry(TwipsRect(PanelLeft, PanelTop, ScheduleListWidth, 300));
   scheduleframe_ = MakeListFrame(area, "scheduleframe");
   scheduleframe_->setGeometry(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
-                                        ScheduleListWidth + FrameMargin, 4200 + FrameMargin));
+                                        ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin));
   List1_ = MakeReportList(area, "List1");
-  List1_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, 4200));
+  List1_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight));
   List1_->viewport()->installEventFilter(this);
 
   Combo1_ = new QComboBox(area);

@@ -134,7 +134,7 @@ class MainWindow : public QMainWindow {
 
   std::array<QToolButton*, 5> tool_{};
   std::array<QLabel*, 5> helplabel_{};
-  QTimer Timer1_;
+  QTimer* Timer1_;
 
   QLabel* Schedulelabel_ = nullptr;
   QFrame* scheduleframe_ = nullptr;

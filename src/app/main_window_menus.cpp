@@ -2,6 +2,7 @@
 // menus and entries (as object names), and the week entries made at start-up.
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 

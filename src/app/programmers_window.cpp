@@ -14,6 +14,7 @@ QLabel* Panel(const QString& text, QWidget* parent) {
   panel->setWordWrap(true);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setMargin(8);
+  panel->setMinimumWidth(400);
   return panel;
 }
 
@@ -51,7 +52,7 @@ ProgrammersWindow::ProgrammersWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   okbutton->setDefault(true);
   layout->addWidget(okbutton, 0, Qt::AlignHCenter);
   connect(okbutton, &QPushButton::clicked, this, &QWidget::close);
-  setFixedWidth(440);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace tavrin

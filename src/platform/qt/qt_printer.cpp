@@ -12,6 +12,8 @@ namespace tavrin::qt {
 namespace {
 
 constexpr const char* DefaultJobName = "Tavrin Report";
+constexpr double LineAdvanceEms = 1.15;
+constexpr double BaselineEms = 0.9;
 
 // A job name as a file name: no folder separators, nothing hidden.
 std::string FileNameFor(const std::string& job_name) {
@@ -138,12 +140,18 @@ void QtPrinter::PrintLine(const std::string& line) {
   if (!BeginJobIfIdle()) return;
   const QFont font = CurrentFont();
   painter_->setFont(font);
+  // Lines are spaced as the reports were laid out for, about 1.15 em apart as a printer's
+  // Courier sets them, however generous the chosen font's own line height: the schedule puts
+  // two weeks on a page and the standings one page on paper.
   const QFontMetricsF metrics(font, painter_->device());
+  const double em = font_points_ * Device().resolution() / 72.0;
+  const double advance = std::min(metrics.lineSpacing(), em * LineAdvanceEms);
+  const double ascent = std::min(metrics.ascent(), em * BaselineEms);
   const double page_height = Device().pageLayout().paintRectPixels(Device().resolution()).height();
-  if (line_top_ > 0.0 && line_top_ + metrics.height() > page_height) NewPage();
+  if (line_top_ > 0.0 && line_top_ + advance > page_height) NewPage();
   painter_->setPen(Qt::black);
-  painter_->drawText(QPointF(0.0, line_top_ + metrics.ascent()), FromLatin1(line));
-  line_top_ += metrics.lineSpacing();
+  painter_->drawText(QPointF(0.0, line_top_ + ascent), FromLatin1(line));
+  line_top_ += advance;
 }
 
 void QtPrinter::NewPage() {
