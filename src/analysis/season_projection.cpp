@@ -43,6 +43,10 @@ int SecondContender(WorkingRatings& ratings, int first, int last, int first_cont
   }
 }
 
+constexpr std::array<const char*, ProjectionBoxCount + 1> BoxRoles{
+    "",           "first AFC contender", "second AFC contender", "first NFC contender",
+    "second NFC contender", "AFC champion", "NFC champion",     "championship winner"};
+
 }  // namespace
 
 std::optional<SeasonProjection> ShowSeasonProjection(Session& session) {
@@ -90,6 +94,18 @@ std::string ChampionshipTitle(int year) {
 
 std::string ProjectionBoxText(const SeasonStore& store, int team) {
   return team == 0 ? std::string() : "\r\n" + LocationOf(store, team);
+}
+
+std::vector<std::string> ProjectionReportLines(const SeasonStore& store,
+                                               const SeasonProjection& projection) {
+  std::vector<std::string> lines{projection.caption, projection.title};
+  for (int box = 1; box <= ProjectionBoxCount; ++box) {
+    const int team = projection.box_team[box];
+    const std::string content =
+        team == 0 ? std::string() : fmt::format("{} {}", team, LocationOf(store, team));
+    lines.push_back(fmt::format("Box {} {}: {}", box, BoxRoles[box], content));
+  }
+  return lines;
 }
 
 }  // namespace tavrin

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/session.h"
 
@@ -32,5 +33,10 @@ std::string ChampionshipTitle(int year);
 
 // A box's text: the location on the box's second line ("\r\n" + LocationName); "" when empty.
 std::string ProjectionBoxText(const SeasonStore& store, int team);
+
+// The projection as text: the caption, the title, then "Box i <role>: <team> <LocationName>"
+// for boxes 1..7 (an empty box ends after the colon and a space).
+std::vector<std::string> ProjectionReportLines(const SeasonStore& store,
+                                               const SeasonProjection& projection);
 
 }  // namespace tavrin
