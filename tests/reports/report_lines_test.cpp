@@ -47,7 +47,7 @@ TEST(WeeklyPredictionLines, PickDayCodeZeroAndTotals) {
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0], "                 Predictions for Week # 12  1999");
   EXPECT_EQ(lines[4], "Loc1 at Loc2                   Sun   Nick2 by 7.5        40");
-  EXPECT_EQ(lines[5], "Loc3 at Loc4                      a Pick                09");
+  EXPECT_EQ(lines[5], "Loc3 at Loc4                      a Pick                 09");
   EXPECT_EQ(lines[6], "Loc5 at Loc6                   Mon   Nick5 by 7          41");
 }
 
@@ -62,7 +62,7 @@ TEST(WeeklyPredictionLines, DamagedNumbersAndLongNames) {
   store.WeekGameCount = 300;
   const auto lines = WeeklyPredictionLines(store, 3);
   ASSERT_EQ(lines.size(), 4u + MaxScheduleSlot + 1);
-  EXPECT_EQ(lines[4], " at                               by 3                  00");
+  EXPECT_EQ(lines[4], " at                                by 3                  00");
   EXPECT_EQ(lines[5], std::string(20, 'v') + " at " + std::string(20, 'h') + "Sun   a Pick 40");
 }
 
