@@ -28,11 +28,6 @@ std::optional<int> FirstInvalidGame(const std::vector<ScheduledGame>& games) {
   return std::nullopt;
 }
 
-void ShowSaveFailed(UserInterface& ui) {
-  ui.ShowMessage("Unable to Save file - check disk, write protect etc..", "Tavrin",
-                 MessageIcon::Exclamation);
-}
-
 }  // namespace
 
 std::optional<int> EntryWeek(Session& session, std::string_view week_text) {
@@ -62,11 +57,6 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
         "Tavrin", MessageIcon::Exclamation);
     return false;
   }
-  // A record holds 18 games; a longer list is a file error and leaves the record as it was.
-  if (games.size() > static_cast<std::size_t>(MaxGamesPerScheduleRecord)) {
-    ShowSaveFailed(session.ui);
-    return false;
-  }
   SeasonStore& store = session.store;
   store.WeekGameCount = static_cast<int16_t>(games.size());
   for (std::size_t index = 0; index < games.size(); ++index) {
@@ -75,7 +65,8 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
     store.GameDay[index + 1] = games[index].day;
   }
   if (!WriteScheduleWeek(store, session.folder, *week)) {
-    ShowSaveFailed(session.ui);
+    session.ui.ShowMessage("Unable to Save file - check disk, write protect etc..", "Tavrin",
+                           MessageIcon::Exclamation);
     return false;
   }
   session.ui.ShowMessage(fmt::format("Schedule for Week {} has been saved.", *week), "Tavrin",
