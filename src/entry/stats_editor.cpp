@@ -40,7 +40,10 @@ std::optional<int> EditorWeek(const SeasonStore& store, std::string_view week_te
 }
 
 bool LoadEditorBlock(Session& session, int week) {
-  if (!LoadStatsBlockNumber(session.store, session.folder, week)) {
+  const bool read = LoadStatsBlockNumber(session.store, session.folder, week);
+  // A season without a statistics file yet has only blocks never written: zeros, no message.
+  const auto file = session.folder / StatisticsFileName(session.store.WorkingYear);
+  if (!read && std::filesystem::exists(file)) {
     session.ui.ShowMessage(fmt::format("Unable to Load the Statistics for Week {}.", week), "Tavrin",
                            MessageIcon::Exclamation);
     return false;
