@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "reports/report_messages.h"
+#include "engine/recorded_scores.h"
 #include "reports/report_text.h"
 #include "season/data_files.h"
 
@@ -54,7 +54,7 @@ std::optional<SeasonProjection> ShowSeasonProjection(Session& session) {
   store.SelectedWeek = static_cast<int16_t>(store.LastScoredWeek + 1);
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);
-  if (store.StatsStatus == StatusError || NoScoresRecorded(store)) {
+  if (!BlockHasRecordedScores(store)) {
     ShowScoresNotCurrent(session.ui, store.LastScoredWeek);
     return std::nullopt;
   }

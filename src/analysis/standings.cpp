@@ -5,7 +5,7 @@
 #include <array>
 
 #include "analysis/team_ranking.h"
-#include "reports/report_messages.h"
+#include "engine/recorded_scores.h"
 #include "reports/report_printing.h"
 #include "reports/report_text.h"
 #include "season/data_files.h"
@@ -52,7 +52,7 @@ std::optional<std::vector<std::string>> ShowStandings(Session& session, int menu
   store.SelectedWeek = static_cast<int16_t>(week + 1);
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);
-  if (store.StatsStatus == StatusError || NoScoresRecorded(store)) {
+  if (!BlockHasRecordedScores(store)) {
     ShowScoresNotCurrent(session.ui, week);
     return std::nullopt;
   }

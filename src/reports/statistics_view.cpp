@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "analysis/team_ranking.h"
-#include "reports/report_messages.h"
+#include "engine/recorded_scores.h"
 #include "reports/report_printing.h"
 #include "reports/report_text.h"
 #include "season/data_files.h"
@@ -64,7 +64,7 @@ std::optional<std::vector<std::string>> ShowStatistics(Session& session, int men
   store.SelectedWeek = static_cast<int16_t>(week);
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);
-  if (store.StatsStatus == StatusError || NoScoresRecorded(store)) {
+  if (!BlockHasRecordedScores(store)) {
     ShowScoresNotCurrent(session.ui, week - 1);
     return std::nullopt;
   }

@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include "engine/recorded_scores.h"
 #include "reports/report_messages.h"
 #include "reports/report_printing.h"
 #include "reports/report_text.h"
@@ -31,7 +32,7 @@ void ClearGameOneAndTwoScores(SeasonStore& store) {
 
 bool LoadBlockWithScores(Session& session) {
   LoadStatsBlock(session.store, session.folder);
-  return session.store.StatsStatus != StatusError && !NoScoresRecorded(session.store);
+  return BlockHasRecordedScores(session.store);
 }
 
 std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int menu_index) {
