@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include "season/data_files.h"
+
 namespace tavrin {
 
 namespace {
@@ -19,6 +21,18 @@ void ShowStatisticsUnavailable(UserInterface& ui, int week) {
                              "thru week # {}.",
                              week, LineBreak, week - 1),
                  Caption, MessageIcon::Exclamation);
+}
+
+bool ReadWeekToList(Session& session, int week) {
+  SeasonStore& store = session.store;
+  store.SelectedWeek = static_cast<int16_t>(week);
+  store.ScheduleStatus.clear();
+  ReadScheduleWeek(store, session.folder, week);
+  if (store.ScheduleStatus == StatusError) {
+    ShowScheduleUnavailable(session.ui, week);
+    return false;
+  }
+  return store.GameFirstTeam[1] != 0 && store.GameSecondTeam[1] != 0;
 }
 
 }  // namespace tavrin

@@ -30,16 +30,8 @@ std::string GameLine(const SeasonStore& store, int game) {
 std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int menu_index) {
   SeasonStore& store = session.store;
   const int week = menu_index + 1;
-  store.SelectedWeek = static_cast<int16_t>(week);
   session.ui.ShowBusyPointer();
-
-  store.ScheduleStatus.clear();
-  ReadScheduleWeek(store, session.folder, week);
-  if (store.ScheduleStatus == StatusError) {
-    ShowScheduleUnavailable(session.ui, week);
-    store.GameFirstTeam[1] = 0;
-  }
-  if (store.GameFirstTeam[1] == 0 || store.GameSecondTeam[1] == 0) return std::nullopt;
+  if (!ReadWeekToList(session, week)) return std::nullopt;
 
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);

@@ -54,13 +54,7 @@ std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int 
     return std::nullopt;
   }
 
-  store.SelectedWeek = static_cast<int16_t>(week);
-  store.ScheduleStatus.clear();
-  ReadScheduleWeek(store, session.folder, week);
-  if (store.ScheduleStatus == StatusError) {
-    ShowScheduleUnavailable(session.ui, week);
-    return std::nullopt;
-  }
+  if (!ReadWeekToList(session, week)) return std::nullopt;
   return WeeklyResultLines(store, week);
 }
 
