@@ -16,18 +16,27 @@ inline constexpr const char* NamesFileName = "TavNM.dat";
 std::string ScheduleFileName(int year);    // "TVSC" + year + ".dat"
 std::string StatisticsFileName(int year);  // "TVSt" + year + ".dat"
 
-// Settings "TavSE.dat". Reading fills the six settings in file order and stops at the first
-// line that is missing or does not fit, returning false; values not read keep what they held.
+// Settings "TavSE.dat". Reading sets TeamCount to 31, fills the six settings in file order
+// and stops at the first line that is missing or does not fit (a 16-bit value out of range, a
+// single beyond its range), returning false; values not read keep what they held. Two-digit
+// years are widened (98 -> 1998, 5 -> 2005). Writing refuses a ReportFont holding a double
+// quote or a line break (false), since it could not be read back.
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder);
 bool WriteSettings(const SeasonStore& store, const std::filesystem::path& folder);
 
-// Names "TavNM.dat": LocationName(1..31), then TeamName(1..31).
+// Names "TavNM.dat": LocationName(1..31), then TeamName(1..31). Reading returns false on a
+// missing file or fewer than 62 lines (the lines present are still taken). Writing refuses,
+// with QuoteInName and the file untouched, a name holding a double quote or a line break.
 bool ReadNames(SeasonStore& store, const std::filesystem::path& folder);
 enum class NamesWriteResult { Written, Failed, QuoteInName };
 NamesWriteResult WriteNames(const SeasonStore& store, const std::filesystem::path& folder);
 
 // Schedule: one 100-byte record per week. Reading sets ScheduleStatus to "error" when the week
-// has no first game or the record is damaged; it never creates the file.
+// has no first game or the record is damaged (a count above 21, a team outside 1..31, a day
+// outside 1..7 or a game field that is not digits); damaged fields are stored as 0 and a
+// damaged count as 0, so nothing read can index out of range. It never creates the file.
+// Writing refuses (false, file untouched) a week of more than 18 games or a field that does
+// not fit its digits.
 inline constexpr int ScheduleRecordSize = 100;
 inline constexpr int MaxGamesPerScheduleRecord = 18;
 void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week);
@@ -40,11 +49,15 @@ StatsRecord PackStatsRecord(const SeasonStore& store, int slot);
 void UnpackStatsRecord(SeasonStore& store, int slot, const StatsRecord& record);
 
 // The loader: block SelectedWeek - 1 into the statistics arrays; sets StatsStatus to "error"
-// when the block cannot be read or its game slots 1..5 hold no favourite.
+// when the block cannot be read or its game slots 1..5 hold no favourite. A missing or short
+// file reads as zeros. A damaged record (a winner or favourite that is not a team, a value
+// that is not a number) has those fields set to 0 and also gives "error".
 void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder);
-// Block b by number, for callers that do not use StatsStatus; false when the file is unreadable.
+// Block b by number, for callers that do not use StatsStatus; false when the file is missing
+// or unreadable or a record is damaged (read as above).
 bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folder, int block);
-// Replaces block b from the statistics arrays (the caller rounds first).
+// Replaces block b from the statistics arrays (the caller rounds first); a shorter file is
+// padded with zero bytes. False, with the file untouched, when it cannot be replaced.
 bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);
 
 }  // namespace tavrin

@@ -25,9 +25,12 @@ std::string GeneralNumber(int value);
 
 // The report patterns "0.000", "#0.0", "00", "00.0", "0000" (digits '0' always shown, '#'
 // shown only when significant), rounding half away from zero on the value's decimal form of
-// 7 significant digits for a single and 15 for a double.
+// 7 significant digits for a single and 15 for a double. Negative values get a leading "-"
+// unless they round to zero.
 std::string FormatNumber(float value, std::string_view pattern);
 std::string FormatNumber(double value, std::string_view pattern);
+// Whole numbers (years, weeks, scores), so that 16-bit values pick no floating overload.
+std::string FormatNumber(int value, std::string_view pattern);
 
 // Pads with spaces to the given width; a longer text is returned whole.
 std::string PadRight(std::string text, std::size_t width);

@@ -1,0 +1,67 @@
+#include "platform/qt/painter_canvas.h"
+
+#include <QFontMetricsF>
+#include <QPen>
+#include <algorithm>
+
+#include "platform/qt/latin1_text.h"
+#include "platform/qt/palette.h"
+#include "platform/qt/twips.h"
+
+namespace tavrin::qt {
+namespace {
+constexpr double ScreenDotsPerInch = 96.0;
+}
+
+void PainterCanvas::Attach(QPainter* painter, double device_dots_per_inch) {
+  painter_ = painter;
+  pixels_per_twip_ = device_dots_per_inch / TwipsPerInch;
+  pen_scale_ = std::max(1.0, device_dots_per_inch / ScreenDotsPerInch);
+}
+
+void PainterCanvas::Detach() { painter_ = nullptr; }
+
+QPointF PainterCanvas::ToDevice(double x, double y) const {
+  return {x * pixels_per_twip_, y * pixels_per_twip_};
+}
+
+void PainterCanvas::SetPen(int palette_colour, int width) {
+  if (painter_ == nullptr) return;
+  QPen pen(PaletteColour(palette_colour));
+  pen.setWidthF(std::max(1, width) * pen_scale_);
+  painter_->setPen(pen);
+}
+
+void PainterCanvas::DrawLine(double x1, double y1, double x2, double y2) {
+  if (painter_ == nullptr) return;
+  painter_->drawLine(ToDevice(x1, y1), ToDevice(x2, y2));
+}
+
+void PainterCanvas::SetFont(const std::string& name, double points, bool bold) {
+  if (painter_ == nullptr) return;
+  QFont font(FromLatin1(name));
+  if (points > 0) font.setPointSizeF(points);
+  font.setBold(bold);
+  painter_->setFont(font);
+}
+
+void PainterCanvas::DrawText(double x, double y, const std::string& text) {
+  if (painter_ == nullptr) return;
+  const QFontMetricsF metrics(painter_->font(), painter_->device());
+  const QPointF top_left = ToDevice(x, y);
+  painter_->drawText(QPointF(top_left.x(), top_left.y() + metrics.ascent()), FromLatin1(text));
+}
+
+double PainterCanvas::TextWidth(const std::string& text) {
+  if (painter_ == nullptr) return 0.0;
+  const QFontMetricsF metrics(painter_->font(), painter_->device());
+  return metrics.horizontalAdvance(FromLatin1(text)) / pixels_per_twip_;
+}
+
+double PainterCanvas::TextHeight(const std::string&) {
+  if (painter_ == nullptr) return 0.0;
+  const QFontMetricsF metrics(painter_->font(), painter_->device());
+  return metrics.height() / pixels_per_twip_;
+}
+
+}  // namespace tavrin::qt

@@ -1,0 +1,24 @@
+#pragma once
+// The program's pictures, drawn in code: the toolbar buttons (a full-colour set and a set in
+// the 16 basic colours for low-colour displays), the small button pictures, the splash picture
+// and the application icon.
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace tavrin::qt {
+
+inline constexpr int ToolbarButtonCount = 5;  // schedules, enter scores, predictions, standings, help
+inline constexpr int ToolbarPictureSize = 40;
+
+// Picture of toolbar button 0..4; low_colour draws it in the 16 basic colours only.
+QPixmap ToolbarPicture(int button, bool low_colour);
+
+enum class ButtonPicture { Done, Print, Accept, Info };
+QIcon ButtonIcon(ButtonPicture picture);
+
+// The splash picture, 400 x 300 pixels.
+QPixmap SplashPicture();
+QIcon ApplicationIcon();
+
+}  // namespace tavrin::qt

@@ -1,0 +1,106 @@
+#include "platform/qt/qt_user_interface.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+
+#include "platform/qt/latin1_text.h"
+
+namespace tavrin::qt {
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// A modal box with two buttons; true when the first (OK or Yes) is chosen.
+bool AskTwoButtons(QWidget* parent, const std::string& text, const std::string& caption, MessageIcon icon,
+                   QMessageBox::StandardButton first, QMessageBox::StandardButton second,
+                   DefaultButton default_button) {
+  QMessageBox box(BoxIcon(icon), FromLatin1(caption), MessageText(text), first | second, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(default_button == DefaultButton::First ? first : second);
+  box.setEscapeButton(second);
+  return box.exec() == first;
+}
+
+}  // namespace
+
+QtUserInterface::QtUserInterface(std::filesystem::path folder, QtPrinter::Destination destination)
+    : printer_(std::move(folder), [this](const std::string& message) {
+        ShowMessage(message, "Tavrin", MessageIcon::Information);
+      }, destination) {}
+
+QtUserInterface::~QtUserInterface() {
+  // The help window has no parent when the program runs without a main window.
+  if (help_viewer_ && help_viewer_->parent() == nullptr) delete help_viewer_.data();
+}
+
+void QtUserInterface::SetMainWindow(QWidget* window) { main_window_ = window; }
+
+QWidget* QtUserInterface::DialogParent() const {
+  QWidget* active = QApplication::activeWindow();
+  return active != nullptr ? active : main_window_.data();
+}
+
+void QtUserInterface::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
+  QMessageBox box(BoxIcon(icon), FromLatin1(caption), MessageText(text), QMessageBox::Ok, DialogParent());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+bool QtUserInterface::AskOkCancel(const std::string& text, const std::string& caption, MessageIcon icon,
+                                  DefaultButton default_button) {
+  return AskTwoButtons(DialogParent(), text, caption, icon, QMessageBox::Ok, QMessageBox::Cancel,
+                       default_button);
+}
+
+bool QtUserInterface::AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
+                               DefaultButton default_button) {
+  return AskTwoButtons(DialogParent(), text, caption, icon, QMessageBox::Yes, QMessageBox::No,
+                       default_button);
+}
+
+std::optional<std::string> QtUserInterface::InputBox(const std::string& prompt, const std::string& title,
+                                                     const std::string& default_text) {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(DialogParent(), FromLatin1(title), MessageText(prompt),
+                                             QLineEdit::Normal, FromLatin1(default_text), &accepted);
+  if (!accepted) return std::nullopt;
+  return ToLatin1(text);
+}
+
+void QtUserInterface::Beep() { QApplication::beep(); }
+
+void QtUserInterface::ShowBusyPointer() { busy_pointer_.Show(); }
+
+Printer& QtUserInterface::ReportPrinter() { return printer_; }
+
+HelpViewer& QtUserInterface::Help() {
+  if (!help_viewer_) help_viewer_ = new HelpViewer(main_window_.data());
+  return *help_viewer_;
+}
+
+void QtUserInterface::ShowHelpTopic(const std::string& keyword) { Help().OpenAtKeyword(FromLatin1(keyword)); }
+
+void QtUserInterface::ShowHelpSearch() { Help().OpenSearch(); }
+
+std::string QtUserInterface::TodayText() {
+  return ToLatin1(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")));
+}
+
+void ShowPrinterSetup(QtPrinter& printer, QWidget* parent) {
+  QPageSetupDialog dialog(&printer.Device(), parent);
+  dialog.setWindowTitle("Printer Setup");
+  dialog.exec();  // the dialog keeps what the user accepts in the printer; a cancel keeps nothing
+}
+
+}  // namespace tavrin::qt

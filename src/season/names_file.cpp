@@ -1,0 +1,32 @@
+#include "season/data_files.h"
+#include "season/file_io.h"
+#include "season/text_file_lines.h"
+
+namespace tavrin {
+
+bool ReadNames(SeasonStore& store, const std::filesystem::path& folder) {
+  const std::optional<std::string> text = ReadWholeFile(folder / NamesFileName);
+  if (!text) return false;
+  const std::vector<std::string_view> lines = SplitLines(*text);
+  // Line k of each block belongs to team k; lines past the two blocks are ignored.
+  for (int line = 0; line < 2 * LeagueTeamCount; ++line) {
+    if (static_cast<std::size_t>(line) >= lines.size()) return false;
+    auto& table = line < LeagueTeamCount ? store.LocationName : store.TeamName;
+    table[line % LeagueTeamCount + 1] = LineValue(lines[line]);
+  }
+  return true;
+}
+
+NamesWriteResult WriteNames(const SeasonStore& store, const std::filesystem::path& folder) {
+  std::string text;
+  for (const auto* table : {&store.LocationName, &store.TeamName}) {
+    for (int team = 1; team <= LeagueTeamCount; ++team) {
+      if (!FitsQuotedLine((*table)[team])) return NamesWriteResult::QuoteInName;
+      text += QuotedLine((*table)[team]);
+    }
+  }
+  return ReplaceFileAtomically(folder / NamesFileName, text) ? NamesWriteResult::Written
+                                                             : NamesWriteResult::Failed;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,272 @@
+// The Qt platform layer as the commands use it: the dialogs' texts and buttons, the busy
+// pointer's reset, the report printer's PDF jobs, the help window's keywords and the pictures.
+
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <set>
+
+#include "platform/qt/help_topics.h"
+#include "platform/qt/help_viewer.h"
+#include "platform/qt/latin1_text.h"
+#include "platform/qt/palette.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_user_interface.h"
+#include "platform/qt/twips.h"
+#include "support/temp_folder.h"
+
+using namespace tavrin;
+using namespace tavrin::qt;
+
+namespace {
+
+// Runs the check on the modal dialog once it is up, then presses the named button.
+void OnNextDialog(std::function<void(QMessageBox&)> check, QMessageBox::StandardButton press) {
+  QTimer::singleShot(0, [check = std::move(check), press] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box != nullptr);
+    check(*box);
+    box->button(press)->click();
+  });
+}
+
+int PdfPageCount(const std::filesystem::path& file) {
+  const std::string bytes = testing::ReadFileBytes(file);
+  const auto at = bytes.find("/Type /Pages");
+  if (at == std::string::npos) return -1;
+  const auto count = bytes.find("/Count ", at);
+  return count == std::string::npos ? -1 : std::stoi(bytes.substr(count + 7));
+}
+
+}  // namespace
+
+class QtPlatformTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void TwipsMapToPixelsAtTheGivenResolution() {
+    QCOMPARE(TwipsToPixels(1440, 96), 96);
+    QCOMPARE(TwipsToPixels(9555, 96), 637);
+    QCOMPARE(TwipsToPixels(6225, 120), 519);
+    QCOMPARE(PixelsToTwips(96, 96), 1440.0);
+    QCOMPARE(TwipsToPixelsX(PixelsToTwipsX(500)), 500);
+  }
+
+  void MessagesBreakLinesAtLineFeedCarriageReturn() {
+    QCOMPARE(MessageText("Cannot Complete Action....\n\rScores must be current thru Week # 3."),
+             QString("Cannot Complete Action....\nScores must be current thru Week # 3."));
+    QCOMPARE(MessageText("a\n\r\n\r"), QString("a\n\n"));
+    QCOMPARE(FromLatin1("Qu\xe9" "bec"), QString::fromUtf8("Qu\xc3\xa9" "bec"));
+    QCOMPARE(ToLatin1(QString::fromUtf8("Qu\xc3\xa9" "bec \xe2\x82\xac")), std::string("Qu\xe9" "bec ?"));
+  }
+
+  void MessageBoxShowsCaptionIconAndLines() {
+    QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
+    OnNextDialog([](QMessageBox& box) {
+      QCOMPARE(box.windowTitle(), QString("Tavrin Loading...."));
+      QCOMPARE(box.icon(), QMessageBox::Warning);
+      QCOMPARE(box.text(), QString("Cannot Load file TavSE.dat or TavNM.dat.\nPlease exit and check working directory.\n\n"));
+    }, QMessageBox::Ok);
+    ui.ShowMessage("Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working directory.\n\r\n\r",
+                   "Tavrin Loading....", MessageIcon::Exclamation);
+  }
+
+  void QuestionsHonourTheDefaultButtonAndReportTheAnswer() {
+    QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
+    OnNextDialog([](QMessageBox& box) {
+      QCOMPARE(box.defaultButton(), box.button(QMessageBox::Cancel));
+      QCOMPARE(box.icon(), QMessageBox::Information);
+    }, QMessageBox::Ok);
+    QVERIFY(ui.AskOkCancel("Ready?", "Tavrin", MessageIcon::Information, DefaultButton::Second));
+
+    OnNextDialog([](QMessageBox& box) {
+      QCOMPARE(box.defaultButton(), box.button(QMessageBox::Yes));
+      QCOMPARE(box.icon(), QMessageBox::Critical);
+    }, QMessageBox::No);
+    QVERIFY(!ui.AskYesNo("Sure?", "Tavrin", MessageIcon::Critical, DefaultButton::First));
+  }
+
+  void InputBoxGivesTheTextOrNothingOnCancel() {
+    QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
+    auto answer = [](const QString& typed, bool accept) {
+      QTimer::singleShot(0, [typed, accept] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        auto* edit = dialog->findChild<QLineEdit*>();
+        QVERIFY(edit != nullptr);
+        QCOMPARE(edit->text(), QString("17"));
+        edit->setText(typed);
+        accept ? dialog->accept() : dialog->reject();
+      });
+    };
+    answer(QString::fromUtf8("19 M\xc3\xbcnchen"), true);
+    QCOMPARE(ui.InputBox("Weeks last season?", "Tavrin", "17"), std::optional<std::string>("19 M\xfc" "nchen"));
+    answer("18", false);
+    QCOMPARE(ui.InputBox("Weeks last season?", "Tavrin", "17"), std::nullopt);
+  }
+
+  void BusyPointerIsResetByTheWaitTimer() {
+    BusyPointer busy;
+    QCOMPARE(busy.waittimer().objectName(), QString("waittimer"));
+    QCOMPARE(busy.waittimer().interval(), 900);
+    QVERIFY(!busy.waittimer().isActive());
+    busy.Show();
+    busy.Show();  // a command inside a command: still one reset brings the pointer back
+    QVERIFY(QGuiApplication::overrideCursor() != nullptr);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QVERIFY(busy.waittimer().isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!busy.IsShowing(), 2000);
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    QVERIFY(!busy.waittimer().isActive());
+  }
+
+  void PrinterJobBecomesANamedPdfWithAutomaticPages() {
+    testing::TempFolder folder;
+    std::vector<std::string> notices;
+    QtPrinter printer(folder.path(), [&](const std::string& m) { notices.push_back(m); },
+                      QtPrinter::Destination::PdfFile);
+    QVERIFY(printer.PrintsToPdf());
+    QVERIFY(printer.FontCount() > 0);
+    QVERIFY(!printer.FontName(0).empty());
+    QCOMPARE(printer.FontName(printer.FontCount()), std::string());
+
+    printer.SetJobName("Tavrin Standings");
+    printer.SetCurrentFontName("DejaVu Sans Mono");
+    printer.SetCurrentFontName("");  // no report font chosen: the selected font stays
+    QCOMPARE(printer.CurrentFontName(), std::string("DejaVu Sans Mono"));
+    printer.SetFontSize(15);
+    for (int line = 0; line < 80; ++line) printer.PrintLine("Line " + std::to_string(line));
+    printer.EndDocument();
+
+    const auto pdf = folder.path() / "Tavrin Standings.pdf";
+    QVERIFY(std::filesystem::exists(pdf));
+    QVERIFY2(PdfPageCount(pdf) >= 2, "80 lines at 15 points need a second page");
+    QCOMPARE(notices.size(), std::size_t{1});
+    QVERIFY(notices[0].find(pdf.string()) != std::string::npos);
+    QCOMPARE(printer.JobName(), std::string("Tavrin Report"));
+
+    printer.SetJobName("Tavrin Schedule");
+    printer.PrintLine(" ");
+    printer.NewPage();
+    printer.PrintLine("second page");
+    printer.EndDocument();
+    QCOMPARE(PdfPageCount(folder.path() / "Tavrin Schedule.pdf"), 2);
+  }
+
+  void PrinterWithoutLinesMakesNoJob() {
+    testing::TempFolder folder;
+    int notices = 0;
+    QtPrinter printer(folder.path(), [&](const std::string&) { ++notices; }, QtPrinter::Destination::PdfFile);
+    printer.EndDocument();
+    QCOMPARE(notices, 0);
+    QVERIFY(std::filesystem::is_empty(folder.path()));
+  }
+
+  void PrinterTellsWhenThePdfCannotBeWritten() {
+    testing::TempFolder folder;
+    std::vector<std::string> notices;
+    QtPrinter printer(folder.path() / "no such folder", [&](const std::string& m) { notices.push_back(m); },
+                      QtPrinter::Destination::PdfFile);
+    printer.PrintLine("one");
+    printer.PrintLine("two");
+    printer.EndDocument();
+    QCOMPARE(notices.size(), std::size_t{1});
+    QVERIFY(notices[0].rfind("Unable to write the report", 0) == 0);
+    // The failure is forgotten with the job: the next one tries again.
+    std::filesystem::create_directory(folder.path() / "no such folder");
+    printer.PrintLine("three");
+    printer.EndDocument();
+    QCOMPARE(notices.size(), std::size_t{2});
+    QVERIFY(notices[1].find("saved as a PDF") != std::string::npos);
+  }
+
+  void PageCanvasDrawsInTwips() {
+    testing::TempFolder folder;
+    QtPrinter printer(folder.path(), nullptr, QtPrinter::Destination::PdfFile);
+    Canvas& canvas = printer.PageCanvas();
+    canvas.SetFont("DejaVu Sans Mono", 10, false);
+    // Ten points are 200 twips; a line of text is a little more than that.
+    QVERIFY(canvas.TextHeight("X") > 200 && canvas.TextHeight("X") < 300);
+    QVERIFY(std::abs(canvas.TextWidth("XXXXXXXXXX") - 2 * canvas.TextWidth("XXXXX")) < 1.0);
+    canvas.SetPen(12, 2);
+    canvas.DrawLine(0, 0, 1440, 1440);
+    canvas.DrawText(100, 100, "CQR");
+    printer.EndDocument();
+    QVERIFY(std::filesystem::exists(folder.path() / "Tavrin Report.pdf"));
+  }
+
+  void EveryHelpKeywordOpensItsSection() {
+    HelpViewer viewer;
+    auto* text = viewer.findChild<QTextBrowser*>("helptext");
+    QVERIFY(text != nullptr);
+    const QString document = text->toHtml();
+    for (const char* keyword : {"Contents", "team names", "Schedule", "Fonts", "Score Entry",
+                                "Single Game Predictions", "Results by Team", "Season Projections"}) {
+      const QString anchor = HelpAnchorFor(keyword);
+      QVERIFY2(!anchor.isEmpty(), keyword);
+      viewer.OpenAtKeyword(keyword);
+      QCOMPARE(viewer.CurrentAnchor(), anchor);
+    }
+    for (const HelpTopic& topic : HelpTopics()) {
+      QVERIFY2(document.contains("name=\"" + topic.anchor + "\""), qPrintable(topic.anchor));
+    }
+    QCOMPARE(HelpAnchorFor("score entry"), QString("score-entry"));
+  }
+
+  void HelpSearchNarrowsTheIndexAndFallsBackToTheText() {
+    HelpViewer viewer;
+    viewer.OpenAtKeyword("No Such Topic");
+    QCOMPARE(viewer.CurrentAnchor(), QString("contents"));
+    auto* box = viewer.findChild<QLineEdit*>("searchbox");
+    auto* list = viewer.findChild<QListWidget*>("topiclist");
+    QCOMPARE(box->text(), QString("No Such Topic"));
+
+    viewer.OpenSearch();
+    QVERIFY(box->text().isEmpty());
+    box->setText("pred");
+    int shown = 0;
+    for (int row = 0; row < list->count(); ++row) shown += list->item(row)->isHidden() ? 0 : 1;
+    QCOMPARE(shown, 2);  // "Predictions" and "Single Game Predictions"
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(viewer.CurrentAnchor(), QString("predictions"));
+
+    box->setText("bye week");
+    QTest::keyClick(box, Qt::Key_Return);
+    auto* text = viewer.findChild<QTextBrowser*>("helptext");
+    QCOMPARE(text->textCursor().selectedText(), QString("bye week"));
+  }
+
+  void LowColourPicturesKeepToThePalette() {
+    std::set<QRgb> palette;
+    for (int index = 0; index < 16; ++index) palette.insert(PaletteColour(index).rgb());
+    for (int button = 0; button < ToolbarButtonCount; ++button) {
+      const QImage picture = ToolbarPicture(button, true).toImage();
+      QCOMPARE(picture.size(), QSize(ToolbarPictureSize, ToolbarPictureSize));
+      int drawn = 0;
+      for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+          const QRgb pixel = picture.pixel(x, y);
+          if (qAlpha(pixel) == 0) continue;
+          ++drawn;
+          QVERIFY2(palette.count(pixel | 0xFF000000u) == 1,
+                   qPrintable(QString("button %1 pixel %2,%3").arg(button).arg(x).arg(y)));
+        }
+      }
+      QVERIFY(drawn > 200);
+      QVERIFY(ToolbarPicture(button, false).toImage() != picture);
+    }
+    QCOMPARE(SplashPicture().size(), QSize(400, 300));
+  }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "qt_platform_test.moc"

@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "season/data_files.h"
+#include "season/file_io.h"
+#include "support/temp_folder.h"
+
+namespace tavrin {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+constexpr std::size_t BlockBytes = 31 * 48;
+
+// Distinct values in every field of every slot, tied to the block so that blocks differ.
+void FillBlock(SeasonStore& store, int block) {
+  for (int slot = 1; slot <= 31; ++slot) {
+    const int base = block * 100 + slot;
+    store.Wins[slot] = static_cast<float>(base % 17);
+    store.Losses[slot] = static_cast<int16_t>(-base);
+    store.Ties[slot] = static_cast<int16_t>(base + 1);
+    store.PointsScored[slot] = base + 0.25f;
+    store.PointsAllowed[slot] = base + 0.5f;
+    store.AveOffense[slot] = base / 10.0f;
+    store.AveDefense[slot] = -base / 8.0f;
+    store.GameWinner[slot] = static_cast<int16_t>(32 - slot);
+    store.WinMargin[slot] = 3.5f;
+    store.Cqr[slot] = 60.55;  // a double, converted to a single when packed
+    store.PickTeam[slot] = static_cast<int16_t>(slot);
+    store.PickMargin[slot] = 0.5f * slot;
+    store.FirstScore[slot] = static_cast<int16_t>(base * 3);
+    store.SecondScore[slot] = static_cast<float>(block);
+  }
+}
+
+void ExpectSameBlock(const SeasonStore& read, const SeasonStore& written) {
+  for (int slot = 1; slot <= 31; ++slot) {
+    SCOPED_TRACE(slot);
+    EXPECT_EQ(read.Wins[slot], written.Wins[slot]);
+    EXPECT_EQ(read.Losses[slot], written.Losses[slot]);
+    EXPECT_EQ(read.Ties[slot], written.Ties[slot]);
+    EXPECT_EQ(read.PointsScored[slot], written.PointsScored[slot]);
+    EXPECT_EQ(read.PointsAllowed[slot], written.PointsAllowed[slot]);
+    EXPECT_EQ(read.AveOffense[slot], written.AveOffense[slot]);
+    EXPECT_EQ(read.AveDefense[slot], written.AveDefense[slot]);
+    EXPECT_EQ(read.GameWinner[slot], written.GameWinner[slot]);
+    EXPECT_EQ(read.WinMargin[slot], written.WinMargin[slot]);
+    EXPECT_EQ(read.Cqr[slot], static_cast<float>(written.Cqr[slot]));
+    EXPECT_EQ(read.PickTeam[slot], written.PickTeam[slot]);
+    EXPECT_EQ(read.PickMargin[slot], written.PickMargin[slot]);
+    EXPECT_EQ(read.FirstScore[slot], written.FirstScore[slot]);
+    EXPECT_EQ(read.SecondScore[slot], written.SecondScore[slot]);
+  }
+}
+
+class StatisticsFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    store.WorkingYear = 1999;
+    store.TeamCount = 31;
+  }
+  void TearDown() override { ClearFileFaults(); }
+  std::filesystem::path File() const { return folder.path() / "TVSt1999.dat"; }
+  SeasonStore Fresh() const {
+    SeasonStore fresh;
+    fresh.WorkingYear = store.WorkingYear;
+    fresh.TeamCount = 31;
+    return fresh;
+  }
+  TempFolder folder;
+  SeasonStore store;
+};
+
+TEST_F(StatisticsFile, PacksARecordLittleEndianWithTwoZeroBytes) {
+  store.Wins[3] = 1.0f;
+  store.Losses[3] = -2;
+  store.Ties[3] = 0x0102;
+  store.PointsScored[3] = 2.0f;
+  store.GameWinner[3] = 17;
+  store.Cqr[3] = 60.0;
+  store.PickTeam[3] = 27;
+  store.PickMargin[3] = -1.5f;
+  store.FirstScore[3] = 20;
+  store.SecondScore[3] = 20.0f;
+  const StatsRecord record = PackStatsRecord(store, 3);
+  const auto at = [&](std::size_t offset, std::size_t size) {
+    return std::vector<uint8_t>(record.begin() + offset, record.begin() + offset + size);
+  };
+  EXPECT_EQ(at(0, 4), (std::vector<uint8_t>{0x00, 0x00, 0x80, 0x3F}));
+  EXPECT_EQ(at(4, 2), (std::vector<uint8_t>{0xFE, 0xFF}));
+  EXPECT_EQ(at(6, 2), (std::vector<uint8_t>{0x02, 0x01}));
+  EXPECT_EQ(at(8, 4), (std::vector<uint8_t>{0x00, 0x00, 0x00, 0x40}));
+  EXPECT_EQ(at(12, 12), std::vector<uint8_t>(12, 0));
+  EXPECT_EQ(at(24, 2), (std::vector<uint8_t>{17, 0}));
+  EXPECT_EQ(at(26, 4), std::vector<uint8_t>(4, 0));
+  EXPECT_EQ(at(30, 4), (std::vector<uint8_t>{0x00, 0x00, 0x70, 0x42}));
+  EXPECT_EQ(at(34, 2), (std::vector<uint8_t>{27, 0}));
+  EXPECT_EQ(at(36, 4), (std::vector<uint8_t>{0x00, 0x00, 0xC0, 0xBF}));
+  EXPECT_EQ(at(40, 2), (std::vector<uint8_t>{20, 0}));
+  EXPECT_EQ(at(42, 4), (std::vector<uint8_t>{0x00, 0x00, 0xA0, 0x41}));
+  EXPECT_EQ(at(46, 2), (std::vector<uint8_t>{0, 0}));
+
+  SeasonStore unpacked;
+  UnpackStatsRecord(unpacked, 3, record);
+  EXPECT_EQ(unpacked.Ties[3], 0x0102);
+  EXPECT_EQ(unpacked.PickMargin[3], -1.5f);
+  EXPECT_EQ(unpacked.Cqr[3], 60.0);
+}
+
+TEST_F(StatisticsFile, BlocksSitAtTheirRecords) {
+  FillBlock(store, 1);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
+  const std::string bytes = ReadFileBytes(File());
+  ASSERT_EQ(bytes.size(), 2 * BlockBytes);
+  EXPECT_EQ(bytes.substr(0, BlockBytes), std::string(BlockBytes, '\0'));  // block 0 padded
+  // Record 32, the first of block 1, starts at byte 1488 and holds slot 1.
+  const StatsRecord first = PackStatsRecord(store, 1);
+  EXPECT_EQ(bytes.substr(1488, 48), std::string(first.begin(), first.end()));
+  EXPECT_EQ(store.RecordCursor, 32);
+
+  FillBlock(store, 17);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 17));
+  EXPECT_EQ(ReadFileBytes(File()).size(), 558u * 48u);  // block 17 ends with record 558
+}
+
+TEST_F(StatisticsFile, EachBlockReadsBackAndRewritingOneKeepsTheOthers) {
+  for (int block = 0; block <= 3; ++block) {
+    FillBlock(store, block);
+    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
+  }
+  FillBlock(store, 42);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 2));
+  for (int block : {0, 1, 2, 3}) {
+    SeasonStore written = Fresh();
+    FillBlock(written, block == 2 ? 42 : block);
+    SeasonStore read = Fresh();
+    ASSERT_TRUE(LoadStatsBlockNumber(read, folder.path(), block));
+    SCOPED_TRACE(block);
+    ExpectSameBlock(read, written);
+  }
+}
+
+TEST_F(StatisticsFile, TheLoaderReadsTheBlockBeforeTheSelectedWeek) {
+  for (int block = 0; block <= 2; ++block) {
+    FillBlock(store, block);
+    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
+  }
+  for (int week : {1, 2, 3, 0, -5}) {
+    SeasonStore read = Fresh();
+    read.SelectedWeek = static_cast<int16_t>(week);
+    read.StatsStatus = "error";
+    LoadStatsBlock(read, folder.path());
+    EXPECT_EQ(read.StatsStatus, "") << week;
+    EXPECT_EQ(read.SecondScore[1], week >= 1 ? week - 1 : 0) << week;  // weeks below 1: block 0
+    EXPECT_EQ(read.RecordCursor, 32);
+  }
+}
+
+TEST_F(StatisticsFile, ABlockWithoutPicksInGamesOneToFiveIsAnError) {
+  FillBlock(store, 1);
+  for (int game = 1; game <= 5; ++game) store.PickTeam[game] = 0;
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
+  SeasonStore read = Fresh();
+  read.SelectedWeek = 2;
+  LoadStatsBlock(read, folder.path());
+  EXPECT_EQ(read.StatsStatus, "error");
+  EXPECT_EQ(read.Wins[7], store.Wins[7]);  // the team statistics are still loaded
+  EXPECT_EQ(read.PickTeam[6], 6);
+
+  store.PickTeam[5] = 12;
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
+  LoadStatsBlock(read, folder.path());
+  EXPECT_EQ(read.StatsStatus, "");
+}
+
+TEST_F(StatisticsFile, MissingShortAndTruncatedFilesReadAsZerosWithAnError) {
+  SeasonStore read = Fresh();
+  read.SelectedWeek = 1;
+  read.Wins[1] = 5;
+  LoadStatsBlock(read, folder.path());
+  EXPECT_EQ(read.StatsStatus, "error");
+  EXPECT_EQ(read.Wins[1], 0);
+  EXPECT_FALSE(std::filesystem::exists(File()));
+  EXPECT_FALSE(LoadStatsBlockNumber(read, folder.path(), 0));
+
+  FillBlock(store, 0);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 0));
+  const std::string whole = ReadFileBytes(File());
+  WriteFileBytes(File(), whole.substr(0, 48 * 2 + 30));  // two records and part of a third
+  read = Fresh();
+  read.SelectedWeek = 1;
+  LoadStatsBlock(read, folder.path());
+  EXPECT_EQ(read.StatsStatus, "");  // games 1 and 2 carry picks
+  EXPECT_EQ(read.Wins[2], store.Wins[2]);
+  EXPECT_EQ(read.AveDefense[3], store.AveDefense[3]);  // inside the part that is there
+  EXPECT_EQ(read.PickTeam[3], 0);                       // past the end
+  EXPECT_EQ(read.Wins[31], 0);
+
+  read.SelectedWeek = 9;  // past the end of the file
+  LoadStatsBlock(read, folder.path());
+  EXPECT_EQ(read.StatsStatus, "error");
+  EXPECT_TRUE(LoadStatsBlockNumber(read, folder.path(), 9));
+}
+
+TEST_F(StatisticsFile, DamagedRecordsAreReportedAndCannotBeUsedAsIndexes) {
+  FillBlock(store, 0);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 0));
+  std::string bytes = ReadFileBytes(File());
+  const auto put_int16 = [&](std::size_t offset, int16_t value) {
+    std::memcpy(bytes.data() + offset, &value, 2);
+  };
+  const auto put_single = [&](std::size_t offset, float value) {
+    std::memcpy(bytes.data() + offset, &value, 4);
+  };
+  put_int16(48 * 0 + 34, 32);      // favourite of game 1: no such team
+  put_int16(48 * 1 + 24, -1);      // winner of game 2
+  put_single(48 * 2 + 30, std::numeric_limits<float>::quiet_NaN());
+  put_single(48 * 3 + 0, std::numeric_limits<float>::infinity());
+  WriteFileBytes(File(), bytes);
+
+  SeasonStore read = Fresh();
+  read.SelectedWeek = 1;
+  LoadStatsBlock(read, folder.path());
+  EXPECT_EQ(read.StatsStatus, "error");
+  EXPECT_EQ(read.PickTeam[1], 0);
+  EXPECT_EQ(read.GameWinner[2], 0);
+  EXPECT_EQ(read.Cqr[3], 0);
+  EXPECT_EQ(read.Wins[4], 0);
+  EXPECT_EQ(read.PickTeam[2], 2);  // sound fields are kept
+  EXPECT_FALSE(LoadStatsBlockNumber(read, folder.path(), 0));
+
+  WriteFileBytes(File(), std::string(BlockBytes, '\xFF'));  // garbage throughout
+  LoadStatsBlock(read, folder.path());
+  EXPECT_EQ(read.StatsStatus, "error");
+  for (int slot = 1; slot <= 31; ++slot) {
+    EXPECT_EQ(read.PickTeam[slot], 0);
+    EXPECT_EQ(read.GameWinner[slot], 0);
+    EXPECT_EQ(read.Losses[slot], -1);  // any 16-bit count is a number
+  }
+}
+
+TEST_F(StatisticsFile, AFailedWriteReportsAndKeepsTheOldFile) {
+  FillBlock(store, 0);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 0));
+  const std::string before = ReadFileBytes(File());
+  FillBlock(store, 5);
+  for (FileOperation operation : {FileOperation::Open, FileOperation::Write,
+                                  FileOperation::Flush, FileOperation::Rename}) {
+    for (int block : {0, 3}) {
+      InjectFileFault(operation, 1);
+      EXPECT_FALSE(WriteStatsBlock(store, folder.path(), block));
+      EXPECT_EQ(ReadFileBytes(File()), before);
+    }
+  }
+  EXPECT_FALSE(WriteStatsBlock(store, folder.path(), -1));
+  EXPECT_EQ(ReadFileBytes(File()), before);
+}
+
+}  // namespace
+}  // namespace tavrin
