@@ -42,7 +42,7 @@ class DemoSeasonTest : public ::testing::Test {
 
   static const std::filesystem::path& folder() { return folder_->path(); }
 
-  // Team t's games of every week of the stored schedule, as (week, opponent, home).
+  // The stored schedule of a year, read back week by week, against the league's rules.
   void ExpectScheduleRules(int year) {
     SCOPED_TRACE(::testing::Message() << "year " << year);
     store_.WorkingYear = static_cast<int16_t>(year);
@@ -67,10 +67,13 @@ class DemoSeasonTest : public ::testing::Test {
       }
     }
     for (int t = 1; t <= DemoTeamCount; ++t) EXPECT_EQ(games[t], DemoGamesPerTeam) << "team " << t;
-    for (int a = 1; a <= DemoTeamCount; ++a)
-      for (int b = a + 1; b <= DemoTeamCount; ++b)
-        if (DivisionOf(a) == DivisionOf(b))
+    for (int a = 1; a <= DemoTeamCount; ++a) {
+      for (int b = a + 1; b <= DemoTeamCount; ++b) {
+        if (DivisionOf(a) == DivisionOf(b)) {
           EXPECT_EQ(meetings[std::make_pair(a, b)], 2) << a << " and " << b;
+        }
+      }
+    }
   }
 
   void LoadBlock(int year, int block) {
