@@ -74,7 +74,7 @@ int RunDemo(Session& session, const std::vector<std::string>& args, std::istream
 }  // namespace
 
 CliCommand DemoCommand() {
-  return {"demo", "[--year Y] [--seed S] [--weeks-played N]", RunDemo};
+  return {"demo", "[--year Y] [--seed S] [--weeks-played N]", RunDemo, false};
 }
 
 }  // namespace tavrin::cli
