@@ -74,7 +74,8 @@ int RunDemo(Session& session, const std::vector<std::string>& args, std::istream
 }  // namespace
 
 CliCommand DemoCommand() {
-  return {"demo", "[--year Y] [--seed S] [--weeks-played N]   make the demo season in a folder without one",
+  return {"demo",
+          "[--year Y] [--seed S] [--weeks-played N]   make the demo season in a folder without one",
           RunDemo, false};
 }
 
