@@ -48,7 +48,8 @@ std::optional<fs::path> MakeScratchFolder(const fs::path& folder) {
 // already moved go back and the reason is returned.
 std::optional<std::string> MoveFilesIn(const fs::path& scratch, const fs::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(scratch)) names.push_back(entry.path().filename());
+  for (const auto& entry : fs::directory_iterator(scratch))
+    names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   std::stable_partition(names.begin(), names.end(),
                         [](const std::string& name) { return name != SettingsFileName; });

@@ -12,9 +12,11 @@ fail() { echo "FAILED: $*"; exit 1; }
 [ -s "$work/err" ] && fail "the first run complained: $(cat "$work/err")"
 grep -q "Demo season 2000" "$work/out" || fail "no confirmation on standard output"
 (cd "$work/season" && ls) >"$work/files"
-[ "$(tr '\n' ' ' <"$work/files")" = "TVSC1999.dat TVSC2000.dat TVSt1999.dat TVSt2000.dat TavNM.dat TavSE.dat " ] ||
+expected="TVSC1999.dat TVSC2000.dat TVSt1999.dat TVSt2000.dat TavNM.dat TavSE.dat "
+[ "$(tr '\n' ' ' <"$work/files")" = "$expected" ] ||
   fail "unexpected files: $(cat "$work/files")"
-"$cli" -C "$work/season" settings | grep -q "Last Scored Week: 3" || fail "settings do not say week 3"
+"$cli" -C "$work/season" settings | grep -q "Last Scored Week: 3" ||
+  fail "the settings do not name week 3"
 before=$(cd "$work/season" && sha256sum ./*)
 
 status=0

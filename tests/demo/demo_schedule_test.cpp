@@ -56,7 +56,8 @@ void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
       const int met = meetings[std::make_pair(a, b)];
       if (DivisionOf(a) == DivisionOf(b)) {
         EXPECT_EQ(met, 2) << a << " and " << b << " are division rivals";
-        EXPECT_EQ(directed_meetings[std::make_pair(a, b)], 1) << a << " at " << b << " once, and back";
+        EXPECT_EQ(directed_meetings[std::make_pair(a, b)], 1)
+            << a << " at " << b << " once, and back";
       } else {
         EXPECT_LE(met, 1) << a << " and " << b;
       }

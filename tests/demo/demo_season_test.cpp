@@ -144,7 +144,8 @@ TEST_F(DemoSeasonTest, PlayedWeeksHoldResultsAndTheNextWeekOpens) {
     games_so_far += games;
     LoadBlock(2000, block);
     float played = 0;
-    for (int t = 1; t <= DemoTeamCount; ++t) played += store_.Wins[t] + store_.Losses[t] + store_.Ties[t];
+    for (int t = 1; t <= DemoTeamCount; ++t)
+      played += store_.Wins[t] + store_.Losses[t] + store_.Ties[t];
     EXPECT_EQ(played, 2.0f * games_so_far) << "every game of the weeks so far is on the records";
     for (int g = 1; g <= games; ++g) {
       const int total = store_.FirstScore[g] + static_cast<int>(store_.SecondScore[g]);

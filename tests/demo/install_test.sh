@@ -29,5 +29,6 @@ if [ "$app" != none ]; then
 fi
 before=$(cd "$XDG_DATA_HOME/tavrin" && sha256sum ./*)
 timeout 10 "$root/usr/bin/tavrin-launch" >/dev/null 2>&1 || true
-[ "$(cd "$XDG_DATA_HOME/tavrin" && sha256sum ./*)" = "$before" ] || fail "a second start changed the season"
+[ "$(cd "$XDG_DATA_HOME/tavrin" && sha256sum ./*)" = "$before" ] ||
+  fail "a second start changed the season"
 echo "install: 3 passed, 0 failed"
