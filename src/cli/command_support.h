@@ -1,0 +1,39 @@
+#pragma once
+// What the data commands share: strict argument reading, input files, and the two week steps
+// (saving a schedule week, entering a week's scores) that both the single-week commands and
+// the season import go through.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/results_processing.h"
+#include "entry/schedule_save.h"
+#include "platform/session.h"
+
+namespace tavrin::cli {
+
+// A whole number written in plain digits (an optional minus sign), nothing else.
+std::optional<int> ParseWholeNumber(std::string_view text);
+
+// Writes "tavrin-cli: " + problem to standard error and returns the usage exit status.
+int UsageError(const std::string& problem);
+
+// The lines of the file named by `file_arg` (standard input when it is empty or "-"), without
+// line ends; nothing when the file cannot be read.
+std::optional<std::vector<std::string>> ReadInputLines(const std::string& file_arg,
+                                                       std::istream& in);
+
+// The words of a line, split at blanks and tabs.
+std::vector<std::string> SplitWords(std::string_view line);
+
+// Schedule entry's Save for the week: exit status 0 when the record was written.
+int SaveWeekSchedule(Session& session, int week, const std::vector<ScheduledGame>& games);
+
+// Score entry for the week (the command's checks, then results processing with the texts as the
+// score boxes): exit status 0 when the week was processed and saved.
+int EnterWeekScores(Session& session, int week, const std::vector<ScoreTexts>& scores);
+
+}  // namespace tavrin::cli

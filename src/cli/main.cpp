@@ -1,0 +1,57 @@
+// tavrin-cli: the program's commands without its windows, over the data files of one folder.
+//   tavrin-cli [-C DIR] COMMAND [ARGS...]
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "cli/console_ui.h"
+#include "cli/session_start.h"
+
+namespace {
+
+using tavrin::cli::CliCommand;
+
+std::vector<CliCommand> AllCommands() {
+  auto commands = tavrin::cli::DataCommands();
+  for (auto& command : tavrin::cli::ReportCommands()) commands.push_back(std::move(command));
+  return commands;
+}
+
+void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
+  out << "usage: tavrin-cli [-C DIR] COMMAND [ARGS...]\n"
+         "Runs one of Tavrin's commands on the data files of DIR (default: the current folder).\n"
+         "FILE missing or \"-\" reads standard input. Exit status: 0 done, 1 refused (the\n"
+         "message is on standard error), 2 bad usage.\n\n"
+         "commands:\n"
+         "  help\n";
+  for (const auto& command : commands) out << "  " << command.name << ' ' << command.usage << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> words(argv + 1, argv + argc);
+  std::string folder = ".";
+  if (words.size() >= 2 && words[0] == "-C") {
+    folder = words[1];
+    words.erase(words.begin(), words.begin() + 2);
+  }
+  const auto commands = AllCommands();
+  if (words.empty() || words[0] == "help" || words[0] == "--help") {
+    PrintHelp(commands, words.empty() ? std::cerr : std::cout);
+    return words.empty() ? tavrin::cli::ExitUsage : tavrin::cli::ExitDone;
+  }
+  for (const auto& command : commands) {
+    if (command.name != words[0]) continue;
+    tavrin::SeasonStore store;
+    tavrin::cli::ConsoleUi ui(std::cerr, std::cout);
+    tavrin::Session session{store, ui, folder};
+    tavrin::cli::StartSession(session);
+    const std::vector<std::string> args(words.begin() + 1, words.end());
+    return command.run(session, args, std::cin, std::cout);
+  }
+  std::cerr << "tavrin-cli: unknown command \"" << words[0] << "\" (see tavrin-cli help)\n";
+  return tavrin::cli::ExitUsage;
+}

@@ -1,0 +1,220 @@
+#include "engine/results_processing.h"
+
+#include <cmath>
+#include <optional>
+
+#include <fmt/format.h>
+
+#include "engine/prediction.h"
+#include "season/data_files.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr float RatingStepDivisor = 450.0f;
+constexpr float MarginErrorLimit = 16.0f;
+constexpr int LastEarlySeasonWeek = 3;
+constexpr float PriorWeight = 16.0f;
+constexpr int LastRoundedGameSlot = 15;
+
+struct GameScore {
+  double first = 0;
+  double second = 0;
+  int16_t first_kept = 0;
+};
+
+bool TeamSlotsInRange(const SeasonStore& store) {
+  return store.TeamCount >= 1 && store.TeamCount <= MaxTeamSlot;
+}
+
+bool ScheduleUsable(const SeasonStore& store) {
+  if (store.WeekGameCount < 1 || store.WeekGameCount > MaxScheduleSlot) return false;
+  for (int game = 1; game <= store.WeekGameCount; ++game) {
+    if (!IsTeamNumber(store.GameFirstTeam[game]) || !IsTeamNumber(store.GameSecondTeam[game])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Reads every box before anything changes, so that a refusal leaves the season as it was.
+std::optional<std::vector<GameScore>> ReadScores(Session& session, int week,
+                                                 const std::vector<ScoreTexts>& scores) {
+  const int games = session.store.WeekGameCount;
+  for (int game = 1; game <= games; ++game) {
+    const auto index = static_cast<std::size_t>(game - 1);
+    if (index >= scores.size() || scores[index].first.empty() || scores[index].second.empty()) {
+      session.ui.ShowMessage("All Scores Must be Entered Before Processing.", "Tavrin",
+                             MessageIcon::Exclamation);
+      return std::nullopt;
+    }
+  }
+  if (!ScheduleUsable(session.store) || !TeamSlotsInRange(session.store)) {
+    session.ui.ShowMessage(fmt::format("Unable to Load the Schedule for Week {}.", week), "Tavrin",
+                           MessageIcon::Exclamation);
+    return std::nullopt;
+  }
+  std::vector<GameScore> read(static_cast<std::size_t>(games));
+  for (int game = 1; game <= games; ++game) {
+    auto& score = read[static_cast<std::size_t>(game - 1)];
+    score.first = ReadLenientNumber(scores[static_cast<std::size_t>(game - 1)].first);
+    score.second = ReadLenientNumber(scores[static_cast<std::size_t>(game - 1)].second);
+    const auto first_kept = ToInt16(score.first);
+    // Both scores are whole points on every report; one a 16-bit field cannot hold is a typo.
+    if (!first_kept || !ToInt16(score.second)) {
+      session.ui.ShowMessage(fmt::format("The score of game # {} is out of range.\n\r"
+                                         "Scores must lie between -32768 and 32767.",
+                                         game),
+                             "Tavrin", MessageIcon::Exclamation);
+      return std::nullopt;
+    }
+    score.first_kept = *first_kept;
+  }
+  return read;
+}
+
+float ClampMarginError(float d) {
+  if (d > MarginErrorLimit) return MarginErrorLimit;
+  if (d < -MarginErrorLimit) return -MarginErrorLimit;
+  return d;
+}
+
+// The change is rounded to single before it meets the single rating: two roundings.
+void MoveRating(SeasonStore& store, int team, float change) {
+  store.Cqr[team] = static_cast<float>(static_cast<float>(store.Cqr[team]) + change);
+}
+
+// The first-listed team gains d * K and the second loses it (d may be negative).
+void ShiftRatings(SeasonStore& store, int first, int second, float d, float k) {
+  const float change = ClampMarginError(d) * k;
+  MoveRating(store, first, change);
+  MoveRating(store, second, -change);
+}
+
+void ApplyGame(SeasonStore& store, int game, const GameScore& score, float k) {
+  const int a = store.GameFirstTeam[game];
+  const int b = store.GameSecondTeam[game];
+  const double x = score.first;
+  const double y = score.second;
+  const int favourite = store.PickTeam[game];
+  const float predicted = store.PickMargin[game];
+
+  if (x > y) {
+    store.Wins[a] += 1;
+    store.Losses[b] = static_cast<int16_t>(store.Losses[b] + 1);
+    store.GameWinner[game] = static_cast<int16_t>(a);
+    store.WinMargin[game] = static_cast<float>(x - y);
+  } else if (y > x) {
+    store.Losses[a] = static_cast<int16_t>(store.Losses[a] + 1);
+    store.Wins[b] += 1;
+    store.GameWinner[game] = static_cast<int16_t>(b);
+    store.WinMargin[game] = static_cast<float>(y - x);
+  } else {
+    store.Ties[a] = static_cast<int16_t>(store.Ties[a] + 1);
+    store.Ties[b] = static_cast<int16_t>(store.Ties[b] + 1);
+    store.GameWinner[game] = 0;
+    store.WinMargin[game] = 0;
+  }
+
+  store.PointsScored[a] = static_cast<float>(store.PointsScored[a] + x);
+  store.PointsAllowed[a] = static_cast<float>(store.PointsAllowed[a] + y);
+  store.PointsScored[b] = static_cast<float>(store.PointsScored[b] + y);
+  store.PointsAllowed[b] = static_cast<float>(store.PointsAllowed[b] + x);
+
+  store.FirstScore[game] = score.first_kept;
+  store.SecondScore[game] = static_cast<float>(y);
+
+  const float margin = store.WinMargin[game];
+  if (x > y) {
+    const float d = favourite == a ? margin - predicted : margin + predicted;
+    ShiftRatings(store, a, b, d, k);
+  } else if (y > x) {
+    const float d = favourite == b ? margin - predicted : margin + predicted;
+    ShiftRatings(store, a, b, -d, k);
+  } else if (favourite == a) {
+    ShiftRatings(store, a, b, -predicted, k);
+  } else if (favourite == b) {
+    ShiftRatings(store, a, b, predicted, k);
+  }
+}
+
+void UpdateAverages(SeasonStore& store, int week) {
+  for (int team = 1; team <= store.TeamCount; ++team) {
+    const float games = store.Wins[team] + store.Losses[team] + store.Ties[team];
+    if (week <= LastEarlySeasonWeek) {
+      // Early in the season the previous average still weighs as much as 16 games.
+      store.AveOffense[team] =
+          (store.AveOffense[team] * PriorWeight + store.PointsScored[team]) / (PriorWeight + games);
+      store.AveDefense[team] =
+          (store.AveDefense[team] * PriorWeight + store.PointsAllowed[team]) / (PriorWeight + games);
+    } else if (games > 1) {
+      store.AveOffense[team] = store.PointsScored[team] / games;
+      store.AveDefense[team] = store.PointsAllowed[team] / games;
+    }
+  }
+}
+
+// Int(value * 10 + 0.5) / 10 with the product taken in the precision the value is held in:
+// a rating loaded from the file or moved by a week is single, one typed in the editor double.
+double RoundToTenths(double value) {
+  const auto single = static_cast<float>(value);
+  const double tenfold =
+      static_cast<double>(single) == value ? static_cast<double>(single * 10.0f) : value * 10.0;
+  return std::floor(tenfold + 0.5) / 10.0;
+}
+
+float RoundToTenths(float value) {
+  return static_cast<float>(std::floor(static_cast<double>(value * 10.0f) + 0.5) / 10.0);
+}
+
+}  // namespace
+
+void RoundStatistics(SeasonStore& store) {
+  if (!TeamSlotsInRange(store)) return;
+  for (int team = 1; team <= store.TeamCount; ++team) {
+    store.Cqr[team] = RoundToTenths(store.Cqr[team]);
+    store.AveOffense[team] = RoundToTenths(store.AveOffense[team]);
+    store.AveDefense[team] = RoundToTenths(store.AveDefense[team]);
+    store.Wins[team] = std::floor(store.Wins[team]);
+    store.PointsScored[team] = std::floor(store.PointsScored[team]);
+    store.PointsAllowed[team] = std::floor(store.PointsAllowed[team]);
+  }
+  for (int game = 1; game <= LastRoundedGameSlot; ++game) {
+    store.SecondScore[game] = std::floor(store.SecondScore[game]);
+    if (store.PickMargin[game] > 0) store.PickMargin[game] = RoundMargin(store.PickMargin[game]);
+  }
+}
+
+void ReportSaveFailure(UserInterface& ui, const std::string& file_name) {
+  ui.ShowMessage("Unable to Save file - check disk, write protect etc..\n\r" + file_name, "Tavrin",
+                 MessageIcon::Exclamation);
+}
+
+ProcessResult ProcessWeekResults(Session& session, int week, const std::vector<ScoreTexts>& scores) {
+  const auto read = ReadScores(session, week, scores);
+  if (!read) return ProcessResult::NotStarted;
+
+  SeasonStore& store = session.store;
+  const float k = store.Reactivity / RatingStepDivisor;
+  for (int game = 1; game <= store.WeekGameCount; ++game) {
+    ApplyGame(store, game, (*read)[static_cast<std::size_t>(game - 1)], k);
+  }
+  UpdateAverages(store, week);
+  PredictNextWeek(store, session.folder, week);
+  RoundStatistics(store);
+
+  if (!WriteStatsBlock(store, session.folder, week)) {
+    ReportSaveFailure(session.ui, StatisticsFileName(store.WorkingYear));
+    return ProcessResult::NotSaved;
+  }
+  store.LastScoredWeek = static_cast<int16_t>(week);
+  if (!WriteSettings(store, session.folder)) {
+    ReportSaveFailure(session.ui, SettingsFileName);
+    return ProcessResult::NotSaved;
+  }
+  return ProcessResult::Done;
+}
+
+}  // namespace tavrin

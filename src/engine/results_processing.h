@@ -1,0 +1,38 @@
+#pragma once
+// Turns one week's final scores into the statistics after that week: records, points, averages
+// and the moved ratings, then predicts the next week, rounds the figures, writes the week's
+// statistics block and records the week as the last one scored.
+
+#include <string>
+#include <vector>
+
+#include "platform/session.h"
+#include "season/season_store.h"
+
+namespace tavrin {
+
+// What the user typed for one game: the first-listed and the second-listed team's score box.
+struct ScoreTexts {
+  std::string first;
+  std::string second;
+};
+
+enum class ProcessResult {
+  NotStarted,  // an empty or unusable score box, or no usable schedule: nothing changed
+  Done,        // block W written and the settings file rewritten
+  NotSaved,    // block W or the settings file could not be written; the user has been told
+};
+
+// Processes week `week` from the store as the score entry left it: statistics block week - 1
+// and week `week`'s schedule loaded. scores[g - 1] holds the boxes of game g.
+ProcessResult ProcessWeekResults(Session& session, int week, const std::vector<ScoreTexts>& scores);
+
+// The rounding every writer of a statistics block applies first: one decimal for the ratings and
+// averages, whole numbers for wins and points, and for game slots 1..15 whole second scores and
+// margins in half points.
+void RoundStatistics(SeasonStore& store);
+
+// The message of a statistics or settings file that could not be written; names the file.
+void ReportSaveFailure(UserInterface& ui, const std::string& file_name);
+
+}  // namespace tavrin

@@ -1,0 +1,116 @@
+#include "entry/new_season.h"
+
+#include <optional>
+
+#include <fmt/format.h>
+
+#include "engine/prediction.h"
+#include "engine/recorded_scores.h"
+#include "engine/results_processing.h"
+#include "season/data_files.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+// Last season had 14 to 19 weeks; the answer is checked as weeks + 1.
+constexpr int FewestWeeksPlusOne = 15;
+constexpr int MostWeeksPlusOne = 20;
+
+const char* const ConditionsQuestion =
+    "This function processes the Statistics from \n\r"
+    "last season, with the new schedule to produce\n\r"
+    "predictions for the first week of the new season.\n\r"
+    "\n\r"
+    "The following conditions must be met to continue!\n\r"
+    "\n\r"
+    " 1. All scores were recorded for last season.\n\r"
+    " 2. The Working year number in the Program\n\r"
+    "     Settings section has been updated for\n\r"
+    "     the new season.\n\r"
+    " 3. The schedule has been entered for the first\n\r"
+    "     two weeks of the new season.\n\r"
+    "\n\r"
+    "     CONTINUE?          Select 'NO' to Exit";
+
+// Last season's length plus one, asked until it lies in range; nothing when the user cancels.
+std::optional<int> AskLastSeasonWeeksPlusOne(Session& session, int last_year) {
+  const std::string prompt = fmt::format(
+      "Enter the number of weeks in the '{}\n\r(last) season including 'bye' weeks.\n\r"
+      "This info is needed for accessing the\n\rlast regular season weekly statistic record.",
+      last_year);
+  for (;;) {
+    const auto answer = session.ui.InputBox(prompt, "Tavrin", "17");
+    if (!answer || answer->empty()) return std::nullopt;
+    const auto weeks_plus_one = ToInt16(ReadLenientNumber(*answer) + 1);
+    if (weeks_plus_one && *weeks_plus_one >= FewestWeeksPlusOne &&
+        *weeks_plus_one <= MostWeeksPlusOne) {
+      return *weeks_plus_one;
+    }
+    session.ui.Beep();
+  }
+}
+
+// Loads block `weeks` of last season's file; WorkingYear names the new season again afterwards.
+void LoadLastSeasonFinalBlock(Session& session, int new_year, int weeks_plus_one) {
+  SeasonStore& store = session.store;
+  store.WorkingYear = static_cast<int16_t>(new_year - 1);
+  store.SelectedWeek = static_cast<int16_t>(weeks_plus_one);
+  LoadStatsBlock(store, session.folder);
+  store.WorkingYear = static_cast<int16_t>(new_year);
+}
+
+void ClearRecordsAndPoints(SeasonStore& store) {
+  for (int team = 1; team <= store.TeamCount && team <= MaxTeamSlot; ++team) {
+    store.Wins[team] = 0;
+    store.Losses[team] = 0;
+    store.Ties[team] = 0;
+    store.PointsScored[team] = 0;
+    store.PointsAllowed[team] = 0;
+  }
+}
+
+}  // namespace
+
+NewSeasonResult RunNewSeasonSetup(Session& session) {
+  SeasonStore& store = session.store;
+  if (!session.ui.AskYesNo(ConditionsQuestion, "Tavrin", MessageIcon::Critical,
+                           DefaultButton::Second)) {
+    return NewSeasonResult::Declined;
+  }
+  const int new_year = store.WorkingYear;
+  const auto weeks_plus_one = AskLastSeasonWeeksPlusOne(session, new_year - 1);
+  if (!weeks_plus_one) return NewSeasonResult::Declined;
+
+  LoadLastSeasonFinalBlock(session, new_year, *weeks_plus_one);
+  if (store.StatsStatus == StatusError) {
+    ShowScoresNotCurrent(session.ui, *weeks_plus_one - 1);
+    return NewSeasonResult::Refused;
+  }
+  store.ScheduleStatus.clear();
+  store.SelectedWeek = 1;
+  ReadScheduleWeek(store, session.folder, 1);
+  if (store.ScheduleStatus == StatusError) {
+    session.ui.ShowMessage("Error! Schedule for Week # 1\n\rnot available.", "Tavrin",
+                           MessageIcon::Exclamation);
+    return NewSeasonResult::Refused;
+  }
+
+  store.SelectedWeek = 0;
+  PredictNextWeek(store, session.folder, 0);
+  RoundStatistics(store);
+  ClearRecordsAndPoints(store);
+  if (!WriteStatsBlock(store, session.folder, 0)) {
+    ReportSaveFailure(session.ui, StatisticsFileName(new_year));
+    return NewSeasonResult::NotSaved;
+  }
+  store.LastScoredWeek = 0;
+  if (!WriteSettings(store, session.folder)) {
+    ReportSaveFailure(session.ui, SettingsFileName);
+    return NewSeasonResult::NotSaved;
+  }
+  return NewSeasonResult::Done;
+}
+
+}  // namespace tavrin

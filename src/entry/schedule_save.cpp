@@ -1,0 +1,93 @@
+#include "entry/schedule_save.h"
+
+#include <array>
+
+#include <fmt/format.h>
+
+#include "season/data_files.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr int DaysInWeek = 7;
+
+// The window cannot build such a list, but a list read from elsewhere can hold anything.
+std::optional<int> FirstInvalidGame(const std::vector<ScheduledGame>& games) {
+  std::array<bool, MaxTeamSlot + 1> listed{};
+  for (std::size_t index = 0; index < games.size(); ++index) {
+    const ScheduledGame& game = games[index];
+    const bool teams_known = IsTeamNumber(game.first) && IsTeamNumber(game.second);
+    if (!teams_known || game.first == game.second || listed[game.first] || listed[game.second] ||
+        game.day < 1 || game.day > DaysInWeek) {
+      return static_cast<int>(index) + 1;
+    }
+    listed[game.first] = listed[game.second] = true;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> EntryWeek(Session& session, std::string_view week_text) {
+  const auto week = ToInt16(ReadLenientNumber(week_text));
+  if (!week || *week < 1 || *week > session.store.WeeksInSeason) {
+    session.ui.ShowMessage("Please enter the week Number.", "Tavrin", MessageIcon::None);
+    return std::nullopt;
+  }
+  session.store.SelectedWeek = *week;
+  return *week;
+}
+
+bool SaveScheduleWeek(Session& session, std::string_view week_text,
+                      const std::vector<ScheduledGame>& games) {
+  const auto week = EntryWeek(session, week_text);
+  if (!week) return false;
+  if (games.size() < static_cast<std::size_t>(MinGamesToSave)) {
+    session.ui.ShowMessage("Insufficient information to save file.", "Tavrin",
+                           MessageIcon::Exclamation);
+    return false;
+  }
+  if (const auto invalid = FirstInvalidGame(games)) {
+    session.ui.ShowMessage(
+        fmt::format("Game # {} cannot be saved:\n\rteams must be 1 to {}, each listed once, "
+                    "and days 1 to 7.",
+                    *invalid, LeagueTeamCount),
+        "Tavrin", MessageIcon::Exclamation);
+    return false;
+  }
+  SeasonStore& store = session.store;
+  store.WeekGameCount = static_cast<int16_t>(games.size());
+  for (std::size_t index = 0; index < games.size(); ++index) {
+    store.GameFirstTeam[index + 1] = games[index].first;
+    store.GameSecondTeam[index + 1] = games[index].second;
+    store.GameDay[index + 1] = games[index].day;
+  }
+  if (!WriteScheduleWeek(store, session.folder, *week)) {
+    session.ui.ShowMessage("Unable to Save file - check disk, write protect etc..", "Tavrin",
+                           MessageIcon::Exclamation);
+    return false;
+  }
+  session.ui.ShowMessage(fmt::format("Schedule for Week {} has been saved.", *week), "Tavrin",
+                         MessageIcon::None);
+  return true;
+}
+
+std::vector<ScheduledGame> LoadScheduleWeek(Session& session, int week) {
+  SeasonStore& store = session.store;
+  store.ScheduleStatus.clear();
+  ReadScheduleWeek(store, session.folder, week);
+  if (store.ScheduleStatus == StatusError) {
+    session.ui.ShowMessage(fmt::format("Unable to Load the Schedule for Week {}.", week), "Tavrin",
+                           MessageIcon::Exclamation);
+    return {};
+  }
+  std::vector<ScheduledGame> games;
+  for (int game = 1; game <= store.WeekGameCount && game <= MaxScheduleSlot; ++game) {
+    games.push_back({store.GameFirstTeam[game], store.GameSecondTeam[game], store.GameDay[game]});
+  }
+  return games;
+}
+
+}  // namespace tavrin

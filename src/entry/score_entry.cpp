@@ -1,0 +1,56 @@
+#include "entry/score_entry.h"
+
+#include <fmt/format.h>
+
+#include "engine/recorded_scores.h"
+#include "season/data_files.h"
+
+namespace tavrin {
+
+namespace {
+
+void ShowSchedulesMissing(UserInterface& ui, int week) {
+  ui.ShowMessage(fmt::format("Error! Make sure Schedules for Week # {}\n\rand Week # {} are available.",
+                             week, week + 1),
+                 "Tavrin", MessageIcon::Exclamation);
+}
+
+// Week W's schedule, and week W + 1's unless W is the last week; "error" when either is missing.
+bool ReadScoringSchedules(Session& session, int week) {
+  SeasonStore& store = session.store;
+  store.ScheduleStatus.clear();
+  if (week < store.WeeksInSeason) ReadScheduleWeek(store, session.folder, week + 1);
+  if (store.ScheduleStatus.empty()) ReadScheduleWeek(store, session.folder, week);
+  return store.ScheduleStatus != StatusError;
+}
+
+}  // namespace
+
+bool OpenScoreEntry(Session& session, int week) {
+  SeasonStore& store = session.store;
+  if (week < 1 || week > store.WeeksInSeason) {
+    session.ui.ShowMessage("Please enter the week Number.", "Tavrin", MessageIcon::None);
+    return false;
+  }
+  store.SelectedWeek = static_cast<int16_t>(week);
+  session.ui.ShowBusyPointer();
+  LoadStatsBlock(store, session.folder);
+  if (!BlockHasRecordedScores(store)) {
+    ShowScoresNotCurrent(session.ui, week - 1);
+    return false;
+  }
+  if (!ReadScoringSchedules(session, week)) {
+    ShowSchedulesMissing(session.ui, week);
+    return false;
+  }
+  if (store.WeekGameCount > MaxScoredGames) {
+    session.ui.ShowMessage(
+        fmt::format("Week # {} has {} games.\n\rScores can be entered for at most {} games a week.",
+                    week, store.WeekGameCount, MaxScoredGames),
+        "Tavrin", MessageIcon::Exclamation);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tavrin

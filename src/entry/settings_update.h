@@ -1,0 +1,36 @@
+#pragma once
+// The settings window's OK without the window: the checks, the store and the settings file.
+
+#include <string>
+
+#include "platform/session.h"
+
+namespace tavrin {
+
+// The ranges of the two scroll bars, in percent.
+inline constexpr int MinReactivity = 70;
+inline constexpr int MaxReactivity = 130;
+inline constexpr int MinWeighting = 60;
+inline constexpr int MaxWeighting = 140;
+inline constexpr int FirstWorkingYear = 1997;
+// A season of at least one week; a week number also names a statistics block and a menu entry.
+inline constexpr int MaxWeeksInSeason = 52;
+
+// What the settings window holds when OK is pressed: the two boxes' texts and the two bars.
+struct SettingsForm {
+  std::string year_text;
+  std::string weeks_text;
+  int reactivity = 100;
+  int weighting = 100;
+};
+
+enum class SettingsResult {
+  Saved,
+  YearRefused,   // a beep: the window stays open and nothing changed
+  WeeksRefused,  // a message: the window stays open and nothing changed
+  NotSaved,      // the store holds the new settings but the file could not be written
+};
+
+SettingsResult ApplySettings(Session& session, const SettingsForm& form);
+
+}  // namespace tavrin

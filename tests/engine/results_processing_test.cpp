@@ -1,0 +1,272 @@
+#include "engine/results_processing.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/season_fixture.h"
+#include "season/file_io.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+namespace {
+
+class ProcessWeekTest : public testing::SeasonFixture {
+ protected:
+  ProcessWeekTest() { FillStartBlock(60.0); }
+  ~ProcessWeekTest() override { ClearFileFaults(); }
+
+  // Week `week` scheduled as the given games and loaded, as score entry leaves the store.
+  void ScheduleWeek(int week, const std::vector<testing::Pairing>& games) {
+    WriteSchedule(week, games);
+    LoadSchedule(week);
+  }
+
+  SeasonStore ReadBlock(int block) {
+    SeasonStore read = store;
+    EXPECT_TRUE(LoadStatsBlockNumber(read, folder.path(), block));
+    return read;
+  }
+};
+
+TEST_F(ProcessWeekTest, WorkedExampleUpsetMovesBothRatings) {
+  store.Reactivity = 90;  // K = 0.2
+  store.Cqr[20] = 50.0;
+  ScheduleWeek(5, {{3, 20}});
+  SetPick(1, 3, 2.5f);
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"10", "17"}}), ProcessResult::Done);
+  EXPECT_EQ(store.Wins[20], 1.0f);
+  EXPECT_EQ(store.Losses[3], 1);
+  EXPECT_EQ(store.GameWinner[1], 20);
+  EXPECT_EQ(store.WinMargin[1], 7.0f);
+  EXPECT_EQ(store.FirstScore[1], 10);
+  EXPECT_EQ(store.SecondScore[1], 17.0f);
+  EXPECT_EQ(store.PointsScored[3], 10.0f);
+  EXPECT_EQ(store.PointsAllowed[3], 17.0f);
+  EXPECT_DOUBLE_EQ(store.Cqr[3], 58.1);
+  EXPECT_DOUBLE_EQ(store.Cqr[20], 51.9);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
+  store.Reactivity = 90;
+  ScheduleWeek(5, {{1, 2}, {4, 5}, {6, 7}, {8, 9}, {10, 11}, {12, 13}});
+  SetPick(1, 0, 0);     // no favourite, visitor by 30: clamped to 16
+  SetPick(2, 4, 7);     // favourite wins by exactly its margin
+  SetPick(3, 7, 7);     // home favourite by 7 loses by 3: d = 10
+  SetPick(4, 21, 2);    // a favourite in neither team counts as wrongly picked: d = 3 + 2
+  SetPick(5, 11, 5);    // home favourite wins by 8: d = 3 for the home team
+  SetPick(6, 12, 3.5f); // visitor favourite wins by 1: d = -2.5
+  ASSERT_EQ(ProcessWeekResults(session, 5,
+                               {{"37", "7"}, {"24", "17"}, {"13", "10"}, {"13", "10"},
+                                {"3", "11"}, {"21", "20"}}),
+            ProcessResult::Done);
+  EXPECT_DOUBLE_EQ(store.Cqr[1], 63.2);
+  EXPECT_DOUBLE_EQ(store.Cqr[2], 56.8);
+  EXPECT_DOUBLE_EQ(store.Cqr[4], 60.0);
+  EXPECT_DOUBLE_EQ(store.Cqr[5], 60.0);
+  EXPECT_DOUBLE_EQ(store.Cqr[6], 62.0);
+  EXPECT_DOUBLE_EQ(store.Cqr[7], 58.0);
+  EXPECT_DOUBLE_EQ(store.Cqr[8], 61.0);
+  EXPECT_DOUBLE_EQ(store.Cqr[9], 59.0);
+  EXPECT_DOUBLE_EQ(store.Cqr[10], 59.4);
+  EXPECT_DOUBLE_EQ(store.Cqr[11], 60.6);
+  EXPECT_DOUBLE_EQ(store.Cqr[12], 59.5);
+  EXPECT_DOUBLE_EQ(store.Cqr[13], 60.5);
+}
+
+TEST_F(ProcessWeekTest, TieCostsTheFavouriteItsMargin) {
+  store.Reactivity = 100;  // K = 0.2222: a favourite by 3 loses 0.667
+  ScheduleWeek(5, {{1, 2}, {3, 4}, {5, 6}});
+  SetPick(1, 1, 3);
+  SetPick(2, 4, 3);
+  SetPick(3, 0, 0);
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"14", "14"}, {"7", "7"}, {"0", "0"}}),
+            ProcessResult::Done);
+  EXPECT_DOUBLE_EQ(store.Cqr[1], 59.3);
+  EXPECT_DOUBLE_EQ(store.Cqr[2], 60.7);
+  EXPECT_DOUBLE_EQ(store.Cqr[3], 60.7);
+  EXPECT_DOUBLE_EQ(store.Cqr[4], 59.3);
+  EXPECT_DOUBLE_EQ(store.Cqr[5], 60.0);
+  EXPECT_EQ(store.Ties[1], 1);
+  EXPECT_EQ(store.Ties[2], 1);
+  EXPECT_EQ(store.GameWinner[1], 0);
+  EXPECT_EQ(store.WinMargin[1], 0.0f);
+}
+
+TEST_F(ProcessWeekTest, EarlyWeeksBlendAveragesWithSixteenGamesOfThePrevious) {
+  ScheduleWeek(1, {{1, 2}});
+  ASSERT_EQ(ProcessWeekResults(session, 1, {{"27", "13"}}), ProcessResult::Done);
+  EXPECT_EQ(store.AveOffense[1], 20.4f);   // (20 * 16 + 27) / 17
+  EXPECT_EQ(store.AveDefense[1], 19.6f);   // (20 * 16 + 13) / 17
+  // A team with a bye is blended again: nothing scored, one more average over 16 games.
+  EXPECT_EQ(store.AveOffense[3], 20.0f);
+  store.PointsScored[3] = 27;
+  store.Wins[3] = 1;
+  store.AveOffense[3] = 20.4f;
+  ScheduleWeek(2, {{1, 2}});
+  ASSERT_EQ(ProcessWeekResults(session, 2, {{"10", "10"}}), ProcessResult::Done);
+  EXPECT_EQ(store.AveOffense[3], 20.8f);  // (20.4 * 16 + 27) / 17 = 20.79
+}
+
+TEST_F(ProcessWeekTest, FromWeekFourAveragesArePlainForTeamsWithTwoGames) {
+  store.Wins[1] = 2;
+  store.PointsScored[1] = 40;
+  store.PointsAllowed[1] = 30;
+  store.Losses[3] = 1;  // one game only after this week's bye
+  store.PointsScored[3] = 3;
+  ScheduleWeek(4, {{1, 2}});
+  ASSERT_EQ(ProcessWeekResults(session, 4, {{"20", "6"}}), ProcessResult::Done);
+  EXPECT_EQ(store.AveOffense[1], 20.0f);  // 60 points in 3 games
+  EXPECT_EQ(store.AveDefense[1], 12.0f);
+  EXPECT_EQ(store.AveOffense[2], 20.0f);  // its first game: kept
+  EXPECT_EQ(store.AveOffense[3], 20.0f);
+}
+
+TEST_F(ProcessWeekTest, ScoresCountByTheirLeadingNumber) {
+  ScheduleWeek(5, {{1, 2}, {3, 4}});
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"10.6", "10.4"}, {"21abc", " 7"}}),
+            ProcessResult::Done);
+  EXPECT_EQ(store.GameWinner[1], 1);
+  EXPECT_EQ(store.FirstScore[1], 11);
+  EXPECT_EQ(store.SecondScore[1], 10.0f);
+  EXPECT_EQ(store.PointsScored[1], 10.0f);
+  EXPECT_EQ(store.FirstScore[2], 21);
+  EXPECT_EQ(store.SecondScore[2], 7.0f);
+}
+
+TEST_F(ProcessWeekTest, AnEmptyBoxChangesNothing) {
+  std::vector<testing::Pairing> games;
+  std::vector<ScoreTexts> scores;
+  for (int game = 1; game <= 15; ++game) {
+    games.push_back({game, 16 + game});
+    scores.push_back({"10", "3"});
+  }
+  scores.back().second.clear();
+  ScheduleWeek(5, games);
+  const SeasonStore before = store;
+  EXPECT_EQ(ProcessWeekResults(session, 5, scores), ProcessResult::NotStarted);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "All Scores Must be Entered Before Processing.");
+  EXPECT_EQ(ui.messages[0].caption, "Tavrin");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(store.Wins, before.Wins);
+  EXPECT_EQ(store.Cqr, before.Cqr);
+  EXPECT_TRUE(StatsFileBytes().empty());
+}
+
+TEST_F(ProcessWeekTest, AScoreBeyondSixteenBitsIsRefusedBeforeAnythingChanges) {
+  ScheduleWeek(5, {{1, 2}, {3, 4}});
+  const SeasonStore before = store;
+  EXPECT_EQ(ProcessWeekResults(session, 5, {{"21", "14"}, {"7", "40000"}}),
+            ProcessResult::NotStarted);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "The score of game # 2 is out of range.\n\rScores must lie between -32768 and 32767.");
+  EXPECT_EQ(store.Wins, before.Wins);
+  EXPECT_EQ(store.PointsScored, before.PointsScored);
+  EXPECT_TRUE(StatsFileBytes().empty());
+}
+
+TEST_F(ProcessWeekTest, WritesTheBlockWithNextWeeksRoundedPredictionsAndTheLastScoredWeek) {
+  store.Cqr[5] = 64.0;  // 5 at 6: a = 32, b = 31.5: favourite 5 by 0.5
+  ScheduleWeek(5, {{1, 2}});
+  WriteSchedule(6, {{5, 6}, {3, 20}});
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::Done);
+  EXPECT_EQ(store.PickTeam[1], 5);
+  EXPECT_EQ(store.PickMargin[1], 0.5f);
+  EXPECT_EQ(store.PickTeam[2], 20);  // 30 - 1 against 30 + 1.5
+  EXPECT_EQ(store.PickMargin[2], 2.5f);
+  const SeasonStore written = ReadBlock(5);
+  EXPECT_EQ(written.GameWinner[1], 1);
+  EXPECT_EQ(written.PickTeam[1], 5);
+  EXPECT_EQ(static_cast<float>(written.Cqr[1]), static_cast<float>(store.Cqr[1]));
+  EXPECT_EQ(store.LastScoredWeek, 5);
+  SeasonStore settings;
+  ASSERT_TRUE(ReadSettings(settings, folder.path()));
+  EXPECT_EQ(settings.LastScoredWeek, 5);
+}
+
+TEST_F(ProcessWeekTest, TheLastWeekKeepsItsOwnPredictions) {
+  ScheduleWeek(17, {{1, 2}});
+  SetPick(1, 2, 1.5f);
+  ASSERT_EQ(ProcessWeekResults(session, 17, {{"17", "14"}}), ProcessResult::Done);
+  EXPECT_EQ(store.PickTeam[1], 2);
+  EXPECT_EQ(store.PickMargin[1], 1.5f);
+}
+
+TEST_F(ProcessWeekTest, ReprocessingAWeekRewritesOnlyItsBlock) {
+  ScheduleWeek(5, {{1, 2}});
+  const SeasonStore opening = store;
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::Done);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 6));
+  const std::string before = StatsFileBytes();
+  store = opening;
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"14", "17"}}), ProcessResult::Done);
+  const std::string after = StatsFileBytes();
+  const std::size_t block_size = 31 * StatsRecordSize;
+  ASSERT_EQ(after.size(), before.size());
+  EXPECT_EQ(after.substr(6 * block_size), before.substr(6 * block_size));
+  EXPECT_NE(after.substr(5 * block_size, block_size), before.substr(5 * block_size, block_size));
+  EXPECT_EQ(ReadBlock(5).GameWinner[1], 2);
+}
+
+TEST_F(ProcessWeekTest, AStatisticsFileThatCannotBeWrittenIsReportedAndTheWeekNotRecorded) {
+  ScheduleWeek(5, {{1, 2}});
+  InjectFileFault(FileOperation::Rename, 1);
+  EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::NotSaved);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "Unable to Save file - check disk, write protect etc..\n\rTVSt1999.dat");
+  EXPECT_EQ(ui.messages[0].caption, "Tavrin");
+  EXPECT_TRUE(StatsFileBytes().empty());
+  EXPECT_EQ(store.LastScoredWeek, 0);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / SettingsFileName));
+}
+
+TEST_F(ProcessWeekTest, ASettingsFileThatCannotBeWrittenIsReported) {
+  ScheduleWeek(5, {{1, 2}});
+  InjectFileFault(FileOperation::Rename, 2);
+  EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::NotSaved);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "Unable to Save file - check disk, write protect etc..\n\rTavSE.dat");
+  EXPECT_EQ(ReadBlock(5).GameWinner[1], 1);
+}
+
+TEST(RoundStatisticsTest, TenthsFromTheSingleProductAndWholeNumbers) {
+  SeasonStore store;
+  store.TeamCount = LeagueTeamCount;
+  store.Cqr[1] = static_cast<float>(60.55);  // held as 60.5499992: ten times it is 605.5 in single
+  store.Cqr[2] = 60.54;                      // typed in the editor: a double
+  store.Cqr[3] = static_cast<float>(-3.25);
+  store.AveOffense[1] = 20.41176f;
+  store.AveDefense[1] = 19.96f;
+  store.Wins[1] = 2.9f;
+  store.PointsScored[1] = 10.6f;
+  store.PointsAllowed[1] = 99.99f;
+  store.SecondScore[15] = 10.6f;
+  store.SecondScore[16] = 10.6f;
+  store.PickMargin[15] = 3.3f;
+  store.PickMargin[16] = 3.3f;
+  RoundStatistics(store);
+  EXPECT_DOUBLE_EQ(store.Cqr[1], 60.6);
+  EXPECT_DOUBLE_EQ(store.Cqr[2], 60.5);
+  EXPECT_DOUBLE_EQ(store.Cqr[3], -3.2);
+  EXPECT_EQ(store.AveOffense[1], 20.4f);
+  EXPECT_EQ(store.AveDefense[1], 20.0f);
+  EXPECT_EQ(store.Wins[1], 2.0f);
+  EXPECT_EQ(store.PointsScored[1], 10.0f);
+  EXPECT_EQ(store.PointsAllowed[1], 99.0f);
+  EXPECT_EQ(store.SecondScore[15], 10.0f);
+  EXPECT_EQ(store.PickMargin[15], 3.5f);
+  // Only game slots 1 to 15 are rounded.
+  EXPECT_EQ(store.SecondScore[16], 10.6f);
+  EXPECT_EQ(store.PickMargin[16], 3.3f);
+  // Rounding rounded figures changes nothing.
+  const SeasonStore once = store;
+  RoundStatistics(store);
+  EXPECT_EQ(store.Cqr, once.Cqr);
+  EXPECT_EQ(store.AveOffense, once.AveOffense);
+}
+
+}  // namespace
+}  // namespace tavrin

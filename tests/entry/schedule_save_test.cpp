@@ -1,0 +1,107 @@
+#include "entry/schedule_save.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/season_fixture.h"
+#include "season/file_io.h"
+
+namespace tavrin {
+namespace {
+
+class ScheduleSaveTest : public testing::SeasonFixture {
+ protected:
+  ~ScheduleSaveTest() override { ClearFileFaults(); }
+
+  static std::vector<ScheduledGame> Games(int count) {
+    std::vector<ScheduledGame> games;
+    for (int game = 1; game <= count; ++game) {
+      games.push_back({static_cast<int16_t>(game), static_cast<int16_t>(16 + game),
+                       static_cast<int16_t>(game % 7 + 1)});
+    }
+    return games;
+  }
+
+  std::string ScheduleBytes() const {
+    const auto file = folder.path() / ScheduleFileName(1999);
+    return std::filesystem::exists(file) ? testing::ReadFileBytes(file) : std::string();
+  }
+
+  void ExpectOnlyMessage(const std::string& text, MessageIcon icon) {
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, text);
+    EXPECT_EQ(ui.messages[0].caption, "Tavrin");
+    EXPECT_EQ(ui.messages[0].icon, icon);
+    ui.messages.clear();
+  }
+};
+
+TEST_F(ScheduleSaveTest, SavesTheWeekInListOrder) {
+  auto games = Games(7);
+  std::swap(games[0].first, games[0].second);  // reversed: the home team listed first
+  ASSERT_TRUE(SaveScheduleWeek(session, "3", games));
+  ExpectOnlyMessage("Schedule for Week 3 has been saved.", MessageIcon::None);
+  const std::string bytes = ScheduleBytes();
+  ASSERT_EQ(bytes.size(), 300u);
+  EXPECT_EQ(bytes.substr(204, 12), "071701202183");
+  EXPECT_EQ(store.SelectedWeek, 3);
+
+  EXPECT_EQ(LoadScheduleWeek(session, 3).size(), 7u);
+  const auto loaded = LoadScheduleWeek(session, 3);
+  EXPECT_EQ(loaded[0].first, 17);
+  EXPECT_EQ(loaded[0].second, 1);
+  EXPECT_EQ(loaded[6].day, 1);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ScheduleSaveTest, RefusesAWeekNumberOutsideTheSeason) {
+  for (const char* text : {"0", "18", "abc", "-2", "99999"}) {
+    EXPECT_FALSE(SaveScheduleWeek(session, text, Games(7))) << text;
+    ExpectOnlyMessage("Please enter the week Number.", MessageIcon::None);
+  }
+  // The week box is read leniently and rounded half to even.
+  EXPECT_TRUE(SaveScheduleWeek(session, " 16.5 weeks", Games(7)));
+  ExpectOnlyMessage("Schedule for Week 16 has been saved.", MessageIcon::None);
+}
+
+TEST_F(ScheduleSaveTest, RefusesFewerThanSevenGames) {
+  EXPECT_FALSE(SaveScheduleWeek(session, "3", Games(6)));
+  ExpectOnlyMessage("Insufficient information to save file.", MessageIcon::Exclamation);
+  EXPECT_TRUE(ScheduleBytes().empty());
+}
+
+TEST_F(ScheduleSaveTest, RefusesGamesTheWindowCouldNotHaveBuilt) {
+  const std::string refusal = "cannot be saved:\n\rteams must be 1 to 31, each listed once, "
+                              "and days 1 to 7.";
+  auto games = Games(7);
+  games[2].second = 32;
+  EXPECT_FALSE(SaveScheduleWeek(session, "3", games));
+  ExpectOnlyMessage("Game # 3 " + refusal, MessageIcon::Exclamation);
+  games = Games(7);
+  games[4].first = games[1].second;
+  EXPECT_FALSE(SaveScheduleWeek(session, "3", games));
+  ExpectOnlyMessage("Game # 5 " + refusal, MessageIcon::Exclamation);
+  games = Games(7);
+  games[6].day = 8;
+  EXPECT_FALSE(SaveScheduleWeek(session, "3", games));
+  ExpectOnlyMessage("Game # 7 " + refusal, MessageIcon::Exclamation);
+  EXPECT_TRUE(ScheduleBytes().empty());
+}
+
+TEST_F(ScheduleSaveTest, AFileErrorIsReportedAndTheFileKept) {
+  ASSERT_TRUE(SaveScheduleWeek(session, "1", Games(7)));
+  ui.messages.clear();
+  const std::string before = ScheduleBytes();
+  InjectFileFault(FileOperation::Rename, 1);
+  EXPECT_FALSE(SaveScheduleWeek(session, "2", Games(8)));
+  ExpectOnlyMessage("Unable to Save file - check disk, write protect etc..",
+                    MessageIcon::Exclamation);
+  EXPECT_EQ(ScheduleBytes(), before);
+}
+
+TEST_F(ScheduleSaveTest, LoadingAMissingWeekSaysSo) {
+  EXPECT_TRUE(LoadScheduleWeek(session, 4).empty());
+  ExpectOnlyMessage("Unable to Load the Schedule for Week 4.", MessageIcon::Exclamation);
+}
+
+}  // namespace
+}  // namespace tavrin

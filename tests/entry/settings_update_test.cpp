@@ -1,0 +1,63 @@
+#include "entry/settings_update.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/season_fixture.h"
+#include "season/file_io.h"
+
+namespace tavrin {
+namespace {
+
+class SettingsUpdateTest : public testing::SeasonFixture {
+ protected:
+  ~SettingsUpdateTest() override { ClearFileFaults(); }
+  std::filesystem::path SettingsFile() const { return folder.path() / SettingsFileName; }
+};
+
+TEST_F(SettingsUpdateTest, OkWritesTheSevenLines) {
+  store.LastScoredWeek = 6;
+  store.ReportFont = "Courier New";
+  store.TeamCount = 0;
+  ASSERT_EQ(ApplySettings(session, {"2000", "18", 75, 120}), SettingsResult::Saved);
+  EXPECT_EQ(testing::ReadFileBytes(SettingsFile()),
+            "2000\r\n75\r\n120\r\n\r\n6\r\n\"Courier New\"\r\n18\r\n");
+  EXPECT_EQ(store.WorkingYear, 2000);
+  EXPECT_EQ(store.Reactivity, 75.0f);
+  EXPECT_EQ(store.Weighting, 120.0f);
+  EXPECT_EQ(store.WeeksInSeason, 18);
+  EXPECT_EQ(store.TeamCount, 31);
+}
+
+TEST_F(SettingsUpdateTest, AYearBefore1997OnlyBeeps) {
+  EXPECT_EQ(ApplySettings(session, {"1996", "17", 100, 100}), SettingsResult::YearRefused);
+  EXPECT_EQ(ApplySettings(session, {"99", "17", 100, 100}), SettingsResult::YearRefused);
+  EXPECT_EQ(ui.beeps, 2);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(store.WorkingYear, 1999);
+  EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+  EXPECT_EQ(ApplySettings(session, {"1997", "17", 100, 100}), SettingsResult::Saved);
+}
+
+TEST_F(SettingsUpdateTest, RefusesAWeekCountNoSeasonCanHave) {
+  for (const char* weeks : {"0", "53", "abc"}) {
+    EXPECT_EQ(ApplySettings(session, {"2000", weeks, 100, 100}), SettingsResult::WeeksRefused);
+  }
+  ASSERT_EQ(ui.messages.size(), 3u);
+  EXPECT_EQ(ui.messages[0].text, "The number of weeks must lie between 1 and 52.");
+  EXPECT_EQ(store.WorkingYear, 1999);
+  EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+}
+
+TEST_F(SettingsUpdateTest, AFailedWriteIsReportedAndTheOldFileKept) {
+  ASSERT_EQ(ApplySettings(session, {"2000", "17", 100, 100}), SettingsResult::Saved);
+  const std::string before = testing::ReadFileBytes(SettingsFile());
+  InjectFileFault(FileOperation::Rename, 1);
+  EXPECT_EQ(ApplySettings(session, {"2001", "17", 100, 100}), SettingsResult::NotSaved);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "Unable to Save file - check disk, write protect etc..\n\rTavSE.dat");
+  EXPECT_EQ(testing::ReadFileBytes(SettingsFile()), before);
+}
+
+}  // namespace
+}  // namespace tavrin
