@@ -35,16 +35,30 @@ std::string GameLead(const SeasonStore& store, int week, int game) {
   return PadRight(std::move(lead), PairingWidth + 1);
 }
 
+// The statistics block the store holds, so that the block closing one week also serves as the
+// block opening the next instead of being read again.
+struct HeldBlock {
+  int block = -1;
+  bool scored = false;
+};
+
+// Loads block b unless the store holds it already; true when it has predictions and scores.
+bool HoldScoredBlock(Session& session, int block, HeldBlock& held) {
+  if (held.block != block) {
+    session.store.SelectedWeek = static_cast<int16_t>(block + 1);
+    ClearGameOneAndTwoScores(session.store);
+    held = {block, LoadBlockWithScores(session)};
+  }
+  return held.scored;
+}
+
 // Adds the team's games of week W when both blocks around it hold scores.
-void AddWeek(Session& session, int team, int week, std::vector<std::string>& lines) {
+void AddWeek(Session& session, int team, int week, HeldBlock& held,
+             std::vector<std::string>& lines) {
   SeasonStore& store = session.store;
-  store.SelectedWeek = static_cast<int16_t>(week);
-  ClearGameOneAndTwoScores(store);
-  if (!LoadBlockWithScores(session)) return;
+  if (!HoldScoredBlock(session, week - 1, held)) return;
   SaveOpeningPredictions(store);
-  store.SelectedWeek = static_cast<int16_t>(week + 1);
-  ClearGameOneAndTwoScores(store);
-  const bool closed = LoadBlockWithScores(session);
+  const bool closed = HoldScoredBlock(session, week, held);
   store.SelectedWeek = static_cast<int16_t>(week);
   if (!closed) return;
 
@@ -75,8 +89,9 @@ std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
       std::string(81, '_'),
   };
   Record record;
+  HeldBlock held;
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
-    AddWeek(session, team, week, lines);
+    AddWeek(session, team, week, held, lines);
     record.RaiseTo(store, team);
   }
 
