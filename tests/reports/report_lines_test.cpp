@@ -34,6 +34,11 @@ void SetGame(SeasonStore& store, int game, int visitor, int home, int day) {
   store.GameDay[game] = static_cast<int16_t>(day);
 }
 
+std::string PadRightForTest(std::string text, std::size_t width) {
+  text.resize(std::max(width, text.size()), ' ');
+  return text;
+}
+
 TEST(WeeklyPredictionLines, PickDayCodeZeroAndTotals) {
   SeasonStore store = NamedStore();
   SetGame(store, 1, 1, 2, 1);
@@ -104,6 +109,17 @@ TEST(WeeklyResultLines, ScoresTiesPicksAndCounts) {
   EXPECT_EQ(lines[7], "Loc7 at Loc8                   Sun   a Pick              Nick7 _10       20 - 10 ");
   EXPECT_EQ(lines[9], " 1 right out of 3 for 33.3%");
   for (int line = 4; line <= 7; ++line) EXPECT_EQ(lines[line].size(), 81u);
+}
+
+TEST(WeeklyResultLines, DamagedTeamNumbersShowEmptyNames) {
+  SeasonStore store = NamedStore();
+  SetGame(store, 1, 1, 99, 12);
+  store.SavedPickTeam[1] = -5, store.SavedPickMargin[1] = 2;
+  store.GameWinner[1] = 77, store.WinMargin[1] = 3, store.FirstScore[1] = 13, store.SecondScore[1] = 10;
+  const auto lines = WeeklyResultLines(store, 4);
+  EXPECT_EQ(lines[4], PadRightForTest("Loc1 at ", 31) + "   " + PadRightForTest(" by 2", 23) +
+                          PadRightForTest(" _3", 14) + "  13 - 10 ");
+  EXPECT_EQ(lines.back(), " 0 right out of 1 for 00.0%");
 }
 
 TEST(WeeklyResultLines, NoPickedGameSaysNoneOfNone) {
