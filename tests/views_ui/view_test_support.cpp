@@ -32,6 +32,13 @@ std::vector<std::string> ListLines(const QWidget* window, const char* list_name)
   return lines;
 }
 
+bool Refused(const SeasonCopy& season, const QWidget* opened, const std::string& message) {
+  const auto& messages = season.ui.messages;
+  return opened == nullptr && messages.size() == 1 && messages[0].text == message &&
+         messages[0].caption == "Tavrin" && messages[0].icon == MessageIcon::Exclamation &&
+         season.main_window.isEnabled();
+}
+
 void SettleClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace tavrin::testing

@@ -31,6 +31,10 @@ std::vector<std::string> GoldenReportLines(const std::string& file,
 // The lines of a window's list `List1`, as Latin-1.
 std::vector<std::string> ListLines(const QWidget* window, const char* list_name = "List1");
 
+// An open function refused: it opened nothing, showed `message` once (caption "Tavrin",
+// exclamation icon) and left the main window enabled.
+bool Refused(const SeasonCopy& season, const QWidget* opened, const std::string& message);
+
 // Runs the deletions closing windows left pending, so a closed window is gone.
 void SettleClosedWindows();
 
