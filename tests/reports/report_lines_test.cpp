@@ -4,6 +4,7 @@
 
 #include "reports/golden_case.h"
 #include "reports/schedule_views.h"
+#include "reports/team_choice.h"
 #include "reports/statistics_view.h"
 #include "reports/weekly_predictions.h"
 #include "reports/weekly_results.h"
@@ -192,6 +193,18 @@ TEST(StatisticsLines, RatingsAboveOneHundredAndTwoSortRight) {
   std::vector<std::string> sorted = teams;
   std::sort(sorted.begin(), sorted.end());
   EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+}
+
+TEST(TeamChoice, ListsNamesAndTakesTheLastOfEqualNames) {
+  SeasonStore store = NamedStore();
+  store.TeamName[20] = "Nick3";
+  const auto choices = TeamChoices(store);
+  ASSERT_EQ(choices.size(), 31u);
+  EXPECT_EQ(choices[0], "Nick1");
+  EXPECT_EQ(FindTeamByName(store, "Nick3"), 20);
+  EXPECT_EQ(FindTeamByName(store, "Nick31"), 31);
+  EXPECT_EQ(FindTeamByName(store, "nick1"), 0);
+  EXPECT_EQ(FindTeamByName(store, SelectTeamPrompt), 0);
 }
 
 }  // namespace
