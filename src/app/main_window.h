@@ -5,6 +5,7 @@
 // (the constructor) reads the settings and names into the store.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <filesystem>
@@ -48,6 +49,8 @@ class MainWindow : public QMainWindow {
   // Called by the splash when it is dismissed.
   void ShowFromSplash();
   Session& session() { return session_; }
+  // The secondary window last opened in front of the disabled main window, while it is open.
+  QWidget* SecondaryWindow() const { return secondary_window_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -119,6 +122,7 @@ class MainWindow : public QMainWindow {
   void OpenSecondaryWindow(QWidget* window);
 
   Session session_;
+  QPointer<QWidget> secondary_window_;
   std::vector<std::string> schedule_lines_;
   std::vector<std::string> report_lines_;
   ListingPanel report_panel_ = ListingPanel::None;

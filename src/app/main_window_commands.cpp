@@ -21,6 +21,7 @@ namespace tavrin {
 void MainWindow::OpenSecondaryWindow(QWidget* window) {
   session_.ui.ShowBusyPointer();
   qt::ShowSecondaryWindow(window, this);
+  secondary_window_ = window;
 }
 
 void MainWindow::programmermenu_Click() { OpenSecondaryWindow(new ProgrammersWindow); }
@@ -43,13 +44,14 @@ void MainWindow::AboutMenu_Click() {
 
 void MainWindow::NewSeasonmenu_Click() { RunNewSeasonSetup(session_); }
 
-void MainWindow::ViewWKStats_Click(int index) { OpenStatisticsWindow(session_, index, this); }
-void MainWindow::WeekResultMenu_Click(int index) { OpenWeeklyResultsWindow(session_, index, this); }
-void MainWindow::teamresultsmenu_Click() { OpenTeamResultsWindow(session_, this); }
-void MainWindow::singlegraphmenu_Click() { OpenGraphSelectionWindow(session_, 1, this); }
-void MainWindow::Graphtwoteammenu_Click() { OpenGraphSelectionWindow(session_, 2, this); }
-void MainWindow::Specialsmenu_Click() { OpenSpecialsWindow(session_, this); }
-void MainWindow::Pseasonmenu_Click() { OpenSeasonProjectionWindow(session_, this); }
+// The view windows run their command's checks, then stand in front of the disabled main window.
+void MainWindow::ViewWKStats_Click(int index) { secondary_window_ = OpenStatisticsWindow(session_, index, this); }
+void MainWindow::WeekResultMenu_Click(int index) { secondary_window_ = OpenWeeklyResultsWindow(session_, index, this); }
+void MainWindow::teamresultsmenu_Click() { secondary_window_ = OpenTeamResultsWindow(session_, this); }
+void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 1, this); }
+void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 2, this); }
+void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
+void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
 
 // The data-entry windows come with their own subsystem; each opens here through
 // OpenSecondaryWindow once it exists.
