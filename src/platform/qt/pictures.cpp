@@ -38,7 +38,7 @@ Inks InksFor(bool low_colour) {
 // which at start-up on a busy machine cost more than the drawing.
 void DrawGlow(QPainter& painter, const QPointF& centre, double radius, const QColor& light,
               const QColor& background, double strength) {
-  constexpr int Rings = 12;
+  constexpr int Rings = 24;
   painter.save();
   painter.setPen(Qt::NoPen);
   for (int ring = 0; ring < Rings; ++ring) {
