@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "entry_ui/test_suites.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int failures = RunWeekCycleTests(argc, argv);
+  failures += RunWindowInputTests(argc, argv);
+  return failures;
+}
