@@ -22,6 +22,9 @@ struct CliCommand {
   std::function<int(Session& session, const std::vector<std::string>& args, std::istream& in,
                     std::ostream& out)>
       run;
+  // False for a command that makes a season instead of reading one: the tool then skips the
+  // start-up reading of the settings and names files, and its message about their absence.
+  bool reads_season = true;
 };
 
 std::vector<CliCommand> DataCommands();    // schedules, scores, new season, settings, import, demo

@@ -10,5 +10,6 @@ CliCommand EnterScoresCommand();
 CliCommand NewSeasonCommand();
 CliCommand SettingsCommand();
 CliCommand ImportCommand();
+CliCommand DemoCommand();
 
 }  // namespace tavrin::cli

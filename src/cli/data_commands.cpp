@@ -5,7 +5,7 @@ namespace tavrin::cli {
 
 std::vector<CliCommand> DataCommands() {
   return {SetScheduleCommand(), EnterScoresCommand(), NewSeasonCommand(), SettingsCommand(),
-          ImportCommand()};
+          ImportCommand(), DemoCommand()};
 }
 
 }  // namespace tavrin::cli

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     tavrin::SeasonStore store;
     tavrin::cli::ConsoleUi ui(std::cerr, std::cout);
     tavrin::Session session{store, ui, folder};
-    tavrin::cli::StartSession(session);
+    if (command.reads_season) tavrin::cli::StartSession(session);
     const std::vector<std::string> args(words.begin() + 1, words.end());
     return command.run(session, args, std::cin, std::cout);
   }

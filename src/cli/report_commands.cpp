@@ -1,8 +1,162 @@
+// The report commands of the companion tool: each runs the view's command function and writes
+// the report's lines, one per output line, exactly as the view's list would hold them.
+
+#include <fmt/format.h>
+
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "analysis/season_projection.h"
+#include "analysis/single_game.h"
+#include "analysis/standings.h"
 #include "cli/cli_command.h"
+#include "cli/command_support.h"
+#include "graphs/rating_series.h"
+#include "reports/schedule_views.h"
+#include "reports/statistics_view.h"
+#include "reports/team_results.h"
+#include "reports/weekly_predictions.h"
+#include "reports/weekly_results.h"
+#include "season/text_convention.h"
 
 namespace tavrin::cli {
 
-// The report commands arrive with the reports subsystem.
-std::vector<CliCommand> ReportCommands() { return {}; }
+namespace {
+
+using Lines = std::vector<std::string>;
+using Args = std::vector<std::string>;
+
+int WriteLines(const std::optional<Lines>& lines, std::ostream& out) {
+  if (!lines) return ExitRefused;
+  for (const std::string& line : *lines) out << line << '\n';
+  return ExitDone;
+}
+
+// A week number of the season (1..WeeksInSeason), or with `from` 0 also the start of it.
+std::optional<int> ParseWeek(const Session& session, const std::string& text, int from = 1) {
+  const auto week = ParseWholeNumber(text);
+  if (!week || *week < from || *week > session.store.WeeksInSeason) return std::nullopt;
+  return week;
+}
+
+// A team number 1..31 or a team's TeamName.
+std::optional<int> ParseTeam(const Session& session, const std::string& text) {
+  if (const auto number = ParseWholeNumber(text)) {
+    if (IsTeamNumber(*number) && *number <= session.store.TeamCount) return number;
+    return std::nullopt;
+  }
+  const int team = FindTeamByName(session.store, text);
+  if (team == 0) return std::nullopt;
+  return team;
+}
+
+// Commands that take one week: the view's menu entry for that week.
+CliCommand WeekReport(std::string name, std::optional<Lines> (*show)(Session&, int)) {
+  return {name, "WEEK", [name, show](Session& session, const Args& args, std::istream&,
+                                     std::ostream& out) {
+            const auto week = args.size() == 1 ? ParseWeek(session, args[0]) : std::nullopt;
+            if (!week) return UsageError(name + " needs a week number of the season");
+            return WriteLines(show(session, *week - 1), out);
+          }};
+}
+
+// The team views are chosen by the text of the team box: the team's TeamName.
+CliCommand TeamReport(std::string name, std::string usage,
+                      std::optional<Lines> (*show)(Session&, const std::string&)) {
+  return {name, usage, [name, show](Session& session, const Args& args, std::istream&,
+                                    std::ostream& out) {
+            const auto team = args.size() == 1 ? ParseTeam(session, args[0]) : std::nullopt;
+            if (!team) return UsageError(name + " needs a team number or team name");
+            return WriteLines(show(session, session.store.TeamName[*team]), out);
+          }};
+}
+
+int RunSchedule(Session& session, const Args& args, std::istream& in, std::ostream& out) {
+  if (args.size() == 2 && args[0] == "week") {
+    const auto week = ParseWeek(session, args[1]);
+    if (!week) return UsageError("schedule week needs a week number of the season");
+    return WriteLines(ShowWeeklySchedule(session, *week - 1), out);
+  }
+  if (args.size() == 1 && args[0] == "season") return WriteLines(ShowSeasonSchedule(session), out);
+  if (!args.empty() && args[0] == "team") {
+    static const CliCommand team = TeamReport("schedule team", "TEAM", ShowTeamSchedule);
+    return team.run(session, Args(args.begin() + 1, args.end()), in, out);
+  }
+  return UsageError("schedule takes: week WEEK | season | team TEAM");
+}
+
+int RunStatistics(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  static const std::map<std::string, StatisticsOrder> orders{
+      {"rating", StatisticsOrder::QualityRating},
+      {"percentage", StatisticsOrder::Percentage},
+      {"offense", StatisticsOrder::AveOffense},
+      {"defense", StatisticsOrder::AveDefense}};
+  const bool sorted = args.size() == 3 && args[1] == "--sort";
+  const auto order = orders.find(sorted ? args[2] : "rating");
+  if ((args.size() != 1 && !sorted) || order == orders.end()) {
+    return UsageError("statistics takes ENTRY [--sort rating|percentage|offense|defense]");
+  }
+  const int entry = ParseWeek(session, args[0], 0).value_or(-1);
+  if (entry < 0) return UsageError("statistics needs an entry 0..weeks of the season");
+  if (!ShowStatistics(session, entry)) return ExitRefused;
+  return WriteLines(StatisticsLines(session.store, entry + 1, order->second), out);
+}
+
+int RunProjection(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  if (!args.empty()) return UsageError("projection takes no arguments");
+  const auto projection = ShowSeasonProjection(session);
+  if (!projection) return ExitRefused;
+  return WriteLines(ProjectionReportLines(session.store, *projection), out);
+}
+
+int RunSingleGame(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  const bool neutral = args.size() == 3 && args[2] == "--neutral";
+  const bool shape = args.size() == 2 || neutral;
+  const auto visitor = shape ? ParseTeam(session, args[0]) : std::nullopt;
+  const auto home = shape ? ParseTeam(session, args[1]) : std::nullopt;
+  if (!visitor || !home || *visitor == *home) {
+    return UsageError("single-game needs two different teams");
+  }
+  if (!LoadSpecialsRatings(session)) return ExitRefused;
+  out << SingleGameLine(session.store, *visitor, *home, neutral) << '\n';
+  return ExitDone;
+}
+
+// One line per block: the block number, then each team's CQR in general number form.
+int RunGraph(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  const auto first = !args.empty() && args.size() <= 2 ? ParseTeam(session, args[0]) : std::nullopt;
+  const auto second = args.size() == 2 ? ParseTeam(session, args[1]) : std::optional<int>(0);
+  if (!first || !second) return UsageError("graph needs one or two teams");
+  SeasonStore& store = session.store;
+  // Choosing the same team twice draws it alone.
+  const bool compare = *second != 0 && *second != *first;
+  store.GraphMode = compare ? 2 : 1;
+  store.GraphTeamOne = static_cast<int16_t>(*first);
+  store.GraphTeamTwo = static_cast<int16_t>(compare ? *second : 0);
+  LoadRatingSeries(session);
+  for (int block = 0; block <= LastSeriesBlock(store); ++block) {
+    out << block << ' ' << GeneralNumber(store.RatingSeriesOne[block]);
+    if (compare) out << ' ' << GeneralNumber(store.RatingSeriesTwo[block]);
+    out << '\n';
+  }
+  return ExitDone;
+}
+
+}  // namespace
+
+std::vector<CliCommand> ReportCommands() {
+  return {
+      WeekReport("predictions", ShowWeeklyPredictions),
+      WeekReport("standings", ShowStandings),
+      WeekReport("results", ShowWeeklyResults),
+      {"schedule", "week WEEK | season | team TEAM", RunSchedule},
+      TeamReport("team-results", "TEAM", ShowTeamResults),
+      {"statistics", "ENTRY [--sort rating|percentage|offense|defense]", RunStatistics},
+      {"projection", "", RunProjection},
+      {"single-game", "VISITOR HOME [--neutral]", RunSingleGame},
+      {"graph", "TEAM [TEAM2]", RunGraph},
+  };
+}
 
 }  // namespace tavrin::cli

@@ -21,6 +21,8 @@ bool InjectedFault(FileOperation operation) {
   return --countdown == 0;
 }
 
+// Reads open with O_NONBLOCK so that a FIFO put in place of a data file cannot hang the
+// program; it is then refused for not being a regular file.
 int OpenFile(const std::filesystem::path& file, int flags, mode_t mode = 0) {
   if (InjectedFault(FileOperation::Open)) {
     errno = EIO;
@@ -112,7 +114,7 @@ int CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem::pa
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
-  FileDescriptor fd(OpenFile(file, O_RDONLY));
+  FileDescriptor fd(OpenFile(file, O_RDONLY | O_NONBLOCK));
   if (!fd.valid()) return std::nullopt;
   struct stat status {};
   if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
@@ -132,7 +134,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
 
 std::optional<std::string> ReadFileRange(const std::filesystem::path& file, std::uint64_t offset,
                                          std::size_t length) {
-  FileDescriptor fd(OpenFile(file, O_RDONLY));
+  FileDescriptor fd(OpenFile(file, O_RDONLY | O_NONBLOCK));
   if (!fd.valid()) return std::nullopt;
   struct stat status {};
   if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;

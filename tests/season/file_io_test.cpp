@@ -1,6 +1,7 @@
 #include "season/file_io.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "support/temp_folder.h"
@@ -40,6 +41,13 @@ TEST_F(FileIo, ReadsWholeFilesAndRangesIncludingNulBytes) {
   EXPECT_EQ(ReadFileRange(file, 7, 10), "\r\n");   // short at the end
   EXPECT_EQ(ReadFileRange(file, 50, 10), "");      // past the end
   EXPECT_EQ(ReadWholeFile(folder.path()), std::nullopt);  // a folder is not a data file
+}
+
+TEST_F(FileIo, AFifoInPlaceOfADataFileIsRefusedWithoutWaiting) {
+  const auto fifo = folder.path() / "fifo.dat";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(ReadWholeFile(fifo), std::nullopt);
+  EXPECT_EQ(ReadFileRange(fifo, 0, 48), std::nullopt);
 }
 
 TEST_F(FileIo, ReplacesAndCreatesFilesWholeLeavingNoTemporaryFile) {

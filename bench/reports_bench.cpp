@@ -1,0 +1,173 @@
+// Building the reports over a full season's files, one report at a time, and a whole season:
+// imported through the tool's commands, then every report of every week, team and order.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+#include "analysis/season_projection.h"
+#include "analysis/single_game.h"
+#include "analysis/standings.h"
+#include "cli/cli_command.h"
+#include "cli/console_ui.h"
+#include "cli/session_start.h"
+#include "graphs/rating_series.h"
+#include "reports/schedule_views.h"
+#include "reports/statistics_view.h"
+#include "reports/team_results.h"
+#include "reports/weekly_predictions.h"
+#include "reports/weekly_results.h"
+
+namespace tavrin {
+namespace {
+
+const std::filesystem::path Golden = std::filesystem::path(TAVRIN_SHARED_DIR) / "golden" / "1999";
+
+// A scratch folder with a copy of a golden folder's files, and a session started on it.
+class SeasonFolder {
+ public:
+  explicit SeasonFolder(const std::filesystem::path& files) { Refill(files); }
+  ~SeasonFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  void Refill(const std::filesystem::path& files) {
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      std::filesystem::remove(entry.path());
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(files)) {
+      std::filesystem::copy_file(entry.path(), path_ / entry.path().filename());
+    }
+    store = SeasonStore{};
+    cli::StartSession(session);
+  }
+
+  static std::filesystem::path MakeFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tavrin-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    return pattern;
+  }
+
+  std::filesystem::path path_ = MakeFolder();
+  std::ostringstream discarded;
+  cli::ConsoleUi ui{discarded, discarded};
+  SeasonStore store;
+  Session session{store, ui, path_};
+};
+
+bool HaveSeason(benchmark::State& state) {
+  if (std::filesystem::is_directory(Golden / "final")) return true;
+  state.SkipWithError("the shared golden seasons are not present");
+  return false;
+}
+
+void RunReport(benchmark::State& state, const std::function<std::size_t(Session&)>& build) {
+  if (!HaveSeason(state)) return;
+  SeasonFolder folder(Golden / "final");
+  for (auto _ : state) benchmark::DoNotOptimize(build(folder.session));
+}
+
+template <typename Lines>
+std::size_t Count(const Lines& lines) {
+  return lines ? lines->size() : 0;
+}
+
+std::size_t ProjectionLines(Session& session) {
+  const auto projection = ShowSeasonProjection(session);
+  return projection ? ProjectionReportLines(session.store, *projection).size() : 0;
+}
+
+void Register() {
+  const std::pair<const char*, std::function<std::size_t(Session&)>> reports[] = {
+      {"predictions", [](Session& s) { return Count(ShowWeeklyPredictions(s, 8)); }},
+      {"schedule_week", [](Session& s) { return Count(ShowWeeklySchedule(s, 8)); }},
+      {"schedule_season", [](Session& s) { return ShowSeasonSchedule(s).size(); }},
+      {"schedule_team", [](Session& s) { return Count(ShowTeamSchedule(s, "Jets")); }},
+      {"results", [](Session& s) { return Count(ShowWeeklyResults(s, 8)); }},
+      {"team_results", [](Session& s) { return Count(ShowTeamResults(s, "Jets")); }},
+      {"standings", [](Session& s) { return Count(ShowStandings(s, 8)); }},
+      {"statistics", [](Session& s) { return Count(ShowStatistics(s, 9)); }},
+      {"statistics_resort",
+       [](Session& s) { return StatisticsLines(s.store, 10, StatisticsOrder::AveDefense).size(); }},
+      {"projection", [](Session& s) { return ProjectionLines(s); }},
+      {"single_game",
+       [](Session& s) { return LoadSpecialsRatings(s) ? SingleGameLine(s.store, 9, 30, true).size() : 0; }},
+      {"graph",
+       [](Session& s) {
+         s.store.GraphMode = 2, s.store.GraphTeamOne = 5, s.store.GraphTeamTwo = 30;
+         LoadRatingSeries(s);
+         return static_cast<std::size_t>(s.store.RatingSeriesOne[17]);
+       }},
+  };
+  for (const auto& [name, build] : reports) {
+    benchmark::RegisterBenchmark((std::string("BM_Report/") + name).c_str(),
+                                 [build = build](benchmark::State& state) { RunReport(state, build); })
+        ->Unit(benchmark::kMicrosecond);
+  }
+}
+
+// Every report the program can show for the season, as the menus offer them.
+std::size_t EveryReport(Session& session) {
+  SeasonStore& store = session.store;
+  std::size_t lines = ShowSeasonSchedule(session).size();
+  for (int week = 1; week <= store.WeeksInSeason; ++week) {
+    lines += Count(ShowWeeklyPredictions(session, week - 1));
+    lines += Count(ShowWeeklySchedule(session, week - 1));
+    lines += Count(ShowWeeklyResults(session, week - 1));
+    lines += Count(ShowStandings(session, week - 1));
+  }
+  for (int block = 0; block <= store.WeeksInSeason; ++block) {
+    lines += Count(ShowStatistics(session, block));
+    for (int order = 1; order < 4; ++order) {
+      lines += StatisticsLines(store, block + 1, static_cast<StatisticsOrder>(order)).size();
+    }
+  }
+  for (int team = 1; team <= store.TeamCount; ++team) {
+    const std::string name = store.TeamName[team];
+    lines += Count(ShowTeamSchedule(session, name));
+    lines += Count(ShowTeamResults(session, name));
+    store.GraphMode = 1, store.GraphTeamOne = static_cast<int16_t>(team), store.GraphTeamTwo = 0;
+    LoadRatingSeries(session);
+  }
+  lines += ProjectionLines(session);
+  return lines;
+}
+
+void BM_SeasonWithReports(benchmark::State& state) {
+  if (!HaveSeason(state)) return;
+  const auto commands = cli::DataCommands();
+  const auto import = std::find_if(commands.begin(), commands.end(),
+                                   [](const cli::CliCommand& c) { return c.name == "import"; });
+  SeasonFolder folder(Golden / "start");
+  const std::string csv = (std::filesystem::path(TAVRIN_SHARED_DIR) / "seasons" / "1999.csv").string();
+  for (auto _ : state) {
+    state.PauseTiming();
+    folder.Refill(Golden / "start");
+    state.ResumeTiming();
+    std::istringstream in;
+    std::ostringstream out;
+    if (import->run(folder.session, {csv}, in, out) != cli::ExitDone) {
+      state.SkipWithError("the import was refused");
+      return;
+    }
+    benchmark::DoNotOptimize(EveryReport(folder.session));
+  }
+}
+BENCHMARK(BM_SeasonWithReports)->Unit(benchmark::kMillisecond);
+
+// The reports part of the above alone, over the season's final files.
+void BM_EveryReportOfASeason(benchmark::State& state) {
+  if (!HaveSeason(state)) return;
+  SeasonFolder folder(Golden / "final");
+  for (auto _ : state) benchmark::DoNotOptimize(EveryReport(folder.session));
+}
+BENCHMARK(BM_EveryReportOfASeason)->Unit(benchmark::kMillisecond);
+
+const bool registered = (Register(), true);
+
+}  // namespace
+}  // namespace tavrin

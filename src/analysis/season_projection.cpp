@@ -1,0 +1,111 @@
+#include "analysis/season_projection.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+
+#include "engine/recorded_scores.h"
+#include "reports/report_text.h"
+#include "season/data_files.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr int LastAfcTeam = 16;
+
+using WorkingRatings = SlotArray<float>;
+
+// Groups of five by team number; they differ from the standings' divisions.
+int ProjectionGroup(int team) { return std::min((team - 1) / 5 + 1, 6); }
+
+// The highest-rated team of first..last other than `excluded` (the lowest-numbered of equals);
+// 0 when no team is rated above 0.
+int BestTeam(const WorkingRatings& ratings, int first, int last, int excluded) {
+  float best = 0;
+  int found = 0;
+  for (int team = first; team <= last; ++team) {
+    if (ratings[team] > best && team != excluded) {
+      best = ratings[team];
+      found = team;
+    }
+  }
+  return found;
+}
+
+// The best team outside the first contender's group; rejected teams lose their working rating.
+// The search ends with 0 when no team of another group is rated above 0.
+int SecondContender(WorkingRatings& ratings, int first, int last, int first_contender) {
+  for (;;) {
+    const int team = BestTeam(ratings, first, last, first_contender);
+    if (team == 0 || ProjectionGroup(team) != ProjectionGroup(first_contender)) return team;
+    ratings[team] = 0;
+  }
+}
+
+constexpr std::array<const char*, ProjectionBoxCount + 1> BoxRoles{
+    "",           "first AFC contender", "second AFC contender", "first NFC contender",
+    "second NFC contender", "AFC champion", "NFC champion",     "championship winner"};
+
+}  // namespace
+
+std::optional<SeasonProjection> ShowSeasonProjection(Session& session) {
+  SeasonStore& store = session.store;
+  store.SelectedWeek = static_cast<int16_t>(store.LastScoredWeek + 1);
+  store.StatsStatus.clear();
+  LoadStatsBlock(store, session.folder);
+  if (!BlockHasRecordedScores(store)) {
+    ShowScoresNotCurrent(session.ui, store.LastScoredWeek);
+    return std::nullopt;
+  }
+  session.ui.ShowBusyPointer();
+  return ProjectSeason(store);
+}
+
+SeasonProjection ProjectSeason(const SeasonStore& store) {
+  const int teams = std::min<int>(store.TeamCount, MaxTeamSlot);
+  WorkingRatings ratings{};
+  for (int team = 1; team <= teams; ++team) ratings[team] = static_cast<float>(store.Cqr[team]);
+
+  SeasonProjection projection;
+  projection.caption = "Tavrin " + YearText(store) + " Projections";
+  projection.title = ChampionshipTitle(store.WorkingYear);
+  auto& box = projection.box_team;
+  box[1] = BestTeam(ratings, 1, LastAfcTeam, 0);
+  box[2] = SecondContender(ratings, 1, LastAfcTeam, box[1]);
+  box[3] = BestTeam(ratings, LastAfcTeam + 1, teams, 0);
+  box[4] = SecondContender(ratings, LastAfcTeam + 1, teams, box[3]);
+  box[5] = ratings[box[1]] < ratings[box[2]] ? box[2] : box[1];
+  box[6] = ratings[box[3]] < ratings[box[4]] ? box[4] : box[3];
+  box[7] = ratings[box[5]] > ratings[box[6]] ? box[5] : box[6];
+  return projection;
+}
+
+std::string ChampionshipTitle(int year) {
+  switch (year) {
+    case 1999: return "Super Bowl XXXIV";
+    case 2000: return "Super Bowl XXXV";
+    case 2001: return "Super Bowl XXXVI";
+    case 2002: return "Super Bowl XXXVII";
+    case 2003: return "Super Bowl XXXVIII";
+    default: return "";
+  }
+}
+
+std::string ProjectionBoxText(const SeasonStore& store, int team) {
+  return team == 0 ? std::string() : "\r\n" + LocationOf(store, team);
+}
+
+std::vector<std::string> ProjectionReportLines(const SeasonStore& store,
+                                               const SeasonProjection& projection) {
+  std::vector<std::string> lines{projection.caption, projection.title};
+  for (int box = 1; box <= ProjectionBoxCount; ++box) {
+    const int team = projection.box_team[box];
+    const std::string content =
+        team == 0 ? std::string() : fmt::format("{} {}", team, LocationOf(store, team));
+    lines.push_back(fmt::format("Box {} {}: {}", box, BoxRoles[box], content));
+  }
+  return lines;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,76 @@
+#include "analysis/single_game.h"
+
+#include <cmath>
+
+#include "reports/report_messages.h"
+#include "reports/report_text.h"
+#include "season/data_files.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr float HomeAdvantage = 1.5f;
+constexpr int LastLowerGroupTeam = 15;
+constexpr double PickBand = 0.2;  // a double: the sum is rounded back to single
+
+bool LeadsBeyondPickBand(float leader, float other) {
+  return static_cast<float>(static_cast<double>(other) + PickBand) < leader;
+}
+
+// Half points, with the single-precision fraction compared to the thresholds in double, each
+// later rule overriding the earlier: a fraction of 0.2f (just above 0.2) goes to the half.
+float RoundToHalfPoints(float margin) {
+  const float whole = std::floor(margin);
+  const double fraction = margin - whole;
+  float rounded = margin;
+  if (fraction < 0.3) rounded = whole;
+  if (fraction > 0.2 && fraction < 0.8) rounded = whole + 0.5f;
+  if (fraction > 0.7) rounded = whole + 1.0f;
+  return rounded;
+}
+
+}  // namespace
+
+bool LoadSpecialsRatings(Session& session) {
+  SeasonStore& store = session.store;
+  store.SelectedWeek = static_cast<int16_t>(store.LastScoredWeek + 1);
+  store.StatsStatus.clear();
+  LoadStatsBlock(store, session.folder);
+  if (store.StatsStatus != StatusError) return true;
+  ShowStatisticsUnavailable(session.ui, store.LastScoredWeek + 1);
+  return false;
+}
+
+GamePrediction PredictSingleGame(const SeasonStore& store, int a, int b, bool neutral) {
+  float first = static_cast<float>(store.Cqr[TeamSlot(a)]) / 2.0f;
+  float second = static_cast<float>(store.Cqr[TeamSlot(b)]) / 2.0f;
+  if (!neutral) second += HomeAdvantage;
+  if (a <= LastLowerGroupTeam && b > LastLowerGroupTeam) first -= 1.0f;
+  if (a > LastLowerGroupTeam && b <= LastLowerGroupTeam) second -= 1.0f;
+
+  GamePrediction prediction;
+  if (LeadsBeyondPickBand(first, second)) {
+    prediction = {static_cast<int16_t>(a), first - second};
+  } else if (LeadsBeyondPickBand(second, first)) {
+    prediction = {static_cast<int16_t>(b), second - first};
+  } else {
+    return prediction;
+  }
+  prediction.margin = prediction.margin * (store.Weighting / 100.0f);
+  if (prediction.margin > 0) prediction.margin = RoundToHalfPoints(prediction.margin);
+  return prediction;
+}
+
+std::string SingleGameLine(const SeasonStore& store, int a, int b, bool neutral) {
+  const std::string pairing =
+      LocationOf(store, a) + (neutral ? " & " : " at ") + LocationOf(store, b);
+  const GamePrediction prediction = PredictSingleGame(store, a, b, neutral);
+  const std::string line = PadRight(pairing, 32) +
+                           PredictionText(store, prediction.favourite, prediction.margin);
+  const int total = OverUnderTotal(store, TeamSlot(a), TeamSlot(b));
+  return PadRight(line, 54) + FormatNumber(static_cast<double>(total), "00");
+}
+
+}  // namespace tavrin

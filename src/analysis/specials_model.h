@@ -1,0 +1,54 @@
+#pragma once
+// The play-off and single game predictions window without its widgets: which team labels are
+// picked, the pairing text, and the prediction list with its remove, clear and print rules.
+// The ratings are those loaded when the window opened (LoadSpecialsRatings).
+
+#include <string>
+#include <vector>
+
+#include "platform/session.h"
+
+namespace tavrin {
+
+class SpecialsModel {
+ public:
+  explicit SpecialsModel(const SeasonStore& store);
+
+  // A click on team label i: picks it, or unpicks it (unpicking the second team leaves the
+  // first picked; unpicking the first makes the second the first pick). A third pick is ignored.
+  void ClickTeam(int team);
+  // Swaps the two teams; the pairing text follows.
+  void Reverse();
+  // Adds the prediction of the picked pairing and clears the picks. With fewer than two teams
+  // picked it beeps and returns false (the window then leaves its neutral-site box ticked).
+  bool Predict(UserInterface& ui, bool neutral);
+  // Removes list line `index`; the header (0) and no selection (-1) remove nothing.
+  void Remove(int index);
+  // Asks before clearing a list that holds predictions; on Yes unpicks every team and leaves
+  // only the header of a cleared list.
+  void Clear(UserInterface& ui);
+  // Prints the list double-spaced under a dated title; nothing when it holds only the header.
+  void Print(Session& session) const;
+
+  bool IsPicked(int team) const;
+  int PickedCount() const { return picked_count_; }
+  bool GameBoxEnabled() const { return game_box_enabled_; }
+  const std::string& GameLabel() const { return game_label_; }
+  const std::vector<std::string>& Lines() const { return lines_; }
+  // "Year  " + the year, for the window's year label.
+  std::string YearLabel() const;
+
+ private:
+  void Pick(int team);
+
+  const SeasonStore& store_;
+  std::vector<bool> picked_;
+  int picked_count_ = 0;
+  int first_ = 0;   // A, listed first (the visitor)
+  int second_ = 0;  // B, listed second (the home team)
+  bool game_box_enabled_ = false;
+  std::string game_label_;
+  std::vector<std::string> lines_;
+};
+
+}  // namespace tavrin

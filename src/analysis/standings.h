@@ -1,0 +1,23 @@
+#pragma once
+// The standings after one week: every team's record and CQR, by conference and division, best
+// winning percentage first.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/session.h"
+
+namespace tavrin {
+
+// The standings entry with index menu_index (after week N = menu_index + 1): loads block N.
+// Nothing after the scores-not-current message when the block holds no predictions or scores.
+std::optional<std::vector<std::string>> ShowStandings(Session& session, int menu_index);
+
+// The listing after week N from the loaded block; fills WinPct and SortKey.
+std::vector<std::string> StandingsLines(SeasonStore& store, int week);
+
+// The print button: nothing for an empty list or on Cancel.
+void PrintStandings(Session& session, const std::vector<std::string>& lines);
+
+}  // namespace tavrin

@@ -1,0 +1,32 @@
+#pragma once
+// Putting the demo season into a folder without ever replacing a user's data: the season is
+// made whole in a scratch folder beside the target's files and only then moved in, file by file,
+// each move refusing to replace an existing file.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "demo/demo_season.h"
+#include "platform/user_interface.h"
+
+namespace tavrin::demo {
+
+// The settings file, the names file, and any season's schedule or statistics file.
+bool IsDataFileName(std::string_view name);
+
+// The data files in a folder, sorted by name; none when the folder does not exist.
+std::vector<std::string> DataFilesIn(const std::filesystem::path& folder);
+
+enum class DemoOutcome {
+  Written,
+  FolderHasData,  // nothing written: the folder already holds a season
+  Failed,         // nothing left behind in the folder; the user has been told why
+};
+
+// The demo season into `folder` (made when missing). Messages go to ui.
+DemoOutcome WriteDemoSeason(const std::filesystem::path& folder, const DemoOptions& options,
+                            UserInterface& ui);
+
+}  // namespace tavrin::demo

@@ -1,0 +1,146 @@
+#include "demo/demo_season.h"
+
+#include <fmt/format.h>
+
+#include "demo/demo_random.h"
+#include "demo/demo_schedule.h"
+#include "demo/demo_scores.h"
+#include "demo/demo_teams.h"
+#include "demo/demo_ui.h"
+#include "demo/first_season_start.h"
+#include "engine/results_processing.h"
+#include "entry/new_season.h"
+#include "entry/schedule_save.h"
+#include "entry/score_entry.h"
+#include "entry/settings_update.h"
+#include "season/data_files.h"
+
+namespace tavrin::demo {
+namespace {
+
+constexpr int DemoReactivity = 100;
+constexpr int DemoWeighting = 100;
+
+// A failed step, with whatever the commands told the user on the way.
+std::string Failure(DemoUi& ui, const std::string& step) {
+  const std::string messages = ui.TakeMessages();
+  return messages.empty() ? step : step + ": " + messages;
+}
+
+std::optional<std::string> SetYear(Session& session, DemoUi& ui, int year) {
+  const SettingsForm form{std::to_string(year), std::to_string(DemoWeekCount), DemoReactivity,
+                          DemoWeighting};
+  if (ApplySettings(session, form) != SettingsResult::Saved)
+    return Failure(ui, fmt::format("the settings for {} could not be saved", year));
+  return std::nullopt;
+}
+
+std::optional<std::string> WriteTeamNames(Session& session, DemoUi& ui) {
+  for (int team = 1; team <= DemoTeamCount; ++team) {
+    session.store.LocationName[team] = DemoTeams()[team - 1].location;
+    session.store.TeamName[team] = DemoTeams()[team - 1].nickname;
+  }
+  if (WriteNames(session.store, session.folder) != NamesWriteResult::Written)
+    return Failure(ui, "the team names could not be saved");
+  return std::nullopt;
+}
+
+// Every week entered as the schedule entry window saves it.
+std::optional<std::string> EnterSchedule(Session& session, DemoUi& ui, uint64_t seed) {
+  const std::vector<DemoWeek> season = MakeDemoSchedule(seed);
+  if (season.empty()) return "no schedule could be drawn for this seed";
+  for (int week = 1; week <= DemoWeekCount; ++week) {
+    std::vector<ScheduledGame> games;
+    for (const DemoGame& game : season[week - 1])
+      games.push_back({static_cast<int16_t>(game.first), static_cast<int16_t>(game.second),
+                       static_cast<int16_t>(game.day)});
+    if (!SaveScheduleWeek(session, std::to_string(week), games))
+      return Failure(ui, fmt::format("week {} of {} could not be saved", week,
+                                     session.store.WorkingYear));
+  }
+  ui.TakeMessages();  // the saves' confirmations
+  return std::nullopt;
+}
+
+// Score entry for the week, with the simulated final scores typed into its boxes.
+std::optional<std::string> ScoreWeek(Session& session, DemoUi& ui, int week,
+                                     const LeagueStrengths& strengths, DemoRandom& rng) {
+  const SeasonStore& store = session.store;
+  if (!OpenScoreEntry(session, week))
+    return Failure(ui, fmt::format("score entry for week {} of {} did not open", week,
+                                   store.WorkingYear));
+  std::vector<ScoreTexts> scores;
+  for (int game = 1; game <= store.WeekGameCount; ++game) {
+    const FinalScore score =
+        SimulateGame(strengths, store.GameFirstTeam[game], store.GameSecondTeam[game], rng);
+    scores.push_back({std::to_string(score.first), std::to_string(score.second)});
+  }
+  if (ProcessWeekResults(session, week, scores) != ProcessResult::Done)
+    return Failure(ui, fmt::format("the scores of week {} of {} were not processed", week,
+                                   store.WorkingYear));
+  return std::nullopt;
+}
+
+std::optional<std::string> ScoreWeeks(Session& session, DemoUi& ui, int weeks,
+                                      const LeagueStrengths& strengths, DemoRandom& rng) {
+  for (int week = 1; week <= weeks; ++week)
+    if (auto failure = ScoreWeek(session, ui, week, strengths, rng)) return failure;
+  return std::nullopt;
+}
+
+std::optional<std::string> PlayLastSeason(Session& session, DemoUi& ui, int year,
+                                          uint64_t schedule_seed, const LeagueStrengths& strengths,
+                                          DemoRandom& rng) {
+  if (auto failure = SetYear(session, ui, year)) return failure;
+  if (auto failure = WriteTeamNames(session, ui)) return failure;
+  if (auto failure = EnterSchedule(session, ui, schedule_seed)) return failure;
+  if (!WriteFirstSeasonStart(session))
+    return Failure(ui, fmt::format("the start of {} could not be written", year));
+  return ScoreWeeks(session, ui, DemoWeekCount, strengths, rng);
+}
+
+std::optional<std::string> StartNewSeason(Session& session, DemoUi& ui, int year,
+                                          uint64_t schedule_seed) {
+  if (auto failure = SetYear(session, ui, year)) return failure;
+  if (auto failure = EnterSchedule(session, ui, schedule_seed)) return failure;
+  if (RunNewSeasonSetup(session) != NewSeasonResult::Done)
+    return Failure(ui, fmt::format("the new season setup for {} did not finish", year));
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckDemoOptions(const DemoOptions& options) {
+  if (options.year < FirstDemoYear || options.year > LastDemoYear)
+    return fmt::format("the year must lie between {} and {}", FirstDemoYear, LastDemoYear);
+  if (options.weeks_played < 0 || options.weeks_played > DemoWeekCount)
+    return fmt::format("the weeks played must lie between 0 and {}", DemoWeekCount);
+  return std::nullopt;
+}
+
+std::optional<std::string> MakeDemoSeason(const std::filesystem::path& folder,
+                                          const DemoOptions& options, UserInterface& ui) {
+  if (auto problem = CheckDemoOptions(options)) return problem;
+  SeasonStore store;
+  DemoUi demo_ui(ui, DemoWeekCount);
+  Session session{store, demo_ui, folder};
+
+  // One stream per purpose, so that changing how one is used leaves the others as they were.
+  DemoRandom seeds(options.seed);
+  const uint64_t last_schedule_seed = seeds.Next();
+  const uint64_t new_schedule_seed = seeds.Next();
+  DemoRandom strength_rng(seeds.Next());
+  DemoRandom last_scores(seeds.Next());
+  DemoRandom new_scores(seeds.Next());
+  const LeagueStrengths last_strengths = DrawStrengths(strength_rng);
+  const LeagueStrengths new_strengths = NextSeasonStrengths(last_strengths, strength_rng);
+
+  if (auto failure = PlayLastSeason(session, demo_ui, options.year - 1, last_schedule_seed,
+                                    last_strengths, last_scores))
+    return failure;
+  if (auto failure = StartNewSeason(session, demo_ui, options.year, new_schedule_seed))
+    return failure;
+  return ScoreWeeks(session, demo_ui, options.weeks_played, new_strengths, new_scores);
+}
+
+}  // namespace tavrin::demo

@@ -1,0 +1,35 @@
+#pragma once
+// The demo season, made by the program itself: last season played through from a first-season
+// start, the demo year's schedule entered, the new season set up from last season's final
+// ratings, and the first weeks of the demo year scored, all through the program's own commands.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/user_interface.h"
+
+namespace tavrin::demo {
+
+// Last season's year must be one the settings accept.
+inline constexpr int FirstDemoYear = 1998;
+inline constexpr int LastDemoYear = 9999;
+
+struct DemoOptions {
+  int year = 2000;
+  uint64_t seed = 1;
+  int weeks_played = 8;  // 0..17 weeks of the demo year scored
+};
+
+// Nothing when the options are usable, otherwise what is wrong with them.
+std::optional<std::string> CheckDemoOptions(const DemoOptions& options);
+
+// Writes the demo season's files into `folder`, which should be empty: the settings, the names,
+// and the schedule and statistics files of the demo year and the year before. Printing and help
+// requests go to `ui`; the commands' questions are answered here. Nothing when every step
+// succeeded, otherwise what failed.
+std::optional<std::string> MakeDemoSeason(const std::filesystem::path& folder,
+                                          const DemoOptions& options, UserInterface& ui);
+
+}  // namespace tavrin::demo

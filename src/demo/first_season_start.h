@@ -1,0 +1,19 @@
+#pragma once
+// The block 0 of a league's first season, which has no last season to carry ratings from:
+// every team rated 60.0 with average offense and defense 20.0 and no record, game slots 1 and 2
+// holding a 20-20 tie as the week before's results so that score entry for week 1 opens, and
+// week 1 predicted from these ratings, rounded and written as block 0, the last scored week 0.
+
+#include "platform/session.h"
+
+namespace tavrin::demo {
+
+inline constexpr double FirstSeasonRating = 60.0;
+inline constexpr float FirstSeasonAverage = 20.0f;
+inline constexpr int16_t FirstSeasonTieScore = 20;
+
+// Needs the settings in the store and week 1's schedule in the season's schedule file.
+// False when block 0 or the settings file could not be written.
+bool WriteFirstSeasonStart(Session& session);
+
+}  // namespace tavrin::demo

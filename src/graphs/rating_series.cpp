@@ -1,0 +1,31 @@
+#include "graphs/rating_series.h"
+
+#include <algorithm>
+
+#include "season/data_files.h"
+
+namespace tavrin {
+
+namespace {
+float RatingOf(const SeasonStore& store, int team) {
+  return IsTeamNumber(team) ? static_cast<float>(store.Cqr[team]) : 0.0f;
+}
+}  // namespace
+
+int LastSeriesBlock(const SeasonStore& store) {
+  return std::clamp<int>(store.WeeksInSeason, 0, LastGraphedBlock);
+}
+
+void LoadRatingSeries(Session& session) {
+  SeasonStore& store = session.store;
+  store.RatingSeriesOne.fill(0);
+  store.RatingSeriesTwo.fill(0);
+  const int last = LastSeriesBlock(store);
+  for (int block = 0; block <= last; ++block) {
+    if (!LoadStatsBlockNumber(store, session.folder, block)) continue;
+    store.RatingSeriesOne[block] = RatingOf(store, store.GraphTeamOne);
+    store.RatingSeriesTwo[block] = RatingOf(store, store.GraphTeamTwo);
+  }
+}
+
+}  // namespace tavrin

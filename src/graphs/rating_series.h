@@ -1,0 +1,20 @@
+#pragma once
+// The rating trend graph's data: the CQR of one or two teams in every statistics block.
+
+#include "platform/session.h"
+
+namespace tavrin {
+
+// The series hold blocks 0..20; a longer season is graphed up to block 20.
+inline constexpr int LastGraphedBlock = 20;
+
+// The last block the series hold for this season: WeeksInSeason, at most LastGraphedBlock.
+int LastSeriesBlock(const SeasonStore& store);
+
+// Fills RatingSeriesOne and RatingSeriesTwo with the Cqr of GraphTeamOne and GraphTeamTwo in
+// blocks 0..LastSeriesBlock, reading the blocks one after another; everything else is 0. A
+// block that cannot be read, a block never written and a team that is no team (GraphTeamTwo
+// in single-team mode) give 0, which the chart does not draw.
+void LoadRatingSeries(Session& session);
+
+}  // namespace tavrin

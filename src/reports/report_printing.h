@@ -1,0 +1,26 @@
+#pragma once
+// What every print command shares: the OK/Cancel question, the busy pointer, the printer
+// preparation that starts the job, and the report font.
+
+#include <string>
+
+#include "platform/printer.h"
+#include "platform/session.h"
+
+namespace tavrin {
+
+// Selects the first printer font that is neither the current font nor the report font (if
+// there is one), then prints a line holding one space, which starts the job.
+void PrepareReportPrinter(Printer& printer, const std::string& report_font);
+
+// Asks the report's confirmation (OK/Cancel, caption "Tavrin"); on OK shows the busy pointer,
+// runs PrepareReportPrinter and returns the printer; on Cancel returns nullptr.
+Printer* StartReportPrint(Session& session, const std::string& question);
+
+// Sets the printer font to ReportFont; with no report font chosen, the font that
+// PrepareReportPrinter selected stays.
+void SetReportFontName(Printer& printer, const SeasonStore& store);
+// ReportFont, then the size.
+void SetReportFont(Printer& printer, const SeasonStore& store, double points);
+
+}  // namespace tavrin

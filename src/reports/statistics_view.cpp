@@ -1,0 +1,107 @@
+#include "reports/statistics_view.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+
+#include "analysis/team_ranking.h"
+#include "engine/recorded_scores.h"
+#include "reports/report_printing.h"
+#include "reports/report_text.h"
+#include "season/data_files.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+const std::string Underline(76, '_');
+
+// The whole part the order sorts by. The CQR is multiplied in single precision; the others are
+// multiplied exactly, so 21.3 (held just below) sorts with 21.2.
+double SortFigure(const SeasonStore& store, int team, StatisticsOrder order) {
+  switch (order) {
+    case StatisticsOrder::QualityRating:
+      return static_cast<float>(store.Cqr[team]) * 10.0f;
+    case StatisticsOrder::Percentage:
+      return static_cast<double>(store.WinPct[team]) * 1000;
+    case StatisticsOrder::AveOffense:
+      return static_cast<double>(store.AveOffense[team]) * 10;
+    case StatisticsOrder::AveDefense:
+      return static_cast<double>(store.AveDefense[team]) * 10;
+  }
+  return 0;
+}
+
+std::string Heading(const SeasonStore& store, int week) {
+  if (week == store.WeeksInSeason + 1) {
+    return fmt::format("             Tavrin Statistics at the completion of the {} Season",
+                       YearText(store));
+  }
+  return fmt::format("                 Tavrin Statistics Entering Week #{} {}", week,
+                     YearText(store));
+}
+
+std::string TeamLine(const SeasonStore& store, int team) {
+  const float cqr = static_cast<float>(store.Cqr[team]);
+  return PadRight(" " + LocationOf(store, team), 17) + RightAlignedCount(store.Wins[team], 2) +
+         "    " + RightAlignedCount(store.Losses[team], 2) + "   " +
+         RightAlignedCount(store.Ties[team], 2) + "   " +
+         FormatNumber(store.WinPct[team], "0.000") + "   " +
+         RightAlignedCount(store.PointsScored[team], 3) + "     " +
+         RightAlignedCount(store.PointsAllowed[team], 3) + "     " +
+         FormatNumber(store.AveOffense[team], "00.0") + "  " +
+         FormatNumber(store.AveDefense[team], "00.0") + "  " + (cqr < 100 ? " " : "") +
+         FormatNumber(cqr, "#0.0");
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> ShowStatistics(Session& session, int menu_index) {
+  SeasonStore& store = session.store;
+  session.ui.ShowBusyPointer();
+  const int week = menu_index + 1;
+  store.SelectedWeek = static_cast<int16_t>(week);
+  store.StatsStatus.clear();
+  LoadStatsBlock(store, session.folder);
+  if (!BlockHasRecordedScores(store)) {
+    ShowScoresNotCurrent(session.ui, week - 1);
+    return std::nullopt;
+  }
+  ComputeWinPercentages(store);
+  return StatisticsLines(store, week, StatisticsOrder::QualityRating);
+}
+
+std::vector<std::string> StatisticsLines(SeasonStore& store, int week, StatisticsOrder order) {
+  const int teams = std::min<int>(store.TeamCount, MaxTeamSlot);
+  for (int team = 1; team <= teams; ++team) {
+    store.SortKey[team] = TeamSortKey(SortFigure(store, team, order), team);
+  }
+  SortTeamKeys(store);
+
+  std::vector<std::string> lines{
+      Heading(store, week), Underline,
+      "                                        Points  Points   Ave   Ave",
+      " - Teams -      Wins Losses Ties   %    Scored  Allowed  Off   Def    CQR", Underline};
+  // Lowest average defense is best, so that order lists from the bottom of the keys up.
+  const bool ascending = order == StatisticsOrder::AveDefense;
+  for (int step = 0; step < teams; ++step) {
+    const int place = ascending ? step + 1 : teams - step;
+    lines.push_back(TeamLine(store, TeamInPlace(store, place)));
+  }
+  return lines;
+}
+
+void PrintStatistics(Session& session, const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  Printer* printer = StartReportPrint(session, "Ready to send Statistics to the Printer.");
+  if (printer == nullptr) return;
+  SetReportFont(*printer, session.store, 12);
+  for (int blank = 0; blank < 4; ++blank) printer->PrintLine(" ");
+  for (const std::string& line : lines) printer->PrintLine(" " + line);
+  printer->PrintLine(" ");
+  printer->PrintLine(" " + Underline);
+  printer->EndDocument();
+}
+
+}  // namespace tavrin

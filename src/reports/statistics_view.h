@@ -1,0 +1,28 @@
+#pragma once
+// The statistics view: every team's record and figures at one point of the season, sorted by
+// CQR, percentage, average offense or average defense.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/session.h"
+
+namespace tavrin {
+
+// The option buttons of "Sort Teams by...", in their index order.
+enum class StatisticsOrder { QualityRating = 0, Percentage = 1, AveOffense = 2, AveDefense = 3 };
+
+// The statistics entry with index menu_index (block menu_index, week W = menu_index + 1):
+// loads the block, computes WinPct and lists it by quality rating. Nothing after the
+// scores-not-current message when the block holds no predictions or scores.
+std::optional<std::vector<std::string>> ShowStatistics(Session& session, int menu_index);
+
+// The listing of the loaded block (which opens week W) in the chosen order; the option buttons
+// call it again with the block still loaded. Needs WinPct computed for that block.
+std::vector<std::string> StatisticsLines(SeasonStore& store, int week, StatisticsOrder order);
+
+// The print button: nothing for an empty list or on Cancel.
+void PrintStatistics(Session& session, const std::vector<std::string>& lines);
+
+}  // namespace tavrin

@@ -1,0 +1,108 @@
+#include "reports/team_results.h"
+
+#include <fmt/format.h>
+
+#include "reports/report_text.h"
+#include "reports/schedule_views.h"
+#include "reports/weekly_results.h"
+#include "season/data_files.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr std::size_t PairingWidth = 30;
+
+// The team's record as the largest figures of any block loaded.
+struct Record {
+  int16_t wins = 0;
+  int16_t losses = 0;
+  int16_t ties = 0;
+
+  void RaiseTo(const SeasonStore& store, int team) {
+    if (store.Wins[team] > wins) wins = ToInt16(store.Wins[team]).value_or(wins);
+    if (store.Losses[team] > losses) losses = store.Losses[team];
+    if (store.Ties[team] > ties) ties = store.Ties[team];
+  }
+};
+
+// The week number right-aligned in two columns and a space, then the pairing, cut to 30.
+std::string GameLead(const SeasonStore& store, int week, int game) {
+  std::string lead = fmt::format("{:>2} ", week) +
+                     Pairing(store, store.GameFirstTeam[game], store.GameSecondTeam[game]);
+  if (lead.size() > PairingWidth) lead.resize(PairingWidth);
+  return PadRight(std::move(lead), PairingWidth + 1);
+}
+
+// The statistics block the store holds, so that the block closing one week also serves as the
+// block opening the next instead of being read again.
+struct HeldBlock {
+  int block = -1;
+  bool scored = false;
+};
+
+// Loads block b unless the store holds it already; true when it has predictions and scores.
+bool HoldScoredBlock(Session& session, int block, HeldBlock& held) {
+  if (held.block != block) {
+    session.store.SelectedWeek = static_cast<int16_t>(block + 1);
+    ClearGameOneAndTwoScores(session.store);
+    held = {block, LoadBlockWithScores(session)};
+  }
+  return held.scored;
+}
+
+// Adds the team's games of week W when both blocks around it hold scores.
+void AddWeek(Session& session, int team, int week, HeldBlock& held,
+             std::vector<std::string>& lines) {
+  SeasonStore& store = session.store;
+  if (!HoldScoredBlock(session, week - 1, held)) return;
+  SaveOpeningPredictions(store);
+  const bool closed = HoldScoredBlock(session, week, held);
+  store.SelectedWeek = static_cast<int16_t>(week);
+  if (!closed) return;
+
+  store.ScheduleStatus.clear();
+  ReadScheduleWeek(store, session.folder, week);
+  if (store.ScheduleStatus == StatusError) return;
+  const int games = LoadedGameCount(store);
+  for (int game = 1; game <= games; ++game) {
+    if (store.GameFirstTeam[game] != team && store.GameSecondTeam[game] != team) continue;
+    lines.push_back(ResultGameLine(store, game, GameLead(store, week, game)));
+  }
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
+                                                        const std::string& choice_text) {
+  SeasonStore& store = session.store;
+  store.SelectedTeam = static_cast<int16_t>(FindTeamByName(store, choice_text));
+  const int team = store.SelectedTeam;
+  if (team == 0) return std::nullopt;
+  session.ui.ShowBusyPointer();
+
+  std::vector<std::string> lines{
+      fmt::format("                        {} {} Results", store.TeamName[team], YearText(store)),
+      std::string(81, '='),
+      "Wk    -- Games --              Day   Prediction                Game Results",
+      std::string(81, '_'),
+  };
+  Record record;
+  HeldBlock held;
+  for (int week = 1; week <= store.WeeksInSeason; ++week) {
+    AddWeek(session, team, week, held, lines);
+    record.RaiseTo(store, team);
+  }
+
+  lines.emplace_back(" ");
+  if (record.wins + record.losses + record.ties == 0) {
+    lines.push_back(" No Scores have been recorded for " + YearText(store));
+    lines.emplace_back(" ");
+  }
+  lines.push_back(
+      fmt::format(" {} Wins, {} Losses, {} Ties", record.wins, record.losses, record.ties));
+  return lines;
+}
+
+}  // namespace tavrin

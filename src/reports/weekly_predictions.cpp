@@ -1,0 +1,69 @@
+#include "reports/weekly_predictions.h"
+
+#include <fmt/format.h>
+
+#include "engine/prediction.h"
+#include "reports/report_messages.h"
+#include "reports/report_printing.h"
+#include "reports/report_text.h"
+#include "season/data_files.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+const std::string DoubleRule(61, '=');
+
+std::string GameLine(const SeasonStore& store, int game) {
+  const int visitor = store.GameFirstTeam[game];
+  const int home = store.GameSecondTeam[game];
+  std::string line = PadRight(Pairing(store, visitor, home), 31) +
+                     DayAbbreviation(store, store.GameDay[game]) + "   " +
+                     PredictionText(store, store.PickTeam[game], store.PickMargin[game]);
+  const int total = OverUnderTotal(store, TeamSlot(visitor), TeamSlot(home));
+  return PadRight(std::move(line), 57) + FormatNumber(static_cast<double>(total), "00");
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int menu_index) {
+  SeasonStore& store = session.store;
+  const int week = menu_index + 1;
+  session.ui.ShowBusyPointer();
+  if (!ReadWeekToList(session, week)) return std::nullopt;
+
+  store.StatsStatus.clear();
+  LoadStatsBlock(store, session.folder);
+  if (store.StatsStatus == StatusError) {
+    ShowStatisticsUnavailable(session.ui, week);
+    return std::nullopt;
+  }
+  return WeeklyPredictionLines(store, week);
+}
+
+std::vector<std::string> WeeklyPredictionLines(const SeasonStore& store, int week) {
+  std::vector<std::string> lines{
+      fmt::format("                 Predictions for Week # {}  {}", week, YearText(store)),
+      DoubleRule,
+      "   -- Teams --                 Day   Prediction          O/U",
+      std::string(61, '_'),
+  };
+  const int games = LoadedGameCount(store);
+  for (int game = 1; game <= games; ++game) lines.push_back(GameLine(store, game));
+  lines.push_back(DoubleRule);
+  return lines;
+}
+
+void PrintWeeklyPredictions(Session& session, const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  Printer* printer = StartReportPrint(session, "Ready to send Predictions to the Printer.");
+  if (printer == nullptr) return;
+  SetReportFont(*printer, session.store, 14);
+  printer->PrintLine(" ");
+  printer->PrintLine(" ");
+  for (const std::string& line : lines) printer->PrintLine("   " + line);
+  printer->EndDocument();
+}
+
+}  // namespace tavrin

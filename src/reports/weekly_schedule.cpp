@@ -1,0 +1,24 @@
+#include <fmt/format.h>
+
+#include "reports/report_messages.h"
+#include "reports/report_text.h"
+#include "reports/schedule_views.h"
+
+namespace tavrin {
+
+std::optional<std::vector<std::string>> ShowWeeklySchedule(Session& session, int menu_index) {
+  const SeasonStore& store = session.store;
+  const int week = menu_index + 1;
+  session.ui.ShowBusyPointer();
+  if (!ReadWeekToList(session, week)) return std::nullopt;
+
+  const std::string rule(46, '=');
+  std::vector<std::string> lines{
+      fmt::format("                    Week # {} {}", week, YearText(store)), rule};
+  const int games = LoadedGameCount(store);
+  for (int game = 1; game <= games; ++game) lines.push_back(ScheduleGameText(store, game));
+  lines.push_back(rule);
+  return lines;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,197 @@
+// Single game predictions and the predictions window's picking, list and print rules.
+
+#include <gtest/gtest.h>
+
+#include "analysis/single_game.h"
+#include "analysis/specials_model.h"
+#include "support/scripted_ui.h"
+#include "support/temp_folder.h"
+
+namespace tavrin {
+namespace {
+
+SeasonStore SpecialsStore() {
+  SeasonStore store;
+  store.TeamCount = 31;
+  store.WorkingYear = 2001;
+  store.Weighting = 100;
+  for (int team = 1; team <= 31; ++team) {
+    store.Cqr[team] = 60;
+    store.AveOffense[team] = 20;
+    store.AveDefense[team] = 20;
+    store.LocationName[team] = "Loc" + std::to_string(team);
+    store.TeamName[team] = "Nick" + std::to_string(team);
+  }
+  return store;
+}
+
+std::string Prediction(const SeasonStore& store, int a, int b, bool neutral) {
+  const GamePrediction p = PredictSingleGame(store, a, b, neutral);
+  return std::to_string(p.favourite) + " by " + std::to_string(p.margin);
+}
+
+TEST(SingleGame, HomeAdvantageNeutralSiteAndGroups) {
+  SeasonStore store = SpecialsStore();
+  EXPECT_EQ(Prediction(store, 3, 5, false), "5 by 1.500000");
+  EXPECT_EQ(Prediction(store, 3, 5, true), "0 by 0.000000");
+  EXPECT_EQ(Prediction(store, 20, 5, true), "20 by 1.000000");
+  EXPECT_EQ(Prediction(store, 5, 20, false), "20 by 2.500000");  // 16 and up is the upper group
+  EXPECT_EQ(Prediction(store, 16, 17, true), "0 by 0.000000");
+}
+
+TEST(SingleGame, MarginIsNotCappedAndRoundsToHalfPoints) {
+  SeasonStore store = SpecialsStore();
+  store.Cqr[1] = 100, store.Cqr[2] = 60;
+  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 20.000000");
+  store.Cqr[1] = 60.4;  // a lead of exactly 0.2: no favourite
+  EXPECT_EQ(Prediction(store, 1, 2, true), "0 by 0.000000");
+  store.Cqr[1] = 70;  // 5 points, weighted
+  store.Weighting = 66;  // 3.3
+  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 3.500000");
+  store.Weighting = 76;  // 3.8
+  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 4.000000");
+  store.Weighting = 62;  // 3.1
+  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 3.000000");
+  store.Weighting = 0;
+  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 0.000000");
+}
+
+TEST(SingleGame, LineColumnsAndNeutralPairing) {
+  SeasonStore store = SpecialsStore();
+  store.AveOffense[3] = 2, store.AveDefense[3] = 2, store.AveOffense[5] = 2, store.AveDefense[5] = 3.2f;
+  EXPECT_EQ(SingleGameLine(store, 3, 5, false),
+            "Loc3 at Loc5                    Nick5 by 1.5          05");
+  EXPECT_EQ(SingleGameLine(store, 3, 5, true),
+            "Loc3 & Loc5                     a Pick                05");
+  store.LocationName[3] = std::string(40, 'x');
+  EXPECT_EQ(SingleGameLine(store, 3, 5, true), std::string(40, 'x') + " & Loc5a Pick 05");
+}
+
+TEST(SpecialsModel, PickingUnpickingAndReversing) {
+  SeasonStore store = SpecialsStore();
+  SpecialsModel model(store);
+  model.ClickTeam(4);
+  EXPECT_EQ(model.GameLabel(), "Loc4 at ");
+  EXPECT_FALSE(model.GameBoxEnabled());
+  model.ClickTeam(9);
+  EXPECT_EQ(model.GameLabel(), "Loc4 at Loc9");
+  EXPECT_TRUE(model.GameBoxEnabled());
+  model.ClickTeam(12);  // a third pick is ignored
+  EXPECT_FALSE(model.IsPicked(12));
+  EXPECT_EQ(model.PickedCount(), 2);
+
+  model.ClickTeam(9);  // unpicking the second leaves the first
+  EXPECT_EQ(model.GameLabel(), "Loc4 at ");
+  EXPECT_FALSE(model.GameBoxEnabled());
+  EXPECT_EQ(model.PickedCount(), 1);
+  model.ClickTeam(9);
+  model.ClickTeam(4);  // unpicking the first makes the second the first pick
+  EXPECT_EQ(model.GameLabel(), "Loc9 at ");
+  EXPECT_TRUE(model.IsPicked(9));
+  EXPECT_FALSE(model.IsPicked(4));
+  model.ClickTeam(9);
+  EXPECT_EQ(model.PickedCount(), 0);
+  EXPECT_EQ(model.GameLabel(), "");
+
+  model.ClickTeam(2);
+  model.ClickTeam(7);
+  model.Reverse();
+  EXPECT_EQ(model.GameLabel(), "Loc7 at Loc2");
+  testing::ScriptedUi ui;
+  ASSERT_TRUE(model.Predict(ui, false));
+  EXPECT_EQ(model.Lines().back().substr(32, 12), "Nick2 by 1.5");  // home advantage follows
+  EXPECT_FALSE(model.IsPicked(2));
+  EXPECT_FALSE(model.IsPicked(7));
+  EXPECT_EQ(model.GameLabel(), "");
+}
+
+TEST(SpecialsModel, PredictNeedsTwoTeams) {
+  SeasonStore store = SpecialsStore();
+  SpecialsModel model(store);
+  testing::ScriptedUi ui;
+  model.ClickTeam(3);
+  EXPECT_FALSE(model.Predict(ui, false));
+  EXPECT_EQ(ui.beeps, 1);
+  EXPECT_EQ(model.Lines().size(), 1u);
+  EXPECT_EQ(model.YearLabel(), "Year  2001");
+}
+
+TEST(SpecialsModel, RemoveAndClearKeepTheHeader) {
+  SeasonStore store = SpecialsStore();
+  SpecialsModel model(store);
+  testing::ScriptedUi ui;
+  model.Clear(ui);  // only the header: nothing asked
+  EXPECT_TRUE(ui.questions.empty());
+  for (int first : {1, 3}) {
+    model.ClickTeam(first);
+    model.ClickTeam(first + 1);
+    model.Predict(ui, false);
+  }
+  ASSERT_EQ(model.Lines().size(), 3u);
+  model.Remove(0);
+  model.Remove(-1);
+  model.Remove(3);
+  EXPECT_EQ(model.Lines().size(), 3u);
+  model.Remove(1);
+  ASSERT_EQ(model.Lines().size(), 2u);
+  EXPECT_EQ(model.Lines()[1].substr(0, 12), "Loc3 at Loc4");
+
+  model.ClickTeam(5);
+  model.ClickTeam(6);
+  ui.answers = {false};
+  model.Clear(ui);
+  EXPECT_EQ(model.Lines().size(), 2u);
+  model.Clear(ui);
+  ASSERT_EQ(ui.questions.size(), 2u);
+  EXPECT_EQ(ui.questions[0].text, "Is it Ok to Clear Prediction list?");
+  EXPECT_EQ(ui.questions[0].caption, "Tavrin Schedule");
+  EXPECT_TRUE(ui.questions[0].yes_no);
+  EXPECT_EQ(model.Lines(), std::vector<std::string>{SpecialsClearedHeader});
+  EXPECT_FALSE(model.IsPicked(5));
+  EXPECT_FALSE(model.GameBoxEnabled());
+  EXPECT_FALSE(model.Predict(ui, false));
+}
+
+TEST(SpecialsModel, PrintIsDoubleSpacedUnderADatedTitle) {
+  SeasonStore store = SpecialsStore();
+  store.ReportFont = "Courier New";
+  testing::TempFolder folder;
+  testing::ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+  SpecialsModel model(store);
+  model.Print(session);
+  EXPECT_TRUE(ui.questions.empty());
+
+  model.ClickTeam(1);
+  model.ClickTeam(2);
+  model.Predict(ui, true);
+  ui.answers = {false};
+  model.Print(session);
+  EXPECT_TRUE(ui.printer.events.empty());
+  model.Print(session);
+  ASSERT_EQ(ui.questions.size(), 2u);
+  EXPECT_EQ(ui.questions[1].text, "Ready to send Predictions to the Printer.");
+  EXPECT_FALSE(ui.questions[1].yes_no);
+  const std::vector<std::string> expected{
+      "font:Times New Roman",  // neither the current font nor the report font
+      "line: ", "font:Courier New", "size:15", "line: ",
+      "line:        Tavrin Single Game Predictions from 12-06-2026", "line: ",
+      "line:    " + std::string(57, '_'), "line: ", "line:     " + std::string(SpecialsOpeningHeader),
+      "line: ", "line:     " + model.Lines()[1], "end"};
+  EXPECT_EQ(ui.printer.events, expected);
+}
+
+TEST(SpecialsModel, OpeningNeedsPredictions) {
+  testing::TempFolder folder;
+  SeasonStore store = SpecialsStore();
+  store.LastScoredWeek = 6;
+  testing::ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+  EXPECT_FALSE(LoadSpecialsRatings(session));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "Unable to Load the Statistics for Week 7.\n\rScores must be current thru week # 6.");
+}
+
+}  // namespace
+}  // namespace tavrin

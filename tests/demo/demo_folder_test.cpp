@@ -1,0 +1,137 @@
+// Writing the demo season into a folder: never over a user's data, never half a season, and a
+// first season's start exactly as the golden start folders were made.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "demo/demo_folder.h"
+#include "demo/demo_teams.h"
+#include "demo/first_season_start.h"
+#include "season/data_files.h"
+#include "season/file_io.h"
+#include "support/scripted_ui.h"
+#include "support/temp_folder.h"
+
+namespace tavrin::demo {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFileBytes;
+using testing::ScriptedUi;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+std::vector<std::string> Entries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(DemoFolder, RecognisesEveryDataFileName) {
+  for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSC1999.dat", "TVSt2000.dat", "TVSt97.dat"})
+    EXPECT_TRUE(IsDataFileName(name)) << name;
+  for (const char* name : {"notes.txt", "TVSt2000.bak", "tavse.dat.txt", "Tavtib.dat", "TVSC.dat"})
+    EXPECT_FALSE(IsDataFileName(name)) << name;
+}
+
+TEST(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
+  for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSC1999.dat", "TVSt2003.dat"}) {
+    SCOPED_TRACE(name);
+    TempFolder folder;
+    WriteFileBytes(folder.path() / name, "the user's own season");
+    ScriptedUi ui;
+    EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), DemoOutcome::FolderHasData);
+    EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{name});
+    EXPECT_EQ(ReadFileBytes(folder.path() / name), "the user's own season");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find(name), std::string::npos) << ui.messages[0].text;
+  }
+}
+
+TEST(DemoFolder, WritesIntoAFolderWithOtherFilesAndIntoANewFolder) {
+  TempFolder folder;
+  WriteFileBytes(folder.path() / "notes.txt", "kept");
+  ScriptedUi ui;
+  EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), DemoOutcome::Written);
+  EXPECT_EQ(Entries(folder.path()),
+            (std::vector<std::string>{"TVSC1999.dat", "TVSC2000.dat", "TVSt1999.dat",
+                                      "TVSt2000.dat", "TavNM.dat", "TavSE.dat", "notes.txt"}));
+  EXPECT_TRUE(ui.messages.empty());
+
+  const fs::path nested = folder.path() / "new" / "season";
+  EXPECT_EQ(WriteDemoSeason(nested, DemoOptions{}, ui), DemoOutcome::Written);
+  EXPECT_EQ(DataFilesIn(nested).size(), 6u);
+  EXPECT_EQ(WriteDemoSeason(nested, DemoOptions{}, ui), DemoOutcome::FolderHasData);
+}
+
+TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
+  for (int nth : {1, 30, 60}) {
+    SCOPED_TRACE(::testing::Message() << "rename " << nth << " fails");
+    TempFolder folder;
+    ScriptedUi ui;
+    InjectFileFault(FileOperation::Rename, nth);
+    EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), DemoOutcome::Failed);
+    ClearFileFaults();
+    EXPECT_TRUE(Entries(folder.path()).empty()) << "no data file and no scratch folder";
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text.rfind("The demo season could not be made:", 0), 0u)
+        << ui.messages.back().text;
+  }
+}
+
+TEST(DemoFolder, BadOptionsAreReportedBeforeAnythingIsWritten) {
+  TempFolder folder;
+  ScriptedUi ui;
+  EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{2000, 1, 40}, ui), DemoOutcome::Failed);
+  EXPECT_TRUE(Entries(folder.path()).empty());
+  ASSERT_EQ(ui.messages.size(), 1u);
+}
+
+// The golden 1999 case starts from a made-up block 0 over 1999's real first week; the demo's
+// first season is started the same way, so with that week it must give the same files.
+TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
+  TAVRIN_REQUIRE_SHARED_DATA();
+  const fs::path shared = testing::SharedDataDir();
+  TempFolder folder;
+  SeasonStore store;
+  store.WorkingYear = 1999;
+  store.Reactivity = 100;
+  store.Weighting = 100;
+  store.WeeksInSeason = 17;
+  store.TeamCount = LeagueTeamCount;
+  for (int t = 1; t <= DemoTeamCount; ++t) {
+    store.LocationName[t] = DemoTeams()[t - 1].location;
+    store.TeamName[t] = DemoTeams()[t - 1].nickname;
+  }
+  ASSERT_EQ(WriteNames(store, folder.path()), NamesWriteResult::Written);
+
+  std::ifstream games(shared / "seasons" / "1999.csv");
+  std::string line;
+  std::getline(games, line);  // column names
+  while (std::getline(games, line)) {
+    std::istringstream fields(line);
+    std::string season, week, slot, day, visitor, home;
+    for (std::string* field : {&season, &week, &slot, &day, &visitor, &home})
+      std::getline(fields, *field, ',');
+    if (week != "1") continue;
+    const int g = std::stoi(slot);
+    store.GameFirstTeam[g] = static_cast<int16_t>(std::stoi(visitor));
+    store.GameSecondTeam[g] = static_cast<int16_t>(std::stoi(home));
+    store.GameDay[g] = static_cast<int16_t>(std::stoi(day));
+    store.WeekGameCount = std::max<int16_t>(store.WeekGameCount, static_cast<int16_t>(g));
+  }
+  ASSERT_EQ(store.WeekGameCount, 15);
+  ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 1));
+
+  ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+  ASSERT_TRUE(WriteFirstSeasonStart(session));
+  const fs::path golden = shared / "golden" / "1999" / "start";
+  for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSt1999.dat"})
+    EXPECT_EQ(ReadFileBytes(folder.path() / name), ReadFileBytes(golden / name)) << name;
+}
+
+}  // namespace
+}  // namespace tavrin::demo

@@ -1,0 +1,106 @@
+// The generated schedule keeps the league's rules for every seed tried.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <set>
+
+#include "demo/demo_schedule.h"
+#include "demo/demo_teams.h"
+
+namespace tavrin::demo {
+namespace {
+
+void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
+  SCOPED_TRACE(::testing::Message() << "seed " << seed);
+  ASSERT_EQ(season.size(), static_cast<std::size_t>(DemoWeekCount));
+  std::array<int, DemoTeamCount + 1> games{};
+  std::array<int, DemoTeamCount + 1> home{};
+  std::map<std::pair<int, int>, int> meetings;          // unordered pair
+  std::map<std::pair<int, int>, int> directed_meetings;  // (visitor, home)
+  for (int w = 1; w <= DemoWeekCount; ++w) {
+    const DemoWeek& week = season[w - 1];
+    SCOPED_TRACE(::testing::Message() << "week " << w);
+    EXPECT_GE(week.size(), 7u) << "schedule entry saves no week of fewer than 7 games";
+    EXPECT_LE(week.size(), 15u);
+    std::set<int> playing;
+    int mondays = 0;
+    for (const DemoGame& game : week) {
+      ASSERT_GE(game.first, 1);
+      ASSERT_LE(game.first, DemoTeamCount);
+      ASSERT_GE(game.second, 1);
+      ASSERT_LE(game.second, DemoTeamCount);
+      EXPECT_NE(game.first, game.second);
+      EXPECT_TRUE(playing.insert(game.first).second) << "team " << game.first << " twice";
+      EXPECT_TRUE(playing.insert(game.second).second) << "team " << game.second << " twice";
+      ++games[game.first];
+      ++games[game.second];
+      ++home[game.second];
+      ++meetings[{std::min(game.first, game.second), std::max(game.first, game.second)}];
+      ++directed_meetings[{game.first, game.second}];
+      EXPECT_TRUE(game.day == 1 || game.day == 2 || game.day == 5 || game.day == 7);
+      if (game.day == 5 || game.day == 7) {
+        EXPECT_GE(w, 12) << "midweek games come late";
+      }
+      mondays += game.day == 2;
+    }
+    EXPECT_EQ(mondays, 1);
+    EXPECT_EQ(week.back().day, 2) << "the Monday night game closes the week";
+  }
+  for (int t = 1; t <= DemoTeamCount; ++t) {
+    EXPECT_EQ(games[t], DemoGamesPerTeam) << "team " << t;
+    EXPECT_EQ(home[t], DemoGamesPerTeam / 2) << "team " << t;
+  }
+  for (int a = 1; a <= DemoTeamCount; ++a) {
+    for (int b = a + 1; b <= DemoTeamCount; ++b) {
+      const int met = meetings[std::make_pair(a, b)];
+      if (DivisionOf(a) == DivisionOf(b)) {
+        EXPECT_EQ(met, 2) << a << " and " << b << " are division rivals";
+        EXPECT_EQ(directed_meetings[std::make_pair(a, b)], 1)
+            << a << " at " << b << " once, and back";
+      } else {
+        EXPECT_LE(met, 1) << a << " and " << b;
+      }
+    }
+  }
+}
+
+TEST(DemoSchedule, KeepsTheLeagueRulesForManySeeds) {
+  for (uint64_t seed = 0; seed < 40; ++seed) ExpectLeagueRules(MakeDemoSchedule(seed), seed);
+  ExpectLeagueRules(MakeDemoSchedule(0xFFFFFFFFFFFFFFFFULL), 0xFFFFFFFFFFFFFFFFULL);
+}
+
+TEST(DemoSchedule, SameSeedSameScheduleOtherSeedOtherSchedule) {
+  auto same = [](const std::vector<DemoWeek>& x, const std::vector<DemoWeek>& y) {
+    if (x.size() != y.size()) return false;
+    for (std::size_t w = 0; w < x.size(); ++w) {
+      if (x[w].size() != y[w].size()) return false;
+      for (std::size_t g = 0; g < x[w].size(); ++g)
+        if (x[w][g].first != y[w][g].first || x[w][g].second != y[w][g].second ||
+            x[w][g].day != y[w][g].day)
+          return false;
+    }
+    return true;
+  };
+  EXPECT_TRUE(same(MakeDemoSchedule(7), MakeDemoSchedule(7)));
+  EXPECT_FALSE(same(MakeDemoSchedule(7), MakeDemoSchedule(8)));
+}
+
+TEST(DemoSchedule, ThanksgivingAndSaturdayGames) {
+  const auto season = MakeDemoSchedule(2000);
+  ASSERT_EQ(season.size(), static_cast<std::size_t>(DemoWeekCount));
+  auto count_day = [&](int week, int day) {
+    int n = 0;
+    for (const DemoGame& game : season[week - 1]) n += game.day == day;
+    return n;
+  };
+  EXPECT_EQ(count_day(12, 5), 2);
+  EXPECT_EQ(count_day(15, 7), 2);
+  EXPECT_EQ(count_day(16, 7), 1);
+  // Early games are listed before the Sunday games, as a week is read in order of play.
+  EXPECT_EQ(season[11][0].day, 5);
+  EXPECT_EQ(season[11][2].day, 1);
+}
+
+}  // namespace
+}  // namespace tavrin::demo

@@ -1,0 +1,73 @@
+// Loading the rating series: missing blocks, single-team mode and long seasons.
+
+#include <gtest/gtest.h>
+
+#include "graphs/rating_series.h"
+#include "season/data_files.h"
+#include "support/scripted_ui.h"
+#include "support/temp_folder.h"
+
+namespace tavrin {
+namespace {
+
+class RatingSeries : public ::testing::Test {
+ protected:
+  RatingSeries() {
+    store.TeamCount = 31;
+    store.WorkingYear = 2002;
+    store.WeeksInSeason = 17;
+  }
+  void WriteBlock(int block, double first_rating) {
+    store.ClearStatistics();
+    store.Cqr[5] = first_rating;
+    store.Cqr[6] = first_rating + 1;
+    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
+  }
+
+  testing::TempFolder folder;
+  SeasonStore store;
+  testing::ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+};
+
+TEST_F(RatingSeries, MissingFileGivesNoValues) {
+  store.RatingSeriesOne.fill(7);
+  store.GraphTeamOne = 5;
+  LoadRatingSeries(session);
+  for (float value : store.RatingSeriesOne) EXPECT_EQ(value, 0.0f);
+}
+
+TEST_F(RatingSeries, BlocksNotWrittenReadAsZero) {
+  WriteBlock(0, 60.5);
+  WriteBlock(1, 58.25);
+  WriteBlock(3, 90);
+  store.GraphMode = 2;
+  store.GraphTeamOne = 5;
+  store.GraphTeamTwo = 6;
+  LoadRatingSeries(session);
+  EXPECT_EQ(store.RatingSeriesOne[0], 60.5f);
+  EXPECT_EQ(store.RatingSeriesOne[1], 58.25f);
+  EXPECT_EQ(store.RatingSeriesOne[2], 0.0f);
+  EXPECT_EQ(store.RatingSeriesOne[3], 90.0f);
+  EXPECT_EQ(store.RatingSeriesTwo[3], 91.0f);
+  EXPECT_EQ(store.RatingSeriesOne[17], 0.0f);
+
+  store.GraphMode = 1;
+  store.GraphTeamTwo = 0;
+  LoadRatingSeries(session);
+  for (float value : store.RatingSeriesTwo) EXPECT_EQ(value, 0.0f);
+}
+
+TEST_F(RatingSeries, LongSeasonsStopAtBlockTwenty) {
+  store.WeeksInSeason = 25;
+  WriteBlock(20, 70);
+  WriteBlock(21, 71);
+  store.GraphTeamOne = 5;
+  LoadRatingSeries(session);
+  EXPECT_EQ(LastSeriesBlock(store), LastGraphedBlock);
+  EXPECT_EQ(store.RatingSeriesOne[20], 70.0f);
+  EXPECT_EQ(store.RatingSeriesOne[21], 0.0f);
+}
+
+}  // namespace
+}  // namespace tavrin

@@ -1,0 +1,84 @@
+#pragma once
+// A golden case's final data files opened the way the program starts: a scratch copy of the
+// files, the settings and names read, the day names set. Also reads the case's report files.
+
+#include <fmt/format.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/session.h"
+#include "season/data_files.h"
+#include "support/scripted_ui.h"
+#include "support/temp_folder.h"
+
+namespace tavrin::testing {
+
+inline const std::array<const char*, 3> GoldenCases{"1999", "1999_r75_w120", "2000"};
+
+inline std::filesystem::path GoldenCaseDir(const std::string& name) {
+  return SharedDataDir() / "golden" / name;
+}
+
+// One line per element, as the report files hold them (LF line ends).
+inline std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+inline std::vector<std::string> GoldenReport(const std::string& name, const std::string& file) {
+  return SplitLines(ReadFileBytes(GoldenCaseDir(name) / "reports" / file));
+}
+
+inline void SetDayNames(SeasonStore& store) {
+  store.DayName = {"",         "Sunday", "Monday",   "Tuesday",
+                   "Wednesday", "Thursday", "Friday", "Saturday"};
+}
+
+// The store, person and folder of one golden case's final state.
+struct OpenedCase {
+  TempFolder folder;
+  SeasonStore store;
+  ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+
+  explicit OpenedCase(const std::string& name) {
+    folder.CopyFilesFrom(GoldenCaseDir(name) / "final");
+    EXPECT_TRUE(ReadSettings(store, folder.path()));
+    EXPECT_TRUE(ReadNames(store, folder.path()));
+    store.TeamCount = LeagueTeamCount;
+    SetDayNames(store);
+  }
+};
+
+// Golden tests run once per case.
+class GoldenCaseTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    TAVRIN_REQUIRE_SHARED_DATA();
+    opened_ = std::make_unique<OpenedCase>(GetParam());
+  }
+  Session& session() { return opened_->session; }
+  SeasonStore& store() { return opened_->store; }
+  ScriptedUi& ui() { return opened_->ui; }
+  std::vector<std::string> Golden(const std::string& file) const {
+    return GoldenReport(GetParam(), file);
+  }
+
+ private:
+  std::unique_ptr<OpenedCase> opened_;
+};
+
+#define TAVRIN_GOLDEN_CASES(suite)                                       \
+  INSTANTIATE_TEST_SUITE_P(Golden, suite,                                \
+                           ::testing::ValuesIn(::tavrin::testing::GoldenCases), \
+                           [](const auto& info) { return std::string(info.param); })
+
+}  // namespace tavrin::testing
