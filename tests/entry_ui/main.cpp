@@ -6,5 +6,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   int failures = RunWeekCycleTests(argc, argv);
   failures += RunWindowInputTests(argc, argv);
+  failures += RunWindowLayoutTests(argc, argv);
   return failures;
 }

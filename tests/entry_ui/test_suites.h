@@ -3,3 +3,4 @@
 
 int RunWeekCycleTests(int argc, char** argv);
 int RunWindowInputTests(int argc, char** argv);
+int RunWindowLayoutTests(int argc, char** argv);
