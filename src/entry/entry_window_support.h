@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/qt/pictures.h"
+#include "platform/session.h"
 #include "season/season_store.h"
 
 class QLineEdit;
@@ -17,6 +18,16 @@ namespace tavrin::entry_ui {
 // Shows `window` as a window of its own, centred on the screen, with `owner` disabled until
 // `window` closes; closing deletes it.
 void ShowSecondaryWindow(QWidget* window, QWidget* owner);
+
+// The command of a window that needs nothing but the session: the busy pointer, then the
+// window in front of `owner`.
+template <typename Window>
+Window* OpenEntryWindow(Session& session, QWidget* owner) {
+  session.ui.ShowBusyPointer();
+  auto* window = new Window(session);
+  ShowSecondaryWindow(window, owner);
+  return window;
+}
 
 // A push button named after its design control, with its tooltip.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,

@@ -124,10 +124,7 @@ void Namesform::savebutton_Click() {
 }
 
 Namesform* OpenNamesWindow(Session& session, QWidget* main_window) {
-  session.ui.ShowBusyPointer();
-  auto* window = new Namesform(session);
-  entry_ui::ShowSecondaryWindow(window, main_window);
-  return window;
+  return entry_ui::OpenEntryWindow<Namesform>(session, main_window);
 }
 
 }  // namespace tavrin

@@ -282,10 +282,7 @@ void Schedule::Text2_Change() {
 }
 
 Schedule* OpenScheduleWindow(Session& session, QWidget* main_window) {
-  session.ui.ShowBusyPointer();
-  auto* window = new Schedule(session);
-  entry_ui::ShowSecondaryWindow(window, main_window);
-  return window;
+  return entry_ui::OpenEntryWindow<Schedule>(session, main_window);
 }
 
 }  // namespace tavrin

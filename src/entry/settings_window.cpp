@@ -96,10 +96,8 @@ Settingsform::Settingsform(Session& session) : session_(session) {
     session_.store.Weighting = static_cast<float>(value);
   });
   connect(okbutton, &QPushButton::clicked, this, [this] { okbutton_Click(); });
-  connect(fontbutton, &QPushButton::clicked, this, [this] {
-    session_.ui.ShowBusyPointer();
-    entry_ui::ShowSecondaryWindow(new Setfont(session_), this);
-  });
+  connect(fontbutton, &QPushButton::clicked, this,
+          [this] { entry_ui::OpenEntryWindow<Setfont>(session_, this); });
   connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
 }
 
@@ -182,10 +180,7 @@ void Setfont::donebutton_Click() {
 }
 
 Settingsform* OpenSettingsWindow(Session& session, QWidget* main_window) {
-  session.ui.ShowBusyPointer();
-  auto* window = new Settingsform(session);
-  entry_ui::ShowSecondaryWindow(window, main_window);
-  return window;
+  return entry_ui::OpenEntryWindow<Settingsform>(session, main_window);
 }
 
 }  // namespace tavrin

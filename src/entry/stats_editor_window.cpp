@@ -193,10 +193,7 @@ void Statedit::Infobutton_Click() {
 }
 
 Statedit* OpenStatsEditorWindow(Session& session, QWidget* main_window) {
-  session.ui.ShowBusyPointer();
-  auto* window = new Statedit(session);
-  entry_ui::ShowSecondaryWindow(window, main_window);
-  return window;
+  return entry_ui::OpenEntryWindow<Statedit>(session, main_window);
 }
 
 }  // namespace tavrin
