@@ -13,6 +13,10 @@ class Printer {
  public:
   virtual ~Printer() = default;
 
+  // Names the next job: the spooler's title, or the file a job without a printer is saved in.
+  // Printers that keep no names ignore it.
+  virtual void SetJobName(const std::string& name) { (void)name; }
+
   virtual int FontCount() = 0;
   virtual std::string FontName(int index) = 0;
   virtual std::string CurrentFontName() = 0;

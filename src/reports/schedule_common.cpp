@@ -18,22 +18,6 @@ std::string ScheduleGameText(const SeasonStore& store, int game) {
          "on   " + DayNameOf(store, store.GameDay[game]);
 }
 
-std::vector<std::string> TeamChoices(const SeasonStore& store) {
-  std::vector<std::string> names;
-  for (int team = 1; team <= store.TeamCount && IsTeamNumber(team); ++team) {
-    names.push_back(store.TeamName[team]);
-  }
-  return names;
-}
-
-int FindTeamByName(const SeasonStore& store, const std::string& text) {
-  int found = 0;
-  for (int team = 1; team <= store.TeamCount && IsTeamNumber(team); ++team) {
-    if (store.TeamName[team] == text) found = team;
-  }
-  return found;
-}
-
 // Every "=" line is counted on a long listing: a blank line follows every second one, and a new
 // page (prepared again) every fourth unless it is one of the last two lines.
 void PrintSchedule(Session& session, const std::vector<std::string>& lines) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/session.h"
+#include "reports/team_choice.h"
 
 namespace tavrin {
 
@@ -19,13 +20,6 @@ std::optional<std::vector<std::string>> ShowWeeklySchedule(Session& session, int
 
 // Every week of the season; unreadable weeks are listed as not available.
 std::vector<std::string> ShowSeasonSchedule(Session& session);
-
-// The team choice's list: TeamName of every team in team-number order.
-inline constexpr const char* SelectTeamPrompt = "      Select Team";
-std::vector<std::string> TeamChoices(const SeasonStore& store);
-// The team whose TeamName equals the text exactly (the highest-numbered of equal names); 0
-// when none does.
-int FindTeamByName(const SeasonStore& store, const std::string& text);
 
 // The chosen team's game, bye ("off") or missing schedule ("n/a") for every week. Nothing
 // when the text names no team.

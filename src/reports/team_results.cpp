@@ -3,7 +3,7 @@
 #include <fmt/format.h>
 
 #include "reports/report_text.h"
-#include "reports/schedule_views.h"
+#include "reports/team_choice.h"
 #include "reports/weekly_results.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"

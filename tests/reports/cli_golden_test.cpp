@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "analysis/single_game.h"
@@ -105,6 +106,35 @@ TEST_P(CliGolden, ProjectionSingleGamesAndRatingSeries) {
     EXPECT_EQ(row_one, csv[first]);
     EXPECT_EQ(row_two, csv[second]);
   }
+}
+
+// The executable itself, for the first and last of each kind of report.
+TEST_P(CliGolden, ThroughTheExecutable) {
+  const auto folder = session().folder;
+  auto run = [&](const std::string& arguments) {
+    const auto output = folder / "output.txt";
+    const std::string command = std::string(TAVRIN_CLI_PATH) + " -C '" + folder.string() + "' " +
+                                arguments + " > '" + output.string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << arguments;
+    return testing::SplitLines(testing::ReadFileBytes(output));
+  };
+  const int last = store().WeeksInSeason;
+  for (int week : {1, last}) {
+    EXPECT_EQ(run(fmt::format("predictions {}", week)), Golden(fmt::format("predictions_week_{:02}.txt", week)));
+    EXPECT_EQ(run(fmt::format("results {}", week)), Golden(fmt::format("results_week_{:02}.txt", week)));
+    EXPECT_EQ(run(fmt::format("standings {}", week)), Golden(fmt::format("standings_week_{:02}.txt", week)));
+    EXPECT_EQ(run(fmt::format("schedule week {}", week)), Golden(fmt::format("schedule_week_{:02}.txt", week)));
+  }
+  for (int team : {1, 31}) {
+    EXPECT_EQ(run(fmt::format("schedule team {}", team)), Golden(fmt::format("schedule_team_{:02}.txt", team)));
+    EXPECT_EQ(run(fmt::format("team-results {}", team)), Golden(fmt::format("team_results_{:02}.txt", team)));
+  }
+  EXPECT_EQ(run("schedule season"), Golden("schedule_season.txt"));
+  EXPECT_EQ(run(fmt::format("statistics {} --sort defense", last)),
+            Golden(fmt::format("statistics_block_{:02}_sort3_ave_defense.txt", last)));
+  EXPECT_EQ(run("statistics 0"), Golden("statistics_block_00_sort0_quality_rating.txt"));
+  EXPECT_EQ(run("projection"), Golden("projection_after_week_17.txt"));
+  EXPECT_EQ(run("graph 9").size(), static_cast<std::size_t>(last) + 1);
 }
 
 TAVRIN_GOLDEN_CASES(CliGolden);

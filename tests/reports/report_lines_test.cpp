@@ -4,6 +4,7 @@
 
 #include "reports/golden_case.h"
 #include "reports/schedule_views.h"
+#include "reports/team_choice.h"
 #include "reports/statistics_view.h"
 #include "reports/weekly_predictions.h"
 #include "reports/weekly_results.h"
@@ -32,6 +33,11 @@ void SetGame(SeasonStore& store, int game, int visitor, int home, int day) {
   store.GameFirstTeam[game] = static_cast<int16_t>(visitor);
   store.GameSecondTeam[game] = static_cast<int16_t>(home);
   store.GameDay[game] = static_cast<int16_t>(day);
+}
+
+std::string PadRightForTest(std::string text, std::size_t width) {
+  text.resize(std::max(width, text.size()), ' ');
+  return text;
 }
 
 TEST(WeeklyPredictionLines, PickDayCodeZeroAndTotals) {
@@ -106,6 +112,17 @@ TEST(WeeklyResultLines, ScoresTiesPicksAndCounts) {
   for (int line = 4; line <= 7; ++line) EXPECT_EQ(lines[line].size(), 81u);
 }
 
+TEST(WeeklyResultLines, DamagedTeamNumbersShowEmptyNames) {
+  SeasonStore store = NamedStore();
+  SetGame(store, 1, 1, 99, 12);
+  store.SavedPickTeam[1] = -5, store.SavedPickMargin[1] = 2;
+  store.GameWinner[1] = 77, store.WinMargin[1] = 3, store.FirstScore[1] = 13, store.SecondScore[1] = 10;
+  const auto lines = WeeklyResultLines(store, 4);
+  EXPECT_EQ(lines[4], PadRightForTest("Loc1 at ", 31) + "   " + PadRightForTest(" by 2", 23) +
+                          PadRightForTest(" _3", 14) + "  13 - 10 ");
+  EXPECT_EQ(lines.back(), " 0 right out of 1 for 00.0%");
+}
+
 TEST(WeeklyResultLines, NoPickedGameSaysNoneOfNone) {
   SeasonStore store = NamedStore();
   SetGame(store, 1, 1, 2, 1);
@@ -176,6 +193,18 @@ TEST(StatisticsLines, RatingsAboveOneHundredAndTwoSortRight) {
   std::vector<std::string> sorted = teams;
   std::sort(sorted.begin(), sorted.end());
   EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+}
+
+TEST(TeamChoice, ListsNamesAndTakesTheLastOfEqualNames) {
+  SeasonStore store = NamedStore();
+  store.TeamName[20] = "Nick3";
+  const auto choices = TeamChoices(store);
+  ASSERT_EQ(choices.size(), 31u);
+  EXPECT_EQ(choices[0], "Nick1");
+  EXPECT_EQ(FindTeamByName(store, "Nick3"), 20);
+  EXPECT_EQ(FindTeamByName(store, "Nick31"), 31);
+  EXPECT_EQ(FindTeamByName(store, "nick1"), 0);
+  EXPECT_EQ(FindTeamByName(store, SelectTeamPrompt), 0);
 }
 
 }  // namespace

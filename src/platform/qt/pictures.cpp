@@ -77,9 +77,11 @@ void DrawScoreboard(QPainter& painter, const Inks& inks) {
   painter.setBrush(inks.ink);
   painter.drawRoundedRect(QRectF(3, 7, 34, 22), 3, 3);
   painter.setPen(inks.gold);
-  painter.setFont(PictureFont("DejaVu Sans Mono", 13, inks));
-  painter.drawText(QRectF(3, 9, 17, 18), Qt::AlignCenter, "21");
-  painter.drawText(QRectF(20, 9, 17, 18), Qt::AlignCenter, "17");
+  painter.setFont(PictureFont("DejaVu Sans Mono", 11, inks));
+  painter.drawText(QRectF(3, 9, 16, 18), Qt::AlignCenter, "21");
+  painter.drawText(QRectF(21, 9, 16, 18), Qt::AlignCenter, "17");
+  painter.setPen(QPen(inks.shade, 1));
+  painter.drawLine(QPointF(20, 10), QPointF(20, 26));
   // A pencil below the board: the scores are typed in here.
   painter.save();
   painter.translate(20, 34);

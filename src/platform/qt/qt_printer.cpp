@@ -12,6 +12,8 @@ namespace tavrin::qt {
 namespace {
 
 constexpr const char* DefaultJobName = "Tavrin Report";
+constexpr double LineAdvanceEms = 1.15;
+constexpr double BaselineEms = 0.9;
 
 // A job name as a file name: no folder separators, nothing hidden.
 std::string FileNameFor(const std::string& job_name) {
@@ -24,9 +26,24 @@ std::string FileNameFor(const std::string& job_name) {
 }  // namespace
 
 std::vector<std::string> PrinterFontNames() {
+  // With no report font chosen, a report prints in the first font of the list that is not the
+  // current one, so the list leads with the fixed-pitch fonts (the desktop's own first) that
+  // keep report columns straight, and leaves out symbol fonts that cannot write the reports.
+  const QString preferred = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  QStringList fixed_pitch;
+  QStringList proportional;
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
+    if (QFontDatabase::isPrivateFamily(family)) continue;
+    QStringList& group = QFontDatabase::isFixedPitch(family) ? fixed_pitch : proportional;
+    if (family == preferred) {
+      group.prepend(family);
+    } else {
+      group.append(family);
+    }
+  }
   std::vector<std::string> names;
-  for (const QString& family : QFontDatabase::families()) {
-    if (!QFontDatabase::isPrivateFamily(family)) names.push_back(ToLatin1(family));
+  for (const QStringList* group : {&fixed_pitch, &proportional}) {
+    for (const QString& family : *group) names.push_back(ToLatin1(family));
   }
   return names;
 }
@@ -123,12 +140,18 @@ void QtPrinter::PrintLine(const std::string& line) {
   if (!BeginJobIfIdle()) return;
   const QFont font = CurrentFont();
   painter_->setFont(font);
+  // Lines are spaced as the reports were laid out for, about 1.15 em apart as a printer's
+  // Courier sets them, however generous the chosen font's own line height: the schedule puts
+  // two weeks on a page and the standings one page on paper.
   const QFontMetricsF metrics(font, painter_->device());
+  const double em = font_points_ * Device().resolution() / 72.0;
+  const double advance = std::min(metrics.lineSpacing(), em * LineAdvanceEms);
+  const double ascent = std::min(metrics.ascent(), em * BaselineEms);
   const double page_height = Device().pageLayout().paintRectPixels(Device().resolution()).height();
-  if (line_top_ > 0.0 && line_top_ + metrics.height() > page_height) NewPage();
+  if (line_top_ > 0.0 && line_top_ + advance > page_height) NewPage();
   painter_->setPen(Qt::black);
-  painter_->drawText(QPointF(0.0, line_top_ + metrics.ascent()), FromLatin1(line));
-  line_top_ += metrics.lineSpacing();
+  painter_->drawText(QPointF(0.0, line_top_ + ascent), FromLatin1(line));
+  line_top_ += advance;
 }
 
 void QtPrinter::NewPage() {

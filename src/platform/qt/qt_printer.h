@@ -32,7 +32,7 @@ class QtPrinter : public Printer {
   QtPrinter& operator=(const QtPrinter&) = delete;
 
   // The title of the next job: the spooler's document name and the PDF's file name.
-  void SetJobName(const std::string& name);
+  void SetJobName(const std::string& name) override;
   const std::string& JobName() const { return job_name_; }
   bool PrintsToPdf();
   std::filesystem::path PdfPathFor(const std::string& job_name) const;

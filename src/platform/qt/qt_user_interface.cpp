@@ -39,10 +39,7 @@ QtUserInterface::QtUserInterface(std::filesystem::path folder, QtPrinter::Destin
         ShowMessage(message, "Tavrin", MessageIcon::Information);
       }, destination) {}
 
-QtUserInterface::~QtUserInterface() {
-  // The help window has no parent when the program runs without a main window.
-  if (help_viewer_ && help_viewer_->parent() == nullptr) delete help_viewer_.data();
-}
+QtUserInterface::~QtUserInterface() { delete help_viewer_.data(); }
 
 void QtUserInterface::SetMainWindow(QWidget* window) { main_window_ = window; }
 
@@ -85,7 +82,9 @@ void QtUserInterface::ShowBusyPointer() { busy_pointer_.Show(); }
 Printer& QtUserInterface::ReportPrinter() { return printer_; }
 
 HelpViewer& QtUserInterface::Help() {
-  if (!help_viewer_) help_viewer_ = new HelpViewer(main_window_.data());
+  // A window of its own, not a child of the main window: help must stay usable while the
+  // main window is disabled behind a secondary window that asks for it.
+  if (!help_viewer_) help_viewer_ = new HelpViewer(nullptr);
   return *help_viewer_;
 }
 

@@ -22,7 +22,7 @@ class QtUserInterface : public UserInterface {
                            QtPrinter::Destination destination = QtPrinter::Destination::SystemPrinterWhenAvailable);
   ~QtUserInterface() override;
 
-  // The window dialogs are centred over and the help window belongs to.
+  // The window dialogs are centred over when no window of the program is active.
   void SetMainWindow(QWidget* window);
 
   void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;

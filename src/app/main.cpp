@@ -1,0 +1,49 @@
+// Tavrin: start-up. The main window loads the season behind the splash; dismissing the splash
+// shows it. The program works on the data files of its current directory.
+
+#include <QApplication>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_user_interface.h"
+
+namespace {
+
+// For start-up measurements: ends the program once the main window has first been painted.
+class QuitOnFirstPaint : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  app.setWindowIcon(tavrin::qt::ApplicationIcon());
+
+  tavrin::SeasonStore store;
+  std::error_code error;
+  store.StartDirectory = std::filesystem::current_path(error).string();
+  const std::filesystem::path folder = ".";
+  tavrin::qt::QtUserInterface ui(folder);
+  tavrin::MainWindow main_window(store, ui, folder);
+  ui.SetMainWindow(&main_window);
+
+  auto* splash = new tavrin::SplashWindow(main_window);
+  splash->show();
+  splash->activateWindow();
+
+  // TAVRIN_EXIT_WHEN_SHOWN: the start-up benchmark's hook; the splash is dismissed at once.
+  QuitOnFirstPaint quit_on_first_paint;
+  if (qEnvironmentVariableIsSet("TAVRIN_EXIT_WHEN_SHOWN")) {
+    main_window.installEventFilter(&quit_on_first_paint);
+    splash->Dismiss();
+  }
+  return app.exec();
+}

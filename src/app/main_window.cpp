@@ -1,0 +1,332 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+#include "platform/qt/list_font.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/twips.h"
+
+namespace tavrin {
+
+using qt::TwipsRect;
+
+namespace {
+
+// Design geometry of the controls, in twips from the top-left of the area below the menu bar.
+constexpr int ScheduleListWidth = 7815;
+constexpr int ScheduleListHeight = 4020;
+constexpr int ReportListWidth = 9075;
+constexpr int FrameMargin = 70;  // the frame drawn around a list is this much wider
+constexpr int PanelLeft = 240;
+constexpr int ToolLeft = 120;
+constexpr int ToolTop = 90;
+constexpr int ToolSize = 780;
+constexpr int ToolPitch = 840;
+constexpr int CaptionTop = ToolTop + ToolSize + 20;
+constexpr int PanelTop = 1200;
+constexpr int ButtonWidth = 1080;
+constexpr int ButtonHeight = 480;
+
+const std::array<const char*, 5> HoverCaptions{"Schedules", "Enter Scores", "Predictions", "Standings", "Help"};
+
+// The area behind the panels: a quiet field-green wash with the program's name, so an idle
+// window does not look empty or broken.
+class Background : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    QLinearGradient wash(0, 0, 0, height());
+    wash.setColorAt(0, QColor(236, 240, 232));
+    wash.setColorAt(1, QColor(200, 222, 200));
+    painter.fillRect(rect(), wash);
+    painter.setPen(QColor(150, 180, 150));
+    QFont title = font();
+    title.setPointSize(40);
+    title.setBold(true);
+    painter.setFont(title);
+    const QRect lower(0, qt::TwipsToPixelsY(PanelTop), width(), height() - qt::TwipsToPixelsY(PanelTop));
+    painter.drawText(lower.adjusted(0, 0, 0, -lower.height() / 5), Qt::AlignCenter, "Tavrin");
+    QFont hint = font();
+    hint.setPointSize(10);
+    painter.setFont(hint);
+    painter.setPen(QColor(90, 120, 90));
+    painter.drawText(lower.adjusted(0, lower.height() / 3, 0, 0), Qt::AlignCenter,
+                     "Choose a command from the menus or the toolbar.");
+  }
+};
+
+QListWidget* MakeReportList(QWidget* parent, const char* name) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  list->setFont(qt::ReportListFont());
+  list->setSelectionMode(QAbstractItemView::NoSelection);
+  list->setFocusPolicy(Qt::NoFocus);
+  list->setUniformItemSizes(true);
+  return list;
+}
+
+QFrame* MakeListFrame(QWidget* parent, const char* name) {
+  auto* frame = new QFrame(parent);
+  frame->setObjectName(name);
+  frame->setFrameShape(QFrame::Box);
+  frame->setLineWidth(2);
+  frame->setStyleSheet("QFrame { color: #2e6b3a; }");
+  return frame;
+}
+
+QPushButton* MakePanelButton(QWidget* parent, const char* name, const QString& text, qt::ButtonPicture picture,
+                             const char* tooltip) {
+  auto* button = new QPushButton(qt::ButtonIcon(picture), text, parent);
+  button->setObjectName(name);
+  button->setToolTip(tooltip);
+  return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::path folder, QWidget* parent)
+    : QMainWindow(parent), session_{store, ui, std::move(folder)} {
+  setObjectName("Form2");
+  setWindowTitle("Tavrin");
+  setWindowIcon(qt::ApplicationIcon());
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+
+  // Step 1: centred, at the design size.
+  resize(DesignSize());
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+  }
+  // Step 2: the display's colour depth chooses the toolbar's pictures.
+  store.ColourDepthFlag = static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
+  BuildControls();
+  if (store.ColourDepthFlag != 8) ApplyLowColourPictures();
+
+  // Steps 4 to 10: the data files, the week menus and the report font.
+  BuildMenus(LoadAtStartup(store, session_.folder, ui, ui.ReportPrinter()));
+}
+
+QSize MainWindow::DesignSize() const { return qt::TwipsSize(DesignWidthTwips, DesignHeightTwips); }
+
+void MainWindow::BuildControls() {
+  auto* background = new Background(this);
+  background->setObjectName("background");
+  background->setMouseTracking(true);
+  background->installEventFilter(this);
+  setCentralWidget(background);
+  BuildToolbar();
+  BuildSchedulePanel();
+  BuildReportPanel();
+}
+
+void MainWindow::BuildToolbar() {
+  QWidget* area = centralWidget();
+  for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
+    auto* button = new QToolButton(area);
+    button->setObjectName(QString("tool_%1").arg(k));
+    button->setIcon(qt::ToolbarPicture(k, false));
+    button->setIconSize(QSize(qt::ToolbarPictureSize, qt::ToolbarPictureSize));
+    button->setGeometry(TwipsRect(ToolLeft + k * ToolPitch, ToolTop, ToolSize, ToolSize));
+    button->setAutoRaise(false);
+    button->setMouseTracking(true);
+    button->installEventFilter(this);
+    connect(button, &QToolButton::clicked, this, [this, k] { ClickTool(static_cast<ToolbarButton>(k)); });
+    tool_[static_cast<std::size_t>(k)] = button;
+
+    auto* caption = new QLabel(HoverCaptions[static_cast<std::size_t>(k)], area);
+    caption->setObjectName(QString("helplabel_%1").arg(k));
+    caption->setStyleSheet("QLabel { background: #fff8c8; color: black; border: 1px solid #8a8060; padding: 1px 4px; }");
+    caption->adjustSize();
+    const int centre = button->geometry().center().x();
+    caption->move(std::max(2, centre - caption->width() / 2), qt::TwipsToPixelsY(CaptionTop));
+    caption->hide();
+    helplabel_[static_cast<std::size_t>(k)] = caption;
+  }
+  Timer1_ = new QTimer(this);
+  Timer1_->setObjectName("Timer1");
+  Timer1_->setInterval(CaptionHideMilliseconds);
+  connect(Timer1_, &QTimer::timeout, this, &MainWindow::HideHoverCaptions);
+  Timer1_->start();
+}
+
+void MainWindow::ApplyLowColourPictures() {
+  for (int k = 0; k < qt::ToolbarButtonCount; ++k) tool_[static_cast<std::size_t>(k)]->setIcon(qt::ToolbarPicture(k, true));
+}
+
+void MainWindow::BuildSchedulePanel() {
+  QWidget* area = centralWidget();
+  Schedulelabel_ = new QLabel("Schedules", area);
+  Schedulelabel_->setObjectName("Schedulelabel");
+  QFont bold = Schedulelabel_->font();
+  bold.setBold(true);
+  Schedulelabel_->setFont(bold);
+  Schedulelabel_->setGeometry(TwipsRect(PanelLeft, PanelTop, ScheduleListWidth, 300));
+  scheduleframe_ = MakeListFrame(area, "scheduleframe");
+  scheduleframe_->setGeometry(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
+                                        ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin));
+  List1_ = MakeReportList(area, "List1");
+  List1_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight));
+  List1_->viewport()->installEventFilter(this);
+
+  Combo1_ = new QComboBox(area);
+  Combo1_->setObjectName("Combo1");
+  Combo1_->setEditable(true);
+  Combo1_->setInsertPolicy(QComboBox::NoInsert);
+  Combo1_->setFont(qt::ReportListFont());
+  Combo1_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, 3600, 360));
+  Combo1_->lineEdit()->installEventFilter(this);
+  schbutton_ = MakePanelButton(area, "schbutton", "Accept", qt::ButtonPicture::Accept, "Accept selection");
+  schbutton_->setGeometry(TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
+
+  const int buttons_left = PanelLeft + ScheduleListWidth + 180;
+  schdonebutton_ = MakePanelButton(area, "schdonebutton", "Close", qt::ButtonPicture::Done, "Close Listing");
+  schdonebutton_->setGeometry(TwipsRect(buttons_left, PanelTop + 330, ButtonWidth, ButtonHeight + 120));
+  schprintbutton_ = MakePanelButton(area, "schprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
+  schprintbutton_->setGeometry(TwipsRect(buttons_left, PanelTop + 1050, ButtonWidth, ButtonHeight + 120));
+
+  connect(schbutton_, &QPushButton::clicked, this, &MainWindow::schbutton_Click);
+  connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::schdonebutton_Click);
+  connect(schprintbutton_, &QPushButton::clicked, this, &MainWindow::schprintbutton_Click);
+  for (QWidget* control : std::initializer_list<QWidget*>{Schedulelabel_, scheduleframe_, List1_, Combo1_, schbutton_,
+                                                          schdonebutton_, schprintbutton_}) {
+    control->hide();
+    control->setEnabled(false);
+  }
+  Schedulelabel_->setEnabled(true);
+  scheduleframe_->setEnabled(true);
+}
+
+void MainWindow::BuildReportPanel() {
+  QWidget* area = centralWidget();
+  constexpr int ListHeight = 3930;
+  reportframe_ = MakeListFrame(area, "reportframe");
+  reportframe_->setGeometry(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
+                                      ReportListWidth + FrameMargin, ListHeight + FrameMargin));
+  List2_ = MakeReportList(area, "List2");
+  List2_->setGeometry(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ListHeight));
+  List2_->viewport()->installEventFilter(this);
+
+  const int buttons_top = PanelTop + ListHeight + 110;
+  const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
+  const int print_left = done_left - ButtonWidth - 120;
+  preddonebutton_ = MakePanelButton(area, "preddonebutton", "Close", qt::ButtonPicture::Done, "Close listing");
+  Predprintbutton_ = MakePanelButton(area, "Predprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
+  standingsdonebutton_ = MakePanelButton(area, "standingsdonebutton", "Close", qt::ButtonPicture::Done, "Close listing");
+  standingsprintbutton_ =
+      MakePanelButton(area, "standingsprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
+  for (QPushButton* done : {preddonebutton_, standingsdonebutton_}) {
+    done->setGeometry(TwipsRect(done_left, buttons_top, ButtonWidth, ButtonHeight));
+  }
+  for (QPushButton* print : {Predprintbutton_, standingsprintbutton_}) {
+    print->setGeometry(TwipsRect(print_left, buttons_top, ButtonWidth, ButtonHeight));
+  }
+  connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::preddonebutton_Click);
+  connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::Predprintbutton_Click);
+  connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::standingsdonebutton_Click);
+  connect(standingsprintbutton_, &QPushButton::clicked, this, &MainWindow::standingsprintbutton_Click);
+  for (QWidget* control : std::initializer_list<QWidget*>{reportframe_, List2_, preddonebutton_, Predprintbutton_,
+                                                          standingsdonebutton_, standingsprintbutton_}) {
+    control->hide();
+    control->setEnabled(false);
+  }
+  reportframe_->setEnabled(true);
+}
+
+void MainWindow::ClickTool(ToolbarButton button) {
+  helplabel_[static_cast<std::size_t>(button)]->hide();
+  const SeasonStore& store = session_.store;
+  const ToolbarAction action = ToolbarButtonAction(button, CurrentMenuStates(), store.LastScoredWeek, store.WeeksInSeason);
+  switch (action.command) {
+    case ToolbarCommand::Nothing: break;
+    case ToolbarCommand::EntireSeason: Entireseasonmenu_Click(); break;
+    case ToolbarCommand::EnterScores: SWeek_Click(action.menu_index); break;
+    case ToolbarCommand::Predictions: PredWeekmenu_Click(action.menu_index); break;
+    case ToolbarCommand::Standings: StandingsWKmenu_Click(action.menu_index); break;
+    case ToolbarCommand::Instructions:
+      session_.ui.ShowBusyPointer();
+      Instructionsmenu_Click();
+      break;
+  }
+}
+
+void MainWindow::ShowHoverCaption(int button) {
+  for (int k = 0; k < qt::ToolbarButtonCount; ++k) helplabel_[static_cast<std::size_t>(k)]->setVisible(k == button);
+  helplabel_[static_cast<std::size_t>(button)]->raise();
+}
+
+void MainWindow::HideHoverCaptions() {
+  for (QLabel* caption : helplabel_) caption->hide();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
+    if (watched == tool_[static_cast<std::size_t>(k)] && (type == QEvent::Enter || type == QEvent::MouseMove)) {
+      if (CurrentMenuStates().schedules) ShowHoverCaption(k);
+      return false;
+    }
+  }
+  if (watched == centralWidget() && type == QEvent::MouseMove) {
+    HideHoverCaptions();
+  } else if (type == QEvent::MouseButtonPress && watched == List1_->viewport()) {
+    // The listings are read-only: nothing stays selected, the focus goes to the close button.
+    List1_->clearSelection();
+    schdonebutton_->setFocus();
+  } else if (type == QEvent::MouseButtonPress && watched == List2_->viewport()) {
+    List2_->clearSelection();
+    for (QPushButton* done : {preddonebutton_, standingsdonebutton_}) {
+      if (done->isVisible() && done->isEnabled()) done->setFocus();
+    }
+  } else if (type == QEvent::MouseButtonDblClick && watched == Combo1_->lineEdit()) {
+    schbutton_Click();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // The window may be made smaller, never larger than it was designed.
+  const QSize design = DesignSize();
+  if (width() > design.width() || height() > design.height()) resize(design);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && schprintbutton_->isHidden()) {
+    schdonebutton_->hide();
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The help window and any secondary window go with the main window.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this && window->isVisible()) window->close();
+  }
+  event->accept();
+}
+
+void MainWindow::ShowFromSplash() {
+  session_.ui.ShowBusyPointer();
+  setEnabled(true);
+  show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace tavrin

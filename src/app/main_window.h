@@ -1,0 +1,155 @@
+#pragma once
+// The main window `Form2`: the menu tree with its week entries, the toolbar of five picture
+// buttons with hover captions, the schedule panel (`List1`) and the report panel (`List2`)
+// with their buttons, and the window's own size, activate and close behaviour. Its load step
+// (the constructor) reads the settings and names into the store.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/main_window_rules.h"
+#include "app/startup_loading.h"
+#include "platform/session.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+namespace tavrin {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int DesignWidthTwips = 9555;
+  static constexpr int DesignHeightTwips = 6225;
+  static constexpr int CaptionHideMilliseconds = 4000;
+
+  MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::path folder, QWidget* parent = nullptr);
+
+  // The listings as shown, line by line (Latin-1, as the reports wrote them).
+  const std::vector<std::string>& ScheduleLines() const { return schedule_lines_; }
+  const std::vector<std::string>& ReportLines() const { return report_lines_; }
+  MenuStates CurrentMenuStates() const;
+  QSize DesignSize() const;
+
+  // Toolbar button k, as a click does it.
+  void ClickTool(ToolbarButton button);
+
+  // Called by the splash when it is dismissed.
+  void ShowFromSplash();
+  Session& session() { return session_; }
+  // The secondary window open in front of the disabled main window, if any.
+  QWidget* SecondaryWindow() const { return secondary_window_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Layout and pictures.
+  void BuildControls();
+  void BuildToolbar();
+  void BuildSchedulePanel();
+  void BuildReportPanel();
+  void ApplyLowColourPictures();
+
+  // Menus (main_window_menus.cpp).
+  void BuildMenus(const WeekMenuCaptions& weeks);
+  QMenu* AddWeekMenu(QMenu* parent, const QString& title, const char* name, const char* entry_name,
+                     const std::vector<std::string>& captions, void (MainWindow::*command)(int));
+  void SetMenuStates(const MenuStates& states);
+
+  // Toolbar hover captions.
+  void ShowHoverCaption(int button);
+  void HideHoverCaptions();
+
+  // The schedule panel (main_window_panels.cpp).
+  void Weeksmenu_Click(int index);
+  void Entireseasonmenu_Click();
+  void Teamschedulemenu_Click();
+  void schbutton_Click();
+  void schdonebutton_Click();
+  void schprintbutton_Click();
+  void OpenSchedulePanel(std::vector<std::string> lines);
+  void HideTeamChoice();
+
+  // The report panel (main_window_panels.cpp).
+  void PredWeekmenu_Click(int index);
+  void StandingsWKmenu_Click(int index);
+  void preddonebutton_Click();
+  void Predprintbutton_Click();
+  void standingsdonebutton_Click();
+  void standingsprintbutton_Click();
+  void OpenReportPanel(ListingPanel panel, std::vector<std::string> lines);
+  // Runs a print command with the printer's job named after the report.
+  template <typename PrintCommand>
+  void PrintAs(const char* job_name, PrintCommand print);
+  void CloseReportPanel();
+
+  // File and Help commands, and the windows still to come (main_window_commands.cpp).
+  void programmermenu_Click();
+  void Settingsmenu_Click();
+  void printsetupmenu_Click();
+  void Namesmenu_Click();
+  void Editstatsmenu_Click();
+  void Enterschedulemenu_Click();
+  void NewSeasonmenu_Click();
+  void ViewWKStats_Click(int index);
+  void SWeek_Click(int index);
+  void WeekResultMenu_Click(int index);
+  void teamresultsmenu_Click();
+  void singlegraphmenu_Click();
+  void Graphtwoteammenu_Click();
+  void Specialsmenu_Click();
+  void Pseasonmenu_Click();
+  void Instructionsmenu_Click();
+  void helpsearchmenu_Click();
+  void AboutMenu_Click();
+  // Shows a secondary window with the main window disabled until it closes.
+  void OpenSecondaryWindow(QWidget* window);
+
+  Session session_;
+  QPointer<QWidget> secondary_window_;
+  std::vector<std::string> schedule_lines_;
+  std::vector<std::string> report_lines_;
+  ListingPanel report_panel_ = ListingPanel::None;
+
+  QMenu* SchedMenu_ = nullptr;
+  QMenu* Gamesmenu_ = nullptr;
+  QMenu* standingsmenu_ = nullptr;
+  QMenu* Editmenu_ = nullptr;
+
+  std::array<QToolButton*, 5> tool_{};
+  std::array<QLabel*, 5> helplabel_{};
+  QTimer* Timer1_;
+
+  QLabel* Schedulelabel_ = nullptr;
+  QFrame* scheduleframe_ = nullptr;
+  QListWidget* List1_ = nullptr;
+  QComboBox* Combo1_ = nullptr;
+  QPushButton* schbutton_ = nullptr;
+  QPushButton* schdonebutton_ = nullptr;
+  QPushButton* schprintbutton_ = nullptr;
+
+  QFrame* reportframe_ = nullptr;
+  QListWidget* List2_ = nullptr;
+  QPushButton* preddonebutton_ = nullptr;
+  QPushButton* Predprintbutton_ = nullptr;
+  QPushButton* standingsdonebutton_ = nullptr;
+  QPushButton* standingsprintbutton_ = nullptr;
+};
+
+}  // namespace tavrin

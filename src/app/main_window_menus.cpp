@@ -1,0 +1,124 @@
+// The main window's menu tree: captions with their access keys, the design names of the
+// menus and entries (as object names), and the week entries made at start-up.
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/main_window.h"
+#include "platform/qt/latin1_text.h"
+
+namespace tavrin {
+namespace {
+
+QAction* AddEntry(QMenu* menu, const QString& caption, const char* name) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const QString& title, const char* name) {
+  QMenu* menu = bar->addMenu(title);
+  menu->setObjectName(name);
+  menu->menuAction()->setObjectName(name);
+  return menu;
+}
+
+}  // namespace
+
+QMenu* MainWindow::AddWeekMenu(QMenu* parent, const QString& title, const char* name, const char* entry_name,
+                               const std::vector<std::string>& captions, void (MainWindow::*command)(int)) {
+  QMenu* weeks = parent->addMenu(title);
+  weeks->setObjectName(name);
+  for (std::size_t index = 0; index < captions.size(); ++index) {
+    QAction* entry = weeks->addAction(qt::FromLatin1(captions[index]));
+    entry->setObjectName(QString("%1_%2").arg(entry_name).arg(index));
+    entry->setProperty("index", static_cast<int>(index));
+    connect(entry, &QAction::triggered, this, [this, command, index] { (this->*command)(static_cast<int>(index)); });
+  }
+  return weeks;
+}
+
+void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
+  QMenuBar* bar = menuBar();
+
+  QMenu* file = AddMenu(bar, "&File", "Filemenu");
+  connect(AddEntry(file, "Programming Information", "programmermenu"), &QAction::triggered, this,
+          &MainWindow::programmermenu_Click);
+  connect(AddEntry(file, "Tavrin Settings", "Settingsmenu"), &QAction::triggered, this,
+          &MainWindow::Settingsmenu_Click);
+  connect(AddEntry(file, "Printer Setup", "printsetupmenu"), &QAction::triggered, this,
+          &MainWindow::printsetupmenu_Click);
+  connect(AddEntry(file, "E&xit", "ExitMenu"), &QAction::triggered, qApp, &QCoreApplication::quit);
+
+  Editmenu_ = AddMenu(bar, "&Edit", "Editmenu");
+  for (const char* placeholder : {"Cut", "Copy", "Paste"}) {
+    AddEntry(Editmenu_, placeholder, "Editmenudis")->setEnabled(false);
+  }
+  Editmenu_->addSeparator()->setObjectName("menudivider1");
+  connect(AddEntry(Editmenu_, "&Names and Locations", "Namesmenu"), &QAction::triggered, this,
+          &MainWindow::Namesmenu_Click);
+  connect(AddEntry(Editmenu_, "&Weekly Statistics", "Editstatsmenu"), &QAction::triggered, this,
+          &MainWindow::Editstatsmenu_Click);
+
+  SchedMenu_ = AddMenu(bar, "&Schedules", "SchedMenu");
+  AddWeekMenu(SchedMenu_, "View &Weekly Schedules", "ViewSchedulesMenu", "Weeksmenu", weeks.schedules,
+              &MainWindow::Weeksmenu_Click);
+  connect(AddEntry(SchedMenu_, "View Entire &Season", "Entireseasonmenu"), &QAction::triggered, this,
+          &MainWindow::Entireseasonmenu_Click);
+  connect(AddEntry(SchedMenu_, "View Schedules by &Team", "Teamschedulemenu"), &QAction::triggered, this,
+          &MainWindow::Teamschedulemenu_Click);
+  connect(AddEntry(SchedMenu_, "&Enter / Edit Schedule", "Enterschedulemenu"), &QAction::triggered, this,
+          &MainWindow::Enterschedulemenu_Click);
+  connect(AddEntry(SchedMenu_, "&New Season Setup", "NewSeasonmenu"), &QAction::triggered, this,
+          &MainWindow::NewSeasonmenu_Click);
+
+  Gamesmenu_ = AddMenu(bar, "&Games", "Gamesmenu");
+  AddWeekMenu(Gamesmenu_, "&View Statistics  (weekly)", "Viewstatsmenu", "ViewWKStats", weeks.statistics,
+              &MainWindow::ViewWKStats_Click);
+  AddWeekMenu(Gamesmenu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores, &MainWindow::SWeek_Click);
+  AddWeekMenu(Gamesmenu_, "&Predictions", "Predmenu", "PredWeekmenu", weeks.predictions,
+              &MainWindow::PredWeekmenu_Click);
+  AddWeekMenu(Gamesmenu_, "&Weekly Results", "ResultMenus", "WeekResultMenu", weeks.results,
+              &MainWindow::WeekResultMenu_Click);
+  connect(AddEntry(Gamesmenu_, "&Results by Team", "teamresultsmenu"), &QAction::triggered, this,
+          &MainWindow::teamresultsmenu_Click);
+  QMenu* graphs = Gamesmenu_->addMenu("&Graph Team Ratings");
+  graphs->setObjectName("Gteammenu");
+  connect(AddEntry(graphs, "&Single Team Rating", "singlegraphmenu"), &QAction::triggered, this,
+          &MainWindow::singlegraphmenu_Click);
+  connect(AddEntry(graphs, "&Compare Team Ratings", "Graphtwoteammenu"), &QAction::triggered, this,
+          &MainWindow::Graphtwoteammenu_Click);
+  connect(AddEntry(Gamesmenu_, "Play-&Off && Single Game Predictions", "Specialsmenu"), &QAction::triggered, this,
+          &MainWindow::Specialsmenu_Click);
+  connect(AddEntry(Gamesmenu_, "Predict &Season / Playoffs", "Pseasonmenu"), &QAction::triggered, this,
+          &MainWindow::Pseasonmenu_Click);
+
+  standingsmenu_ = AddMenu(bar, "S&tandings", "standingsmenu");
+  AddWeekMenu(standingsmenu_, "&View Standings", "standingsvmenu", "StandingsWKmenu", weeks.standings,
+              &MainWindow::StandingsWKmenu_Click);
+
+  QMenu* help = AddMenu(bar, "&Help", "HelpMenu");
+  connect(AddEntry(help, "Help   --   &Instructions", "Instructionsmenu"), &QAction::triggered, this,
+          &MainWindow::Instructionsmenu_Click);
+  connect(AddEntry(help, "Search for Help on...", "helpsearchmenu"), &QAction::triggered, this,
+          &MainWindow::helpsearchmenu_Click);
+  connect(AddEntry(help, "&About Tavrin", "AboutMenu"), &QAction::triggered, this, &MainWindow::AboutMenu_Click);
+}
+
+void MainWindow::SetMenuStates(const MenuStates& states) {
+  const std::pair<QMenu*, bool> menus[] = {
+      {SchedMenu_, states.schedules}, {Gamesmenu_, states.games}, {standingsmenu_, states.standings}, {Editmenu_, states.edit}};
+  for (const auto& [menu, enabled] : menus) {
+    menu->setEnabled(enabled);
+    menu->menuAction()->setEnabled(enabled);
+  }
+}
+
+MenuStates MainWindow::CurrentMenuStates() const {
+  return {SchedMenu_->menuAction()->isEnabled(), Gamesmenu_->menuAction()->isEnabled(),
+          standingsmenu_->menuAction()->isEnabled(), Editmenu_->menuAction()->isEnabled()};
+}
+
+}  // namespace tavrin

@@ -1,0 +1,131 @@
+// The main window's two listing panels: the schedule panel (List1, with the team chooser) and
+// the report panel (List2, predictions or standings). The report texts and print commands
+// are the reports' own; the panels show the lines and lock the menus while they are open.
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "analysis/standings.h"
+#include "app/main_window.h"
+#include "platform/qt/latin1_text.h"
+#include "reports/schedule_views.h"
+#include "reports/weekly_predictions.h"
+
+namespace tavrin {
+namespace {
+
+void FillList(QListWidget* list, const std::vector<std::string>& lines) {
+  list->clear();
+  for (const std::string& line : lines) list->addItem(qt::FromLatin1(line));
+}
+
+void ShowControls(std::initializer_list<QWidget*> controls, bool shown) {
+  for (QWidget* control : controls) {
+    control->setVisible(shown);
+    control->setEnabled(shown);
+  }
+}
+
+}  // namespace
+
+void MainWindow::Weeksmenu_Click(int index) {
+  if (auto lines = ShowWeeklySchedule(session_, index)) OpenSchedulePanel(std::move(*lines));
+}
+
+void MainWindow::Entireseasonmenu_Click() { OpenSchedulePanel(ShowSeasonSchedule(session_)); }
+
+void MainWindow::Teamschedulemenu_Click() {
+  List1_->clear();
+  List1_->hide();
+  List2_->hide();
+  ShowControls({schbutton_, Combo1_}, true);
+  Combo1_->clear();
+  for (const std::string& name : TeamChoices(session_.store)) Combo1_->addItem(qt::FromLatin1(name));
+  Combo1_->setEditText(SelectTeamPrompt);
+  Combo1_->setFocus();
+}
+
+void MainWindow::schbutton_Click() {
+  const std::string choice = qt::ToLatin1(Combo1_->currentText());
+  auto lines = ShowTeamSchedule(session_, choice);
+  HideTeamChoice();
+  if (lines) OpenSchedulePanel(std::move(*lines));
+}
+
+void MainWindow::HideTeamChoice() { ShowControls({schbutton_, Combo1_}, false); }
+
+void MainWindow::OpenSchedulePanel(std::vector<std::string> lines) {
+  HideTeamChoice();
+  schedule_lines_ = std::move(lines);
+  FillList(List1_, schedule_lines_);
+  ShowControls({List1_, schprintbutton_, schdonebutton_}, true);
+  scheduleframe_->show();
+  Schedulelabel_->show();
+  SetMenuStates(MenusWhileShowing(ListingPanel::Schedule));
+}
+
+void MainWindow::schdonebutton_Click() {
+  schedule_lines_.clear();
+  List1_->clear();
+  ShowControls({List1_, schprintbutton_, schdonebutton_}, false);
+  scheduleframe_->hide();
+  Schedulelabel_->hide();
+  SetMenuStates(MenusWhileShowing(ListingPanel::None));
+}
+
+template <typename PrintCommand>
+void MainWindow::PrintAs(const char* job_name, PrintCommand print) {
+  Printer& printer = session_.ui.ReportPrinter();
+  printer.SetJobName(job_name);
+  print(session_);
+  printer.SetJobName("");  // a cancelled print must not name another window's job
+}
+
+void MainWindow::schprintbutton_Click() {
+  PrintAs("Tavrin Schedule", [this](Session& session) { PrintSchedule(session, schedule_lines_); });
+}
+
+void MainWindow::PredWeekmenu_Click(int index) {
+  if (auto lines = ShowWeeklyPredictions(session_, index)) OpenReportPanel(ListingPanel::Predictions, std::move(*lines));
+}
+
+void MainWindow::StandingsWKmenu_Click(int index) {
+  if (auto lines = ShowStandings(session_, index)) OpenReportPanel(ListingPanel::Standings, std::move(*lines));
+}
+
+void MainWindow::OpenReportPanel(ListingPanel panel, std::vector<std::string> lines) {
+  HideTeamChoice();
+  report_panel_ = panel;
+  report_lines_ = std::move(lines);
+  FillList(List2_, report_lines_);
+  reportframe_->show();
+  ShowControls({List2_}, true);
+  ShowControls({preddonebutton_, Predprintbutton_}, panel == ListingPanel::Predictions);
+  ShowControls({standingsdonebutton_, standingsprintbutton_}, panel == ListingPanel::Standings);
+  SetMenuStates(MenusWhileShowing(panel));
+}
+
+void MainWindow::CloseReportPanel() {
+  report_panel_ = ListingPanel::None;
+  report_lines_.clear();
+  List2_->clear();
+  reportframe_->hide();
+  ShowControls({List2_, preddonebutton_, Predprintbutton_, standingsdonebutton_, standingsprintbutton_}, false);
+  SetMenuStates(MenusWhileShowing(ListingPanel::None));
+}
+
+void MainWindow::preddonebutton_Click() { CloseReportPanel(); }
+void MainWindow::standingsdonebutton_Click() { CloseReportPanel(); }
+
+void MainWindow::Predprintbutton_Click() {
+  PrintAs("Tavrin Predictions", [this](Session& session) { PrintWeeklyPredictions(session, report_lines_); });
+}
+
+void MainWindow::standingsprintbutton_Click() {
+  PrintAs("Tavrin Standings", [this](Session& session) { PrintStandings(session, report_lines_); });
+}
+
+}  // namespace tavrin

@@ -1,0 +1,38 @@
+#include "app/main_window_rules.h"
+
+namespace tavrin {
+
+MenuStates MenusWhileShowing(ListingPanel panel) {
+  switch (panel) {
+    case ListingPanel::None: return {};
+    case ListingPanel::Schedule: return {true, false, false, false};
+    case ListingPanel::Predictions:
+    case ListingPanel::Standings: return {false, false, false, false};
+  }
+  return {};
+}
+
+ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus, int last_scored_week,
+                                  int weeks_in_season) {
+  const bool next_week_exists = last_scored_week >= 0 && last_scored_week < weeks_in_season;
+  switch (button) {
+    case ToolbarButton::Schedules:
+      if (menus.schedules) return {ToolbarCommand::EntireSeason, 0};
+      break;
+    case ToolbarButton::EnterScores:
+      if (menus.games && next_week_exists) return {ToolbarCommand::EnterScores, last_scored_week};
+      break;
+    case ToolbarButton::Predictions:
+      if (menus.games && next_week_exists) return {ToolbarCommand::Predictions, last_scored_week};
+      break;
+    case ToolbarButton::Standings:
+      if (menus.standings && last_scored_week >= 0) return {ToolbarCommand::Standings, last_scored_week - 1};
+      break;
+    case ToolbarButton::Help: return {ToolbarCommand::Instructions, 0};
+  }
+  return {};
+}
+
+int ColourDepthFlagFor(int bits_per_pixel) { return bits_per_pixel > 7 || bits_per_pixel <= 0 ? 8 : 0; }
+
+}  // namespace tavrin

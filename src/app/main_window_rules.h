@@ -1,0 +1,43 @@
+#pragma once
+// The main window's rules without the window: which menus a listing panel locks, and what a
+// toolbar button does given the menus and the season's progress.
+
+namespace tavrin {
+
+// The four menus a listing panel can lock; true is enabled.
+struct MenuStates {
+  bool schedules = true;  // SchedMenu
+  bool games = true;      // Gamesmenu
+  bool standings = true;  // standingsmenu
+  bool edit = true;       // Editmenu
+  bool operator==(const MenuStates&) const = default;
+};
+
+enum class ListingPanel { None, Schedule, Predictions, Standings };
+
+// The menus while a panel is shown. The schedule panel leaves the Schedules menu available, so
+// another schedule view can replace its listing; the report panel locks all four.
+MenuStates MenusWhileShowing(ListingPanel panel);
+
+enum class ToolbarButton { Schedules = 0, EnterScores = 1, Predictions = 2, Standings = 3, Help = 4 };
+
+enum class ToolbarCommand { Nothing, EntireSeason, EnterScores, Predictions, Standings, Instructions };
+
+// A command and the week menu entry it runs with (entry i is week i + 1).
+struct ToolbarAction {
+  ToolbarCommand command = ToolbarCommand::Nothing;
+  int menu_index = 0;
+  bool operator==(const ToolbarAction&) const = default;
+};
+
+// A locked menu means a panel is open, and then only Help works. Scores and predictions act on
+// the week after the last one scored while the season has one; the standings show the week
+// last scored. A negative last scored week (a damaged settings file) runs no week command.
+ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus, int last_scored_week,
+                                  int weeks_in_season);
+
+// The colour-depth flag: 8 on displays of more than 7 bits per pixel, else 0. A display that
+// tells nothing (0 bits) counts as a colour display.
+int ColourDepthFlagFor(int bits_per_pixel);
+
+}  // namespace tavrin

@@ -1,0 +1,58 @@
+#include "app/programmers_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/qt/pictures.h"
+
+namespace tavrin {
+namespace {
+
+QLabel* Panel(const QString& text, QWidget* parent) {
+  auto* panel = new QLabel(text, parent);
+  panel->setWordWrap(true);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setMargin(8);
+  panel->setMinimumWidth(400);
+  return panel;
+}
+
+}  // namespace
+
+ProgrammersWindow::ProgrammersWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName("programmers");
+  setWindowTitle("Tavrin");
+  setWindowIcon(qt::ApplicationIcon());
+
+  auto* title = new QLabel("Tavrin 2000   Version 2.00", this);
+  QFont bold = title->font();
+  bold.setPointSize(bold.pointSize() + 4);
+  bold.setBold(true);
+  title->setFont(bold);
+  title->setAlignment(Qt::AlignCenter);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(title);
+  layout->addWidget(Panel(
+      "Tavrin was written for people who like the numbers behind the games. Keep the schedule, "
+      "type in the final scores each week, and Tavrin keeps every team's record and rating and "
+      "predicts the games still to come.",
+      this));
+  layout->addWidget(Panel(
+      "Everything Tavrin knows sits in a handful of small files in the folder you start it "
+      "from. Nothing is sent anywhere, and a copy of the folder is a copy of your season.",
+      this));
+  layout->addWidget(Panel(
+      "New to Tavrin? Help, Instructions walks through a season week by week, and every window "
+      "has its own page there. Enjoy the season!",
+      this));
+  auto* okbutton = new QPushButton("OK", this);
+  okbutton->setObjectName("okbutton");
+  okbutton->setDefault(true);
+  layout->addWidget(okbutton, 0, Qt::AlignHCenter);
+  connect(okbutton, &QPushButton::clicked, this, &QWidget::close);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace tavrin

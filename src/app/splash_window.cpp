@@ -1,0 +1,138 @@
+#include "app/splash_window.h"
+
+#include <QDate>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+#include "app/main_window.h"
+#include "platform/qt/palette.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/twips.h"
+
+namespace tavrin {
+namespace {
+
+constexpr int BannerStripWidthTwips = 9600;  // wide enough for the longer banner at 6 points
+constexpr int SplashDropTwips = 500;         // the splash sits this far below the true centre
+constexpr const char* LowColourPictureFile = "Tavtib.dat";
+
+}  // namespace
+
+QString CreditsLine() {
+  const QString date = QDate::currentDate().toString("MM-dd-yyyy");
+  return QString("Tavrin  %1   Version 2.00").arg(date.right(4));
+}
+
+SplashWindow::SplashWindow(MainWindow& main_window)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), main_window_(main_window) {
+  setObjectName("Form1");
+  setWindowTitle("Tavrin 2000");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFocusPolicy(Qt::StrongFocus);
+  setAutoFillBackground(true);
+  QPalette black = palette();
+  black.setColor(QPalette::Window, Qt::black);
+  setPalette(black);
+
+  Image1_ = new QLabel(this);
+  Image1_->setObjectName("Image1");
+  QPixmap picture = qt::SplashPicture();
+  // Low-colour displays get the picture kept beside the data files, when there is a readable one.
+  Session& session = main_window.session();
+  if (session.store.ColourDepthFlag != 8) {
+    QPixmap low_colour;
+    if (low_colour.load(QString::fromStdString((session.folder / LowColourPictureFile).string()))) picture = low_colour;
+  }
+  Image1_->setPixmap(picture);
+  Image1_->setGeometry(0, 0, picture.width(), picture.height());
+  Image1_->installEventFilter(this);
+
+  Label1_ = new QLabel("Tavrin 2000", this);
+  Label1_->setObjectName("Label1");
+  Label1_->setAlignment(Qt::AlignCenter);
+  Label1_->setStyleSheet("QLabel { color: white; background: transparent; font-size: 30pt; font-weight: bold; }");
+  Label1_->setGeometry(0, picture.height() / 12, picture.width(), picture.height() / 6);
+  Label1_->installEventFilter(this);
+
+  main_window.session().ui.ShowBusyPointer();
+
+  // The window takes the picture's width and 8 percent more than its height for the strip.
+  const int height = static_cast<int>(picture.height() * 1.08);
+  resize(picture.width(), height);
+  Picture2_ = new QLabel(this);
+  Picture2_->setObjectName("Picture2");
+  Picture2_->setAutoFillBackground(true);
+  QPalette strip = Picture2_->palette();
+  strip.setColor(QPalette::Window, qt::PaletteColour(0));
+  strip.setColor(QPalette::WindowText, qt::PaletteColour(7));
+  Picture2_->setPalette(strip);
+  QFont small = Picture2_->font();
+  small.setPointSize(6);
+  Picture2_->setFont(small);
+  Picture2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Picture2_->setGeometry(qt::TwipsToPixelsX(banner_left_twips_), picture.height(),
+                         qt::TwipsToPixelsX(BannerStripWidthTwips), height - picture.height());
+  Picture2_->installEventFilter(this);
+  SetBanner(CreditsLine());
+  banner_toggle_ = 0;
+
+  if (const QScreen* screen = main_window.screen()) {
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - width()) / 2,
+         area.top() + (area.height() - this->height()) / 2 + qt::TwipsToPixelsY(SplashDropTwips));
+  }
+
+  Timer1_ = new QTimer(this);
+  Timer1_->setObjectName("Timer1");
+  Timer1_->setInterval(BannerTickMilliseconds);
+  connect(Timer1_, &QTimer::timeout, this, &SplashWindow::AdvanceBanner);
+  Timer1_->start();
+}
+
+QString SplashWindow::BannerText() const { return Picture2_->text(); }
+
+void SplashWindow::SetBanner(const QString& text) { Picture2_->setText(text); }
+
+void SplashWindow::AdvanceBanner() {
+  if (banner_left_twips_ < BannerEndTwips) {
+    banner_left_twips_ = BannerRestartTwips;
+    if (banner_toggle_ == 1) {
+      banner_toggle_ = 0;
+      SetBanner(CreditsLine());
+    } else {
+      banner_toggle_ = 1;
+      SetBanner(BannerPrompt);
+    }
+  }
+  banner_left_twips_ -= BannerStepTwips;
+  Picture2_->move(qt::TwipsToPixelsX(banner_left_twips_), Picture2_->y());
+}
+
+void SplashWindow::Dismiss() {
+  if (dismissed_) return;
+  dismissed_ = true;
+  Timer1_->stop();
+  hide();
+  main_window_.ShowFromSplash();
+  close();
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent*) { Dismiss(); }
+
+void SplashWindow::keyPressEvent(QKeyEvent* event) {
+  // Every key is taken here; only Enter and Space dismiss the splash.
+  event->accept();
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) Dismiss();
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && (watched == Image1_ || watched == Label1_ || watched == Picture2_)) {
+    Dismiss();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tavrin

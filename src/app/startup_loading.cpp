@@ -1,0 +1,58 @@
+#include "app/startup_loading.h"
+
+#include <algorithm>
+#include <array>
+
+#include "season/data_files.h"
+
+namespace tavrin {
+namespace {
+
+constexpr std::array<const char*, 7> DayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                              "Thursday", "Friday", "Saturday"};
+
+void ShowLoadingFailure(UserInterface& ui) {
+  ui.ShowMessage(LoadingFailureText, LoadingFailureCaption, MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+WeekMenuCaptions BuildWeekMenuCaptions(int weeks_in_season) {
+  const int weeks = std::clamp(weeks_in_season, 0, MaxMenuWeeks);
+  WeekMenuCaptions menus;
+  menus.schedules.emplace_back("Week # 1");
+  menus.scores.emplace_back("Week #1");
+  menus.predictions.emplace_back("Week #1");
+  menus.results.emplace_back("Week #1");
+  menus.standings.emplace_back("Week # 1");
+  menus.statistics.emplace_back("Start of Season");
+  for (int index = 1; index <= weeks - 1; ++index) {
+    const std::string caption = "Week # " + std::to_string(index + 1);
+    for (auto* menu : {&menus.schedules, &menus.scores, &menus.predictions, &menus.results, &menus.standings}) {
+      menu->push_back(caption);
+    }
+  }
+  for (int index = 1; index <= weeks; ++index) menus.statistics.push_back("Week # " + std::to_string(index));
+  return menus;
+}
+
+void ForgetMissingReportFont(SeasonStore& store, Printer& printer) {
+  const int fonts = printer.FontCount();
+  for (int index = 0; index < fonts; ++index) {
+    if (printer.FontName(index) == store.ReportFont) return;
+  }
+  store.ReportFont.clear();
+}
+
+WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& folder, UserInterface& ui,
+                               Printer& printer) {
+  if (!ReadSettings(store, folder)) ShowLoadingFailure(ui);
+  store.TeamCount = LeagueTeamCount;
+  WeekMenuCaptions menus = BuildWeekMenuCaptions(store.WeeksInSeason);
+  ForgetMissingReportFont(store, printer);
+  if (!ReadNames(store, folder)) ShowLoadingFailure(ui);
+  for (std::size_t day = 0; day < DayNames.size(); ++day) store.DayName[day + 1] = DayNames[day];
+  return menus;
+}
+
+}  // namespace tavrin

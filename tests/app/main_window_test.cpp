@@ -1,0 +1,416 @@
+// The main window and the splash as the user meets them, over the final 1999 season: the menu
+// tree, the panels and the menus they lock, the toolbar, the size rule, the busy pointer, the
+// splash's dismissal and what each print button sends to the printer.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <fstream>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "platform/qt/qt_user_interface.h"
+#include "support/scripted_ui.h"
+#include "support/temp_folder.h"
+
+using namespace tavrin;
+using testing::ScriptedUi;
+using testing::TempFolder;
+
+namespace {
+
+// A scripted person whose printer also records the job names.
+class NamingPrinter : public testing::RecordingPrinter {
+ public:
+  void SetJobName(const std::string& name) override { events.push_back("job:" + name); }
+};
+
+class NamingUi : public ScriptedUi {
+ public:
+  NamingPrinter naming_printer;
+  Printer& ReportPrinter() override { return naming_printer; }
+};
+
+std::vector<std::string> GoldenReport(const std::string& name) {
+  std::ifstream in(testing::SharedDataDir() / "golden/1999/reports" / name, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+QStringList MenuCaptions(const QMenu* menu) {
+  QStringList captions;
+  for (const QAction* action : menu->actions()) captions << action->text();
+  return captions;
+}
+
+QStringList WeekCaptions(const QString& first, int from, int to) {
+  QStringList captions{first};
+  for (int week = from; week <= to; ++week) captions << QString("Week # %1").arg(week);
+  return captions;
+}
+
+int Count(const std::vector<std::string>& events, const std::string& event) {
+  return static_cast<int>(std::count(events.begin(), events.end(), event));
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<TempFolder> folder_;
+  std::unique_ptr<SeasonStore> store_;
+  std::unique_ptr<NamingUi> ui_;
+  std::unique_ptr<MainWindow> window_;
+
+  template <typename T>
+  T* Find(const char* name) {
+    T* found = window_->findChild<T*>(name);
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+  bool Locked(const char* menu) { return !Find<QMenu>(menu)->menuAction()->isEnabled(); }
+
+ private slots:
+  void init() {
+    if (testing::SharedDataDir().empty()) QSKIP("the shared seasons and golden outputs are not present");
+    folder_ = std::make_unique<TempFolder>();
+    folder_->CopyFilesFrom(testing::SharedDataDir() / "golden/1999/final");
+    store_ = std::make_unique<SeasonStore>();
+    ui_ = std::make_unique<NamingUi>();
+    window_ = std::make_unique<MainWindow>(*store_, *ui_, folder_->path());
+    window_->show();
+  }
+
+  void cleanup() {
+    window_.reset();
+    ui_.reset();
+    store_.reset();
+    folder_.reset();
+  }
+
+  void MenuTreeHasEveryCommandAndSeventeenWeeks() {
+    QCOMPARE(ui_->messages.size(), std::size_t{0});
+    QStringList bar;
+    for (const QAction* menu : window_->menuBar()->actions()) bar << menu->text();
+    QCOMPARE(bar, QStringList({"&File", "&Edit", "&Schedules", "&Games", "S&tandings", "&Help"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("Filemenu")),
+             QStringList({"Programming Information", "Tavrin Settings", "Printer Setup", "E&xit"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("Editmenu")),
+             QStringList({"Cut", "Copy", "Paste", "", "&Names and Locations", "&Weekly Statistics"}));
+    for (QAction* placeholder : Find<QMenu>("Editmenu")->actions().mid(0, 3)) QVERIFY(!placeholder->isEnabled());
+    QCOMPARE(MenuCaptions(Find<QMenu>("SchedMenu")),
+             QStringList({"View &Weekly Schedules", "View Entire &Season", "View Schedules by &Team",
+                          "&Enter / Edit Schedule", "&New Season Setup"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("Gamesmenu")),
+             QStringList({"&View Statistics  (weekly)", "&Enter Scores", "&Predictions", "&Weekly Results",
+                          "&Results by Team", "&Graph Team Ratings", "Play-&Off && Single Game Predictions",
+                          "Predict &Season / Playoffs"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("Gteammenu")), QStringList({"&Single Team Rating", "&Compare Team Ratings"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("standingsmenu")), QStringList({"&View Standings"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("HelpMenu")),
+             QStringList({"Help   --   &Instructions", "Search for Help on...", "&About Tavrin"}));
+
+    QCOMPARE(MenuCaptions(Find<QMenu>("ViewSchedulesMenu")), WeekCaptions("Week # 1", 2, 17));
+    QCOMPARE(MenuCaptions(Find<QMenu>("standingsvmenu")), WeekCaptions("Week # 1", 2, 17));
+    QCOMPARE(MenuCaptions(Find<QMenu>("Escoresmenu")), WeekCaptions("Week #1", 2, 17));
+    QCOMPARE(MenuCaptions(Find<QMenu>("Predmenu")), WeekCaptions("Week #1", 2, 17));
+    QCOMPARE(MenuCaptions(Find<QMenu>("ResultMenus")), WeekCaptions("Week #1", 2, 17));
+    QCOMPARE(MenuCaptions(Find<QMenu>("Viewstatsmenu")), WeekCaptions("Start of Season", 1, 17));
+    QCOMPARE(Find<QAction>("PredWeekmenu_16")->property("index").toInt(), 16);
+  }
+
+  void PredictionsPanelShowsTheWeekAndLocksEveryMenu() {
+    Trigger("PredWeekmenu_4");
+    QCOMPARE(window_->ReportLines(), GoldenReport("predictions_week_05.txt"));
+    auto* list = Find<QListWidget>("List2");
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->count(), static_cast<int>(window_->ReportLines().size()));
+    QCOMPARE(list->item(0)->text().toStdString(), window_->ReportLines()[0]);
+    QVERIFY(Find<QPushButton>("preddonebutton")->isVisible());
+    QVERIFY(Find<QPushButton>("Predprintbutton")->isVisible());
+    QVERIFY(!Find<QPushButton>("standingsdonebutton")->isVisible());
+    for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"}) QVERIFY2(Locked(menu), menu);
+    QVERIFY(!Locked("Filemenu") && !Locked("HelpMenu"));
+
+    // The toolbar's schedule button does nothing while the panel is open.
+    window_->ClickTool(ToolbarButton::Schedules);
+    QVERIFY(!Find<QListWidget>("List1")->isVisible());
+    QCOMPARE(window_->ReportLines(), GoldenReport("predictions_week_05.txt"));
+
+    QTest::mouseClick(Find<QPushButton>("preddonebutton"), Qt::LeftButton);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(list->count(), 0);
+    QVERIFY(!Find<QPushButton>("Predprintbutton")->isVisible());
+    for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"}) QVERIFY2(!Locked(menu), menu);
+  }
+
+  void SchedulePanelLeavesTheSchedulesMenuOpen() {
+    Trigger("Entireseasonmenu");
+    QCOMPARE(window_->ScheduleLines(), GoldenReport("schedule_season.txt"));
+    QVERIFY(Find<QListWidget>("List1")->isVisible());
+    QVERIFY(Find<QLabel>("Schedulelabel")->isVisible());
+    QVERIFY(!Locked("SchedMenu"));
+    for (const char* menu : {"Gamesmenu", "standingsmenu", "Editmenu"}) QVERIFY2(Locked(menu), menu);
+
+    // Another schedule view replaces the listing.
+    Trigger("Weeksmenu_2");
+    QCOMPARE(window_->ScheduleLines(), GoldenReport("schedule_week_03.txt"));
+    QTest::mouseClick(Find<QPushButton>("schdonebutton"), Qt::LeftButton);
+    QVERIFY(!Find<QListWidget>("List1")->isVisible());
+    QVERIFY(!Find<QLabel>("Schedulelabel")->isVisible());
+    QVERIFY(window_->ScheduleLines().empty());
+    QVERIFY(!Locked("Gamesmenu"));
+  }
+
+  void TeamScheduleIsChosenInTheComboBox() {
+    Trigger("Teamschedulemenu");
+    auto* combo = Find<QComboBox>("Combo1");
+    QVERIFY(combo->isVisible() && Find<QPushButton>("schbutton")->isVisible());
+    QCOMPARE(combo->count(), 31);
+    QCOMPARE(combo->currentText(), QString("      Select Team"));
+
+    // Accepting the prompt itself lists nothing and puts the choice away.
+    QTest::mouseClick(Find<QPushButton>("schbutton"), Qt::LeftButton);
+    QVERIFY(!combo->isVisible());
+    QVERIFY(!Find<QListWidget>("List1")->isVisible());
+    QVERIFY(!Locked("Gamesmenu"));
+
+    Trigger("Teamschedulemenu");
+    combo->setEditText(combo->itemText(0));
+    QTest::mouseDClick(combo->lineEdit(), Qt::LeftButton);  // a double click accepts too
+    QCOMPARE(window_->ScheduleLines(), GoldenReport("schedule_team_01.txt"));
+    QVERIFY(!combo->isVisible());
+    QVERIFY(Locked("Gamesmenu"));
+  }
+
+  void ToolbarFollowsTheSeasonsProgress() {
+    QCOMPARE(store_->LastScoredWeek, int16_t{17});
+    // Season complete: nothing to score or predict.
+    window_->ClickTool(ToolbarButton::EnterScores);
+    window_->ClickTool(ToolbarButton::Predictions);
+    QVERIFY(!Find<QListWidget>("List2")->isVisible());
+    QVERIFY(ui_->messages.empty());
+
+    window_->ClickTool(ToolbarButton::Standings);
+    QCOMPARE(window_->ReportLines(), GoldenReport("standings_week_17.txt"));
+    QVERIFY(Find<QPushButton>("standingsprintbutton")->isVisible());
+
+    const int busy = ui_->busy_pointers;
+    window_->ClickTool(ToolbarButton::Help);
+    QCOMPARE(ui_->help_topics, std::vector<std::string>{"Contents"});
+    QVERIFY(ui_->busy_pointers > busy);
+
+    Find<QPushButton>("standingsdonebutton")->click();
+    store_->LastScoredWeek = 9;
+    window_->ClickTool(ToolbarButton::Predictions);
+    QCOMPARE(window_->ReportLines(), GoldenReport("predictions_week_10.txt"));
+  }
+
+  void HoverCaptionsShowOneAtATimeAndHideOnTheTimer() {
+    auto* caption = Find<QLabel>("helplabel_2");
+    QCOMPARE(Find<QLabel>("helplabel_1")->text(), QString("Enter Scores"));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(Find<QToolButton>("tool_1"), &enter);
+    QVERIFY(Find<QLabel>("helplabel_1")->isVisible());
+    QApplication::sendEvent(Find<QToolButton>("tool_2"), &enter);
+    QVERIFY(caption->isVisible());
+    QVERIFY(!Find<QLabel>("helplabel_1")->isVisible());
+    auto* timer = window_->findChild<QTimer*>("Timer1");
+    QCOMPARE(timer->interval(), 4000);
+    QVERIFY(timer->isActive());
+    timer->start(10);  // the same timer, sooner
+    QTRY_VERIFY(!caption->isVisible());
+
+    // No captions while a panel has the Schedules menu locked.
+    Trigger("StandingsWKmenu_0");
+    QApplication::sendEvent(Find<QToolButton>("tool_2"), &enter);
+    QVERIFY(!caption->isVisible());
+  }
+
+  void ListsKeepNoSelectionAndHandTheFocusToClose() {
+    Trigger("PredWeekmenu_0");
+    auto* list = Find<QListWidget>("List2");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+    QVERIFY(list->selectedItems().isEmpty());
+    QCOMPARE(window_->focusWidget(), Find<QPushButton>("preddonebutton"));
+  }
+
+  void WindowSnapsBackWhenMadeLargerButMayShrink() {
+    const QSize design = window_->DesignSize();
+    QCOMPARE(window_->size(), design);
+    window_->resize(design + QSize(120, 0));
+    QCOMPARE(window_->size(), design);
+    window_->resize(design.width(), design.height() + 1);
+    QCOMPARE(window_->size(), design);
+    window_->resize(design - QSize(100, 60));
+    QCOMPARE(window_->size(), design - QSize(100, 60));
+  }
+
+  void PredictionsPrintButtonSendsTheListing() {
+    Trigger("PredWeekmenu_4");
+    ui_->answers = {false};
+    Find<QPushButton>("Predprintbutton")->click();
+    QCOMPARE(ui_->questions.back().text, std::string("Ready to send Predictions to the Printer."));
+    QCOMPARE(ui_->naming_printer.Lines(), std::vector<std::string>{});
+
+    Find<QPushButton>("Predprintbutton")->click();
+    const auto& events = ui_->naming_printer.events;
+    std::vector<std::string> expected{" ", " ", " "};
+    for (const std::string& line : GoldenReport("predictions_week_05.txt")) expected.push_back("   " + line);
+    QCOMPARE(ui_->naming_printer.Lines(), expected);
+    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Predictions") < std::find(events.begin(), events.end(), "line: "));
+    QVERIFY(std::find(events.begin(), events.end(), "size:14") != events.end());
+    QCOMPARE(Count(events, "end"), 1);
+  }
+
+  void StandingsPrintButtonSendsTheListing() {
+    window_->ClickTool(ToolbarButton::Standings);
+    Find<QPushButton>("standingsprintbutton")->click();
+    const auto golden = GoldenReport("standings_week_17.txt");
+    std::vector<std::string> expected{" ", " ", " ", "        " + golden[0], " "};
+    for (std::size_t line = 1; line < golden.size(); ++line) expected.push_back("        " + golden[line]);
+    QCOMPARE(ui_->naming_printer.Lines(), expected);
+    const auto& events = ui_->naming_printer.events;
+    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Standings") != events.end());
+    QVERIFY(std::find(events.begin(), events.end(), "size:11") != events.end());
+    QCOMPARE(events.back(), std::string("job:"));  // the name is let go after the job
+  }
+
+  void SchedulePrintButtonPutsTwoWeeksOnAPage() {
+    Trigger("Entireseasonmenu");
+    Find<QPushButton>("schprintbutton")->click();
+    const auto& events = ui_->naming_printer.events;
+    QCOMPARE(ui_->questions.back().text, std::string("Ready to send Schedule to the Printer."));
+    QCOMPARE(Count(events, "page"), 8);
+    QCOMPARE(Count(events, "end"), 1);
+    QCOMPARE(Count(events, "size:15"), 9);
+    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Schedule") != events.end());
+    const auto lines = ui_->naming_printer.Lines();
+    // A long listing starts one blank line below the job's first line.
+    QCOMPARE(lines[1], std::string(" "));
+    QCOMPARE(lines[2], std::string("       " + GoldenReport("schedule_season.txt")[0]));
+  }
+
+  void SecondaryWindowsDisableTheMainWindow() {
+    Trigger("programmermenu");
+    QVERIFY(!window_->isEnabled());
+    QPointer<QWidget> information = window_->SecondaryWindow();
+    QVERIFY(information != nullptr);
+    QCOMPARE(information->objectName(), QString("programmers"));
+    QVERIFY(information->isVisible() && information->isEnabled());
+    information->findChild<QPushButton*>("okbutton")->click();
+    QTRY_VERIFY(information.isNull());
+    QVERIFY(window_->isEnabled());
+  }
+
+  void AboutShowsTheSplashAgain() {
+    Trigger("AboutMenu");
+    QVERIFY(!window_->isEnabled());
+    QPointer<SplashWindow> splash;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() == "Form1" && top->isVisible()) splash = qobject_cast<SplashWindow*>(top);
+    }
+    QVERIFY(splash != nullptr);
+    QTest::mouseClick(splash->findChild<QLabel*>("Image1"), Qt::LeftButton);
+    QTRY_VERIFY(splash.isNull());
+    QVERIFY(window_->isEnabled() && window_->isVisible());
+  }
+
+  void SplashIsDismissedByClickEnterOrSpaceOnly() {
+    window_->hide();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+      QPointer<SplashWindow> splash = new SplashWindow(*window_);
+      splash->show();
+      QTest::keyClick(splash.data(), Qt::Key_A);
+      QTest::keyClick(splash.data(), Qt::Key_Escape);
+      QVERIFY(splash->isVisible());
+      QVERIFY(!window_->isVisible());
+      const int busy = ui_->busy_pointers;
+      QTest::keyClick(splash.data(), key);
+      QTRY_VERIFY(splash.isNull());
+      QVERIFY(window_->isVisible() && window_->isEnabled());
+      QVERIFY(ui_->busy_pointers > busy);
+      window_->hide();
+    }
+    QPointer<SplashWindow> splash = new SplashWindow(*window_);
+    splash->show();
+    QTest::mouseClick(splash.data(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_VERIFY(splash.isNull());
+    QVERIFY(window_->isVisible());
+  }
+
+  void SplashBannerScrollsAndAlternates() {
+    SplashWindow splash(*window_);
+    QCOMPARE(splash.findChild<QLabel*>("Label1")->text(), QString("Tavrin 2000"));
+    QCOMPARE(splash.BannerText(), CreditsLine());
+    QVERIFY(CreditsLine().endsWith("Version 2.00"));
+    QCOMPARE(splash.findChild<QTimer*>("Timer1")->interval(), 20);
+    const double start = splash.BannerLeftTwips();
+    splash.AdvanceBanner();
+    QCOMPARE(splash.BannerLeftTwips(), start - 28);
+    int ticks = 1;
+    while (splash.BannerText() == CreditsLine() && ticks < 2000) {
+      splash.AdvanceBanner();
+      ++ticks;
+    }
+    QCOMPARE(splash.BannerText(), QString(BannerPrompt));
+    QCOMPARE(splash.BannerLeftTwips(), 5700.0 - 28);
+    for (int tick = 0; tick < 540; ++tick) splash.AdvanceBanner();
+    QCOMPARE(splash.BannerText(), CreditsLine());
+  }
+
+  void BusyPointerOfACommandIsResetByTheWaitTimer() {
+    qt::QtUserInterface qt_ui(folder_->path(), qt::QtPrinter::Destination::PdfFile);
+    SeasonStore store;
+    MainWindow window(store, qt_ui, folder_->path());
+    window.findChild<QAction*>("PredWeekmenu_3")->trigger();
+    QVERIFY(window.findChild<QListWidget*>("List2")->count() > 0);
+    QVERIFY(QGuiApplication::overrideCursor() != nullptr);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QVERIFY(qt_ui.busy_pointer().waittimer().isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::overrideCursor() == nullptr, 2000);
+  }
+};
+
+// An empty folder: the loading message for each file, and the design entries only.
+class StartupWithoutDataTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void LoadingFailureIsReportedAndTheWindowStillOpens() {
+    TempFolder folder;
+    SeasonStore store;
+    ScriptedUi ui;
+    MainWindow window(store, ui, folder.path());
+    QCOMPARE(ui.messages.size(), std::size_t{2});
+    QCOMPARE(ui.messages[0].caption, std::string("Tavrin Loading...."));
+    QCOMPARE(window.findChild<QMenu*>("Predmenu")->actions().size(), 1);
+    QCOMPARE(window.findChild<QMenu*>("Viewstatsmenu")->actions().size(), 1);
+    // Week 1's schedule cannot be read: the schedule menu says so and opens nothing.
+    window.findChild<QAction*>("Weeksmenu_0")->trigger();
+    QCOMPARE(ui.messages.back().text, std::string("Unable to Load the Schedule for Week 1."));
+    QVERIFY(window.ScheduleLines().empty());
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  MainWindowTest main_window;
+  StartupWithoutDataTest without_data;
+  return QTest::qExec(&main_window, argc, argv) | QTest::qExec(&without_data, argc, argv);
+}
+
+#include "main_window_test.moc"

@@ -1,0 +1,131 @@
+// The main window's load step over real and broken data folders: the store it leaves, the week
+// menus it asks for, the report font check and the loading failure message.
+
+#include "app/startup_loading.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scripted_ui.h"
+#include "support/temp_folder.h"
+
+namespace tavrin {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::ScriptedUi;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+std::vector<std::string> Weeks(const char* first, int from, int to) {
+  std::vector<std::string> captions{first};
+  for (int week = from; week <= to; ++week) captions.push_back("Week # " + std::to_string(week));
+  return captions;
+}
+
+TEST(StartupLoading, FinalSeasonFillsTheStoreAndBuildsSeventeenWeeks) {
+  TAVRIN_REQUIRE_SHARED_DATA();
+  TempFolder folder;
+  folder.CopyFilesFrom(testing::SharedDataDir() / "golden/1999/final");
+  SeasonStore store;
+  ScriptedUi ui;
+  const WeekMenuCaptions menus = LoadAtStartup(store, folder.path(), ui, ui.printer);
+
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(store.WorkingYear, 1999);
+  EXPECT_EQ(store.WeeksInSeason, 17);
+  EXPECT_EQ(store.LastScoredWeek, 17);
+  EXPECT_EQ(store.TeamCount, 31);
+  EXPECT_FALSE(store.LocationName[1].empty());
+  EXPECT_FALSE(store.TeamName[31].empty());
+  EXPECT_EQ(store.DayName[1], "Sunday");
+  EXPECT_EQ(store.DayName[4], "Wednesday");
+  EXPECT_EQ(store.DayName[7], "Saturday");
+  EXPECT_EQ(store.DayName[0], "");
+
+  EXPECT_EQ(menus.schedules, Weeks("Week # 1", 2, 17));
+  EXPECT_EQ(menus.standings, Weeks("Week # 1", 2, 17));
+  EXPECT_EQ(menus.scores, Weeks("Week #1", 2, 17));
+  EXPECT_EQ(menus.predictions, Weeks("Week #1", 2, 17));
+  EXPECT_EQ(menus.results, Weeks("Week #1", 2, 17));
+  EXPECT_EQ(menus.statistics, Weeks("Start of Season", 1, 17));
+}
+
+TEST(StartupLoading, MissingFilesAreReportedOnceEachAndLoadingCarriesOn) {
+  TempFolder folder;
+  SeasonStore store;
+  ScriptedUi ui;
+  const WeekMenuCaptions menus = LoadAtStartup(store, folder.path(), ui, ui.printer);
+
+  ASSERT_EQ(ui.messages.size(), 2u);
+  for (const auto& message : ui.messages) {
+    EXPECT_EQ(message.text,
+              "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working directory.\n\r\n\r");
+    EXPECT_EQ(message.caption, "Tavrin Loading....");
+    EXPECT_EQ(message.icon, MessageIcon::Exclamation);
+  }
+  EXPECT_EQ(store.TeamCount, 31);
+  EXPECT_EQ(store.DayName[1], "Sunday");
+  EXPECT_EQ(menus.schedules, std::vector<std::string>{"Week # 1"});
+  EXPECT_EQ(menus.statistics, std::vector<std::string>{"Start of Season"});
+  // Nothing is created in the folder by loading.
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(StartupLoading, ShortNamesFileIsReportedAfterTheSettingsAreRead) {
+  TempFolder folder;
+  WriteFileBytes(folder.path() / "TavSE.dat", "98\r\n100\r\n120\r\n\r\n3\r\n\"Arial\"\r\n16\r\n");
+  WriteFileBytes(folder.path() / "TavNM.dat", "\"Buffalo\"\r\n\"Miami\"\r\n");
+  SeasonStore store;
+  ScriptedUi ui;
+  const WeekMenuCaptions menus = LoadAtStartup(store, folder.path(), ui, ui.printer);
+
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].caption, "Tavrin Loading....");
+  EXPECT_EQ(store.WorkingYear, 1998);
+  EXPECT_EQ(store.Weighting, 120.0f);
+  EXPECT_EQ(store.ReportFont, "Arial");
+  EXPECT_EQ(menus.predictions.size(), 16u);
+  EXPECT_EQ(menus.statistics.back(), "Week # 16");
+  EXPECT_EQ(store.DayName[7], "Saturday");
+}
+
+TEST(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {
+  ScriptedUi ui;  // its printer offers "Courier New", "Arial", "Times New Roman"
+  SeasonStore store;
+  store.ReportFont = "Courier New";
+  ForgetMissingReportFont(store, ui.printer);
+  EXPECT_EQ(store.ReportFont, "Courier New");
+
+  store.ReportFont = "courier new";
+  ForgetMissingReportFont(store, ui.printer);
+  EXPECT_EQ(store.ReportFont, "");
+
+  store.ReportFont = "Lucida Console";
+  ForgetMissingReportFont(store, ui.printer);
+  EXPECT_EQ(store.ReportFont, "");
+
+  ui.printer.fonts.clear();
+  store.ReportFont = "Arial";
+  ForgetMissingReportFont(store, ui.printer);
+  EXPECT_EQ(store.ReportFont, "");
+}
+
+TEST(StartupLoading, WeekMenusForShortAndDamagedSeasonLengths) {
+  for (const int weeks : {-3, 0, 1}) {
+    const WeekMenuCaptions menus = BuildWeekMenuCaptions(weeks);
+    EXPECT_EQ(menus.scores, std::vector<std::string>{"Week #1"}) << weeks;
+    EXPECT_EQ(menus.results, std::vector<std::string>{"Week #1"}) << weeks;
+    EXPECT_EQ(menus.statistics.size(), weeks == 1 ? 2u : 1u) << weeks;
+  }
+  const WeekMenuCaptions two = BuildWeekMenuCaptions(2);
+  EXPECT_EQ(two.schedules, (std::vector<std::string>{"Week # 1", "Week # 2"}));
+  EXPECT_EQ(two.statistics, (std::vector<std::string>{"Start of Season", "Week # 1", "Week # 2"}));
+
+  const WeekMenuCaptions huge = BuildWeekMenuCaptions(32767);
+  EXPECT_EQ(huge.standings.size(), static_cast<std::size_t>(MaxMenuWeeks));
+  EXPECT_EQ(huge.standings.back(), "Week # 99");
+  EXPECT_EQ(huge.statistics.back(), "Week # 99");
+}
+
+}  // namespace
+}  // namespace tavrin
