@@ -8,6 +8,12 @@
 #include "app/main_window.h"
 #include "app/programmers_window.h"
 #include "app/splash_window.h"
+#include "entry/names_window.h"
+#include "entry/new_season.h"
+#include "entry/schedule_window.h"
+#include "entry/scores_window.h"
+#include "entry/settings_window.h"
+#include "entry/stats_editor_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_user_interface.h"
 
@@ -58,15 +64,19 @@ void MainWindow::Graphtwoteammenu_Click() {
   // The graph team selection window opens here.
 }
 
+// The data entry windows open themselves in front of the main window, disabling it until they
+// close.
+void MainWindow::Settingsmenu_Click() { secondary_window_ = OpenSettingsWindow(session_, this); }
+void MainWindow::Namesmenu_Click() { secondary_window_ = OpenNamesWindow(session_, this); }
+void MainWindow::Editstatsmenu_Click() { secondary_window_ = OpenStatsEditorWindow(session_, this); }
+void MainWindow::Enterschedulemenu_Click() { secondary_window_ = OpenScheduleWindow(session_, this); }
+void MainWindow::NewSeasonmenu_Click() { RunNewSeasonSetup(session_); }
+// The week entry with index i scores week i + 1.
+void MainWindow::SWeek_Click(int index) { secondary_window_ = OpenScoresWindow(session_, index + 1, this); }
+
 // The windows of these commands come with their own subsystems; each opens here through
 // OpenSecondaryWindow once it exists.
-void MainWindow::Settingsmenu_Click() {}             // settings window
-void MainWindow::Namesmenu_Click() {}                // names and locations editor
-void MainWindow::Editstatsmenu_Click() {}            // statistics editor
-void MainWindow::Enterschedulemenu_Click() {}        // schedule entry
-void MainWindow::NewSeasonmenu_Click() {}            // new season setup
 void MainWindow::ViewWKStats_Click(int /*index*/) {}      // statistics view
-void MainWindow::SWeek_Click(int /*index*/) {}            // score entry
 void MainWindow::WeekResultMenu_Click(int /*index*/) {}   // weekly results
 void MainWindow::teamresultsmenu_Click() {}          // team results
 void MainWindow::Specialsmenu_Click() {}             // play-off and single game predictions

@@ -119,6 +119,7 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
 
 void Scores::LoadWeek() {
   if (!LoadScoreEntryWeek(session_, week_)) {
+    EnableProcessing(false);  // no rows to process; the window closes by itself
     Timer1_.start();
     return;
   }

@@ -150,6 +150,8 @@ void Statedit::Loadbutton_Click() {
         "Tavrin", MessageIcon::Exclamation);
     return;
   }
+  // A block that could not be read must not be written back.
+  Savebutton_->setEnabled(false);
   if (!LoadEditorBlock(session_, *week_)) return;
   team_ = 1;
   for (QWidget* control : team_controls_) control->setEnabled(true);

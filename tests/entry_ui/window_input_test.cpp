@@ -134,6 +134,7 @@ class WindowInputTest : public QObject {
     QVERIFY(window != nullptr);
     ExpectOnlyMessage("Error! Make sure Schedules for Week # 17\n\rand Week # 18 are available.");
     QVERIFY(window->Timer1().isActive());
+    QVERIFY(!Control<QPushButton>(window, "resultsbutton")->isEnabled());
     QVERIFY(!Control<QWidget>(window, "FTTEXT_1")->isVisible());
     QVERIFY(!main_window_.isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(main_window_.isEnabled(), Scores::FailedOpeningMilliseconds + 2000);
@@ -257,6 +258,15 @@ class WindowInputTest : public QObject {
     QCOMPARE(session().store.Losses[1], int16_t{0});  // the unsaved edits are gone
     for (int step = 1; step <= 35; ++step) Click(window, "Upbutton");
     QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(), QString::fromLatin1(session().store.LocationName[31]));
+
+    // A block that cannot be read (a damaged record) leaves Save off.
+    const auto statistics = season_->folder.path() / StatisticsFileName(1999);
+    std::string bytes = ReadFileBytes(statistics);
+    bytes.replace(7 * StatsRecordSize, StatsRecordSize, std::string(StatsRecordSize, '\xff'));
+    WriteFileBytes(statistics, bytes);
+    Click(window, "Loadbutton");
+    ExpectOnlyMessage("Unable to Load the Statistics for Week 0.");
+    QVERIFY(!save->isEnabled());
 
     Click(window, "Infobutton");
     QCOMPARE(ui().messages.size(), std::size_t{1});
