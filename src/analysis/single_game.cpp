@@ -11,14 +11,6 @@ namespace tavrin {
 
 namespace {
 
-constexpr float HomeAdvantage = 1.5f;
-constexpr int LastLowerGroupTeam = 15;
-constexpr double PickBand = 0.2;  // a double: the sum is rounded back to single
-
-bool LeadsBeyondPickBand(float leader, float other) {
-  return static_cast<float>(static_cast<double>(other) + PickBand) < leader;
-}
-
 // Half points, with the single-precision fraction compared to the thresholds in double, each
 // later rule overriding the earlier: a fraction of 0.2f (just above 0.2) goes to the half.
 float RoundToHalfPoints(float margin) {
@@ -44,21 +36,8 @@ bool LoadSpecialsRatings(Session& session) {
 }
 
 GamePrediction PredictSingleGame(const SeasonStore& store, int a, int b, bool neutral) {
-  float first = static_cast<float>(store.Cqr[TeamSlot(a)]) / 2.0f;
-  float second = static_cast<float>(store.Cqr[TeamSlot(b)]) / 2.0f;
-  if (!neutral) second += HomeAdvantage;
-  if (a <= LastLowerGroupTeam && b > LastLowerGroupTeam) first -= 1.0f;
-  if (a > LastLowerGroupTeam && b <= LastLowerGroupTeam) second -= 1.0f;
-
-  GamePrediction prediction;
-  if (LeadsBeyondPickBand(first, second)) {
-    prediction = {static_cast<int16_t>(a), first - second};
-  } else if (LeadsBeyondPickBand(second, first)) {
-    prediction = {static_cast<int16_t>(b), second - first};
-  } else {
-    return prediction;
-  }
-  prediction.margin = prediction.margin * (store.Weighting / 100.0f);
+  GamePrediction prediction = PredictGame(store, TeamSlot(a), TeamSlot(b),
+                                          {.home_advantage = !neutral, .capped_margin = false});
   if (prediction.margin > 0) prediction.margin = RoundToHalfPoints(prediction.margin);
   return prediction;
 }

@@ -30,11 +30,14 @@ class StreamPrinter : public Printer, public Canvas {
   Canvas& PageCanvas() override { return *this; }
 
   void SetPen(int, int) override {}
+  void SetPenStyle(PenStyle) override {}
   void DrawLine(double, double, double, double) override {}
   void SetFont(const std::string&, double, bool) override {}
   void DrawText(double, double, const std::string&) override {}
   double TextWidth(const std::string& text) override;
   double TextHeight(const std::string&) override;
+  double Width() override { return 0; }
+  double Height() override { return 0; }
 
  private:
   std::ostream& out_;

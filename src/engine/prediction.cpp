@@ -28,9 +28,10 @@ bool LeadsBeyondPickBand(float leader, float other) {
 
 }  // namespace
 
-GamePrediction PredictGame(const SeasonStore& store, int a, int b) {
+GamePrediction PredictGame(const SeasonStore& store, int a, int b, PredictionRules rules) {
   float first = HalfRating(store, a);
-  float second = HalfRating(store, b) + HomeAdvantage;
+  float second = HalfRating(store, b);
+  if (rules.home_advantage) second += HomeAdvantage;
   if (InLowerGroup(a) && !InLowerGroup(b)) first -= CrossGroupAdjustment;
   if (!InLowerGroup(a) && InLowerGroup(b)) second -= CrossGroupAdjustment;
 
@@ -42,7 +43,7 @@ GamePrediction PredictGame(const SeasonStore& store, int a, int b) {
   } else {
     return prediction;
   }
-  if (prediction.margin > MarginCap) prediction.margin = MarginCap;
+  if (rules.capped_margin && prediction.margin > MarginCap) prediction.margin = MarginCap;
   const float weighting = store.Weighting / 100.0f;
   prediction.margin = prediction.margin * weighting;
   return prediction;

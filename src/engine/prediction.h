@@ -14,9 +14,17 @@ struct GamePrediction {
   float margin = 0;       // non-negative; 0 with no favourite
 };
 
-// The weekly prediction for first-listed (visiting) team a against second-listed (home) team b,
-// from the store's Cqr and Weighting; the margin is capped at 17 and not yet rounded.
-GamePrediction PredictGame(const SeasonStore& store, int a, int b);
+// How a pairing is played: the weekly predictions give the second-listed team its home
+// advantage and cap the margin at 17; a single game prediction may be on a neutral site and
+// is never capped.
+struct PredictionRules {
+  bool home_advantage = true;
+  bool capped_margin = true;
+};
+
+// The prediction for first-listed (visiting) team a against second-listed (home) team b, from
+// the store's Cqr and Weighting; the margin is not yet rounded.
+GamePrediction PredictGame(const SeasonStore& store, int a, int b, PredictionRules rules = {});
 
 // Rounds a margin above 0 to half points (.2 and below down, up to .7 to the half, above up).
 float RoundMargin(float margin);

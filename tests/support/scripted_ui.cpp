@@ -22,6 +22,9 @@ Canvas& RecordingPrinter::PageCanvas() { return *this; }
 void RecordingPrinter::SetPen(int palette_colour, int width) {
   events.push_back(fmt::format("pen:{},{}", palette_colour, width));
 }
+void RecordingPrinter::SetPenStyle(PenStyle style) {
+  events.push_back(style == PenStyle::Dotted ? "penstyle:dotted" : "penstyle:solid");
+}
 void RecordingPrinter::DrawLine(double x1, double y1, double x2, double y2) {
   events.push_back(fmt::format("lineto:{},{},{},{}", x1, y1, x2, y2));
 }
@@ -34,6 +37,8 @@ void RecordingPrinter::DrawText(double x, double y, const std::string& text) {
 // A fixed-pitch guess: 120 twips a character, 240 a line, enough for layout arithmetic.
 double RecordingPrinter::TextWidth(const std::string& text) { return 120.0 * static_cast<double>(text.size()); }
 double RecordingPrinter::TextHeight(const std::string&) { return 240.0; }
+double RecordingPrinter::Width() { return page_width; }
+double RecordingPrinter::Height() { return page_height; }
 
 std::vector<std::string> RecordingPrinter::Lines() const {
   std::vector<std::string> lines;

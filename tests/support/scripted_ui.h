@@ -14,12 +14,15 @@
 namespace tavrin::testing {
 
 // Everything a printer was asked to do, in order, as readable strings:
-// "font:NAME", "size:N", "line:TEXT", "page", "end", and canvas calls "pen:C,W", "lineto:...",
-// "text:X,Y,TEXT".
+// "font:NAME", "size:N", "line:TEXT", "page", "end", and canvas calls "pen:C,W",
+// "penstyle:solid|dotted", "lineto:...", "text:X,Y,TEXT".
 class RecordingPrinter : public Printer, public Canvas {
  public:
   std::vector<std::string> fonts{"Courier New", "Arial", "Times New Roman"};
   std::string current_font = "Arial";
+  // The printable part of a letter page with half-inch margins, in twips.
+  double page_width = 10800;
+  double page_height = 14400;
   std::vector<std::string> events;
 
   int FontCount() override;
@@ -33,11 +36,14 @@ class RecordingPrinter : public Printer, public Canvas {
   Canvas& PageCanvas() override;
 
   void SetPen(int palette_colour, int width) override;
+  void SetPenStyle(PenStyle style) override;
   void DrawLine(double x1, double y1, double x2, double y2) override;
   void SetFont(const std::string& name, double points, bool bold) override;
   void DrawText(double x, double y, const std::string& text) override;
   double TextWidth(const std::string& text) override;
   double TextHeight(const std::string& text) override;
+  double Width() override;
+  double Height() override;
 
   // Only the printed lines, in order.
   std::vector<std::string> Lines() const;

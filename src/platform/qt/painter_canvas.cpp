@@ -29,6 +29,15 @@ void PainterCanvas::SetPen(int palette_colour, int width) {
   if (painter_ == nullptr) return;
   QPen pen(PaletteColour(palette_colour));
   pen.setWidthF(std::max(1, width) * pen_scale_);
+  pen.setStyle(pen_style_ == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+  painter_->setPen(pen);
+}
+
+void PainterCanvas::SetPenStyle(PenStyle style) {
+  pen_style_ = style;
+  if (painter_ == nullptr) return;
+  QPen pen = painter_->pen();
+  pen.setStyle(style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
   painter_->setPen(pen);
 }
 
@@ -62,6 +71,16 @@ double PainterCanvas::TextHeight(const std::string&) {
   if (painter_ == nullptr) return 0.0;
   const QFontMetricsF metrics(painter_->font(), painter_->device());
   return metrics.height() / pixels_per_twip_;
+}
+
+double PainterCanvas::Width() {
+  if (painter_ == nullptr || painter_->device() == nullptr) return 0.0;
+  return painter_->device()->width() / pixels_per_twip_;
+}
+
+double PainterCanvas::Height() {
+  if (painter_ == nullptr || painter_->device() == nullptr) return 0.0;
+  return painter_->device()->height() / pixels_per_twip_;
 }
 
 }  // namespace tavrin::qt

@@ -18,11 +18,14 @@ class PainterCanvas : public Canvas {
   bool IsAttached() const { return painter_ != nullptr; }
 
   void SetPen(int palette_colour, int width) override;
+  void SetPenStyle(PenStyle style) override;
   void DrawLine(double x1, double y1, double x2, double y2) override;
   void SetFont(const std::string& name, double points, bool bold) override;
   void DrawText(double x, double y, const std::string& text) override;
   double TextWidth(const std::string& text) override;
   double TextHeight(const std::string& text) override;
+  double Width() override;
+  double Height() override;
 
  private:
   QPointF ToDevice(double x, double y) const;
@@ -30,6 +33,7 @@ class PainterCanvas : public Canvas {
   QPainter* painter_ = nullptr;
   double pixels_per_twip_ = 1.0;
   double pen_scale_ = 1.0;
+  PenStyle pen_style_ = PenStyle::Solid;
 };
 
 }  // namespace tavrin::qt

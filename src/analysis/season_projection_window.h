@@ -1,0 +1,32 @@
+#pragma once
+// The season projection window `Pseason`: the play-off bracket of seven boxes, from the four
+// contenders through the conference champions to the championship winner.
+
+#include <QWidget>
+#include <array>
+
+#include "analysis/season_projection.h"
+#include "platform/session.h"
+
+class QLabel;
+
+namespace tavrin {
+
+class Pseason : public QWidget {
+  Q_OBJECT
+
+ public:
+  Pseason(Session& session, const SeasonProjection& projection);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::array<QLabel*, ProjectionBoxCount + 1> label_{};
+};
+
+// The "Predict Season / Playoffs" entry: runs the command's checks and, when they pass, opens
+// the window in front of the disabled main window. Null when refused.
+QWidget* OpenSeasonProjectionWindow(Session& session, QWidget* main_window);
+
+}  // namespace tavrin

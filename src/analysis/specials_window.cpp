@@ -1,0 +1,191 @@
+#include "analysis/specials_window.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "analysis/single_game.h"
+#include "platform/qt/latin1_text.h"
+#include "platform/qt/palette.h"
+#include "platform/qt/secondary_window.h"
+#include "platform/qt/twips.h"
+#include "reports/report_list_view.h"
+#include "reports/view_buttons.h"
+
+namespace tavrin {
+namespace {
+
+struct DivisionColumn {
+  const char* heading;
+  int first_team;
+  int last_team;
+};
+// Membership is fixed by team number: three divisions a conference.
+constexpr std::array<std::array<DivisionColumn, 3>, 2> ConferenceColumns = {{
+    {{{"EAST", 1, 5}, {"CENTRAL", 6, 11}, {"WEST", 12, 16}}},
+    {{{"EAST", 17, 21}, {"CENTRAL", 22, 26}, {"WEST", 27, LeagueTeamCount}}},
+}};
+constexpr std::array<const char*, 2> FrameNames = {"Frame1", "Frame2"};
+constexpr std::array<const char*, 2> FrameCaptions = {"AFC Conference", "NFC Conference"};
+
+constexpr double FrameWidth = 4620;
+constexpr double ColumnWidth = 1500;
+constexpr double LabelHeight = 270;
+constexpr double ListVisibleWidth = 6600;
+
+void SetLabelColour(QLabel* label, int palette_colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, qt::PaletteColour(palette_colour));
+  palette.setColor(QPalette::Window, qt::PaletteColour(15));
+  label->setPalette(palette);
+}
+
+QPushButton* CaptionButton(QWidget* parent, const char* name, const QString& caption,
+                           const QString& tooltip, const QRect& geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(tooltip);
+  button->setGeometry(geometry);
+  return button;
+}
+
+}  // namespace
+
+Specials::Specials(Session& session) : session_(session), model_(session.store) {
+  setObjectName("Specials");
+  setWindowTitle("Play-Off and Single Game Predictions");
+  setFixedSize(qt::TwipsSize(9705, 6960));
+  BuildTeamFrames();
+
+  gamebox_ = new QFrame(this);
+  gamebox_->setObjectName("gamebox");
+  gamebox_->setFrameShape(QFrame::Panel);
+  gamebox_->setFrameShadow(QFrame::Sunken);
+  gamebox_->setGeometry(qt::TwipsRect(120, 2880, 6000, 480));
+  gamelabel_ = new QLabel(gamebox_);
+  gamelabel_->setObjectName("gamelabel");
+  gamelabel_->setGeometry(qt::TwipsRect(120, 90, 4200, 300));
+  auto* reversebutton = CaptionButton(gamebox_, "reversebutton", "Reverse", "",
+                                      qt::TwipsRect(4560, 60, 1320, 360));
+  neutralcheck_ = new QCheckBox("Neutral Site Game", this);
+  neutralcheck_->setObjectName("neutralcheck");
+  neutralcheck_->setGeometry(qt::TwipsRect(6300, 2940, 2000, 360));
+  auto* predictbutton = CaptionButton(this, "predictbutton", "Predict", "Make game prediction",
+                                      qt::TwipsRect(8280, 2880, 1300, 480));
+
+  List1_ = new ReportListView(this, {120, 3540, ListVisibleWidth, 2760, 6330, 255},
+                              ReportListView::Selection::Allowed);
+  auto* Removebutton = CaptionButton(this, "Removebutton", "Remove", "Remove selected line",
+                                     qt::TwipsRect(6960, 3540, 1200, 420));
+  auto* clearbutton = CaptionButton(this, "clearbutton", "Clear", "Clear prediction list",
+                                    qt::TwipsRect(6960, 4080, 1200, 420));
+  auto* infobutton = CaptionButton(this, "infobutton", "Info", "", qt::TwipsRect(8340, 3540, 1200, 420));
+  auto* Printbutton = MakePictureButton(this, "Printbutton", qt::ButtonPicture::Print,
+                                        "Send list to printer", 6960, 5880);
+  donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done,
+                                  "Close Prediction window", 8980, 5880);
+  auto* label8 = new QLabel(qt::FromLatin1(model_.YearLabel()), this);
+  label8->setObjectName("label8");
+  label8->setGeometry(qt::TwipsRect(6960, 4800, 2600, 300));
+
+  connect(reversebutton, &QPushButton::clicked, this, [this] {
+    model_.Reverse();
+    RefreshPicks();
+  });
+  connect(predictbutton, &QPushButton::clicked, this, &Specials::predictbutton_Click);
+  connect(Removebutton, &QPushButton::clicked, this, &Specials::Removebutton_Click);
+  connect(clearbutton, &QPushButton::clicked, this, [this] {
+    model_.Clear(session_.ui);
+    RefreshPicks();
+    RefreshList();
+  });
+  connect(Printbutton, &QPushButton::clicked, this, [this] { model_.Print(session_); });
+  connect(infobutton, &QPushButton::clicked, this,
+          [this] { session_.ui.ShowHelpTopic("Single Game Predictions"); });
+  connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
+  RefreshPicks();
+  RefreshList();
+}
+
+void Specials::BuildTeamFrames() {
+  for (std::size_t conference = 0; conference < ConferenceColumns.size(); ++conference) {
+    auto* frame = new QGroupBox(FrameCaptions[conference], this);
+    frame->setObjectName(FrameNames[conference]);
+    frame->setGeometry(qt::TwipsRect(120 + (FrameWidth + 120) * static_cast<double>(conference), 120,
+                                     FrameWidth, 2640));
+    for (std::size_t column = 0; column < 3; ++column) {
+      const DivisionColumn& division = ConferenceColumns[conference][column];
+      const double left = 90 + ColumnWidth * static_cast<double>(column);
+      auto* heading = new QLabel(division.heading, frame);
+      heading->setGeometry(qt::TwipsRect(left, 300, ColumnWidth - 90, LabelHeight));
+      QFont bold = heading->font();
+      bold.setBold(true);
+      heading->setFont(bold);
+      for (int team = division.first_team; team <= division.last_team; ++team) {
+        auto* label = new QLabel(qt::FromLatin1(session_.store.LocationName[team]), frame);
+        label->setObjectName(QString("Clabel_%1").arg(team));
+        label->setAutoFillBackground(true);
+        label->setCursor(Qt::PointingHandCursor);
+        label->setGeometry(qt::TwipsRect(left, 330 + (LabelHeight + 60) * (team - division.first_team + 1),
+                                         ColumnWidth - 90, LabelHeight));
+        label->installEventFilter(this);
+        Clabel_[static_cast<std::size_t>(team)] = label;
+      }
+    }
+  }
+}
+
+bool Specials::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    for (int team = 1; team <= LeagueTeamCount; ++team) {
+      if (watched == Clabel_[static_cast<std::size_t>(team)]) {
+        Clabel_Click(team);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Specials::Clabel_Click(int team) {
+  model_.ClickTeam(team);
+  RefreshPicks();
+}
+
+void Specials::predictbutton_Click() {
+  if (!model_.Predict(session_.ui, neutralcheck_->isChecked())) return;
+  neutralcheck_->setChecked(false);
+  RefreshPicks();
+  RefreshList();
+}
+
+void Specials::Removebutton_Click() {
+  const QListWidgetItem* selected = List1_->list()->currentItem();
+  const bool has_selection = selected != nullptr && selected->isSelected();
+  model_.Remove(has_selection ? List1_->list()->row(selected) : -1);
+  RefreshList();
+}
+
+void Specials::RefreshPicks() {
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
+    SetLabelColour(Clabel_[static_cast<std::size_t>(team)],
+                   model_.IsPicked(team) ? PickedColour : UnpickedColour);
+  }
+  gamebox_->setEnabled(model_.GameBoxEnabled());
+  gamelabel_->setText(qt::FromLatin1(model_.GameLabel()));
+}
+
+void Specials::RefreshList() { List1_->SetLines(model_.Lines()); }
+
+QWidget* OpenSpecialsWindow(Session& session, QWidget* main_window) {
+  if (!LoadSpecialsRatings(session)) return nullptr;
+  auto* window = new Specials(session);
+  qt::ShowSecondaryWindow(window, main_window);
+  return window;
+}
+
+}  // namespace tavrin

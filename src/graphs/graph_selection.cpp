@@ -1,0 +1,26 @@
+#include "graphs/graph_selection.h"
+
+#include "reports/schedule_views.h"
+
+namespace tavrin {
+
+bool AcceptGraphTeams(SeasonStore& store, UserInterface& ui, const std::string& first_choice,
+                      const std::string& second_choice) {
+  store.GraphTeamOne = static_cast<int16_t>(FindTeamByName(store, first_choice));
+  store.GraphTeamTwo = 0;
+  if (store.GraphTeamOne == 0) {
+    ui.Beep();
+    return false;
+  }
+  if (store.GraphMode == 2) {
+    store.GraphTeamTwo = static_cast<int16_t>(FindTeamByName(store, second_choice));
+    if (store.GraphTeamTwo == 0) {
+      ui.Beep();
+      return false;
+    }
+  }
+  if (store.GraphTeamOne == store.GraphTeamTwo) store.GraphMode = 1;
+  return true;
+}
+
+}  // namespace tavrin

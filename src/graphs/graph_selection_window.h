@@ -1,0 +1,34 @@
+#pragma once
+// The graph team selection window `Selgraphform`: one list of teams for a one-team graph, two
+// side by side to compare two teams; accepting opens the graph in its place.
+
+#include <QWidget>
+
+#include "platform/session.h"
+
+class QListWidget;
+
+namespace tavrin {
+
+class Selgraphform : public QWidget {
+  Q_OBJECT
+
+ public:
+  Selgraphform(Session& session, QWidget* main_window);
+
+ private:
+  void okbutton_Click();
+
+  Session& session_;
+  QWidget* main_window_;
+  QListWidget* List1_;
+  QListWidget* List2_;
+};
+
+// The two graph commands: sets GraphMode (1 one team, 2 compare) and opens the selection in
+// front of the disabled main window.
+QWidget* OpenGraphSelectionWindow(Session& session, int graph_mode, QWidget* main_window);
+// Opens the selection again in the mode it was left in (the graph's "Select Teams").
+QWidget* ShowGraphSelectionWindow(Session& session, QWidget* main_window);
+
+}  // namespace tavrin

@@ -1,0 +1,201 @@
+#include "graphs/rating_chart.h"
+
+#include <algorithm>
+
+#include "reports/report_printing.h"
+#include "reports/report_text.h"
+
+namespace tavrin {
+namespace {
+
+constexpr double RatingAxisX = 660;
+constexpr double ChartTop = 150;
+constexpr double WeekAxisY = 4420;
+constexpr double GridRight = 8800;  // beyond the area's right edge: the lines run to the edge
+constexpr double StartDashLength = 30;
+constexpr float LowestRating = 30;
+constexpr float HighestRating = 90;
+constexpr const char* AreaFontName = "";  // the drawing area's own font
+constexpr double AreaFontPoints = 8;
+
+float Clamped(float rating) { return std::clamp(rating, LowestRating, HighestRating); }
+
+// A canvas that shows the drawing area on another surface: moved and scaled, with everything
+// outside the area cut off, as a picture of the area would be.
+class AreaOnSurface : public Canvas {
+ public:
+  AreaOnSurface(Canvas& surface, double left, double top, double width, double height)
+      : surface_(surface),
+        left_(left),
+        top_(top),
+        scale_x_(width / ChartAreaWidth),
+        scale_y_(height / ChartAreaHeight) {}
+
+  void SetPen(int palette_colour, int width) override { surface_.SetPen(palette_colour, width); }
+  void SetPenStyle(PenStyle style) override { surface_.SetPenStyle(style); }
+  void DrawLine(double x1, double y1, double x2, double y2) override {
+    if (!ClipToArea(x1, y1, x2, y2)) return;
+    surface_.DrawLine(X(x1), Y(y1), X(x2), Y(y2));
+  }
+  void SetFont(const std::string& name, double points, bool bold) override {
+    surface_.SetFont(name, points * scale_y_, bold);
+  }
+  void DrawText(double x, double y, const std::string& text) override {
+    surface_.DrawText(X(x), Y(y), text);
+  }
+  double TextWidth(const std::string& text) override { return surface_.TextWidth(text) / scale_x_; }
+  double TextHeight(const std::string& text) override { return surface_.TextHeight(text) / scale_y_; }
+  double Width() override { return ChartAreaWidth; }
+  double Height() override { return ChartAreaHeight; }
+
+ private:
+  double X(double x) const { return left_ + x * scale_x_; }
+  double Y(double y) const { return top_ + y * scale_y_; }
+
+  // Cuts the segment to the area (Liang-Barsky); false when nothing of it lies inside.
+  static bool ClipToArea(double& x1, double& y1, double& x2, double& y2) {
+    const double dx = x2 - x1, dy = y2 - y1;
+    double enter = 0, leave = 1;
+    const std::array<std::pair<double, double>, 4> edges{{{-dx, x1},
+                                                          {dx, ChartAreaWidth - x1},
+                                                          {-dy, y1},
+                                                          {dy, ChartAreaHeight - y1}}};
+    for (const auto& [p, q] : edges) {
+      if (p == 0) {
+        if (q < 0) return false;
+        continue;
+      }
+      const double t = q / p;
+      if (p < 0) enter = std::max(enter, t);
+      else leave = std::min(leave, t);
+      if (enter > leave) return false;
+    }
+    const double start_x = x1, start_y = y1;
+    x1 = start_x + enter * dx;
+    y1 = start_y + enter * dy;
+    x2 = start_x + leave * dx;
+    y2 = start_y + leave * dy;
+    return true;
+  }
+
+  Canvas& surface_;
+  double left_, top_, scale_x_, scale_y_;
+};
+
+void PrintLegendEntry(Canvas& page, const std::string& font, double x, double page_width,
+                      double page_height, int colour, const std::string& caption) {
+  const double stroke_end = x + page_width / 50;
+  page.SetPen(colour, 6);
+  page.DrawLine(x, page_height / 1.9, stroke_end, page_height / 1.9);
+  page.SetPen(0, 6);
+  page.SetFont(font, 10, true);
+  page.DrawText(stroke_end, 0.518 * page_height, " " + caption);
+}
+
+}  // namespace
+
+RatingChartData ChartDataFrom(const SeasonStore& store) {
+  return {store.GraphMode, store.GraphTeamOne, store.GraphTeamTwo, store.RatingSeriesOne,
+          store.RatingSeriesTwo};
+}
+
+ChartPoint RatingPoint(int block, double rating) {
+  return {700.0 + 380.0 * block, 4410.0 - (rating - 30.0) * 70.0};
+}
+
+void DrawRatingGrid(Canvas& canvas) {
+  canvas.SetFont(AreaFontName, AreaFontPoints, false);
+  canvas.SetPen(0, 2);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.DrawLine(RatingAxisX, ChartTop, RatingAxisX, WeekAxisY);
+  canvas.DrawLine(RatingAxisX, WeekAxisY, GridRight, WeekAxisY);
+  for (int rating = 35; rating <= 90; rating += 5) {
+    canvas.DrawText(340, 3610 - (rating - 40) * 70.0, std::to_string(rating));
+  }
+  canvas.SetPen(0, 1);
+  canvas.SetPenStyle(PenStyle::Dotted);
+  for (int level = 5; level <= 60; level += 5) {
+    const double y = 4400 - 70.0 * level;
+    canvas.DrawLine(670, y, GridRight, y);
+  }
+  for (int week = 17; week >= 1; --week) {
+    canvas.DrawText(600 + 380.0 * week + (week < 10 ? 45 : 0), 4460, std::to_string(week));
+  }
+  canvas.SetPenStyle(PenStyle::Solid);
+}
+
+void DrawAxisTitles(Canvas& canvas) {
+  canvas.SetPen(0, 1);
+  canvas.SetFont(AreaFontName, 6, false);
+  canvas.DrawText(0.4 * ChartAreaWidth, 0.95 * ChartAreaHeight, "          Week #");
+  canvas.SetFont(AreaFontName, 9, false);
+  const std::string word = "RATING";
+  for (int letter = 1; letter <= 6; ++letter) {
+    // The narrow I is moved right to stand in line with the other letters.
+    canvas.DrawText(0.013 * ChartAreaWidth + (letter == 4 ? 20 : 0),
+                    0.3 * ChartAreaHeight + 200.0 * letter, word.substr(letter - 1, 1));
+  }
+}
+
+void DrawRatingCurve(Canvas& canvas, const RatingSeries& series, int colour) {
+  canvas.SetPen(colour, 2);
+  // A first block without a value starts the pen below the area, where nothing shows.
+  ChartPoint at = RatingPoint(0, series[0] == 0 ? 0.0f : Clamped(series[0]));
+  if (series[1] < LowestRating) {
+    // Nothing recorded after the start: a short dash marks the starting point.
+    canvas.DrawLine(at.x, at.y, at.x + StartDashLength, at.y);
+    at.x += StartDashLength;
+  }
+  for (int block = 0; block <= LastDrawnBlock; ++block) {
+    if (series[block] == 0) continue;
+    const ChartPoint to = RatingPoint(block, Clamped(series[block]));
+    canvas.DrawLine(at.x, at.y, to.x, to.y);
+    at = to;
+  }
+}
+
+void DrawRatingChart(Canvas& canvas, const RatingChartData& chart) {
+  DrawRatingGrid(canvas);
+  DrawAxisTitles(canvas);
+  DrawRatingCurve(canvas, chart.one, TeamOneCurveColour);
+  if (chart.mode == 2) DrawRatingCurve(canvas, chart.two, TeamTwoCurveColour);
+}
+
+std::string LegendCaption(const SeasonStore& store, int team) {
+  return LocationOf(store, team) + " " + NicknameOf(store, team);
+}
+
+void PrintRatingChart(Session& session, const RatingChartData& chart) {
+  Printer* printer = StartReportPrint(session, "Ready to send chart to Printer");
+  if (printer == nullptr) return;
+  Canvas& page = printer->PageCanvas();
+  const double width = page.Width();
+  const double height = page.Height();
+  AreaOnSurface area(page, width / 20, height / 10, width / 1.1, height / 2.5);
+  DrawRatingChart(area, chart);
+
+  // With no report font chosen the font the printer preparation selected serves.
+  const SeasonStore& store = session.store;
+  const std::string font = store.ReportFont.empty() ? printer->CurrentFontName() : store.ReportFont;
+  page.SetPenStyle(PenStyle::Solid);
+  if (chart.mode == 2) {
+    PrintLegendEntry(page, font, 0.2 * width, width, height, 0, LegendCaption(store, chart.team_two));
+  }
+  PrintLegendEntry(page, font, 0.55 * width, width, height, TeamOnePrintedLegendColour,
+                   LegendCaption(store, chart.team_one));
+  page.SetFont(font, 9, true);
+  page.DrawText(0.85 * width, 0.9 * height, session.ui.TodayText());
+  printer->EndDocument();
+}
+
+void ShowRatingExplanation(UserInterface& ui) {
+  const std::string b = "\n\r";
+  ui.ShowMessage("Each teams Quality Rating (CQR) " + b + "'evolves' from one week to the next" + b +
+                     "throughout the season.  " + b + b + "This display illustrates if a teams" + b +
+                     "performance is improving or declining" + b +
+                     "as the season progresses.  Two teams" + b + "can be viewed at the same time for" +
+                     b + "comparison.",
+                 "Tavrin", MessageIcon::None);
+}
+
+}  // namespace tavrin

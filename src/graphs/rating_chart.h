@@ -1,0 +1,59 @@
+#pragma once
+// The rating trend chart drawn on a canvas in the drawing area's units (twips from its top-left,
+// y downwards): the grid and its labels, the upright "RATING", the curves of one or two teams,
+// and the printout that places the chart on the page with its legend and the date.
+
+#include <array>
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/session.h"
+
+namespace tavrin {
+
+inline constexpr double ChartAreaWidth = 8595;
+inline constexpr double ChartAreaHeight = 4995;
+// The curves draw blocks 0..18 whatever the season's length.
+inline constexpr int LastDrawnBlock = 18;
+inline constexpr int TeamOneCurveColour = 12;  // light red
+inline constexpr int TeamTwoCurveColour = 0;   // black
+inline constexpr int TeamOnePrintedLegendColour = 4;
+
+using RatingSeries = std::array<float, MaxTeamSlot + 1>;
+
+// What one chart shows, taken from the store when the chart window loads.
+struct RatingChartData {
+  int mode = 1;  // 1 one team, 2 two teams
+  int team_one = 0;
+  int team_two = 0;
+  RatingSeries one{};
+  RatingSeries two{};
+};
+RatingChartData ChartDataFrom(const SeasonStore& store);
+
+struct ChartPoint {
+  double x = 0;
+  double y = 0;
+  bool operator==(const ChartPoint&) const = default;
+};
+// Block b straight above week label b; a rating of 30 on the week axis, 70 units a point.
+ChartPoint RatingPoint(int block, double rating);
+
+// The whole chart: grid, axis titles, team one's curve, and team two's in mode 2.
+void DrawRatingChart(Canvas& canvas, const RatingChartData& chart);
+void DrawRatingGrid(Canvas& canvas);
+void DrawAxisTitles(Canvas& canvas);
+// One team's curve from block 0 to its last block with a value; values of 0 are not drawn.
+void DrawRatingCurve(Canvas& canvas, const RatingSeries& series, int colour);
+
+// LocationName + " " + TeamName: the legend's caption for a team.
+std::string LegendCaption(const SeasonStore& store, int team);
+
+// The print button: the chart scaled onto the page, the legend strokes and captions below
+// it, and the date. Nothing on Cancel.
+void PrintRatingChart(Session& session, const RatingChartData& chart);
+
+// The info button: what the chart shows.
+void ShowRatingExplanation(UserInterface& ui);
+
+}  // namespace tavrin

@@ -1,0 +1,57 @@
+#pragma once
+// A report list as the report windows show it: the lines in the fixed-pitch font, moved
+// sideways by a scroll bar of the window's own (`HScroll1`) instead of a bar on the list, so the
+// list's left edge slides out of view while its right edge stays put. The read-only reports
+// never show a highlighted line: a mouse press moves the focus to the window's close button.
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QListWidget;
+class QScrollBar;
+
+namespace tavrin {
+
+// Positions in twips within the window; the list's left edge and width are those at scroll 0.
+struct ReportListLayout {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+  double scroll_top = 0;     // HScroll1 lies below the list, as wide as it
+  double scroll_height = 255;
+};
+
+class ReportListView : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum class Selection { Never, Allowed };
+
+  ReportListView(QWidget* window, const ReportListLayout& layout, Selection selection);
+
+  // The widget that takes the focus when the list is pressed (the window's close button).
+  void SetCloseButton(QWidget* button) { close_button_ = button; }
+  void SetLines(const std::vector<std::string>& lines);
+  // Shows or hides the list together with its scroll bar.
+  void SetShown(bool shown);
+
+  QListWidget* list() const { return list_; }
+  QScrollBar* scroll_bar() const { return scroll_bar_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void HScroll1_Change(int value);
+  void UpdateScrollRange();
+
+  QListWidget* list_;
+  QScrollBar* scroll_bar_;
+  QWidget* close_button_ = nullptr;
+  ReportListLayout layout_;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,66 @@
+#include "reports/statistics_window.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/qt/secondary_window.h"
+#include "platform/qt/twips.h"
+#include "reports/report_list_view.h"
+#include "reports/view_buttons.h"
+
+namespace tavrin {
+namespace {
+
+constexpr std::array<const char*, 4> OrderCaptions = {"Quality Rating", "Percentage",
+                                                      "Ave Offense", "Ave Defense"};
+
+}  // namespace
+
+VStatsform::VStatsform(Session& session, int week, std::vector<std::string> lines)
+    : session_(session), week_(week), lines_(std::move(lines)) {
+  setObjectName("VStatsform");
+  setWindowTitle("Tavrin Statistics");
+  setFixedSize(qt::TwipsSize(9435, 6600));
+  List1_ = new ReportListView(this, {90, 120, 9255, 5040, 5190, 255},
+                              ReportListView::Selection::Never);
+
+  auto* frame = new QGroupBox("Sort Teams by...", this);
+  frame->setObjectName("Frame1");
+  frame->setGeometry(qt::TwipsRect(90, 5520, 6600, 900));
+  for (std::size_t index = 0; index < Option1_.size(); ++index) {
+    auto* option = new QRadioButton(OrderCaptions[index], frame);
+    option->setObjectName(QString("Option1_%1").arg(index));
+    option->setGeometry(qt::TwipsRect(120 + 1620.0 * static_cast<double>(index), 400, 1560, 330));
+    const auto order = static_cast<StatisticsOrder>(index);
+    connect(option, &QRadioButton::clicked, this, [this, order] { Option1_Click(order); });
+    Option1_[index] = option;
+  }
+  Option1_[0]->setChecked(true);
+
+  printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
+                                   "Print Statistics", 7920, 5700);
+  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
+                                  "Close Statistics", 8640, 5700);
+  List1_->SetCloseButton(Donebutton_);
+  List1_->SetLines(lines_);
+  connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
+  connect(printbutton_, &QPushButton::clicked, this, &VStatsform::printbutton_Click);
+}
+
+void VStatsform::Option1_Click(StatisticsOrder order) {
+  lines_ = StatisticsLines(session_.store, week_, order);
+  List1_->SetLines(lines_);
+}
+
+void VStatsform::printbutton_Click() { PrintStatistics(session_, lines_); }
+
+QWidget* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window) {
+  auto lines = ShowStatistics(session, menu_index);
+  if (!lines) return nullptr;
+  auto* window = new VStatsform(session, menu_index + 1, std::move(*lines));
+  qt::ShowSecondaryWindow(window, main_window);
+  return window;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,42 @@
+#include "reports/weekly_results_window.h"
+
+#include <QPushButton>
+
+#include "platform/qt/secondary_window.h"
+#include "platform/qt/twips.h"
+#include "reports/report_list_view.h"
+#include "reports/view_buttons.h"
+#include "reports/weekly_results.h"
+
+namespace tavrin {
+
+VResults::VResults(Session& session, std::vector<std::string> lines)
+    : session_(session), lines_(std::move(lines)) {
+  setObjectName("VResults");
+  setWindowTitle("Tavrin Results");
+  setFixedSize(qt::TwipsSize(9435, 5760));
+  List1_ = new ReportListView(this, {90, 120, 9255, 4440, 4590, 255},
+                              ReportListView::Selection::Never);
+  printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
+                                   "Print Results", 7920, 5010);
+  donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done, "Close Results",
+                                  8640, 5010);
+  List1_->SetCloseButton(donebutton_);
+  List1_->SetLines(lines_);
+  connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
+  connect(printbutton_, &QPushButton::clicked, this, &VResults::printbutton_Click);
+}
+
+void VResults::printbutton_Click() {
+  PrintResults(session_, lines_, ResultsFontOrder::SizeThenName);
+}
+
+QWidget* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window) {
+  auto lines = ShowWeeklyResults(session, menu_index);
+  if (!lines) return nullptr;
+  auto* window = new VResults(session, std::move(*lines));
+  qt::ShowSecondaryWindow(window, main_window);
+  return window;
+}
+
+}  // namespace tavrin

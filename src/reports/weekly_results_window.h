@@ -1,0 +1,36 @@
+#pragma once
+// The weekly results window `VResults`: one week's predictions against its results.
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "platform/session.h"
+
+class QPushButton;
+
+namespace tavrin {
+
+class ReportListView;
+
+class VResults : public QWidget {
+  Q_OBJECT
+
+ public:
+  VResults(Session& session, std::vector<std::string> lines);
+
+ private:
+  void printbutton_Click();
+
+  Session& session_;
+  std::vector<std::string> lines_;
+  ReportListView* List1_;
+  QPushButton* donebutton_;
+  QPushButton* printbutton_;
+};
+
+// The weekly results entry with index menu_index: runs the command's checks and, when they
+// pass, opens the window in front of the disabled main window. Null when refused.
+QWidget* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window);
+
+}  // namespace tavrin
