@@ -14,6 +14,7 @@
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "reports/report_list_view.h"
+#include "reports/report_printing.h"
 #include "reports/view_buttons.h"
 
 namespace tavrin {
@@ -103,7 +104,9 @@ Specials::Specials(Session& session) : session_(session), model_(session.store) 
     RefreshPicks();
     RefreshList();
   });
-  connect(Printbutton, &QPushButton::clicked, this, [this] { model_.Print(session_); });
+  connect(Printbutton, &QPushButton::clicked, this, [this] {
+    PrintAsJob(session_, "Tavrin Single Game Predictions", [this] { model_.Print(session_); });
+  });
   connect(infobutton, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Single Game Predictions"); });
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);

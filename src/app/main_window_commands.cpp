@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "analysis/season_projection_window.h"
+#include "analysis/specials_window.h"
 #include "app/main_window.h"
 #include "app/programmers_window.h"
 #include "app/splash_window.h"
@@ -14,8 +16,12 @@
 #include "entry/scores_window.h"
 #include "entry/settings_window.h"
 #include "entry/stats_editor_window.h"
+#include "graphs/graph_selection_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_user_interface.h"
+#include "reports/statistics_window.h"
+#include "reports/team_results_window.h"
+#include "reports/weekly_results_window.h"
 
 namespace tavrin {
 
@@ -54,15 +60,14 @@ void MainWindow::AboutMenu_Click() {
   splash->setFocus();
 }
 
-void MainWindow::singlegraphmenu_Click() {
-  session_.store.GraphMode = 1;
-  // The graph team selection window opens here.
-}
-
-void MainWindow::Graphtwoteammenu_Click() {
-  session_.store.GraphMode = 2;
-  // The graph team selection window opens here.
-}
+// The view windows run their command's checks, then stand in front of the disabled main window.
+void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 1, this); }
+void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 2, this); }
+void MainWindow::ViewWKStats_Click(int index) { secondary_window_ = OpenStatisticsWindow(session_, index, this); }
+void MainWindow::WeekResultMenu_Click(int index) { secondary_window_ = OpenWeeklyResultsWindow(session_, index, this); }
+void MainWindow::teamresultsmenu_Click() { secondary_window_ = OpenTeamResultsWindow(session_, this); }
+void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
+void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
 
 // The data entry windows open themselves in front of the main window, disabling it until they
 // close.
@@ -73,13 +78,5 @@ void MainWindow::Enterschedulemenu_Click() { secondary_window_ = OpenScheduleWin
 void MainWindow::NewSeasonmenu_Click() { RunNewSeasonSetup(session_); }
 // The week entry with index i scores week i + 1.
 void MainWindow::SWeek_Click(int index) { secondary_window_ = OpenScoresWindow(session_, index + 1, this); }
-
-// The windows of these commands come with their own subsystems; each opens here through
-// OpenSecondaryWindow once it exists.
-void MainWindow::ViewWKStats_Click(int /*index*/) {}      // statistics view
-void MainWindow::WeekResultMenu_Click(int /*index*/) {}   // weekly results
-void MainWindow::teamresultsmenu_Click() {}          // team results
-void MainWindow::Specialsmenu_Click() {}             // play-off and single game predictions
-void MainWindow::Pseasonmenu_Click() {}              // season projection
 
 }  // namespace tavrin

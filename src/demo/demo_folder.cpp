@@ -19,9 +19,10 @@ namespace fs = std::filesystem;
 
 const char* const Caption = "Tavrin";
 
+// Any name the season files' pattern covers (prefix*.dat), whatever stands for the year.
 bool IsSeasonFileName(std::string_view name, std::string_view prefix) {
   constexpr std::string_view extension = ".dat";
-  return name.size() > prefix.size() + extension.size() && name.starts_with(prefix) &&
+  return name.size() >= prefix.size() + extension.size() && name.starts_with(prefix) &&
          name.ends_with(extension);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/qt/painter_canvas.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
+#include "reports/report_printing.h"
 #include "reports/view_buttons.h"
 
 namespace tavrin {
@@ -87,8 +88,9 @@ GRform::GRform(Session& session, QWidget* main_window)
     close();
   });
   connect(infobutton, &QPushButton::clicked, this, [this] { ShowRatingExplanation(session_.ui); });
-  connect(printbutton, &QPushButton::clicked, this,
-          [this] { PrintRatingChart(session_, chart_); });
+  connect(printbutton, &QPushButton::clicked, this, [this] {
+    PrintAsJob(session_, "Tavrin Chart", [this] { PrintRatingChart(session_, chart_); });
+  });
   connect(donebutton, &QPushButton::clicked, this, [this] {
     session_.ui.ShowBusyPointer();
     close();

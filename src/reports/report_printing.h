@@ -17,6 +17,17 @@ void PrepareReportPrinter(Printer& printer, const std::string& report_font);
 // runs PrepareReportPrinter and returns the printer; on Cancel returns nullptr.
 Printer* StartReportPrint(Session& session, const std::string& question);
 
+// Runs a print command with the printer's job named after the report (the spooler's title,
+// or the file a job without a printer is saved in). The name is cleared afterwards, so a
+// cancelled print does not name another window's job.
+template <typename PrintCommand>
+void PrintAsJob(Session& session, const std::string& job_name, PrintCommand print) {
+  Printer& printer = session.ui.ReportPrinter();
+  printer.SetJobName(job_name);
+  print();
+  printer.SetJobName("");
+}
+
 // Sets the printer font to ReportFont; with no report font chosen, the font that
 // PrepareReportPrinter selected stays.
 void SetReportFontName(Printer& printer, const SeasonStore& store);

@@ -7,6 +7,7 @@
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "reports/report_list_view.h"
+#include "reports/report_printing.h"
 #include "reports/view_buttons.h"
 
 namespace tavrin {
@@ -53,7 +54,9 @@ void VStatsform::Option1_Click(StatisticsOrder order) {
   List1_->SetLines(lines_);
 }
 
-void VStatsform::printbutton_Click() { PrintStatistics(session_, lines_); }
+void VStatsform::printbutton_Click() {
+  PrintAsJob(session_, "Tavrin Statistics", [this] { PrintStatistics(session_, lines_); });
+}
 
 QWidget* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window) {
   auto lines = ShowStatistics(session, menu_index);

@@ -10,6 +10,7 @@
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "reports/report_list_view.h"
+#include "reports/report_printing.h"
 #include "reports/schedule_views.h"
 #include "reports/team_results.h"
 #include "reports/view_buttons.h"
@@ -85,7 +86,8 @@ void TResults::schbutton_Click() {
 }
 
 void TResults::Printbutton_Click() {
-  PrintResults(session_, lines_, ResultsFontOrder::NameThenSize);
+  PrintAsJob(session_, "Tavrin Team Results",
+             [this] { PrintResults(session_, lines_, ResultsFontOrder::NameThenSize); });
 }
 
 QWidget* OpenTeamResultsWindow(Session& session, QWidget* main_window) {

@@ -5,6 +5,7 @@
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "reports/report_list_view.h"
+#include "reports/report_printing.h"
 #include "reports/view_buttons.h"
 #include "reports/weekly_results.h"
 
@@ -28,7 +29,8 @@ VResults::VResults(Session& session, std::vector<std::string> lines)
 }
 
 void VResults::printbutton_Click() {
-  PrintResults(session_, lines_, ResultsFontOrder::SizeThenName);
+  PrintAsJob(session_, "Tavrin Results",
+             [this] { PrintResults(session_, lines_, ResultsFontOrder::SizeThenName); });
 }
 
 QWidget* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window) {

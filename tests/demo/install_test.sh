@@ -28,7 +28,7 @@ if [ "$app" != none ]; then
   [ "$status" -eq 124 ] || fail "the program did not keep running (exit status $status)"
 fi
 before=$(cd "$XDG_DATA_HOME/tavrin" && sha256sum ./*)
-timeout 10 "$root/usr/bin/tavrin-launch" >/dev/null 2>&1 || true
+timeout 5 "$root/usr/bin/tavrin-launch" >/dev/null 2>&1 || true
 [ "$(cd "$XDG_DATA_HOME/tavrin" && sha256sum ./*)" = "$before" ] ||
   fail "a second start changed the season"
 echo "install: 3 passed, 0 failed"

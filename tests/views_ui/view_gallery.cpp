@@ -44,10 +44,7 @@ class Gallery {
     QTest::qWait(150);
     window->grab().save(out_ + "/" + name + ".png");
   }
-  void Print(QWidget* window, const char* button, const std::string& job) {
-    ui_.printer().SetJobName(job);
-    window->findChild<QPushButton*>(button)->click();
-  }
+  void Print(QWidget* window, const char* button) { window->findChild<QPushButton*>(button)->click(); }
   void Close(QWidget* window) {
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -78,7 +75,7 @@ int main(int argc, char** argv) {
 
   QWidget* window = OpenWeeklyResultsWindow(session, 4, &main_window);
   gallery.Picture(window, "weekly_results");
-  gallery.Print(window, "printbutton", "Tavrin Results");
+  gallery.Print(window, "printbutton");
   gallery.Close(window);
 
   window = OpenTeamResultsWindow(session, &main_window);
@@ -86,13 +83,13 @@ int main(int argc, char** argv) {
   window->findChild<QComboBox*>("Combo1")->setCurrentIndex(29);
   window->findChild<QPushButton*>("schbutton")->click();
   gallery.Picture(window, "team_results");
-  gallery.Print(window, "Printbutton", "Tavrin Team Results");
+  gallery.Print(window, "Printbutton");
   gallery.Close(window);
 
   window = OpenStatisticsWindow(session, store.WeeksInSeason, &main_window);
   window->findChild<QRadioButton*>("Option1_2")->click();
   gallery.Picture(window, "statistics");
-  gallery.Print(window, "printbutton", "Tavrin Statistics");
+  gallery.Print(window, "printbutton");
   gallery.Close(window);
 
   window = OpenSpecialsWindow(session, &main_window);
@@ -104,7 +101,7 @@ int main(int argc, char** argv) {
   QTest::mouseClick(window->findChild<QLabel*>("Clabel_22"), Qt::LeftButton);
   QTest::mouseClick(window->findChild<QLabel*>("Clabel_3"), Qt::LeftButton);
   gallery.Picture(window, "specials");
-  gallery.Print(window, "Printbutton", "Tavrin Single Game Predictions");
+  gallery.Print(window, "Printbutton");
   gallery.Close(window);
 
   window = OpenSeasonProjectionWindow(session, &main_window);
@@ -121,7 +118,7 @@ int main(int argc, char** argv) {
     if (top->objectName() == "GRform" && top->isVisible()) window = top;
   }
   gallery.Picture(window, "graph");
-  gallery.Print(window, "printbutton", "Tavrin Chart");
+  gallery.Print(window, "printbutton");
   gallery.Close(window);
   return 0;
 }
