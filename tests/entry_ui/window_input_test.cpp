@@ -304,6 +304,25 @@ class WindowInputTest : public QObject {
     CloseWith(window, "donebutton");
   }
 
+  void informationButtonsOpenTheirHelpTopics() {
+    Scores* scores = OpenScoresWindow(session(), LastWeek, &main_window_);
+    Click(scores, "infobutton");
+    CloseWith(scores, "donebutton");
+    Schedule* schedule = OpenScheduleWindow(session(), &main_window_);
+    Click(schedule, "Infobutton");
+    CloseWith(schedule, "Command1");
+    Settingsform* settings = OpenSettingsWindow(session(), &main_window_);
+    Click(settings, "infobutton");
+    Click(settings, "fontbutton");
+    QWidget* fonts = OpenWindow("Setfont");
+    Click(fonts, "infobutton");
+    Click(fonts, "donebutton");
+    QTRY_VERIFY(settings->isEnabled());
+    settings->close();
+    QTRY_VERIFY(main_window_.isEnabled());
+    QCOMPARE(ui().help_topics, (std::vector<std::string>{"Score Entry", "Schedule", "Fonts", "Fonts"}));
+  }
+
   void settingsRefuseAYearOrWeekCountTheyCannotUse() {
     Settingsform* window = OpenSettingsWindow(session(), &main_window_);
     const std::string before = Snapshot();
