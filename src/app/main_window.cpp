@@ -103,7 +103,6 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
     : QMainWindow(parent), session_{store, ui, std::move(folder)} {
   setObjectName("Form2");
   setWindowTitle("Tavrin");
-  setWindowIcon(qt::ApplicationIcon());
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
   // Step 1: centred, at the design size.

@@ -49,7 +49,7 @@ class MainWindow : public QMainWindow {
   // Called by the splash when it is dismissed.
   void ShowFromSplash();
   Session& session() { return session_; }
-  // The secondary window open in front of the disabled main window, if any.
+  // The secondary window last opened in front of the disabled main window, while it is open.
   QWidget* SecondaryWindow() const { return secondary_window_; }
 
  protected:

@@ -1,18 +1,17 @@
 // The main window's commands that open windows rather than panels: File, Help and About, and
 // the secondary windows. Each secondary window keeps the main window disabled while it is
-// open, so only one exists at a time.
-
-#include <QApplication>
-#include <QScreen>
+// open, so only one command works on the season at a time.
 
 #include "analysis/season_projection_window.h"
 #include "analysis/specials_window.h"
 #include "app/main_window.h"
 #include "app/programmers_window.h"
 #include "app/splash_window.h"
+#include "entry/new_season.h"
 #include "graphs/graph_selection_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_user_interface.h"
+#include "platform/qt/secondary_window.h"
 #include "reports/statistics_window.h"
 #include "reports/team_results_window.h"
 #include "reports/weekly_results_window.h"
@@ -21,19 +20,8 @@ namespace tavrin {
 
 void MainWindow::OpenSecondaryWindow(QWidget* window) {
   session_.ui.ShowBusyPointer();
-  // A window of its own rather than a child, which disabling the main window would disable too.
-  window->setParent(nullptr, window->windowFlags() | Qt::Window);
-  window->setAttribute(Qt::WA_DeleteOnClose);
-  connect(window, &QObject::destroyed, this, [this] { setEnabled(true); });
-  window->adjustSize();
-  if (const QScreen* screen = this->screen()) {
-    const QRect area = screen->availableGeometry();
-    window->move(area.left() + (area.width() - window->width()) / 2,
-                 area.top() + (area.height() - window->height()) / 2);
-  }
+  qt::ShowSecondaryWindow(window, this);
   secondary_window_ = window;
-  setEnabled(false);
-  window->show();
 }
 
 void MainWindow::programmermenu_Click() { OpenSecondaryWindow(new ProgrammersWindow); }
@@ -54,22 +42,23 @@ void MainWindow::AboutMenu_Click() {
   splash->setFocus();
 }
 
+void MainWindow::NewSeasonmenu_Click() { RunNewSeasonSetup(session_); }
+
 // The view windows run their command's checks, then stand in front of the disabled main window.
-void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 1, this); }
-void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 2, this); }
 void MainWindow::ViewWKStats_Click(int index) { secondary_window_ = OpenStatisticsWindow(session_, index, this); }
 void MainWindow::WeekResultMenu_Click(int index) { secondary_window_ = OpenWeeklyResultsWindow(session_, index, this); }
 void MainWindow::teamresultsmenu_Click() { secondary_window_ = OpenTeamResultsWindow(session_, this); }
+void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 1, this); }
+void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 2, this); }
 void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
 void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
 
-// The windows of these commands come with their own subsystems; each opens here through
+// The data-entry windows come with their own subsystem; each opens here through
 // OpenSecondaryWindow once it exists.
-void MainWindow::Settingsmenu_Click() {}             // settings window
-void MainWindow::Namesmenu_Click() {}                // names and locations editor
-void MainWindow::Editstatsmenu_Click() {}            // statistics editor
-void MainWindow::Enterschedulemenu_Click() {}        // schedule entry
-void MainWindow::NewSeasonmenu_Click() {}            // new season setup
-void MainWindow::SWeek_Click(int /*index*/) {}            // score entry
+void MainWindow::Settingsmenu_Click() {}            // settings window
+void MainWindow::Namesmenu_Click() {}               // names and locations editor
+void MainWindow::Editstatsmenu_Click() {}           // statistics editor
+void MainWindow::Enterschedulemenu_Click() {}       // schedule entry
+void MainWindow::SWeek_Click(int /*index*/) {}      // score entry
 
 }  // namespace tavrin

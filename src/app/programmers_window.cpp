@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/qt/pictures.h"
 
 namespace tavrin {
 namespace {
@@ -23,7 +22,6 @@ QLabel* Panel(const QString& text, QWidget* parent) {
 ProgrammersWindow::ProgrammersWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("programmers");
   setWindowTitle("Tavrin");
-  setWindowIcon(qt::ApplicationIcon());
 
   auto* title = new QLabel("Tavrin 2000   Version 2.00", this);
   QFont bold = title->font();

@@ -37,6 +37,7 @@ WeekMenuCaptions BuildWeekMenuCaptions(int weeks_in_season) {
 }
 
 void ForgetMissingReportFont(SeasonStore& store, Printer& printer) {
+  if (store.ReportFont.empty()) return;  // nothing to forget, and listing fonts is slow
   const int fonts = printer.FontCount();
   for (int index = 0; index < fonts; ++index) {
     if (printer.FontName(index) == store.ReportFont) return;

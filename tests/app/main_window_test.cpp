@@ -81,6 +81,13 @@ class MainWindowTest : public QObject {
     return found;
   }
   void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+  // A visible window of the program other than the main window, by its design name.
+  static QWidget* OpenWindow(const char* name) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() == name && top->isVisible()) return top;
+    }
+    return nullptr;
+  }
   bool Locked(const char* menu) { return !Find<QMenu>(menu)->menuAction()->isEnabled(); }
 
  private slots:
@@ -307,12 +314,39 @@ class MainWindowTest : public QObject {
   void SecondaryWindowsDisableTheMainWindow() {
     Trigger("programmermenu");
     QVERIFY(!window_->isEnabled());
-    QPointer<QWidget> information = window_->SecondaryWindow();
+    QPointer<QWidget> information = OpenWindow("programmers");
     QVERIFY(information != nullptr);
-    QCOMPARE(information->objectName(), QString("programmers"));
-    QVERIFY(information->isVisible() && information->isEnabled());
+    QVERIFY(information->isEnabled());
     information->findChild<QPushButton*>("okbutton")->click();
     QTRY_VERIFY(information.isNull());
+    QVERIFY(window_->isEnabled());
+  }
+
+  void ViewCommandsOpenTheirWindows() {
+    const std::pair<const char*, const char*> commands[] = {
+        {"ViewWKStats_17", "VStatsform"}, {"WeekResultMenu_4", "VResults"}, {"teamresultsmenu", "TResults"},
+        {"singlegraphmenu", "Selgraphform"}, {"Specialsmenu", "Specials"}, {"Pseasonmenu", "Pseason"}};
+    for (const auto& [command, name] : commands) {
+      Trigger(command);
+      QPointer<QWidget> opened = OpenWindow(name);
+      QVERIFY2(opened != nullptr, command);
+      QVERIFY2(!window_->isEnabled(), command);
+      opened->close();
+      QTRY_VERIFY(opened.isNull());
+      QVERIFY2(window_->isEnabled(), command);
+    }
+    Trigger("Graphtwoteammenu");
+    QCOMPARE(store_->GraphMode, int16_t{2});
+    OpenWindow("Selgraphform")->close();
+    QVERIFY(ui_->messages.empty());
+  }
+
+  void RefusedViewOpensNoWindow() {
+    // There is no statistics block 18: the refusal message, and the main window stays usable.
+    store_->LastScoredWeek = 18;
+    Trigger("Pseasonmenu");
+    QCOMPARE(ui_->messages.size(), std::size_t{1});
+    QVERIFY(OpenWindow("Pseason") == nullptr);
     QVERIFY(window_->isEnabled());
   }
 

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/help_topics.h"
-#include "platform/qt/pictures.h"
 
 static void InitHelpResources() { Q_INIT_RESOURCE(help); }
 
@@ -20,7 +19,6 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   InitHelpResources();
   setObjectName("helpviewer");
   setWindowTitle("Tavrin Help");
-  setWindowIcon(ApplicationIcon());
 
   auto* contents_button = new QPushButton("&Contents", this);
   auto* back_button = new QPushButton("&Back", this);

@@ -16,8 +16,10 @@ struct Inks {
   bool smooth;  // antialiased edges and text; off for the low-colour set
 };
 
-QFont PictureFont(const char* family, int pixels, const Inks& inks) {
-  QFont font(family);
+// The application's own font, already loaded for the windows: asking for another family here
+// would cost a font lookup at start-up.
+QFont PictureFont(int pixels, const Inks& inks) {
+  QFont font;
   font.setPixelSize(pixels);
   font.setBold(true);
   if (!inks.smooth) font.setStyleStrategy(QFont::NoAntialias);
@@ -77,7 +79,7 @@ void DrawScoreboard(QPainter& painter, const Inks& inks) {
   painter.setBrush(inks.ink);
   painter.drawRoundedRect(QRectF(3, 7, 34, 22), 3, 3);
   painter.setPen(inks.gold);
-  painter.setFont(PictureFont("DejaVu Sans Mono", 11, inks));
+  painter.setFont(PictureFont(11, inks));
   painter.drawText(QRectF(3, 9, 16, 18), Qt::AlignCenter, "21");
   painter.drawText(QRectF(21, 9, 16, 18), Qt::AlignCenter, "17");
   painter.setPen(QPen(inks.shade, 1));
@@ -132,7 +134,7 @@ void DrawStandings(QPainter& painter, const Inks& inks) {
   painter.setBrush(inks.leather);
   painter.drawRect(QRectF(26, 27, 11, 9));
   painter.setPen(inks.paper);
-  painter.setFont(PictureFont("DejaVu Sans", 9, inks));
+  painter.setFont(PictureFont(9, inks));
   painter.drawText(QRectF(15, 14, 11, 12), Qt::AlignCenter, "1");
   painter.drawText(QRectF(4, 24, 11, 12), Qt::AlignCenter, "2");
   painter.drawText(QRectF(26, 27, 11, 9), Qt::AlignCenter, "3");
@@ -148,7 +150,7 @@ void DrawHelp(QPainter& painter, const Inks& inks) {
   painter.setBrush(inks.sky);
   painter.drawEllipse(QPointF(20, 20), 16, 16);
   painter.setPen(inks.paper);
-  painter.setFont(PictureFont("DejaVu Sans", 24, inks));
+  painter.setFont(PictureFont(24, inks));
   painter.drawText(QRectF(4, 4, 32, 32), Qt::AlignCenter, "?");
 }
 
@@ -209,7 +211,7 @@ QIcon ButtonIcon(ButtonPicture which) {
       painter.setBrush(inks.sky);
       painter.drawEllipse(QRectF(1, 1, 18, 18));
       painter.setPen(inks.paper);
-      painter.setFont(PictureFont("DejaVu Serif", 14, inks));
+      painter.setFont(PictureFont(14, inks));
       painter.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, "i");
       break;
     }
