@@ -12,6 +12,9 @@ namespace tavrin {
 
 // The list's first line when the window opens, and the one it gets after clearing (two spaces
 // fewer before "O/U").
+// A prediction line: the pairing and the prediction padded to 54, the two-digit total.
+inline constexpr int SingleGameLineLength = 56;
+
 inline constexpr const char* SpecialsOpeningHeader =
     "     -- Teams --                Prediction           O/U";
 inline constexpr const char* SpecialsClearedHeader =

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "analysis/single_game.h"
 #include "platform/qt/latin1_text.h"
@@ -36,7 +37,7 @@ constexpr std::array<const char*, 2> FrameCaptions = {"AFC Conference", "NFC Con
 constexpr double FrameWidth = 4620;
 constexpr double ColumnWidth = 1500;
 constexpr double LabelHeight = 270;
-constexpr double ListVisibleWidth = 6600;
+constexpr double ListTop = 3540;
 
 void SetLabelColour(QLabel* label, int palette_colour) {
   QPalette palette = label->palette();
@@ -59,39 +60,44 @@ QPushButton* CaptionButton(QWidget* parent, const char* name, const QString& cap
 Specials::Specials(Session& session) : session_(session), model_(session.store) {
   setObjectName("Specials");
   setWindowTitle("Play-Off and Single Game Predictions");
-  setFixedSize(qt::TwipsSize(9705, 6960));
+  // The list shows a whole prediction line; the buttons stand in a column to its right.
+  const double list_width = std::max(4875.0, ReportListWidthFor(SingleGameLineLength));
+  const double column = 120 + list_width + 180;
+  setFixedSize(qt::TwipsSize(std::max(9705.0, column + 2700), 6960));
   BuildTeamFrames();
 
   gamebox_ = new QFrame(this);
   gamebox_->setObjectName("gamebox");
   gamebox_->setFrameShape(QFrame::Panel);
   gamebox_->setFrameShadow(QFrame::Sunken);
-  gamebox_->setGeometry(qt::TwipsRect(120, 2880, 6000, 480));
+  const double gamebox_width = list_width - 2160;
+  gamebox_->setGeometry(qt::TwipsRect(120, 2880, gamebox_width, 480));
   gamelabel_ = new QLabel(gamebox_);
   gamelabel_->setObjectName("gamelabel");
-  gamelabel_->setGeometry(qt::TwipsRect(120, 90, 4200, 300));
+  gamelabel_->setGeometry(qt::TwipsRect(120, 90, gamebox_width - 1680, 300));
   auto* reversebutton = CaptionButton(gamebox_, "reversebutton", "Reverse", "",
-                                      qt::TwipsRect(4560, 60, 1320, 360));
+                                      qt::TwipsRect(gamebox_width - 1440, 60, 1320, 360));
   neutralcheck_ = new QCheckBox("Neutral Site Game", this);
   neutralcheck_->setObjectName("neutralcheck");
-  neutralcheck_->setGeometry(qt::TwipsRect(6300, 2940, 2000, 360));
+  neutralcheck_->setGeometry(qt::TwipsRect(column - 1980, 2940, 3240, 360));
   auto* predictbutton = CaptionButton(this, "predictbutton", "Predict", "Make game prediction",
-                                      qt::TwipsRect(8280, 2880, 1300, 480));
+                                      qt::TwipsRect(column + 1380, 2880, 1200, 480));
 
-  List1_ = new ReportListView(this, {120, 3540, ListVisibleWidth, 2760, 6330, 255},
+  List1_ = new ReportListView(this, {120, ListTop, list_width, 2760, ListTop + 2790, 255},
                               ReportListView::Selection::Allowed);
   auto* Removebutton = CaptionButton(this, "Removebutton", "Remove", "Remove selected line",
-                                     qt::TwipsRect(6960, 3540, 1200, 420));
+                                     qt::TwipsRect(column, ListTop, 1200, 420));
   auto* clearbutton = CaptionButton(this, "clearbutton", "Clear", "Clear prediction list",
-                                    qt::TwipsRect(6960, 4080, 1200, 420));
-  auto* infobutton = CaptionButton(this, "infobutton", "Info", "", qt::TwipsRect(8340, 3540, 1200, 420));
+                                    qt::TwipsRect(column, ListTop + 540, 1200, 420));
+  auto* infobutton = CaptionButton(this, "infobutton", "Info", "",
+                                   qt::TwipsRect(column + 1380, ListTop, 1200, 420));
   auto* Printbutton = MakePictureButton(this, "Printbutton", qt::ButtonPicture::Print,
-                                        "Send list to printer", 6960, 5880);
+                                        "Send list to printer", column, ListTop + 2340);
   donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done,
-                                  "Close Prediction window", 8980, 5880);
+                                  "Close Prediction window", column + 1980, ListTop + 2340);
   auto* label8 = new QLabel(qt::FromLatin1(model_.YearLabel()), this);
   label8->setObjectName("label8");
-  label8->setGeometry(qt::TwipsRect(6960, 4800, 2600, 300));
+  label8->setGeometry(qt::TwipsRect(column, ListTop + 1260, 2580, 300));
 
   connect(reversebutton, &QPushButton::clicked, this, [this] {
     model_.Reverse();

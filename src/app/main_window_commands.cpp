@@ -7,7 +7,12 @@
 #include "app/main_window.h"
 #include "app/programmers_window.h"
 #include "app/splash_window.h"
+#include "entry/names_window.h"
 #include "entry/new_season.h"
+#include "entry/schedule_window.h"
+#include "entry/scores_window.h"
+#include "entry/settings_window.h"
+#include "entry/stats_editor_window.h"
 #include "graphs/graph_selection_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_user_interface.h"
@@ -53,12 +58,13 @@ void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelecti
 void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
 void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
 
-// The data-entry windows come with their own subsystem; each opens here through
-// OpenSecondaryWindow once it exists.
-void MainWindow::Settingsmenu_Click() {}            // settings window
-void MainWindow::Namesmenu_Click() {}               // names and locations editor
-void MainWindow::Editstatsmenu_Click() {}           // statistics editor
-void MainWindow::Enterschedulemenu_Click() {}       // schedule entry
-void MainWindow::SWeek_Click(int /*index*/) {}      // score entry
+// The data entry windows open themselves in front of the main window, disabling it until they
+// close.
+void MainWindow::Settingsmenu_Click() { secondary_window_ = OpenSettingsWindow(session_, this); }
+void MainWindow::Namesmenu_Click() { secondary_window_ = OpenNamesWindow(session_, this); }
+void MainWindow::Editstatsmenu_Click() { secondary_window_ = OpenStatsEditorWindow(session_, this); }
+void MainWindow::Enterschedulemenu_Click() { secondary_window_ = OpenScheduleWindow(session_, this); }
+// The week entry with index i scores week i + 1.
+void MainWindow::SWeek_Click(int index) { secondary_window_ = OpenScoresWindow(session_, index + 1, this); }
 
 }  // namespace tavrin

@@ -30,6 +30,19 @@ std::optional<int> FirstInvalidGame(const std::vector<ScheduledGame>& games) {
 
 }  // namespace
 
+std::string PairingText(const SeasonStore& store, int first, int second) {
+  const std::string first_name = IsTeamNumber(first) ? store.LocationName[first] : std::string();
+  const std::string second_name = IsTeamNumber(second) ? store.LocationName[second] : std::string();
+  return first_name + " at " + second_name;
+}
+
+std::string ScheduleListLine(const SeasonStore& store, const ScheduledGame& game) {
+  constexpr std::size_t PairingColumns = 32;
+  const std::string day =
+      game.day >= 1 && game.day <= DaysInWeek ? store.DayName[game.day].substr(0, 3) : std::string();
+  return PadRight(PairingText(store, game.first, game.second), PairingColumns) + day;
+}
+
 std::optional<int> EntryWeek(Session& session, std::string_view week_text) {
   const auto week = ToInt16(ReadLenientNumber(week_text));
   if (!week || *week < 1 || *week > session.store.WeeksInSeason) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,15 @@ struct ScheduledGame {
   int16_t second = 0;  // home team
   int16_t day = 1;     // 1 = Sunday .. 7 = Saturday
 };
+
+// The game list's heading line, above game 1.
+inline constexpr const char* ScheduleListHeading = "     -- Teams --                Day";
+
+// "City at City" of a pairing being built or listed.
+std::string PairingText(const SeasonStore& store, int first, int second);
+// A game's line in the list: the pairing padded to 32 characters, then the day's first three
+// letters.
+std::string ScheduleListLine(const SeasonStore& store, const ScheduledGame& game);
 
 // A week fewer than this many games is not saved.
 inline constexpr int MinGamesToSave = 7;

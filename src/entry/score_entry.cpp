@@ -26,7 +26,7 @@ bool ReadScoringSchedules(Session& session, int week) {
 
 }  // namespace
 
-bool OpenScoreEntry(Session& session, int week) {
+bool CheckScoreEntryBlock(Session& session, int week) {
   SeasonStore& store = session.store;
   if (week < 1 || week > store.WeeksInSeason) {
     session.ui.ShowMessage("Please enter the week Number.", "Tavrin", MessageIcon::None);
@@ -39,6 +39,11 @@ bool OpenScoreEntry(Session& session, int week) {
     ShowScoresNotCurrent(session.ui, week - 1);
     return false;
   }
+  return true;
+}
+
+bool LoadScoreEntryWeek(Session& session, int week) {
+  SeasonStore& store = session.store;
   if (!ReadScoringSchedules(session, week)) {
     ShowSchedulesMissing(session.ui, week);
     return false;
@@ -51,6 +56,10 @@ bool OpenScoreEntry(Session& session, int week) {
     return false;
   }
   return true;
+}
+
+bool OpenScoreEntry(Session& session, int week) {
+  return CheckScoreEntryBlock(session, week) && LoadScoreEntryWeek(session, week);
 }
 
 }  // namespace tavrin

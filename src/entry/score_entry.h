@@ -8,9 +8,16 @@ namespace tavrin {
 // The window has rows for this many games.
 inline constexpr int MaxScoredGames = 15;
 
-// Loads the block that opens week `week` and week `week`'s schedule into the store (checking
-// that the next week's schedule exists too) and tells the user when scoring cannot start.
-// True when the window may open with one row per game of the loaded week.
+// The command's check: the block that opens week `week` is loaded and carries recorded scores;
+// otherwise the user is told why scoring cannot start. True when the window may open.
+bool CheckScoreEntryBlock(Session& session, int week);
+
+// The window's load: week `week`'s schedule into the store, after checking that the next week's
+// schedule exists too; the user is told when either is missing or the week has more games than
+// the window has rows. True when the window can show one row per game of the loaded week.
+bool LoadScoreEntryWeek(Session& session, int week);
+
+// Both steps, for callers without a window: true when scores can be entered for the week.
 bool OpenScoreEntry(Session& session, int week);
 
 }  // namespace tavrin

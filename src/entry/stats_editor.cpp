@@ -82,6 +82,25 @@ bool StoreEditedValue(Session& session, int team, StatsField field, std::string_
   return true;
 }
 
+std::string EditorValueText(const SeasonStore& store, int team, StatsField field) {
+  if (!IsTeamNumber(team)) return {};
+  switch (field) {
+    case StatsField::Wins: return GeneralNumber(store.Wins[team]);
+    case StatsField::Losses: return GeneralNumber(store.Losses[team]);
+    case StatsField::Ties: return GeneralNumber(store.Ties[team]);
+    case StatsField::PointsScored: return GeneralNumber(store.PointsScored[team]);
+    case StatsField::PointsAllowed: return GeneralNumber(store.PointsAllowed[team]);
+    case StatsField::AveOffense: return GeneralNumber(store.AveOffense[team]);
+    case StatsField::AveDefense: return GeneralNumber(store.AveDefense[team]);
+    case StatsField::Cqr: {
+      const double rating = store.Cqr[team];
+      const auto single = static_cast<float>(rating);
+      return static_cast<double>(single) == rating ? GeneralNumber(single) : GeneralNumber(rating);
+    }
+  }
+  return {};
+}
+
 bool SaveEditorBlock(Session& session, int week) {
   RoundStatistics(session.store);
   if (!WriteStatsBlock(session.store, session.folder, week)) {

@@ -19,6 +19,17 @@ constexpr int SpareTwips = 600;
 
 }  // namespace
 
+double ReportListWidthFor(int columns) {
+  const QFontMetrics metrics(qt::ReportListFont());
+  return qt::PixelsToTwipsX(metrics.horizontalAdvance(QString(columns, QChar('0')))) + SpareTwips;
+}
+
+ReportListLayout ReportWindowListLayout(double design_width, int columns, double height) {
+  constexpr double Left = 90, Top = 120, Gap = 30, ScrollHeight = 255;
+  return {Left, Top, std::max(design_width, ReportListWidthFor(columns)), height,
+          Top + height + Gap, ScrollHeight};
+}
+
 ReportListView::ReportListView(QWidget* window, const ReportListLayout& layout, Selection selection)
     : QWidget(window), layout_(layout) {
   // This widget is the visible part of the list: it clips the list as the list slides left.
@@ -29,6 +40,7 @@ ReportListView::ReportListView(QWidget* window, const ReportListLayout& layout, 
   list_->setFont(qt::ReportListFont());
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setUniformItemSizes(true);
+  list_->setTextElideMode(Qt::ElideNone);
   if (selection == Selection::Never) {
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::NoFocus);

@@ -23,6 +23,14 @@ struct ReportListLayout {
   double scroll_height = 255;
 };
 
+// The width a list needs to show `columns` characters of the report font in full beside its
+// upright scroll bar, in twips.
+double ReportListWidthFor(int columns);
+
+// A report window's list at the window's top left (90, 120), as wide as designed or as its
+// `columns` need if wider, `height` tall, with HScroll1 right under it.
+ReportListLayout ReportWindowListLayout(double design_width, int columns, double height);
+
 class ReportListView : public QWidget {
   Q_OBJECT
 

@@ -10,6 +10,9 @@
 
 namespace tavrin {
 
+// The width of the statistics view's rules and of a team line with usual figures.
+inline constexpr int StatisticsLineLength = 76;
+
 // The option buttons of "Sort Teams by...", in their index order.
 enum class StatisticsOrder { QualityRating = 0, Percentage = 1, AveOffense = 2, AveDefense = 3 };
 

@@ -22,9 +22,10 @@ VStatsform::VStatsform(Session& session, int week, std::vector<std::string> line
     : session_(session), week_(week), lines_(std::move(lines)) {
   setObjectName("VStatsform");
   setWindowTitle("Tavrin Statistics");
-  setFixedSize(qt::TwipsSize(9435, 6600));
-  List1_ = new ReportListView(this, {90, 120, 9255, 5040, 5190, 255},
-                              ReportListView::Selection::Never);
+  const ReportListLayout layout = ReportWindowListLayout(9255, StatisticsLineLength, 5040);
+  const double right = layout.left + layout.width;
+  setFixedSize(qt::TwipsSize(right + layout.left, 6600));
+  List1_ = new ReportListView(this, layout, ReportListView::Selection::Never);
 
   auto* frame = new QGroupBox("Sort Teams by...", this);
   frame->setObjectName("Frame1");
@@ -40,9 +41,9 @@ VStatsform::VStatsform(Session& session, int week, std::vector<std::string> line
   Option1_[0]->setChecked(true);
 
   printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
-                                   "Print Statistics", 7920, 5700);
+                                   "Print Statistics", right - 1320, 5700);
   Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
-                                  "Close Statistics", 8640, 5700);
+                                  "Close Statistics", right - 600, 5700);
   List1_->SetCloseButton(Donebutton_);
   List1_->SetLines(lines_);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);

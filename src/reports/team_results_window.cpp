@@ -21,29 +21,30 @@ namespace tavrin {
 TResults::TResults(Session& session) : session_(session) {
   setObjectName("TResults");
   setWindowTitle("Tavrin Team Results");
-  setFixedSize(qt::TwipsSize(9435, 5760));
+  const ReportListLayout layout = ReportWindowListLayout(9255, ResultsLineLength, 4440);
+  const double right = layout.left + layout.width;
+  setFixedSize(qt::TwipsSize(right + layout.left, 5760));
 
   Combo1_ = new QComboBox(this);
   Combo1_->setObjectName("Combo1");
   Combo1_->setFont(qt::ReportListFont());
   Combo1_->setEditable(true);
   Combo1_->setInsertPolicy(QComboBox::NoInsert);
-  Combo1_->setGeometry(qt::TwipsRect(2700, 1800, 3375, 360));
+  Combo1_->setGeometry(qt::TwipsRect(right / 2 - 1980, 1800, 3375, 360));
   for (const std::string& name : TeamChoices(session.store)) Combo1_->addItem(qt::FromLatin1(name));
   Combo1_->setCurrentIndex(-1);
   Combo1_->setEditText(SelectTeamPrompt);
   Combo1_->lineEdit()->installEventFilter(this);
 
   schbutton_ = MakePictureButton(this, "schbutton", qt::ButtonPicture::Accept, "Accept Selection",
-                                 6240, 1680);
+                                 right / 2 + 1560, 1680);
   infobutton_ = MakePictureButton(this, "infobutton", qt::ButtonPicture::Info,
-                                  "Help on Team summary", 7200, 5010);
-  List1_ = new ReportListView(this, {90, 120, 9255, 4440, 4590, 255},
-                              ReportListView::Selection::Never);
+                                  "Help on Team summary", right - 2040, 5010);
+  List1_ = new ReportListView(this, layout, ReportListView::Selection::Never);
   Printbutton_ = MakePictureButton(this, "Printbutton", qt::ButtonPicture::Print, "Print list",
-                                   7920, 5010);
+                                   right - 1320, 5010);
   Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
-                                  "Close Team Results", 8640, 5010);
+                                  "Close Team Results", right - 600, 5010);
   List1_->SetCloseButton(Donebutton_);
   // Until a team is accepted only the choice and the help are offered.
   List1_->SetShown(false);

@@ -11,6 +11,9 @@
 
 namespace tavrin {
 
+// The width of the results views' rules and of a game line with two-digit scores.
+inline constexpr int ResultsLineLength = 81;
+
 // The weekly results entry with index menu_index (week W = menu_index + 1): loads block W - 1,
 // keeps its predictions in SavedPickTeam/SavedPickMargin, loads block W and reads week W's
 // schedule. Nothing after the message when either block lacks scores or the week is unreadable.

@@ -15,13 +15,14 @@ VResults::VResults(Session& session, std::vector<std::string> lines)
     : session_(session), lines_(std::move(lines)) {
   setObjectName("VResults");
   setWindowTitle("Tavrin Results");
-  setFixedSize(qt::TwipsSize(9435, 5760));
-  List1_ = new ReportListView(this, {90, 120, 9255, 4440, 4590, 255},
-                              ReportListView::Selection::Never);
+  const ReportListLayout layout = ReportWindowListLayout(9255, ResultsLineLength, 4440);
+  const double right = layout.left + layout.width;
+  setFixedSize(qt::TwipsSize(right + layout.left, 5760));
+  List1_ = new ReportListView(this, layout, ReportListView::Selection::Never);
   printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
-                                   "Print Results", 7920, 5010);
+                                   "Print Results", right - 1320, 5010);
   donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done, "Close Results",
-                                  8640, 5010);
+                                  right - 600, 5010);
   List1_->SetCloseButton(donebutton_);
   List1_->SetLines(lines_);
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);

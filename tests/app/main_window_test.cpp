@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <array>
 #include <fstream>
 #include <memory>
 
@@ -319,6 +320,37 @@ class MainWindowTest : public QObject {
     QVERIFY(information->isEnabled());
     information->findChild<QPushButton*>("okbutton")->click();
     QTRY_VERIFY(information.isNull());
+    QVERIFY(window_->isEnabled());
+  }
+
+  void DataEntryCommandsOpenTheirWindows() {
+    const std::vector<std::array<const char*, 3>> commands = {
+        {"Settingsmenu", "Settingsform", nullptr},  // its OK saves: closed by the title bar
+        {"Namesmenu", "Namesform", "donebutton"},
+        {"Editstatsmenu", "Statedit", "Donebutton"},
+        {"Enterschedulemenu", "Schedule", "Command1"},
+        {"SWeek_16", "Scores", "donebutton"}};
+    for (const auto& [menu, window_name, close_button] : commands) {
+      Trigger(menu);
+      QVERIFY(!window_->isEnabled());
+      QPointer<QWidget> entry = window_->SecondaryWindow();
+      QVERIFY(entry != nullptr);
+      QCOMPARE(entry->objectName(), QString(window_name));
+      if (close_button == nullptr) {
+        entry->close();
+      } else {
+        entry->findChild<QPushButton*>(close_button)->click();
+      }
+      QTRY_VERIFY(entry.isNull());
+      QVERIFY(window_->isEnabled());
+    }
+    // Week 17 of the finished season is scored again from block 16.
+    QVERIFY(ui_->messages.empty());
+
+    // The new season setup talks through the user interface only; No ends it at once.
+    ui_->answers.push_back(false);
+    Trigger("NewSeasonmenu");
+    QCOMPARE(ui_->questions.back().default_button, DefaultButton::Second);
     QVERIFY(window_->isEnabled());
   }
 

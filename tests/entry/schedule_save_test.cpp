@@ -53,6 +53,16 @@ TEST_F(ScheduleSaveTest, SavesTheWeekInListOrder) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(ScheduleSaveTest, ListLinesPadThePairingToTheDayColumn) {
+  store.DayName = {"", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  store.LocationName[3] = "Twelve Chars";
+  store.LocationName[20] = "Another City";
+  EXPECT_EQ(ScheduleListLine(store, {3, 20, 2}), "Twelve Chars at Another City    Mon");
+  EXPECT_EQ(ScheduleListLine(store, {1, 2, 7}), "City1 at City2                  Sat");
+  EXPECT_EQ(PairingText(store, 20, 3), "Another City at Twelve Chars");
+  EXPECT_EQ(std::string(ScheduleListHeading).find("Day"), 32u);
+}
+
 TEST_F(ScheduleSaveTest, RefusesAWeekNumberOutsideTheSeason) {
   for (const char* text : {"0", "18", "abc", "-2", "99999"}) {
     EXPECT_FALSE(SaveScheduleWeek(session, text, Games(7))) << text;

@@ -53,6 +53,22 @@ TEST_F(StatsEditorTest, StoresTypedValuesInTheirFieldsPrecision) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(StatsEditorTest, BoxesShowRatingsInThePrecisionTheyAreHeld) {
+  store.Cqr[4] = static_cast<double>(58.1f);  // as loaded from the file
+  EXPECT_EQ(EditorValueText(store, 4, StatsField::Cqr), "58.1");
+  store.Cqr[4] = 60.55;  // as typed
+  EXPECT_EQ(EditorValueText(store, 4, StatsField::Cqr), "60.55");
+  store.AveOffense[4] = 20.4f;
+  store.Losses[4] = 3;
+  store.Wins[4] = 0.5f;
+  EXPECT_EQ(EditorValueText(store, 4, StatsField::AveOffense), "20.4");
+  EXPECT_EQ(EditorValueText(store, 4, StatsField::Losses), "3");
+  EXPECT_EQ(EditorValueText(store, 4, StatsField::Wins), "0.5");
+  // What a box shows stores back as the same figure.
+  ASSERT_TRUE(StoreEditedValue(session, 4, StatsField::AveOffense, "20.4"));
+  EXPECT_EQ(store.AveOffense[4], 20.4f);
+}
+
 TEST_F(StatsEditorTest, RefusesAValueItsFieldCannotHold) {
   store.Ties[4] = 1;
   EXPECT_FALSE(StoreEditedValue(session, 4, StatsField::Ties, "40000"));

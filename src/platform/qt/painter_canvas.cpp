@@ -1,6 +1,7 @@
 #include "platform/qt/painter_canvas.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPen>
 #include <algorithm>
 
@@ -48,7 +49,8 @@ void PainterCanvas::DrawLine(double x1, double y1, double x2, double y2) {
 
 void PainterCanvas::SetFont(const std::string& name, double points, bool bold) {
   if (painter_ == nullptr) return;
-  QFont font(FromLatin1(name));
+  // No name: the surface's ordinary font, as a drawing area starts with.
+  QFont font = name.empty() ? QGuiApplication::font() : QFont(FromLatin1(name));
   if (points > 0) font.setPointSizeF(points);
   font.setBold(bold);
   painter_->setFont(font);

@@ -1,0 +1,68 @@
+#include "entry/entry_window_support.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "platform/qt/latin1_text.h"
+#include "platform/qt/palette.h"
+#include "season/text_convention.h"
+
+namespace tavrin::entry_ui {
+
+void ShowSecondaryWindow(QWidget* window, QWidget* owner) {
+  // A window of its own rather than a child of the owner, which disabling the owner would
+  // disable too.
+  window->setParent(nullptr, window->windowFlags() | Qt::Window);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  if (owner != nullptr) {
+    QPointer<QWidget> guarded_owner(owner);
+    QObject::connect(window, &QObject::destroyed, owner, [guarded_owner] {
+      if (guarded_owner) guarded_owner->setEnabled(true);
+    });
+    owner->setEnabled(false);
+  }
+  window->adjustSize();
+  const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    const QRect area = screen->geometry();
+    window->move(area.left() + (area.width() - window->width()) / 2,
+                 area.top() + (area.height() - window->height()) / 2);
+  }
+  window->show();
+  window->activateWindow();
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tooltip) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(tooltip);
+  return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tooltip, qt::ButtonPicture picture) {
+  QPushButton* button = MakeButton(parent, name, caption, tooltip);
+  button->setIcon(qt::ButtonIcon(picture));
+  return button;
+}
+
+void SetTextColour(QWidget* widget, int palette_colour) {
+  QPalette palette = widget->palette();
+  const QColor colour = qt::PaletteColour(palette_colour);
+  palette.setColor(QPalette::ButtonText, colour);
+  palette.setColor(QPalette::Text, colour);
+  palette.setColor(QPalette::WindowText, colour);
+  widget->setPalette(palette);
+}
+
+bool CapWeekEntry(QLineEdit* entry, const SeasonStore& store) {
+  if (ReadLenientNumber(qt::ToLatin1(entry->text())) <= store.WeeksInSeason) return false;
+  entry->setText(QString::number(store.WeeksInSeason));
+  return true;
+}
+
+}  // namespace tavrin::entry_ui

@@ -1,0 +1,61 @@
+#include "entry/names_update.h"
+
+#include "season/data_files.h"
+
+namespace tavrin {
+
+namespace {
+
+bool AllCanBeStored(const std::vector<std::string>& names, std::size_t max_length) {
+  for (const std::string& name : names) {
+    if (!NameCanBeStored(name) || name.size() > max_length) return false;
+  }
+  return true;
+}
+
+void ShowSaveFailure(UserInterface& ui) {
+  ui.ShowMessage("Unable to Save file - check disk, write protect etc..", "Tavrin",
+                 MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+bool NameCanBeStored(std::string_view name) {
+  return name.find_first_of("\"\r\n") == std::string_view::npos;
+}
+
+void ShowNameRefused(UserInterface& ui) {
+  ui.ShowMessage("A name cannot contain a double quote (\") or a line break.", "Tavrin",
+                 MessageIcon::Exclamation);
+}
+
+NamesSaveResult SaveNames(Session& session, const std::vector<std::string>& locations,
+                          const std::vector<std::string>& team_names) {
+  SeasonStore& store = session.store;
+  const auto teams = static_cast<std::size_t>(store.TeamCount);
+  if (teams > static_cast<std::size_t>(MaxTeamSlot) || locations.size() != teams ||
+      team_names.size() != teams) {
+    ShowSaveFailure(session.ui);
+    return NamesSaveResult::NotSaved;
+  }
+  if (!AllCanBeStored(locations, MaxLocationLength) ||
+      !AllCanBeStored(team_names, MaxTeamNameLength)) {
+    ShowNameRefused(session.ui);
+    return NamesSaveResult::Refused;
+  }
+  if (!session.ui.AskYesNo("Are you Sure you want to alter the City & Team Names?",
+                           "City & Team Names", MessageIcon::None, DefaultButton::First)) {
+    return NamesSaveResult::Declined;
+  }
+  for (std::size_t index = 0; index < teams; ++index) {
+    store.LocationName[index + 1] = locations[index];
+    store.TeamName[index + 1] = team_names[index];
+  }
+  if (WriteNames(store, session.folder) != NamesWriteResult::Written) {
+    ShowSaveFailure(session.ui);
+    return NamesSaveResult::NotSaved;
+  }
+  return NamesSaveResult::Saved;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,33 @@
+#pragma once
+// The names editor's Save without the window: the checks, the question, the name tables and
+// the names file.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/session.h"
+
+namespace tavrin {
+
+// The longest location and team name the editor's boxes take.
+inline constexpr int MaxLocationLength = 12;
+inline constexpr int MaxTeamNameLength = 9;
+
+// A name the names file can hold: its lines are quoted, so no double quote and no line break.
+bool NameCanBeStored(std::string_view name);
+// Tells the user why a typed name was refused.
+void ShowNameRefused(UserInterface& ui);
+
+enum class NamesSaveResult {
+  Declined,  // No to the question: nothing changed
+  Refused,   // a name the file cannot hold: the user was told, nothing changed
+  Saved,
+  NotSaved,  // the tables hold the new names but the file could not be written; the user was told
+};
+
+// locations[i] and team_names[i] are the boxes of team i + 1 (TeamCount of each).
+NamesSaveResult SaveNames(Session& session, const std::vector<std::string>& locations,
+                          const std::vector<std::string>& team_names);
+
+}  // namespace tavrin

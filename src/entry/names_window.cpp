@@ -1,0 +1,130 @@
+#include "entry/names_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "entry/entry_window_support.h"
+#include "entry/names_update.h"
+#include "platform/qt/latin1_text.h"
+#include "platform/qt/twips.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr int LocationBoxWidthTwips = 1800;
+constexpr int TeamNameBoxWidthTwips = 1440;
+
+QLineEdit* NameBox(QWidget* parent, const QString& name, int max_length, int width_twips,
+                   const std::string& text) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setMaxLength(max_length);
+  box->setFixedWidth(qt::TwipsToPixelsX(width_twips));
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, Qt::white);
+  box->setPalette(palette);
+  box->setText(qt::FromLatin1(text));
+  return box;
+}
+
+}  // namespace
+
+Namesform::Namesform(Session& session) : session_(session) {
+  setObjectName("Namesform");
+  setWindowTitle("Tavrin");
+
+  auto* important = new QLabel("Important!", this);
+  QFont bold = important->font();
+  bold.setBold(true);
+  important->setFont(bold);
+  auto* savebutton = entry_ui::MakeButton(this, "savebutton", "Save", "Record Changes",
+                                          qt::ButtonPicture::Accept);
+  auto* infobutton = entry_ui::MakeButton(this, "infobutton", "Info", "Help on changing team names",
+                                          qt::ButtonPicture::Info);
+  auto* donebutton = entry_ui::MakeButton(this, "donebutton", "Done", "Close Names and Locations",
+                                          qt::ButtonPicture::Done);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(important);
+  buttons->addWidget(new QLabel("Names are written to disk only when saved.", this));
+  buttons->addStretch();
+  for (QPushButton* button : {savebutton, infobutton, donebutton}) buttons->addWidget(button);
+
+  auto* conferences = new QHBoxLayout;
+  conferences->addWidget(BuildConference(0), 0, Qt::AlignTop);
+  conferences->addWidget(BuildConference(1), 0, Qt::AlignTop);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(conferences);
+  layout->addLayout(buttons);
+
+  connect(savebutton, &QPushButton::clicked, this, [this] { savebutton_Click(); });
+  connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("team names"); });
+  connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QWidget* Namesform::BuildConference(int conference) {
+  auto* frame = new QGroupBox(entry_ui::ConferenceCaptions[static_cast<std::size_t>(conference)], this);
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(qt::TwipsToPixelsY(30));
+  int row = 0;
+  for (const entry_ui::Division& division : entry_ui::Divisions) {
+    if (division.conference != conference) continue;
+    auto* caption = new QLabel(division.caption, frame);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(new QLabel("Team name", frame), row, 1);
+    ++row;
+    for (int team = division.first_team; team <= division.last_team; ++team) {
+      const auto slot = static_cast<std::size_t>(team);
+      Text1_[slot] = NameBox(frame, QStringLiteral("Text1_%1").arg(team), MaxLocationLength,
+                             LocationBoxWidthTwips, session_.store.LocationName[slot]);
+      Text2_[slot] = NameBox(frame, QStringLiteral("Text2_%1").arg(team), MaxTeamNameLength,
+                             TeamNameBoxWidthTwips, session_.store.TeamName[slot]);
+      for (QLineEdit* box : {Text1_[slot], Text2_[slot]}) {
+        connect(box, &QLineEdit::textEdited, this, [this, box] { RefuseUnstorableText(box); });
+      }
+      grid->addWidget(Text1_[slot], row, 0);
+      grid->addWidget(Text2_[slot], row, 1);
+      ++row;
+    }
+  }
+  return frame;
+}
+
+void Namesform::RefuseUnstorableText(QLineEdit* box) {
+  const std::string text = qt::ToLatin1(box->text());
+  if (NameCanBeStored(text)) return;
+  std::string kept;
+  for (const char character : text) {
+    if (NameCanBeStored(std::string_view(&character, 1))) kept.push_back(character);
+  }
+  {
+    const QSignalBlocker blocker(box);
+    box->setText(qt::FromLatin1(kept));
+  }
+  ShowNameRefused(session_.ui);
+}
+
+void Namesform::savebutton_Click() {
+  std::vector<std::string> locations;
+  std::vector<std::string> team_names;
+  for (int team = 1; team <= session_.store.TeamCount && IsTeamNumber(team); ++team) {
+    const auto slot = static_cast<std::size_t>(team);
+    locations.push_back(qt::ToLatin1(Text1_[slot]->text()));
+    team_names.push_back(qt::ToLatin1(Text2_[slot]->text()));
+  }
+  SaveNames(session_, locations, team_names);
+}
+
+Namesform* OpenNamesWindow(Session& session, QWidget* main_window) {
+  return entry_ui::OpenEntryWindow<Namesform>(session, main_window);
+}
+
+}  // namespace tavrin

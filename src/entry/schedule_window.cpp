@@ -1,0 +1,288 @@
+#include "entry/schedule_window.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "entry/entry_window_support.h"
+#include "platform/qt/latin1_text.h"
+#include "platform/qt/list_font.h"
+#include "platform/qt/twips.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+// Palette colours of the team buttons and the week entry.
+constexpr int FreeColour = 0;       // black
+constexpr int SelectedColour = 12;  // light red
+constexpr int ListedColour = 8;     // grey
+constexpr int SettledWeekColour = 1;  // blue: the week entry matches the list
+constexpr int ChangedWeekColour = 12; // light red: the week changed while games are listed
+
+constexpr std::array<const char*, 8> DayCaptions = {"", "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
+constexpr int TeamButtonWidthTwips = 1500;
+constexpr int ListWidthTwips = 5400;
+constexpr int ListHeightTwips = 3600;
+
+}  // namespace
+
+Schedule::Schedule(Session& session) : session_(session) {
+  setObjectName("Schedule");
+  setWindowTitle("Tavrin Schedule Entry");
+
+  List1_ = new QListWidget(this);
+  List1_->setObjectName("List1");
+  List1_->setFont(qt::ReportListFont());
+  List1_->setMinimumSize(qt::TwipsSize(ListWidthTwips, ListHeightTwips));
+  List1_->addItem(ScheduleListHeading);
+
+  Text2_ = new QLineEdit(this);
+  Text2_->setObjectName("Text2");
+  Text2_->setFixedWidth(qt::TwipsToPixelsX(720));
+  auto* Label7 = new QLabel("Week #", this);
+  Label8_ = new QLabel(this);
+  Label8_->setObjectName("Label8");
+  Label8_->setText(qt::FromLatin1("Year  " + FormatNumber(session_.store.WorkingYear, "0000")));
+
+  auto* Removebutton = entry_ui::MakeButton(this, "Removebutton", "Remove", "Remove the selected line");
+  auto* loadbutton = entry_ui::MakeButton(this, "loadbutton", "Load", "Load a schedule week");
+  auto* Clearbutton = entry_ui::MakeButton(this, "Clearbutton", "Clear", "Clear list");
+  auto* Savebutton = entry_ui::MakeButton(this, "Savebutton", "Save", "Save week to disk",
+                                          qt::ButtonPicture::Accept);
+  auto* Command1 = entry_ui::MakeButton(this, "Command1", "Done", "Close schedule entry window",
+                                        qt::ButtonPicture::Done);
+  auto* Infobutton = entry_ui::MakeButton(this, "Infobutton", "Info", "Help on schedule entry",
+                                          qt::ButtonPicture::Info);
+
+  auto* conferences = new QHBoxLayout;
+  conferences->addWidget(BuildConference(0));
+  conferences->addWidget(BuildConference(1));
+
+  auto* week_row = new QHBoxLayout;
+  week_row->addWidget(Label7);
+  week_row->addWidget(Text2_);
+  week_row->addStretch();
+  auto* side = new QVBoxLayout;
+  side->addWidget(Label8_);
+  side->addLayout(week_row);
+  for (QPushButton* button : {loadbutton, Savebutton, Clearbutton, Removebutton}) {
+    side->addWidget(button);
+  }
+  side->addStretch();
+  side->addWidget(Infobutton);
+  side->addWidget(Command1);
+
+  auto* lower = new QHBoxLayout;
+  lower->addWidget(List1_, 1);
+  lower->addSpacing(qt::TwipsToPixelsX(120));
+  lower->addLayout(side);
+
+  // Add lies outside the game box, so that it stays clickable (and beeps) while the pairing is
+  // incomplete.
+  auto* Addbutton = entry_ui::MakeButton(this, "Addbutton", "Add", "Add selected teams to list");
+  auto* game_row = new QHBoxLayout;
+  game_row->addWidget(BuildGameBox(), 1);
+  game_row->addWidget(Addbutton);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(conferences);
+  layout->addLayout(game_row);
+  layout->addLayout(lower);
+
+  connect(Addbutton, &QPushButton::clicked, this, [this] { Addbutton_Click(); });
+  connect(Removebutton, &QPushButton::clicked, this, [this] { Removebutton_Click(); });
+  connect(loadbutton, &QPushButton::clicked, this, [this] { loadbutton_Click(); });
+  connect(Clearbutton, &QPushButton::clicked, this, [this] { ClearList(); });
+  connect(Savebutton, &QPushButton::clicked, this, [this] { Savebutton_Click(); });
+  connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+  connect(Infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Schedule"); });
+  connect(Text2_, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
+}
+
+QWidget* Schedule::BuildConference(int conference) {
+  auto* frame = new QGroupBox(entry_ui::ConferenceCaptions[static_cast<std::size_t>(conference)], this);
+  frame->setObjectName(conference == 0 ? "Frame1" : "Frame2");
+  auto* grid = new QGridLayout(frame);
+  int column = 0;
+  for (const entry_ui::Division& division : entry_ui::Divisions) {
+    if (division.conference != conference) continue;
+    auto* caption = new QLabel(division.caption, frame);
+    caption->setAlignment(Qt::AlignCenter);
+    grid->addWidget(caption, 0, column);
+    for (int team = division.first_team; team <= division.last_team; ++team) {
+      auto* button = new QPushButton(qt::FromLatin1(session_.store.LocationName[team]), frame);
+      button->setObjectName(QStringLiteral("Clabel_%1").arg(team));
+      button->setFlat(true);
+      button->setMinimumWidth(qt::TwipsToPixelsX(TeamButtonWidthTwips));
+      button->setFocusPolicy(Qt::NoFocus);
+      Clabel_[static_cast<std::size_t>(team)] = button;
+      SetTeamState(team, TeamState::Free);
+      grid->addWidget(button, 1 + team - division.first_team, column);
+      connect(button, &QPushButton::clicked, this, [this, team] { Clabel_Click(team); });
+    }
+    ++column;
+  }
+  grid->setRowStretch(grid->rowCount(), 1);
+  return frame;
+}
+
+QWidget* Schedule::BuildGameBox() {
+  gamebox_ = new QGroupBox(this);
+  gamebox_->setObjectName("gamebox");
+  gamelabel_ = new QLabel(gamebox_);
+  gamelabel_->setObjectName("gamelabel");
+  gamelabel_->setMinimumWidth(qt::TwipsToPixelsX(3600));
+  auto* days = new QButtonGroup(gamebox_);
+  auto* row = new QHBoxLayout(gamebox_);
+  row->addWidget(gamelabel_, 1);
+  for (int day = 1; day <= 7; ++day) {
+    auto* option = new QRadioButton(DayCaptions[static_cast<std::size_t>(day)], gamebox_);
+    option->setObjectName(QStringLiteral("Option1_%1").arg(day));
+    days->addButton(option, day);
+    Option1_[static_cast<std::size_t>(day)] = option;
+    row->addWidget(option);
+  }
+  Option1_[1]->setChecked(true);
+  auto* Reversebutton = entry_ui::MakeButton(gamebox_, "Reversebutton", "Reverse", "Swap home/away order");
+  row->addSpacing(qt::TwipsToPixelsX(240));
+  row->addWidget(Reversebutton);
+  connect(Reversebutton, &QPushButton::clicked, this, [this] { Reversebutton_Click(); });
+  gamebox_->setEnabled(false);
+  return gamebox_;
+}
+
+void Schedule::SetTeamState(int team, TeamState state) {
+  team_state_[static_cast<std::size_t>(team)] = state;
+  const int colour = state == TeamState::Selected ? SelectedColour
+                     : state == TeamState::Listed ? ListedColour
+                                                  : FreeColour;
+  entry_ui::SetTextColour(Clabel_[static_cast<std::size_t>(team)], colour);
+}
+
+void Schedule::ShowPairing() {
+  gamelabel_->setText(qt::FromLatin1(PairingText(session_.store, first_team_, second_team_)));
+}
+
+void Schedule::Clabel_Click(int team) {
+  if (team_state_[static_cast<std::size_t>(team)] == TeamState::Selected) {
+    gamebox_->setEnabled(false);
+    const int count = selection_count_;
+    selection_count_ = 0;
+    SetTeamState(team, TeamState::Free);
+    if (count == 1) {
+      gamelabel_->clear();
+      return;
+    }
+    // Of two selected teams, the one left becomes the first team on its own.
+    team = team == second_team_ ? first_team_ : second_team_;
+  }
+  if (team_state_[static_cast<std::size_t>(team)] == TeamState::Listed || selection_count_ == 2) return;
+  SetTeamState(team, TeamState::Selected);
+  ++selection_count_;
+  if (selection_count_ == 1) {
+    first_team_ = team;
+    gamelabel_->setText(qt::FromLatin1(session_.store.LocationName[team] + " at "));
+  } else {
+    second_team_ = team;
+    ShowPairing();
+    gamebox_->setEnabled(true);
+  }
+}
+
+void Schedule::Reversebutton_Click() {
+  std::swap(first_team_, second_team_);
+  ShowPairing();
+}
+
+void Schedule::Addbutton_Click() {
+  if (!gamebox_->isEnabled()) {
+    session_.ui.Beep();
+    return;
+  }
+  gamebox_->setEnabled(false);
+  SetTeamState(first_team_, TeamState::Listed);
+  SetTeamState(second_team_, TeamState::Listed);
+  int day = 1;
+  for (int option = 1; option <= 7; ++option) {
+    if (Option1_[static_cast<std::size_t>(option)]->isChecked()) day = option;
+  }
+  const ScheduledGame game{static_cast<int16_t>(first_team_), static_cast<int16_t>(second_team_),
+                           static_cast<int16_t>(day)};
+  AddListLine(game);
+  gamelabel_->clear();
+  selection_count_ = 0;
+  Option1_[1]->setChecked(true);
+}
+
+void Schedule::AddListLine(const ScheduledGame& game) {
+  List1_->addItem(qt::FromLatin1(ScheduleListLine(session_.store, game)));
+  games_.push_back(game);
+}
+
+void Schedule::Removebutton_Click() {
+  const int line = List1_->currentRow();
+  if (line < 1 || !List1_->currentItem()->isSelected() || line > static_cast<int>(games_.size())) {
+    return;
+  }
+  delete List1_->takeItem(line);
+  const auto removed = games_.begin() + (line - 1);
+  for (const int team : {removed->first, removed->second}) {
+    if (IsTeamNumber(team)) SetTeamState(team, TeamState::Free);
+  }
+  games_.erase(removed);
+}
+
+bool Schedule::ClearList() {
+  if (!games_.empty() &&
+      !session_.ui.AskYesNo("Is it Ok to Clear Schedule list?", "Tavrin Schedule",
+                            MessageIcon::None, DefaultButton::First)) {
+    return false;
+  }
+  // A pairing half built is dropped too, so that a team loaded into the list cannot stay
+  // selected for another game.
+  for (int team = 1; team <= LeagueTeamCount; ++team) SetTeamState(team, TeamState::Free);
+  List1_->clear();
+  List1_->addItem(ScheduleListHeading);
+  games_.clear();
+  gamelabel_->clear();
+  gamebox_->setEnabled(false);
+  selection_count_ = 0;
+  entry_ui::SetTextColour(Text2_, SettledWeekColour);
+  return true;
+}
+
+void Schedule::loadbutton_Click() {
+  const auto week = EntryWeek(session_, qt::ToLatin1(Text2_->text()));
+  if (!week || !ClearList()) return;
+  for (const ScheduledGame& game : LoadScheduleWeek(session_, *week)) {
+    AddListLine(game);
+    for (const int team : {game.first, game.second}) {
+      if (IsTeamNumber(team)) SetTeamState(team, TeamState::Listed);
+    }
+  }
+}
+
+void Schedule::Savebutton_Click() {
+  if (SaveScheduleWeek(session_, qt::ToLatin1(Text2_->text()), games_)) {
+    entry_ui::SetTextColour(Text2_, SettledWeekColour);
+  }
+}
+
+void Schedule::Text2_Change() {
+  if (entry_ui::CapWeekEntry(Text2_, session_.store)) return;  // the change ran again
+  if (!games_.empty()) entry_ui::SetTextColour(Text2_, ChangedWeekColour);
+}
+
+Schedule* OpenScheduleWindow(Session& session, QWidget* main_window) {
+  return entry_ui::OpenEntryWindow<Schedule>(session, main_window);
+}
+
+}  // namespace tavrin

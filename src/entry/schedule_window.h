@@ -1,0 +1,64 @@
+#pragma once
+// The schedule entry window `Schedule`: a week's games built by clicking the visiting and the
+// home team, listed with their days, loaded from and saved to the season's schedule file.
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "entry/schedule_save.h"
+#include "platform/session.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace tavrin {
+
+class Schedule : public QWidget {
+ public:
+  // A team's state for the week being built, shown by its button's colour.
+  enum class TeamState { Free, Selected, Listed };
+
+  explicit Schedule(Session& session);
+
+ private:
+  QWidget* BuildConference(int conference);
+  QWidget* BuildGameBox();
+  void SetTeamState(int team, TeamState state);
+
+  void Clabel_Click(int team);
+  void Reversebutton_Click();
+  void Addbutton_Click();
+  void Removebutton_Click();
+  // True unless the user declined the question.
+  bool ClearList();
+  void loadbutton_Click();
+  void Savebutton_Click();
+  void Text2_Change();
+  void AddListLine(const ScheduledGame& game);
+  void ShowPairing();
+
+  Session& session_;
+  std::array<TeamState, MaxTeamSlot + 1> team_state_{};
+  int selection_count_ = 0;
+  int first_team_ = 0;
+  int second_team_ = 0;
+  std::vector<ScheduledGame> games_;  // game k is line k of the list
+
+  std::array<QPushButton*, MaxTeamSlot + 1> Clabel_{};
+  QGroupBox* gamebox_ = nullptr;
+  std::array<QRadioButton*, 8> Option1_{};
+  QLabel* gamelabel_ = nullptr;
+  QListWidget* List1_;
+  QLineEdit* Text2_;
+  QLabel* Label8_;
+};
+
+// The "&Enter / Edit Schedule" command: opens the window in front of `main_window`.
+Schedule* OpenScheduleWindow(Session& session, QWidget* main_window);
+
+}  // namespace tavrin

@@ -1,0 +1,56 @@
+#pragma once
+// The score entry window `Scores`: one row of two score boxes per game of the week, Enter
+// moving from box to box, and the button that processes the week's results.
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "entry/score_entry.h"
+#include "platform/session.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tavrin {
+
+class Scores : public QWidget {
+ public:
+  // The window closes itself this long after a failed opening.
+  static constexpr int FailedOpeningMilliseconds = 2000;
+
+  Scores(Session& session, int week);
+
+  // The window's load: reads the week's schedules and shows one row per game; when they are
+  // missing the user is told and `Timer1` closes the window.
+  void LoadWeek();
+  const QTimer& Timer1() const { return Timer1_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void resultsbutton_Click();
+  void EnableProcessing(bool enabled);
+
+  Session& session_;
+  int week_;
+  int games_ = 0;
+  std::array<QLabel*, MaxScoredGames> TLabel_{};
+  std::array<QLabel*, MaxScoredGames> STLabel_{};
+  std::array<QLineEdit*, MaxScoredGames> FTTEXT_{};
+  std::array<QLineEdit*, MaxScoredGames> STTEXT_{};
+  QLabel* Image1_;
+  QPushButton* resultsbutton_;
+  QPushButton* cancelbutton_;
+  QPushButton* donebutton_;
+  QPushButton* infobutton_;
+  QTimer Timer1_;
+};
+
+// The "&Enter Scores" command for week `week`: opens the window in front of `main_window`
+// when the week's opening block carries recorded scores; null (the user told why) otherwise.
+Scores* OpenScoresWindow(Session& session, int week, QWidget* main_window);
+
+}  // namespace tavrin

@@ -1,0 +1,46 @@
+#pragma once
+// The statistics editor window `Statedit`: load any week's statistics block, step through the
+// teams, correct a team's figures and write the block back.
+
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "platform/session.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tavrin {
+
+class Statedit : public QWidget {
+ public:
+  static constexpr int ValueBoxCount = 8;
+
+  explicit Statedit(Session& session);
+
+ private:
+  void Text1_Change();
+  void Loadbutton_Click();
+  void Savebutton_Click();
+  void StepTeam(int step);
+  void ShowTeam();
+  void Text2_Change(int box);
+  void Infobutton_Click();
+
+  Session& session_;
+  std::optional<int> week_ = 0;  // nothing while the entry names no week
+  int team_ = 1;
+  std::vector<QWidget*> team_controls_;
+  QLineEdit* Text1_;
+  QPushButton* Savebutton_;
+  QLabel* Teamlabel_;
+  std::array<QLineEdit*, ValueBoxCount> Text2_{};
+};
+
+// The "&Weekly Statistics" command: opens the editor in front of `main_window`.
+Statedit* OpenStatsEditorWindow(Session& session, QWidget* main_window);
+
+}  // namespace tavrin

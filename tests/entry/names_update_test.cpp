@@ -1,0 +1,81 @@
+#include "entry/names_update.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/season_fixture.h"
+#include "season/data_files.h"
+
+namespace tavrin {
+namespace {
+
+class NamesUpdateTest : public testing::SeasonFixture {
+ protected:
+  NamesUpdateTest() {
+    for (int team = 1; team <= LeagueTeamCount; ++team) {
+      locations.push_back(store.LocationName[team]);
+      team_names.push_back(store.TeamName[team]);
+    }
+  }
+
+  std::string NamesBytes() const {
+    const auto file = folder.path() / NamesFileName;
+    return std::filesystem::exists(file) ? testing::ReadFileBytes(file) : std::string();
+  }
+
+  std::vector<std::string> locations;
+  std::vector<std::string> team_names;
+};
+
+TEST_F(NamesUpdateTest, SavesBothTablesAfterTheQuestion) {
+  locations[4] = "Twelve Chars";  // exactly 12
+  team_names[4] = "NineChars";    // exactly 9
+  ASSERT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::Saved);
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(ui.questions[0].text, "Are you Sure you want to alter the City & Team Names?");
+  EXPECT_EQ(ui.questions[0].caption, "City & Team Names");
+  EXPECT_TRUE(ui.questions[0].yes_no);
+  EXPECT_EQ(store.LocationName[5], "Twelve Chars");
+  EXPECT_EQ(store.TeamName[5], "NineChars");
+
+  SeasonStore read_back;
+  read_back.TeamCount = LeagueTeamCount;
+  ASSERT_TRUE(ReadNames(read_back, folder.path()));
+  EXPECT_EQ(read_back.LocationName, store.LocationName);
+  EXPECT_EQ(read_back.TeamName, store.TeamName);
+}
+
+TEST_F(NamesUpdateTest, NoLeavesTablesAndFileUntouched) {
+  locations[0] = "Elsewhere";
+  ui.answers.push_back(false);
+  EXPECT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::Declined);
+  EXPECT_EQ(store.LocationName[1], "City1");
+  EXPECT_EQ(NamesBytes(), "");
+}
+
+TEST_F(NamesUpdateTest, RefusesNamesTheFileCannotHoldBeforeAsking) {
+  const std::vector<std::pair<int, std::string>> bad_locations = {
+      {2, "Say \"Hi\""}, {3, "Two\r\nLines"}, {4, "Thirteen Char"}};
+  for (const auto& [slot, name] : bad_locations) {
+    auto typed = locations;
+    typed[slot] = name;
+    EXPECT_EQ(SaveNames(session, typed, team_names), NamesSaveResult::Refused) << name;
+  }
+  auto typed_names = team_names;
+  typed_names[0] = "TenLetters";
+  EXPECT_EQ(SaveNames(session, locations, typed_names), NamesSaveResult::Refused);
+  EXPECT_TRUE(ui.questions.empty());
+  ASSERT_EQ(ui.messages.size(), 4u);
+  EXPECT_EQ(ui.messages[0].text, "A name cannot contain a double quote (\") or a line break.");
+  EXPECT_EQ(store.LocationName[3], "City3");
+  EXPECT_EQ(NamesBytes(), "");
+}
+
+TEST_F(NamesUpdateTest, AFailedWriteIsReported) {
+  std::filesystem::create_directory(folder.path() / NamesFileName);  // a folder in the file's place
+  EXPECT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::NotSaved);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Unable to Save file - check disk, write protect etc..");
+}
+
+}  // namespace
+}  // namespace tavrin

@@ -1,0 +1,62 @@
+#pragma once
+// What the window tests share: a season copied into a scratch folder and started as the program
+// starts it, a stand-in main window, and the user's clicks and key presses.
+
+#include <QLineEdit>
+#include <QWidget>
+#include <filesystem>
+#include <string>
+
+#include "platform/session.h"
+#include "season/season_store.h"
+#include "support/scripted_ui.h"
+#include "support/temp_folder.h"
+
+namespace tavrin::testing {
+
+// The shared season folder `golden/<name>`, or an empty path when the shared data is absent.
+std::filesystem::path GoldenFolder(const std::string& name);
+
+// A season's files in a scratch folder, with the settings and names read as at start-up.
+struct SeasonCopy {
+  explicit SeasonCopy(const std::filesystem::path& source);
+  TempFolder folder;
+  SeasonStore store;
+  ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+};
+
+// The first data file that differs between the two folders (or is in only one), or "".
+QString FirstDifferentFile(const std::filesystem::path& one, const std::filesystem::path& other);
+// Every data file of the folder, by name, for checking that nothing changed.
+std::string FolderSnapshot(const std::filesystem::path& folder);
+
+// The control of that design name in the window; fails the test when it is missing.
+template <typename Widget>
+Widget* Control(QWidget* window, const QString& name) {
+  auto* control = window->findChild<Widget*>(name);
+  if (control == nullptr) qWarning("no control named %s", qPrintable(name));
+  return control;
+}
+
+// A left click in the middle of the control.
+void Click(QWidget* control);
+void Click(QWidget* window, const QString& name);
+// Clicks into the box, selects what it holds and types the text over it (empty clears it).
+void TypeOver(QLineEdit* box, const QString& text);
+void TypeOver(QWidget* window, const QString& name, const QString& text);
+// The open top-level window of that design name, or null.
+QWidget* OpenWindow(const QString& name);
+
+// One game of a real season's csv file.
+struct SeasonGame {
+  int week;
+  int day;
+  int visitor;
+  int home;
+  std::string visitor_score;
+  std::string home_score;
+};
+std::vector<SeasonGame> SeasonGames(int year, int week);
+
+}  // namespace tavrin::testing
