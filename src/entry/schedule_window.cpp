@@ -233,6 +233,7 @@ void Schedule::Removebutton_Click() {
     return;
   }
   delete List1_->takeItem(line);
+  List1_->setCurrentRow(-1);  // no line is selected after a removal, so a second click removes nothing
   const auto removed = games_.begin() + (line - 1);
   for (const int team : {removed->first, removed->second}) {
     if (IsTeamNumber(team)) SetTeamState(team, TeamState::Free);
