@@ -373,6 +373,28 @@ class MainWindowTest : public QObject {
     QVERIFY(ui_->messages.empty());
   }
 
+  void ToolbarScoresButtonOpensScoreEntryForTheNextWeek() {
+    store_->LastScoredWeek = 16;
+    window_->ClickTool(ToolbarButton::EnterScores);
+    QPointer<QWidget> scores = OpenWindow("Scores");
+    QVERIFY(scores != nullptr);
+    QVERIFY(scores->windowTitle().endsWith("Week # 17"));
+    QVERIFY(!window_->isEnabled());
+    scores->close();
+    QTRY_VERIFY(scores.isNull());
+    QVERIFY(window_->isEnabled());
+    const std::pair<const char*, const char*> editors[] = {{"Settingsmenu", "Settingsform"}, {"Namesmenu", "Namesform"},
+                                                           {"Editstatsmenu", "Statedit"}, {"Enterschedulemenu", "Schedule"}};
+    for (const auto& [command, name] : editors) {
+      Trigger(command);
+      QPointer<QWidget> editor = OpenWindow(name);
+      QVERIFY2(editor != nullptr, command);
+      editor->close();
+      QTRY_VERIFY(editor.isNull());
+      QVERIFY2(window_->isEnabled(), command);
+    }
+  }
+
   void RefusedViewOpensNoWindow() {
     // There is no statistics block 18: the refusal message, and the main window stays usable.
     store_->LastScoredWeek = 18;

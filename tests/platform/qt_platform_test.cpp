@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,6 +161,17 @@ class QtPlatformTest : public QObject {
     printer.PrintLine("second page");
     printer.EndDocument();
     QCOMPARE(PdfPageCount(folder.path() / "Tavrin Schedule.pdf"), 2);
+  }
+
+  void PrinterFontsLeadWithFixedPitchAndWriteLatinText() {
+    // With no report font chosen the first font unlike the current one prints the report, so
+    // it must keep the columns straight.
+    const std::vector<std::string> fonts = PrinterFontNames();
+    QVERIFY(!fonts.empty());
+    QVERIFY(QFontDatabase::isFixedPitch(FromLatin1(fonts[0])));
+    for (const std::string& font : fonts) {
+      QVERIFY2(QFontDatabase::writingSystems(FromLatin1(font)).contains(QFontDatabase::Latin), font.c_str());
+    }
   }
 
   void PrinterWithoutLinesMakesNoJob() {
