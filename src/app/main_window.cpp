@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -50,10 +49,7 @@ class Background : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    QLinearGradient wash(0, 0, 0, height());
-    wash.setColorAt(0, QColor(236, 240, 232));
-    wash.setColorAt(1, QColor(200, 222, 200));
-    painter.fillRect(rect(), wash);
+    qt::PaintVerticalShade(painter, rect(), QColor(236, 240, 232), QColor(200, 222, 200));
     painter.setPen(QColor(150, 180, 150));
     QFont title = font();
     title.setPointSize(40);

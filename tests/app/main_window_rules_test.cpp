@@ -65,5 +65,13 @@ TEST(Toolbar, DamagedSettingsRunNoWeekCommand) {
   EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Predictions, AllEnabled, 0, 0).command, ToolbarCommand::Nothing);
 }
 
+TEST(ColourDepth, LowColourDisplaysAreThoseOfFewerThanEightBits) {
+  EXPECT_EQ(ColourDepthFlagFor(4), 0);
+  EXPECT_EQ(ColourDepthFlagFor(7), 0);
+  EXPECT_EQ(ColourDepthFlagFor(8), 8);
+  EXPECT_EQ(ColourDepthFlagFor(24), 8);
+  EXPECT_EQ(ColourDepthFlagFor(0), 8);  // no information: a colour display
+}
+
 }  // namespace
 }  // namespace tavrin

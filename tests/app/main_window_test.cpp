@@ -438,6 +438,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(splash.BannerText(), CreditsLine());
   }
 
+  void LowColourSplashTakesThePictureBesideTheData() {
+    store_->ColourDepthFlag = 0;
+    auto picture_size = [this] {
+      SplashWindow splash(*window_);
+      return splash.findChild<QLabel*>("Image1")->pixmap().size();
+    };
+    QCOMPARE(picture_size(), QSize(400, 300));  // no Tavtib.dat: the design picture stays
+    QPixmap low_colour(320, 200);
+    low_colour.fill(Qt::darkBlue);
+    QVERIFY(low_colour.save(QString::fromStdString((folder_->path() / "Tavtib.dat").string()), "BMP"));
+    QCOMPARE(picture_size(), QSize(320, 200));
+    store_->ColourDepthFlag = 8;
+    QCOMPARE(picture_size(), QSize(400, 300));
+  }
+
   void BusyPointerOfACommandIsResetByTheWaitTimer() {
     qt::QtUserInterface qt_ui(folder_->path(), qt::QtPrinter::Destination::PdfFile);
     SeasonStore store;

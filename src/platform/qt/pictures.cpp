@@ -1,9 +1,7 @@
 #include "platform/qt/pictures.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include "platform/qt/palette.h"
 
@@ -33,6 +31,25 @@ Inks InksFor(bool low_colour) {
   }
   return {QColor(252, 250, 242), QColor(40, 40, 48),  QColor(200, 40, 40), QColor(46, 132, 60),
           QColor(132, 70, 36),   QColor(52, 96, 186), QColor(232, 180, 40), QColor(150, 150, 160), true};
+}
+
+// A soft glow over a plain background: concentric opaque discs shading from the background
+// towards the light. Opaque on purpose: large translucent fills are blended on worker threads,
+// which at start-up on a busy machine cost more than the drawing.
+void DrawGlow(QPainter& painter, const QPointF& centre, double radius, const QColor& light,
+              const QColor& background, double strength) {
+  constexpr int Rings = 24;
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  for (int ring = 0; ring < Rings; ++ring) {
+    const double t = strength * (ring + 1) / Rings;
+    painter.setBrush(QColor::fromRgbF(static_cast<float>(background.redF() + (light.redF() - background.redF()) * t),
+                                      static_cast<float>(background.greenF() + (light.greenF() - background.greenF()) * t),
+                                      static_cast<float>(background.blueF() + (light.blueF() - background.blueF()) * t)));
+    const double r = radius * (Rings - ring) / Rings;
+    painter.drawEllipse(centre, r, r);
+  }
+  painter.restore();
 }
 
 // A football lying along the x axis, centred on the origin, length 2 * half_length.
@@ -102,16 +119,10 @@ void DrawScoreboard(QPainter& painter, const Inks& inks) {
 
 void DrawPrediction(QPainter& painter, const Inks& inks) {
   // A crystal ball with a football inside it.
-  if (!inks.smooth) {
-    painter.setBrush(inks.sky);
-  } else {
-    QRadialGradient glow(QPointF(16, 14), 18);
-    glow.setColorAt(0, QColor(210, 230, 255));
-    glow.setColorAt(1, inks.sky);
-    painter.setBrush(glow);
-  }
+  painter.setBrush(inks.sky);
   painter.setPen(QPen(inks.ink, 1.5));
   painter.drawEllipse(QPointF(20, 17), 14, 14);
+  if (inks.smooth) DrawGlow(painter, QPointF(16, 13), 9, QColor(230, 240, 255), inks.sky, 0.8);
   painter.save();
   painter.translate(20, 18);
   painter.rotate(-25);
@@ -219,6 +230,19 @@ QIcon ButtonIcon(ButtonPicture which) {
   return QIcon(picture);
 }
 
+void PaintVerticalShade(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom) {
+  constexpr int Bands = 32;
+  const double band_height = area.height() / Bands;
+  for (int band = 0; band < Bands; ++band) {
+    const double t = (band + 0.5) / Bands;
+    const QColor shade = QColor::fromRgbF(static_cast<float>(top.redF() + (bottom.redF() - top.redF()) * t),
+                                          static_cast<float>(top.greenF() + (bottom.greenF() - top.greenF()) * t),
+                                          static_cast<float>(top.blueF() + (bottom.blueF() - top.blueF()) * t));
+    // Each band overlaps the next by a pixel so no seam shows between them.
+    painter.fillRect(QRectF(area.left(), area.top() + band * band_height, area.width(), band_height + 1), shade);
+  }
+}
+
 QPixmap SplashPicture() {
   constexpr int Width = 400;
   constexpr int Height = 300;
@@ -227,10 +251,7 @@ QPixmap SplashPicture() {
   painter.setRenderHint(QPainter::Antialiasing);
 
   // Evening sky over the stadium, floodlights, then the field in perspective.
-  QLinearGradient sky(0, 0, 0, 130);
-  sky.setColorAt(0, QColor(12, 18, 52));
-  sky.setColorAt(1, QColor(58, 72, 140));
-  painter.fillRect(0, 0, Width, 130, sky);
+  PaintVerticalShade(painter, QRectF(0, 0, Width, 130), QColor(12, 18, 52), QColor(58, 72, 140));
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(30, 30, 40));
   painter.drawRect(0, 96, Width, 34);  // the far stand
@@ -238,11 +259,7 @@ QPixmap SplashPicture() {
     const double x = light == 0 ? 50 : 350;
     painter.setBrush(QColor(70, 70, 80));
     painter.drawRect(QRectF(x - 2, 30, 4, 70));
-    QRadialGradient glow(QPointF(x, 28), 40);
-    glow.setColorAt(0, QColor(255, 250, 210, 230));
-    glow.setColorAt(1, QColor(255, 250, 210, 0));
-    painter.setBrush(glow);
-    painter.drawEllipse(QPointF(x, 28), 40, 40);
+    DrawGlow(painter, QPointF(x, 28), 40, QColor(255, 250, 210), QColor(20, 28, 70), 0.9);
     painter.setBrush(QColor(255, 252, 230));
     painter.drawRect(QRectF(x - 12, 22, 24, 10));
   }
@@ -271,7 +288,7 @@ QPixmap SplashPicture() {
   painter.drawLine(QPointF(224, 104), QPointF(224, 62));
 
   // The ball in flight towards the post, with its trail.
-  painter.setPen(QPen(QColor(255, 255, 255, 90), 3, Qt::DashLine, Qt::RoundCap));
+  painter.setPen(QPen(QColor(128, 178, 134), 3, Qt::DashLine, Qt::RoundCap));  // opaque: see DrawGlow
   QPainterPath trail;
   trail.moveTo(120, 280);
   trail.quadTo(150, 120, 196, 150);

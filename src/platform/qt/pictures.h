@@ -4,6 +4,7 @@
 // and the application icon.
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 
 namespace tavrin::qt {
@@ -16,6 +17,11 @@ QPixmap ToolbarPicture(int button, bool low_colour);
 
 enum class ButtonPicture { Done, Print, Accept, Info };
 QIcon ButtonIcon(ButtonPicture picture);
+
+// Shades a rectangle from one colour at the top to another at the bottom. Drawn in bands
+// rather than with a gradient brush, whose colour table Qt builds on worker threads: at
+// start-up, on a busy machine, waiting for them costs more than the drawing.
+void PaintVerticalShade(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom);
 
 // The splash picture, 400 x 300 pixels.
 QPixmap SplashPicture();
