@@ -1,39 +1,13 @@
 #include "entry/entry_window_support.h"
 
-#include <QGuiApplication>
-#include <QPointer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/palette.h"
 #include "season/text_convention.h"
 
 namespace tavrin::entry_ui {
-
-void ShowSecondaryWindow(QWidget* window, QWidget* owner) {
-  // A window of its own rather than a child of the owner, which disabling the owner would
-  // disable too.
-  window->setParent(nullptr, window->windowFlags() | Qt::Window);
-  window->setAttribute(Qt::WA_DeleteOnClose);
-  if (owner != nullptr) {
-    QPointer<QWidget> guarded_owner(owner);
-    QObject::connect(window, &QObject::destroyed, owner, [guarded_owner] {
-      if (guarded_owner) guarded_owner->setEnabled(true);
-    });
-    owner->setEnabled(false);
-  }
-  window->adjustSize();
-  const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    const QRect area = screen->geometry();
-    window->move(area.left() + (area.width() - window->width()) / 2,
-                 area.top() + (area.height() - window->height()) / 2);
-  }
-  window->show();
-  window->activateWindow();
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& tooltip) {

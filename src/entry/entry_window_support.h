@@ -1,11 +1,12 @@
 #pragma once
-// What the data entry windows share: showing a window in front of the window it was opened
-// from, their buttons, coloured text, and the league's conference and division layout.
+// What the data entry windows share: how they open, their buttons, coloured text, and the
+// league's conference and division layout.
 
 #include <QString>
 #include <array>
 
 #include "platform/qt/pictures.h"
+#include "platform/qt/secondary_window.h"
 #include "platform/session.h"
 #include "season/season_store.h"
 
@@ -15,17 +16,13 @@ class QWidget;
 
 namespace tavrin::entry_ui {
 
-// Shows `window` as a window of its own, centred on the screen, with `owner` disabled until
-// `window` closes; closing deletes it.
-void ShowSecondaryWindow(QWidget* window, QWidget* owner);
-
 // The command of a window that needs nothing but the session: the busy pointer, then the
 // window in front of `owner`.
 template <typename Window>
 Window* OpenEntryWindow(Session& session, QWidget* owner) {
   session.ui.ShowBusyPointer();
   auto* window = new Window(session);
-  ShowSecondaryWindow(window, owner);
+  qt::ShowSecondaryWindow(window, owner);
   return window;
 }
 

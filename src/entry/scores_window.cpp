@@ -11,6 +11,7 @@
 #include "entry/entry_window_support.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/pictures.h"
+#include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 
 namespace tavrin {
@@ -179,7 +180,7 @@ void Scores::resultsbutton_Click() {
 Scores* OpenScoresWindow(Session& session, int week, QWidget* main_window) {
   if (!CheckScoreEntryBlock(session, week)) return nullptr;
   auto* window = new Scores(session, week);
-  entry_ui::ShowSecondaryWindow(window, main_window);
+  qt::ShowSecondaryWindow(window, main_window);
   window->LoadWeek();
   return window;
 }
