@@ -1,6 +1,5 @@
 #include "cli/command_support.h"
 
-#include <charconv>
 #include <fstream>
 #include <iostream>
 
@@ -8,14 +7,6 @@
 #include "entry/score_entry.h"
 
 namespace tavrin::cli {
-
-std::optional<int> ParseWholeNumber(std::string_view text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
 
 int UsageError(const std::string& problem) {
   std::cerr << "tavrin-cli: " << problem << '\n';

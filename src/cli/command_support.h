@@ -3,6 +3,7 @@
 // (saving a schedule week, entering a week's scores) that both the single-week commands and
 // the season import go through.
 
+#include <charconv>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -15,8 +16,16 @@
 
 namespace tavrin::cli {
 
-// A whole number written in plain digits (an optional minus sign), nothing else.
-std::optional<int> ParseWholeNumber(std::string_view text);
+// A whole number of the given type written in plain digits (a minus sign where the type has
+// one), nothing else.
+template <typename Number = int>
+std::optional<Number> ParseWholeNumber(std::string_view text) {
+  Number value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
 
 // Writes "tavrin-cli: " + problem to standard error and returns the usage exit status.
 int UsageError(const std::string& problem);

@@ -1,6 +1,5 @@
 // demo: writes the demo season into the data folder, which must not hold a season yet.
 
-#include <charconv>
 #include <ostream>
 
 #include <fmt/format.h>
@@ -13,15 +12,6 @@ namespace tavrin::cli {
 
 namespace {
 
-// A seed is any 64-bit unsigned number, in plain digits.
-std::optional<uint64_t> ParseSeed(std::string_view text) {
-  uint64_t value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
-
 std::optional<demo::DemoOptions> ParseDemoOptions(const std::vector<std::string>& args) {
   demo::DemoOptions options;
   for (std::size_t at = 0; at < args.size(); at += 2) {
@@ -33,7 +23,7 @@ std::optional<demo::DemoOptions> ParseDemoOptions(const std::vector<std::string>
     const std::string& value = args[at + 1];
     std::optional<int> number;
     if (name == "--seed") {
-      const auto seed = ParseSeed(value);
+      const auto seed = ParseWholeNumber<uint64_t>(value);
       if (!seed) {
         UsageError("demo: --seed takes a whole number from 0 to 18446744073709551615");
         return std::nullopt;
