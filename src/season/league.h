@@ -1,0 +1,57 @@
+#pragma once
+// The league of these seasons: 31 teams in two conferences of three divisions each, numbered
+// division by division. Every layout of the teams (standings, windows, the demo, the play-off
+// rules) asks this table rather than writing team numbers of its own.
+
+#include <array>
+#include <string_view>
+
+namespace tavrin::league {
+
+enum class Conference { Afc, Nfc };
+
+struct Division {
+  Conference conference;
+  std::string_view name;  // "East", "Central" or "West"
+  int first_team;
+  int last_team;
+};
+
+inline constexpr int TeamCount = 31;
+inline constexpr int DivisionCount = 6;
+
+// AFC East, Central, West, then NFC East, Central, West.
+inline constexpr std::array<Division, DivisionCount> Divisions{{
+    {Conference::Afc, "East", 1, 5},
+    {Conference::Afc, "Central", 6, 11},
+    {Conference::Afc, "West", 12, 16},
+    {Conference::Nfc, "East", 17, 21},
+    {Conference::Nfc, "Central", 22, 26},
+    {Conference::Nfc, "West", 27, 31},
+}};
+
+inline constexpr std::array<std::string_view, 2> ConferenceNames{"AFC", "NFC"};
+
+inline constexpr int LastAfcTeam = Divisions[2].last_team;
+
+constexpr bool IsLeagueTeam(int team) { return team >= 1 && team <= TeamCount; }
+
+// The index in Divisions of a league team's division; -1 for a number outside the league.
+constexpr int DivisionIndexOf(int team) {
+  for (int index = 0; index < DivisionCount; ++index) {
+    if (team >= Divisions[index].first_team && team <= Divisions[index].last_team) return index;
+  }
+  return -1;
+}
+
+constexpr Conference ConferenceOf(int team) {
+  return team <= LastAfcTeam ? Conference::Afc : Conference::Nfc;
+}
+
+constexpr bool SameDivision(int a, int b) {
+  return DivisionIndexOf(a) >= 0 && DivisionIndexOf(a) == DivisionIndexOf(b);
+}
+
+constexpr bool SameConference(int a, int b) { return ConferenceOf(a) == ConferenceOf(b); }
+
+}  // namespace tavrin::league
