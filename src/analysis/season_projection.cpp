@@ -7,17 +7,13 @@
 #include "engine/recorded_scores.h"
 #include "reports/report_text.h"
 #include "season/data_files.h"
+#include "season/league.h"
 
 namespace tavrin {
 
 namespace {
 
-constexpr int LastAfcTeam = 16;
-
 using WorkingRatings = SlotArray<float>;
-
-// Groups of five by team number; they differ from the standings' divisions.
-int ProjectionGroup(int team) { return std::min((team - 1) / 5 + 1, 6); }
 
 // The highest-rated team of first..last other than `excluded` (the lowest-numbered of equals);
 // 0 when no team is rated above 0.
@@ -38,7 +34,7 @@ int BestTeam(const WorkingRatings& ratings, int first, int last, int excluded) {
 int SecondContender(WorkingRatings& ratings, int first, int last, int first_contender) {
   for (;;) {
     const int team = BestTeam(ratings, first, last, first_contender);
-    if (team == 0 || ProjectionGroup(team) != ProjectionGroup(first_contender)) return team;
+    if (team == 0 || league::ProjectionGroupOf(team) != league::ProjectionGroupOf(first_contender)) return team;
     ratings[team] = 0;
   }
 }
@@ -71,10 +67,10 @@ SeasonProjection ProjectSeason(const SeasonStore& store) {
   projection.caption = "Tavrin " + YearText(store) + " Projections";
   projection.title = ChampionshipTitle(store.WorkingYear);
   auto& box = projection.box_team;
-  box[1] = BestTeam(ratings, 1, LastAfcTeam, 0);
-  box[2] = SecondContender(ratings, 1, LastAfcTeam, box[1]);
-  box[3] = BestTeam(ratings, LastAfcTeam + 1, teams, 0);
-  box[4] = SecondContender(ratings, LastAfcTeam + 1, teams, box[3]);
+  box[1] = BestTeam(ratings, 1, league::LastAfcTeam, 0);
+  box[2] = SecondContender(ratings, 1, league::LastAfcTeam, box[1]);
+  box[3] = BestTeam(ratings, league::LastAfcTeam + 1, teams, 0);
+  box[4] = SecondContender(ratings, league::LastAfcTeam + 1, teams, box[3]);
   box[5] = ratings[box[1]] < ratings[box[2]] ? box[2] : box[1];
   box[6] = ratings[box[3]] < ratings[box[4]] ? box[4] : box[3];
   box[7] = ratings[box[5]] > ratings[box[6]] ? box[5] : box[6];

@@ -17,22 +17,12 @@
 #include "reports/report_list_view.h"
 #include "reports/report_printing.h"
 #include "reports/view_buttons.h"
+#include "season/league.h"
 
 namespace tavrin {
 namespace {
 
-struct DivisionColumn {
-  const char* heading;
-  int first_team;
-  int last_team;
-};
-// Membership is fixed by team number: three divisions a conference.
-constexpr std::array<std::array<DivisionColumn, 3>, 2> ConferenceColumns = {{
-    {{{"EAST", 1, 5}, {"CENTRAL", 6, 11}, {"WEST", 12, 16}}},
-    {{{"EAST", 17, 21}, {"CENTRAL", 22, 26}, {"WEST", 27, LeagueTeamCount}}},
-}};
 constexpr std::array<const char*, 2> FrameNames = {"Frame1", "Frame2"};
-constexpr std::array<const char*, 2> FrameCaptions = {"AFC Conference", "NFC Conference"};
 
 constexpr double FrameWidth = 4620;
 constexpr double ColumnWidth = 1500;
@@ -121,29 +111,33 @@ Specials::Specials(Session& session) : session_(session), model_(session.store) 
 }
 
 void Specials::BuildTeamFrames() {
-  for (std::size_t conference = 0; conference < ConferenceColumns.size(); ++conference) {
-    auto* frame = new QGroupBox(FrameCaptions[conference], this);
-    frame->setObjectName(FrameNames[conference]);
-    frame->setGeometry(qt::TwipsRect(120 + (FrameWidth + 120) * static_cast<double>(conference), 120,
-                                     FrameWidth, 2640));
-    for (std::size_t column = 0; column < 3; ++column) {
-      const DivisionColumn& division = ConferenceColumns[conference][column];
-      const double left = 90 + ColumnWidth * static_cast<double>(column);
-      auto* heading = new QLabel(division.heading, frame);
-      heading->setGeometry(qt::TwipsRect(left, 300, ColumnWidth - 90, LabelHeight));
-      QFont bold = heading->font();
-      bold.setBold(true);
-      heading->setFont(bold);
-      for (int team = division.first_team; team <= division.last_team; ++team) {
-        auto* label = new QLabel(qt::FromLatin1(session_.store.LocationName[team]), frame);
-        label->setObjectName(QString("Clabel_%1").arg(team));
-        label->setAutoFillBackground(true);
-        label->setCursor(Qt::PointingHandCursor);
-        label->setGeometry(qt::TwipsRect(left, 330 + (LabelHeight + 60) * (team - division.first_team + 1),
-                                         ColumnWidth - 90, LabelHeight));
-        label->installEventFilter(this);
-        Clabel_[static_cast<std::size_t>(team)] = label;
-      }
+  std::array<QGroupBox*, 2> frames{};
+  for (std::size_t conference = 0; conference < frames.size(); ++conference) {
+    const std::string_view name = league::ConferenceNames[conference];
+    frames[conference] = new QGroupBox(qt::FromLatin1(name) + " Conference", this);
+    frames[conference]->setObjectName(FrameNames[conference]);
+    frames[conference]->setGeometry(qt::TwipsRect(
+        120 + (FrameWidth + 120) * static_cast<double>(conference), 120, FrameWidth, 2640));
+  }
+  for (std::size_t index = 0; index < league::Divisions.size(); ++index) {
+    const league::Division& division = league::Divisions[index];
+    QGroupBox* frame = frames[static_cast<std::size_t>(division.conference)];
+    const double left = 90 + ColumnWidth * static_cast<double>(index % 3);
+    auto* heading = new QLabel(qt::FromLatin1(division.name).toUpper(), frame);
+    heading->setGeometry(qt::TwipsRect(left, 300, ColumnWidth - 90, LabelHeight));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    for (int team = division.first_team; team <= division.last_team; ++team) {
+      auto* label = new QLabel(qt::FromLatin1(session_.store.LocationName[team]), frame);
+      label->setObjectName(QString("Clabel_%1").arg(team));
+      label->setAutoFillBackground(true);
+      label->setCursor(Qt::PointingHandCursor);
+      label->setGeometry(qt::TwipsRect(left,
+                                       330 + (LabelHeight + 60) * (team - division.first_team + 1),
+                                       ColumnWidth - 90, LabelHeight));
+      label->installEventFilter(this);
+      Clabel_[static_cast<std::size_t>(team)] = label;
     }
   }
 }

@@ -2,31 +2,17 @@
 
 #include <fmt/format.h>
 
-#include <array>
-
 #include "analysis/team_ranking.h"
 #include "engine/recorded_scores.h"
 #include "reports/report_printing.h"
 #include "reports/report_text.h"
 #include "season/data_files.h"
+#include "season/league.h"
 #include "season/text_convention.h"
 
 namespace tavrin {
 
 namespace {
-
-struct Division {
-  const char* heading;
-  int first_team;
-  int last_team;  // 0: up to TeamCount
-};
-
-// Conference by conference; the column header stands under each conference's first division.
-constexpr std::array<std::array<Division, 3>, 2> Conferences{{
-    {{{"   East", 1, 5}, {"   Central", 6, 11}, {"   West", 12, 16}}},
-    {{{"   East", 17, 21}, {"   Central", 22, 26}, {"   West", 27, 0}}},
-}};
-constexpr std::array<const char*, 2> ConferenceTitles{"   AFC Conference", "   NFC Conference"};
 
 std::string StandingsLine(const SeasonStore& store, int team) {
   return PadRight(LocationOf(store, team) + "     ", 20) + RightAlignedCount(store.Wins[team], 2) +
@@ -35,12 +21,13 @@ std::string StandingsLine(const SeasonStore& store, int team) {
          FormatNumber(static_cast<float>(store.Cqr[team]), "#0.0");
 }
 
-void AddDivisionRows(const SeasonStore& store, const Division& division,
+void AddDivisionRows(const SeasonStore& store, const league::Division& division,
                      std::vector<std::string>& lines) {
-  const int last = division.last_team == 0 ? store.TeamCount : division.last_team;
   for (int place = store.TeamCount; place >= 1; --place) {
     const int team = TeamInPlace(store, place);
-    if (team >= division.first_team && team <= last) lines.push_back(StandingsLine(store, team));
+    if (team >= division.first_team && team <= division.last_team) {
+      lines.push_back(StandingsLine(store, team));
+    }
   }
 }
 
@@ -69,17 +56,22 @@ std::vector<std::string> StandingsLines(SeasonStore& store, int week) {
 
   std::vector<std::string> lines{
       fmt::format("                   Standings Week #{} {}", week, YearText(store))};
-  for (std::size_t conference = 0; conference < Conferences.size(); ++conference) {
-    if (conference > 0) lines.insert(lines.end(), {" ", " ", " "});
-    lines.emplace_back(ConferenceTitles[conference]);
-    lines.push_back("  " + std::string(51, '_'));
-    const auto& divisions = Conferences[conference];
-    for (std::size_t index = 0; index < divisions.size(); ++index) {
-      if (index > 0) lines.emplace_back(" ");
-      lines.emplace_back(divisions[index].heading);
-      if (index == 0) lines.emplace_back("                   Wins  Losses  Ties     %      CQR");
-      AddDivisionRows(store, divisions[index], lines);
+  const league::Division* previous = nullptr;
+  for (const league::Division& division : league::Divisions) {
+    const bool opens_conference = previous == nullptr || previous->conference != division.conference;
+    if (opens_conference) {
+      if (previous != nullptr) lines.insert(lines.end(), {" ", " ", " "});
+      lines.push_back(fmt::format("   {} Conference",
+                                  league::ConferenceNames[static_cast<int>(division.conference)]));
+      lines.push_back("  " + std::string(51, '_'));
+    } else {
+      lines.emplace_back(" ");
     }
+    // The divisions' own capitalisation ("East"), indented to the report's first column.
+    lines.push_back(fmt::format("   {}", division.name));
+    if (opens_conference) lines.emplace_back("                   Wins  Losses  Ties     %      CQR");
+    AddDivisionRows(store, division, lines);
+    previous = &division;
   }
   lines.emplace_back(" ");
   return lines;

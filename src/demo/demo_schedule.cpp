@@ -6,13 +6,14 @@
 
 #include "demo/demo_random.h"
 #include "demo/demo_teams.h"
+#include "season/league.h"
 
 namespace tavrin::demo {
 namespace {
 
 constexpr int Weeks = DemoWeekCount;
 constexpr int Teams = DemoTeamCount;
-constexpr int DivisionCount = 6;
+constexpr int DivisionCount = league::DivisionCount;
 constexpr int OpenWeeksPerDivision = 7;  // 17 weeks less the 10 of a double round robin
 constexpr int MondayNight = 2;
 constexpr int Thursday = 5;
@@ -39,13 +40,9 @@ struct Draft {
 
 std::vector<int> DivisionTeams(int division) {
   std::vector<int> teams;
-  for (int t = Divisions()[division].first_team; t <= Divisions()[division].last_team; ++t)
-    teams.push_back(t);
+  const league::Division& members = league::Divisions[static_cast<std::size_t>(division)];
+  for (int t = members.first_team; t <= members.last_team; ++t) teams.push_back(t);
   return teams;
-}
-
-bool SameConference(int a, int b) {
-  return Divisions()[DivisionOf(a)].afc == Divisions()[DivisionOf(b)].afc;
 }
 
 // Each division's weeks without a divisional game.
@@ -71,7 +68,7 @@ bool AssignByes(const OpenWeeks& open, DemoRandom& rng, Draft& draft) {
   std::vector<int> slot_team(slot_week.size(), 0);
 
   auto may_rest = [&](int team, int week) {
-    const auto& weeks = open[DivisionOf(team)];
+    const auto& weeks = open[league::DivisionIndexOf(team)];
     return std::find(weeks.begin(), weeks.end(), week) != weeks.end();
   };
   std::vector<bool> visited;
@@ -147,11 +144,11 @@ std::vector<int> OpponentCandidates(const Draft& draft, int team, const std::vec
                                     DemoRandom& rng) {
   std::vector<int> candidates;
   for (int other : free)
-    if (other != team && DivisionOf(other) != DivisionOf(team) && !draft.met[team][other])
+    if (other != team && !league::SameDivision(other, team) && !draft.met[team][other])
       candidates.push_back(other);
   rng.Shuffle(candidates);
   auto overdue = [&](int other) {
-    return !SameConference(team, other) &&
+    return !league::SameConference(team, other) &&
            (draft.inter_conference[team] >= InterConferenceTarget ||
             draft.inter_conference[other] >= InterConferenceTarget);
   };
@@ -162,7 +159,7 @@ std::vector<int> OpponentCandidates(const Draft& draft, int team, const std::vec
 
 void Meet(Draft& draft, int a, int b, int change) {
   draft.met[a][b] = draft.met[b][a] = change > 0;
-  if (!SameConference(a, b)) {
+  if (!league::SameConference(a, b)) {
     draft.inter_conference[a] += change;
     draft.inter_conference[b] += change;
   }

@@ -19,23 +19,4 @@ const std::array<DemoTeam, DemoTeamCount>& DemoTeams() {
   return teams;
 }
 
-const std::array<Division, 6>& Divisions() {
-  static const std::array<Division, 6> divisions{{
-      {1, 5, true},
-      {6, 11, true},
-      {12, 16, true},
-      {17, 21, false},
-      {22, 26, false},
-      {27, 31, false},
-  }};
-  return divisions;
-}
-
-int DivisionOf(int team) {
-  const auto& divisions = Divisions();
-  for (int d = 0; d < static_cast<int>(divisions.size()); ++d)
-    if (team >= divisions[d].first_team && team <= divisions[d].last_team) return d;
-  return -1;
-}
-
 }  // namespace tavrin::demo

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "season/data_files.h"
+#include "season/league.h"
 
 namespace tavrin {
 
@@ -10,11 +11,8 @@ namespace {
 
 constexpr float HomeAdvantage = 1.5f;
 constexpr float CrossGroupAdjustment = 1.0f;
-constexpr int LastLowerGroupTeam = 15;
 constexpr double PickBand = 0.2;  // a double literal: the sum is rounded back to single
 constexpr float MarginCap = 17.0f;
-
-bool InLowerGroup(int team) { return team <= LastLowerGroupTeam; }
 
 // Every step is held in single precision; the ratings of the moment may be unrounded.
 float HalfRating(const SeasonStore& store, int team) {
@@ -32,8 +30,8 @@ GamePrediction PredictGame(const SeasonStore& store, int a, int b, PredictionRul
   float first = HalfRating(store, a);
   float second = HalfRating(store, b);
   if (rules.home_advantage) second += HomeAdvantage;
-  if (InLowerGroup(a) && !InLowerGroup(b)) first -= CrossGroupAdjustment;
-  if (!InLowerGroup(a) && InLowerGroup(b)) second -= CrossGroupAdjustment;
+  if (league::InLowerGroup(a) && !league::InLowerGroup(b)) first -= CrossGroupAdjustment;
+  if (!league::InLowerGroup(a) && league::InLowerGroup(b)) second -= CrossGroupAdjustment;
 
   GamePrediction prediction;
   if (LeadsBeyondPickBand(first, second)) {

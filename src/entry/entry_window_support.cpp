@@ -39,4 +39,13 @@ bool CapWeekEntry(QLineEdit* entry, const SeasonStore& store) {
   return true;
 }
 
+QString ConferenceCaption(int conference) {
+  return qt::FromLatin1(league::ConferenceNames[static_cast<std::size_t>(conference)]) +
+         " Conference";
+}
+
+QString DivisionCaption(const league::Division& division) {
+  return qt::FromLatin1(division.name).toUpper();
+}
+
 }  // namespace tavrin::entry_ui

@@ -1,6 +1,6 @@
 #pragma once
 // What the data entry windows share: how they open, their buttons, coloured text, and the
-// league's conference and division layout.
+// captions of the league's conferences and divisions.
 
 #include <QString>
 #include <array>
@@ -8,6 +8,7 @@
 #include "platform/qt/pictures.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/session.h"
+#include "season/league.h"
 #include "season/season_store.h"
 
 class QLineEdit;
@@ -40,20 +41,8 @@ void SetTextColour(QWidget* widget, int palette_colour);
 // it was.
 bool CapWeekEntry(QLineEdit* entry, const SeasonStore& store);
 
-// The windows lay teams out by conference and division; membership is fixed by team number.
-struct Division {
-  int conference;  // 0 AFC, 1 NFC
-  const char* caption;
-  int first_team;
-  int last_team;
-};
-inline constexpr std::array<const char*, 2> ConferenceCaptions = {"AFC Conference",
-                                                                  "NFC Conference"};
-inline constexpr std::array<Division, 6> Divisions = {{{0, "EAST", 1, 5},
-                                                        {0, "CENTRAL", 6, 11},
-                                                        {0, "WEST", 12, 16},
-                                                        {1, "EAST", 17, 21},
-                                                        {1, "CENTRAL", 22, 26},
-                                                        {1, "WEST", 27, 31}}};
+// The caption of a conference's frame and of a division's column, as the windows show them.
+QString ConferenceCaption(int conference);
+QString DivisionCaption(const league::Division& division);
 
 }  // namespace tavrin::entry_ui

@@ -68,13 +68,13 @@ Namesform::Namesform(Session& session) : session_(session) {
 }
 
 QWidget* Namesform::BuildConference(int conference) {
-  auto* frame = new QGroupBox(entry_ui::ConferenceCaptions[static_cast<std::size_t>(conference)], this);
+  auto* frame = new QGroupBox(entry_ui::ConferenceCaption(conference), this);
   auto* grid = new QGridLayout(frame);
   grid->setVerticalSpacing(qt::TwipsToPixelsY(30));
   int row = 0;
-  for (const entry_ui::Division& division : entry_ui::Divisions) {
-    if (division.conference != conference) continue;
-    auto* caption = new QLabel(division.caption, frame);
+  for (const league::Division& division : league::Divisions) {
+    if (static_cast<int>(division.conference) != conference) continue;
+    auto* caption = new QLabel(entry_ui::DivisionCaption(division), frame);
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);

@@ -108,13 +108,13 @@ Schedule::Schedule(Session& session) : session_(session) {
 }
 
 QWidget* Schedule::BuildConference(int conference) {
-  auto* frame = new QGroupBox(entry_ui::ConferenceCaptions[static_cast<std::size_t>(conference)], this);
+  auto* frame = new QGroupBox(entry_ui::ConferenceCaption(conference), this);
   frame->setObjectName(conference == 0 ? "Frame1" : "Frame2");
   auto* grid = new QGridLayout(frame);
   int column = 0;
-  for (const entry_ui::Division& division : entry_ui::Divisions) {
-    if (division.conference != conference) continue;
-    auto* caption = new QLabel(division.caption, frame);
+  for (const league::Division& division : league::Divisions) {
+    if (static_cast<int>(division.conference) != conference) continue;
+    auto* caption = new QLabel(entry_ui::DivisionCaption(division), frame);
     caption->setAlignment(Qt::AlignCenter);
     grid->addWidget(caption, 0, column);
     for (int team = division.first_team; team <= division.last_team; ++team) {

@@ -54,4 +54,12 @@ constexpr bool SameDivision(int a, int b) {
 
 constexpr bool SameConference(int a, int b) { return ConferenceOf(a) == ConferenceOf(b); }
 
+// Two groupings by team number that the ratings use, and that differ from the divisions: the
+// prediction's two groups (a team of one playing a team of the other gives up a point), and the
+// projection's groups of five (the last holds six), from which its two contenders of a conference
+// must come from different groups.
+inline constexpr int LastLowerGroupTeam = 15;
+constexpr bool InLowerGroup(int team) { return team <= LastLowerGroupTeam; }
+constexpr int ProjectionGroupOf(int team) { return team > 30 ? 6 : (team - 1) / 5 + 1; }
+
 }  // namespace tavrin::league

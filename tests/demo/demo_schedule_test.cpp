@@ -7,6 +7,7 @@
 
 #include "demo/demo_schedule.h"
 #include "demo/demo_teams.h"
+#include "season/league.h"
 
 namespace tavrin::demo {
 namespace {
@@ -54,7 +55,7 @@ void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
   for (int a = 1; a <= DemoTeamCount; ++a) {
     for (int b = a + 1; b <= DemoTeamCount; ++b) {
       const int met = meetings[std::make_pair(a, b)];
-      if (DivisionOf(a) == DivisionOf(b)) {
+      if (league::SameDivision(a, b)) {
         EXPECT_EQ(met, 2) << a << " and " << b << " are division rivals";
         EXPECT_EQ(directed_meetings[std::make_pair(a, b)], 1)
             << a << " at " << b << " once, and back";

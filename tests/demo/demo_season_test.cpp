@@ -12,6 +12,7 @@
 #include "engine/recorded_scores.h"
 #include "entry/score_entry.h"
 #include "season/data_files.h"
+#include "season/league.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -69,7 +70,7 @@ class DemoSeasonTest : public ::testing::Test {
     for (int t = 1; t <= DemoTeamCount; ++t) EXPECT_EQ(games[t], DemoGamesPerTeam) << "team " << t;
     for (int a = 1; a <= DemoTeamCount; ++a) {
       for (int b = a + 1; b <= DemoTeamCount; ++b) {
-        if (DivisionOf(a) == DivisionOf(b)) {
+        if (league::SameDivision(a, b)) {
           EXPECT_EQ(meetings[std::make_pair(a, b)], 2) << a << " and " << b;
         }
       }

@@ -2,7 +2,7 @@
 
 namespace tavrin::qt {
 
-QString FromLatin1(const std::string& text) {
+QString FromLatin1(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -4,10 +4,11 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace tavrin::qt {
 
-QString FromLatin1(const std::string& text);
+QString FromLatin1(std::string_view text);
 // Characters Latin-1 cannot hold become '?'.
 std::string ToLatin1(const QString& text);
 // A message as a dialog shows it: every "\n\r" (and any stray carriage return) a line break.
