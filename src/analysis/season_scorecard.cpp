@@ -136,12 +136,14 @@ Scorecard BuildScorecard(const std::vector<PlayedGame>& games, const std::vector
   return scorecard;
 }
 
-std::vector<double> CumulativePickPercentages(const Scorecard& scorecard, bool market) {
-  std::vector<double> percentages;
+std::vector<std::optional<double>> CumulativePickPercentages(const Scorecard& scorecard,
+                                                             bool market) {
+  std::vector<std::optional<double>> percentages;
   ForecastFigures so_far;
   for (const ScorecardWeek& week : scorecard.weeks) {
     so_far.Add(market ? week.market : week.tavrin);
-    percentages.push_back(so_far.PickPercentage());
+    percentages.push_back(so_far.picked == 0 ? std::nullopt
+                                             : std::optional<double>(so_far.PickPercentage()));
   }
   return percentages;
 }

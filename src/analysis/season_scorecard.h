@@ -74,7 +74,9 @@ Scorecard BuildScorecard(const std::vector<PlayedGame>& games, const std::vector
 // or a favourite that is neither team.
 double PredictedHomeMargin(const PlayedGame& game);
 
-// The pick percentage of weeks 1..w for every week w of the scorecard.
-std::vector<double> CumulativePickPercentages(const Scorecard& scorecard, bool market);
+// The pick percentage of weeks 1..w for every week w of the scorecard; nothing for a week by
+// which no game has been picked.
+std::vector<std::optional<double>> CumulativePickPercentages(const Scorecard& scorecard,
+                                                             bool market);
 
 }  // namespace tavrin
