@@ -51,15 +51,15 @@ ScorecardWindow::ScorecardWindow(Session& session, std::vector<std::string> line
   const double buttons_top = chart_top + ScorecardChartHeight + 90;
   setFixedSize(qt::TwipsSize(right + layout.left, buttons_top + 660));
 
-  list_ = new ReportListView(this, layout, ReportListView::Selection::Never);
+  auto* list = new ReportListView(this, layout, ReportListView::Selection::Never);
   new PickChartArea(this, chart_, layout.left + (layout.width - ScorecardChartWidth) / 2,
                     chart_top);
   auto* printbutton = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
                                         "Print Scorecard", right - 1320, buttons_top);
   auto* donebutton = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done,
                                        "Close Scorecard", right - 600, buttons_top);
-  list_->SetCloseButton(donebutton);
-  list_->SetLines(lines_);
+  list->SetCloseButton(donebutton);
+  list->SetLines(lines_);
   connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
   connect(printbutton, &QPushButton::clicked, this, [this] {
     PrintAsJob(session_, "Tavrin Scorecard",

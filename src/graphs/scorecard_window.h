@@ -9,11 +9,7 @@
 #include "graphs/scorecard_chart.h"
 #include "platform/session.h"
 
-class QPushButton;
-
 namespace tavrin {
-
-class ReportListView;
 
 // The chart on white, drawn in its twips.
 class PickChartArea : public QWidget {
@@ -41,7 +37,6 @@ class ScorecardWindow : public QWidget {
   Session& session_;
   std::vector<std::string> lines_;
   PickChartData chart_;
-  ReportListView* list_;
 };
 
 // The Season Scorecard entry: builds the scorecard through the last scored week and, unless a

@@ -46,8 +46,8 @@ void AddTable(std::vector<std::string>& lines, const std::string& forecaster,
   lines.push_back(FiguresRow("Season", season));
 }
 
-// Reads the block that opens SelectedWeek; false, after the message naming the week it closes, when
-// that block holds no scores.
+// Loads block b (the state after week b); false, after the message naming week b, when it holds
+// no predictions or no scores.
 bool LoadScoredBlock(Session& session, int block) {
   session.store.SelectedWeek = static_cast<int16_t>(block + 1);
   ClearGameOneAndTwoScores(session.store);
