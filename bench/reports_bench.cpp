@@ -16,11 +16,14 @@
 #include "cli/console_ui.h"
 #include "cli/session_start.h"
 #include "graphs/rating_series.h"
+#include "graphs/scorecard_chart.h"
 #include "reports/schedule_views.h"
+#include "reports/scorecard_report.h"
 #include "reports/statistics_view.h"
 #include "reports/team_results.h"
 #include "reports/weekly_predictions.h"
 #include "reports/weekly_results.h"
+#include "season/file_io.h"
 
 namespace tavrin {
 namespace {
@@ -166,6 +169,35 @@ void BM_EveryReportOfASeason(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(EveryReport(folder.session));
 }
 BENCHMARK(BM_EveryReportOfASeason)->Unit(benchmark::kMillisecond);
+
+// The season scorecard of a whole season with a betting line for every game, as its window
+// builds it: the files read, the figures, the report lines and the chart's data. It must stay
+// under a frame (16 ms).
+void BM_Scorecard(benchmark::State& state) {
+  if (!HaveSeason(state)) return;
+  SeasonFolder folder(Golden / "final");
+  const auto games = ReadPlayedGames(folder.session, folder.store.LastScoredWeek);
+  std::vector<MarketLine> lines;
+  for (const PlayedGame& game : games.value_or(std::vector<PlayedGame>{})) {
+    lines.push_back({game.week, game.visitor, game.home, 3.0, 40.5});
+  }
+  if (lines.empty() ||
+      !ReplaceFileAtomically(folder.path_ / MarketLinesFileName(folder.store.WorkingYear),
+                             MarketLinesText(lines))) {
+    state.SkipWithError("the season's games could not be read");
+    return;
+  }
+  for (auto _ : state) {
+    const auto scorecard = ShowSeasonScorecard(folder.session);
+    if (!scorecard) {
+      state.SkipWithError("the scorecard was refused");
+      return;
+    }
+    benchmark::DoNotOptimize(ScorecardLines(folder.store, *scorecard));
+    benchmark::DoNotOptimize(PickChartFrom(*scorecard, folder.store.WeeksInSeason));
+  }
+}
+BENCHMARK(BM_Scorecard)->Unit(benchmark::kMillisecond);
 
 const bool registered = (Register(), true);
 

@@ -14,6 +14,7 @@
 #include "entry/settings_window.h"
 #include "entry/stats_editor_window.h"
 #include "graphs/graph_selection_window.h"
+#include "graphs/scorecard_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_user_interface.h"
 #include "platform/qt/secondary_window.h"
@@ -57,6 +58,7 @@ void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectio
 void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 2, this); }
 void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
 void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
+void MainWindow::Scorecardmenu_Click() { secondary_window_ = OpenScorecardWindow(session_, this); }
 
 // The data entry windows open themselves in front of the main window, disabling it until they
 // close.

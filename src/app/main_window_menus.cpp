@@ -94,6 +94,8 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
           &MainWindow::Specialsmenu_Click);
   connect(AddEntry(Gamesmenu_, "Predict &Season / Playoffs", "Pseasonmenu"), &QAction::triggered, this,
           &MainWindow::Pseasonmenu_Click);
+  connect(AddEntry(Gamesmenu_, "Season Scorecard", "Scorecardmenu"), &QAction::triggered, this,
+          &MainWindow::Scorecardmenu_Click);
 
   standingsmenu_ = AddMenu(bar, "S&tandings", "standingsmenu");
   AddWeekMenu(standingsmenu_, "&View Standings", "standingsvmenu", "StandingsWKmenu", weeks.standings,

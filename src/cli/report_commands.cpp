@@ -14,10 +14,12 @@
 #include "cli/command_support.h"
 #include "graphs/rating_series.h"
 #include "reports/schedule_views.h"
+#include "reports/scorecard_report.h"
 #include "reports/statistics_view.h"
 #include "reports/team_results.h"
 #include "reports/weekly_predictions.h"
 #include "reports/weekly_results.h"
+#include "reports/win_probabilities.h"
 #include "season/text_convention.h"
 
 namespace tavrin::cli {
@@ -143,6 +145,19 @@ int RunGraph(Session& session, const Args& args, std::istream&, std::ostream& ou
   return ExitDone;
 }
 
+int RunScorecard(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  int through = 0;  // the last scored week
+  if (!args.empty()) {
+    const auto week =
+        args.size() == 2 && args[0] == "--through" ? ParseWeek(session, args[1]) : std::nullopt;
+    if (!week) return UsageError("scorecard takes [--through WEEK] with a week of the season");
+    through = *week;
+  }
+  const auto scorecard = ShowSeasonScorecard(session, through);
+  if (!scorecard) return ExitRefused;
+  return WriteLines(ScorecardLines(session.store, *scorecard), out);
+}
+
 }  // namespace
 
 std::vector<CliCommand> ReportCommands() {
@@ -156,6 +171,8 @@ std::vector<CliCommand> ReportCommands() {
       {"projection", "", RunProjection},
       {"single-game", "VISITOR HOME [--neutral]", RunSingleGame},
       {"graph", "TEAM [TEAM2]", RunGraph},
+      WeekReport("probabilities", ShowWinProbabilities),
+      {"scorecard", "[--through WEEK]", RunScorecard},
   };
 }
 

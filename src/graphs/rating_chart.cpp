@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "graphs/area_canvas.h"
 #include "reports/report_printing.h"
 #include "reports/report_text.h"
 
@@ -19,68 +20,6 @@ constexpr const char* AreaFontName = "";  // the drawing area's own font
 constexpr double AreaFontPoints = 8;
 
 float Clamped(float rating) { return std::clamp(rating, LowestRating, HighestRating); }
-
-// A canvas that shows the drawing area on another surface: moved and scaled, with everything
-// outside the area cut off, as a picture of the area would be.
-class AreaOnSurface : public Canvas {
- public:
-  AreaOnSurface(Canvas& surface, double left, double top, double width, double height)
-      : surface_(surface),
-        left_(left),
-        top_(top),
-        scale_x_(width / ChartAreaWidth),
-        scale_y_(height / ChartAreaHeight) {}
-
-  void SetPen(int palette_colour, int width) override { surface_.SetPen(palette_colour, width); }
-  void SetPenStyle(PenStyle style) override { surface_.SetPenStyle(style); }
-  void DrawLine(double x1, double y1, double x2, double y2) override {
-    if (!ClipToArea(x1, y1, x2, y2)) return;
-    surface_.DrawLine(X(x1), Y(y1), X(x2), Y(y2));
-  }
-  void SetFont(const std::string& name, double points, bool bold) override {
-    surface_.SetFont(name, points * scale_y_, bold);
-  }
-  void DrawText(double x, double y, const std::string& text) override {
-    surface_.DrawText(X(x), Y(y), text);
-  }
-  double TextWidth(const std::string& text) override { return surface_.TextWidth(text) / scale_x_; }
-  double TextHeight(const std::string& text) override { return surface_.TextHeight(text) / scale_y_; }
-  double Width() override { return ChartAreaWidth; }
-  double Height() override { return ChartAreaHeight; }
-
- private:
-  double X(double x) const { return left_ + x * scale_x_; }
-  double Y(double y) const { return top_ + y * scale_y_; }
-
-  // Cuts the segment to the area (Liang-Barsky); false when nothing of it lies inside.
-  static bool ClipToArea(double& x1, double& y1, double& x2, double& y2) {
-    const double dx = x2 - x1, dy = y2 - y1;
-    double enter = 0, leave = 1;
-    const std::array<std::pair<double, double>, 4> edges{{{-dx, x1},
-                                                          {dx, ChartAreaWidth - x1},
-                                                          {-dy, y1},
-                                                          {dy, ChartAreaHeight - y1}}};
-    for (const auto& [p, q] : edges) {
-      if (p == 0) {
-        if (q < 0) return false;
-        continue;
-      }
-      const double t = q / p;
-      if (p < 0) enter = std::max(enter, t);
-      else leave = std::min(leave, t);
-      if (enter > leave) return false;
-    }
-    const double start_x = x1, start_y = y1;
-    x1 = start_x + enter * dx;
-    y1 = start_y + enter * dy;
-    x2 = start_x + leave * dx;
-    y2 = start_y + leave * dy;
-    return true;
-  }
-
-  Canvas& surface_;
-  double left_, top_, scale_x_, scale_y_;
-};
 
 void PrintLegendEntry(Canvas& page, const std::string& font, double x, double page_width,
                       double page_height, int colour, const std::string& caption) {
@@ -171,7 +110,8 @@ void PrintRatingChart(Session& session, const RatingChartData& chart) {
   Canvas& page = printer->PageCanvas();
   const double width = page.Width();
   const double height = page.Height();
-  AreaOnSurface area(page, width / 20, height / 10, width / 1.1, height / 2.5);
+  AreaCanvas area(page, ChartAreaWidth, ChartAreaHeight, width / 20, height / 10, width / 1.1,
+                  height / 2.5);
   DrawRatingChart(area, chart);
 
   // With no report font chosen the font the printer preparation selected serves.

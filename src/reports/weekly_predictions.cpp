@@ -28,18 +28,22 @@ std::string GameLine(const SeasonStore& store, int game) {
 }  // namespace
 
 std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int menu_index) {
-  SeasonStore& store = session.store;
   const int week = menu_index + 1;
   session.ui.ShowBusyPointer();
-  if (!ReadWeekToList(session, week)) return std::nullopt;
+  if (!ReadWeekPredictions(session, week)) return std::nullopt;
+  return WeeklyPredictionLines(session.store, week);
+}
 
+bool ReadWeekPredictions(Session& session, int week) {
+  SeasonStore& store = session.store;
+  if (!ReadWeekToList(session, week)) return false;
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);
   if (store.StatsStatus == StatusError) {
     ShowStatisticsUnavailable(session.ui, week);
-    return std::nullopt;
+    return false;
   }
-  return WeeklyPredictionLines(store, week);
+  return true;
 }
 
 std::vector<std::string> WeeklyPredictionLines(const SeasonStore& store, int week) {

@@ -15,6 +15,10 @@ namespace tavrin {
 // was shown instead.
 std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int menu_index);
 
+// Reads the week's schedule and the block that opens it; false after the schedule or the
+// statistics message, or when the week has no games.
+bool ReadWeekPredictions(Session& session, int week);
+
 // The listing of the week from the loaded schedule and statistics block.
 std::vector<std::string> WeeklyPredictionLines(const SeasonStore& store, int week);
 

@@ -125,7 +125,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(MenuCaptions(Find<QMenu>("Gamesmenu")),
              QStringList({"&View Statistics  (weekly)", "&Enter Scores", "&Predictions", "&Weekly Results",
                           "&Results by Team", "&Graph Team Ratings", "Play-&Off && Single Game Predictions",
-                          "Predict &Season / Playoffs"}));
+                          "Predict &Season / Playoffs", "Season Scorecard"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("Gteammenu")), QStringList({"&Single Team Rating", "&Compare Team Ratings"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("standingsmenu")), QStringList({"&View Standings"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("HelpMenu")),

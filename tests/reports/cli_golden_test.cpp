@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <sstream>
 
 #include "analysis/single_game.h"
@@ -106,6 +107,19 @@ TEST_P(CliGolden, ProjectionSingleGamesAndRatingSeries) {
     EXPECT_EQ(row_one, csv[first]);
     EXPECT_EQ(row_two, csv[second]);
   }
+}
+
+// The scorecard's season line carries the figures counted from the recorded seasons.
+TEST_P(CliGolden, ScorecardSeasonFigures) {
+  const std::map<std::string, std::string> counted{
+      {"1999", " Season        248     237    150    63.3       10.230    11.351"},
+      {"2000", " Season        248     242    151    62.4       10.377    11.835"}};
+  const auto expected = counted.find(GetParam());
+  if (expected == counted.end()) GTEST_SKIP() << "no figures counted for this case";
+  const auto lines = Run("scorecard");
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[lines.size() - 2].rfind(expected->second, 0), 0u) << lines[lines.size() - 2];
+  EXPECT_EQ(Run("scorecard --through 1").size(), 8u);
 }
 
 // The executable itself, for the first and last of each kind of report.

@@ -13,6 +13,7 @@
 #include "graphs/graph_selection_window.h"
 #include "graphs/rating_chart.h"
 #include "graphs/rating_graph_window.h"
+#include "graphs/scorecard_window.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
@@ -279,6 +280,33 @@ class GraphWindowsTest : public QObject {
     SettleClosedWindows();
     QVERIFY(season.main_window.isEnabled());
     QCOMPARE(qt::OpenSecondaryWindowCount(&season.main_window), 0);
+  }
+
+  void ScorecardShowsItsTableAndChartAndPrintsThem() {
+    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
+    SeasonCopy before_week_one("start");
+    QWidget* refused = OpenScorecardWindow(before_week_one.session, &before_week_one.main_window);
+    QVERIFY(Refused(before_week_one, refused,
+                    "Cannot Complete Action....\n\rScores must be current thru Week # 1."));
+
+    SeasonCopy season;
+    auto* window = qobject_cast<ScorecardWindow*>(OpenScorecardWindow(season.session, &season.main_window));
+    QVERIFY(window != nullptr && window->isVisible() && !season.main_window.isEnabled());
+    const auto lines = ListLines(window);
+    QCOMPARE(lines.front(), std::string("                   Season Scorecard thru Week # 17  1999"));
+    QCOMPARE(lines.size(), std::size_t{2 + 2 + 17 + 2 + 1});
+    QCOMPARE(window->chart().tavrin.size(), std::size_t{17});
+    QVERIFY(window->findChild<QWidget*>("PickChart")->isVisible());
+
+    window->findChild<QPushButton*>("printbutton")->click();
+    const auto& events = season.ui.printer.events;
+    QCOMPARE(season.ui.questions.back().text, std::string("Ready to send Scorecard to the Printer."));
+    QVERIFY(std::find(events.begin(), events.end(), "end") != events.end());
+    QVERIFY(std::any_of(events.begin(), events.end(),
+                        [&](const std::string& event) { return event.find(lines.front()) != std::string::npos; }));
+    window->findChild<QPushButton*>("donebutton")->click();
+    SettleClosedWindows();
+    QVERIFY(season.main_window.isEnabled());
   }
 };
 

@@ -28,7 +28,7 @@ class MenuWiringTest : public QObject {
         {"WeekResultMenu_4", "VResults"},   {"teamresultsmenu", "TResults"},
         {"ViewWKStats_17", "VStatsform"},   {"Specialsmenu", "Specials"},
         {"Pseasonmenu", "Pseason"},         {"singlegraphmenu", "Selgraphform"},
-        {"Graphtwoteammenu", "Selgraphform"}};
+        {"Graphtwoteammenu", "Selgraphform"}, {"Scorecardmenu", "Scorecard"}};
     for (const auto& [entry, window_name] : entries) {
       main_window.findChild<QAction*>(entry)->trigger();
       QWidget* opened = main_window.SecondaryWindow();

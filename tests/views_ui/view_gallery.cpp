@@ -15,6 +15,7 @@
 #include "analysis/specials_window.h"
 #include "graphs/graph_selection_window.h"
 #include "graphs/rating_graph_window.h"
+#include "graphs/scorecard_window.h"
 #include "platform/qt/qt_user_interface.h"
 #include "reports/statistics_window.h"
 #include "reports/team_results_window.h"
@@ -118,6 +119,11 @@ int main(int argc, char** argv) {
     if (top->objectName() == "GRform" && top->isVisible()) window = top;
   }
   gallery.Picture(window, "graph");
+  gallery.Print(window, "printbutton");
+  gallery.Close(window);
+
+  window = OpenScorecardWindow(session, &main_window);
+  gallery.Picture(window, "scorecard");
   gallery.Print(window, "printbutton");
   gallery.Close(window);
   return 0;

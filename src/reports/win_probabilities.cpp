@@ -1,0 +1,47 @@
+#include "reports/win_probabilities.h"
+
+#include <fmt/format.h>
+
+#include "engine/win_probability.h"
+#include "reports/report_text.h"
+#include "reports/weekly_predictions.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr int ListingWidth = 62;
+
+std::string GameLine(const SeasonStore& store, int game) {
+  const int favourite = store.PickTeam[game];
+  const float margin = store.PickMargin[game];
+  const double chance = favourite == 0 ? 0.5 : FavouriteWinProbability(margin);
+  return PadRight(Pairing(store, store.GameFirstTeam[game], store.GameSecondTeam[game]), 31) +
+         PadRight(PredictionText(store, favourite, margin), 24) +
+         fmt::format("{:>6}%", FormatNumber(100.0 * chance, "#0.0"));
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> ShowWinProbabilities(Session& session, int menu_index) {
+  const int week = menu_index + 1;
+  session.ui.ShowBusyPointer();
+  if (!ReadWeekPredictions(session, week)) return std::nullopt;
+  return WinProbabilityLines(session.store, week);
+}
+
+std::vector<std::string> WinProbabilityLines(const SeasonStore& store, int week) {
+  std::vector<std::string> lines{
+      fmt::format("               Win Probabilities for Week # {}  {}", week, YearText(store)),
+      std::string(ListingWidth, '='),
+      PadRight(PadRight("   -- Teams --", 31) + "Prediction", ListingWidth - 6) + "Chance",
+      std::string(ListingWidth, '_'),
+  };
+  const int games = LoadedGameCount(store);
+  for (int game = 1; game <= games; ++game) lines.push_back(GameLine(store, game));
+  lines.push_back(std::string(ListingWidth, '='));
+  return lines;
+}
+
+}  // namespace tavrin
