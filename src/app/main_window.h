@@ -115,6 +115,7 @@ class MainWindow : public QMainWindow {
   void Graphtwoteammenu_Click();
   void Specialsmenu_Click();
   void Pseasonmenu_Click();
+  void PlayoffOddsmenu_Click();
   void Instructionsmenu_Click();
   void helpsearchmenu_Click();
   void AboutMenu_Click();

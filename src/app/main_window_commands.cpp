@@ -2,6 +2,7 @@
 // the secondary windows. Each secondary window keeps the main window disabled while it is
 // open, so only one command works on the season at a time.
 
+#include "analysis/playoff_odds_window.h"
 #include "analysis/season_projection_window.h"
 #include "analysis/specials_window.h"
 #include "app/main_window.h"
@@ -57,6 +58,7 @@ void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectio
 void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 2, this); }
 void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
 void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
+void MainWindow::PlayoffOddsmenu_Click() { secondary_window_ = OpenPlayoffOddsWindow(session_, this); }
 
 // The data entry windows open themselves in front of the main window, disabling it until they
 // close.
