@@ -19,16 +19,17 @@ namespace {
 
 constexpr int ProgressShownAfterMs = 250;
 
-const QStringList ColumnTitles{"Team",   "Division", "Record", "Wins division", "Play-offs",
-                               "Rest",   "Final",    "Title",  "Seed 1",        "Seed 2",
+const QStringList ColumnTitles{"Team",   "Division", "Record", "Wins div.", "Play-offs",
+                               "Rest",   "Final",    "Title",  "Seed 1",    "Seed 2",
                                "Seed 3", "Seed 4",   "Seed 5", "Seed 6"};
 
 // A cell shown as text that sorts by a number.
 class NumberItem : public QTableWidgetItem {
  public:
-  NumberItem(const QString& text, double value) : QTableWidgetItem(text) {
+  NumberItem(const QString& text, double value, Qt::Alignment alignment = Qt::AlignRight)
+      : QTableWidgetItem(text) {
     setData(Qt::UserRole, value);
-    setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setTextAlignment(alignment | Qt::AlignVCenter);
   }
   bool operator<(const QTableWidgetItem& other) const override {
     return data(Qt::UserRole).toDouble() < other.data(Qt::UserRole).toDouble();
@@ -46,24 +47,26 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds)
     : session_(session), lines_(PlayoffOddsLines(session.store, odds)) {
   setObjectName("PlayoffOdds");
   setWindowTitle("Play-off Odds");
-  setFixedSize(qt::TwipsSize(13800, 7800));
+  setFixedSize(qt::TwipsSize(15000, 10200));
 
   auto* title = new QLabel(qt::FromLatin1(lines_[0] + "\n" + lines_[1]), this);
   title->setObjectName("oddstitle");
-  title->setGeometry(qt::TwipsRect(120, 60, 13560, 520));
+  title->setGeometry(qt::TwipsRect(120, 60, 14760, 520));
 
   odds_table_ = new QTableWidget(this);
   odds_table_->setObjectName("oddstable");
-  odds_table_->setGeometry(qt::TwipsRect(120, 600, 13560, 6300));
+  odds_table_->setGeometry(qt::TwipsRect(120, 600, 14760, 8700));
   odds_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   odds_table_->setSelectionMode(QAbstractItemView::NoSelection);
+  odds_table_->setFocusPolicy(Qt::NoFocus);
   odds_table_->verticalHeader()->hide();
+  odds_table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   FillTable(odds);
 
   print_button_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
-                                    "Print Play-off Odds", 12240, 7020);
+                                    "Print Play-off Odds", 13440, 9420);
   done_button_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
-                                   "Close Play-off Odds", 12960, 7020);
+                                   "Close Play-off Odds", 14160, 9420);
   connect(done_button_, &QPushButton::clicked, this, &QWidget::close);
   connect(print_button_, &QPushButton::clicked, this, &PlayoffOddsWindow::PrintButtonClick);
 }
@@ -85,7 +88,7 @@ void PlayoffOddsWindow::FillTable(const PlayoffOdds& odds) {
     put(new NumberItem(QString::fromStdString(fmt::format(
                            "{} {}", league::ConferenceNames[static_cast<int>(division.conference)],
                            division.name)),
-                       league::DivisionIndexOf(team) + team / 100.0));
+                       league::DivisionIndexOf(team) + team / 100.0, Qt::AlignLeft));
     put(new NumberItem(QString::fromStdString(RecordText(record)),
                        games == 0 ? 0.0 : (record.won + record.tied / 2.0) / games));
     for (int count : {team_odds.division, team_odds.playoffs, team_odds.rest, team_odds.final_game,
@@ -94,7 +97,11 @@ void PlayoffOddsWindow::FillTable(const PlayoffOdds& odds) {
     }
     for (int count : team_odds.seeds) put(PercentItem(count, odds.runs));
   }
-  odds_table_->resizeColumnsToContents();
+  // The names take what they need; the figures share the rest, with room for the sort arrow.
+  QHeaderView* header = odds_table_->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::Stretch);
+  header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   odds_table_->setSortingEnabled(true);
   odds_table_->sortByColumn(4, Qt::DescendingOrder);
 }
