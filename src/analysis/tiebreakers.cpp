@@ -201,8 +201,8 @@ ClubGroup OrderByRecord(const LeagueTable& table, ClubGroup clubs, int places,
   std::array<int, ClubGroup::Capacity> sorted{};
   std::copy(clubs.begin(), clubs.end(), sorted.begin());
   const auto percentage = [&](int club) { return table.Overall(club).Percentage(); };
-  std::sort(sorted.begin(), sorted.begin() + clubs.size(),
-            [&](int a, int b) { return percentage(a) > percentage(b); });
+  std::stable_sort(sorted.begin(), sorted.begin() + clubs.size(),
+                   [&](int a, int b) { return percentage(a) > percentage(b); });
   ClubGroup order;
   for (int start = 0; start < clubs.size() && order.size() < places;) {
     ClubGroup level;
