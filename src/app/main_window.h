@@ -116,6 +116,7 @@ class MainWindow : public QMainWindow {
   void Specialsmenu_Click();
   void Pseasonmenu_Click();
   void Scorecardmenu_Click();
+  void PlayoffOddsmenu_Click();
   void Instructionsmenu_Click();
   void helpsearchmenu_Click();
   void AboutMenu_Click();

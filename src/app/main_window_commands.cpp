@@ -2,6 +2,7 @@
 // the secondary windows. Each secondary window keeps the main window disabled while it is
 // open, so only one command works on the season at a time.
 
+#include "analysis/playoff_odds_window.h"
 #include "analysis/season_projection_window.h"
 #include "analysis/specials_window.h"
 #include "app/main_window.h"
@@ -59,6 +60,7 @@ void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelecti
 void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
 void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
 void MainWindow::Scorecardmenu_Click() { secondary_window_ = OpenScorecardWindow(session_, this); }
+void MainWindow::PlayoffOddsmenu_Click() { secondary_window_ = OpenPlayoffOddsWindow(session_, this); }
 
 // The data entry windows open themselves in front of the main window, disabling it until they
 // close.

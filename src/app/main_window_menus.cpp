@@ -100,6 +100,8 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   standingsmenu_ = AddMenu(bar, "S&tandings", "standingsmenu");
   AddWeekMenu(standingsmenu_, "&View Standings", "standingsvmenu", "StandingsWKmenu", weeks.standings,
               &MainWindow::StandingsWKmenu_Click);
+  connect(AddEntry(standingsmenu_, "Play-off &Odds", "PlayoffOddsmenu"), &QAction::triggered, this,
+          &MainWindow::PlayoffOddsmenu_Click);
 
   QMenu* help = AddMenu(bar, "&Help", "HelpMenu");
   connect(AddEntry(help, "Help   --   &Instructions", "Instructionsmenu"), &QAction::triggered, this,

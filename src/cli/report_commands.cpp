@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 
+#include "analysis/playoff_odds.h"
 #include "analysis/season_projection.h"
 #include "analysis/single_game.h"
 #include "analysis/standings.h"
@@ -112,6 +113,32 @@ int RunProjection(Session& session, const Args& args, std::istream&, std::ostrea
   return WriteLines(ProjectionReportLines(session.store, *projection), out);
 }
 
+// --runs N (at least one) and --seed S, in any order, each at most once.
+int RunOdds(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  OddsOptions options;
+  bool runs_given = false;
+  bool seed_given = false;
+  for (std::size_t index = 0; index < args.size(); index += 2) {
+    const bool has_value = index + 1 < args.size();
+    if (args[index] == "--runs" && !runs_given && has_value) {
+      const auto runs = ParseWholeNumber(args[index + 1]);
+      if (!runs || *runs < 1) return UsageError("odds needs --runs of at least 1");
+      options.runs = *runs;
+      runs_given = true;
+    } else if (args[index] == "--seed" && !seed_given && has_value) {
+      const auto seed = ParseWholeNumber<uint64_t>(args[index + 1]);
+      if (!seed) return UsageError("odds needs --seed as a whole number of at least 0");
+      options.seed = *seed;
+      seed_given = true;
+    } else {
+      return UsageError("odds takes --runs N and --seed S");
+    }
+  }
+  const auto odds = ShowPlayoffOdds(session, options);
+  if (!odds) return ExitRefused;
+  return WriteLines(PlayoffOddsLines(session.store, *odds), out);
+}
+
 int RunSingleGame(Session& session, const Args& args, std::istream&, std::ostream& out) {
   const bool neutral = args.size() == 3 && args[2] == "--neutral";
   const bool shape = args.size() == 2 || neutral;
@@ -169,6 +196,7 @@ std::vector<CliCommand> ReportCommands() {
       TeamReport("team-results", "TEAM", ShowTeamResults),
       {"statistics", "ENTRY [--sort rating|percentage|offense|defense]", RunStatistics},
       {"projection", "", RunProjection},
+      {"odds", "[--runs N] [--seed S]", RunOdds},
       {"single-game", "VISITOR HOME [--neutral]", RunSingleGame},
       {"graph", "TEAM [TEAM2]", RunGraph},
       WeekReport("probabilities", ShowWinProbabilities),

@@ -127,7 +127,7 @@ class MainWindowTest : public QObject {
                           "&Results by Team", "&Graph Team Ratings", "Play-&Off && Single Game Predictions",
                           "Predict &Season / Playoffs", "Season Scorecard"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("Gteammenu")), QStringList({"&Single Team Rating", "&Compare Team Ratings"}));
-    QCOMPARE(MenuCaptions(Find<QMenu>("standingsmenu")), QStringList({"&View Standings"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("standingsmenu")), QStringList({"&View Standings", "Play-off &Odds"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("HelpMenu")),
              QStringList({"Help   --   &Instructions", "Search for Help on...", "&About Tavrin"}));
 

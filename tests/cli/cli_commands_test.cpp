@@ -18,7 +18,9 @@ class DataCommandTest : public tavrin::testing::SeasonFixture {
   int Run(const std::string& name, std::vector<std::string> args, const std::string& input = "") {
     std::istringstream in(input);
     out.str("");
-    for (const auto& command : DataCommands()) {
+    auto commands = DataCommands();
+    for (auto& report : ReportCommands()) commands.push_back(std::move(report));
+    for (const auto& command : commands) {
       if (command.name == name) return command.run(session, args, in, out);
     }
     ADD_FAILURE() << "no command " << name;
@@ -109,6 +111,23 @@ TEST_F(DataCommandTest, NewSeasonAnswersYesAndTheWeeks) {
   EXPECT_EQ(LastMessage(), "Cannot Complete Action....\n\rScores must be current thru Week # 17.");
   EXPECT_TRUE(ui.questions.empty());  // answered by the command, not the user
   EXPECT_EQ(Run("new-season", {"17"}), ExitUsage);
+}
+
+// Well-formed options reach the command (refused here: no week is scored); others are usage.
+TEST_F(DataCommandTest, OddsOptions) {
+  const std::vector<std::pair<std::vector<std::string>, int>> cases{
+      {{}, ExitRefused},
+      {{"--seed", "0", "--runs", "1"}, ExitRefused},
+      {{"--runs", "0"}, ExitUsage},
+      {{"--runs", "-5"}, ExitUsage},
+      {{"--runs", "1e4"}, ExitUsage},
+      {{"--seed", "-1"}, ExitUsage},
+      {{"--runs", "5", "--runs", "6"}, ExitUsage},
+      {{"--runs"}, ExitUsage},
+      {{"--weeks", "3"}, ExitUsage},
+  };
+  for (const auto& [args, status] : cases) EXPECT_EQ(Run("odds", args), status) << args.size();
+  EXPECT_EQ(LastMessage(), "Cannot Complete Action....\n\rScores must be current thru Week # 0.");
 }
 
 TEST_F(DataCommandTest, ImportSavesEveryScheduleThenEntersScoresAndStopsAtARefusal) {

@@ -6,9 +6,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
+#include "analysis/playoff_odds_window.h"
 #include "analysis/season_projection_window.h"
 #include "analysis/single_game.h"
 #include "analysis/specials_window.h"
@@ -198,6 +201,51 @@ class AnalysisWindowsTest : public QObject {
     Click(window, "Donebutton");
     SettleClosedWindows();
     QVERIFY(season.main_window.isEnabled());
+  }
+
+  // The table sorts by a clicked column, the print button prints the report, and the
+  // refusal is the projection's.
+  void PlayoffOddsSortAndPrint() {
+    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
+    SeasonCopy season;
+    QVERIFY(season.opened);
+    QWidget* window = OpenPlayoffOddsWindow(season.session, &season.main_window, {.runs = 20});
+    QVERIFY(window != nullptr);
+    QVERIFY(!season.main_window.isEnabled());
+    QCOMPARE(window->windowTitle(), QString("Play-off Odds"));
+    auto* table = window->findChild<QTableWidget*>("oddstable");
+    QCOMPARE(table->rowCount(), 31);
+    QHeaderView* header = table->horizontalHeader();
+    const auto click_header = [&](int column) {
+      const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                      header->height() / 2);
+      QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    };
+    const int seed_one = 8;
+    for (int clicks = 0; clicks < 2; ++clicks) {
+      click_header(seed_one);
+      // The conferences' first seeds at 100.0 lead or close the table as the order turns.
+      const bool descending = header->sortIndicatorOrder() == Qt::DescendingOrder;
+      const int first = descending ? 0 : 29;
+      QCOMPARE(QSet<QString>({table->item(first, 0)->text(), table->item(first + 1, 0)->text()}),
+               QSet<QString>({"Jacksonville", "St. Louis"}));
+      QCOMPARE(table->item(first + 1, seed_one)->text(), QString("100.0"));
+      QCOMPARE(table->item(descending ? 2 : 28, seed_one)->text(), QString("0.0"));
+    }
+
+    Click(window, "printbutton");
+    const auto printed = season.ui.printer.Lines();
+    const auto report = PlayoffOddsLines(season.store, *ShowPlayoffOdds(season.session, {.runs = 20}));
+    QCOMPARE(printed.size(), report.size() + 2);
+    QCOMPARE(printed.back(), "    " + report.back());
+    Click(window, "Donebutton");
+    SettleClosedWindows();
+    QVERIFY(season.main_window.isEnabled());
+
+    SeasonCopy behind("start");
+    behind.store.LastScoredWeek = 3;
+    QVERIFY(Refused(behind, OpenPlayoffOddsWindow(behind.session, &behind.main_window),
+                    "Cannot Complete Action....\n\rScores must be current thru Week # 3."));
   }
 };
 

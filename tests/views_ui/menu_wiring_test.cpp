@@ -28,7 +28,8 @@ class MenuWiringTest : public QObject {
         {"WeekResultMenu_4", "VResults"},   {"teamresultsmenu", "TResults"},
         {"ViewWKStats_17", "VStatsform"},   {"Specialsmenu", "Specials"},
         {"Pseasonmenu", "Pseason"},         {"singlegraphmenu", "Selgraphform"},
-        {"Graphtwoteammenu", "Selgraphform"}, {"Scorecardmenu", "Scorecard"}};
+        {"Graphtwoteammenu", "Selgraphform"}, {"Scorecardmenu", "Scorecard"},
+        {"PlayoffOddsmenu", "PlayoffOdds"}};
     for (const auto& [entry, window_name] : entries) {
       main_window.findChild<QAction*>(entry)->trigger();
       QWidget* opened = main_window.SecondaryWindow();

@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <iostream>
 
+#include "analysis/playoff_odds_window.h"
 #include "analysis/season_projection_window.h"
 #include "analysis/specials_window.h"
 #include "graphs/graph_selection_window.h"
@@ -107,6 +108,11 @@ int main(int argc, char** argv) {
 
   window = OpenSeasonProjectionWindow(session, &main_window);
   gallery.Picture(window, "projection");
+  gallery.Close(window);
+
+  window = OpenPlayoffOddsWindow(session, &main_window);
+  gallery.Picture(window, "playoff_odds");
+  gallery.Print(window, "printbutton");
   gallery.Close(window);
 
   window = OpenGraphSelectionWindow(session, 2, &main_window);

@@ -1,0 +1,175 @@
+// The play-off odds: the real seeds of two seasons from the league's tie-break rules, one small
+// made-up case per tie-break step, and the odds' totals part way through a season.
+
+#include "analysis/playoff_odds.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/tiebreakers.h"
+#include "reports/golden_case.h"
+
+namespace tavrin {
+namespace {
+
+struct Result {
+  int first;
+  int first_points;
+  int second;
+  int second_points;
+};
+
+struct TieCase {
+  const char* step;
+  bool wild_card;
+  ClubGroup clubs;
+  std::vector<Result> games;
+  int expected;
+};
+
+// Each case is decided by its named step; the later steps would pick another club. A game is
+// {first team, its points, second team, its points}.
+// clang-format off
+const std::vector<TieCase> TieCases{
+    {"division: head-to-head", false, {1, 2},
+     {{1, 21, 2, 20}, {2, 30, 3, 0}, {2, 30, 4, 0}, {3, 10, 1, 0}, {4, 10, 1, 0}}, 1},
+    {"division: division record", false, {1, 2},
+     {{1, 10, 2, 0}, {2, 10, 1, 0}, {1, 7, 3, 6}, {4, 3, 2, 0}, {2, 40, 17, 0}, {18, 40, 1, 0}}, 1},
+    {"division: common games", false, {1, 2},
+     {{1, 10, 2, 0}, {2, 10, 1, 0}, {1, 3, 17, 0}, {17, 3, 2, 0}, {2, 30, 18, 0}, {19, 30, 1, 0}}, 1},
+    {"division: conference record", false, {1, 2},
+     {{1, 10, 2, 0}, {2, 10, 1, 0}, {1, 7, 6, 0}, {7, 7, 2, 0}, {2, 50, 17, 0}}, 1},
+    {"division: net points in division games", false, {1, 2},
+     {{1, 20, 2, 0}, {2, 10, 1, 0}, {2, 50, 17, 0}, {18, 1, 1, 0}}, 1},
+    {"division: net points in all games", false, {1, 2},
+     {{1, 10, 2, 0}, {2, 10, 1, 0}, {1, 20, 17, 0}, {2, 30, 18, 0}}, 2},
+    {"division, three clubs: head-to-head", false, {1, 2, 3},
+     {{3, 1, 1, 0}, {3, 1, 2, 0}, {1, 1, 2, 0}, {1, 50, 17, 0}, {2, 50, 18, 0}}, 3},
+    {"division, three clubs: back to the two-club steps", false, {1, 2, 3},
+     {{1, 7, 2, 0}, {3, 7, 1, 0}, {2, 7, 3, 0}, {1, 7, 3, 0}, {2, 7, 3, 0}, {2, 7, 4, 0},
+      {2, 7, 5, 0}, {4, 7, 1, 0}}, 1},
+    {"wild card: head-to-head", true, {1, 6},
+     {{1, 7, 6, 0}, {6, 7, 7, 0}, {6, 7, 8, 0}, {2, 7, 1, 0}, {3, 7, 1, 0}}, 1},
+    {"wild card: conference record", true, {1, 6},
+     {{1, 40, 17, 0}, {2, 7, 1, 0}, {6, 7, 7, 0}, {18, 7, 6, 0}}, 6},
+    {"wild card: common games", true, {1, 6},
+     {{1, 7, 12, 0}, {1, 7, 13, 0}, {1, 7, 14, 0}, {15, 7, 1, 0}, {2, 7, 1, 0}, {6, 7, 12, 0},
+      {6, 7, 13, 0}, {14, 7, 6, 0}, {15, 7, 6, 0}, {6, 50, 7, 0}}, 1},
+    {"wild card: net points in conference games", true, {1, 6},
+     {{1, 10, 2, 0}, {6, 3, 7, 0}, {6, 50, 17, 0}, {18, 1, 1, 0}}, 1},
+    {"wild card: fewer than four common games pass to net points", true, {1, 6},
+     {{1, 7, 12, 0}, {1, 7, 13, 0}, {14, 7, 1, 0}, {2, 7, 1, 0}, {6, 7, 12, 0}, {13, 7, 6, 0},
+      {14, 7, 6, 0}, {6, 50, 7, 0}}, 6},
+    {"wild card, three clubs: best of each division first", true, {1, 2, 6},
+     {{2, 7, 1, 0}, {6, 7, 2, 0}, {1, 7, 3, 0}, {1, 7, 4, 0}, {1, 7, 5, 0}, {7, 7, 6, 0},
+      {8, 7, 6, 0}}, 6},
+    {"wild card, three clubs: a sweep", true, {1, 6, 12},
+     {{12, 7, 1, 0}, {12, 7, 6, 0}, {1, 7, 2, 0}, {1, 7, 3, 0}, {6, 7, 7, 0}, {6, 7, 8, 0},
+      {13, 7, 12, 0}, {14, 7, 12, 0}}, 12},
+    {"wild card, three clubs: the swept club drops out", true, {1, 6, 12},
+     {{6, 7, 1, 0}, {12, 7, 1, 0}, {1, 7, 2, 0}, {1, 7, 3, 0}, {1, 7, 4, 0}, {1, 7, 5, 0},
+      {1, 7, 13, 0}, {6, 7, 7, 0}, {8, 7, 6, 0}, {13, 7, 12, 0}}, 6},
+    {"wild card, three clubs: conference record", true, {1, 6, 12},
+     {{1, 7, 2, 0}, {3, 7, 1, 0}, {6, 7, 7, 0}, {6, 7, 8, 0}, {13, 7, 12, 0}, {14, 7, 12, 0},
+      {12, 90, 17, 0}}, 6},
+};
+// clang-format on
+
+TEST(TieBreakSteps, EachStepDecidesItsCase) {
+  for (const TieCase& tie : TieCases) {
+    SCOPED_TRACE(tie.step);
+    LeagueTable table;
+    for (const Result& game : tie.games) {
+      table.AddGame(game.first, game.second, game.first_points, game.second_points);
+    }
+    PlayoffRandom random(7);
+    EXPECT_EQ(tie.wild_card ? BreakWildCardTie(table, tie.clubs, random)
+                            : BreakDivisionTie(table, tie.clubs, random),
+              tie.expected);
+  }
+}
+
+TEST(TieBreakSteps, ClubsLevelOnEveryStepDrawLots) {
+  LeagueTable table;
+  table.AddGame(1, 2, 10, 0);
+  table.AddGame(2, 1, 10, 0);
+  bool drawn[3] = {};
+  for (uint64_t seed = 1; seed <= 20; ++seed) {
+    PlayoffRandom random(seed);
+    drawn[BreakDivisionTie(table, {1, 2}, random)] = true;
+  }
+  EXPECT_TRUE(drawn[1] && drawn[2]);
+}
+
+struct RealSeeds {
+  const char* season;
+  ConferenceSeeds afc;
+  ConferenceSeeds nfc;
+};
+
+// The seeds the league gave, several of them through tie-breaks.
+const RealSeeds RealSeasons[] = {
+    {"1999", {9, 2, 16, 11, 1, 3}, {30, 26, 21, 25, 18, 23}},
+    {"2000", {11, 14, 3, 6, 12, 2}, {19, 25, 29, 20, 26, 30}},
+};
+
+TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
+  TAVRIN_REQUIRE_SHARED_DATA();
+  for (const RealSeeds& real : RealSeasons) {
+    SCOPED_TRACE(real.season);
+    testing::OpenedCase opened(real.season);
+    const auto odds = ShowPlayoffOdds(opened.session, {.runs = 50, .seed = 3});
+    ASSERT_TRUE(odds.has_value());
+    for (int team = 1; team <= league::TeamCount; ++team) {
+      const TeamOdds& team_odds = odds->teams[team];
+      for (int count : {team_odds.division, team_odds.playoffs, team_odds.rest}) {
+        EXPECT_TRUE(count == 0 || count == 50) << team;
+      }
+    }
+    for (int seed = 1; seed <= 6; ++seed) {
+      EXPECT_EQ(odds->teams[real.afc[seed - 1]].seeds[seed - 1], 50) << "AFC seed " << seed;
+      EXPECT_EQ(odds->teams[real.nfc[seed - 1]].seeds[seed - 1], 50) << "NFC seed " << seed;
+    }
+  }
+}
+
+// Half way through 2000: the records are the standings' own, the stages add up, and a seed
+// repeats its odds.
+TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
+  TAVRIN_REQUIRE_SHARED_DATA();
+  testing::OpenedCase opened("2000");
+  opened.store.LastScoredWeek = 8;
+  const OddsOptions options{.runs = 400, .seed = 11};
+  const auto odds = ShowPlayoffOdds(opened.session, options);
+  ASSERT_TRUE(odds.has_value());
+  EXPECT_EQ(odds->played_through, 8);
+  int division = 0, playoffs = 0, rest = 0, final_game = 0, title = 0, seeded = 0;
+  for (int team = 1; team <= league::TeamCount; ++team) {
+    const TeamOdds& team_odds = odds->teams[team];
+    EXPECT_EQ(odds->records[team].won, opened.store.Wins[team]) << team;
+    EXPECT_EQ(odds->records[team].lost, opened.store.Losses[team]) << team;
+    division += team_odds.division;
+    playoffs += team_odds.playoffs;
+    rest += team_odds.rest;
+    final_game += team_odds.final_game;
+    title += team_odds.title;
+    for (int count : team_odds.seeds) seeded += count;
+  }
+  EXPECT_EQ(division, 6 * 400);
+  EXPECT_EQ(playoffs, 12 * 400);
+  EXPECT_EQ(seeded, 12 * 400);
+  EXPECT_EQ(rest, 4 * 400);
+  EXPECT_EQ(final_game, 2 * 400);
+  EXPECT_EQ(title, 400);
+  const auto again = ShowPlayoffOdds(opened.session, options);
+  ASSERT_TRUE(again.has_value());
+  for (int team = 1; team <= league::TeamCount; ++team) {
+    EXPECT_EQ(again->teams[team].title, odds->teams[team].title);
+    EXPECT_EQ(again->teams[team].seeds, odds->teams[team].seeds);
+  }
+}
+
+}  // namespace
+}  // namespace tavrin
