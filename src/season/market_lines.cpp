@@ -1,0 +1,121 @@
+#include "season/market_lines.h"
+
+#include <fmt/format.h>
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "season/file_io.h"
+#include "season/season_store.h"
+#include "season/text_convention.h"
+#include "season/text_file_lines.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr std::string_view Header = "week,visitor,home,spread_line,total_line";
+
+// A season has a few hundred games; a file far beyond that is not one this program wrote.
+constexpr std::size_t MaxLines = 4096;
+constexpr std::uintmax_t MaxFileSize = 256u << 10;
+constexpr int MaxWeek = 99;
+// No real line comes near this; anything beyond it is damage, not a figure.
+constexpr double MaxFigure = 1000;
+
+std::optional<int> WholeField(std::string_view field, int low, int high) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+  if (field.empty() || error != std::errc() || end != field.data() + field.size()) {
+    return std::nullopt;
+  }
+  if (value < low || value > high) return std::nullopt;
+  return value;
+}
+
+// An empty field is an absent figure; anything else must be a plain finite decimal.
+bool FigureField(std::string_view field, std::optional<double>& figure) {
+  figure.reset();
+  if (field.empty()) return true;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(field.data(), field.data() + field.size(), value, std::chars_format::fixed);
+  if (error != std::errc() || end != field.data() + field.size()) return false;
+  if (!std::isfinite(value) || std::fabs(value) > MaxFigure) return false;
+  figure = value;
+  return true;
+}
+
+std::optional<MarketLine> ParseRow(std::string_view row) {
+  std::string_view fields[5];
+  std::size_t count = 0;
+  while (true) {
+    const std::size_t comma = row.find(',');
+    if (count == 5) return std::nullopt;
+    fields[count++] = row.substr(0, comma);
+    if (comma == std::string_view::npos) break;
+    row.remove_prefix(comma + 1);
+  }
+  if (count != 5) return std::nullopt;
+  MarketLine line;
+  const auto week = WholeField(fields[0], 1, MaxWeek);
+  const auto visitor = WholeField(fields[1], 1, LeagueTeamCount);
+  const auto home = WholeField(fields[2], 1, LeagueTeamCount);
+  if (!week || !visitor || !home || *visitor == *home) return std::nullopt;
+  line.week = *week;
+  line.visitor = *visitor;
+  line.home = *home;
+  if (!FigureField(fields[3], line.spread) || !FigureField(fields[4], line.total)) {
+    return std::nullopt;
+  }
+  return line;
+}
+
+std::string FigureText(const std::optional<double>& figure) {
+  return figure ? GeneralNumber(*figure) : std::string();
+}
+
+}  // namespace
+
+std::string MarketLinesFileName(int year) { return "TVML" + FormatNumber(year, "0000") + ".csv"; }
+
+std::optional<std::vector<MarketLine>> ReadMarketLines(const std::filesystem::path& folder,
+                                                       int year) {
+  const std::filesystem::path file = folder / MarketLinesFileName(year);
+  std::error_code error;
+  if (!std::filesystem::exists(file, error)) {
+    if (error) return std::nullopt;
+    return std::vector<MarketLine>{};
+  }
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (error || size > MaxFileSize) return std::nullopt;
+  const std::optional<std::string> text = ReadWholeFile(file);
+  if (!text) return std::nullopt;
+
+  std::vector<std::string_view> rows = SplitLines(*text);
+  // The writer ends its last row with a line break, so one empty last line is not damage.
+  if (!rows.empty() && rows.back().empty()) rows.pop_back();
+  if (rows.empty() || rows.front() != Header || rows.size() > MaxLines) return std::nullopt;
+
+  std::vector<MarketLine> lines;
+  lines.reserve(rows.size() - 1);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    std::optional<MarketLine> line = ParseRow(rows[i]);
+    if (!line) return std::nullopt;
+    lines.push_back(*line);
+  }
+  return lines;
+}
+
+std::string MarketLinesText(const std::vector<MarketLine>& lines) {
+  std::string text(Header);
+  text += '\n';
+  for (const MarketLine& line : lines) {
+    text += fmt::format("{},{},{},{},{}\n", line.week, line.visitor, line.home,
+                        FigureText(line.spread), FigureText(line.total));
+  }
+  return text;
+}
+
+}  // namespace tavrin

@@ -1,0 +1,33 @@
+#pragma once
+// The betting lines an imported CSV carried, kept in a small text file of their own so that the
+// four classic data files stay exactly as they were.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrin {
+
+// One game's betting line as an imported CSV gave it. spread > 0 when the home team is favoured;
+// total is the expected points of both teams.
+struct MarketLine {
+  int week = 0;
+  int visitor = 0;
+  int home = 0;
+  std::optional<double> spread;
+  std::optional<double> total;
+};
+
+// "TVML" + year as "0000" + ".csv": a small text file beside the season's data files.
+std::string MarketLinesFileName(int year);
+
+// The season's lines; an empty vector when the file does not exist; nothing when it is damaged.
+std::optional<std::vector<MarketLine>> ReadMarketLines(const std::filesystem::path& folder,
+                                                       int year);
+
+// The file's whole text for `lines` (header "week,visitor,home,spread_line,total_line", one row a
+// game, an absent figure as an empty field), for the caller to write atomically.
+std::string MarketLinesText(const std::vector<MarketLine>& lines);
+
+}  // namespace tavrin

@@ -1,0 +1,81 @@
+#include "season/market_lines.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+
+namespace tavrin {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+constexpr const char* Header = "week,visitor,home,spread_line,total_line\n";
+
+TEST(MarketLinesFile, RoundTripsPresentAndAbsentFigures) {
+  TempFolder folder;
+  EXPECT_EQ(MarketLinesFileName(1999), "TVML1999.csv");
+  const auto missing = ReadMarketLines(folder.path(), 1999);
+  ASSERT_TRUE(missing);
+  EXPECT_TRUE(missing->empty());
+  const std::vector<MarketLine> lines = {{1, 25, 27, -4, 49},
+                                         {1, 13, 22, 6.5, std::nullopt},
+                                         {17, 31, 1, std::nullopt, 38.5},
+                                         {18, 2, 3, std::nullopt, std::nullopt}};
+  const std::string text = MarketLinesText(lines);
+  EXPECT_EQ(text, std::string(Header) + "1,25,27,-4,49\n1,13,22,6.5,\n17,31,1,,38.5\n18,2,3,,\n");
+  WriteFileBytes(folder.path() / MarketLinesFileName(1999), text);
+  const auto read = ReadMarketLines(folder.path(), 1999);
+  ASSERT_TRUE(read);
+  ASSERT_EQ(read->size(), lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ((*read)[i].week, lines[i].week);
+    EXPECT_EQ((*read)[i].visitor, lines[i].visitor);
+    EXPECT_EQ((*read)[i].home, lines[i].home);
+    EXPECT_EQ((*read)[i].spread, lines[i].spread);
+    EXPECT_EQ((*read)[i].total, lines[i].total);
+  }
+  // Another season's file is not this one's.
+  EXPECT_EQ(ReadMarketLines(folder.path(), 2000)->size(), 0u);
+}
+
+TEST(MarketLinesFile, RefusesDamagedText) {
+  const std::string header = Header;
+  std::string many_rows = header;
+  for (int i = 0; i < 5000; ++i) many_rows += "1,2,3,,\n";
+  const std::vector<std::pair<const char*, std::string>> cases = {
+      {"empty", ""},
+      {"wrong header", "week,visitor,home,spread,total\n1,2,3,,\n"},
+      {"no header", "1,2,3,4,5\n"},
+      {"too few fields", header + "1,2,3,4\n"},
+      {"too many fields", header + "1,2,3,4,5,6\n"},
+      {"week 0", header + "0,2,3,,\n"},
+      {"week 100", header + "100,2,3,,\n"},
+      {"team 32", header + "1,32,3,,\n"},
+      {"team 0", header + "1,2,0,,\n"},
+      {"a team against itself", header + "1,4,4,,\n"},
+      {"huge week", header + "99999999999999999999,2,3,,\n"},
+      {"blank in a number", header + "1, 2,3,,\n"},
+      {"word for a figure", header + "1,2,3,abc,\n"},
+      {"exponent", header + "1,2,3,1e3,\n"},
+      {"infinity", header + "1,2,3,inf,\n"},
+      {"not a number", header + "1,2,3,,nan\n"},
+      {"far too large", header + "1,2,3,,1000000\n"},
+      {"trailing text", header + "1,2,3,4.5x,\n"},
+      {"empty row inside", header + "\n1,2,3,,\n"},
+      {"binary", header + std::string("\0\xff\x01,\x80", 5)},
+      {"too many rows", many_rows},
+  };
+  TempFolder folder;
+  for (const auto& [name, text] : cases) {
+    WriteFileBytes(folder.path() / MarketLinesFileName(2000), text);
+    EXPECT_FALSE(ReadMarketLines(folder.path(), 2000)) << name;
+  }
+  // The same rows with CR LF endings and no final line break are whole.
+  WriteFileBytes(folder.path() / MarketLinesFileName(2000),
+                 "week,visitor,home,spread_line,total_line\r\n1,2,3,-0.5,41\r\n2,3,2,,");
+  EXPECT_EQ(ReadMarketLines(folder.path(), 2000)->size(), 2u);
+}
+
+}  // namespace
+}  // namespace tavrin
