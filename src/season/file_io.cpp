@@ -188,6 +188,8 @@ bool ReplaceFilesTogether(const std::vector<FileReplacement>& replacements) {
   struct Step {
     std::filesystem::path temporary;
     std::filesystem::path backup;  // a second name for the old file; empty when there was none
+    // The old file's bytes, where the file system has no second names (FAT, for one).
+    std::optional<std::string> old_contents;
     bool renamed = false;
   };
   std::vector<Step> steps(replacements.size());
@@ -197,6 +199,12 @@ bool ReplaceFilesTogether(const std::vector<FileReplacement>& replacements) {
       if (!step.renamed) {
         if (!step.temporary.empty()) ::unlink(step.temporary.c_str());
         if (!step.backup.empty()) ::unlink(step.backup.c_str());
+      } else if (step.old_contents) {
+        std::filesystem::path temporary;
+        bool exists = false;
+        if (WriteTemporaryBeside(replacements[i].file, *step.old_contents, temporary, exists)) {
+          ::rename(temporary.c_str(), replacements[i].file.c_str());
+        }
       } else if (step.backup.empty()) {
         ::unlink(replacements[i].file.c_str());
       } else {
@@ -218,8 +226,11 @@ bool ReplaceFilesTogether(const std::vector<FileReplacement>& replacements) {
       // A hard link keeps the old contents reachable, so that a later failure can restore them.
       std::filesystem::path backup = steps[i].temporary;
       backup += ".old";
-      if (::link(replacements[i].file.c_str(), backup.c_str()) != 0) return undo();
-      steps[i].backup = backup;
+      if (::link(replacements[i].file.c_str(), backup.c_str()) == 0) {
+        steps[i].backup = backup;
+      } else if (!(steps[i].old_contents = ReadWholeFile(replacements[i].file))) {
+        return undo();
+      }
     }
   }
   for (std::size_t i = 0; i < replacements.size(); ++i) {
