@@ -1,16 +1,15 @@
 // Results processing with its file work: one week, and a whole season imported through the
-// tool's import command. The data folder is TAVRIN_BENCH_DIR (for instance /dev/shm, to take
-// the disk's sync out of the figure) or the system's temporary folder.
+// tool's import command, in a folder below TAVRIN_BENCH_DIR (see bench_folder.h).
 
 #include <benchmark/benchmark.h>
 #include <fmt/format.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <sstream>
 
+#include "bench_folder.h"
 #include "cli/cli_command.h"
 #include "cli/console_ui.h"
 #include "engine/results_processing.h"
@@ -27,14 +26,7 @@ constexpr int GamesPerWeek = 15;  // 30 of the 31 teams play, one has a bye
 
 class ScratchFolder {
  public:
-  ScratchFolder() {
-    const char* base = std::getenv("TAVRIN_BENCH_DIR");
-    std::string pattern =
-        ((base != nullptr ? fs::path(base) : fs::temp_directory_path()) / "tavrin-bench-XXXXXX")
-            .string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
-    path_ = pattern;
-  }
+  ScratchFolder() : path_(tavrin::MakeBenchFolder()) {}
   ~ScratchFolder() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
@@ -120,7 +112,7 @@ void BM_ProcessWeek(benchmark::State& state) {
 }
 BENCHMARK(BM_ProcessWeek)->Unit(benchmark::kMicrosecond);
 
-// A whole season through the import command: 17 schedule saves, then 17 weeks scored.
+// A whole season through the import command: checked, computed in memory, files replaced.
 void BM_ImportSeason(benchmark::State& state) {
   const std::string csv = SeasonCsv();
   std::optional<ScratchFolder> folder;

@@ -2,7 +2,6 @@
 // imported through the tool's commands, then every report of every week, team and order.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include <sstream>
 
 #include "analysis/season_projection.h"
+#include "bench_folder.h"
 #include "analysis/single_game.h"
 #include "analysis/standings.h"
 #include "cli/cli_command.h"
@@ -49,13 +49,7 @@ class SeasonFolder {
     cli::StartSession(session);
   }
 
-  static std::filesystem::path MakeFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tavrin-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
-  }
-
-  std::filesystem::path path_ = MakeFolder();
+  std::filesystem::path path_ = MakeBenchFolder();
   std::ostringstream discarded;
   cli::ConsoleUi ui{discarded, discarded};
   SeasonStore store;

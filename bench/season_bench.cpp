@@ -1,11 +1,11 @@
 // Loading one statistics block: every view and the rating graph (18 loads) go through it.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench_folder.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
 
@@ -18,10 +18,7 @@ constexpr int Year = 1999;
 // same size (18 blocks with predictions) when the shared data is absent.
 class StatisticsFolder {
  public:
-  StatisticsFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tavrin-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
+  StatisticsFolder() : path_(MakeBenchFolder()) {
     const std::filesystem::path golden =
         std::filesystem::path(TAVRIN_SHARED_DIR) / "golden" / "1999" / "final" /
         StatisticsFileName(Year);

@@ -103,6 +103,8 @@ class MainWindow : public QMainWindow {
   void programmermenu_Click();
   void Settingsmenu_Click();
   void printsetupmenu_Click();
+  void ImportSeasonmenu_Click();
+  void ExportSeasonmenu_Click();
   void Namesmenu_Click();
   void Editstatsmenu_Click();
   void Enterschedulemenu_Click();

@@ -7,6 +7,7 @@
 #include "analysis/specials_window.h"
 #include "app/main_window.h"
 #include "app/programmers_window.h"
+#include "app/season_file_commands.h"
 #include "app/splash_window.h"
 #include "entry/names_window.h"
 #include "entry/new_season.h"
@@ -36,6 +37,10 @@ void MainWindow::programmermenu_Click() { OpenSecondaryWindow(new ProgrammersWin
 void MainWindow::printsetupmenu_Click() {
   if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter())) qt::ShowPrinterSetup(*printer, this);
 }
+
+void MainWindow::ImportSeasonmenu_Click() { ImportChosenSeasonFile(session_); }
+
+void MainWindow::ExportSeasonmenu_Click() { ExportSeasonToChosenFile(session_); }
 
 void MainWindow::Instructionsmenu_Click() { session_.ui.ShowHelpTopic("Contents"); }
 

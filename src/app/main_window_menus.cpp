@@ -50,6 +50,10 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
           &MainWindow::Settingsmenu_Click);
   connect(AddEntry(file, "Printer Setup", "printsetupmenu"), &QAction::triggered, this,
           &MainWindow::printsetupmenu_Click);
+  connect(AddEntry(file, "Import Season...", "ImportSeasonmenu"), &QAction::triggered, this,
+          &MainWindow::ImportSeasonmenu_Click);
+  connect(AddEntry(file, "Export Season...", "ExportSeasonmenu"), &QAction::triggered, this,
+          &MainWindow::ExportSeasonmenu_Click);
   connect(AddEntry(file, "E&xit", "ExitMenu"), &QAction::triggered, qApp, &QCoreApplication::quit);
 
   Editmenu_ = AddMenu(bar, "&Edit", "Editmenu");

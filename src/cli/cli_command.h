@@ -27,7 +27,8 @@ struct CliCommand {
   bool reads_season = true;
 };
 
-std::vector<CliCommand> DataCommands();    // schedules, scores, new season, settings, import, demo
+std::vector<CliCommand>
+DataCommands();  // schedules, scores, new season, settings, import, export, demo
 std::vector<CliCommand> ReportCommands();  // every report's lines
 
 }  // namespace tavrin::cli

@@ -5,6 +5,7 @@
 
 #include "cli/cli_command.h"
 #include "entry/score_entry.h"
+#include "season/file_io.h"
 
 namespace tavrin::cli {
 
@@ -35,6 +36,18 @@ std::optional<std::vector<std::string>> ReadInputLines(const std::string& file_a
   auto lines = ReadLines(file);
   if (file.bad()) return std::nullopt;
   return lines;
+}
+
+std::optional<std::string> ReadInputText(const std::string& file_arg, std::istream& in) {
+  if (!file_arg.empty() && file_arg != "-") return ReadWholeFile(file_arg);
+  std::string text;
+  char buffer[4096];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > MaxDataFileSize) return std::nullopt;
+  }
+  if (in.bad()) return std::nullopt;
+  return text;
 }
 
 std::vector<std::string> SplitWords(std::string_view line) {

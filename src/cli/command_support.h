@@ -35,6 +35,10 @@ int UsageError(const std::string& problem);
 std::optional<std::vector<std::string>> ReadInputLines(const std::string& file_arg,
                                                        std::istream& in);
 
+// The whole text of the file named by `file_arg` (standard input when it is empty or "-"),
+// nothing when it cannot be read or is larger than a data file may be.
+std::optional<std::string> ReadInputText(const std::string& file_arg, std::istream& in);
+
 // The words of a line, split at blanks and tabs.
 std::vector<std::string> SplitWords(std::string_view line);
 

@@ -10,6 +10,7 @@ CliCommand EnterScoresCommand();
 CliCommand NewSeasonCommand();
 CliCommand SettingsCommand();
 CliCommand ImportCommand();
+CliCommand ExportCommand();
 CliCommand DemoCommand();
 
 }  // namespace tavrin::cli

@@ -5,7 +5,7 @@ namespace tavrin::cli {
 
 std::vector<CliCommand> DataCommands() {
   return {SetScheduleCommand(), EnterScoresCommand(), NewSeasonCommand(), SettingsCommand(),
-          ImportCommand(), DemoCommand()};
+          ImportCommand(),      ExportCommand(),      DemoCommand()};
 }
 
 }  // namespace tavrin::cli

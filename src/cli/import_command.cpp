@@ -1,24 +1,18 @@
-// import: a whole season from a CSV file, week by week through schedule entry and score entry.
-
-#include <algorithm>
-#include <iostream>
-#include <map>
+// import and export: a whole season from and to a CSV file.
 
 #include <fmt/format.h>
 
+#include <filesystem>
+#include <iostream>
+
 #include "cli/command_support.h"
 #include "cli/data_command_parts.h"
-#include "cli/season_csv.h"
+#include "entry/season_export.h"
+#include "entry/season_import.h"
 
 namespace tavrin::cli {
 
 namespace {
-
-bool HasScores(const std::vector<SeasonGame>& games) {
-  return std::any_of(games.begin(), games.end(), [](const SeasonGame& game) {
-    return !game.first_score.empty() || !game.second_score.empty();
-  });
-}
 
 int RunImport(Session& session, const std::vector<std::string>& args, std::istream& in,
               std::ostream&) {
@@ -32,43 +26,34 @@ int RunImport(Session& session, const std::vector<std::string>& args, std::istre
     }
   }
   if (files.size() != 1) return UsageError("import needs [--schedules-only] SEASON.csv");
-  const auto lines = ReadInputLines(files[0], in);
-  if (!lines) return UsageError(fmt::format("import: cannot read {}", files[0]));
-  std::string problem;
-  const auto season = ParseSeasonCsv(*lines, problem);
-  if (!season) return UsageError(fmt::format("import: {}: {}", files[0], problem));
-  if (season->year != session.store.WorkingYear) {
-    std::cerr << fmt::format("tavrin-cli: {} holds season {} but the working year is {}\n",
-                             files[0], season->year, session.store.WorkingYear);
-    return ExitRefused;
-  }
+  const auto text = ReadInputText(files[0], in);
+  if (!text) return UsageError(fmt::format("import: cannot read {}", files[0]));
+  const std::string name = files[0] == "-" ? "stdin" : files[0];
+  return ImportSeason(session, name, *text, schedules_only) ? ExitDone : ExitRefused;
+}
 
-  for (const auto& [week, games] : season->weeks) {
-    std::vector<ScheduledGame> schedule;
-    for (const auto& game : games) schedule.push_back(game.game);
-    if (const int status = SaveWeekSchedule(session, week, schedule); status != ExitDone) {
-      return status;
-    }
+int RunExport(Session& session, const std::vector<std::string>& args, std::istream&,
+              std::ostream& out) {
+  if (args.size() > 1) return UsageError("export needs [FILE]");
+  if (args.empty() || args[0] == "-") {
+    out << SeasonCsvText(session);
+    return ExitDone;
   }
-  if (schedules_only) return ExitDone;
-  for (const auto& [week, games] : season->weeks) {
-    if (!HasScores(games)) continue;
-    std::vector<ScoreTexts> scores;
-    for (const auto& game : games) scores.push_back({game.first_score, game.second_score});
-    if (const int status = EnterWeekScores(session, week, scores); status != ExitDone) {
-      return status;
-    }
-  }
-  return ExitDone;
+  return ExportSeason(session, args[0]) ? ExitDone : ExitRefused;
 }
 
 }  // namespace
 
 CliCommand ImportCommand() {
   return {"import",
-          "[--schedules-only] SEASON.csv   save every week's schedule, then enter every week's "
-          "scores",
+          "[--schedules-only] SEASON.csv   check the whole file, then save every week's "
+          "schedule and score every scored week, all at once or not at all",
           RunImport};
+}
+
+CliCommand ExportCommand() {
+  return {"export", "[FILE]   the season as the CSV import reads, with each game's prediction",
+          RunExport};
 }
 
 }  // namespace tavrin::cli

@@ -66,6 +66,10 @@ int OverUnderTotal(const SeasonStore& store, int a, int b) {
 void PredictNextWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
   store.ScheduleStatus.clear();
   ReadScheduleWeek(store, folder, week + 1);
+  PredictLoadedWeek(store);
+}
+
+void PredictLoadedWeek(SeasonStore& store) {
   // A missing or damaged week predicts nothing: every slot keeps the predictions it held.
   if (store.ScheduleStatus == StatusError) return;
   const int games = store.WeekGameCount;

@@ -35,5 +35,7 @@ int OverUnderTotal(const SeasonStore& store, int a, int b);
 // Reads week + 1's schedule and stores each game's favourite and unrounded margin in PickTeam
 // and PickMargin; with no schedule for week + 1 the slots keep what they held.
 void PredictNextWeek(SeasonStore& store, const std::filesystem::path& folder, int week);
+// The same for a schedule already read into the store (ScheduleStatus as its reader left it).
+void PredictLoadedWeek(SeasonStore& store);
 
 }  // namespace tavrin

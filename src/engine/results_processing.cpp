@@ -192,16 +192,22 @@ void ReportSaveFailure(UserInterface& ui, const std::string& file_name) {
                  MessageIcon::Exclamation);
 }
 
-ProcessResult ProcessWeekResults(Session& session, int week, const std::vector<ScoreTexts>& scores) {
+bool ApplyWeekScores(Session& session, int week, const std::vector<ScoreTexts>& scores) {
   const auto read = ReadScores(session, week, scores);
-  if (!read) return ProcessResult::NotStarted;
-
+  if (!read) return false;
   SeasonStore& store = session.store;
   const float k = store.Reactivity / RatingStepDivisor;
   for (int game = 1; game <= store.WeekGameCount; ++game) {
     ApplyGame(store, game, (*read)[static_cast<std::size_t>(game - 1)], k);
   }
   UpdateAverages(store, week);
+  return true;
+}
+
+ProcessResult ProcessWeekResults(Session& session, int week,
+                                 const std::vector<ScoreTexts>& scores) {
+  if (!ApplyWeekScores(session, week, scores)) return ProcessResult::NotStarted;
+  SeasonStore& store = session.store;
   PredictNextWeek(store, session.folder, week);
   RoundStatistics(store);
 

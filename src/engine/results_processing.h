@@ -27,6 +27,11 @@ enum class ProcessResult {
 // and week `week`'s schedule loaded. scores[g - 1] holds the boxes of game g.
 ProcessResult ProcessWeekResults(Session& session, int week, const std::vector<ScoreTexts>& scores);
 
+// The steps before the prediction, in the store only: the week's records, points, moved ratings
+// and averages. False, with the user told and nothing changed, when a box is empty or a score
+// unusable or the loaded schedule unusable.
+bool ApplyWeekScores(Session& session, int week, const std::vector<ScoreTexts>& scores);
+
 // The rounding every writer of a statistics block applies first: one decimal for the ratings and
 // averages, whole numbers for wins and points, and for game slots 1..15 whole second scores and
 // margins in half points.

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tavrin {
 
@@ -36,6 +37,26 @@ class UserInterface {
   virtual void ShowHelpSearch() = 0;
   // The system date as "MM-DD-YYYY", for the date lines of printouts.
   virtual std::string TodayText() = 0;
+
+  // Many lines at once (every problem of an imported file) under a heading: one scrollable
+  // window rather than a box each. Where there is no such window, one message holds them all.
+  virtual void ShowMessageList(const std::string& heading, const std::vector<std::string>& lines,
+                               const std::string& caption) {
+    std::string text = heading;
+    for (const std::string& line : lines) text += "\n\r" + line;
+    ShowMessage(text, caption, MessageIcon::Exclamation);
+  }
+  // The standard file dialogs: the file to read or to write, or nothing when the user cancels
+  // or there is no one to ask. `filter` is as "CSV files (*.csv)".
+  virtual std::optional<std::string> ChooseFileToOpen(const std::string& /*caption*/,
+                                                      const std::string& /*filter*/) {
+    return std::nullopt;
+  }
+  virtual std::optional<std::string> ChooseFileToSave(const std::string& /*caption*/,
+                                                      const std::string& /*filter*/,
+                                                      const std::string& /*suggested_name*/) {
+    return std::nullopt;
+  }
 };
 
 }  // namespace tavrin

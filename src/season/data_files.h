@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "season/season_store.h"
@@ -23,6 +24,8 @@ std::string StatisticsFileName(int year);  // "TVSt" + year + ".dat"
 // quote or a line break (false), since it could not be read back.
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder);
 bool WriteSettings(const SeasonStore& store, const std::filesystem::path& folder);
+// The settings file's whole text, or nothing when the ReportFont could not be read back.
+std::optional<std::string> SettingsText(const SeasonStore& store);
 
 // Names "TavNM.dat": LocationName(1..31), then TeamName(1..31). Reading returns false on a
 // missing file or fewer than 62 lines (the lines present are still taken). Writing refuses,
@@ -41,6 +44,14 @@ inline constexpr int ScheduleRecordSize = 100;
 inline constexpr int MaxGamesPerScheduleRecord = 18;
 void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week);
 bool WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder, int week);
+// The same two steps on one record's bytes held in memory: reading (nothing or a short record
+// reads as a week never written) and the record of the loaded week, nothing when the week
+// cannot be written.
+void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record);
+std::optional<std::string> ScheduleRecordBytes(const SeasonStore& store);
+inline std::uint64_t ScheduleRecordOffset(int week) {
+  return static_cast<std::uint64_t>(week - 1) * ScheduleRecordSize;
+}
 
 // Statistics: 48-byte records, TeamCount records a block, block b = state after week b.
 inline constexpr int StatsRecordSize = 48;
@@ -59,5 +70,11 @@ bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folde
 // Replaces block b from the statistics arrays (the caller rounds first); a shorter file is
 // padded with zero bytes. False, with the file untouched, when it cannot be replaced.
 bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);
+// The same on a block's bytes held in memory: reading (a short block reads as zeros; false when
+// a record is damaged) and the block of the statistics arrays.
+inline constexpr std::size_t StatsBlockSize =
+    static_cast<std::size_t>(StatsRecordSize) * LeagueTeamCount;
+bool ReadStatsBlockBytes(SeasonStore& store, const std::optional<std::string>& bytes);
+std::string StatsBlockBytes(SeasonStore& store);
 
 }  // namespace tavrin

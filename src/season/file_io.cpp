@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <string>
@@ -111,6 +112,32 @@ int CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem::pa
   return -1;
 }
 
+bool RenameFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return !InjectedFault(FileOperation::Rename) && ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+  return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+// The new contents written and synced in a temporary file beside the target, keeping the
+// target's permissions; false, with nothing left behind, when that fails or the target exists
+// but is not a writable regular file.
+bool WriteTemporaryBeside(const std::filesystem::path& file, std::string_view contents,
+                          std::filesystem::path& temporary, bool& target_exists) {
+  struct stat existing {};
+  target_exists = ::stat(file.c_str(), &existing) == 0;
+  if (target_exists && (!S_ISREG(existing.st_mode) || ::access(file.c_str(), W_OK) != 0)) {
+    return false;
+  }
+  FileDescriptor fd(CreateTemporaryBeside(file, temporary));
+  if (!fd.valid()) return false;
+  const bool written = (!target_exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0) &&
+                       WriteAll(fd.get(), contents) && SyncFile(fd.get()) && fd.Close();
+  if (!written) ::unlink(temporary.c_str());
+  return written;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
@@ -146,22 +173,79 @@ std::optional<std::string> ReadFileRange(const std::filesystem::path& file, std:
 }
 
 bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view contents) {
-  struct stat existing {};
-  const bool exists = ::stat(file.c_str(), &existing) == 0;
-  if (exists && (!S_ISREG(existing.st_mode) || ::access(file.c_str(), W_OK) != 0)) return false;
-
   std::filesystem::path temporary;
-  FileDescriptor fd(CreateTemporaryBeside(file, temporary));
-  if (!fd.valid()) return false;
-  const bool written = (!exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0) &&
-                       WriteAll(fd.get(), contents) && SyncFile(fd.get()) && fd.Close();
-  const bool renamed = written && !InjectedFault(FileOperation::Rename) &&
-                       ::rename(temporary.c_str(), file.c_str()) == 0;
-  if (!renamed) {
+  bool exists = false;
+  if (!WriteTemporaryBeside(file, contents, temporary, exists)) return false;
+  if (!RenameFile(temporary, file)) {
     ::unlink(temporary.c_str());
     return false;
   }
-  SyncFolder(file.has_parent_path() ? file.parent_path() : std::filesystem::path("."));
+  SyncFolder(FolderOf(file));
+  return true;
+}
+
+bool ReplaceFilesTogether(const std::vector<FileReplacement>& replacements) {
+  struct Step {
+    std::filesystem::path temporary;
+    std::filesystem::path backup;  // a second name for the old file; empty when there was none
+    // The old file's bytes, where the file system has no second names (FAT, for one).
+    std::optional<std::string> old_contents;
+    bool renamed = false;
+  };
+  std::vector<Step> steps(replacements.size());
+  const auto undo = [&] {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      const Step& step = steps[i];
+      if (!step.renamed) {
+        if (!step.temporary.empty()) ::unlink(step.temporary.c_str());
+        if (!step.backup.empty()) ::unlink(step.backup.c_str());
+      } else if (step.old_contents) {
+        std::filesystem::path temporary;
+        bool exists = false;
+        if (WriteTemporaryBeside(replacements[i].file, *step.old_contents, temporary, exists)) {
+          ::rename(temporary.c_str(), replacements[i].file.c_str());
+        }
+      } else if (step.backup.empty()) {
+        ::unlink(replacements[i].file.c_str());
+      } else {
+        // Should even this fail, the old contents stay under the backup's name.
+        ::rename(step.backup.c_str(), replacements[i].file.c_str());
+      }
+    }
+    return false;
+  };
+
+  for (std::size_t i = 0; i < replacements.size(); ++i) {
+    bool exists = false;
+    if (!WriteTemporaryBeside(replacements[i].file, replacements[i].contents, steps[i].temporary,
+                              exists)) {
+      steps[i].temporary.clear();
+      return undo();
+    }
+    if (exists) {
+      // A hard link keeps the old contents reachable, so that a later failure can restore them.
+      std::filesystem::path backup = steps[i].temporary;
+      backup += ".old";
+      if (::link(replacements[i].file.c_str(), backup.c_str()) == 0) {
+        steps[i].backup = backup;
+      } else if (!(steps[i].old_contents = ReadWholeFile(replacements[i].file))) {
+        return undo();
+      }
+    }
+  }
+  for (std::size_t i = 0; i < replacements.size(); ++i) {
+    if (!RenameFile(steps[i].temporary, replacements[i].file)) return undo();
+    steps[i].renamed = true;
+  }
+  std::vector<std::filesystem::path> folders;
+  for (std::size_t i = 0; i < replacements.size(); ++i) {
+    if (!steps[i].backup.empty()) ::unlink(steps[i].backup.c_str());
+    const std::filesystem::path folder = FolderOf(replacements[i].file);
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+      folders.push_back(folder);
+      SyncFolder(folder);
+    }
+  }
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrin {
 
@@ -25,6 +26,16 @@ std::optional<std::string> ReadFileRange(const std::filesystem::path& file, std:
 // target and syncs the folder. On failure the old file is left whole and false is returned.
 // A target that exists but is write-protected is refused.
 bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view contents);
+
+// Replaces several files as one change: every new content is written and synced beside its
+// target first, then the targets are renamed over in the given order (put the file that says
+// how far the others go last) and each folder is synced once. When any step fails every
+// target is put back as it was, and false is returned.
+struct FileReplacement {
+  std::filesystem::path file;
+  std::string contents;
+};
+bool ReplaceFilesTogether(const std::vector<FileReplacement>& replacements);
 
 // Replaces `bytes.size()` bytes at `offset` of a fixed-record file: reads the whole file (none
 // yet counts as empty), pads a short file with zero bytes, patches, and replaces it

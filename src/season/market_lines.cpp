@@ -34,19 +34,6 @@ std::optional<int> WholeField(std::string_view field, int low, int high) {
   return value;
 }
 
-// An empty field is an absent figure; anything else must be a plain finite decimal.
-bool FigureField(std::string_view field, std::optional<double>& figure) {
-  figure.reset();
-  if (field.empty()) return true;
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(field.data(), field.data() + field.size(), value, std::chars_format::fixed);
-  if (error != std::errc() || end != field.data() + field.size()) return false;
-  if (!std::isfinite(value) || std::fabs(value) > MaxFigure) return false;
-  figure = value;
-  return true;
-}
-
 std::optional<MarketLine> ParseRow(std::string_view row) {
   std::string_view fields[5];
   std::size_t count = 0;
@@ -66,9 +53,11 @@ std::optional<MarketLine> ParseRow(std::string_view row) {
   line.week = *week;
   line.visitor = *visitor;
   line.home = *home;
-  if (!FigureField(fields[3], line.spread) || !FigureField(fields[4], line.total)) {
-    return std::nullopt;
-  }
+  const auto spread = ReadMarketFigure(fields[3]);
+  const auto total = ReadMarketFigure(fields[4]);
+  if (!spread || !total) return std::nullopt;
+  line.spread = *spread;
+  line.total = *total;
   return line;
 }
 
@@ -77,6 +66,16 @@ std::string FigureText(const std::optional<double>& figure) {
 }
 
 }  // namespace
+
+std::optional<std::optional<double>> ReadMarketFigure(std::string_view text) {
+  if (text.empty()) return std::optional<double>();
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (!std::isfinite(value) || std::fabs(value) > MaxFigure) return std::nullopt;
+  return std::optional<double>(value);
+}
 
 std::string MarketLinesFileName(int year) { return "TVML" + FormatNumber(year, "0000") + ".csv"; }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavrin {
@@ -25,6 +26,10 @@ std::string MarketLinesFileName(int year);
 // The season's lines; an empty vector when the file does not exist; nothing when it is damaged.
 std::optional<std::vector<MarketLine>> ReadMarketLines(const std::filesystem::path& folder,
                                                        int year);
+
+// One figure of a line as text: empty for an absent figure; otherwise a plain, finite decimal
+// of sensible size (no exponent, no blanks), or nothing when the text is none of these.
+std::optional<std::optional<double>> ReadMarketFigure(std::string_view text);
 
 // The file's whole text for `lines` (header "week,visitor,home,spread_line,total_line", one row a
 // game, an absent figure as an empty field), for the caller to write atomically.

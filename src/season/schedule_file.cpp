@@ -17,10 +17,6 @@ std::filesystem::path ScheduleFile(const SeasonStore& store, const std::filesyst
   return folder / ScheduleFileName(store.WorkingYear);
 }
 
-std::uint64_t RecordOffset(int week) {
-  return static_cast<std::uint64_t>(week - 1) * ScheduleRecordSize;
-}
-
 // The characters `first`.. (counted from 1) of the text; fewer, or none, past its end.
 std::string_view Characters(std::string_view text, std::size_t first, std::size_t count) {
   if (first > text.size()) return {};
@@ -67,11 +63,17 @@ bool AppendDigits(std::string& text, int value, int width) {
 std::string ScheduleFileName(int year) { return "TVSC" + std::to_string(year) + ".dat"; }
 
 void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
+  std::optional<std::string> record;
+  if (week >= 1) {
+    record =
+        ReadFileRange(ScheduleFile(store, folder), ScheduleRecordOffset(week), ScheduleRecordSize);
+  }
+  ReadScheduleRecord(store, record);
+}
+
+void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record) {
   store.GameFirstTeam[1] = 0;
   store.GameSecondTeam[1] = 0;
-  std::optional<std::string> record;
-  if (week >= 1) record = ReadFileRange(ScheduleFile(store, folder), RecordOffset(week),
-                                        ScheduleRecordSize);
   bool damaged = false;
   const std::string text = record ? RecordText(*record, damaged).value_or("") : "";
 
@@ -101,16 +103,17 @@ void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, i
   }
 }
 
-bool WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder, int week) {
-  if (week < 1 || week > std::numeric_limits<int16_t>::max()) return false;
-  if (store.WeekGameCount < 0 || store.WeekGameCount > MaxGamesPerScheduleRecord) return false;
+std::optional<std::string> ScheduleRecordBytes(const SeasonStore& store) {
+  if (store.WeekGameCount < 0 || store.WeekGameCount > MaxGamesPerScheduleRecord) {
+    return std::nullopt;
+  }
   std::string text;
   AppendDigits(text, store.WeekGameCount, 2);
   for (int game = 1; game <= store.WeekGameCount; ++game) {
     if (!AppendDigits(text, store.GameFirstTeam[game], 2) ||
         !AppendDigits(text, store.GameSecondTeam[game], 2) ||
         !AppendDigits(text, store.GameDay[game], 1)) {
-      return false;
+      return std::nullopt;
     }
   }
   text.resize(ScheduleTextLength, ' ');
@@ -120,7 +123,14 @@ bool WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& fo
   StoreU16(header, TextValueTag);
   StoreU16(header + 2, static_cast<uint16_t>(ScheduleTextLength));
   record += text;
-  return PatchFileAtomically(ScheduleFile(store, folder), RecordOffset(week), record);
+  return record;
+}
+
+bool WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder, int week) {
+  if (week < 1 || week > std::numeric_limits<int16_t>::max()) return false;
+  const std::optional<std::string> record = ScheduleRecordBytes(store);
+  return record &&
+         PatchFileAtomically(ScheduleFile(store, folder), ScheduleRecordOffset(week), *record);
 }
 
 }  // namespace tavrin

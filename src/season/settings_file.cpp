@@ -73,8 +73,8 @@ bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {
   return true;
 }
 
-bool WriteSettings(const SeasonStore& store, const std::filesystem::path& folder) {
-  if (!FitsQuotedLine(store.ReportFont)) return false;
+std::optional<std::string> SettingsText(const SeasonStore& store) {
+  if (!FitsQuotedLine(store.ReportFont)) return std::nullopt;
   std::string text;
   text += GeneralNumber(store.WorkingYear);
   text += LineEnd;
@@ -88,7 +88,12 @@ bool WriteSettings(const SeasonStore& store, const std::filesystem::path& folder
   text += QuotedLine(store.ReportFont);
   text += GeneralNumber(store.WeeksInSeason);
   text += LineEnd;
-  return ReplaceFileAtomically(folder / SettingsFileName, text);
+  return text;
+}
+
+bool WriteSettings(const SeasonStore& store, const std::filesystem::path& folder) {
+  const std::optional<std::string> text = SettingsText(store);
+  return text && ReplaceFileAtomically(folder / SettingsFileName, *text);
 }
 
 }  // namespace tavrin

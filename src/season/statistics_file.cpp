@@ -10,15 +10,13 @@ namespace tavrin {
 
 namespace {
 
-constexpr std::size_t BlockSize = static_cast<std::size_t>(StatsRecordSize) * LeagueTeamCount;
-
 std::filesystem::path StatisticsFile(const SeasonStore& store, const std::filesystem::path& folder) {
   return folder / StatisticsFileName(store.WorkingYear);
 }
 
 // Offset of the first record of block b; record 1 for any block before the first.
 std::uint64_t BlockOffset(int block) {
-  return block >= 1 ? static_cast<std::uint64_t>(block) * BlockSize : 0;
+  return block >= 1 ? static_cast<std::uint64_t>(block) * StatsBlockSize : 0;
 }
 
 bool IsTeamOrNone(int16_t team) { return team == 0 || IsTeamNumber(team); }
@@ -49,7 +47,12 @@ void SanitizeSlot(SeasonStore& store, int slot, bool& damaged) {
 // Reads the block that starts at `offset` into slots 1..31; a missing file or a short one
 // reads as zeros. False when the file is unreadable or a record is damaged.
 bool ReadBlockAt(SeasonStore& store, const std::filesystem::path& file, std::uint64_t offset) {
-  const std::optional<std::string> bytes = ReadFileRange(file, offset, BlockSize);
+  return ReadStatsBlockBytes(store, ReadFileRange(file, offset, StatsBlockSize));
+}
+
+}  // namespace
+
+bool ReadStatsBlockBytes(SeasonStore& store, const std::optional<std::string>& bytes) {
   bool damaged = !bytes;
   store.RecordCursor = 1;
   for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
@@ -65,8 +68,6 @@ bool ReadBlockAt(SeasonStore& store, const std::filesystem::path& file, std::uin
   }
   return !damaged;
 }
-
-}  // namespace
 
 std::string StatisticsFileName(int year) { return "TVSt" + std::to_string(year) + ".dat"; }
 
@@ -121,17 +122,22 @@ bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folde
   return ReadBlockAt(store, StatisticsFile(store, folder), BlockOffset(block));
 }
 
-bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block) {
-  if (block < 0 || block > std::numeric_limits<int16_t>::max()) return false;
+std::string StatsBlockBytes(SeasonStore& store) {
   std::string bytes;
-  bytes.reserve(BlockSize);
+  bytes.reserve(StatsBlockSize);
   store.RecordCursor = 1;
   for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
     const StatsRecord record = PackStatsRecord(store, slot);
     bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
     store.RecordCursor = static_cast<int16_t>(slot + 1);
   }
-  return PatchFileAtomically(StatisticsFile(store, folder), BlockOffset(block), bytes);
+  return bytes;
+}
+
+bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block) {
+  if (block < 0 || block > std::numeric_limits<int16_t>::max()) return false;
+  return PatchFileAtomically(StatisticsFile(store, folder), BlockOffset(block),
+                             StatsBlockBytes(store));
 }
 
 }  // namespace tavrin

@@ -5,16 +5,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <array>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 
@@ -115,7 +118,8 @@ class MainWindowTest : public QObject {
     for (const QAction* menu : window_->menuBar()->actions()) bar << menu->text();
     QCOMPARE(bar, QStringList({"&File", "&Edit", "&Schedules", "&Games", "S&tandings", "&Help"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("Filemenu")),
-             QStringList({"Programming Information", "Tavrin Settings", "Printer Setup", "E&xit"}));
+             QStringList({"Programming Information", "Tavrin Settings", "Printer Setup",
+                          "Import Season...", "Export Season...", "E&xit"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("Editmenu")),
              QStringList({"Cut", "Copy", "Paste", "", "&Names and Locations", "&Weekly Statistics"}));
     for (QAction* placeholder : Find<QMenu>("Editmenu")->actions().mid(0, 3)) QVERIFY(!placeholder->isEnabled());
@@ -473,6 +477,54 @@ class MainWindowTest : public QObject {
     QCOMPARE(picture_size(), QSize(320, 200));
     store_->ColourDepthFlag = 8;
     QCOMPARE(picture_size(), QSize(400, 300));
+  }
+
+  void FileMenuExportsAndImportsTheSeasonThroughTheFileDialogs() {
+    const std::filesystem::path exported = folder_->path() / "season.csv";
+    const std::filesystem::path refused = folder_->path() / "refused.csv";
+    const std::filesystem::path statistics = folder_->path() / "TVSt1999.dat";
+    const std::string finished = testing::ReadFileBytes(statistics);
+    Trigger("ImportSeasonmenu");  // cancelled: nothing happens
+    QVERIFY(ui_->messages.empty());
+    ui_->chosen_files = {exported.string()};
+    Trigger("ExportSeasonmenu");
+    QCOMPARE(ui_->messages.back().text, std::string("Season 1999 exported to season.csv."));
+    const std::string csv = testing::ReadFileBytes(exported);
+    testing::WriteFileBytes(refused, csv + "1999,0,1,1,1,17,,\n");
+    const auto week_zero_line = std::count(csv.begin(), csv.end(), '\n') + 1;
+
+    ui_->chosen_files = {refused.string()};
+    Trigger("ImportSeasonmenu");
+    QVERIFY(ui_->messages.back().text.find("\n\rrefused.csv:" + std::to_string(week_zero_line) +
+                                           ": week \"0\" is not a week") != std::string::npos);
+    QVERIFY(testing::ReadFileBytes(statistics) == finished);
+    const int busy = ui_->busy_pointers;
+    ui_->chosen_files = {exported.string()};
+    Trigger("ImportSeasonmenu");
+    QVERIFY(ui_->busy_pointers > busy);
+    QVERIFY(ui_->messages.back().text.rfind("Season 1999 imported from season.csv", 0) == 0);
+    QVERIFY(testing::ReadFileBytes(statistics) == finished);
+  }
+
+  void ProblemListIsOneScrollableWindow() {
+    qt::QtUserInterface qt_ui(folder_->path(), qt::QtPrinter::Destination::PdfFile);
+    std::vector<std::string> lines;
+    for (int line = 2; line <= 51; ++line) {
+      lines.push_back("1999.csv:" + std::to_string(line) +
+                      ": home_score \"abc\" is not a whole number");
+    }
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() != "MessageListDialog") continue;
+        shown = top->findChild<QPlainTextEdit*>("MessageList")->toPlainText();
+        if (const char* picture = std::getenv("TAVRIN_SCREENSHOT")) top->grab().save(picture);
+        static_cast<QDialog*>(top)->accept();
+      }
+    });
+    qt_ui.ShowMessageList("1999.csv was not imported; no file has been changed.", lines, "Tavrin");
+    QCOMPARE(shown.split('\n').size(), 50);
+    QVERIFY(shown.startsWith("1999.csv:2: home_score \"abc\" is not a whole number\n"));
   }
 
   void BusyPointerOfACommandIsResetByTheWaitTimer() {

@@ -1,12 +1,15 @@
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "cli/cli_command.h"
 #include "cli/console_ui.h"
-#include "cli/season_csv.h"
 #include "engine/season_fixture.h"
+#include "season/file_io.h"
+#include "season/market_lines.h"
 
 namespace tavrin::cli {
 namespace {
@@ -67,7 +70,8 @@ TEST_F(DataCommandTest, EnterScoresRunsTheChecksThenProcessesTheWeek) {
   StartSeason();
   ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
   EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n"), ExitRefused);
-  EXPECT_EQ(LastMessage(), "Error! Make sure Schedules for Week # 1\n\rand Week # 2 are available.");
+  EXPECT_EQ(LastMessage(),
+            "Error! Make sure Schedules for Week # 1\n\rand Week # 2 are available.");
   ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
   EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n10\n"), ExitRefused);
   EXPECT_EQ(LastMessage(), "All Scores Must be Entered Before Processing.");
@@ -130,13 +134,32 @@ TEST_F(DataCommandTest, OddsOptions) {
   EXPECT_EQ(LastMessage(), "Cannot Complete Action....\n\rScores must be current thru Week # 0.");
 }
 
-TEST_F(DataCommandTest, ImportSavesEveryScheduleThenEntersScoresAndStopsAtARefusal) {
+// Every file of the folder by name, to show that a refused import changed none and left
+// nothing behind.
+std::map<std::string, std::string> FolderBytes(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = tavrin::testing::ReadFileBytes(entry.path());
+  }
+  return files;
+}
+
+// Week 2 unplayed, seven games on lines 2 to 8: slot s is team s at team 16 + s.
+std::string UnplayedWeek(const std::string& header) {
+  std::string csv = header;
+  for (int slot = 1; slot <= 7; ++slot)
+    csv += fmt::format("1999,2,{},1,{},{},,\n", slot, slot, 16 + slot);
+  return csv;
+}
+
+TEST_F(DataCommandTest, ImportReadsColumnsByNameWithBomAndCrLfThenScoresAtOnce) {
   StartSeason();
-  std::string csv = "week,slot,season,day,visitor,home,home_score,visitor_score,extra\n";
+  std::string csv =
+      "\xEF\xBB\xBFweek,slot,season,day,visitor,home,home_score,visitor_score,extra\r\n";
   for (int week : {2, 1}) {
     for (int slot = 7; slot >= 1; --slot) {
       const bool played = week == 1;
-      csv += fmt::format("{},{},1999,1,{},{},{},{},x\n", week, slot, slot, 16 + slot,
+      csv += fmt::format("{},{},1999,1,{},{},{},{},x\r\n", week, slot, slot, 16 + slot,
                          played ? "3" : "", played ? "10" : "");
     }
   }
@@ -145,27 +168,100 @@ TEST_F(DataCommandTest, ImportSavesEveryScheduleThenEntersScoresAndStopsAtARefus
   EXPECT_EQ(store.LastScoredWeek, 0);
   EXPECT_EQ(Run("import", {"-"}, csv), ExitDone);
   EXPECT_EQ(store.LastScoredWeek, 1);
+  ASSERT_TRUE(LoadStatsBlockNumber(store, folder.path(), 1));
   EXPECT_EQ(store.GameWinner[1], 1);  // the visitor's 10 beat the home team's 3
-
-  // Week 3 of 6 games is refused, and week 3's scores are never entered.
-  std::string short_week = "season,week,slot,day,visitor,home,visitor_score,home_score\n";
-  for (int slot = 1; slot <= 6; ++slot) {
-    short_week += fmt::format("1999,3,{},1,{},{},1,0\n", slot, slot, 16 + slot);
-  }
-  EXPECT_EQ(Run("import", {"-"}, short_week), ExitRefused);
-  EXPECT_EQ(LastMessage(), "Insufficient information to save file.");
-  EXPECT_EQ(store.LastScoredWeek, 1);
+  EXPECT_EQ(store.WinMargin[7], 7);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / MarketLinesFileName(1999)));
 }
 
-TEST_F(DataCommandTest, ImportRefusesAnotherSeasonAndMalformedFiles) {
+TEST_F(DataCommandTest, ImportRefusesAHostileFileWholeAndNamesEveryLine) {
+  StartSeason();
   const std::string header = "season,week,slot,day,visitor,home,visitor_score,home_score\n";
-  EXPECT_EQ(Run("import", {"-"}, header + "2000,1,1,1,1,17,,\n"), ExitRefused);
-  EXPECT_EQ(Run("import", {"-"}, "season,week,slot\n1999,1,1\n"), ExitUsage);
-  EXPECT_EQ(Run("import", {"-"}, header + "1999,1,1,1,one,17,,\n"), ExitUsage);
-  EXPECT_EQ(Run("import", {"-"}, header + "1999,1,1,1,1,17,,\n1999,1,1,1,2,18,,\n"), ExitUsage);
-  EXPECT_EQ(Run("import", {"-"}, header + "1999,1,1,1,1,17,,\n2000,1,2,1,2,18,,\n"), ExitUsage);
+  const std::string week = UnplayedWeek(header);
+  std::string sixteen = week;
+  for (int slot = 8; slot <= 16; ++slot)
+    sixteen += fmt::format("1999,2,{},1,{},{},,\n", slot, slot, slot + 15);
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"", "stdin:1: the file is empty"},
+      {header, "stdin:1: the file holds no games"},
+      {"season,week,slot,day,visitor,home,visitor_score\n1999,2,1,1,1,17,\n",
+       "stdin:1: the header has no home_score column"},
+      {week + "1999,2,3,1,8,24,,\n", "stdin:9: slot 3 of week 2 is already on line 4"},
+      {week + "1999,2,8,1,25,1,,\n", "stdin:9: team 1 already plays in week 2 on line 2"},
+      {sixteen, "stdin:17: week 2 has more than 15 games"},
+      {week + "1999,2,8,1,8,24,1e9,3\n", "stdin:9: visitor_score \"1e9\" is not a whole number"},
+      {week + "1999,2,8,1,8,24,1000000000,3\n",
+       "stdin:9: visitor_score \"1000000000\" is not a score (0 to 999)"},
+      {week + "1999,2,8,1,8,24,3,-7\n", "stdin:9: home_score \"-7\" is not a score (0 to 999)"},
+      {week + "1999,2,8,1,8,24,3,abc\n", "stdin:9: home_score \"abc\" is not a whole number"},
+      {week + "1999,2,8,1,8,24,3,\n", "stdin:9: home_score is empty but visitor_score is not"},
+      {week + "1999,0,8,1,8,24,,\n", "stdin:9: week \"0\" is not a week of the season (1 to 17)"},
+      {week + "1999,99,8,1,8,24,,\n", "stdin:9: week \"99\" is not a week of the season (1 to 17)"},
+      {week + "1999,2,8,8,8,24,,\n", "stdin:9: day \"8\" is not a day code (1 to 7)"},
+      {week + "1999,2,8,1,99,24,,\n", "stdin:9: visitor \"99\" is not a team number (1 to 31)"},
+      {week + "1999,2,8,1,8,8,,\n", "stdin:9: team 8 would play itself"},
+      {week + "2000,2,8,1,8,24,,\n", "stdin:9: season 2000 is not the season 1999 of line 2"},
+      {week + "1999,2,8,1,8\n", "stdin:9: the row has 5 fields but the header has 8"},
+      {UnplayedWeek(header).substr(0, 80), "stdin:2: week 2 has 1 games; a week needs at least 7"},
+      {std::string("\0\xff\x01,\x80\n\x7f\0", 8), "stdin:1: the header has no season column"},
+      {header + "2000,2,1,1,1,17,,\n", "stdin:2: season 2000 is not the working year 1999"},
+      {week + "1999,1,1,1,1,17,3,0\n", "stdin:9: week 1 has 1 games; a week needs at least 7"},
+  };
+  const auto before = FolderBytes(folder.path());
+  for (const auto& [csv, problem] : cases) {
+    ui.messages.clear();
+    EXPECT_EQ(Run("import", {"-"}, csv), ExitRefused) << problem;
+    EXPECT_NE(LastMessage().find("\n\r" + problem), std::string::npos) << LastMessage();
+    EXPECT_EQ(FolderBytes(folder.path()), before) << problem;
+  }
   EXPECT_EQ(Run("import", {}, ""), ExitUsage);
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / ScheduleFileName(1999)));
+  EXPECT_EQ(Run("import", {(folder.path() / "missing.csv").string()}), ExitUsage);
+}
+
+TEST_F(DataCommandTest, ImportListsAtMostFiftyProblems) {
+  std::string csv = "season,week,slot,day,visitor,home,visitor_score,home_score\n";
+  for (int row = 0; row < 60; ++row) csv += "1999,x,1,1,1,17,,\n";
+  EXPECT_EQ(Run("import", {"-"}, csv), ExitRefused);
+  const std::string text = LastMessage();
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 51);
+  EXPECT_NE(text.find("stdin: 10 more problems not listed"), std::string::npos) << text;
+}
+
+TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
+  StartSeason();
+  WriteSchedule(1, {{1, 17}, {2, 18}, {3, 19}, {4, 20}, {5, 21}, {6, 22}, {7, 23}});
+  ASSERT_TRUE(WriteSettings(store, folder.path()));
+  std::string csv = "season,week,slot,day,visitor,home,visitor_score,home_score,spread_line\n";
+  for (int week : {1, 2}) {
+    for (int slot = 1; slot <= 7; ++slot) {
+      csv += fmt::format("1999,{},{},1,{},{},{},3.5\n", week, slot, slot, 16 + slot + week,
+                         week == 1 ? "3,10" : ",");
+    }
+  }
+  const auto before = FolderBytes(folder.path());
+  for (const FileOperation operation :
+       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
+    int failures = 0;
+    for (int nth = 1;; ++nth) {
+      InjectFileFault(operation, nth);
+      ui.messages.clear();
+      const int status = Run("import", {"-"}, csv);
+      ClearFileFaults();
+      if (status == ExitDone) break;
+      ++failures;
+      EXPECT_EQ(status, ExitRefused);
+      EXPECT_EQ(FolderBytes(folder.path()), before) << nth;
+      ASSERT_EQ(ui.messages.size(), 1u);  // the user is told, once
+      EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+    }
+    // At least the four files replaced: schedule, market lines, statistics and settings.
+    EXPECT_GE(failures, 4);
+    EXPECT_NE(FolderBytes(folder.path()), before);
+    for (const auto& [name, bytes] : before) {
+      tavrin::testing::WriteFileBytes(folder.path() / name, bytes);
+    }
+    std::filesystem::remove(folder.path() / MarketLinesFileName(1999));
+  }
 }
 
 TEST(ConsoleUiTest, MessagesAndUnansweredQuestions) {

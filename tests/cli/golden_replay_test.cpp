@@ -6,12 +6,14 @@
 
 #include <cstdlib>
 
-#include "cli/command_support.h"
-#include "cli/season_csv.h"
+#include "engine/results_processing.h"
 #include "entry/new_season.h"
+#include "entry/schedule_save.h"
 #include "entry/score_entry.h"
 #include "entry/settings_update.h"
 #include "season/data_files.h"
+#include "season/file_io.h"
+#include "season/season_csv.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -46,21 +48,26 @@ class CommandReplay {
   }
 
   void Import(int year, bool schedules_only) {
-    const auto lines = cli::ReadInputLines(Season(year).string(), std::cin);
-    ASSERT_TRUE(lines);
-    std::string problem;
-    const auto season = cli::ParseSeasonCsv(*lines, problem);
-    ASSERT_TRUE(season) << problem;
-    for (const auto& [week, games] : season->weeks) {
+    const auto text = ReadWholeFile(Season(year));
+    ASSERT_TRUE(text);
+    std::vector<CsvProblem> problems;
+    const SeasonCsv season = ReadSeasonCsv(*text, store_.WeeksInSeason, problems);
+    ASSERT_TRUE(problems.empty()) << problems.front().what;
+    for (const auto& [week, games] : season.weeks) {
       std::vector<ScheduledGame> schedule;
-      for (const auto& game : games) schedule.push_back(game.game);
+      for (const auto& game : games) {
+        schedule.push_back({static_cast<int16_t>(game.visitor), static_cast<int16_t>(game.home),
+                            static_cast<int16_t>(game.day)});
+      }
       ASSERT_TRUE(SaveScheduleWeek(session_, std::to_string(week), schedule)) << week;
     }
     if (schedules_only) return;
-    for (const auto& [week, games] : season->weeks) {
+    for (const auto& [week, games] : season.weeks) {
       ASSERT_TRUE(OpenScoreEntry(session_, week)) << week;
       std::vector<ScoreTexts> scores;
-      for (const auto& game : games) scores.push_back({game.first_score, game.second_score});
+      for (const auto& game : games) {
+        scores.push_back({std::to_string(*game.visitor_score), std::to_string(*game.home_score)});
+      }
       ASSERT_EQ(ProcessWeekResults(session_, week, scores), ProcessResult::Done) << week;
     }
   }
@@ -85,9 +92,10 @@ class GoldenReplayTest : public ::testing::Test {
 
   void CopyStart(const fs::path& start) { folder_.CopyFilesFrom(start); }
 
-  int Cli(const std::string& arguments) {
-    const std::string command = std::string(TAVRIN_CLI_PATH) + " -C '" + folder_.path().string() +
-                                "' " + arguments + " 2>/dev/null >/dev/null";
+  int Cli(const std::string& arguments) { return Cli(folder_.path(), arguments); }
+  static int Cli(const fs::path& folder, const std::string& arguments) {
+    const std::string command = std::string(TAVRIN_CLI_PATH) + " -C '" + folder.string() + "' " +
+                                arguments + " 2>/dev/null >/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -135,6 +143,27 @@ TEST_F(GoldenReplayTest, Season2000FromLastSeasonThroughTheTool) {
   ASSERT_EQ(Cli("new-season --weeks 17"), 0);
   ASSERT_EQ(Cli("import " + csv), 0);
   ExpectSameDataFiles(Golden("2000") / "final", folder_.path());
+}
+
+// The export of a finished season, imported the way the season was, makes the same files.
+TEST_F(GoldenReplayTest, AnExportedSeasonImportsBackIntoTheSameFiles) {
+  for (const std::string name : {"1999", "1999_r75_w120", "2000"}) {
+    testing::TempFolder finished;
+    finished.CopyFilesFrom(Golden(name) / "final");
+    const std::string csv = "'" + (finished.path() / "season.csv").string() + "'";
+    ASSERT_EQ(Cli(finished.path(), "export " + csv), 0);
+    testing::TempFolder again;
+    if (name == "2000") {
+      again.CopyFilesFrom(Golden("1999") / "final");
+      ASSERT_EQ(Cli(again.path(), "settings --year 2000"), 0);
+      ASSERT_EQ(Cli(again.path(), "import --schedules-only " + csv), 0);
+      ASSERT_EQ(Cli(again.path(), "new-season --weeks 17"), 0);
+    } else {
+      again.CopyFilesFrom(Golden(name) / "start");
+    }
+    ASSERT_EQ(Cli(again.path(), "import " + csv), 0);
+    ExpectSameDataFiles(Golden(name) / "final", again.path());
+  }
 }
 
 }  // namespace

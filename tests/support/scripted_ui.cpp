@@ -52,6 +52,22 @@ void ScriptedUi::ShowMessage(const std::string& text, const std::string& caption
   messages.push_back({text, caption, icon});
 }
 
+std::optional<std::string> ScriptedUi::NextChosenFile() {
+  if (chosen_files.empty()) return std::nullopt;
+  std::string file = chosen_files.front();
+  chosen_files.pop_front();
+  return file;
+}
+
+std::optional<std::string> ScriptedUi::ChooseFileToOpen(const std::string&, const std::string&) {
+  return NextChosenFile();
+}
+
+std::optional<std::string> ScriptedUi::ChooseFileToSave(const std::string&, const std::string&,
+                                                        const std::string&) {
+  return NextChosenFile();
+}
+
 bool ScriptedUi::NextAnswer() {
   if (answers.empty()) return true;
   const bool answer = answers.front();

@@ -74,6 +74,7 @@ class ScriptedUi : public UserInterface {
   int busy_pointers = 0;
   std::vector<std::string> help_topics;  // "" for the search
   std::string today = "12-06-2026";
+  std::deque<std::string> chosen_files;  // the next file dialog's choice; an empty queue cancels
   RecordingPrinter printer;
 
   void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
@@ -89,9 +90,14 @@ class ScriptedUi : public UserInterface {
   void ShowHelpTopic(const std::string& keyword) override;
   void ShowHelpSearch() override;
   std::string TodayText() override;
+  std::optional<std::string> ChooseFileToOpen(const std::string& caption,
+                                              const std::string& filter) override;
+  std::optional<std::string> ChooseFileToSave(const std::string& caption, const std::string& filter,
+                                              const std::string& suggested_name) override;
 
  private:
   bool NextAnswer();
+  std::optional<std::string> NextChosenFile();
 };
 
 }  // namespace tavrin::testing

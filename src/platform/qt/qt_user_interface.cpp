@@ -2,9 +2,17 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 #include "platform/qt/latin1_text.h"
 
@@ -35,7 +43,8 @@ bool AskTwoButtons(QWidget* parent, const std::string& text, const std::string& 
 }  // namespace
 
 QtUserInterface::QtUserInterface(std::filesystem::path folder, QtPrinter::Destination destination)
-    : printer_(std::move(folder), [this](const std::string& message) {
+    : file_dialog_folder_(QFile::decodeName(folder.c_str())),
+      printer_(std::move(folder), [this](const std::string& message) {
         ShowMessage(message, "Tavrin", MessageIcon::Information);
       }, destination) {}
 
@@ -100,6 +109,52 @@ void ShowPrinterSetup(QtPrinter& printer, QWidget* parent) {
   QPageSetupDialog dialog(&printer.Device(), parent);
   dialog.setWindowTitle("Printer Setup");
   dialog.exec();  // the dialog keeps what the user accepts in the printer; a cancel keeps nothing
+}
+
+void QtUserInterface::ShowMessageList(const std::string& heading,
+                                      const std::vector<std::string>& lines,
+                                      const std::string& caption) {
+  QDialog dialog(DialogParent());
+  dialog.setObjectName("MessageListDialog");
+  dialog.setWindowTitle(FromLatin1(caption));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* label = new QLabel(MessageText(heading), &dialog);
+  label->setTextFormat(Qt::PlainText);
+  layout->addWidget(label);
+  auto* list = new QPlainTextEdit(&dialog);
+  list->setObjectName("MessageList");
+  list->setReadOnly(true);
+  list->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QStringList text;
+  for (const std::string& line : lines) text << FromLatin1(line);
+  list->setPlainText(text.join('\n'));
+  layout->addWidget(list);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  layout->addWidget(buttons);
+  // Wide enough for a file name, a line number and a sentence; a long list scrolls.
+  dialog.resize(list->fontMetrics().averageCharWidth() * 90, 360);
+  dialog.exec();
+}
+
+std::optional<std::string> QtUserInterface::ChooseFileToOpen(const std::string& caption,
+                                                             const std::string& filter) {
+  const QString file = QFileDialog::getOpenFileName(DialogParent(), FromLatin1(caption),
+                                                    file_dialog_folder_, FromLatin1(filter));
+  if (file.isEmpty()) return std::nullopt;
+  file_dialog_folder_ = QFileInfo(file).absolutePath();
+  return QFile::encodeName(file).toStdString();
+}
+
+std::optional<std::string> QtUserInterface::ChooseFileToSave(const std::string& caption,
+                                                             const std::string& filter,
+                                                             const std::string& suggested_name) {
+  const QString file = QFileDialog::getSaveFileName(
+      DialogParent(), FromLatin1(caption), file_dialog_folder_ + '/' + FromLatin1(suggested_name),
+      FromLatin1(filter));
+  if (file.isEmpty()) return std::nullopt;
+  file_dialog_folder_ = QFileInfo(file).absolutePath();
+  return QFile::encodeName(file).toStdString();
 }
 
 }  // namespace tavrin::qt

@@ -38,6 +38,12 @@ class QtUserInterface : public UserInterface {
   void ShowHelpTopic(const std::string& keyword) override;
   void ShowHelpSearch() override;
   std::string TodayText() override;
+  void ShowMessageList(const std::string& heading, const std::vector<std::string>& lines,
+                       const std::string& caption) override;
+  std::optional<std::string> ChooseFileToOpen(const std::string& caption,
+                                              const std::string& filter) override;
+  std::optional<std::string> ChooseFileToSave(const std::string& caption, const std::string& filter,
+                                              const std::string& suggested_name) override;
 
   QtPrinter& printer() { return printer_; }
   BusyPointer& busy_pointer() { return busy_pointer_; }
@@ -48,6 +54,8 @@ class QtUserInterface : public UserInterface {
   QWidget* DialogParent() const;
   HelpViewer& Help();
 
+  // The folder the file dialogs open in: the data folder at first, then the last one chosen.
+  QString file_dialog_folder_;
   QPointer<QWidget> main_window_;
   QPointer<HelpViewer> help_viewer_;
   BusyPointer busy_pointer_;

@@ -1,0 +1,40 @@
+#include "app/season_file_commands.h"
+
+#include <filesystem>
+
+#include <fmt/format.h>
+
+#include "entry/season_export.h"
+#include "entry/season_import.h"
+#include "season/file_io.h"
+
+namespace tavrin {
+
+namespace {
+
+constexpr const char* CsvFilter = "Season files (*.csv);;All files (*)";
+
+}  // namespace
+
+bool ImportChosenSeasonFile(Session& session) {
+  const auto chosen = session.ui.ChooseFileToOpen("Import Season", CsvFilter);
+  if (!chosen) return false;
+  const std::filesystem::path file = *chosen;
+  const std::string name = file.filename().string();
+  session.ui.ShowBusyPointer();
+  const std::optional<std::string> text = ReadWholeFile(file);
+  if (!text) {
+    session.ui.ShowMessage(fmt::format("Unable to read {}.", name), "Tavrin",
+                           MessageIcon::Exclamation);
+    return false;
+  }
+  return ImportSeason(session, name, *text, false);
+}
+
+bool ExportSeasonToChosenFile(Session& session) {
+  const auto chosen = session.ui.ChooseFileToSave("Export Season", CsvFilter,
+                                                  fmt::format("{}.csv", session.store.WorkingYear));
+  return chosen && ExportSeason(session, *chosen);
+}
+
+}  // namespace tavrin

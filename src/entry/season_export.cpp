@@ -1,0 +1,102 @@
+#include "entry/season_export.h"
+
+#include <fmt/format.h>
+
+#include <optional>
+#include <vector>
+
+#include "engine/prediction.h"
+#include "engine/results_processing.h"
+#include "season/data_files.h"
+#include "season/file_io.h"
+#include "season/market_lines.h"
+#include "season/text_convention.h"
+
+namespace tavrin {
+
+namespace {
+
+struct ExportedPrediction {
+  int16_t favourite = 0;
+  float margin = 0;
+  int over_under = 0;
+};
+
+std::string Figure(const std::optional<double>& figure) {
+  return figure ? GeneralNumber(*figure) : std::string();
+}
+
+const MarketLine* FindLine(const std::vector<MarketLine>& lines, int week, int visitor, int home) {
+  for (const MarketLine& line : lines) {
+    if (line.week == week && line.visitor == visitor && line.home == home) return &line;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::string SeasonCsvText(Session& session) {
+  SeasonStore& store = session.store;
+  // A damaged market lines file is left out rather than stopping the export.
+  const std::vector<MarketLine> lines =
+      ReadMarketLines(session.folder, store.WorkingYear).value_or(std::vector<MarketLine>{});
+  std::string text =
+      "season,week,slot,day,visitor,home,visitor_score,home_score,favourite,margin,over_under";
+  text += lines.empty() ? "\n" : ",spread_line,total_line\n";
+
+  for (int week = 1; week <= store.WeeksInSeason; ++week) {
+    store.ScheduleStatus.clear();
+    ReadScheduleWeek(store, session.folder, week);
+    if (store.ScheduleStatus == StatusError) continue;
+    const int games = store.WeekGameCount;
+
+    // Block week - 1 holds the week's predictions, block week its results.
+    std::vector<std::optional<ExportedPrediction>> predictions(games + 1);
+    if (week - 1 <= store.LastScoredWeek) {
+      LoadStatsBlockNumber(store, session.folder, week - 1);
+      for (int game = 1; game <= games; ++game) {
+        predictions[game] = ExportedPrediction{
+            store.PickTeam[game], store.PickMargin[game],
+            OverUnderTotal(store, store.GameFirstTeam[game], store.GameSecondTeam[game])};
+      }
+    }
+    const bool scored = week <= store.LastScoredWeek;
+    if (scored) LoadStatsBlockNumber(store, session.folder, week);
+
+    for (int game = 1; game <= games; ++game) {
+      const int visitor = store.GameFirstTeam[game];
+      const int home = store.GameSecondTeam[game];
+      text += fmt::format("{},{},{},{},{},{},", store.WorkingYear, week, game, store.GameDay[game],
+                          visitor, home);
+      text += scored ? fmt::format("{},{},", store.FirstScore[game],
+                                   GeneralNumber(store.SecondScore[game]))
+                     : std::string(",,");
+      if (const auto& prediction = predictions[game]) {
+        text += fmt::format("{},{},{}", prediction->favourite, GeneralNumber(prediction->margin),
+                            prediction->over_under);
+      } else {
+        text += ",,";
+      }
+      if (!lines.empty()) {
+        const MarketLine* line = FindLine(lines, week, visitor, home);
+        text += line ? fmt::format(",{},{}", Figure(line->spread), Figure(line->total)) : ",,";
+      }
+      text += '\n';
+    }
+  }
+  return text;
+}
+
+bool ExportSeason(Session& session, const std::filesystem::path& file) {
+  session.ui.ShowBusyPointer();
+  if (!ReplaceFileAtomically(file, SeasonCsvText(session))) {
+    ReportSaveFailure(session.ui, file.filename().string());
+    return false;
+  }
+  session.ui.ShowMessage(
+      fmt::format("Season {} exported to {}.", session.store.WorkingYear, file.filename().string()),
+      "Tavrin", MessageIcon::None);
+  return true;
+}
+
+}  // namespace tavrin

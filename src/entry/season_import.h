@@ -1,0 +1,19 @@
+#pragma once
+// The season import: a season CSV checked whole, the season computed from it in memory, and
+// the season's files replaced together, or nothing changed at all.
+
+#include <string_view>
+
+#include "platform/session.h"
+
+namespace tavrin {
+
+// Saves every week of the CSV as the season's schedule and, unless `schedules_only`, scores
+// every week whose games carry scores, week by week as score entry would; the betting lines
+// the CSV carries go to the market lines file. `file_name` names the file in the problems,
+// which the user is shown all together ("FILE:LINE: what is wrong"). True when the season's
+// files were replaced; false, with no file changed and the user told why, otherwise.
+bool ImportSeason(Session& session, std::string_view file_name, std::string_view text,
+                  bool schedules_only);
+
+}  // namespace tavrin
