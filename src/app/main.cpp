@@ -25,6 +25,9 @@ class QuitOnFirstPaint : public QObject {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Where the window's place and the printer's choices are remembered between runs.
+  QCoreApplication::setOrganizationName("Tavrin");
+  QCoreApplication::setApplicationName("Tavrin");
   app.setWindowIcon(tavrin::qt::ApplicationIcon());
 
   tavrin::SeasonStore store;
