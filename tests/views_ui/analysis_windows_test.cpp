@@ -195,7 +195,16 @@ class AnalysisWindowsTest : public QObject {
     }
     Click(window, "infobutton");
     QCOMPARE(season.ui.help_topics, std::vector<std::string>{"Season Projections"});
-    Click(window, "Donebutton");
+
+    // Ctrl+P prints the golden projection text as the other reports print theirs.
+    QApplication::setActiveWindow(window);
+    season.ui.answers = {true};
+    QTest::keySequence(window, QKeySequence::Print);
+    QCOMPARE(season.ui.questions.back().text, std::string("Ready to send Projections to the Printer."));
+    std::vector<std::string> printed{" ", " ", " "};
+    for (const std::string& line : recorded) printed.push_back("   " + line);
+    QCOMPARE(season.ui.printer.Lines(), printed);
+    QTest::keyClick(window, Qt::Key_Escape);
     SettleClosedWindows();
     QVERIFY(season.main_window.isEnabled());
   }
