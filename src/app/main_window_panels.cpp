@@ -40,6 +40,7 @@ void MainWindow::Entireseasonmenu_Click() {
 }
 
 void MainWindow::Teamschedulemenu_Click() {
+  schedule_lines_.clear();  // until a team is accepted there is nothing to print
   List1_->clear();
   List1_->hide();
   List2_->hide();
@@ -89,6 +90,11 @@ void MainWindow::PrintAs(const std::string& job_name, PrintCommand print) {
 }
 
 void MainWindow::schprintbutton_Click() {
+  if (schedule_lines_.empty()) {
+    session_.ui.ShowMessage("Choose a team and accept it before printing its schedule.", "Tavrin",
+                            MessageIcon::Exclamation);
+    return;
+  }
   PrintAs(schedule_job_, [this](Session& session) { PrintSchedule(session, schedule_lines_); });
 }
 

@@ -77,6 +77,7 @@ Settingsform::Settingsform(Session& session) : session_(session) {
                                           qt::ButtonPicture::Info);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
+  okbutton->setDefault(true);  // Enter in a box accepts the settings
   for (QPushButton* button : {okbutton, fontbutton, infobutton}) buttons->addWidget(button);
 
   auto* layout = new QVBoxLayout(this);

@@ -215,6 +215,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->ScheduleLines(), GoldenReport("schedule_team_01.txt"));
     QVERIFY(!combo->isVisible());
     QVERIFY(Locked("Gamesmenu"));
+
+    // Printing by team before a team is accepted prints nothing and says why; Enter accepts.
+    Trigger("Teamschedulemenu");
+    Find<QPushButton>("schprintbutton")->click();
+    QCOMPARE(ui_->messages.back().text, std::string("Choose a team and accept it before printing its schedule."));
+    QCOMPARE(ui_->naming_printer.Lines(), std::vector<std::string>{});
+    combo->setEditText(combo->itemText(0));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(window_->ScheduleLines(), GoldenReport("schedule_team_01.txt"));
   }
 
   void ToolbarFollowsTheSeasonsProgress() {

@@ -164,9 +164,13 @@ class WindowInputTest : public QObject {
       ExpectOnlyMessage("Please enter the week Number.");
     }
 
-    // A, B, then A again: B is left as the first team.
+    // A, B, then A again: B is left as the first team. B is reached by Tab and picked by Space.
     Click(window, "Clabel_3");
-    Click(window, "Clabel_20");
+    QApplication::setActiveWindow(window);
+    Control<QWidget>(window, "Clabel_19")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Clabel_20"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     Click(window, "Clabel_3");
     const std::string& name_20 = session().store.LocationName[20];
     QCOMPARE(Control<QLabel>(window, "gamelabel")->text(), QString::fromLatin1(name_20 + " at "));

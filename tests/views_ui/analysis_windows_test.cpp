@@ -108,6 +108,36 @@ class AnalysisWindowsTest : public QObject {
     window->close();
   }
 
+  void SpecialsWorkByKeysAlone() {
+    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
+    SeasonCopy season;
+    QVERIFY(season.opened);
+    QWidget* window = OpenSpecialsWindow(season.session, &season.main_window);
+    QApplication::setActiveWindow(window);
+    // Tab walks the teams in team order, then the window's controls, and comes round again.
+    TeamLabel(window, 1)->setFocus();
+    QStringList walk;
+    do {
+      walk << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } while (QApplication::focusWidget() != TeamLabel(window, 1) && walk.size() < 80);
+    QStringList teams;
+    for (int team = 1; team <= 31; ++team) teams << QString("Clabel_%1").arg(team);
+    QCOMPARE(walk.mid(0, 31), teams);
+    for (const char* control : {"predictbutton", "Printbutton", "donebutton"}) QVERIFY2(walk.contains(control), control);
+
+    // Space picks a team; Enter on the predict button predicts the pairing.
+    for (int team : {Jacksonville, Buffalo}) {
+      TeamLabel(window, team)->setFocus();
+      QTest::keyClick(TeamLabel(window, team), Qt::Key_Space);
+    }
+    QCOMPARE(GameLabel(window), QString("Jacksonville at Buffalo"));
+    window->findChild<QPushButton*>("predictbutton")->setFocus();
+    QTest::keyClick(window->findChild<QPushButton*>("predictbutton"), Qt::Key_Return);
+    QCOMPARE(ListLines(window).size(), std::size_t{2});
+    window->close();
+  }
+
   void SpecialsRemoveClearAndPrintTheList() {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;

@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   gallery.Print(window, "Printbutton");
   gallery.Close(window);
 
-  window = OpenStatisticsWindow(session, store.WeeksInSeason, &main_window);
+  window = OpenStatisticsWindow(session, store.LastScoredWeek, &main_window);
   window->findChild<QRadioButton*>("Option1_2")->click();
   gallery.Picture(window, "statistics");
   gallery.Print(window, "printbutton");
