@@ -85,6 +85,7 @@ Pseason::Pseason(Session& session, const SeasonProjection& projection) {
   connect(printbutton, &QPushButton::clicked, this, [&session, lines] {
     PrintAsJob(session, "Tavrin Projections", [&session, &lines] { PrintSeasonProjection(session, lines); });
   });
+  ArrangeClosingButtons(this);
 }
 
 void Pseason::paintEvent(QPaintEvent* event) {

@@ -119,6 +119,7 @@ Specials::Specials(Session& session) : session_(session), model_(session.store) 
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
   RefreshPicks();
   RefreshList();
+  ArrangeClosingButtons(this);
 }
 
 void Specials::BuildTeamFrames() {

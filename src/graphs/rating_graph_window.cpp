@@ -75,7 +75,7 @@ GRform::GRform(Session& session, QWidget* main_window)
   auto* selteamsbutton = new QPushButton("Select Teams", this);
   selteamsbutton->setObjectName("selteamsbutton");
   selteamsbutton->setToolTip("Pick other teams");
-  selteamsbutton->setGeometry(qt::TwipsRect(4200, 5220, 1500, 480));
+  selteamsbutton->setGeometry(qt::TwipsRect(3060, 5220, 1500, 480));
   auto* infobutton = MakePictureButton(this, "infobutton", qt::ButtonPicture::Info,
                                        "Help on Team Ratings", 6000, 5160);
   auto* printbutton = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
@@ -95,6 +95,7 @@ GRform::GRform(Session& session, QWidget* main_window)
     session_.ui.ShowBusyPointer();
     close();
   });
+  ArrangeClosingButtons(this);
 }
 
 void GRform::BuildLegend() {

@@ -47,6 +47,7 @@ VStatsform::VStatsform(Session& session, int week, std::vector<std::string> line
   List1_->SetLines(lines_);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
   connect(printbutton_, &QPushButton::clicked, this, &VStatsform::printbutton_Click);
+  ArrangeClosingButtons(this);
 }
 
 void VStatsform::Option1_Click(StatisticsOrder order) {

@@ -57,6 +57,7 @@ TResults::TResults(Session& session) : session_(session) {
   connect(Printbutton_, &QPushButton::clicked, this, &TResults::Printbutton_Click);
   connect(infobutton_, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Results by Team"); });
+  ArrangeClosingButtons(this);
 }
 
 bool TResults::eventFilter(QObject* watched, QEvent* event) {

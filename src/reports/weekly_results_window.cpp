@@ -26,6 +26,7 @@ VResults::VResults(Session& session, std::vector<std::string> lines)
   List1_->SetLines(lines_);
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
   connect(printbutton_, &QPushButton::clicked, this, &VResults::printbutton_Click);
+  ArrangeClosingButtons(this);
 }
 
 void VResults::printbutton_Click() {
