@@ -83,7 +83,8 @@ Pseason::Pseason(Session& session, const SeasonProjection& projection) {
   connect(Donebutton, &QPushButton::clicked, this, &QWidget::close);
   const std::vector<std::string> lines = ProjectionReportLines(session.store, projection);
   connect(printbutton, &QPushButton::clicked, this, [&session, lines] {
-    PrintAsJob(session, "Tavrin Projections", [&session, &lines] { PrintSeasonProjection(session, lines); });
+    PrintAsJob(session, "Tavrin Projections",
+               [&session, &lines] { PrintSeasonProjection(session, lines); });
   });
   ArrangeClosingButtons(this);
 }

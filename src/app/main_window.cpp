@@ -18,8 +18,8 @@
 
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
-#include "platform/qt/qt_printer.h"
 #include "platform/qt/pictures.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/window_keys.h"
 
@@ -136,12 +136,15 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
 
 QSize MainWindow::DesignSize() const {
   // The status line below the design's area tells what the last command did.
-  return qt::TwipsSize(DesignWidthTwips, DesignHeightTwips) + QSize(0, statusBar()->sizeHint().height());
+  return qt::TwipsSize(DesignWidthTwips, DesignHeightTwips) +
+         QSize(0, statusBar()->sizeHint().height());
 }
 
 void MainWindow::ShowSeasonState() {
   const SeasonStore& store = session_.store;
-  setWindowTitle(store.WorkingYear > 0 ? QString("Tavrin %1").arg(store.WorkingYear, 4, 10, QChar('0')) : "Tavrin");
+  setWindowTitle(store.WorkingYear > 0
+                     ? QString("Tavrin %1").arg(store.WorkingYear, 4, 10, QChar('0'))
+                     : "Tavrin");
   if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter())) {
     printer->SetFootTitle(qt::ToLatin1(windowTitle()));
   }
@@ -150,12 +153,14 @@ void MainWindow::ShowSeasonState() {
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
     const auto button = static_cast<ToolbarButton>(k);
     tool_[static_cast<std::size_t>(k)]->setEnabled(
-        ToolbarButtonAction(button, menus, store.LastScoredWeek, store.WeeksInSeason).command != ToolbarCommand::Nothing);
+        ToolbarButtonAction(button, menus, store.LastScoredWeek, store.WeeksInSeason).command !=
+        ToolbarCommand::Nothing);
   }
 }
 
 void MainWindow::ShowWeekSaved(int week) {
-  statusBar()->showMessage(QString::fromStdString(WeekSavedMessage(week, session_.store.WeeksInSeason)));
+  statusBar()->showMessage(
+      QString::fromStdString(WeekSavedMessage(week, session_.store.WeeksInSeason)));
 }
 
 void MainWindow::BuildControls() {
@@ -176,17 +181,24 @@ void MainWindow::LayOutPanels() {
   const int grow_x = std::max(0, width() - DesignSize().width());
   const int grow_y = std::max(0, height() - DesignSize().height());
   const auto grown = [grow_x, grow_y](QRect rect) { return rect.adjusted(0, 0, grow_x, grow_y); };
-  const auto moved = [grow_x, grow_y](QRect rect, bool down) { return rect.translated(grow_x, down ? grow_y : 0); };
+  const auto moved = [grow_x, grow_y](QRect rect, bool down) {
+    return rect.translated(grow_x, down ? grow_y : 0);
+  };
 
-  scheduleframe_->setGeometry(grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
-                                               ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin)));
-  List1_->setGeometry(grown(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight)));
+  scheduleframe_->setGeometry(
+      grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
+                      ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin)));
+  List1_->setGeometry(
+      grown(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight)));
   const int buttons_left = PanelLeft + ScheduleListWidth + 180;
-  schprintbutton_->setGeometry(moved(TwipsRect(buttons_left, PanelTop + 330, ButtonWidth, ButtonHeight + 120), false));
-  schdonebutton_->setGeometry(moved(TwipsRect(buttons_left, PanelTop + 1050, ButtonWidth, ButtonHeight + 120), false));
+  schprintbutton_->setGeometry(
+      moved(TwipsRect(buttons_left, PanelTop + 330, ButtonWidth, ButtonHeight + 120), false));
+  schdonebutton_->setGeometry(
+      moved(TwipsRect(buttons_left, PanelTop + 1050, ButtonWidth, ButtonHeight + 120), false));
 
-  reportframe_->setGeometry(grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
-                                            ReportListWidth + FrameMargin, ReportListHeight + FrameMargin)));
+  reportframe_->setGeometry(
+      grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
+                      ReportListWidth + FrameMargin, ReportListHeight + FrameMargin)));
   List2_->setGeometry(grown(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ReportListHeight)));
   const int buttons_top = PanelTop + ReportListHeight + 110;
   const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
@@ -256,7 +268,8 @@ void MainWindow::BuildSchedulePanel() {
   schbutton_->setGeometry(TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
 
   schprintbutton_ = MakePanelButton(area, "schprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
-  schdonebutton_ = MakePanelButton(area, "schdonebutton", "Close", qt::ButtonPicture::Done, "Close Listing");
+  schdonebutton_ =
+      MakePanelButton(area, "schdonebutton", "Close", qt::ButtonPicture::Done, "Close Listing");
 
   connect(schbutton_, &QPushButton::clicked, this, &MainWindow::schbutton_Click);
   connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::schdonebutton_Click);
@@ -277,8 +290,8 @@ void MainWindow::BuildReportPanel() {
   preddonebutton_ = MakePanelButton(area, "preddonebutton", "Close", qt::ButtonPicture::Done, "Close listing");
   Predprintbutton_ = MakePanelButton(area, "Predprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
   standingsdonebutton_ = MakePanelButton(area, "standingsdonebutton", "Close", qt::ButtonPicture::Done, "Close listing");
-  standingsprintbutton_ =
-      MakePanelButton(area, "standingsprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
+  standingsprintbutton_ = MakePanelButton(area, "standingsprintbutton", "Print",
+                                          qt::ButtonPicture::Print, "Print Listing");
   connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::preddonebutton_Click);
   connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::Predprintbutton_Click);
   connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::standingsdonebutton_Click);
@@ -339,7 +352,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   // The window may grow, never shrink below its design, where the panels would be cut off.
   const QSize design = DesignSize();
   if (width() < design.width() || height() < design.height()) {
-    resize(width() < design.width() ? design.width() : width(), height() < design.height() ? design.height() : height());
+    resize(width() < design.width() ? design.width() : width(),
+           height() < design.height() ? design.height() : height());
   }
   LayOutPanels();
 }

@@ -44,9 +44,9 @@ void MainWindow::printpdfmenu_Click() {
   QPushButton* print = qt::ButtonWithRole(this, "printbutton");
   if (printer == nullptr || print == nullptr) return;
   const std::string& job = print == schprintbutton_ ? schedule_job_ : report_job_;
-  const QString file =
-      QFileDialog::getSaveFileName(this, "Print to PDF", QString::fromStdString(printer->PdfPathFor(job).string()),
-                                   "PDF files (*.pdf)");
+  const QString file = QFileDialog::getSaveFileName(
+      this, "Print to PDF", QString::fromStdString(printer->PdfPathFor(job).string()),
+      "PDF files (*.pdf)");
   if (file.isEmpty()) return;
   printer->SendNextJobTo(file.toStdString());
   print->click();

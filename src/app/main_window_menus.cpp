@@ -67,7 +67,8 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   Copymenu_ = Editmenu_->actions().at(1);
   Copymenu_->setShortcut(QKeySequence::Copy);
   connect(Copymenu_, &QAction::triggered, this, [this] {
-    if (QListWidget* list = ShownListing()) QGuiApplication::clipboard()->setText(qt::ChosenLines(list));
+    if (QListWidget* list = ShownListing())
+      QGuiApplication::clipboard()->setText(qt::ChosenLines(list));
   });
   Editmenu_->addSeparator()->setObjectName("menudivider1");
   editors_[0] = AddEntry(Editmenu_, "&Names and Locations", "Namesmenu");
@@ -121,8 +122,9 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
 }
 
 void MainWindow::SetMenuStates(const MenuStates& states) {
-  const std::pair<QMenu*, bool> menus[] = {
-      {SchedMenu_, states.schedules}, {Gamesmenu_, states.games}, {standingsmenu_, states.standings}};
+  const std::pair<QMenu*, bool> menus[] = {{SchedMenu_, states.schedules},
+                                           {Gamesmenu_, states.games},
+                                           {standingsmenu_, states.standings}};
   for (const auto& [menu, enabled] : menus) {
     menu->setEnabled(enabled);
     menu->menuAction()->setEnabled(enabled);

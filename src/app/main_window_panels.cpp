@@ -143,7 +143,8 @@ void MainWindow::preddonebutton_Click() { CloseReportPanel(); }
 void MainWindow::standingsdonebutton_Click() { CloseReportPanel(); }
 
 void MainWindow::Predprintbutton_Click() {
-  PrintAs(report_job_, [this](Session& session) { PrintWeeklyPredictions(session, report_lines_); });
+  PrintAs(report_job_,
+          [this](Session& session) { PrintWeeklyPredictions(session, report_lines_); });
 }
 
 void MainWindow::standingsprintbutton_Click() {

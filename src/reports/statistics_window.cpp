@@ -42,8 +42,8 @@ VStatsform::VStatsform(Session& session, int week, std::vector<std::string> line
 
   printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
                                    "Print Statistics", right - 1320, 5700);
-  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
-                                  "Close Statistics", right - 600, 5700);
+  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done, "Close Statistics",
+                                  right - 600, 5700);
   List1_->SetLines(lines_);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
   connect(printbutton_, &QPushButton::clicked, this, &VStatsform::printbutton_Click);

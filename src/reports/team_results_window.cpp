@@ -43,8 +43,8 @@ TResults::TResults(Session& session) : session_(session) {
   List1_ = new ReportListView(this, layout, ReportListView::Selection::Never);
   Printbutton_ = MakePictureButton(this, "Printbutton", qt::ButtonPicture::Print, "Print list",
                                    right - 1320, 5010);
-  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
-                                  "Close Team Results", right - 600, 5010);
+  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done, "Close Team Results",
+                                  right - 600, 5010);
   // Until a team is accepted only the choice and the help are offered.
   List1_->SetShown(false);
   Printbutton_->hide();

@@ -52,7 +52,8 @@ void ArrangeClosingButtons(QWidget* window) {
               [](const QPushButton* a, const QPushButton* b) { return a->x() > b->x(); });
     int right = row.front()->geometry().right() + 1;
     for (QPushButton* button : row) {
-      button->setText(CaptionFor(static_cast<qt::ButtonPicture>(button->property(PictureProperty).toInt())));
+      button->setText(
+          CaptionFor(static_cast<qt::ButtonPicture>(button->property(PictureProperty).toInt())));
       const int width = std::max(button->sizeHint().width(), qt::TwipsToPixelsX(ButtonTwips));
       button->setGeometry(right - width, top, width, button->height());
       right -= width + qt::TwipsToPixelsX(GapTwips);

@@ -2,8 +2,11 @@
 // tree, the panels and the menus they lock, the toolbar, the size rule, the busy pointer, the
 // splash's dismissal and what each print button sends to the printer.
 
+#include "app/main_window.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QClipboard>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
@@ -23,7 +25,6 @@
 #include <fstream>
 #include <memory>
 
-#include "app/main_window.h"
 #include "app/splash_window.h"
 #include "platform/qt/qt_user_interface.h"
 #include "support/scripted_ui.h"
@@ -126,8 +127,8 @@ class MainWindowTest : public QObject {
     for (const QAction* menu : window_->menuBar()->actions()) bar << menu->text();
     QCOMPARE(bar, QStringList({"&File", "&Edit", "&Schedules", "&Games", "S&tandings", "&Help"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("Filemenu")),
-             QStringList({"&Programming Information", "Tavrin &Settings", "P&rinter Setup", "Print to &PDF...",
-                          "E&xit"}));
+             QStringList({"&Programming Information", "Tavrin &Settings", "P&rinter Setup",
+                          "Print to &PDF...", "E&xit"}));
     QCOMPARE(Find<QAction>("ExitMenu")->shortcut(), QKeySequence(QKeySequence::Quit));
     QCOMPARE(MenuCaptions(Find<QMenu>("Editmenu")),
              QStringList({"Cut", "Copy", "Paste", "", "&Names and Locations", "&Weekly Statistics"}));
@@ -219,7 +220,8 @@ class MainWindowTest : public QObject {
     // Printing by team before a team is accepted prints nothing and says why; Enter accepts.
     Trigger("Teamschedulemenu");
     Find<QPushButton>("schprintbutton")->click();
-    QCOMPARE(ui_->messages.back().text, std::string("Choose a team and accept it before printing its schedule."));
+    QCOMPARE(ui_->messages.back().text,
+             std::string("Choose a team and accept it before printing its schedule."));
     QCOMPARE(ui_->naming_printer.Lines(), std::vector<std::string>{});
     combo->setEditText(combo->itemText(0));
     QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
@@ -283,7 +285,8 @@ class MainWindowTest : public QObject {
     QTest::keyClick(list, Qt::Key_Home);
     QCOMPARE(list->verticalScrollBar()->value(), 0);
 
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
                       list->visualItemRect(list->item(3)).center());
     QVERIFY(Find<QAction>("Editmenudis") != nullptr);
@@ -309,14 +312,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->windowTitle(), QString("Tavrin 1999"));
     // The season is complete: nothing to score or predict.
     const std::array<bool, 5> idle{true, false, false, true, true};
-    for (int k = 0; k < 5; ++k) QCOMPARE(Find<QToolButton>(qPrintable(QString("tool_%1").arg(k)))->isEnabled(), idle[k]);
+    for (int k = 0; k < 5; ++k)
+      QCOMPARE(Find<QToolButton>(qPrintable(QString("tool_%1").arg(k)))->isEnabled(), idle[k]);
     Trigger("StandingsWKmenu_3");
     const std::array<bool, 5> listing{false, false, false, false, true};
     for (int k = 0; k < 5; ++k) {
       QCOMPARE(Find<QToolButton>(qPrintable(QString("tool_%1").arg(k)))->isEnabled(), listing[k]);
     }
     window_->ShowWeekSaved(9);
-    QCOMPARE(window_->statusBar()->currentMessage(), QString("Week 9 saved. Predictions for week 10 are ready."));
+    QCOMPARE(window_->statusBar()->currentMessage(),
+             QString("Week 9 saved. Predictions for week 10 are ready."));
   }
 
   void WindowGrowsButNeverBelowItsDesignAndIsRemembered() {
@@ -349,7 +354,8 @@ class MainWindowTest : public QObject {
     std::vector<std::string> expected{" ", " ", " "};
     for (const std::string& line : GoldenReport("predictions_week_05.txt")) expected.push_back("   " + line);
     QCOMPARE(ui_->naming_printer.Lines(), expected);
-    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Predictions week 5") < std::find(events.begin(), events.end(), "line: "));
+    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Predictions week 5") <
+            std::find(events.begin(), events.end(), "line: "));
     QVERIFY(std::find(events.begin(), events.end(), "size:14") != events.end());
     QCOMPARE(Count(events, "end"), 1);
   }
@@ -362,7 +368,8 @@ class MainWindowTest : public QObject {
     for (std::size_t line = 1; line < golden.size(); ++line) expected.push_back("        " + golden[line]);
     QCOMPARE(ui_->naming_printer.Lines(), expected);
     const auto& events = ui_->naming_printer.events;
-    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Standings week 17") != events.end());
+    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Standings week 17") !=
+            events.end());
     QVERIFY(std::find(events.begin(), events.end(), "size:11") != events.end());
     QCOMPARE(events.back(), std::string("job:"));  // the name is let go after the job
   }

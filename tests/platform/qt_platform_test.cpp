@@ -252,8 +252,9 @@ class QtPlatformTest : public QObject {
     std::vector<std::string> notices;
     {
       // The folder as the program names it ("."-relative) is shown cleanly.
-      QtPrinter printer(folder.path() / ".", [&](const std::string& m) { notices.push_back(m); },
-                        QtPrinter::Destination::PdfFile);
+      QtPrinter printer(
+          folder.path() / ".", [&](const std::string& m) { notices.push_back(m); },
+          QtPrinter::Destination::PdfFile);
       printer.SetFootTitle("Tavrin 2000");
       for (int copy = 0; copy < 2; ++copy) {
         printer.SetJobName("Tavrin Results week 9");
@@ -276,13 +277,15 @@ class QtPlatformTest : public QObject {
     for (std::size_t job = 0; job < saved.size(); ++job) {
       QVERIFY(std::filesystem::exists(saved[job].first));
       QVERIFY2(notices[job].rfind(saved[job].second, 0) == 0, notices[job].c_str());
-      QVERIFY2(notices[job].find("\n\r" + saved[job].first.string()) != std::string::npos, notices[job].c_str());
+      QVERIFY2(notices[job].find("\n\r" + saved[job].first.string()) != std::string::npos,
+               notices[job].c_str());
     }
     const QString text = PdfText(saved[0].first);
     if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
     const int pages = PdfPageCount(saved[0].first);
     QVERIFY(pages >= 2);
-    for (int page = 1; page <= pages; ++page) QVERIFY(text.contains(QString("page %1 of %2").arg(page).arg(pages)));
+    for (int page = 1; page <= pages; ++page)
+      QVERIFY(text.contains(QString("page %1 of %2").arg(page).arg(pages)));
     QCOMPARE(text.count("Tavrin 2000"), pages);
 
     QtPrinter reopened(folder.path(), nullptr, QtPrinter::Destination::PdfFile);
@@ -318,7 +321,8 @@ class QtPlatformTest : public QObject {
     QVERIFY(!text->textCursor().hasSelection());
 
     // The window has its Close button and closes by Escape and by Ctrl+W.
-    for (const QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    for (const QKeySequence keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
       viewer.OpenSearch();
       QApplication::setActiveWindow(&viewer);
       QTest::keySequence(&viewer, keys);

@@ -124,7 +124,8 @@ class AnalysisWindowsTest : public QObject {
     QStringList teams;
     for (int team = 1; team <= 31; ++team) teams << QString("Clabel_%1").arg(team);
     QCOMPARE(walk.mid(0, 31), teams);
-    for (const char* control : {"predictbutton", "Printbutton", "donebutton"}) QVERIFY2(walk.contains(control), control);
+    for (const char* control : {"predictbutton", "Printbutton", "donebutton"})
+      QVERIFY2(walk.contains(control), control);
 
     // Space picks a team; Enter on the predict button predicts the pairing.
     for (int team : {Jacksonville, Buffalo}) {
@@ -230,7 +231,8 @@ class AnalysisWindowsTest : public QObject {
     QApplication::setActiveWindow(window);
     season.ui.answers = {true};
     QTest::keySequence(window, QKeySequence::Print);
-    QCOMPARE(season.ui.questions.back().text, std::string("Ready to send Projections to the Printer."));
+    QCOMPARE(season.ui.questions.back().text,
+             std::string("Ready to send Projections to the Printer."));
     std::vector<std::string> printed{" ", " ", " "};
     for (const std::string& line : recorded) printed.push_back("   " + line);
     QCOMPARE(season.ui.printer.Lines(), printed);

@@ -98,7 +98,8 @@ class ReportWindowsTest : public QObject {
          "Ready to send Statistics to the Printer."},
     };
     for (const auto& [open, question] : windows) {
-      for (const QKeySequence close_key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+      for (const QKeySequence close_key :
+           {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
         SeasonCopy season;
         QPointer<QWidget> window = open(season);
         QVERIFY(window != nullptr);
@@ -107,7 +108,8 @@ class ReportWindowsTest : public QObject {
         QTest::keySequence(window.data(), QKeySequence::Print);
         QCOMPARE(season.ui.questions.back().text, question);
         QTest::keySequence(window.data(), QKeySequence::HelpContents);
-        if (Button(window, "infobutton") != nullptr) QCOMPARE(season.ui.help_topics.size(), std::size_t{1});
+        if (Button(window, "infobutton") != nullptr)
+          QCOMPARE(season.ui.help_topics.size(), std::size_t{1});
         QTest::keySequence(window.data(), close_key);
         SettleClosedWindows();
         QVERIFY(window.isNull());
@@ -125,11 +127,13 @@ class ReportWindowsTest : public QObject {
     QApplication::setActiveWindow(window);
     auto* list = window->findChild<QListWidget*>("List1");
     auto* scroll = window->findChild<QScrollBar*>("HScroll1");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(6)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(6)).center());
     QVERIFY(list->hasFocus());
     QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
     QTest::keySequence(list, QKeySequence::Copy);
-    QCOMPARE(QGuiApplication::clipboard()->text(), list->item(6)->text() + "\n" + list->item(7)->text());
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             list->item(6)->text() + "\n" + list->item(7)->text());
 
     // The longest line shows in full; with a larger font the list would slide left under a
     // fixed right edge to bring its end into view.

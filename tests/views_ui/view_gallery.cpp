@@ -5,16 +5,17 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QStandardPaths>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QtTest>
 #include <iostream>
 
 #include "analysis/season_projection_window.h"
+#include "analysis/specials_window.h"
 #include "app/main_window.h"
 #include "app/programmers_window.h"
 #include "entry/names_window.h"
@@ -22,7 +23,6 @@
 #include "entry/scores_window.h"
 #include "entry/settings_window.h"
 #include "entry/stats_editor_window.h"
-#include "analysis/specials_window.h"
 #include "graphs/graph_selection_window.h"
 #include "graphs/rating_graph_window.h"
 #include "platform/qt/qt_user_interface.h"
@@ -135,10 +135,14 @@ int main(int argc, char** argv) {
 
   // The data entry windows, as they open.
   const std::pair<const char*, QWidget* (*)(Session&, QWidget*)> editors[] = {
-      {"scores", [](Session& s, QWidget* m) -> QWidget* { return OpenScoresWindow(s, s.store.LastScoredWeek + 1, m); }},
+      {"scores",
+       [](Session& s, QWidget* m) -> QWidget* {
+         return OpenScoresWindow(s, s.store.LastScoredWeek + 1, m);
+       }},
       {"schedule", [](Session& s, QWidget* m) -> QWidget* { return OpenScheduleWindow(s, m); }},
       {"settings", [](Session& s, QWidget* m) -> QWidget* { return OpenSettingsWindow(s, m); }},
-      {"stats_editor", [](Session& s, QWidget* m) -> QWidget* { return OpenStatsEditorWindow(s, m); }},
+      {"stats_editor",
+       [](Session& s, QWidget* m) -> QWidget* { return OpenStatsEditorWindow(s, m); }},
       {"names", [](Session& s, QWidget* m) -> QWidget* { return OpenNamesWindow(s, m); }},
   };
   for (const auto& [name, open] : editors) {
@@ -167,7 +171,8 @@ int main(int argc, char** argv) {
     main.resize(main.DesignSize() + QSize(360, 240));
     gallery.Picture(&main, QString(name) + "_enlarged");
     gallery.Print(&main, print);
-    main.findChild<QPushButton*>(QString(print).replace("print", "done").replace("Pred", "pred"))->click();
+    main.findChild<QPushButton*>(QString(print).replace("print", "done").replace("Pred", "pred"))
+        ->click();
   }
   ui.ShowHelpTopic("Keyboard");
   gallery.Picture(ui.help_viewer(), "help");

@@ -94,12 +94,14 @@ void QtPrinter::RememberSetup() {
   const QPrinter& device = Device();
   QSettings settings;
   settings.beginGroup(SetupGroup);
-  if (device.outputFormat() == QPrinter::NativeFormat) settings.setValue("name", device.printerName());
+  if (device.outputFormat() == QPrinter::NativeFormat)
+    settings.setValue("name", device.printerName());
   const QPageLayout layout = device.pageLayout();
   settings.setValue("paper", QPageSize::key(layout.pageSize().id()));
   settings.setValue("landscape", layout.orientation() == QPageLayout::Landscape);
   const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
-  settings.setValue("margins", QVariantList{margins.left(), margins.top(), margins.right(), margins.bottom()});
+  settings.setValue("margins",
+                    QVariantList{margins.left(), margins.top(), margins.right(), margins.bottom()});
 }
 
 void QtPrinter::RestoreSetup(QPrinter& device) const {
@@ -112,16 +114,17 @@ void QtPrinter::RestoreSetup(QPrinter& device) const {
   }
   for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
     const auto size = static_cast<QPageSize::PageSizeId>(id);
-    if (QPageSize::key(size) == settings.value("paper").toString()) device.setPageSize(QPageSize(size));
+    if (QPageSize::key(size) == settings.value("paper").toString())
+      device.setPageSize(QPageSize(size));
   }
   if (settings.contains("landscape")) {
     device.setPageOrientation(settings.value("landscape").toBool() ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait);
+                                                                   : QPageLayout::Portrait);
   }
   const QVariantList margins = settings.value("margins").toList();
   if (margins.size() == 4) {
-    device.setPageMargins(QMarginsF(margins[0].toDouble(), margins[1].toDouble(), margins[2].toDouble(),
-                                    margins[3].toDouble()),
+    device.setPageMargins(QMarginsF(margins[0].toDouble(), margins[1].toDouble(),
+                                    margins[2].toDouble(), margins[3].toDouble()),
                           QPageLayout::Millimeter);
   }
 }
@@ -230,7 +233,8 @@ Canvas& QtPrinter::PageCanvas() {
 int QtPrinter::LayOutPendingLines(bool paint, int page_count) {
   QPrinter& device = Device();
   const double resolution = device.resolution();
-  const double page_height = device.pageLayout().paintRectPixels(static_cast<int>(resolution)).height();
+  const double page_height =
+      device.pageLayout().paintRectPixels(static_cast<int>(resolution)).height();
   double top = paint ? line_top_ : 0.0;
   int page = paint ? page_ : 1;
   for (const PendingLine& line : pending_) {
@@ -280,8 +284,8 @@ void QtPrinter::PaintFoot(int page, int page_count) {
   QPrinter& device = Device();
   const double resolution = device.resolution();
   const QRectF area = device.pageLayout().paintRectPixels(static_cast<int>(resolution));
-  const QFont font = FontOf(ToLatin1(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()),
-                            FootPoints);
+  const QFont font =
+      FontOf(ToLatin1(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()), FootPoints);
   const QFontMetricsF metrics(font, &device);
   const QRectF foot(0.0, area.height() + LeastBottomMarginMm / 25.4 * resolution / 4, area.width(),
                     metrics.height());

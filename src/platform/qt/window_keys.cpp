@@ -83,7 +83,8 @@ void InstallPrintAndHelpKeys(QWidget* window) {
 
 void InstallWindowKeys(QWidget* window) {
   InstallPrintAndHelpKeys(window);
-  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
     AddShortcut(window, keys, [window] { window->close(); });
   }
   window->installEventFilter(new EnterPressesButton(window));
