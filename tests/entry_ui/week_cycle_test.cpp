@@ -94,8 +94,19 @@ class WeekCycleTest : public QObject {
              QString::fromLatin1(session().store.LocationName[31]));
     QCOMPARE(Control<QLabel>(window, "STLabel_1")->text(),
              "at " + QString::fromLatin1(session().store.LocationName[27]));
+    // The score columns are headed by who plays: the first team visits, the second is at home.
+    QStringList headings;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+      if (label->text() == "Visitors" || label->text() == "Home" || label->text() == "Scores") {
+        headings << label->text();
+      }
+    }
+    QCOMPARE(headings, QStringList({"Visitors", "Home"}));
+    int saved_week = 0;
+    window->SetWeekSavedNotice([&saved_week](int week) { saved_week = week; });
     TypeScores(window, scores);
     Click(window, "resultsbutton");
+    QCOMPARE(saved_week, 1);
     QVERIFY(ui().messages.empty());
     QVERIFY(!Control<QPushButton>(window, "resultsbutton")->isEnabled());
     QVERIFY(!Control<QPushButton>(window, "cancelbutton")->isEnabled());
