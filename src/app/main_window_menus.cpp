@@ -53,7 +53,7 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
           &MainWindow::Settingsmenu_Click);
   connect(AddEntry(file, "P&rinter Setup", "printsetupmenu"), &QAction::triggered, this,
           &MainWindow::printsetupmenu_Click);
-  printpdfmenu_ = AddEntry(file, "Print to &PDF...", "printpdfmenu");
+  printpdfmenu_ = AddEntry(file, "Print to P&DF...", "printpdfmenu");
   connect(printpdfmenu_, &QAction::triggered, this, &MainWindow::printpdfmenu_Click);
   QAction* exit = AddEntry(file, "E&xit", "ExitMenu");
   exit->setShortcut(QKeySequence::Quit);

@@ -128,7 +128,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(bar, QStringList({"&File", "&Edit", "&Schedules", "&Games", "S&tandings", "&Help"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("Filemenu")),
              QStringList({"&Programming Information", "Tavrin &Settings", "P&rinter Setup",
-                          "Print to &PDF...", "E&xit"}));
+                          "Print to P&DF...", "E&xit"}));
     QCOMPARE(Find<QAction>("ExitMenu")->shortcut(), QKeySequence(QKeySequence::Quit));
     QCOMPARE(MenuCaptions(Find<QMenu>("Editmenu")),
              QStringList({"Cut", "Copy", "Paste", "", "&Names and Locations", "&Weekly Statistics"}));
