@@ -368,7 +368,10 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  QSettings().setValue(GeometryKey, saveGeometry());
+  // Written only when it changed: writing the settings file waits for the disk.
+  QSettings settings;
+  const QByteArray geometry = saveGeometry();
+  if (settings.value(GeometryKey).toByteArray() != geometry) settings.setValue(GeometryKey, geometry);
   // The help window and any secondary window go with the main window.
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window != this && window->isVisible()) window->close();
