@@ -138,7 +138,7 @@ void Settingsform::okbutton_Click() {
 
 Setfont::Setfont(Session& session) : session_(session) {
   setObjectName("Setfont");
-  setWindowTitle("Tavrin");
+  setWindowTitle("Tavrin Report Font");
 
   auto* frame = new QGroupBox("Current Font", this);
   fontlabel_ = new QLabel(qt::FromLatin1(session_.store.ReportFont), frame);

@@ -65,10 +65,13 @@ void RatingChartArea::paintEvent(QPaintEvent*) {
 GRform::GRform(Session& session, QWidget* main_window)
     : session_(session), main_window_(main_window) {
   setObjectName("GRform");
-  setWindowTitle("Tavrin");
   setFixedSize(qt::TwipsSize(8835, 6060));
   LoadRatingSeries(session);
   chart_ = ChartDataFrom(session.store);
+  // The title names the teams drawn, so the window says what it shows.
+  std::string title = "Tavrin Rating Trends - " + LegendCaption(session.store, chart_.team_one);
+  if (chart_.mode == 2) title += " and " + LegendCaption(session.store, chart_.team_two);
+  setWindowTitle(qt::FromLatin1(title));
   new RatingChartArea(this, chart_);
   BuildLegend();
 
