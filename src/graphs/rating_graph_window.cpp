@@ -69,9 +69,9 @@ GRform::GRform(Session& session, QWidget* main_window)
   LoadRatingSeries(session);
   chart_ = ChartDataFrom(session.store);
   // The title names the teams drawn, so the window says what it shows.
-  std::string title = "Tavrin Rating Trends - " + LegendCaption(session.store, chart_.team_one);
-  if (chart_.mode == 2) title += " and " + LegendCaption(session.store, chart_.team_two);
-  setWindowTitle(qt::FromLatin1(title));
+  teams_ = LegendCaption(session.store, chart_.team_one);
+  if (chart_.mode == 2) teams_ += " and " + LegendCaption(session.store, chart_.team_two);
+  setWindowTitle(qt::FromLatin1("Tavrin Rating Trends - " + teams_));
   new RatingChartArea(this, chart_);
   BuildLegend();
 
@@ -92,7 +92,7 @@ GRform::GRform(Session& session, QWidget* main_window)
   });
   connect(infobutton, &QPushButton::clicked, this, [this] { ShowRatingExplanation(session_.ui); });
   connect(printbutton, &QPushButton::clicked, this, [this] {
-    PrintAsJob(session_, "Tavrin Chart", [this] { PrintRatingChart(session_, chart_); });
+    PrintAsJob(session_, "Tavrin Chart " + teams_, [this] { PrintRatingChart(session_, chart_); });
   });
   connect(donebutton, &QPushButton::clicked, this, [this] {
     session_.ui.ShowBusyPointer();
