@@ -371,7 +371,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // Written only when it changed: writing the settings file waits for the disk.
   QSettings settings;
   const QByteArray geometry = saveGeometry();
-  if (settings.value(GeometryKey).toByteArray() != geometry) settings.setValue(GeometryKey, geometry);
+  if (settings.value(GeometryKey).toByteArray() != geometry) {
+    settings.setValue(GeometryKey, geometry);
+  }
   // The help window and any secondary window go with the main window.
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window != this && window->isVisible()) window->close();
