@@ -58,7 +58,6 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds)
   odds_table_->setGeometry(qt::TwipsRect(120, 600, 14760, 8700));
   odds_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   odds_table_->setSelectionMode(QAbstractItemView::NoSelection);
-  odds_table_->setFocusPolicy(Qt::NoFocus);
   odds_table_->verticalHeader()->hide();
   odds_table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   FillTable(odds);
@@ -69,6 +68,7 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds)
                                    "Close Play-off Odds", 14160, 9420);
   connect(done_button_, &QPushButton::clicked, this, &QWidget::close);
   connect(print_button_, &QPushButton::clicked, this, &PlayoffOddsWindow::PrintButtonClick);
+  ArrangeClosingButtons(this);
 }
 
 void PlayoffOddsWindow::FillTable(const PlayoffOdds& odds) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/recorded_scores.h"
+#include "reports/report_printing.h"
 #include "reports/report_text.h"
 #include "season/data_files.h"
 #include "season/league.h"
@@ -102,6 +103,16 @@ std::vector<std::string> ProjectionReportLines(const SeasonStore& store,
     lines.push_back(fmt::format("Box {} {}: {}", box, BoxRoles[box], content));
   }
   return lines;
+}
+
+void PrintSeasonProjection(Session& session, const std::vector<std::string>& lines) {
+  Printer* printer = StartReportPrint(session, "Ready to send Projections to the Printer.");
+  if (printer == nullptr) return;
+  SetReportFont(*printer, session.store, 12);
+  printer->PrintLine(" ");
+  printer->PrintLine(" ");
+  for (const std::string& line : lines) printer->PrintLine("   " + line);
+  printer->EndDocument();
 }
 
 }  // namespace tavrin

@@ -39,4 +39,8 @@ std::string ProjectionBoxText(const SeasonStore& store, int team);
 std::vector<std::string> ProjectionReportLines(const SeasonStore& store,
                                                const SeasonProjection& projection);
 
+// Prints the projection's report lines as the other reports print theirs, after the question
+// "Ready to send Projections to the Printer.".
+void PrintSeasonProjection(Session& session, const std::vector<std::string>& lines);
+
 }  // namespace tavrin

@@ -7,6 +7,7 @@
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
+#include "reports/report_printing.h"
 #include "reports/view_buttons.h"
 
 namespace tavrin {
@@ -72,12 +73,20 @@ Pseason::Pseason(Session& session, const SeasonProjection& projection) {
   BoxCaption(this, "Label2", qt::FromLatin1(projection.title), 7);
 
   auto* infobutton = MakePictureButton(this, "infobutton", qt::ButtonPicture::Info,
-                                       "Help on Season Projections", 8280, 4080);
+                                       "Help on Season Projections", 7560, 4080);
+  auto* printbutton = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
+                                        "Print projections", 8280, 4080);
   auto* Donebutton = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
                                        "Close projections", 9000, 4080);
   connect(infobutton, &QPushButton::clicked, this,
           [&session] { session.ui.ShowHelpTopic("Season Projections"); });
   connect(Donebutton, &QPushButton::clicked, this, &QWidget::close);
+  const std::vector<std::string> lines = ProjectionReportLines(session.store, projection);
+  connect(printbutton, &QPushButton::clicked, this, [&session, lines] {
+    PrintAsJob(session, "Tavrin Projections",
+               [&session, &lines] { PrintSeasonProjection(session, lines); });
+  });
+  ArrangeClosingButtons(this);
 }
 
 void Pseason::paintEvent(QPaintEvent* event) {

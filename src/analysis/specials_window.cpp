@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -108,6 +109,7 @@ Specials::Specials(Session& session) : session_(session), model_(session.store) 
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
   RefreshPicks();
   RefreshList();
+  ArrangeClosingButtons(this);
 }
 
 void Specials::BuildTeamFrames() {
@@ -133,6 +135,8 @@ void Specials::BuildTeamFrames() {
       label->setObjectName(QString("Clabel_%1").arg(team));
       label->setAutoFillBackground(true);
       label->setCursor(Qt::PointingHandCursor);
+      // Tab reaches every team, and Space or Enter picks it, as a click does.
+      label->setFocusPolicy(Qt::StrongFocus);
       label->setGeometry(qt::TwipsRect(left,
                                        330 + (LabelHeight + 60) * (team - division.first_team + 1),
                                        ColumnWidth - 90, LabelHeight));
@@ -143,7 +147,19 @@ void Specials::BuildTeamFrames() {
 }
 
 bool Specials::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress) {
+  const auto picks = [event] {
+    if (event->type() == QEvent::MouseButtonPress) return true;
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+  };
+  // A team with the focus is framed, so the keyboard user sees where Space would pick.
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    if (auto* label = qobject_cast<QLabel*>(watched)) {
+      label->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
+    }
+  }
+  if (picks()) {
     for (int team = 1; team <= LeagueTeamCount; ++team) {
       if (watched == Clabel_[static_cast<std::size_t>(team)]) {
         Clabel_Click(team);

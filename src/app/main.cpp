@@ -25,6 +25,11 @@ class QuitOnFirstPaint : public QObject {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Where the window's place and the printer's choices are remembered between runs.
+  QCoreApplication::setOrganizationName("Tavrin");
+  QCoreApplication::setApplicationName("Tavrin");
+  // The menu entry's name, so the desktop matches the window to its entry and icon.
+  QGuiApplication::setDesktopFileName("org.tavrin.Tavrin");
   app.setWindowIcon(tavrin::qt::ApplicationIcon());
 
   tavrin::SeasonStore store;

@@ -11,11 +11,17 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QToolButton>
 
+#include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
 #include "platform/qt/pictures.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/twips.h"
+#include "platform/qt/window_keys.h"
 
 namespace tavrin {
 
@@ -37,6 +43,8 @@ constexpr int CaptionTop = ToolTop + ToolSize + 20;
 constexpr int PanelTop = 1200;
 constexpr int ButtonWidth = 1080;
 constexpr int ButtonHeight = 480;
+constexpr int ReportListHeight = 3930;
+constexpr const char* GeometryKey = "mainwindow/geometry";
 
 const std::array<const char*, 5> HoverCaptions{"Schedules", "Enter Scores", "Predictions", "Standings", "Help"};
 
@@ -70,9 +78,8 @@ QListWidget* MakeReportList(QWidget* parent, const char* name) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
   list->setFont(qt::ReportListFont());
-  list->setSelectionMode(QAbstractItemView::NoSelection);
-  list->setFocusPolicy(Qt::NoFocus);
   list->setUniformItemSizes(true);
+  qt::MakeListReadable(list);
   return list;
 }
 
@@ -99,14 +106,16 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
     : QMainWindow(parent), session_{store, ui, std::move(folder)} {
   setObjectName("Form2");
   setWindowTitle("Tavrin");
-  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  statusBar()->setObjectName("statusbar");
 
-  // Step 1: centred, at the design size.
+  // Step 1: centred, at the design size, unless it was left elsewhere or larger last time.
+  setMinimumSize(DesignSize());
   resize(DesignSize());
   if (const QScreen* screen = this->screen()) {
     const QRect area = screen->availableGeometry();
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
   }
+  restoreGeometry(QSettings().value(GeometryKey).toByteArray());
   // Step 2: the display's colour depth chooses the toolbar's pictures.
   store.ColourDepthFlag = static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
   BuildControls();
@@ -114,9 +123,45 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
 
   // Steps 4 to 10: the data files, the week menus and the report font.
   BuildMenus(LoadAtStartup(store, session_.folder, ui, ui.ReportPrinter()));
+  ShowSeasonState();
+
+  qt::InstallPrintAndHelpKeys(this);
+  // Escape closes the listing on show, as its Close button does.
+  auto* close_listing = new QShortcut(Qt::Key_Escape, this);
+  connect(close_listing, &QShortcut::activated, this, [this] {
+    if (QPushButton* done = qt::ButtonWithRole(this, "donebutton")) done->click();
+  });
+  qt::SetGeneralHelp([this] { Instructionsmenu_Click(); });
 }
 
-QSize MainWindow::DesignSize() const { return qt::TwipsSize(DesignWidthTwips, DesignHeightTwips); }
+QSize MainWindow::DesignSize() const {
+  // The status line below the design's area tells what the last command did.
+  return qt::TwipsSize(DesignWidthTwips, DesignHeightTwips) +
+         QSize(0, statusBar()->sizeHint().height());
+}
+
+void MainWindow::ShowSeasonState() {
+  const SeasonStore& store = session_.store;
+  setWindowTitle(store.WorkingYear > 0
+                     ? QString("Tavrin %1").arg(store.WorkingYear, 4, 10, QChar('0'))
+                     : "Tavrin");
+  if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter())) {
+    printer->SetFootTitle(qt::ToLatin1(windowTitle()));
+  }
+  // A toolbar button that would do nothing looks it.
+  const MenuStates menus = CurrentMenuStates();
+  for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
+    const auto button = static_cast<ToolbarButton>(k);
+    tool_[static_cast<std::size_t>(k)]->setEnabled(
+        ToolbarButtonAction(button, menus, store.LastScoredWeek, store.WeeksInSeason).command !=
+        ToolbarCommand::Nothing);
+  }
+}
+
+void MainWindow::ShowWeekSaved(int week) {
+  statusBar()->showMessage(
+      QString::fromStdString(WeekSavedMessage(week, session_.store.WeeksInSeason)));
+}
 
 void MainWindow::BuildControls() {
   auto* background = new Background(this);
@@ -127,6 +172,43 @@ void MainWindow::BuildControls() {
   BuildToolbar();
   BuildSchedulePanel();
   BuildReportPanel();
+  LayOutPanels();
+}
+
+void MainWindow::LayOutPanels() {
+  // The lists take whatever the window has beyond its design size; their buttons keep to the
+  // lists' right and bottom edges.
+  const int grow_x = std::max(0, width() - DesignSize().width());
+  const int grow_y = std::max(0, height() - DesignSize().height());
+  const auto grown = [grow_x, grow_y](QRect rect) { return rect.adjusted(0, 0, grow_x, grow_y); };
+  const auto moved = [grow_x, grow_y](QRect rect, bool down) {
+    return rect.translated(grow_x, down ? grow_y : 0);
+  };
+
+  scheduleframe_->setGeometry(
+      grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
+                      ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin)));
+  List1_->setGeometry(
+      grown(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight)));
+  const int buttons_left = PanelLeft + ScheduleListWidth + 180;
+  schprintbutton_->setGeometry(
+      moved(TwipsRect(buttons_left, PanelTop + 330, ButtonWidth, ButtonHeight + 120), false));
+  schdonebutton_->setGeometry(
+      moved(TwipsRect(buttons_left, PanelTop + 1050, ButtonWidth, ButtonHeight + 120), false));
+
+  reportframe_->setGeometry(
+      grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
+                      ReportListWidth + FrameMargin, ReportListHeight + FrameMargin)));
+  List2_->setGeometry(grown(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ReportListHeight)));
+  const int buttons_top = PanelTop + ReportListHeight + 110;
+  const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
+  const int print_left = done_left - ButtonWidth - 120;
+  for (QPushButton* done : {preddonebutton_, standingsdonebutton_}) {
+    done->setGeometry(moved(TwipsRect(done_left, buttons_top, ButtonWidth, ButtonHeight), true));
+  }
+  for (QPushButton* print : {Predprintbutton_, standingsprintbutton_}) {
+    print->setGeometry(moved(TwipsRect(print_left, buttons_top, ButtonWidth, ButtonHeight), true));
+  }
 }
 
 void MainWindow::BuildToolbar() {
@@ -172,11 +254,7 @@ void MainWindow::BuildSchedulePanel() {
   Schedulelabel_->setFont(bold);
   Schedulelabel_->setGeometry(TwipsRect(PanelLeft, PanelTop, ScheduleListWidth, 300));
   scheduleframe_ = MakeListFrame(area, "scheduleframe");
-  scheduleframe_->setGeometry(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
-                                        ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin));
   List1_ = MakeReportList(area, "List1");
-  List1_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight));
-  List1_->viewport()->installEventFilter(this);
 
   Combo1_ = new QComboBox(area);
   Combo1_->setObjectName("Combo1");
@@ -185,14 +263,13 @@ void MainWindow::BuildSchedulePanel() {
   Combo1_->setFont(qt::ReportListFont());
   Combo1_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, 3600, 360));
   Combo1_->lineEdit()->installEventFilter(this);
+  connect(Combo1_->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::schbutton_Click);
   schbutton_ = MakePanelButton(area, "schbutton", "Accept", qt::ButtonPicture::Accept, "Accept selection");
   schbutton_->setGeometry(TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
 
-  const int buttons_left = PanelLeft + ScheduleListWidth + 180;
-  schdonebutton_ = MakePanelButton(area, "schdonebutton", "Close", qt::ButtonPicture::Done, "Close Listing");
-  schdonebutton_->setGeometry(TwipsRect(buttons_left, PanelTop + 330, ButtonWidth, ButtonHeight + 120));
   schprintbutton_ = MakePanelButton(area, "schprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
-  schprintbutton_->setGeometry(TwipsRect(buttons_left, PanelTop + 1050, ButtonWidth, ButtonHeight + 120));
+  schdonebutton_ =
+      MakePanelButton(area, "schdonebutton", "Close", qt::ButtonPicture::Done, "Close Listing");
 
   connect(schbutton_, &QPushButton::clicked, this, &MainWindow::schbutton_Click);
   connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::schdonebutton_Click);
@@ -208,28 +285,13 @@ void MainWindow::BuildSchedulePanel() {
 
 void MainWindow::BuildReportPanel() {
   QWidget* area = centralWidget();
-  constexpr int ListHeight = 3930;
   reportframe_ = MakeListFrame(area, "reportframe");
-  reportframe_->setGeometry(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
-                                      ReportListWidth + FrameMargin, ListHeight + FrameMargin));
   List2_ = MakeReportList(area, "List2");
-  List2_->setGeometry(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ListHeight));
-  List2_->viewport()->installEventFilter(this);
-
-  const int buttons_top = PanelTop + ListHeight + 110;
-  const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
-  const int print_left = done_left - ButtonWidth - 120;
   preddonebutton_ = MakePanelButton(area, "preddonebutton", "Close", qt::ButtonPicture::Done, "Close listing");
   Predprintbutton_ = MakePanelButton(area, "Predprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
   standingsdonebutton_ = MakePanelButton(area, "standingsdonebutton", "Close", qt::ButtonPicture::Done, "Close listing");
-  standingsprintbutton_ =
-      MakePanelButton(area, "standingsprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
-  for (QPushButton* done : {preddonebutton_, standingsdonebutton_}) {
-    done->setGeometry(TwipsRect(done_left, buttons_top, ButtonWidth, ButtonHeight));
-  }
-  for (QPushButton* print : {Predprintbutton_, standingsprintbutton_}) {
-    print->setGeometry(TwipsRect(print_left, buttons_top, ButtonWidth, ButtonHeight));
-  }
+  standingsprintbutton_ = MakePanelButton(area, "standingsprintbutton", "Print",
+                                          qt::ButtonPicture::Print, "Print Listing");
   connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::preddonebutton_Click);
   connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::Predprintbutton_Click);
   connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::standingsdonebutton_Click);
@@ -278,15 +340,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == centralWidget() && type == QEvent::MouseMove) {
     HideHoverCaptions();
-  } else if (type == QEvent::MouseButtonPress && watched == List1_->viewport()) {
-    // The listings are read-only: nothing stays selected, the focus goes to the close button.
-    List1_->clearSelection();
-    schdonebutton_->setFocus();
-  } else if (type == QEvent::MouseButtonPress && watched == List2_->viewport()) {
-    List2_->clearSelection();
-    for (QPushButton* done : {preddonebutton_, standingsdonebutton_}) {
-      if (done->isVisible() && done->isEnabled()) done->setFocus();
-    }
   } else if (type == QEvent::MouseButtonDblClick && watched == Combo1_->lineEdit()) {
     schbutton_Click();
     return true;
@@ -296,9 +349,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  // The window may be made smaller, never larger than it was designed.
+  // The window may grow, never shrink below its design, where the panels would be cut off.
   const QSize design = DesignSize();
-  if (width() > design.width() || height() > design.height()) resize(design);
+  if (width() < design.width() || height() < design.height()) {
+    resize(width() < design.width() ? design.width() : width(),
+           height() < design.height() ? design.height() : height());
+  }
+  LayOutPanels();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -306,9 +363,17 @@ void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && schprintbutton_->isHidden()) {
     schdonebutton_->hide();
   }
+  // Back from a secondary window, which may have changed the season or the year.
+  if (event->type() == QEvent::EnabledChange && isEnabled()) ShowSeasonState();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Written only when it changed: writing the settings file waits for the disk.
+  QSettings settings;
+  const QByteArray geometry = saveGeometry();
+  if (settings.value(GeometryKey).toByteArray() != geometry) {
+    settings.setValue(GeometryKey, geometry);
+  }
   // The help window and any secondary window go with the main window.
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window != this && window->isVisible()) window->close();

@@ -41,6 +41,7 @@ class MainWindow : public QMainWindow {
   const std::vector<std::string>& ScheduleLines() const { return schedule_lines_; }
   const std::vector<std::string>& ReportLines() const { return report_lines_; }
   MenuStates CurrentMenuStates() const;
+  // The size the window opens at the first time, and the least it may be made.
   QSize DesignSize() const;
 
   // Toolbar button k, as a click does it.
@@ -49,6 +50,8 @@ class MainWindow : public QMainWindow {
   // Called by the splash when it is dismissed.
   void ShowFromSplash();
   Session& session() { return session_; }
+  // Tells in the status line that week `week` was processed and saved.
+  void ShowWeekSaved(int week);
   // The secondary window last opened in front of the disabled main window, while it is open.
   QWidget* SecondaryWindow() const { return secondary_window_; }
 
@@ -65,6 +68,10 @@ class MainWindow : public QMainWindow {
   void BuildSchedulePanel();
   void BuildReportPanel();
   void ApplyLowColourPictures();
+  // Lets the lists grow with the window beyond its design size.
+  void LayOutPanels();
+  // The season's year in the title, and toolbar buttons enabled only where they would act.
+  void ShowSeasonState();
 
   // Menus (main_window_menus.cpp).
   void BuildMenus(const WeekMenuCaptions& weeks);
@@ -94,9 +101,13 @@ class MainWindow : public QMainWindow {
   void standingsdonebutton_Click();
   void standingsprintbutton_Click();
   void OpenReportPanel(ListingPanel panel, std::vector<std::string> lines);
+  // The listing on show, for Edit > Copy.
+  QListWidget* ShownListing() const;
   // Runs a print command with the printer's job named after the report.
   template <typename PrintCommand>
-  void PrintAs(const char* job_name, PrintCommand print);
+  void PrintAs(const std::string& job_name, PrintCommand print);
+  // File > Print to PDF...: the listing on show, to a PDF file the user names.
+  void printpdfmenu_Click();
   void CloseReportPanel();
 
   // File and Help commands, and the windows still to come (main_window_commands.cpp).
@@ -129,12 +140,18 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> secondary_window_;
   std::vector<std::string> schedule_lines_;
   std::vector<std::string> report_lines_;
+  // The print jobs of the listings on show, named after their week or team.
+  std::string schedule_job_;
+  std::string report_job_;
   ListingPanel report_panel_ = ListingPanel::None;
 
   QMenu* SchedMenu_ = nullptr;
   QMenu* Gamesmenu_ = nullptr;
   QMenu* standingsmenu_ = nullptr;
   QMenu* Editmenu_ = nullptr;
+  QAction* Copymenu_ = nullptr;
+  QAction* printpdfmenu_ = nullptr;
+  std::array<QAction*, 2> editors_{};  // Namesmenu, Editstatsmenu
 
   std::array<QToolButton*, 5> tool_{};
   std::array<QLabel*, 5> helplabel_{};

@@ -2,6 +2,9 @@
 // the secondary windows. Each secondary window keeps the main window disabled while it is
 // open, so only one command works on the season at a time.
 
+#include <QFileDialog>
+#include <QPushButton>
+
 #include "analysis/playoff_odds_window.h"
 #include "analysis/season_projection_window.h"
 #include "analysis/specials_window.h"
@@ -20,6 +23,7 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_user_interface.h"
 #include "platform/qt/secondary_window.h"
+#include "platform/qt/window_keys.h"
 #include "reports/statistics_window.h"
 #include "reports/team_results_window.h"
 #include "reports/weekly_results_window.h"
@@ -41,6 +45,19 @@ void MainWindow::printsetupmenu_Click() {
 void MainWindow::ImportSeasonmenu_Click() { ImportChosenSeasonFile(session_); }
 
 void MainWindow::ExportSeasonmenu_Click() { ExportSeasonToChosenFile(session_); }
+
+void MainWindow::printpdfmenu_Click() {
+  auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter());
+  QPushButton* print = qt::ButtonWithRole(this, "printbutton");
+  if (printer == nullptr || print == nullptr) return;
+  const std::string& job = print == schprintbutton_ ? schedule_job_ : report_job_;
+  const QString file = QFileDialog::getSaveFileName(
+      this, "Print to PDF", QString::fromStdString(printer->PdfPathFor(job).string()),
+      "PDF files (*.pdf)");
+  if (file.isEmpty()) return;
+  printer->SendNextJobTo(file.toStdString());
+  print->click();
+}
 
 void MainWindow::Instructionsmenu_Click() { session_.ui.ShowHelpTopic("Contents"); }
 
@@ -74,6 +91,10 @@ void MainWindow::Namesmenu_Click() { secondary_window_ = OpenNamesWindow(session
 void MainWindow::Editstatsmenu_Click() { secondary_window_ = OpenStatsEditorWindow(session_, this); }
 void MainWindow::Enterschedulemenu_Click() { secondary_window_ = OpenScheduleWindow(session_, this); }
 // The week entry with index i scores week i + 1.
-void MainWindow::SWeek_Click(int index) { secondary_window_ = OpenScoresWindow(session_, index + 1, this); }
+void MainWindow::SWeek_Click(int index) {
+  Scores* scores = OpenScoresWindow(session_, index + 1, this);
+  if (scores != nullptr) scores->SetWeekSavedNotice([this](int week) { ShowWeekSaved(week); });
+  secondary_window_ = scores;
+}
 
 }  // namespace tavrin

@@ -3,11 +3,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "app/main_window.h"
 #include "platform/qt/latin1_text.h"
+#include "platform/qt/window_keys.h"
 
 namespace tavrin {
 namespace {
@@ -44,27 +47,38 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   QMenuBar* bar = menuBar();
 
   QMenu* file = AddMenu(bar, "&File", "Filemenu");
-  connect(AddEntry(file, "Programming Information", "programmermenu"), &QAction::triggered, this,
+  connect(AddEntry(file, "&Programming Information", "programmermenu"), &QAction::triggered, this,
           &MainWindow::programmermenu_Click);
-  connect(AddEntry(file, "Tavrin Settings", "Settingsmenu"), &QAction::triggered, this,
+  connect(AddEntry(file, "Tavrin &Settings", "Settingsmenu"), &QAction::triggered, this,
           &MainWindow::Settingsmenu_Click);
-  connect(AddEntry(file, "Printer Setup", "printsetupmenu"), &QAction::triggered, this,
+  connect(AddEntry(file, "P&rinter Setup", "printsetupmenu"), &QAction::triggered, this,
           &MainWindow::printsetupmenu_Click);
-  connect(AddEntry(file, "Import Season...", "ImportSeasonmenu"), &QAction::triggered, this,
+  printpdfmenu_ = AddEntry(file, "Print to P&DF...", "printpdfmenu");
+  connect(printpdfmenu_, &QAction::triggered, this, &MainWindow::printpdfmenu_Click);
+  connect(AddEntry(file, "&Import Season...", "ImportSeasonmenu"), &QAction::triggered, this,
           &MainWindow::ImportSeasonmenu_Click);
-  connect(AddEntry(file, "Export Season...", "ExportSeasonmenu"), &QAction::triggered, this,
+  connect(AddEntry(file, "&Export Season...", "ExportSeasonmenu"), &QAction::triggered, this,
           &MainWindow::ExportSeasonmenu_Click);
-  connect(AddEntry(file, "E&xit", "ExitMenu"), &QAction::triggered, qApp, &QCoreApplication::quit);
+  QAction* exit = AddEntry(file, "E&xit", "ExitMenu");
+  exit->setShortcut(QKeySequence::Quit);
+  connect(exit, &QAction::triggered, qApp, &QCoreApplication::quit);
 
   Editmenu_ = AddMenu(bar, "&Edit", "Editmenu");
   for (const char* placeholder : {"Cut", "Copy", "Paste"}) {
     AddEntry(Editmenu_, placeholder, "Editmenudis")->setEnabled(false);
   }
+  // Copy takes the chosen lines of the listing on show; Cut and Paste have nothing to work on.
+  Copymenu_ = Editmenu_->actions().at(1);
+  Copymenu_->setShortcut(QKeySequence::Copy);
+  connect(Copymenu_, &QAction::triggered, this, [this] {
+    if (QListWidget* list = ShownListing())
+      QGuiApplication::clipboard()->setText(qt::ChosenLines(list));
+  });
   Editmenu_->addSeparator()->setObjectName("menudivider1");
-  connect(AddEntry(Editmenu_, "&Names and Locations", "Namesmenu"), &QAction::triggered, this,
-          &MainWindow::Namesmenu_Click);
-  connect(AddEntry(Editmenu_, "&Weekly Statistics", "Editstatsmenu"), &QAction::triggered, this,
-          &MainWindow::Editstatsmenu_Click);
+  editors_[0] = AddEntry(Editmenu_, "&Names and Locations", "Namesmenu");
+  editors_[1] = AddEntry(Editmenu_, "&Weekly Statistics", "Editstatsmenu");
+  connect(editors_[0], &QAction::triggered, this, &MainWindow::Namesmenu_Click);
+  connect(editors_[1], &QAction::triggered, this, &MainWindow::Editstatsmenu_Click);
 
   SchedMenu_ = AddMenu(bar, "&Schedules", "SchedMenu");
   AddWeekMenu(SchedMenu_, "View &Weekly Schedules", "ViewSchedulesMenu", "Weeksmenu", weeks.schedules,
@@ -116,17 +130,23 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
 }
 
 void MainWindow::SetMenuStates(const MenuStates& states) {
-  const std::pair<QMenu*, bool> menus[] = {
-      {SchedMenu_, states.schedules}, {Gamesmenu_, states.games}, {standingsmenu_, states.standings}, {Editmenu_, states.edit}};
+  const std::pair<QMenu*, bool> menus[] = {{SchedMenu_, states.schedules},
+                                           {Gamesmenu_, states.games},
+                                           {standingsmenu_, states.standings}};
   for (const auto& [menu, enabled] : menus) {
     menu->setEnabled(enabled);
     menu->menuAction()->setEnabled(enabled);
   }
+  // The Edit menu stays open for Copy while a listing is shown; only its editors are locked.
+  for (QAction* editor : editors_) editor->setEnabled(states.edit);
+  Copymenu_->setEnabled(!states.edit);
+  printpdfmenu_->setEnabled(!states.edit);
+  ShowSeasonState();
 }
 
 MenuStates MainWindow::CurrentMenuStates() const {
   return {SchedMenu_->menuAction()->isEnabled(), Gamesmenu_->menuAction()->isEnabled(),
-          standingsmenu_->menuAction()->isEnabled(), Editmenu_->menuAction()->isEnabled()};
+          standingsmenu_->menuAction()->isEnabled(), editors_[0]->isEnabled()};
 }
 
 }  // namespace tavrin

@@ -11,16 +11,12 @@
 #include "analysis/standings.h"
 #include "app/main_window.h"
 #include "platform/qt/latin1_text.h"
+#include "platform/qt/window_keys.h"
 #include "reports/schedule_views.h"
 #include "reports/weekly_predictions.h"
 
 namespace tavrin {
 namespace {
-
-void FillList(QListWidget* list, const std::vector<std::string>& lines) {
-  list->clear();
-  for (const std::string& line : lines) list->addItem(qt::FromLatin1(line));
-}
 
 void ShowControls(std::initializer_list<QWidget*> controls, bool shown) {
   for (QWidget* control : controls) {
@@ -32,12 +28,19 @@ void ShowControls(std::initializer_list<QWidget*> controls, bool shown) {
 }  // namespace
 
 void MainWindow::Weeksmenu_Click(int index) {
-  if (auto lines = ShowWeeklySchedule(session_, index)) OpenSchedulePanel(std::move(*lines));
+  if (auto lines = ShowWeeklySchedule(session_, index)) {
+    schedule_job_ = "Tavrin Schedule week " + std::to_string(index + 1);
+    OpenSchedulePanel(std::move(*lines));
+  }
 }
 
-void MainWindow::Entireseasonmenu_Click() { OpenSchedulePanel(ShowSeasonSchedule(session_)); }
+void MainWindow::Entireseasonmenu_Click() {
+  schedule_job_ = "Tavrin Schedule";
+  OpenSchedulePanel(ShowSeasonSchedule(session_));
+}
 
 void MainWindow::Teamschedulemenu_Click() {
+  schedule_lines_.clear();  // until a team is accepted there is nothing to print
   List1_->clear();
   List1_->hide();
   List2_->hide();
@@ -52,6 +55,7 @@ void MainWindow::schbutton_Click() {
   const std::string choice = qt::ToLatin1(Combo1_->currentText());
   auto lines = ShowTeamSchedule(session_, choice);
   HideTeamChoice();
+  schedule_job_ = "Tavrin Schedule " + choice;
   if (lines) OpenSchedulePanel(std::move(*lines));
 }
 
@@ -60,11 +64,12 @@ void MainWindow::HideTeamChoice() { ShowControls({schbutton_, Combo1_}, false); 
 void MainWindow::OpenSchedulePanel(std::vector<std::string> lines) {
   HideTeamChoice();
   schedule_lines_ = std::move(lines);
-  FillList(List1_, schedule_lines_);
+  qt::ShowReportLines(List1_, schedule_lines_);
   ShowControls({List1_, schprintbutton_, schdonebutton_}, true);
   scheduleframe_->show();
   Schedulelabel_->show();
   SetMenuStates(MenusWhileShowing(ListingPanel::Schedule));
+  List1_->setFocus();
 }
 
 void MainWindow::schdonebutton_Click() {
@@ -77,7 +82,7 @@ void MainWindow::schdonebutton_Click() {
 }
 
 template <typename PrintCommand>
-void MainWindow::PrintAs(const char* job_name, PrintCommand print) {
+void MainWindow::PrintAs(const std::string& job_name, PrintCommand print) {
   Printer& printer = session_.ui.ReportPrinter();
   printer.SetJobName(job_name);
   print(session_);
@@ -85,27 +90,44 @@ void MainWindow::PrintAs(const char* job_name, PrintCommand print) {
 }
 
 void MainWindow::schprintbutton_Click() {
-  PrintAs("Tavrin Schedule", [this](Session& session) { PrintSchedule(session, schedule_lines_); });
+  if (schedule_lines_.empty()) {
+    session_.ui.ShowMessage("Choose a team and accept it before printing its schedule.", "Tavrin",
+                            MessageIcon::Exclamation);
+    return;
+  }
+  PrintAs(schedule_job_, [this](Session& session) { PrintSchedule(session, schedule_lines_); });
 }
 
 void MainWindow::PredWeekmenu_Click(int index) {
-  if (auto lines = ShowWeeklyPredictions(session_, index)) OpenReportPanel(ListingPanel::Predictions, std::move(*lines));
+  if (auto lines = ShowWeeklyPredictions(session_, index)) {
+    report_job_ = "Tavrin Predictions week " + std::to_string(index + 1);
+    OpenReportPanel(ListingPanel::Predictions, std::move(*lines));
+  }
 }
 
 void MainWindow::StandingsWKmenu_Click(int index) {
-  if (auto lines = ShowStandings(session_, index)) OpenReportPanel(ListingPanel::Standings, std::move(*lines));
+  if (auto lines = ShowStandings(session_, index)) {
+    report_job_ = "Tavrin Standings week " + std::to_string(index + 1);
+    OpenReportPanel(ListingPanel::Standings, std::move(*lines));
+  }
 }
 
 void MainWindow::OpenReportPanel(ListingPanel panel, std::vector<std::string> lines) {
   HideTeamChoice();
   report_panel_ = panel;
   report_lines_ = std::move(lines);
-  FillList(List2_, report_lines_);
+  qt::ShowReportLines(List2_, report_lines_);
   reportframe_->show();
   ShowControls({List2_}, true);
   ShowControls({preddonebutton_, Predprintbutton_}, panel == ListingPanel::Predictions);
   ShowControls({standingsdonebutton_, standingsprintbutton_}, panel == ListingPanel::Standings);
   SetMenuStates(MenusWhileShowing(panel));
+  List2_->setFocus();
+}
+
+QListWidget* MainWindow::ShownListing() const {
+  if (List2_->isVisible()) return List2_;
+  return List1_->isVisible() ? List1_ : nullptr;
 }
 
 void MainWindow::CloseReportPanel() {
@@ -121,11 +143,12 @@ void MainWindow::preddonebutton_Click() { CloseReportPanel(); }
 void MainWindow::standingsdonebutton_Click() { CloseReportPanel(); }
 
 void MainWindow::Predprintbutton_Click() {
-  PrintAs("Tavrin Predictions", [this](Session& session) { PrintWeeklyPredictions(session, report_lines_); });
+  PrintAs(report_job_,
+          [this](Session& session) { PrintWeeklyPredictions(session, report_lines_); });
 }
 
 void MainWindow::standingsprintbutton_Click() {
-  PrintAs("Tavrin Standings", [this](Session& session) { PrintStandings(session, report_lines_); });
+  PrintAs(report_job_, [this](Session& session) { PrintStandings(session, report_lines_); });
 }
 
 }  // namespace tavrin

@@ -1,5 +1,7 @@
 #include "app/main_window_rules.h"
 
+#include <fmt/format.h>
+
 namespace tavrin {
 
 MenuStates MenusWhileShowing(ListingPanel panel) {
@@ -31,6 +33,11 @@ ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
     case ToolbarButton::Help: return {ToolbarCommand::Instructions, 0};
   }
   return {};
+}
+
+std::string WeekSavedMessage(int week, int weeks_in_season) {
+  if (week >= weeks_in_season) return fmt::format("Week {} saved. The season is complete.", week);
+  return fmt::format("Week {} saved. Predictions for week {} are ready.", week, week + 1);
 }
 
 int ColourDepthFlagFor(int bits_per_pixel) { return bits_per_pixel > 7 || bits_per_pixel <= 0 ? 8 : 0; }

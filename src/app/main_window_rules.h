@@ -2,6 +2,8 @@
 // The main window's rules without the window: which menus a listing panel locks, and what a
 // toolbar button does given the menus and the season's progress.
 
+#include <string>
+
 namespace tavrin {
 
 // The four menus a listing panel can lock; true is enabled.
@@ -35,6 +37,9 @@ struct ToolbarAction {
 // last scored. A negative last scored week (a damaged settings file) runs no week command.
 ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus, int last_scored_week,
                                   int weeks_in_season);
+
+// What the main window says once week `week` is processed and saved.
+std::string WeekSavedMessage(int week, int weeks_in_season);
 
 // The colour-depth flag: 8 on displays of more than 7 bits per pixel, else 0. A display that
 // tells nothing (0 bits) counts as a colour display.

@@ -21,7 +21,7 @@ QLabel* Panel(const QString& text, QWidget* parent) {
 
 ProgrammersWindow::ProgrammersWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("programmers");
-  setWindowTitle("Tavrin");
+  setWindowTitle("Tavrin Programming Information");
 
   auto* title = new QLabel("Tavrin 2000   Version 2.00", this);
   QFont bold = title->font();

@@ -121,10 +121,13 @@ void SplashWindow::Dismiss() {
 void SplashWindow::mousePressEvent(QMouseEvent*) { Dismiss(); }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
-  // Every key is taken here; only Enter and Space dismiss the splash.
+  // Every key is taken here; only Enter, Space and Escape dismiss the splash.
   event->accept();
   const int key = event->key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) Dismiss();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+      key == Qt::Key_Escape) {
+    Dismiss();
+  }
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {

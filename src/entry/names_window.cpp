@@ -37,7 +37,7 @@ QLineEdit* NameBox(QWidget* parent, const QString& name, int max_length, int wid
 
 Namesform::Namesform(Session& session) : session_(session) {
   setObjectName("Namesform");
-  setWindowTitle("Tavrin");
+  setWindowTitle("Tavrin Names and Locations");
 
   auto* important = new QLabel("Important!", this);
   QFont bold = important->font();

@@ -122,7 +122,8 @@ QWidget* Schedule::BuildConference(int conference) {
       button->setObjectName(QStringLiteral("Clabel_%1").arg(team));
       button->setFlat(true);
       button->setMinimumWidth(qt::TwipsToPixelsX(TeamButtonWidthTwips));
-      button->setFocusPolicy(Qt::NoFocus);
+      // Tab reaches every team, and Space or Enter picks it, so a week can be built by keys.
+      button->setFocusPolicy(Qt::StrongFocus);
       Clabel_[static_cast<std::size_t>(team)] = button;
       SetTeamState(team, TeamState::Free);
       grid->addWidget(button, 1 + team - division.first_team, column);

@@ -52,8 +52,9 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
 
   auto* rows = new QGridLayout;
   rows->setHorizontalSpacing(qt::TwipsToPixelsX(120));
-  for (int column = 2; column <= 3; ++column) {
-    auto* heading = new QLabel("Scores", this);
+  // The first team of a row is the visitor, the second plays at home.
+  for (const auto& [column, caption] : {std::pair{2, "Visitors"}, std::pair{3, "Home"}}) {
+    auto* heading = new QLabel(caption, this);
     heading->setAlignment(Qt::AlignCenter);
     rows->addWidget(heading, 0, column);
   }
@@ -172,9 +173,9 @@ void Scores::resultsbutton_Click() {
   }
   // Only a week that could not start may be tried again: after a run that failed to save, the
   // store no longer holds the week's opening figures.
-  if (ProcessWeekResults(session_, week_, scores) == ProcessResult::NotStarted) {
-    EnableProcessing(true);
-  }
+  const ProcessResult result = ProcessWeekResults(session_, week_, scores);
+  if (result == ProcessResult::NotStarted) EnableProcessing(true);
+  if (result == ProcessResult::Done && week_saved_) week_saved_(week_);
 }
 
 Scores* OpenScoresWindow(Session& session, int week, QWidget* main_window) {

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "entry/score_entry.h"
 #include "platform/session.h"
@@ -26,6 +27,8 @@ class Scores : public QWidget {
   // missing the user is told and `Timer1` closes the window.
   void LoadWeek();
   const QTimer& Timer1() const { return Timer1_; }
+  // Told the week once its results are processed and saved.
+  void SetWeekSavedNotice(std::function<void(int week)> notice) { week_saved_ = std::move(notice); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +50,7 @@ class Scores : public QWidget {
   QPushButton* donebutton_;
   QPushButton* infobutton_;
   QTimer Timer1_;
+  std::function<void(int week)> week_saved_;
 };
 
 // The "&Enter Scores" command for week `week`: opens the window in front of `main_window`

@@ -77,6 +77,7 @@ Settingsform::Settingsform(Session& session) : session_(session) {
                                           qt::ButtonPicture::Info);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
+  okbutton->setDefault(true);  // Enter in a box accepts the settings
   for (QPushButton* button : {okbutton, fontbutton, infobutton}) buttons->addWidget(button);
 
   auto* layout = new QVBoxLayout(this);
@@ -88,12 +89,12 @@ Settingsform::Settingsform(Session& session) : session_(session) {
 
   // The store follows the bars at once; only OK writes the settings file.
   connect(Reactivityscroll_, &QScrollBar::valueChanged, this, [this](int value) {
-    Reactlabel_->setText(PercentText(value));
+    Reactlabel_->setText(PercentText(-value));
     session_.store.Reactivity = static_cast<float>(ReadLenientNumber(qt::ToLatin1(Reactlabel_->text())));
   });
   connect(Weightingscroll_, &QScrollBar::valueChanged, this, [this](int value) {
-    OffDeflabel_->setText(PercentText(value));
-    session_.store.Weighting = static_cast<float>(value);
+    OffDeflabel_->setText(PercentText(-value));
+    session_.store.Weighting = static_cast<float>(-value);
   });
   connect(okbutton, &QPushButton::clicked, this, [this] { okbutton_Click(); });
   connect(fontbutton, &QPushButton::clicked, this,
@@ -106,12 +107,14 @@ QWidget* Settingsform::BuildScroll(const char* name, const char* caption, int mi
   auto* frame = new QGroupBox(caption, this);
   scroll = new QScrollBar(Qt::Vertical, frame);
   scroll->setObjectName(name);
-  scroll->setRange(minimum, maximum);
+  // An upright bar counts down from its top; the bar holds the setting's negative so that the
+  // up arrow, the top and PgUp mean more.
+  scroll->setRange(-maximum, -minimum);
   scroll->setSingleStep(1);
   scroll->setPageStep(ScrollPageStep);
   scroll->setFixedHeight(qt::TwipsToPixelsY(ScrollHeightTwips));
-  scroll->setValue(ScrollValue(setting, minimum, maximum));
-  value_label = new QLabel(PercentText(scroll->value()), frame);
+  scroll->setValue(-ScrollValue(setting, minimum, maximum));
+  value_label = new QLabel(PercentText(-scroll->value()), frame);
   QFont large = value_label->font();
   large.setPointSize(large.pointSize() + 4);
   large.setBold(true);
@@ -127,7 +130,7 @@ QWidget* Settingsform::BuildScroll(const char* name, const char* caption, int mi
 
 void Settingsform::okbutton_Click() {
   const SettingsForm form{qt::ToLatin1(Text1_->text()), qt::ToLatin1(weekstext_->text()),
-                          Reactivityscroll_->value(), Weightingscroll_->value()};
+                          -Reactivityscroll_->value(), -Weightingscroll_->value()};
   // A refused year or week count keeps the window open; so does a file that could not be
   // written, so that OK can be tried again.
   if (ApplySettings(session_, form) == SettingsResult::Saved) close();
@@ -135,7 +138,7 @@ void Settingsform::okbutton_Click() {
 
 Setfont::Setfont(Session& session) : session_(session) {
   setObjectName("Setfont");
-  setWindowTitle("Tavrin");
+  setWindowTitle("Tavrin Report Font");
 
   auto* frame = new QGroupBox("Current Font", this);
   fontlabel_ = new QLabel(qt::FromLatin1(session_.store.ReportFont), frame);

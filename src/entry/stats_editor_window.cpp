@@ -129,6 +129,7 @@ Statedit::Statedit(Session& session) : session_(session) {
   for (QWidget* control : team_controls_) control->setEnabled(false);
 
   connect(Text1_, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+  connect(Text1_, &QLineEdit::returnPressed, this, [this] { Loadbutton_Click(); });
   connect(Loadbutton, &QPushButton::clicked, this, [this] { Loadbutton_Click(); });
   connect(Savebutton_, &QPushButton::clicked, this, [this] { Savebutton_Click(); });
   connect(Upbutton, &QPushButton::clicked, this, [this] { StepTeam(1); });

@@ -62,6 +62,7 @@ Selgraphform::Selgraphform(Session& session, QWidget* main_window)
     if (session_.store.GraphMode != 2) okbutton_Click();
   });
   connect(List2_, &QListWidget::itemDoubleClicked, this, &Selgraphform::okbutton_Click);
+  ArrangeClosingButtons(this);
 }
 
 void Selgraphform::okbutton_Click() {

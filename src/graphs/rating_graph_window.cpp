@@ -65,17 +65,20 @@ void RatingChartArea::paintEvent(QPaintEvent*) {
 GRform::GRform(Session& session, QWidget* main_window)
     : session_(session), main_window_(main_window) {
   setObjectName("GRform");
-  setWindowTitle("Tavrin");
   setFixedSize(qt::TwipsSize(8835, 6060));
   LoadRatingSeries(session);
   chart_ = ChartDataFrom(session.store);
+  // The title names the teams drawn, so the window says what it shows.
+  teams_ = LegendCaption(session.store, chart_.team_one);
+  if (chart_.mode == 2) teams_ += " and " + LegendCaption(session.store, chart_.team_two);
+  setWindowTitle(qt::FromLatin1("Tavrin Rating Trends - " + teams_));
   new RatingChartArea(this, chart_);
   BuildLegend();
 
   auto* selteamsbutton = new QPushButton("Select Teams", this);
   selteamsbutton->setObjectName("selteamsbutton");
   selteamsbutton->setToolTip("Pick other teams");
-  selteamsbutton->setGeometry(qt::TwipsRect(4200, 5220, 1500, 480));
+  selteamsbutton->setGeometry(qt::TwipsRect(3060, 5220, 1500, 480));
   auto* infobutton = MakePictureButton(this, "infobutton", qt::ButtonPicture::Info,
                                        "Help on Team Ratings", 6000, 5160);
   auto* printbutton = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
@@ -89,12 +92,13 @@ GRform::GRform(Session& session, QWidget* main_window)
   });
   connect(infobutton, &QPushButton::clicked, this, [this] { ShowRatingExplanation(session_.ui); });
   connect(printbutton, &QPushButton::clicked, this, [this] {
-    PrintAsJob(session_, "Tavrin Chart", [this] { PrintRatingChart(session_, chart_); });
+    PrintAsJob(session_, "Tavrin Chart " + teams_, [this] { PrintRatingChart(session_, chart_); });
   });
   connect(donebutton, &QPushButton::clicked, this, [this] {
     session_.ui.ShowBusyPointer();
     close();
   });
+  ArrangeClosingButtons(this);
 }
 
 void GRform::BuildLegend() {

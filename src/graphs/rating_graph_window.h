@@ -3,6 +3,7 @@
 // its legend, and the buttons to print it, explain it, or pick other teams.
 
 #include <QWidget>
+#include <string>
 
 #include "graphs/rating_chart.h"
 #include "platform/session.h"
@@ -37,6 +38,7 @@ class GRform : public QWidget {
   Session& session_;
   QWidget* main_window_;
   RatingChartData chart_;
+  std::string teams_;  // the teams drawn, for the title and the print job's name
 };
 
 // Loads both teams' series and opens the graph in front of the disabled main window.

@@ -58,13 +58,13 @@ ScorecardWindow::ScorecardWindow(Session& session, std::vector<std::string> line
                                         "Print Scorecard", right - 1320, buttons_top);
   auto* donebutton = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done,
                                        "Close Scorecard", right - 600, buttons_top);
-  list->SetCloseButton(donebutton);
   list->SetLines(lines_);
   connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
   connect(printbutton, &QPushButton::clicked, this, [this] {
     PrintAsJob(session_, "Tavrin Scorecard",
                [this] { PrintSeasonScorecard(session_, lines_, chart_); });
   });
+  ArrangeClosingButtons(this);
 }
 
 QWidget* OpenScorecardWindow(Session& session, QWidget* main_window) {

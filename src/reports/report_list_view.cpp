@@ -9,6 +9,7 @@
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
 #include "platform/qt/twips.h"
+#include "platform/qt/window_keys.h"
 
 namespace tavrin {
 namespace {
@@ -41,11 +42,8 @@ ReportListView::ReportListView(QWidget* window, const ReportListLayout& layout, 
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setUniformItemSizes(true);
   list_->setTextElideMode(Qt::ElideNone);
-  if (selection == Selection::Never) {
-    list_->setSelectionMode(QAbstractItemView::NoSelection);
-    list_->setFocusPolicy(Qt::NoFocus);
-    list_->viewport()->installEventFilter(this);
-  }
+  if (selection == Selection::Never) qt::MakeListReadable(list_);
+  qt::AddCopyKey(list_);
   scroll_bar_ = new QScrollBar(Qt::Horizontal, window);
   scroll_bar_->setObjectName("HScroll1");
   scroll_bar_->setGeometry(
@@ -56,8 +54,7 @@ ReportListView::ReportListView(QWidget* window, const ReportListLayout& layout, 
 }
 
 void ReportListView::SetLines(const std::vector<std::string>& lines) {
-  list_->clear();
-  for (const std::string& line : lines) list_->addItem(qt::FromLatin1(line));
+  qt::ShowReportLines(list_, lines);
   UpdateScrollRange();
 }
 
@@ -89,17 +86,6 @@ void ReportListView::UpdateScrollRange() {
   const int range = std::max(0, static_cast<int>(needed - qt::PixelsToTwipsX(width())));
   scroll_bar_->setRange(0, range);
   scroll_bar_->setPageStep(std::max(CharacterStepTwips, static_cast<int>(layout_.width / 2)));
-}
-
-bool ReportListView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_->viewport() &&
-      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
-    list_->setCurrentRow(-1);
-    list_->clearSelection();
-    if (close_button_ != nullptr) close_button_->setFocus();
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tavrin

@@ -1,8 +1,8 @@
 #pragma once
 // A report list as the report windows show it: the lines in the fixed-pitch font, moved
 // sideways by a scroll bar of the window's own (`HScroll1`) instead of a bar on the list, so the
-// list's left edge slides out of view while its right edge stays put. The read-only reports
-// never show a highlighted line: a mouse press moves the focus to the window's close button.
+// list's left edge slides out of view while its right edge stays put. A report's lines are
+// chosen only to be copied; the keys scroll the list (window_keys.h).
 
 #include <QWidget>
 #include <string>
@@ -35,12 +35,13 @@ class ReportListView : public QWidget {
   Q_OBJECT
 
  public:
+  // Never: a report whose lines are chosen only to copy them; Allowed: one line is chosen to
+  // act on it.
   enum class Selection { Never, Allowed };
 
   ReportListView(QWidget* window, const ReportListLayout& layout, Selection selection);
 
-  // The widget that takes the focus when the list is pressed (the window's close button).
-  void SetCloseButton(QWidget* button) { close_button_ = button; }
+  // Shows the lines from the top.
   void SetLines(const std::vector<std::string>& lines);
   // Shows or hides the list together with its scroll bar.
   void SetShown(bool shown);
@@ -49,7 +50,6 @@ class ReportListView : public QWidget {
   QScrollBar* scroll_bar() const { return scroll_bar_; }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -58,7 +58,6 @@ class ReportListView : public QWidget {
 
   QListWidget* list_;
   QScrollBar* scroll_bar_;
-  QWidget* close_button_ = nullptr;
   ReportListLayout layout_;
 };
 

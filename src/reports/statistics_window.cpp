@@ -42,12 +42,12 @@ VStatsform::VStatsform(Session& session, int week, std::vector<std::string> line
 
   printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
                                    "Print Statistics", right - 1320, 5700);
-  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
-                                  "Close Statistics", right - 600, 5700);
-  List1_->SetCloseButton(Donebutton_);
+  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done, "Close Statistics",
+                                  right - 600, 5700);
   List1_->SetLines(lines_);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
   connect(printbutton_, &QPushButton::clicked, this, &VStatsform::printbutton_Click);
+  ArrangeClosingButtons(this);
 }
 
 void VStatsform::Option1_Click(StatisticsOrder order) {
@@ -56,7 +56,9 @@ void VStatsform::Option1_Click(StatisticsOrder order) {
 }
 
 void VStatsform::printbutton_Click() {
-  PrintAsJob(session_, "Tavrin Statistics", [this] { PrintStatistics(session_, lines_); });
+  // The block shown is the state after the week before the one it opens.
+  const std::string when = week_ > 1 ? "week " + std::to_string(week_ - 1) : "start of season";
+  PrintAsJob(session_, "Tavrin Statistics " + when, [this] { PrintStatistics(session_, lines_); });
 }
 
 QWidget* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window) {

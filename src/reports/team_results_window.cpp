@@ -43,19 +43,21 @@ TResults::TResults(Session& session) : session_(session) {
   List1_ = new ReportListView(this, layout, ReportListView::Selection::Never);
   Printbutton_ = MakePictureButton(this, "Printbutton", qt::ButtonPicture::Print, "Print list",
                                    right - 1320, 5010);
-  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
-                                  "Close Team Results", right - 600, 5010);
-  List1_->SetCloseButton(Donebutton_);
+  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done, "Close Team Results",
+                                  right - 600, 5010);
   // Until a team is accepted only the choice and the help are offered.
   List1_->SetShown(false);
   Printbutton_->hide();
   Donebutton_->hide();
 
+  // Enter in the team box accepts the team.
+  schbutton_->setDefault(true);
   connect(schbutton_, &QPushButton::clicked, this, &TResults::schbutton_Click);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
   connect(Printbutton_, &QPushButton::clicked, this, &TResults::Printbutton_Click);
   connect(infobutton_, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Results by Team"); });
+  ArrangeClosingButtons(this);
 }
 
 bool TResults::eventFilter(QObject* watched, QEvent* event) {
@@ -87,7 +89,7 @@ void TResults::schbutton_Click() {
 }
 
 void TResults::Printbutton_Click() {
-  PrintAsJob(session_, "Tavrin Team Results",
+  PrintAsJob(session_, "Tavrin Team Results " + qt::ToLatin1(Combo1_->currentText()),
              [this] { PrintResults(session_, lines_, ResultsFontOrder::NameThenSize); });
 }
 

@@ -23,14 +23,14 @@ VResults::VResults(Session& session, std::vector<std::string> lines)
                                    "Print Results", right - 1320, 5010);
   donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done, "Close Results",
                                   right - 600, 5010);
-  List1_->SetCloseButton(donebutton_);
   List1_->SetLines(lines_);
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
   connect(printbutton_, &QPushButton::clicked, this, &VResults::printbutton_Click);
+  ArrangeClosingButtons(this);
 }
 
 void VResults::printbutton_Click() {
-  PrintAsJob(session_, "Tavrin Results",
+  PrintAsJob(session_, "Tavrin Results week " + std::to_string(session_.store.SelectedWeek),
              [this] { PrintResults(session_, lines_, ResultsFontOrder::SizeThenName); });
 }
 

@@ -73,5 +73,15 @@ TEST(ColourDepth, LowColourDisplaysAreThoseOfFewerThanEightBits) {
   EXPECT_EQ(ColourDepthFlagFor(0), 8);  // no information: a colour display
 }
 
+TEST(WeekSaved, NamesTheNextWeekUntilTheSeasonIsComplete) {
+  const struct {
+    int week, weeks;
+    const char* message;
+  } cases[] = {{1, 17, "Week 1 saved. Predictions for week 2 are ready."},
+               {16, 17, "Week 16 saved. Predictions for week 17 are ready."},
+               {17, 17, "Week 17 saved. The season is complete."}};
+  for (const auto& c : cases) EXPECT_EQ(WeekSavedMessage(c.week, c.weeks), c.message) << c.week;
+}
+
 }  // namespace
 }  // namespace tavrin

@@ -2,8 +2,11 @@
 // tree, the panels and the menus they lock, the toolbar, the size rule, the busy pointer, the
 // splash's dismissal and what each print button sends to the printer.
 
+#include "app/main_window.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -13,6 +16,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -21,7 +28,6 @@
 #include <fstream>
 #include <memory>
 
-#include "app/main_window.h"
 #include "app/splash_window.h"
 #include "platform/qt/qt_user_interface.h"
 #include "support/scripted_ui.h"
@@ -92,7 +98,11 @@ class MainWindowTest : public QObject {
     }
     return nullptr;
   }
-  bool Locked(const char* menu) { return !Find<QMenu>(menu)->menuAction()->isEnabled(); }
+  // The Edit menu stays open for Copy; a listing locks its editors.
+  bool Locked(const char* menu) {
+    if (QString(menu) == "Editmenu") return !Find<QAction>("Namesmenu")->isEnabled();
+    return !Find<QMenu>(menu)->menuAction()->isEnabled();
+  }
 
  private slots:
   void init() {
@@ -101,6 +111,8 @@ class MainWindowTest : public QObject {
     folder_->CopyFilesFrom(testing::SharedDataDir() / "golden/1999/final");
     store_ = std::make_unique<SeasonStore>();
     ui_ = std::make_unique<NamingUi>();
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
     window_ = std::make_unique<MainWindow>(*store_, *ui_, folder_->path());
     window_->show();
   }
@@ -118,8 +130,9 @@ class MainWindowTest : public QObject {
     for (const QAction* menu : window_->menuBar()->actions()) bar << menu->text();
     QCOMPARE(bar, QStringList({"&File", "&Edit", "&Schedules", "&Games", "S&tandings", "&Help"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("Filemenu")),
-             QStringList({"Programming Information", "Tavrin Settings", "Printer Setup",
-                          "Import Season...", "Export Season...", "E&xit"}));
+             QStringList({"&Programming Information", "Tavrin &Settings", "P&rinter Setup",
+                          "Print to P&DF...", "&Import Season...", "&Export Season...", "E&xit"}));
+    QCOMPARE(Find<QAction>("ExitMenu")->shortcut(), QKeySequence(QKeySequence::Quit));
     QCOMPARE(MenuCaptions(Find<QMenu>("Editmenu")),
              QStringList({"Cut", "Copy", "Paste", "", "&Names and Locations", "&Weekly Statistics"}));
     for (QAction* placeholder : Find<QMenu>("Editmenu")->actions().mid(0, 3)) QVERIFY(!placeholder->isEnabled());
@@ -206,6 +219,16 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->ScheduleLines(), GoldenReport("schedule_team_01.txt"));
     QVERIFY(!combo->isVisible());
     QVERIFY(Locked("Gamesmenu"));
+
+    // Printing by team before a team is accepted prints nothing and says why; Enter accepts.
+    Trigger("Teamschedulemenu");
+    Find<QPushButton>("schprintbutton")->click();
+    QCOMPARE(ui_->messages.back().text,
+             std::string("Choose a team and accept it before printing its schedule."));
+    QCOMPARE(ui_->naming_printer.Lines(), std::vector<std::string>{});
+    combo->setEditText(combo->itemText(0));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(window_->ScheduleLines(), GoldenReport("schedule_team_01.txt"));
   }
 
   void ToolbarFollowsTheSeasonsProgress() {
@@ -252,23 +275,74 @@ class MainWindowTest : public QObject {
     QVERIFY(!caption->isVisible());
   }
 
-  void ListsKeepNoSelectionAndHandTheFocusToClose() {
-    Trigger("PredWeekmenu_0");
-    auto* list = Find<QListWidget>("List2");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
-    QVERIFY(list->selectedItems().isEmpty());
-    QCOMPARE(window_->focusWidget(), Find<QPushButton>("preddonebutton"));
+  void ListingsScrollByKeysAndCopyChosenLines() {
+    QApplication::setActiveWindow(window_.get());
+    Trigger("Entireseasonmenu");
+    auto* list = Find<QListWidget>("List1");
+    QCOMPARE(window_->focusWidget(), list);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);  // opens at its top
+    QTest::qWait(1);  // the list lays its lines out when the event loop runs
+    QTest::keyClick(list, Qt::Key_PageDown);  // to the foot of the page, then a page on
+    QTest::keyClick(list, Qt::Key_PageDown);
+    QTRY_VERIFY(list->verticalScrollBar()->value() > 0);
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      list->visualItemRect(list->item(3)).center());
+    QVERIFY(Find<QAction>("Editmenudis") != nullptr);
+    window_->menuBar()->findChild<QMenu*>("Editmenu")->actions().at(1)->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString::fromLatin1(window_->ScheduleLines()[2] + "\n" + window_->ScheduleLines()[3]));
   }
 
-  void WindowSnapsBackWhenMadeLargerButMayShrink() {
+  void KeysReachTheListingsCommands() {
+    QApplication::setActiveWindow(window_.get());
+    Trigger("PredWeekmenu_4");
+    ui_->answers = {false};
+    QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(ui_->questions.back().text, std::string("Ready to send Predictions to the Printer."));
+    QTest::keyClick(window_.get(), Qt::Key_F1);
+    QCOMPARE(ui_->help_topics.back(), std::string("Contents"));
+    QTest::keyClick(window_.get(), Qt::Key_Escape);
+    QVERIFY(!Find<QListWidget>("List2")->isVisible());
+    QVERIFY(!Locked("Gamesmenu"));
+  }
+
+  void TitleToolbarAndStatusLineTellTheSeasonsState() {
+    QCOMPARE(window_->windowTitle(), QString("Tavrin 1999"));
+    // The season is complete: nothing to score or predict.
+    const std::array<bool, 5> idle{true, false, false, true, true};
+    for (int k = 0; k < 5; ++k)
+      QCOMPARE(Find<QToolButton>(qPrintable(QString("tool_%1").arg(k)))->isEnabled(), idle[k]);
+    Trigger("StandingsWKmenu_3");
+    const std::array<bool, 5> listing{false, false, false, false, true};
+    for (int k = 0; k < 5; ++k) {
+      QCOMPARE(Find<QToolButton>(qPrintable(QString("tool_%1").arg(k)))->isEnabled(), listing[k]);
+    }
+    window_->ShowWeekSaved(9);
+    QCOMPARE(window_->statusBar()->currentMessage(),
+             QString("Week 9 saved. Predictions for week 10 are ready."));
+  }
+
+  void WindowGrowsButNeverBelowItsDesignAndIsRemembered() {
     const QSize design = window_->DesignSize();
     QCOMPARE(window_->size(), design);
-    window_->resize(design + QSize(120, 0));
-    QCOMPARE(window_->size(), design);
-    window_->resize(design.width(), design.height() + 1);
-    QCOMPARE(window_->size(), design);
+    Trigger("PredWeekmenu_0");
+    auto* list = Find<QListWidget>("List2");
+    const QSize list_size = list->size();
+    window_->resize(design + QSize(200, 100));
+    QCOMPARE(window_->size(), design + QSize(200, 100));
+    QCOMPARE(list->size(), list_size + QSize(200, 100));
     window_->resize(design - QSize(100, 60));
-    QCOMPARE(window_->size(), design - QSize(100, 60));
+    QCOMPARE(window_->size(), design);
+
+    window_->resize(design + QSize(40, 30));
+    window_->close();
+    MainWindow reopened(*store_, *ui_, folder_->path());
+    QCOMPARE(reopened.size(), design + QSize(40, 30));
   }
 
   void PredictionsPrintButtonSendsTheListing() {
@@ -283,7 +357,8 @@ class MainWindowTest : public QObject {
     std::vector<std::string> expected{" ", " ", " "};
     for (const std::string& line : GoldenReport("predictions_week_05.txt")) expected.push_back("   " + line);
     QCOMPARE(ui_->naming_printer.Lines(), expected);
-    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Predictions") < std::find(events.begin(), events.end(), "line: "));
+    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Predictions week 5") <
+            std::find(events.begin(), events.end(), "line: "));
     QVERIFY(std::find(events.begin(), events.end(), "size:14") != events.end());
     QCOMPARE(Count(events, "end"), 1);
   }
@@ -296,7 +371,8 @@ class MainWindowTest : public QObject {
     for (std::size_t line = 1; line < golden.size(); ++line) expected.push_back("        " + golden[line]);
     QCOMPARE(ui_->naming_printer.Lines(), expected);
     const auto& events = ui_->naming_printer.events;
-    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Standings") != events.end());
+    QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Standings week 17") !=
+            events.end());
     QVERIFY(std::find(events.begin(), events.end(), "size:11") != events.end());
     QCOMPARE(events.back(), std::string("job:"));  // the name is let go after the job
   }
@@ -421,13 +497,12 @@ class MainWindowTest : public QObject {
     QVERIFY(window_->isEnabled() && window_->isVisible());
   }
 
-  void SplashIsDismissedByClickEnterOrSpaceOnly() {
+  void SplashIsDismissedByClickEnterSpaceOrEscapeOnly() {
     window_->hide();
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
       QPointer<SplashWindow> splash = new SplashWindow(*window_);
       splash->show();
       QTest::keyClick(splash.data(), Qt::Key_A);
-      QTest::keyClick(splash.data(), Qt::Key_Escape);
       QVERIFY(splash->isVisible());
       QVERIFY(!window_->isVisible());
       const int busy = ui_->busy_pointers;

@@ -12,12 +12,13 @@ trap 'rm -rf "$root"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
-for file in usr/bin/tavrin-cli usr/bin/tavrin-launch usr/share/applications/tavrin.desktop \
-  usr/share/icons/hicolor/scalable/apps/tavrin.svg usr/share/icons/hicolor/48x48/apps/tavrin.png \
-  usr/share/icons/hicolor/256x256/apps/tavrin.png; do
+id=org.tavrin.Tavrin
+for file in usr/bin/tavrin-cli usr/bin/tavrin-launch usr/share/applications/$id.desktop \
+  usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/$id.svg \
+  usr/share/icons/hicolor/48x48/apps/$id.png usr/share/icons/hicolor/256x256/apps/$id.png; do
   [ -e "$root/$file" ] || fail "$file was not installed"
 done
-grep -q '^Exec=tavrin-launch$' "$root/usr/share/applications/tavrin.desktop" || fail "Exec line"
+grep -q '^Exec=tavrin-launch$' "$root/usr/share/applications/$id.desktop" || fail "Exec line"
 
 # Without the window program the launcher still makes the data folder before it fails to start it.
 export XDG_DATA_HOME="$root/home/data" QT_QPA_PLATFORM=offscreen

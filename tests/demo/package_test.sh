@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The Debian package as cpack makes it: the programs, the launcher, the menu entry and the icons
-# under /usr, and Depends naming the Qt 6 libraries, the platform plugins and {fmt}.
+# under /usr, and Depends naming the Qt 6 libraries, the platform plugins and {fmt}; the menu
+# entry and the software centre's description pass the desktop's own validators.
 set -euo pipefail
 build=$1 app=$2
 command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null ||
   { echo "the Debian packaging tools are missing: skipped"; exit 77; }
+command -v desktop-file-validate >/dev/null && command -v appstreamcli >/dev/null ||
+  { echo "desktop-file-validate or appstreamcli is missing (scripts/install-deps): skipped"; exit 77; }
 [ "$app" != none ] && [ -x "$app" ] || { echo "the program is not built: skipped"; exit 77; }
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -18,9 +21,16 @@ for package in libqt6widgets6 libqt6gui6 libqt6printsupport6 libqt6core6 qt6-qpa
   grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
+id=org.tavrin.Tavrin
 for file in usr/bin/tavrin usr/bin/tavrin-cli usr/bin/tavrin-launch \
-  usr/share/applications/tavrin.desktop usr/share/icons/hicolor/scalable/apps/tavrin.svg \
-  usr/share/icons/hicolor/48x48/apps/tavrin.png; do
+  usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+  usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/48x48/apps/$id.png; do
   grep -q " \./$file\$" <<<"$contents" || fail "$file is not in the package"
 done
-echo "package: 2 passed, 0 failed"
+
+dpkg-deb -x "$deb" "$out/root"
+desktop-file-validate "$out/root/usr/share/applications/$id.desktop" >"$out/log" 2>&1 ||
+  fail "desktop-file-validate: $(cat "$out/log")"
+appstreamcli validate --no-net --pedantic "$out/root/usr/share/metainfo/$id.metainfo.xml" \
+  >"$out/log" 2>&1 || fail "appstreamcli validate: $(cat "$out/log")"
+echo "package: 4 passed, 0 failed"

@@ -94,8 +94,19 @@ class WeekCycleTest : public QObject {
              QString::fromLatin1(session().store.LocationName[31]));
     QCOMPARE(Control<QLabel>(window, "STLabel_1")->text(),
              "at " + QString::fromLatin1(session().store.LocationName[27]));
+    // The score columns are headed by who plays: the first team visits, the second is at home.
+    QStringList headings;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+      if (label->text() == "Visitors" || label->text() == "Home" || label->text() == "Scores") {
+        headings << label->text();
+      }
+    }
+    QCOMPARE(headings, QStringList({"Visitors", "Home"}));
+    int saved_week = 0;
+    window->SetWeekSavedNotice([&saved_week](int week) { saved_week = week; });
     TypeScores(window, scores);
     Click(window, "resultsbutton");
+    QCOMPARE(saved_week, 1);
     QVERIFY(ui().messages.empty());
     QVERIFY(!Control<QPushButton>(window, "resultsbutton")->isEnabled());
     QVERIFY(!Control<QPushButton>(window, "cancelbutton")->isEnabled());
@@ -234,12 +245,13 @@ class WeekCycleTest : public QObject {
     Settingsform* window = OpenSettingsWindow(session(), &main_window_);
     auto* reactivity = Control<QScrollBar>(window, "Reactivityscroll");
     auto* weighting = Control<QScrollBar>(window, "Weightingscroll");
-    QTest::keyClick(reactivity, Qt::Key_PageDown);
-    QTest::keyClick(reactivity, Qt::Key_Down);
-    QTest::keyClick(weighting, Qt::Key_Up);
-    const int new_reactivity = reactivity->value();
-    const int new_weighting = weighting->value();
-    QVERIFY(new_reactivity != 100 && new_weighting != 100);
+    QTest::keyClick(reactivity, Qt::Key_PageDown);  // down 5
+    QTest::keyClick(reactivity, Qt::Key_Down);      // down 1
+    QTest::keyClick(weighting, Qt::Key_Up);         // up 1
+    const int new_reactivity = -reactivity->value();
+    const int new_weighting = -weighting->value();
+    QCOMPARE(new_reactivity, 94);
+    QCOMPARE(new_weighting, 101);
     QCOMPARE(Control<QLabel>(window, "Reactlabel")->text(), QStringLiteral("%1%").arg(new_reactivity));
     QCOMPARE(Control<QLabel>(window, "OffDeflabel")->text(), QStringLiteral("%1%").arg(new_weighting));
     QCOMPARE(session().store.Reactivity, static_cast<float>(new_reactivity));  // at once, in memory

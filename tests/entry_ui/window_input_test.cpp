@@ -164,9 +164,13 @@ class WindowInputTest : public QObject {
       ExpectOnlyMessage("Please enter the week Number.");
     }
 
-    // A, B, then A again: B is left as the first team.
+    // A, B, then A again: B is left as the first team. B is reached by Tab and picked by Space.
     Click(window, "Clabel_3");
-    Click(window, "Clabel_20");
+    QApplication::setActiveWindow(window);
+    Control<QWidget>(window, "Clabel_19")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Clabel_20"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     Click(window, "Clabel_3");
     const std::string& name_20 = session().store.LocationName[20];
     QCOMPARE(Control<QLabel>(window, "gamelabel")->text(), QString::fromLatin1(name_20 + " at "));
@@ -235,7 +239,7 @@ class WindowInputTest : public QObject {
     TypeOver(week, "25");
     QCOMPARE(week->text(), QStringLiteral("17"));
     TypeOver(week, "abc");  // week 0, the start of the season
-    Click(window, "Loadbutton");
+    QTest::keyClick(week, Qt::Key_Return);  // Enter in the week box loads, as Load does
     QVERIFY(save->isEnabled());
     QCOMPARE(Control<QLineEdit>(window, "Text2_7")->text(), QStringLiteral("60"));
     Click(window, "Dnbutton");  // at team 1: nothing

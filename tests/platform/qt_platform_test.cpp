@@ -9,7 +9,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -46,6 +49,14 @@ int PdfPageCount(const std::filesystem::path& file) {
   if (at == std::string::npos) return -1;
   const auto count = bytes.find("/Count ", at);
   return count == std::string::npos ? -1 : std::stoi(bytes.substr(count + 7));
+}
+
+// The text of a PDF file, by poppler's pdftotext; empty when the tool is missing.
+QString PdfText(const std::filesystem::path& file) {
+  QProcess pdftotext;
+  pdftotext.start("pdftotext", {"-layout", QString::fromStdString(file.string()), "-"});
+  if (!pdftotext.waitForFinished(10000)) return {};
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 }  // namespace
@@ -234,6 +245,54 @@ class QtPlatformTest : public QObject {
     QCOMPARE(HelpAnchorFor("score entry"), QString("score-entry"));
   }
 
+  void PrinterNumbersNewFilesFootsEveryPageAndKeepsItsSetup() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    testing::TempFolder folder;
+    std::vector<std::string> notices;
+    {
+      // The folder as the program names it ("."-relative) is shown cleanly.
+      QtPrinter printer(
+          folder.path() / ".", [&](const std::string& m) { notices.push_back(m); },
+          QtPrinter::Destination::PdfFile);
+      printer.SetFootTitle("Tavrin 2000");
+      for (int copy = 0; copy < 2; ++copy) {
+        printer.SetJobName("Tavrin Results week 9");
+        for (int line = 0; line < 90; ++line) printer.PrintLine("Line " + std::to_string(line));
+        printer.EndDocument();
+      }
+      QVERIFY(printer.Device().pageLayout().margins(QPageLayout::Millimeter).left() >= 15.0);
+      printer.SendNextJobTo(folder.path() / "chosen.pdf");
+      printer.PrintLine("one line");
+      printer.EndDocument();
+
+      printer.Device().setPageOrientation(QPageLayout::Landscape);
+      printer.RememberSetup();
+    }
+    const std::vector<std::pair<std::filesystem::path, std::string>> saved{
+        {folder.path() / "Tavrin Results week 9.pdf", "There is no printer on this computer"},
+        {folder.path() / "Tavrin Results week 9 (2).pdf", "There is no printer on this computer"},
+        {folder.path() / "chosen.pdf", "The report was saved as a PDF file:"}};
+    QCOMPARE(notices.size(), saved.size());
+    for (std::size_t job = 0; job < saved.size(); ++job) {
+      QVERIFY(std::filesystem::exists(saved[job].first));
+      QVERIFY2(notices[job].rfind(saved[job].second, 0) == 0, notices[job].c_str());
+      QVERIFY2(notices[job].find("\n\r" + saved[job].first.string()) != std::string::npos,
+               notices[job].c_str());
+    }
+    const QString text = PdfText(saved[0].first);
+    if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    const int pages = PdfPageCount(saved[0].first);
+    QVERIFY(pages >= 2);
+    for (int page = 1; page <= pages; ++page)
+      QVERIFY(text.contains(QString("page %1 of %2").arg(page).arg(pages)));
+    QCOMPARE(text.count("Tavrin 2000"), pages);
+
+    QtPrinter reopened(folder.path(), nullptr, QtPrinter::Destination::PdfFile);
+    QCOMPARE(reopened.Device().pageLayout().orientation(), QPageLayout::Landscape);
+    QSettings().clear();
+  }
+
   void HelpSearchNarrowsTheIndexAndFallsBackToTheText() {
     HelpViewer viewer;
     viewer.OpenAtKeyword("No Such Topic");
@@ -255,6 +314,23 @@ class QtPlatformTest : public QObject {
     QTest::keyClick(box, Qt::Key_Return);
     auto* text = viewer.findChild<QTextBrowser*>("helptext");
     QCOMPARE(text->textCursor().selectedText(), QString("bye week"));
+
+    // Words are found whole: "ye" is in "year" and "bye" but is no word of the help.
+    box->setText("ye");
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(!text->textCursor().hasSelection());
+
+    // The window has its Close button and closes by Escape and by Ctrl+W.
+    for (const QKeySequence keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+      viewer.OpenSearch();
+      QApplication::setActiveWindow(&viewer);
+      QTest::keySequence(&viewer, keys);
+      QVERIFY(!viewer.isVisible());
+    }
+    viewer.OpenSearch();
+    viewer.findChild<QPushButton*>("donebutton")->click();
+    QVERIFY(!viewer.isVisible());
   }
 
   void LowColourPicturesKeepToThePalette() {

@@ -111,6 +111,37 @@ class AnalysisWindowsTest : public QObject {
     window->close();
   }
 
+  void SpecialsWorkByKeysAlone() {
+    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
+    SeasonCopy season;
+    QVERIFY(season.opened);
+    QWidget* window = OpenSpecialsWindow(season.session, &season.main_window);
+    QApplication::setActiveWindow(window);
+    // Tab walks the teams in team order, then the window's controls, and comes round again.
+    TeamLabel(window, 1)->setFocus();
+    QStringList walk;
+    do {
+      walk << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } while (QApplication::focusWidget() != TeamLabel(window, 1) && walk.size() < 80);
+    QStringList teams;
+    for (int team = 1; team <= 31; ++team) teams << QString("Clabel_%1").arg(team);
+    QCOMPARE(walk.mid(0, 31), teams);
+    for (const char* control : {"predictbutton", "Printbutton", "donebutton"})
+      QVERIFY2(walk.contains(control), control);
+
+    // Space picks a team; Enter on the predict button predicts the pairing.
+    for (int team : {Jacksonville, Buffalo}) {
+      TeamLabel(window, team)->setFocus();
+      QTest::keyClick(TeamLabel(window, team), Qt::Key_Space);
+    }
+    QCOMPARE(GameLabel(window), QString("Jacksonville at Buffalo"));
+    window->findChild<QPushButton*>("predictbutton")->setFocus();
+    QTest::keyClick(window->findChild<QPushButton*>("predictbutton"), Qt::Key_Return);
+    QCOMPARE(ListLines(window).size(), std::size_t{2});
+    window->close();
+  }
+
   void SpecialsRemoveClearAndPrintTheList() {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
@@ -198,7 +229,17 @@ class AnalysisWindowsTest : public QObject {
     }
     Click(window, "infobutton");
     QCOMPARE(season.ui.help_topics, std::vector<std::string>{"Season Projections"});
-    Click(window, "Donebutton");
+
+    // Ctrl+P prints the golden projection text as the other reports print theirs.
+    QApplication::setActiveWindow(window);
+    season.ui.answers = {true};
+    QTest::keySequence(window, QKeySequence::Print);
+    QCOMPARE(season.ui.questions.back().text,
+             std::string("Ready to send Projections to the Printer."));
+    std::vector<std::string> printed{" ", " ", " "};
+    for (const std::string& line : recorded) printed.push_back("   " + line);
+    QCOMPARE(season.ui.printer.Lines(), printed);
+    QTest::keyClick(window, Qt::Key_Escape);
     SettleClosedWindows();
     QVERIFY(season.main_window.isEnabled());
   }

@@ -166,7 +166,9 @@ class GraphWindowsTest : public QObject {
     QVERIFY(graph != nullptr);
     QVERIFY(OpenWindow<Selgraphform>() == nullptr);
     QVERIFY(!season.main_window.isEnabled());
-    QCOMPARE(graph->windowTitle(), QString("Tavrin"));
+    QCOMPARE(graph->windowTitle(),
+             "Tavrin Rating Trends - " + qt::FromLatin1(season.store.LocationName[Jacksonville] +
+                                                        " " + season.store.TeamName[Jacksonville]));
     QCOMPARE(season.store.GraphTeamOne, Jacksonville);
     const auto recorded = RecordedSeries(Jacksonville);
     for (std::size_t block = 0; block < recorded.size(); ++block) {

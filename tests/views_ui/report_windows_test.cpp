@@ -1,7 +1,8 @@
 // The report windows over a recorded season: the lists they show, the refusals, the sideways
-// scroll, the unselectable lines, and what their print buttons send to the printer.
+// scroll, the keys, copying lines, and what their print buttons send to the printer.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,7 +88,37 @@ class ReportWindowsTest : public QObject {
     QVERIFY(Refused(statistics, OpenStatisticsWindow(statistics.session, 1, &statistics.main_window), behind));
   }
 
-  void ReportListsNeverKeepASelectionAndScrollSideways() {
+  void KeysCloseReportWindowsPrintAndOpenTheirHelp() {
+    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
+    using Open = QWidget* (*)(SeasonCopy&);
+    const std::vector<std::pair<Open, std::string>> windows{
+        {[](SeasonCopy& s) { return OpenWeeklyResultsWindow(s.session, 4, &s.main_window); },
+         "Ready to send Results to the Printer."},
+        {[](SeasonCopy& s) { return OpenStatisticsWindow(s.session, 3, &s.main_window); },
+         "Ready to send Statistics to the Printer."},
+    };
+    for (const auto& [open, question] : windows) {
+      for (const QKeySequence close_key :
+           {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        SeasonCopy season;
+        QPointer<QWidget> window = open(season);
+        QVERIFY(window != nullptr);
+        QApplication::setActiveWindow(window);
+        season.ui.answers = {false};
+        QTest::keySequence(window.data(), QKeySequence::Print);
+        QCOMPARE(season.ui.questions.back().text, question);
+        QTest::keySequence(window.data(), QKeySequence::HelpContents);
+        if (Button(window, "infobutton") != nullptr)
+          QCOMPARE(season.ui.help_topics.size(), std::size_t{1});
+        QTest::keySequence(window.data(), close_key);
+        SettleClosedWindows();
+        QVERIFY(window.isNull());
+        QVERIFY(season.main_window.isEnabled());
+      }
+    }
+  }
+
+  void ReportListsCopyChosenLinesAndScrollSideways() {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
     QVERIFY(season.opened);
@@ -95,13 +126,14 @@ class ReportWindowsTest : public QObject {
     QVERIFY(window != nullptr);
     QApplication::setActiveWindow(window);
     auto* list = window->findChild<QListWidget*>("List1");
-    auto* done = Button(window, "donebutton");
     auto* scroll = window->findChild<QScrollBar*>("HScroll1");
-    const QRect row = list->visualItemRect(list->item(6));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-    QVERIFY(list->selectedItems().isEmpty());
-    QCOMPARE(list->currentRow(), -1);
-    QVERIFY(done->hasFocus());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(6)).center());
+    QVERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keySequence(list, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             list->item(6)->text() + "\n" + list->item(7)->text());
 
     // The longest line shows in full; with a larger font the list would slide left under a
     // fixed right edge to bring its end into view.

@@ -1,19 +1,29 @@
-// A look at the view windows as a person sees them: opens every window over a season folder,
-// saves a picture of each, and prints each report to a PDF file, for checking by eye.
+// A look at the windows as a person sees them: opens every window over a season folder, saves
+// a picture of each (the main window also enlarged), and prints each report to a PDF file, for
+// checking by eye.
 // Usage: tavrin_view_gallery SEASON_FOLDER OUTPUT_FOLDER (run under a real or virtual display).
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QtTest>
 #include <iostream>
 
 #include "analysis/playoff_odds_window.h"
 #include "analysis/season_projection_window.h"
 #include "analysis/specials_window.h"
+#include "app/main_window.h"
+#include "app/programmers_window.h"
+#include "entry/names_window.h"
+#include "entry/schedule_window.h"
+#include "entry/scores_window.h"
+#include "entry/settings_window.h"
+#include "entry/stats_editor_window.h"
 #include "graphs/graph_selection_window.h"
 #include "graphs/rating_graph_window.h"
 #include "graphs/scorecard_window.h"
@@ -61,6 +71,7 @@ class Gallery {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);  // the user's remembered window and printer stay theirs
   if (argc != 3) {
     std::cerr << "usage: tavrin_view_gallery SEASON_FOLDER OUTPUT_FOLDER\n";
     return 2;
@@ -88,7 +99,7 @@ int main(int argc, char** argv) {
   gallery.Print(window, "Printbutton");
   gallery.Close(window);
 
-  window = OpenStatisticsWindow(session, store.WeeksInSeason, &main_window);
+  window = OpenStatisticsWindow(session, store.LastScoredWeek, &main_window);
   window->findChild<QRadioButton*>("Option1_2")->click();
   gallery.Picture(window, "statistics");
   gallery.Print(window, "printbutton");
@@ -108,6 +119,7 @@ int main(int argc, char** argv) {
 
   window = OpenSeasonProjectionWindow(session, &main_window);
   gallery.Picture(window, "projection");
+  gallery.Print(window, "printbutton");
   gallery.Close(window);
 
   window = OpenPlayoffOddsWindow(session, &main_window);
@@ -132,5 +144,49 @@ int main(int argc, char** argv) {
   gallery.Picture(window, "scorecard");
   gallery.Print(window, "printbutton");
   gallery.Close(window);
+
+  // The data entry windows, as they open.
+  const std::pair<const char*, QWidget* (*)(Session&, QWidget*)> editors[] = {
+      {"scores",
+       [](Session& s, QWidget* m) -> QWidget* {
+         return OpenScoresWindow(s, s.store.LastScoredWeek + 1, m);
+       }},
+      {"schedule", [](Session& s, QWidget* m) -> QWidget* { return OpenScheduleWindow(s, m); }},
+      {"settings", [](Session& s, QWidget* m) -> QWidget* { return OpenSettingsWindow(s, m); }},
+      {"stats_editor",
+       [](Session& s, QWidget* m) -> QWidget* { return OpenStatsEditorWindow(s, m); }},
+      {"names", [](Session& s, QWidget* m) -> QWidget* { return OpenNamesWindow(s, m); }},
+  };
+  for (const auto& [name, open] : editors) {
+    if ((window = open(session, &main_window)) == nullptr) continue;
+    gallery.Picture(window, name);
+    gallery.Close(window);
+  }
+  window = new ProgrammersWindow;
+  window->show();
+  gallery.Picture(window, "programmers");
+  gallery.Close(window);
+
+  // The main window at its design size, then enlarged, with each listing printed.
+  MainWindow main(store, ui, folder);
+  main.show();
+  gallery.Picture(&main, "main_idle");
+  const std::tuple<const char*, const char*, const char*> listings[] = {
+      {"PredWeekmenu_8", "main_predictions", "Predprintbutton"},
+      {"StandingsWKmenu_7", "main_standings", "standingsprintbutton"},
+      {"Entireseasonmenu", "main_season_schedule", "schprintbutton"},
+  };
+  for (const auto& [entry, name, print] : listings) {
+    main.findChild<QAction*>(entry)->trigger();
+    main.resize(main.DesignSize());
+    gallery.Picture(&main, name);
+    main.resize(main.DesignSize() + QSize(360, 240));
+    gallery.Picture(&main, QString(name) + "_enlarged");
+    gallery.Print(&main, print);
+    main.findChild<QPushButton*>(QString(print).replace("print", "done").replace("Pred", "pred"))
+        ->click();
+  }
+  ui.ShowHelpTopic("Keyboard");
+  gallery.Picture(ui.help_viewer(), "help");
   return 0;
 }

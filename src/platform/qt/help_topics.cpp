@@ -26,6 +26,7 @@ const std::vector<HelpTopic>& HelpTopics() {
       {"Printing", "printing"},
       {"CQR", "cqr"},
       {"Files", "files"},
+      {"Keyboard", "keyboard"},
   };
   return topics;
 }

@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/help_topics.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/window_keys.h"
 
 static void InitHelpResources() { Q_INIT_RESOURCE(help); }
 
@@ -44,12 +46,22 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   side->addWidget(searchbox_);
   side->addWidget(topiclist_, 1);
   side->addWidget(searchstatus_);
+  auto* close_button = new QPushButton(ButtonIcon(ButtonPicture::Done), "Close", this);
+  close_button->setObjectName("donebutton");
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch();
+  bottom->addWidget(close_button);
+  auto* reading = new QVBoxLayout;
+  reading->addWidget(browser_, 1);
+  reading->addLayout(bottom);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(side);
-  layout->addWidget(browser_, 1);
+  layout->addLayout(reading, 1);
   static_cast<QLabel*>(side->itemAt(1)->widget())->setBuddy(searchbox_);
   resize(820, 560);
 
+  connect(close_button, &QPushButton::clicked, this, &QWidget::close);
+  InstallWindowKeys(this);
   connect(contents_button, &QPushButton::clicked, this, [this] { ShowAnchor("contents"); });
   connect(back_button, &QPushButton::clicked, browser_, &QTextBrowser::backward);
   connect(searchbox_, &QLineEdit::textChanged, this, &HelpViewer::FilterIndex);
@@ -109,9 +121,10 @@ void HelpViewer::AcceptSearch() {
       return;
     }
   }
-  // No keyword matches: look for the words in the text itself, from the top.
+  // No keyword matches: look for the words in the text itself, from the top, as whole words
+  // ("set" should not stop at "settings").
   browser_->moveCursor(QTextCursor::Start);
-  if (browser_->find(text)) {
+  if (browser_->find(text, QTextDocument::FindWholeWords)) {
     searchstatus_->clear();
   } else {
     searchstatus_->setText(QString("Nothing in the help mentions \"%1\".").arg(text));

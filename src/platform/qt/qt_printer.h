@@ -1,7 +1,9 @@
 #pragma once
 // The report printer. A job starts with its first line (or page or drawing) and ends with
 // EndDocument. It goes to the system's default printer when there is one; with none, every job
-// becomes a PDF file in the data folder named after the job ("Tavrin Standings.pdf").
+// becomes a PDF file in the data folder named after the job ("Tavrin Results week 9.pdf"),
+// numbered rather than written over an older one. Every page carries a running foot, and the
+// left margin leaves room for binding whatever the printer's default.
 
 #include <QPrinter>
 #include <filesystem>
@@ -35,7 +37,15 @@ class QtPrinter : public Printer {
   void SetJobName(const std::string& name) override;
   const std::string& JobName() const { return job_name_; }
   bool PrintsToPdf();
+  // The file a PDF job of that name is saved in: the first of "name.pdf", "name (2).pdf", ...
+  // that does not exist yet.
   std::filesystem::path PdfPathFor(const std::string& job_name) const;
+  // The next job goes to this PDF file (Print to PDF...), whatever the printer.
+  void SendNextJobTo(std::filesystem::path pdf) { next_job_file_ = std::move(pdf); }
+  // The program's name and season at the left of every page's foot ("Tavrin 2000").
+  void SetFootTitle(const std::string& title) { foot_title_ = title; }
+  // The printer setup's choices (printer, paper, orientation, margins) are kept for later runs.
+  void RememberSetup();
   // The device the printer setup dialog adjusts; its page settings serve every later job.
   QPrinter& Device();
 
@@ -50,8 +60,22 @@ class QtPrinter : public Printer {
   Canvas& PageCanvas() override;
 
  private:
+  struct PendingLine {
+    std::string text;
+    std::string font;
+    double points = 0;
+    bool new_page = false;  // a page break rather than a line
+  };
+
   bool BeginJobIfIdle();
-  QFont CurrentFont() const;
+  QFont FontOf(const std::string& name, double points) const;
+  void RestoreSetup(QPrinter& device) const;
+  static void KeepMargins(QPrinter& device);
+  // Lays the pending lines out on pages, painting them when `paint`; the number of pages.
+  int LayOutPendingLines(bool paint, int page_count);
+  void PaintLine(const QFont& font, double points, const std::string& text);
+  void PaintFoot(int page, int page_count);
+  void StartNextPage(int page_count);
 
   std::filesystem::path folder_;
   Notice notice_;
@@ -64,7 +88,17 @@ class QtPrinter : public Printer {
   std::string current_font_;
   double font_points_ = 10.0;
   std::string job_name_;
+  std::string foot_title_ = "Tavrin";
+  std::filesystem::path next_job_file_;
+  std::filesystem::path job_file_;  // the PDF file of the job under way
+  bool job_to_chosen_file_ = false;
+  QString printer_after_job_;  // the printer a Print to PDF... job stands in for
   bool job_failed_ = false;
+  // Lines wait until the job ends, so each foot can tell the number of pages; a drawing job
+  // (the chart) paints at once.
+  std::vector<PendingLine> pending_;
+  bool drawing_ = false;
+  int page_ = 1;
   double line_top_ = 0.0;  // device pixels below the top of the printable area
 };
 

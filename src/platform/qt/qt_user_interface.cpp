@@ -108,7 +108,8 @@ std::string QtUserInterface::TodayText() {
 void ShowPrinterSetup(QtPrinter& printer, QWidget* parent) {
   QPageSetupDialog dialog(&printer.Device(), parent);
   dialog.setWindowTitle("Printer Setup");
-  dialog.exec();  // the dialog keeps what the user accepts in the printer; a cancel keeps nothing
+  // The dialog keeps what the user accepts in the printer; a cancel keeps nothing.
+  if (dialog.exec() == QDialog::Accepted) printer.RememberSetup();
 }
 
 void QtUserInterface::ShowMessageList(const std::string& heading,

@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "platform/qt/window_keys.h"
+
 namespace tavrin::qt {
 namespace {
 
@@ -44,6 +46,7 @@ void ShowSecondaryWindow(QWidget* window, QWidget* owner) {
       if (guarded_owner) ChangeOpenCount(guarded_owner, -1);
     });
   }
+  InstallWindowKeys(window);
   window->adjustSize();
   CentreOnScreen(window, owner);
   window->show();

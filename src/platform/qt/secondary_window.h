@@ -1,8 +1,9 @@
 #pragma once
 // Secondary windows: a window opened from the main window stands in front of it, centred on
-// the screen, and keeps the main window disabled until it closes. A window may hand over to
-// the next one (the graph's team selection and the graph itself): the main window stays
-// disabled for as long as any of its secondary windows is open.
+// the screen, keeps the main window disabled until it closes and answers the usual keys
+// (window_keys.h). A window may hand over to the next one (the graph's team selection and the
+// graph itself): the main window stays disabled for as long as any of its secondary windows is
+// open.
 
 class QWidget;
 
