@@ -1,5 +1,6 @@
 #include "entry/scores_window.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +10,7 @@
 
 #include "engine/results_processing.h"
 #include "entry/entry_window_support.h"
+#include "entry/typed_changes.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/secondary_window.h"
@@ -69,6 +71,7 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
       box->setFixedWidth(qt::TwipsToPixelsX(ScoreBoxWidthTwips));
       box->setAlignment(Qt::AlignRight);
       box->installEventFilter(this);
+      connect(box, &QLineEdit::textEdited, this, [this] { typed_ = true; });
     }
     rows->addWidget(TLabel_[slot], game, 0);
     rows->addWidget(STLabel_[slot], game, 1);
@@ -172,8 +175,26 @@ void Scores::resultsbutton_Click() {
   }
   // Only a week that could not start may be tried again: after a run that failed to save, the
   // store no longer holds the week's opening figures.
-  if (ProcessWeekResults(session_, week_, scores) == ProcessResult::NotStarted) {
+  const ProcessResult result = ProcessWeekResults(session_, week_, scores);
+  // After a run, even one whose save failed, the store no longer holds what the boxes would
+  // start from: closing loses nothing that could still be processed.
+  if (result != ProcessResult::NotStarted) typed_ = false;
+  if (result == ProcessResult::NotStarted) {
     EnableProcessing(true);
+    if (const auto refused = FirstRefusedScore(scores, games_)) {
+      const auto slot = static_cast<std::size_t>(refused->game - 1);
+      QLineEdit* box = refused->second ? STTEXT_[slot] : FTTEXT_[slot];
+      box->setFocus();
+      box->selectAll();
+    }
+  }
+}
+
+void Scores::closeEvent(QCloseEvent* event) {
+  if (MayCloseWithTypedChanges(session_.ui, typed_)) {
+    event->accept();
+  } else {
+    event->ignore();
   }
 }
 
