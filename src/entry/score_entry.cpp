@@ -35,11 +35,7 @@ bool CheckScoreEntryBlock(Session& session, int week) {
   store.SelectedWeek = static_cast<int16_t>(week);
   session.ui.ShowBusyPointer();
   LoadStatsBlock(store, session.folder);
-  if (!BlockHasRecordedScores(store)) {
-    ShowScoresNotCurrent(session.ui, week - 1);
-    return false;
-  }
-  return true;
+  return CheckBlockCurrent(session, week - 1, week - 1);
 }
 
 bool LoadScoreEntryWeek(Session& session, int week) {

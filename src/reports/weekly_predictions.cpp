@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "engine/prediction.h"
+#include "engine/recorded_scores.h"
 #include "reports/report_messages.h"
 #include "reports/report_printing.h"
 #include "reports/report_text.h"
@@ -36,7 +37,11 @@ std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, 
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);
   if (store.StatsStatus == StatusError) {
-    ShowStatisticsUnavailable(session.ui, week);
+    if (!ShowWhenStatsBlockDamaged(session, week - 1)) ShowStatisticsUnavailable(session.ui, week);
+    return std::nullopt;
+  }
+  if (BlockLeftBehind(store, week - 1)) {
+    ShowScoresToEnterAgain(session.ui, week - 1);
     return std::nullopt;
   }
   return WeeklyPredictionLines(store, week);

@@ -56,6 +56,10 @@ void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder);
 // Block b by number, for callers that do not use StatsStatus; false when the file is missing
 // or unreadable or a record is damaged (read as above).
 bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folder, int block);
+// Block b of the season's statistics file exists but cannot be read as one: a record holds a
+// team number that is no team or a figure that is not a number, or the file ends inside one of
+// the block's records. False for a missing file or a block beyond its end.
+bool StatsBlockDamaged(const SeasonStore& store, const std::filesystem::path& folder, int block);
 // Replaces block b from the statistics arrays (the caller rounds first); a shorter file is
 // padded with zero bytes. False, with the file untouched, when it cannot be replaced.
 bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);
