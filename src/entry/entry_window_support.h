@@ -36,10 +36,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 // palette.
 void SetTextColour(QWidget* widget, int palette_colour);
 
-// A week entry holding a number beyond the season is set to the season's last week; true when
-// it was.
-bool CapWeekEntry(QLineEdit* entry, const SeasonStore& store);
-
 // The windows lay teams out by conference and division; membership is fixed by team number.
 struct Division {
   int conference;  // 0 AFC, 1 NFC
