@@ -174,19 +174,17 @@ void Scores::resultsbutton_Click() {
     scores.push_back({qt::ToLatin1(FTTEXT_[slot]->text()), qt::ToLatin1(STTEXT_[slot]->text())});
   }
   // Only a week that could not start may be tried again: after a run that failed to save, the
-  // store no longer holds the week's opening figures.
-  const ProcessResult result = ProcessWeekResults(session_, week_, scores);
-  // After a run, even one whose save failed, the store no longer holds what the boxes would
-  // start from: closing loses nothing that could still be processed.
-  if (result != ProcessResult::NotStarted) typed_ = false;
-  if (result == ProcessResult::NotStarted) {
-    EnableProcessing(true);
-    if (const auto refused = FirstRefusedScore(scores, games_)) {
-      const auto slot = static_cast<std::size_t>(refused->game - 1);
-      QLineEdit* box = refused->second ? STTEXT_[slot] : FTTEXT_[slot];
-      box->setFocus();
-      box->selectAll();
-    }
+  // store no longer holds the week's opening figures, so closing loses nothing processable.
+  if (ProcessWeekResults(session_, week_, scores) != ProcessResult::NotStarted) {
+    typed_ = false;
+    return;
+  }
+  EnableProcessing(true);
+  if (const auto refused = FirstRefusedScore(scores, games_)) {
+    const auto slot = static_cast<std::size_t>(refused->game - 1);
+    QLineEdit* box = refused->second ? STTEXT_[slot] : FTTEXT_[slot];
+    box->setFocus();
+    box->selectAll();
   }
 }
 
