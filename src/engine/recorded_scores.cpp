@@ -36,6 +36,16 @@ bool ShowWhenStatsBlockDamaged(Session& session, int block) {
   return true;
 }
 
+bool ShowWhenScheduleWeekDamaged(Session& session, int week) {
+  if (!ScheduleWeekDamaged(session.store, session.folder, week)) return false;
+  session.ui.ShowMessage(
+      fmt::format("{} is damaged at week {}: its games for that week cannot be read.\n\r"
+                  "Save the schedule of week {} again in schedule entry.",
+                  ScheduleFileName(session.store.WorkingYear), week, week),
+      "Tavrin", MessageIcon::Exclamation);
+  return true;
+}
+
 void ShowScoresToEnterAgain(UserInterface& ui, int week) {
   ui.ShowMessage(
       fmt::format("Cannot Complete Action....\n\rThe scores of Week # {} must be entered again:\n\r"

@@ -27,6 +27,8 @@ bool CheckBlockCurrent(Session& session, int block, int current_week);
 // "TVSt2000.dat is damaged at week 6: ..." when block `block` of the statistics file exists but
 // cannot be read; true when it was shown.
 bool ShowWhenStatsBlockDamaged(Session& session, int block);
+// The same for a week's record of the schedule file ("TVSC2000.dat is damaged at week 6: ...").
+bool ShowWhenScheduleWeekDamaged(Session& session, int week);
 
 // "Cannot Complete Action...." / "The scores of Week # " + week + " must be entered again.".
 void ShowScoresToEnterAgain(UserInterface& ui, int week);

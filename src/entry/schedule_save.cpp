@@ -107,8 +107,10 @@ std::vector<ScheduledGame> LoadScheduleWeek(Session& session, int week) {
   store.ScheduleStatus.clear();
   ReadScheduleWeek(store, session.folder, week);
   if (store.ScheduleStatus == StatusError) {
-    session.ui.ShowMessage(fmt::format("Unable to Load the Schedule for Week {}.", week), "Tavrin",
-                           MessageIcon::Exclamation);
+    if (!ShowWhenScheduleWeekDamaged(session, week)) {
+      session.ui.ShowMessage(fmt::format("Unable to Load the Schedule for Week {}.", week),
+                             "Tavrin", MessageIcon::Exclamation);
+    }
     return {};
   }
   std::vector<ScheduledGame> games;

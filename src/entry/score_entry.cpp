@@ -41,7 +41,10 @@ bool CheckScoreEntryBlock(Session& session, int week) {
 bool LoadScoreEntryWeek(Session& session, int week) {
   SeasonStore& store = session.store;
   if (!ReadScoringSchedules(session, week)) {
-    ShowSchedulesMissing(session.ui, week);
+    if (!ShowWhenScheduleWeekDamaged(session, week + 1) &&
+        !ShowWhenScheduleWeekDamaged(session, week)) {
+      ShowSchedulesMissing(session.ui, week);
+    }
     return false;
   }
   if (store.WeekGameCount > MaxScoredGames) {

@@ -41,6 +41,8 @@ inline constexpr int ScheduleRecordSize = 100;
 inline constexpr int MaxGamesPerScheduleRecord = 18;
 void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week);
 bool WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder, int week);
+// The week's record exists but is damaged, as the reader above judges it.
+bool ScheduleWeekDamaged(const SeasonStore& store, const std::filesystem::path& folder, int week);
 
 // Statistics: 48-byte records, TeamCount records a block, block b = state after week b.
 inline constexpr int StatsRecordSize = 48;

@@ -62,11 +62,8 @@ bool AppendDigits(std::string& text, int value, int width) {
   return true;
 }
 
-}  // namespace
-
-std::string ScheduleFileName(int year) { return "TVSC" + std::to_string(year) + ".dat"; }
-
-void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
+// Reads the week into the store; true when its record exists but is damaged.
+bool ReadWeekRecord(SeasonStore& store, const std::filesystem::path& folder, int week) {
   store.GameFirstTeam[1] = 0;
   store.GameSecondTeam[1] = 0;
   std::optional<std::string> record;
@@ -99,6 +96,20 @@ void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, i
   if (damaged || store.GameFirstTeam[1] == 0 || store.GameSecondTeam[1] == 0) {
     store.ScheduleStatus = StatusError;
   }
+  return damaged;
+}
+
+}  // namespace
+
+std::string ScheduleFileName(int year) { return "TVSC" + std::to_string(year) + ".dat"; }
+
+void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
+  ReadWeekRecord(store, folder, week);
+}
+
+bool ScheduleWeekDamaged(const SeasonStore& store, const std::filesystem::path& folder, int week) {
+  SeasonStore scratch = store;
+  return ReadWeekRecord(scratch, folder, week);
 }
 
 bool WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder, int week) {

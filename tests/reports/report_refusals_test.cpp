@@ -62,9 +62,18 @@ TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
   EXPECT_EQ(ui.messages.size(), 2u);
 }
 
-TEST_F(Refusals, WeeklyScheduleOfAMissingWeek) {
+TEST_F(Refusals, WeeklyScheduleOfAMissingOrDamagedWeek) {
   EXPECT_FALSE(ShowWeeklySchedule(session, 0).has_value());
   EXPECT_EQ(Message(), "Unable to Load the Schedule for Week 1.");
+  WriteWeek(1);
+  const auto file = folder.path() / ScheduleFileName(2001);
+  std::string bytes = testing::ReadFileBytes(file);
+  bytes[6] = 'x';  // the first team of game 1
+  testing::WriteFileBytes(file, bytes);
+  EXPECT_FALSE(ShowWeeklySchedule(session, 0).has_value());
+  EXPECT_EQ(Message(1),
+            "TVSC2001.dat is damaged at week 1: its games for that week cannot be read.\n\r"
+            "Save the schedule of week 1 again in schedule entry.");
 }
 
 TEST_F(Refusals, ResultsNameTheWeekWithoutScores) {
