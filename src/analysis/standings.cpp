@@ -39,10 +39,7 @@ std::optional<std::vector<std::string>> ShowStandings(Session& session, int menu
   store.SelectedWeek = static_cast<int16_t>(week + 1);
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);
-  if (!BlockHasRecordedScores(store)) {
-    ShowScoresNotCurrent(session.ui, week);
-    return std::nullopt;
-  }
+  if (!CheckBlockCurrent(session, week, week)) return std::nullopt;
   session.ui.ShowBusyPointer();
   return StandingsLines(store, week);
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "app/season_offer.h"
 #include "app/splash_window.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_user_interface.h"
@@ -37,6 +38,8 @@ int main(int argc, char* argv[]) {
   store.StartDirectory = std::filesystem::current_path(error).string();
   const std::filesystem::path folder = ".";
   tavrin::qt::QtUserInterface ui(folder);
+  tavrin::Session session{store, ui, folder};
+  if (!tavrin::OfferSeasonForEmptyFolder(session)) return 0;
   tavrin::MainWindow main_window(store, ui, folder);
   ui.SetMainWindow(&main_window);
 

@@ -47,11 +47,13 @@ void ForgetMissingReportFont(SeasonStore& store, Printer& printer) {
 
 WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& folder, UserInterface& ui,
                                Printer& printer) {
-  if (!ReadSettings(store, folder)) ShowLoadingFailure(ui);
+  // One message however many of the two files failed: it names both.
+  bool failed = !ReadSettings(store, folder);
   store.TeamCount = LeagueTeamCount;
   WeekMenuCaptions menus = BuildWeekMenuCaptions(store.WeeksInSeason);
   ForgetMissingReportFont(store, printer);
-  if (!ReadNames(store, folder)) ShowLoadingFailure(ui);
+  failed = !ReadNames(store, folder) || failed;
+  if (failed) ShowLoadingFailure(ui);
   for (std::size_t day = 0; day < DayNames.size(); ++day) store.DayName[day + 1] = DayNames[day];
   return menus;
 }

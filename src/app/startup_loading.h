@@ -2,7 +2,7 @@
 // What the main window's load step does to the season store, without the window: the settings,
 // TeamCount, the captions of the week menus, the report font check against the printer, the
 // team names and the day names, in that order. A settings or names file that cannot be read
-// is reported with the loading message and loading carries on with the next step.
+// is reported with the loading message, once for both, and loading carries on.
 
 #include <filesystem>
 #include <string>

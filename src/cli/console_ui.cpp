@@ -60,6 +60,15 @@ bool ConsoleUi::AskYesNo(const std::string& text, const std::string&, MessageIco
   return UnscriptedQuestion(text, default_button);
 }
 
+int ConsoleUi::AskChoice(const std::string& text, const std::string&,
+                         const std::vector<std::string>& buttons, int default_button) {
+  const bool known = default_button >= 0 && default_button < static_cast<int>(buttons.size());
+  messages_ << ConsoleText(text) << '\n'
+            << "(no answer given: taking the default, "
+            << (known ? buttons[static_cast<std::size_t>(default_button)] : std::string()) << ")\n";
+  return default_button;
+}
+
 std::optional<std::string> ConsoleUi::InputBox(const std::string& prompt, const std::string&,
                                                const std::string&) {
   messages_ << ConsoleText(prompt) << '\n' << "(no answer given: cancelled)\n";

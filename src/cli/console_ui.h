@@ -57,6 +57,8 @@ class ConsoleUi : public UserInterface {
                    DefaultButton default_button) override;
   bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
                 DefaultButton default_button) override;
+  int AskChoice(const std::string& text, const std::string& caption,
+                const std::vector<std::string>& buttons, int default_button) override;
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& default_text) override;
   void Beep() override {}
@@ -89,6 +91,10 @@ class ScriptedAnswers : public UserInterface {
                    DefaultButton default_button) override;
   bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
                 DefaultButton default_button) override;
+  int AskChoice(const std::string& text, const std::string& caption,
+                const std::vector<std::string>& buttons, int default_button) override {
+    return inner_.AskChoice(text, caption, buttons, default_button);
+  }
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& default_text) override;
   void Beep() override { inner_.Beep(); }

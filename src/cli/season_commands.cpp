@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <map>
 
 #include <fmt/format.h>
@@ -103,9 +102,6 @@ int RunSettings(Session& session, const std::vector<std::string>& args, std::ist
       PrintSettings(store, out);
       return ExitDone;
     case SettingsResult::YearRefused:
-      std::cerr << fmt::format("tavrin-cli: the working year must be {} or later\n",
-                               FirstWorkingYear);
-      return ExitRefused;
     case SettingsResult::WeeksRefused:
     case SettingsResult::NotSaved:
       break;

@@ -24,6 +24,12 @@ bool DemoUi::AskYesNo(const std::string&, const std::string&, MessageIcon, Defau
   return true;
 }
 
+// No choice lies on the demo's road; one would be the user's to make.
+int DemoUi::AskChoice(const std::string& text, const std::string& caption,
+                      const std::vector<std::string>& buttons, int default_button) {
+  return outer_.AskChoice(text, caption, buttons, default_button);
+}
+
 // The only input box on the demo's road is the new season setup's length of last season.
 std::optional<std::string> DemoUi::InputBox(const std::string&, const std::string&,
                                             const std::string&) {

@@ -2,12 +2,64 @@
 
 #include <fmt/format.h>
 
+#include "season/data_files.h"
+
 namespace tavrin {
 
 bool BlockHasRecordedScores(const SeasonStore& store) {
   if (store.StatsStatus == StatusError) return false;
   return store.FirstScore[1] != 0 || store.SecondScore[1] != 0 || store.FirstScore[2] != 0 ||
          store.SecondScore[2] != 0;
+}
+
+bool BlockLeftBehind(const SeasonStore& store, int block) { return block > store.LastScoredWeek; }
+
+bool CheckBlockCurrent(Session& session, int block, int current_week) {
+  if (!BlockHasRecordedScores(session.store)) {
+    if (!ShowWhenStatsBlockDamaged(session, block)) ShowScoresNotCurrent(session.ui, current_week);
+    return false;
+  }
+  if (BlockLeftBehind(session.store, block)) {
+    ShowScoresToEnterAgain(session.ui, block);
+    return false;
+  }
+  return true;
+}
+
+bool ShowWhenStatsBlockDamaged(Session& session, int block) {
+  if (!StatsBlockDamaged(session.store, session.folder, block)) return false;
+  session.ui.ShowMessage(
+      fmt::format("{} is damaged at week {}: its figures for that week cannot be read.\n\r"
+                  "Enter the scores of week {} again to write them anew.",
+                  StatisticsFileName(session.store.WorkingYear), block, block),
+      "Tavrin", MessageIcon::Exclamation);
+  return true;
+}
+
+bool ShowWhenScheduleWeekDamaged(Session& session, int week) {
+  if (!ScheduleWeekDamaged(session.store, session.folder, week)) return false;
+  session.ui.ShowMessage(
+      fmt::format("{} is damaged at week {}: its games for that week cannot be read.\n\r"
+                  "Save the schedule of week {} again in schedule entry.",
+                  ScheduleFileName(session.store.WorkingYear), week, week),
+      "Tavrin", MessageIcon::Exclamation);
+  return true;
+}
+
+void ShowScoresToEnterAgain(UserInterface& ui, int week) {
+  ui.ShowMessage(
+      fmt::format("Cannot Complete Action....\n\rThe scores of Week # {} must be entered again:\n\r"
+                  "an earlier week was processed after them.",
+                  week),
+      "Tavrin", MessageIcon::Exclamation);
+}
+
+bool WeekHasBeenScored(const SeasonStore& store, const std::filesystem::path& folder, int week) {
+  if (week < 1 || week > store.LastScoredWeek) return false;
+  SeasonStore block = store;
+  if (!LoadStatsBlockNumber(block, folder, week)) return false;
+  block.StatsStatus.clear();
+  return BlockHasRecordedScores(block);
 }
 
 void ShowScoresNotCurrent(UserInterface& ui, int week) {

@@ -39,6 +39,31 @@ bool ScheduleUsable(const SeasonStore& store) {
   return true;
 }
 
+void ShowScoreRefused(Session& session, ScoreBoxPlace place) {
+  const SeasonStore& store = session.store;
+  const int first = store.GameFirstTeam[place.game];
+  const int second = store.GameSecondTeam[place.game];
+  const std::string& team = store.LocationName[place.second ? second : first];
+  session.ui.ShowMessage(
+      fmt::format("Game # {}, {} at {}:\n\rthe score of {} must be a whole number from 0 to {}.",
+                  place.game, store.LocationName[first], store.LocationName[second], team,
+                  MaxScore),
+      "Tavrin", MessageIcon::Exclamation);
+}
+
+// A week processed before the last scored one leaves the later weeks' blocks behind it.
+bool LaterWeeksMayBeLeftBehind(Session& session, int week) {
+  const int last = session.store.LastScoredWeek;
+  if (week >= last) return true;
+  const std::string later = week + 1 == last ? fmt::format("week {}", last)
+                                             : fmt::format("weeks {} to {}", week + 1, last);
+  return session.ui.AskYesNo(
+      fmt::format("Week {} comes before the last scored week, {}.\n\rAfter processing it, the "
+                  "scores of {} must be entered again.\n\rProcess week {} anyway?",
+                  week, last, later, week),
+      "Tavrin", MessageIcon::Exclamation, DefaultButton::Second);
+}
+
 // Reads every box before anything changes, so that a refusal leaves the season as it was.
 std::optional<std::vector<GameScore>> ReadScores(Session& session, int week,
                                                  const std::vector<ScoreTexts>& scores) {
@@ -56,21 +81,17 @@ std::optional<std::vector<GameScore>> ReadScores(Session& session, int week,
                            MessageIcon::Exclamation);
     return std::nullopt;
   }
+  if (const auto refused = FirstRefusedScore(scores, games)) {
+    ShowScoreRefused(session, *refused);
+    return std::nullopt;
+  }
   std::vector<GameScore> read(static_cast<std::size_t>(games));
   for (int game = 1; game <= games; ++game) {
-    auto& score = read[static_cast<std::size_t>(game - 1)];
-    score.first = ReadLenientNumber(scores[static_cast<std::size_t>(game - 1)].first);
-    score.second = ReadLenientNumber(scores[static_cast<std::size_t>(game - 1)].second);
-    const auto first_kept = ToInt16(score.first);
-    // Both scores are whole points on every report; one a 16-bit field cannot hold is a typo.
-    if (!first_kept || !ToInt16(score.second)) {
-      session.ui.ShowMessage(fmt::format("The score of game # {} is out of range.\n\r"
-                                         "Scores must lie between -32768 and 32767.",
-                                         game),
-                             "Tavrin", MessageIcon::Exclamation);
-      return std::nullopt;
-    }
-    score.first_kept = *first_kept;
+    const auto index = static_cast<std::size_t>(game - 1);
+    const int first = *ReadScoreText(scores[index].first);
+    read[index] = {static_cast<double>(first),
+                   static_cast<double>(*ReadScoreText(scores[index].second)),
+                   static_cast<int16_t>(first)};
   }
   return read;
 }
@@ -171,6 +192,19 @@ float RoundToTenths(float value) {
 
 }  // namespace
 
+std::optional<int> ReadScoreText(std::string_view text) {
+  return ReadTypedWholeNumber(text, MaxScore);
+}
+
+std::optional<ScoreBoxPlace> FirstRefusedScore(const std::vector<ScoreTexts>& scores, int games) {
+  for (int game = 1; game <= games && game <= static_cast<int>(scores.size()); ++game) {
+    const ScoreTexts& boxes = scores[static_cast<std::size_t>(game - 1)];
+    if (!boxes.first.empty() && !ReadScoreText(boxes.first)) return ScoreBoxPlace{game, false};
+    if (!boxes.second.empty() && !ReadScoreText(boxes.second)) return ScoreBoxPlace{game, true};
+  }
+  return std::nullopt;
+}
+
 void RoundStatistics(SeasonStore& store) {
   if (!TeamSlotsInRange(store)) return;
   for (int team = 1; team <= store.TeamCount; ++team) {
@@ -192,21 +226,31 @@ void ReportSaveFailure(UserInterface& ui, const std::string& file_name) {
                  MessageIcon::Exclamation);
 }
 
+namespace {
+
+void ApplyReadScores(SeasonStore& store, int week, const std::vector<GameScore>& read) {
+  const float k = store.Reactivity / RatingStepDivisor;
+  for (int game = 1; game <= store.WeekGameCount; ++game) {
+    ApplyGame(store, game, read[static_cast<std::size_t>(game - 1)], k);
+  }
+  UpdateAverages(store, week);
+}
+
+}  // namespace
+
 bool ApplyWeekScores(Session& session, int week, const std::vector<ScoreTexts>& scores) {
   const auto read = ReadScores(session, week, scores);
   if (!read) return false;
-  SeasonStore& store = session.store;
-  const float k = store.Reactivity / RatingStepDivisor;
-  for (int game = 1; game <= store.WeekGameCount; ++game) {
-    ApplyGame(store, game, (*read)[static_cast<std::size_t>(game - 1)], k);
-  }
-  UpdateAverages(store, week);
+  ApplyReadScores(session.store, week, *read);
   return true;
 }
 
 ProcessResult ProcessWeekResults(Session& session, int week,
                                  const std::vector<ScoreTexts>& scores) {
-  if (!ApplyWeekScores(session, week, scores)) return ProcessResult::NotStarted;
+  // Every box is read before the question, and the question comes before anything changes.
+  const auto read = ReadScores(session, week, scores);
+  if (!read || !LaterWeeksMayBeLeftBehind(session, week)) return ProcessResult::NotStarted;
+  ApplyReadScores(session.store, week, *read);
   SeasonStore& store = session.store;
   PredictNextWeek(store, session.folder, week);
   RoundStatistics(store);

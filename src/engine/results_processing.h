@@ -3,7 +3,9 @@
 // and the moved ratings, then predicts the next week, rounds the figures, writes the week's
 // statistics block and records the week as the last one scored.
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/session.h"
@@ -18,10 +20,27 @@ struct ScoreTexts {
 };
 
 enum class ProcessResult {
-  NotStarted,  // an empty or unusable score box, or no usable schedule: nothing changed
+  NotStarted,  // an empty or refused score box, no usable schedule, or the user said No:
+               // nothing changed
   Done,        // block W written and the settings file rewritten
   NotSaved,    // block W or the settings file could not be written; the user has been told
 };
+
+// A score is a whole number of points from 0 to this.
+inline constexpr int MaxScore = 999;
+
+// Where a score box sits: game g (from 1) and which of its two boxes.
+struct ScoreBoxPlace {
+  int game = 0;
+  bool second = false;
+};
+
+// The points a score box holds: the whole number at its start (after blanks), so "21 " is 21;
+// nothing for text that does not start with a digit, a fraction, or more than MaxScore.
+std::optional<int> ReadScoreText(std::string_view text);
+
+// The first of games 1..`games` whose box is filled but holds no score, if any.
+std::optional<ScoreBoxPlace> FirstRefusedScore(const std::vector<ScoreTexts>& scores, int games);
 
 // Processes week `week` from the store as the score entry left it: statistics block week - 1
 // and week `week`'s schedule loaded. scores[g - 1] holds the boxes of game g.

@@ -1,11 +1,9 @@
 #include "entry/entry_window_support.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/palette.h"
-#include "season/text_convention.h"
 
 namespace tavrin::entry_ui {
 
@@ -31,12 +29,6 @@ void SetTextColour(QWidget* widget, int palette_colour) {
   palette.setColor(QPalette::Text, colour);
   palette.setColor(QPalette::WindowText, colour);
   widget->setPalette(palette);
-}
-
-bool CapWeekEntry(QLineEdit* entry, const SeasonStore& store) {
-  if (ReadLenientNumber(qt::ToLatin1(entry->text())) <= store.WeeksInSeason) return false;
-  entry->setText(QString::number(store.WeeksInSeason));
-  return true;
 }
 
 QString ConferenceCaption(int conference) {

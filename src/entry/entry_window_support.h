@@ -37,10 +37,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 // palette.
 void SetTextColour(QWidget* widget, int palette_colour);
 
-// A week entry holding a number beyond the season is set to the season's last week; true when
-// it was.
-bool CapWeekEntry(QLineEdit* entry, const SeasonStore& store);
-
 // The caption of a conference's frame and of a division's column, as the windows show them.
 QString ConferenceCaption(int conference);
 QString DivisionCaption(const league::Division& division);

@@ -1,5 +1,10 @@
 #include "entry/names_update.h"
 
+#include <cctype>
+#include <map>
+
+#include <fmt/format.h>
+
 #include "season/data_files.h"
 
 namespace tavrin {
@@ -9,6 +14,39 @@ namespace {
 bool AllCanBeStored(const std::vector<std::string>& names, std::size_t max_length) {
   for (const std::string& name : names) {
     if (!NameCanBeStored(name) || name.size() > max_length) return false;
+  }
+  return true;
+}
+
+// The name as two boxes are compared: without surrounding blanks, letters in one case.
+std::string NameKey(std::string_view name) {
+  const std::size_t first = name.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = name.find_last_not_of(' ');
+  std::string key(name.substr(first, last - first + 1));
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
+
+// Every team needs a location and a name of its own: reports tell teams apart by them only.
+bool NamesTellTeamsApart(UserInterface& ui, const std::vector<std::string>& names,
+                         const char* what) {
+  std::map<std::string, std::size_t> teams;
+  for (std::size_t index = 0; index < names.size(); ++index) {
+    const std::string key = NameKey(names[index]);
+    std::string problem;
+    if (key.empty()) {
+      problem = fmt::format("Team # {} needs a {}.", index + 1, what);
+    } else if (const auto [other, added] = teams.emplace(key, index); !added) {
+      problem = fmt::format(
+          "\"{}\" is the {} of team # {} and of team # {}.\n\r"
+          "Each team needs a {} of its own.",
+          names[index], what, other->second + 1, index + 1, what);
+    }
+    if (!problem.empty()) {
+      ui.ShowMessage(problem, "Tavrin", MessageIcon::Exclamation);
+      return false;
+    }
   }
   return true;
 }
@@ -41,6 +79,10 @@ NamesSaveResult SaveNames(Session& session, const std::vector<std::string>& loca
   if (!AllCanBeStored(locations, MaxLocationLength) ||
       !AllCanBeStored(team_names, MaxTeamNameLength)) {
     ShowNameRefused(session.ui);
+    return NamesSaveResult::Refused;
+  }
+  if (!NamesTellTeamsApart(session.ui, locations, "location") ||
+      !NamesTellTeamsApart(session.ui, team_names, "team name")) {
     return NamesSaveResult::Refused;
   }
   if (!session.ui.AskYesNo("Are you Sure you want to alter the City & Team Names?",

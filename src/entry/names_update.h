@@ -21,7 +21,8 @@ void ShowNameRefused(UserInterface& ui);
 
 enum class NamesSaveResult {
   Declined,  // No to the question: nothing changed
-  Refused,   // a name the file cannot hold: the user was told, nothing changed
+  Refused,   // an empty or shared name, or one the file cannot hold: the user was told,
+             // nothing changed
   Saved,
   NotSaved,  // the tables hold the new names but the file could not be written; the user was told
 };

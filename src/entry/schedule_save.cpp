@@ -4,6 +4,7 @@
 
 #include <fmt/format.h>
 
+#include "engine/recorded_scores.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
 
@@ -43,13 +44,19 @@ std::string ScheduleListLine(const SeasonStore& store, const ScheduledGame& game
   return PadRight(PairingText(store, game.first, game.second), PairingColumns) + day;
 }
 
+void ShowPairingIncomplete(UserInterface& ui) {
+  ui.Beep();
+  ui.ShowMessage("Choose the two teams of the game before adding it.", "Tavrin",
+                 MessageIcon::Exclamation);
+}
+
 std::optional<int> EntryWeek(Session& session, std::string_view week_text) {
-  const auto week = ToInt16(ReadLenientNumber(week_text));
-  if (!week || *week < 1 || *week > session.store.WeeksInSeason) {
+  const auto week = ReadTypedWholeNumber(week_text, session.store.WeeksInSeason);
+  if (!week || *week < 1) {
     session.ui.ShowMessage("Please enter the week Number.", "Tavrin", MessageIcon::None);
     return std::nullopt;
   }
-  session.store.SelectedWeek = *week;
+  session.store.SelectedWeek = static_cast<int16_t>(*week);
   return *week;
 }
 
@@ -71,6 +78,14 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
     return false;
   }
   SeasonStore& store = session.store;
+  if (WeekHasBeenScored(store, session.folder, *week) &&
+      !session.ui.AskYesNo(
+          fmt::format("Week {0} has been scored. Changing its games will not move its results; "
+                      "enter week {0}'s scores again after saving. Save anyway?",
+                      *week),
+          "Tavrin", MessageIcon::Exclamation, DefaultButton::Second)) {
+    return false;
+  }
   store.WeekGameCount = static_cast<int16_t>(games.size());
   for (std::size_t index = 0; index < games.size(); ++index) {
     store.GameFirstTeam[index + 1] = games[index].first;
@@ -92,8 +107,10 @@ std::vector<ScheduledGame> LoadScheduleWeek(Session& session, int week) {
   store.ScheduleStatus.clear();
   ReadScheduleWeek(store, session.folder, week);
   if (store.ScheduleStatus == StatusError) {
-    session.ui.ShowMessage(fmt::format("Unable to Load the Schedule for Week {}.", week), "Tavrin",
-                           MessageIcon::Exclamation);
+    if (!ShowWhenScheduleWeekDamaged(session, week)) {
+      session.ui.ShowMessage(fmt::format("Unable to Load the Schedule for Week {}.", week),
+                             "Tavrin", MessageIcon::Exclamation);
+    }
     return {};
   }
   std::vector<ScheduledGame> games;

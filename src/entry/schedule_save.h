@@ -27,11 +27,15 @@ std::string PairingText(const SeasonStore& store, int first, int second);
 // letters.
 std::string ScheduleListLine(const SeasonStore& store, const ScheduledGame& game);
 
+// Add without two chosen teams: the beep, and what the list needs.
+void ShowPairingIncomplete(UserInterface& ui);
+
 // A week fewer than this many games is not saved.
 inline constexpr int MinGamesToSave = 7;
 
-// The week number typed in the week box, when it names a week of the season; otherwise
-// "Please enter the week Number." and nothing. Sets SelectedWeek.
+// The week number typed in the week box, when it is a whole number naming a week of the season
+// (never rounded or capped); otherwise "Please enter the week Number." and nothing. Sets
+// SelectedWeek.
 std::optional<int> EntryWeek(Session& session, std::string_view week_text);
 
 // Saves the games, in list order, as the week typed in the week box; the user is told the

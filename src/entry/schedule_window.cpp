@@ -1,6 +1,7 @@
 #include "entry/schedule_window.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "entry/entry_window_support.h"
+#include "entry/typed_changes.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
 #include "platform/qt/twips.h"
@@ -205,7 +207,7 @@ void Schedule::Reversebutton_Click() {
 
 void Schedule::Addbutton_Click() {
   if (!gamebox_->isEnabled()) {
-    session_.ui.Beep();
+    ShowPairingIncomplete(session_.ui);
     return;
   }
   gamebox_->setEnabled(false);
@@ -218,6 +220,7 @@ void Schedule::Addbutton_Click() {
   const ScheduledGame game{static_cast<int16_t>(first_team_), static_cast<int16_t>(second_team_),
                            static_cast<int16_t>(day)};
   AddListLine(game);
+  typed_ = true;
   gamelabel_->clear();
   selection_count_ = 0;
   Option1_[1]->setChecked(true);
@@ -240,6 +243,7 @@ void Schedule::Removebutton_Click() {
     if (IsTeamNumber(team)) SetTeamState(team, TeamState::Free);
   }
   games_.erase(removed);
+  typed_ = true;
 }
 
 bool Schedule::ClearList() {
@@ -257,6 +261,7 @@ bool Schedule::ClearList() {
   gamelabel_->clear();
   gamebox_->setEnabled(false);
   selection_count_ = 0;
+  typed_ = false;
   entry_ui::SetTextColour(Text2_, SettledWeekColour);
   return true;
 }
@@ -275,12 +280,20 @@ void Schedule::loadbutton_Click() {
 void Schedule::Savebutton_Click() {
   if (SaveScheduleWeek(session_, qt::ToLatin1(Text2_->text()), games_)) {
     entry_ui::SetTextColour(Text2_, SettledWeekColour);
+    typed_ = false;
   }
 }
 
 void Schedule::Text2_Change() {
-  if (entry_ui::CapWeekEntry(Text2_, session_.store)) return;  // the change ran again
   if (!games_.empty()) entry_ui::SetTextColour(Text2_, ChangedWeekColour);
+}
+
+void Schedule::closeEvent(QCloseEvent* event) {
+  if (MayCloseWithTypedChanges(session_.ui, typed_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 Schedule* OpenScheduleWindow(Session& session, QWidget* main_window) {

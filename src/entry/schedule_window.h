@@ -25,6 +25,10 @@ class Schedule : public QWidget {
 
   explicit Schedule(Session& session);
 
+ protected:
+  // Games listed but not saved are dropped only when the user agrees.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   QWidget* BuildConference(int conference);
   QWidget* BuildGameBox();
@@ -48,6 +52,7 @@ class Schedule : public QWidget {
   int first_team_ = 0;
   int second_team_ = 0;
   std::vector<ScheduledGame> games_;  // game k is line k of the list
+  bool typed_ = false;                // games added or removed since the last clear, load or save
 
   std::array<QPushButton*, MaxTeamSlot + 1> Clabel_{};
   QGroupBox* gamebox_ = nullptr;

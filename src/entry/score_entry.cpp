@@ -35,17 +35,16 @@ bool CheckScoreEntryBlock(Session& session, int week) {
   store.SelectedWeek = static_cast<int16_t>(week);
   session.ui.ShowBusyPointer();
   LoadStatsBlock(store, session.folder);
-  if (!BlockHasRecordedScores(store)) {
-    ShowScoresNotCurrent(session.ui, week - 1);
-    return false;
-  }
-  return true;
+  return CheckBlockCurrent(session, week - 1, week - 1);
 }
 
 bool LoadScoreEntryWeek(Session& session, int week) {
   SeasonStore& store = session.store;
   if (!ReadScoringSchedules(session, week)) {
-    ShowSchedulesMissing(session.ui, week);
+    if (!ShowWhenScheduleWeekDamaged(session, week + 1) &&
+        !ShowWhenScheduleWeekDamaged(session, week)) {
+      ShowSchedulesMissing(session.ui, week);
+    }
     return false;
   }
   if (store.WeekGameCount > MaxScoredGames) {

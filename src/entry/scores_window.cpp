@@ -1,5 +1,6 @@
 #include "entry/scores_window.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +10,7 @@
 
 #include "engine/results_processing.h"
 #include "entry/entry_window_support.h"
+#include "entry/typed_changes.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/secondary_window.h"
@@ -70,6 +72,7 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
       box->setFixedWidth(qt::TwipsToPixelsX(ScoreBoxWidthTwips));
       box->setAlignment(Qt::AlignRight);
       box->installEventFilter(this);
+      connect(box, &QLineEdit::textEdited, this, [this] { typed_ = true; });
     }
     rows->addWidget(TLabel_[slot], game, 0);
     rows->addWidget(STLabel_[slot], game, 1);
@@ -172,10 +175,28 @@ void Scores::resultsbutton_Click() {
     scores.push_back({qt::ToLatin1(FTTEXT_[slot]->text()), qt::ToLatin1(STTEXT_[slot]->text())});
   }
   // Only a week that could not start may be tried again: after a run that failed to save, the
-  // store no longer holds the week's opening figures.
+  // store no longer holds the week's opening figures, so closing loses nothing processable.
   const ProcessResult result = ProcessWeekResults(session_, week_, scores);
-  if (result == ProcessResult::NotStarted) EnableProcessing(true);
-  if (result == ProcessResult::Done && week_saved_) week_saved_(week_);
+  if (result != ProcessResult::NotStarted) {
+    typed_ = false;
+    if (result == ProcessResult::Done && week_saved_) week_saved_(week_);
+    return;
+  }
+  EnableProcessing(true);
+  if (const auto refused = FirstRefusedScore(scores, games_)) {
+    const auto slot = static_cast<std::size_t>(refused->game - 1);
+    QLineEdit* box = refused->second ? STTEXT_[slot] : FTTEXT_[slot];
+    box->setFocus();
+    box->selectAll();
+  }
+}
+
+void Scores::closeEvent(QCloseEvent* event) {
+  if (MayCloseWithTypedChanges(session_.ui, typed_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 Scores* OpenScoresWindow(Session& session, int week, QWidget* main_window) {

@@ -32,6 +32,8 @@ class Scores : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Scores typed but not processed are dropped only when the user agrees.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void resultsbutton_Click();
@@ -40,6 +42,7 @@ class Scores : public QWidget {
   Session& session_;
   int week_;
   int games_ = 0;
+  bool typed_ = false;  // scores typed and not yet processed
   std::array<QLabel*, MaxScoredGames> TLabel_{};
   std::array<QLabel*, MaxScoredGames> STLabel_{};
   std::array<QLineEdit*, MaxScoredGames> FTTEXT_{};

@@ -9,24 +9,27 @@
 namespace tavrin {
 
 SettingsResult ApplySettings(Session& session, const SettingsForm& form) {
-  const double year_value = ReadLenientNumber(form.year_text);
-  const auto year = ToInt16(year_value);
-  if (year_value < FirstWorkingYear || !year) {
+  const auto year = ReadTypedWholeNumber(form.year_text, LastWorkingYear);
+  if (!year || *year < FirstWorkingYear) {
     session.ui.Beep();
+    session.ui.ShowMessage(fmt::format("The Working Year must be a year from {} to {}, "
+                                       "written with four digits.",
+                                       FirstWorkingYear, LastWorkingYear),
+                           "Tavrin", MessageIcon::Exclamation);
     return SettingsResult::YearRefused;
   }
-  const auto weeks = ToInt16(ReadLenientNumber(form.weeks_text));
-  if (!weeks || *weeks < 1 || *weeks > MaxWeeksInSeason) {
+  const auto weeks = ReadTypedWholeNumber(form.weeks_text, MaxWeeksInSeason);
+  if (!weeks || *weeks < 1) {
     session.ui.ShowMessage(
         fmt::format("The number of weeks must lie between 1 and {}.", MaxWeeksInSeason), "Tavrin",
         MessageIcon::Exclamation);
     return SettingsResult::WeeksRefused;
   }
   SeasonStore& store = session.store;
-  store.WorkingYear = *year;
+  store.WorkingYear = static_cast<int16_t>(*year);
   store.Reactivity = static_cast<float>(form.reactivity);
   store.Weighting = static_cast<float>(form.weighting);
-  store.WeeksInSeason = *weeks;
+  store.WeeksInSeason = static_cast<int16_t>(*weeks);
   const bool written = WriteSettings(store, session.folder);
   store.TeamCount = LeagueTeamCount;
   if (!written) {

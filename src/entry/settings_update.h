@@ -13,6 +13,7 @@ inline constexpr int MaxReactivity = 130;
 inline constexpr int MinWeighting = 60;
 inline constexpr int MaxWeighting = 140;
 inline constexpr int FirstWorkingYear = 1997;
+inline constexpr int LastWorkingYear = 9999;  // the files and reports write the year in four digits
 // A season of at least one week; a week number also names a statistics block and a menu entry.
 inline constexpr int MaxWeeksInSeason = 52;
 
@@ -26,7 +27,7 @@ struct SettingsForm {
 
 enum class SettingsResult {
   Saved,
-  YearRefused,   // a beep: the window stays open and nothing changed
+  YearRefused,   // a beep and a message: the window stays open and nothing changed
   WeeksRefused,  // a message: the window stays open and nothing changed
   NotSaved,      // the store holds the new settings but the file could not be written
 };

@@ -1,8 +1,9 @@
 #include "entry/stats_editor.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
-#include <limits>
 
 #include <fmt/format.h>
 
@@ -14,32 +15,75 @@ namespace tavrin {
 
 namespace {
 
-constexpr std::array<const char*, 8> FieldLabels = {
-    "Wins",         "Losses",       "Ties", "Points Scored", "Points Allowed",
-    "Ave. Offense", "Ave. Defense", "Computer Quality Rating"};
+struct FieldRule {
+  const char* label;
+  double highest;
+  bool whole;
+};
 
-// The file holds singles, and the rounding before a save multiplies by ten in single.
-bool FitsSingleField(double value) {
-  return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max() / 10;
+// Beyond these no real season goes, and the report columns have no room.
+constexpr std::array<FieldRule, 8> FieldRules = {{{"Wins", 99, true},
+                                                  {"Losses", 99, true},
+                                                  {"Ties", 99, true},
+                                                  {"Points Scored", 9999, true},
+                                                  {"Points Allowed", 9999, true},
+                                                  {"Ave. Offense", 999.9, false},
+                                                  {"Ave. Defense", 999.9, false},
+                                                  {"Computer Quality Rating", 200, false}}};
+
+const FieldRule& RuleOf(StatsField field) { return FieldRules[static_cast<std::size_t>(field)]; }
+
+// The figure typed for a field, when it is a number (no sign) within the field's range.
+std::optional<double> ReadFieldValue(StatsField field, std::string_view text) {
+  const FieldRule& rule = RuleOf(field);
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos) return std::nullopt;
+  const bool point_first = text[start] == '.' && start + 1 < text.size() &&
+                           std::isdigit(static_cast<unsigned char>(text[start + 1]));
+  if (!std::isdigit(static_cast<unsigned char>(text[start])) && !point_first) return std::nullopt;
+  const double value = ReadLenientNumber(text);
+  if (value > rule.highest || (rule.whole && value != std::floor(value))) return std::nullopt;
+  return value;
 }
 
-void RefuseValue(UserInterface& ui, StatsField field) {
-  ui.ShowMessage(fmt::format("The value is too large for {}.",
-                             FieldLabels[static_cast<std::size_t>(field)]),
-                 "Tavrin", MessageIcon::Exclamation);
+void RefuseValue(Session& session, int team, StatsField field) {
+  const FieldRule& rule = RuleOf(field);
+  session.ui.ShowMessage(
+      fmt::format("{} of {} must be {} from 0 to {}.", rule.label,
+                  session.store.LocationName[static_cast<std::size_t>(team)],
+                  rule.whole ? "a whole number" : "a number", GeneralNumber(rule.highest)),
+      "Tavrin", MessageIcon::Exclamation);
 }
 
 }  // namespace
 
-std::optional<int> EditorWeek(const SeasonStore& store, std::string_view week_text) {
-  const double value = ReadLenientNumber(week_text);
-  if (value < 0) return std::nullopt;
-  const auto week = ToInt16(value);
-  if (!week || *week > store.WeeksInSeason) return store.WeeksInSeason;
-  return *week;
+const char* StatsFieldLabel(StatsField field) { return RuleOf(field).label; }
+
+namespace {
+
+// Blocks after the last scored week hold no statistics yet (or only left-behind ones).
+bool EditableWeek(Session& session, std::optional<int> week) {
+  const SeasonStore& store = session.store;
+  const int last = std::clamp<int>(store.LastScoredWeek, 0, store.WeeksInSeason);
+  if (week && *week >= 0 && *week <= last) return true;
+  const std::string weeks =
+      last == 0 ? std::string("Only week 0, the start of the season, can be edited.")
+                : fmt::format("Enter a week from 1 to {}, or 0 for the start of the season.", last);
+  session.ui.ShowMessage(week ? fmt::format("Week {} has not been scored yet.\n\r{}", *week, weeks)
+                              : fmt::format("Please enter the week Number.\n\r{}", weeks),
+                         "Tavrin", MessageIcon::Exclamation);
+  return false;
+}
+
+}  // namespace
+
+std::optional<int> EditorWeek(Session& session, std::string_view week_text) {
+  const auto week = ReadTypedWholeNumber(week_text, session.store.WeeksInSeason);
+  return EditableWeek(session, week) ? week : std::nullopt;
 }
 
 bool LoadEditorBlock(Session& session, int week) {
+  if (!EditableWeek(session, week)) return false;
   const bool read = LoadStatsBlockNumber(session.store, session.folder, week);
   // A season without a statistics file yet has only blocks never written: zeros, no message.
   const auto file = session.folder / StatisticsFileName(session.store.WorkingYear);
@@ -54,30 +98,21 @@ bool LoadEditorBlock(Session& session, int week) {
 bool StoreEditedValue(Session& session, int team, StatsField field, std::string_view text) {
   SeasonStore& store = session.store;
   if (!IsTeamNumber(team)) return false;
-  const double value = ReadLenientNumber(text);
-  if (field == StatsField::Losses || field == StatsField::Ties) {
-    const auto count = ToInt16(value);
-    if (!count) {
-      RefuseValue(session.ui, field);
-      return false;
-    }
-    (field == StatsField::Losses ? store.Losses : store.Ties)[team] = *count;
-    return true;
-  }
-  if (!FitsSingleField(value)) {
-    RefuseValue(session.ui, field);
+  const auto value = ReadFieldValue(field, text);
+  if (!value) {
+    RefuseValue(session, team, field);
     return false;
   }
-  const auto single = static_cast<float>(value);
+  const auto single = static_cast<float>(*value);
   switch (field) {
     case StatsField::Wins: store.Wins[team] = single; break;
+    case StatsField::Losses: store.Losses[team] = static_cast<int16_t>(*value); break;
+    case StatsField::Ties: store.Ties[team] = static_cast<int16_t>(*value); break;
     case StatsField::PointsScored: store.PointsScored[team] = single; break;
     case StatsField::PointsAllowed: store.PointsAllowed[team] = single; break;
     case StatsField::AveOffense: store.AveOffense[team] = single; break;
     case StatsField::AveDefense: store.AveDefense[team] = single; break;
-    case StatsField::Cqr: store.Cqr[team] = value; break;  // typed ratings are kept in double
-    case StatsField::Losses:
-    case StatsField::Ties: break;
+    case StatsField::Cqr: store.Cqr[team] = *value; break;  // typed ratings are kept in double
   }
   return true;
 }
@@ -102,6 +137,7 @@ std::string EditorValueText(const SeasonStore& store, int team, StatsField field
 }
 
 bool SaveEditorBlock(Session& session, int week) {
+  if (!EditableWeek(session, week)) return false;
   RoundStatistics(session.store);
   if (!WriteStatsBlock(session.store, session.folder, week)) {
     ReportSaveFailure(session.ui, StatisticsFileName(session.store.WorkingYear));

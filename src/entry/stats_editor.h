@@ -22,23 +22,30 @@ enum class StatsField {
   Cqr,
 };
 
-// The block number typed in the week entry: above WeeksInSeason it becomes WeeksInSeason;
-// negative is refused (nothing).
-std::optional<int> EditorWeek(const SeasonStore& store, std::string_view week_text);
+// The block number typed in the week entry: a whole number from 0 (the start of the season) to
+// the last scored week, since a later block holds no statistics yet. Anything else is refused
+// with a message saying which weeks can be edited.
+std::optional<int> EditorWeek(Session& session, std::string_view week_text);
 
-// Loads block `week` for editing; a block never written reads as zeros. False, after telling
+// Loads block `week` for editing, a week EditorWeek accepts (the user is told otherwise); a block
+// never written reads as zeros. False, after telling
 // the user, when the statistics file cannot be read.
 bool LoadEditorBlock(Session& session, int week);
 
-// Stores the typed value at the team's slot. A value its field cannot hold (a 16-bit count, or
-// beyond the single range of the file) is refused with a message and the slot keeps its value.
+// Stores the typed value at the team's slot. Counts are whole numbers 0..99, points whole
+// 0..9999, averages 0..999.9 and the rating 0..200; anything else (a sign, a letter, a fraction
+// of a count) is refused with a message naming the field and the slot keeps its value.
 bool StoreEditedValue(Session& session, int team, StatsField field, std::string_view text);
 
 // The value of the team's field as its box shows it, in general number form: a rating as
 // loaded (single) shows as a single, one typed in the editor (double) in full.
 std::string EditorValueText(const SeasonStore& store, int team, StatsField field);
 
-// Rounds the arrays as results processing does and writes block `week`; a failure is reported.
+// Rounds the arrays as results processing does and writes block `week`, which must be one
+// EditorWeek accepts; a failure is reported.
 bool SaveEditorBlock(Session& session, int week);
+
+// The caption of the field's box, as messages name it.
+const char* StatsFieldLabel(StatsField field);
 
 }  // namespace tavrin

@@ -1,26 +1,23 @@
 #include "entry/stats_editor_window.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QSignalBlocker>
 
 #include <fmt/format.h>
 
 #include "entry/entry_window_support.h"
 #include "entry/stats_editor.h"
+#include "entry/typed_changes.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/twips.h"
 
 namespace tavrin {
 
 namespace {
-
-constexpr std::array<const char*, Statedit::ValueBoxCount> ValueCaptions = {
-    "Wins",         "Losses",       "Ties", "Points Scored", "Points Allowed",
-    "Ave. Offense", "Ave. Defense", "Computer Quality Rating"};
 
 // Each line break of this message is a carriage return and a line feed.
 const char* const InformationText =
@@ -96,9 +93,9 @@ Statedit::Statedit(Session& session) : session_(session) {
     edit->setObjectName(QStringLiteral("Text2_%1").arg(box));
     edit->setFixedWidth(qt::TwipsToPixelsX(ValueBoxWidthTwips));
     Text2_[slot] = edit;
-    values->addWidget(new QLabel(ValueCaptions[slot], this), box, 0);
+    values->addWidget(new QLabel(StatsFieldLabel(static_cast<StatsField>(box)), this), box, 0);
     values->addWidget(edit, box, 1);
-    connect(edit, &QLineEdit::textChanged, this, [this, box] { Text2_Change(box); });
+    connect(edit, &QLineEdit::textEdited, this, [this] { typed_ = true; });
   }
   values->setColumnStretch(2, 1);
 
@@ -139,21 +136,18 @@ Statedit::Statedit(Session& session) : session_(session) {
 }
 
 void Statedit::Text1_Change() {
-  entry_ui::CapWeekEntry(Text1_, session_.store);
-  week_ = EditorWeek(session_.store, qt::ToLatin1(Text1_->text()));
+  loaded_week_.reset();
   Savebutton_->setEnabled(false);
 }
 
 void Statedit::Loadbutton_Click() {
-  if (!week_) {
-    session_.ui.ShowMessage(
-        fmt::format("Please enter a week number from 0 to {}.", session_.store.WeeksInSeason),
-        "Tavrin", MessageIcon::Exclamation);
-    return;
-  }
+  const auto week = EditorWeek(session_, qt::ToLatin1(Text1_->text()));
+  if (!week) return;
   // A block that could not be read must not be written back.
   Savebutton_->setEnabled(false);
-  if (!LoadEditorBlock(session_, *week_)) return;
+  if (!LoadEditorBlock(session_, *week)) return;
+  loaded_week_ = week;
+  typed_ = false;
   team_ = 1;
   for (QWidget* control : team_controls_) control->setEnabled(true);
   ShowTeam();
@@ -161,12 +155,12 @@ void Statedit::Loadbutton_Click() {
 }
 
 void Statedit::Savebutton_Click() {
-  if (week_) SaveEditorBlock(session_, *week_);
+  if (loaded_week_ && StoreTeamBoxes() && SaveEditorBlock(session_, *loaded_week_)) typed_ = false;
 }
 
 void Statedit::StepTeam(int step) {
   const int team = team_ + step;
-  if (team > session_.store.TeamCount || !IsTeamNumber(team)) return;
+  if (team > session_.store.TeamCount || !IsTeamNumber(team) || !StoreTeamBoxes()) return;
   team_ = team;
   ShowTeam();
 }
@@ -175,19 +169,30 @@ void Statedit::ShowTeam() {
   const std::string& location = session_.store.LocationName[static_cast<std::size_t>(team_)];
   Teamlabel_->setText(location.empty() ? QStringLiteral("Reserved") : qt::FromLatin1(location));
   for (int box = 0; box < ValueBoxCount; ++box) {
-    // Filling a box stores its figure back through the box's change, as typing would.
     Text2_[static_cast<std::size_t>(box)]->setText(
         qt::FromLatin1(EditorValueText(session_.store, team_, static_cast<StatsField>(box))));
   }
 }
 
-void Statedit::Text2_Change(int box) {
-  QLineEdit* edit = Text2_[static_cast<std::size_t>(box)];
-  const auto field = static_cast<StatsField>(box);
-  if (!StoreEditedValue(session_, team_, field, qt::ToLatin1(edit->text()))) {
-    // The box goes back to the figure the team still holds.
-    const QSignalBlocker blocker(edit);
-    edit->setText(qt::FromLatin1(EditorValueText(session_.store, team_, field)));
+bool Statedit::StoreTeamBoxes() {
+  if (!loaded_week_) return true;  // nothing loaded: the boxes hold no team's figures
+  for (int box = 0; box < ValueBoxCount; ++box) {
+    QLineEdit* edit = Text2_[static_cast<std::size_t>(box)];
+    if (!StoreEditedValue(session_, team_, static_cast<StatsField>(box),
+                          qt::ToLatin1(edit->text()))) {
+      edit->setFocus();
+      edit->selectAll();
+      return false;
+    }
+  }
+  return true;
+}
+
+void Statedit::closeEvent(QCloseEvent* event) {
+  if (MayCloseWithTypedChanges(session_.ui, typed_)) {
+    event->accept();
+  } else {
+    event->ignore();
   }
 }
 

@@ -21,17 +21,23 @@ class Statedit : public QWidget {
 
   explicit Statedit(Session& session);
 
+ protected:
+  // Typed figures not yet saved are dropped only when the user agrees.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void Text1_Change();
   void Loadbutton_Click();
   void Savebutton_Click();
   void StepTeam(int step);
   void ShowTeam();
-  void Text2_Change(int box);
+  // Stores the shown team's boxes; false, with the refused box focused, when one is refused.
+  bool StoreTeamBoxes();
   void Infobutton_Click();
 
   Session& session_;
-  std::optional<int> week_ = 0;  // nothing while the entry names no week
+  std::optional<int> loaded_week_;  // nothing until a Load, and again once the week is changed
+  bool typed_ = false;              // figures typed since the last load or save
   int team_ = 1;
   std::vector<QWidget*> team_controls_;
   QLineEdit* Text1_;

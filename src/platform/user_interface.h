@@ -26,6 +26,10 @@ class UserInterface {
   // True for Yes.
   virtual bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
                         DefaultButton default_button) = 0;
+  // One of several buttons named by `buttons`: the index of the one chosen. Escape or the close
+  // box choose the last button.
+  virtual int AskChoice(const std::string& text, const std::string& caption,
+                        const std::vector<std::string>& buttons, int default_button) = 0;
   // The typed text, or nothing when the user cancels.
   virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                               const std::string& default_text) = 0;

@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include "engine/recorded_scores.h"
 #include "season/data_files.h"
 
 namespace tavrin {
@@ -29,7 +30,7 @@ bool ReadWeekToList(Session& session, int week) {
   store.ScheduleStatus.clear();
   ReadScheduleWeek(store, session.folder, week);
   if (store.ScheduleStatus == StatusError) {
-    ShowScheduleUnavailable(session.ui, week);
+    if (!ShowWhenScheduleWeekDamaged(session, week)) ShowScheduleUnavailable(session.ui, week);
     return false;
   }
   return store.GameFirstTeam[1] != 0 && store.GameSecondTeam[1] != 0;

@@ -64,10 +64,7 @@ std::optional<std::vector<std::string>> ShowStatistics(Session& session, int men
   store.SelectedWeek = static_cast<int16_t>(week);
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);
-  if (!BlockHasRecordedScores(store)) {
-    ShowScoresNotCurrent(session.ui, week - 1);
-    return std::nullopt;
-  }
+  if (!CheckBlockCurrent(session, week - 1, week - 1)) return std::nullopt;
   ComputeWinPercentages(store);
   return StatisticsLines(store, week, StatisticsOrder::QualityRating);
 }

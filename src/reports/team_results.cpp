@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include "engine/recorded_scores.h"
 #include "reports/report_text.h"
 #include "reports/team_choice.h"
 #include "reports/weekly_results.h"
@@ -61,6 +62,10 @@ void AddWeek(Session& session, int team, int week, HeldBlock& held,
   const bool closed = HoldScoredBlock(session, week, held);
   store.SelectedWeek = static_cast<int16_t>(week);
   if (!closed) return;
+  if (BlockLeftBehind(store, week)) {
+    lines.push_back(fmt::format("{:>2} The scores of this week must be entered again.", week));
+    return;
+  }
 
   store.ScheduleStatus.clear();
   ReadScheduleWeek(store, session.folder, week);

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "engine/prediction.h"
+#include "engine/recorded_scores.h"
 #include "reports/report_messages.h"
 #include "reports/report_printing.h"
 #include "reports/report_text.h"
@@ -40,7 +41,11 @@ bool ReadWeekPredictions(Session& session, int week) {
   store.StatsStatus.clear();
   LoadStatsBlock(store, session.folder);
   if (store.StatsStatus == StatusError) {
-    ShowStatisticsUnavailable(session.ui, week);
+    if (!ShowWhenStatsBlockDamaged(session, week - 1)) ShowStatisticsUnavailable(session.ui, week);
+    return false;
+  }
+  if (BlockLeftBehind(store, week - 1)) {
+    ShowScoresToEnterAgain(session.ui, week - 1);
     return false;
   }
   return true;

@@ -42,17 +42,13 @@ std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int 
 
   store.SelectedWeek = static_cast<int16_t>(week);
   ClearGameOneAndTwoScores(store);
-  if (!LoadBlockWithScores(session)) {
-    ShowScoresNotCurrent(session.ui, week - 1);
-    return std::nullopt;
-  }
+  LoadBlockWithScores(session);
+  if (!CheckBlockCurrent(session, week - 1, week - 1)) return std::nullopt;
   SaveOpeningPredictions(store);
 
   store.SelectedWeek = static_cast<int16_t>(week + 1);
-  if (!LoadBlockWithScores(session)) {
-    ShowScoresNotCurrent(session.ui, week);
-    return std::nullopt;
-  }
+  LoadBlockWithScores(session);
+  if (!CheckBlockCurrent(session, week, week)) return std::nullopt;
 
   if (!ReadWeekToList(session, week)) return std::nullopt;
   return WeeklyResultLines(store, week);

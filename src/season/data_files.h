@@ -52,6 +52,8 @@ std::optional<std::string> ScheduleRecordBytes(const SeasonStore& store);
 inline std::uint64_t ScheduleRecordOffset(int week) {
   return static_cast<std::uint64_t>(week - 1) * ScheduleRecordSize;
 }
+// The week's record exists but is damaged, as the reader above judges it.
+bool ScheduleWeekDamaged(const SeasonStore& store, const std::filesystem::path& folder, int week);
 
 // Statistics: 48-byte records, TeamCount records a block, block b = state after week b.
 inline constexpr int StatsRecordSize = 48;
@@ -67,6 +69,10 @@ void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder);
 // Block b by number, for callers that do not use StatsStatus; false when the file is missing
 // or unreadable or a record is damaged (read as above).
 bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folder, int block);
+// Block b of the season's statistics file exists but cannot be read as one: a record holds a
+// team number that is no team or a figure that is not a number, or the file ends inside one of
+// the block's records. False for a missing file or a block beyond its end.
+bool StatsBlockDamaged(const SeasonStore& store, const std::filesystem::path& folder, int block);
 // Replaces block b from the statistics arrays (the caller rounds first); a shorter file is
 // padded with zero bytes. False, with the file untouched, when it cannot be replaced.
 bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);

@@ -58,20 +58,8 @@ bool AppendDigits(std::string& text, int value, int width) {
   return true;
 }
 
-}  // namespace
-
-std::string ScheduleFileName(int year) { return "TVSC" + std::to_string(year) + ".dat"; }
-
-void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
-  std::optional<std::string> record;
-  if (week >= 1) {
-    record =
-        ReadFileRange(ScheduleFile(store, folder), ScheduleRecordOffset(week), ScheduleRecordSize);
-  }
-  ReadScheduleRecord(store, record);
-}
-
-void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record) {
+// Reads one record's bytes into the store; true when the record exists but is damaged.
+bool ReadRecordIntoStore(SeasonStore& store, const std::optional<std::string>& record) {
   store.GameFirstTeam[1] = 0;
   store.GameSecondTeam[1] = 0;
   bool damaged = false;
@@ -101,6 +89,31 @@ void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& re
   if (damaged || store.GameFirstTeam[1] == 0 || store.GameSecondTeam[1] == 0) {
     store.ScheduleStatus = StatusError;
   }
+  return damaged;
+}
+
+}  // namespace
+
+std::string ScheduleFileName(int year) { return "TVSC" + std::to_string(year) + ".dat"; }
+
+// Nothing, or a short record, reads as a week never written.
+std::optional<std::string> ReadWeekRecordBytes(const SeasonStore& store,
+                                               const std::filesystem::path& folder, int week) {
+  if (week < 1) return std::nullopt;
+  return ReadFileRange(ScheduleFile(store, folder), ScheduleRecordOffset(week), ScheduleRecordSize);
+}
+
+void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
+  ReadRecordIntoStore(store, ReadWeekRecordBytes(store, folder, week));
+}
+
+void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record) {
+  ReadRecordIntoStore(store, record);
+}
+
+bool ScheduleWeekDamaged(const SeasonStore& store, const std::filesystem::path& folder, int week) {
+  SeasonStore scratch = store;
+  return ReadRecordIntoStore(scratch, ReadWeekRecordBytes(store, folder, week));
 }
 
 std::optional<std::string> ScheduleRecordBytes(const SeasonStore& store) {

@@ -122,6 +122,19 @@ bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folde
   return ReadBlockAt(store, StatisticsFile(store, folder), BlockOffset(block));
 }
 
+bool StatsBlockDamaged(const SeasonStore& store, const std::filesystem::path& folder, int block) {
+  const auto file = StatisticsFile(store, folder);
+  std::error_code error;
+  if (!std::filesystem::exists(file, error)) return false;
+  const std::uint64_t size = std::filesystem::file_size(file, error);
+  if (error) return true;
+  const std::uint64_t start = BlockOffset(block);
+  if (size <= start) return false;
+  if (size < start + StatsBlockSize && size % StatsRecordSize != 0) return true;
+  SeasonStore scratch = store;
+  return !ReadBlockAt(scratch, file, start);
+}
+
 std::string StatsBlockBytes(SeasonStore& store) {
   std::string bytes;
   bytes.reserve(StatsBlockSize);

@@ -153,6 +153,15 @@ double ReadLenientNumber(std::string_view text) {
   return negative ? -magnitude : magnitude;
 }
 
+std::optional<int> ReadTypedWholeNumber(std::string_view text, int limit) {
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos || text[start] < '0' || text[start] > '9')
+    return std::nullopt;
+  const double value = ReadLenientNumber(text);
+  if (value != std::floor(value) || value > limit) return std::nullopt;
+  return static_cast<int>(value);
+}
+
 std::optional<int16_t> ToInt16(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   const double rounded = std::nearbyint(value);  // the default mode rounds halves to even

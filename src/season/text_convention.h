@@ -14,6 +14,11 @@ namespace tavrin {
 // point and digits; no exponent, and a blank inside the number ends it. 0 when there is none.
 double ReadLenientNumber(std::string_view text);
 
+// A whole number the user typed in a box: the number at the start of the text after blanks, as
+// the lenient reading takes it ("21 " and "21abc" are 21). Nothing when the text does not start
+// with a digit (empty, a sign, a quote, a letter), has a fraction ("20.5") or exceeds `limit`.
+std::optional<int> ReadTypedWholeNumber(std::string_view text, int limit);
+
 // Rounds half to even (2.5 -> 2, 3.5 -> 4); nothing when the result does not fit 16 bits.
 std::optional<int16_t> ToInt16(double value);
 

@@ -625,7 +625,7 @@ class StartupWithoutDataTest : public QObject {
     SeasonStore store;
     ScriptedUi ui;
     MainWindow window(store, ui, folder.path());
-    QCOMPARE(ui.messages.size(), std::size_t{2});
+    QCOMPARE(ui.messages.size(), std::size_t{1});
     QCOMPARE(ui.messages[0].caption, std::string("Tavrin Loading...."));
     QCOMPARE(window.findChild<QMenu*>("Predmenu")->actions().size(), 1);
     QCOMPARE(window.findChild<QMenu*>("Viewstatsmenu")->actions().size(), 1);

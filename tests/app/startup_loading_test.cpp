@@ -3,6 +3,9 @@
 
 #include "app/startup_loading.h"
 
+#include "app/season_offer.h"
+#include "season/data_files.h"
+
 #include <gtest/gtest.h>
 
 #include "support/scripted_ui.h"
@@ -50,13 +53,13 @@ TEST(StartupLoading, FinalSeasonFillsTheStoreAndBuildsSeventeenWeeks) {
   EXPECT_EQ(menus.statistics, Weeks("Start of Season", 1, 17));
 }
 
-TEST(StartupLoading, MissingFilesAreReportedOnceEachAndLoadingCarriesOn) {
+TEST(StartupLoading, MissingFilesAreReportedOnceAndLoadingCarriesOn) {
   TempFolder folder;
   SeasonStore store;
   ScriptedUi ui;
   const WeekMenuCaptions menus = LoadAtStartup(store, folder.path(), ui, ui.printer);
 
-  ASSERT_EQ(ui.messages.size(), 2u);
+  ASSERT_EQ(ui.messages.size(), 1u);
   for (const auto& message : ui.messages) {
     EXPECT_EQ(message.text,
               "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working directory.\n\r\n\r");
@@ -87,6 +90,44 @@ TEST(StartupLoading, ShortNamesFileIsReportedAfterTheSettingsAreRead) {
   EXPECT_EQ(menus.predictions.size(), 16u);
   EXPECT_EQ(menus.statistics.back(), "Week # 16");
   EXPECT_EQ(store.DayName[7], "Saturday");
+}
+
+TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
+  const struct {
+    std::vector<int> choices;  // 0 demo, 1 new season, 2 quit
+    std::vector<std::optional<std::string>> years;
+    bool goes_on;
+    int16_t year;  // the settings file's year afterwards; 0 when there is none
+  } cases[] = {{{2}, {}, false, 0},
+               {{1, 2}, {std::nullopt}, false, 0},
+               {{1, 1}, {"20", "2003"}, true, 2003},
+               {{0}, {}, true, 2000}};
+  for (const auto& c : cases) {
+    TempFolder folder;
+    SeasonStore store;
+    ScriptedUi ui;
+    ui.choices.assign(c.choices.begin(), c.choices.end());
+    ui.inputs.assign(c.years.begin(), c.years.end());
+    Session session{store, ui, folder.path()};
+    EXPECT_EQ(OfferSeasonForEmptyFolder(session), c.goes_on);
+    EXPECT_EQ(ui.questions.size(), c.choices.size());
+    SeasonStore loaded;
+    EXPECT_EQ(ReadSettings(loaded, folder.path()), c.year != 0);
+    EXPECT_EQ(loaded.WorkingYear, c.year);
+    if (c.goes_on) {
+      EXPECT_TRUE(ReadNames(loaded, folder.path()));
+      LoadAtStartup(store, folder.path(), ui, ui.printer);
+    }
+    EXPECT_TRUE(ui.messages.size() == (c.years.size() > 1 ? 1u : 0u));  // the refused year
+  }
+  // A folder that holds a season is not asked about.
+  TempFolder folder;
+  WriteFileBytes(folder.path() / "TavNM.dat", "\"Buffalo\"\r\n");
+  SeasonStore store;
+  ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+  EXPECT_TRUE(OfferSeasonForEmptyFolder(session));
+  EXPECT_TRUE(ui.questions.empty());
 }
 
 TEST(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {

@@ -44,6 +44,38 @@ TEST_F(NamesUpdateTest, SavesBothTablesAfterTheQuestion) {
   EXPECT_EQ(read_back.TeamName, store.TeamName);
 }
 
+TEST_F(NamesUpdateTest, RefusesEmptyAndSharedNamesBeforeTheQuestion) {
+  struct Case {
+    int team;  // from 1
+    bool location;
+    std::string name;
+    std::string message;
+  };
+  const Case cases[] = {
+      {5, true, "", "Team # 5 needs a location."},
+      {5, false, "   ", "Team # 5 needs a team name."},
+      {19, true, " city5",
+       "\" city5\" is the location of team # 5 and of team # 19.\n\r"
+       "Each team needs a location of its own."},
+      {2, false, "Team1",
+       "\"Team1\" is the team name of team # 1 and of team # 2.\n\r"
+       "Each team needs a team name of its own."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    ui.messages.clear();
+    auto typed_locations = locations;
+    auto typed_names = team_names;
+    (c.location ? typed_locations : typed_names)[static_cast<std::size_t>(c.team - 1)] = c.name;
+    EXPECT_EQ(SaveNames(session, typed_locations, typed_names), NamesSaveResult::Refused);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, c.message);
+  }
+  EXPECT_TRUE(ui.questions.empty());
+  EXPECT_EQ(store.LocationName[5], "City5");
+  EXPECT_TRUE(NamesBytes().empty());
+}
+
 TEST_F(NamesUpdateTest, NoLeavesTablesAndFileUntouched) {
   locations[0] = "Elsewhere";
   ui.answers.push_back(false);

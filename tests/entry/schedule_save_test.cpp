@@ -63,14 +63,39 @@ TEST_F(ScheduleSaveTest, ListLinesPadThePairingToTheDayColumn) {
   EXPECT_EQ(std::string(ScheduleListHeading).find("Day"), 32u);
 }
 
-TEST_F(ScheduleSaveTest, RefusesAWeekNumberOutsideTheSeason) {
-  for (const char* text : {"0", "18", "abc", "-2", "99999"}) {
+TEST_F(ScheduleSaveTest, RefusesAWeekNumberThatIsNotAWeekOfTheSeason) {
+  for (const char* text : {"0", "18", "abc", "-2", "99999", "", "9.5", "\"3\""}) {
     EXPECT_FALSE(SaveScheduleWeek(session, text, Games(7))) << text;
     ExpectOnlyMessage("Please enter the week Number.", MessageIcon::None);
   }
-  // The week box is read leniently and rounded half to even.
-  EXPECT_TRUE(SaveScheduleWeek(session, " 16.5 weeks", Games(7)));
-  ExpectOnlyMessage("Schedule for Week 16 has been saved.", MessageIcon::None);
+  EXPECT_TRUE(ScheduleBytes().empty());
+  // The whole number at the start of the box counts.
+  EXPECT_TRUE(SaveScheduleWeek(session, " 17 weeks", Games(7)));
+  ExpectOnlyMessage("Schedule for Week 17 has been saved.", MessageIcon::None);
+}
+
+TEST_F(ScheduleSaveTest, AScoredWeekAsksBeforeItsGamesChange) {
+  ASSERT_TRUE(SaveScheduleWeek(session, "5", Games(7)));
+  ui.messages.clear();
+  const std::string saved = ScheduleBytes();
+  FillStartBlock(60);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 5));
+  // Only a week up to the last scored one has results that count.
+  ASSERT_TRUE(SaveScheduleWeek(session, "5", Games(7)));
+  EXPECT_TRUE(ui.questions.empty());
+  ui.messages.clear();
+  store.LastScoredWeek = 5;
+  ui.answers = {false};
+  EXPECT_FALSE(SaveScheduleWeek(session, "5", Games(8)));
+  ASSERT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(ui.questions[0].text,
+            "Week 5 has been scored. Changing its games will not move its results; enter week "
+            "5's scores again after saving. Save anyway?");
+  EXPECT_EQ(ui.questions[0].default_button, DefaultButton::Second);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ScheduleBytes(), saved);
+  EXPECT_TRUE(SaveScheduleWeek(session, "5", Games(8)));
+  ExpectOnlyMessage("Schedule for Week 5 has been saved.", MessageIcon::None);
 }
 
 TEST_F(ScheduleSaveTest, RefusesFewerThanSevenGames) {

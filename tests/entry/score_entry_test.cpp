@@ -9,6 +9,8 @@ namespace {
 
 class ScoreEntryTest : public testing::SeasonFixture {
  protected:
+  ScoreEntryTest() { store.LastScoredWeek = 17; }
+
   // Block `block` with predictions for five games and the given scores in game slots 1 and 2.
   void WriteOpeningBlock(int block, int16_t score) {
     FillStartBlock(60.0);
@@ -53,6 +55,14 @@ TEST_F(ScoreEntryTest, RefusesWhenTheScoresAreBehind) {
   ui.messages.clear();
   EXPECT_FALSE(OpenScoreEntry(session, 3));
   ExpectOnlyMessage("Cannot Complete Action....\n\rScores must be current thru Week # 2.");
+  // Week 2's block from before week 1 was processed again no longer opens week 3.
+  WriteOpeningBlock(2, 21);
+  store.LastScoredWeek = 1;
+  ui.messages.clear();
+  EXPECT_FALSE(OpenScoreEntry(session, 3));
+  ExpectOnlyMessage(
+      "Cannot Complete Action....\n\rThe scores of Week # 2 must be entered "
+      "again:\n\ran earlier week was processed after them.");
 }
 
 TEST_F(ScoreEntryTest, NeedsTheSchedulesOfTheWeekAndTheNext) {

@@ -28,21 +28,24 @@ TEST_F(SettingsUpdateTest, OkWritesTheSevenLines) {
   EXPECT_EQ(store.TeamCount, 31);
 }
 
-TEST_F(SettingsUpdateTest, AYearBefore1997OnlyBeeps) {
-  EXPECT_EQ(ApplySettings(session, {"1996", "17", 100, 100}), SettingsResult::YearRefused);
-  EXPECT_EQ(ApplySettings(session, {"99", "17", 100, 100}), SettingsResult::YearRefused);
-  EXPECT_EQ(ui.beeps, 2);
-  EXPECT_TRUE(ui.messages.empty());
+TEST_F(SettingsUpdateTest, AYearThatIsNotAFourDigitYearFrom1997IsRefusedWithAMessage) {
+  for (const char* year : {"1996", "99", "20", "", "abc", "1999.5", "-2000", "10000"}) {
+    EXPECT_EQ(ApplySettings(session, {year, "17", 100, 100}), SettingsResult::YearRefused) << year;
+  }
+  EXPECT_EQ(ui.beeps, 8);
+  ASSERT_EQ(ui.messages.size(), 8u);
+  EXPECT_EQ(ui.messages[0].text,
+            "The Working Year must be a year from 1997 to 9999, written with four digits.");
   EXPECT_EQ(store.WorkingYear, 1999);
   EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
   EXPECT_EQ(ApplySettings(session, {"1997", "17", 100, 100}), SettingsResult::Saved);
 }
 
 TEST_F(SettingsUpdateTest, RefusesAWeekCountNoSeasonCanHave) {
-  for (const char* weeks : {"0", "53", "abc"}) {
+  for (const char* weeks : {"0", "53", "abc", "16.5", "-17"}) {
     EXPECT_EQ(ApplySettings(session, {"2000", weeks, 100, 100}), SettingsResult::WeeksRefused);
   }
-  ASSERT_EQ(ui.messages.size(), 3u);
+  ASSERT_EQ(ui.messages.size(), 5u);
   EXPECT_EQ(ui.messages[0].text, "The number of weeks must lie between 1 and 52.");
   EXPECT_EQ(store.WorkingYear, 1999);
   EXPECT_FALSE(std::filesystem::exists(SettingsFile()));

@@ -97,23 +97,38 @@ class WindowInputTest : public QObject {
     QVERIFY(Control<QPushButton>(window, "cancelbutton")->isEnabled());
     QCOMPARE(Snapshot(), before);
 
-    // A score beyond any 16-bit figure is a typo: refused, the boxes kept for correcting.
-    TypeOver(window, QStringLiteral("STTEXT_%1").arg(scores.size()), "99999999999");
+    // A box that holds no score is refused by game and team, and the focus goes to it.
+    const auto last = QStringLiteral("STTEXT_%1").arg(scores.size());
+    TypeOver(window, last, "ab-1.5\"x");
     Click(window, "resultsbutton");
     QCOMPARE(ui().messages.size(), std::size_t{1});
-    QVERIFY(ui().messages[0].text.find("out of range") != std::string::npos);
+    const SeasonStore& store = session().store;
+    const int home = store.GameSecondTeam[static_cast<std::size_t>(scores.size())];
+    QVERIFY(ui().messages[0].text.find("the score of " + store.LocationName[home] +
+                                       " must be a whole number from 0 to 999.") !=
+            std::string::npos);
     ui().messages.clear();
+    QCOMPARE(window->focusWidget(), Control<QLineEdit>(window, last));
     QVERIFY(Control<QPushButton>(window, "resultsbutton")->isEnabled());
     QCOMPARE(Snapshot(), before);
-    CloseWith(window, "cancelbutton");
+
+    // Typed scores are not thrown away without a question; No keeps the window open.
+    ui().answers.push_back(false);
+    Click(window, "cancelbutton");
+    QCOMPARE(ui().questions.size(), std::size_t{1});
+    QCOMPARE(ui().questions[0].text, std::string("Discard the changes you typed?"));
+    QCOMPARE(ui().questions[0].default_button, DefaultButton::Second);
+    QCOMPARE(OpenWindow("Scores"), window);
+    window->close();  // the close box asks too; Yes closes
+    QCOMPARE(ui().questions.size(), std::size_t{2});
+    QTRY_VERIFY(main_window_.isEnabled());
     QCOMPARE(Snapshot(), before);
   }
 
-  void oddScoresAreReadByTheirLeadingNumber() {
+  void scoresAreReadByTheWholeNumberAtTheirStart() {
     auto scores = LastWeekScores();
-    scores[0] = {"abc", "10.6"};
-    scores[1] = {"-7", " 21"};
-    scores[2] = {"21abc", "3.5"};
+    scores[0] = {"21 ", " 10"};
+    scores[1] = {"7abc", "0"};
     Scores* window = OpenLastWeekWith(scores);
     QVERIFY(window != nullptr);
     Click(window, "resultsbutton");
@@ -154,9 +169,7 @@ class WindowInputTest : public QObject {
   void scheduleWeekBoxAndPairings() {
     Schedule* window = OpenScheduleWindow(session(), &main_window_);
     auto* week = Control<QLineEdit>(window, "Text2");
-    TypeOver(week, "25");
-    QCOMPARE(week->text(), QStringLiteral("17"));
-    for (const char* typed : {"", "abc", "0", "-3"}) {
+    for (const char* typed : {"", "abc", "0", "-3", "18", "9.5"}) {
       TypeOver(week, typed);
       Click(window, "loadbutton");
       ExpectOnlyMessage("Please enter the week Number.");
@@ -176,8 +189,9 @@ class WindowInputTest : public QObject {
     QCOMPARE(Control<QLabel>(window, "gamelabel")->text(), QString::fromLatin1(name_20 + " at "));
     QCOMPARE(TextColour(Control<QWidget>(window, "Clabel_3")), qt::PaletteColour(0));
     QCOMPARE(TextColour(Control<QWidget>(window, "Clabel_20")), qt::PaletteColour(12));
-    Click(window, "Addbutton");  // only one team chosen: a beep
+    Click(window, "Addbutton");  // only one team chosen: a beep and what is missing
     QCOMPARE(ui().beeps, 1);
+    ExpectOnlyMessage("Choose the two teams of the game before adding it.");
 
     // Reverse turns 20 at 3 into 3 at 20.
     Click(window, "Clabel_3");
@@ -216,7 +230,7 @@ class WindowInputTest : public QObject {
     Click(window, "loadbutton");
     QCOMPARE(list->count(), 6);
     ui().answers.push_back(true);
-    TypeOver(week, "2.5");  // half to even: week 2
+    TypeOver(week, " 2");
     Click(window, "loadbutton");
     QCOMPARE(ui().questions.size(), std::size_t{2});
     QCOMPARE(ui().questions[0].text, std::string("Is it Ok to Clear Schedule list?"));
@@ -232,33 +246,41 @@ class WindowInputTest : public QObject {
     Statedit* window = OpenStatsEditorWindow(session(), &main_window_);
     auto* week = Control<QLineEdit>(window, "Text1");
     auto* save = Control<QPushButton>(window, "Savebutton");
-    TypeOver(week, "-3");
-    Click(window, "Loadbutton");
-    ExpectOnlyMessage("Please enter a week number from 0 to 17.");
-    QVERIFY(!save->isEnabled());
-    TypeOver(week, "25");
-    QCOMPARE(week->text(), QStringLiteral("17"));
-    TypeOver(week, "abc");  // week 0, the start of the season
+    for (const char* typed : {"-3", "abc", "", "9.5", "25"}) {
+      TypeOver(week, typed);
+      Click(window, "Loadbutton");
+      ExpectOnlyMessage(
+          "Please enter the week Number.\n\rEnter a week from 1 to 17, or 0 for the start of the "
+          "season.");
+      QVERIFY(!save->isEnabled());
+    }
+    TypeOver(week, "0");
     QTest::keyClick(week, Qt::Key_Return);  // Enter in the week box loads, as Load does
     QVERIFY(save->isEnabled());
     QCOMPARE(Control<QLineEdit>(window, "Text2_7")->text(), QStringLiteral("60"));
     Click(window, "Dnbutton");  // at team 1: nothing
-    QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(), QString::fromLatin1(session().store.LocationName[1]));
+    const QString first_team = QString::fromLatin1(session().store.LocationName[1]);
+    QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(), first_team);
 
+    // A refused figure names its field, keeps the team shown and takes the focus.
     auto* losses = Control<QLineEdit>(window, "Text2_1");
     TypeOver(losses, "2.5");
-    QCOMPARE(session().store.Losses[1], int16_t{2});
-    TypeOver(losses, "40000");  // the last key makes a count no 16-bit field holds
-    QCOMPARE(ui().messages.size(), std::size_t{1});
-    QVERIFY(ui().messages[0].text.find("Losses") != std::string::npos);
-    ui().messages.clear();
-    QCOMPARE(losses->text(), QStringLiteral("4000"));
-    QCOMPARE(session().store.Losses[1], int16_t{4000});
-    TypeOver(Control<QLineEdit>(window, "Text2_0"), "x7");
-    QCOMPARE(session().store.Wins[1], 0.0f);
+    Click(window, "Upbutton");
+    ExpectOnlyMessage("Losses of " + session().store.LocationName[1] +
+                      " must be a whole number from 0 to 99.");
+    QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(), first_team);
+    QCOMPARE(window->focusWidget(), losses);
+    TypeOver(losses, "3");
+    Click(window, "Upbutton");
+    QCOMPARE(session().store.Losses[1], int16_t{3});
+    QVERIFY(ui().messages.empty());
 
     TypeOver(week, "0");  // any change of the week disables Save until the next Load
     QVERIFY(!save->isEnabled());
+    ui().answers.push_back(false);  // the typed figure is not dropped without a question
+    Click(window, "Donebutton");
+    QCOMPARE(ui().questions.size(), std::size_t{1});
+    QCOMPARE(ui().questions[0].text, std::string("Discard the changes you typed?"));
     Click(window, "Loadbutton");
     QCOMPARE(session().store.Losses[1], int16_t{0});  // the unsaved edits are gone
     for (int step = 1; step <= 35; ++step) Click(window, "Upbutton");
@@ -294,6 +316,15 @@ class WindowInputTest : public QObject {
     ui().messages.clear();
 
     const std::string before = Snapshot();
+    // Two teams of one location could not be told apart: refused before the question.
+    const QString eighth = Control<QLineEdit>(window, "Text1_8")->text();
+    TypeOver(window, "Text1_8", "thirteen cha");
+    Click(window, "savebutton");
+    ExpectOnlyMessage(
+        "\"thirteen cha\" is the location of team # 7 and of team # 8.\n\r"
+        "Each team needs a location of its own.");
+    QVERIFY(ui().questions.empty());
+    TypeOver(window, "Text1_8", eighth);
     ui().answers.push_back(false);
     Click(window, "savebutton");
     QCOMPARE(Snapshot(), before);
@@ -332,21 +363,23 @@ class WindowInputTest : public QObject {
     Settingsform* window = OpenSettingsWindow(session(), &main_window_);
     const std::string before = Snapshot();
     int beeps = 0;
-    for (const char* year : {"1996", "abc", "", "-2000", "99999"}) {
+    for (const char* year : {"1996", "abc", "", "-2000", "99999", "20", "1997.5"}) {
       TypeOver(window, "Text1", year);
       Click(window, "okbutton");
       QCOMPARE(ui().beeps, ++beeps);
+      ExpectOnlyMessage(
+          "The Working Year must be a year from 1997 to 9999, written with four digits.");
       QVERIFY(OpenWindow("Settingsform") != nullptr);
     }
-    TypeOver(window, "Text1", "1997.5");  // half to even: 1998
-    for (const char* weeks : {"0", "abc", "-3", "999"}) {
+    TypeOver(window, "Text1", "1998");
+    for (const char* weeks : {"0", "abc", "-3", "999", "16.4"}) {
       TypeOver(window, "weekstext", weeks);
       Click(window, "okbutton");
       QCOMPARE(ui().messages.size(), std::size_t{1});
       ui().messages.clear();
     }
     QCOMPARE(Snapshot(), before);
-    TypeOver(window, "weekstext", "16.4");
+    TypeOver(window, "weekstext", "16 ");
     Click(window, "okbutton");
     QTRY_VERIFY(main_window_.isEnabled());
     QCOMPARE(session().store.WorkingYear, int16_t{1998});

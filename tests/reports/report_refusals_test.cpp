@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "reports/golden_case.h"
 #include "reports/schedule_views.h"
 #include "reports/statistics_view.h"
@@ -18,6 +20,7 @@ class Refusals : public ::testing::Test {
     store.TeamCount = 31;
     store.WorkingYear = 2001;
     store.WeeksInSeason = 3;
+    store.LastScoredWeek = 3;
     testing::SetDayNames(store);
     for (int team = 1; team <= 31; ++team) {
       store.TeamName[team] = "T" + std::to_string(team);
@@ -59,9 +62,18 @@ TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
   EXPECT_EQ(ui.messages.size(), 2u);
 }
 
-TEST_F(Refusals, WeeklyScheduleOfAMissingWeek) {
+TEST_F(Refusals, WeeklyScheduleOfAMissingOrDamagedWeek) {
   EXPECT_FALSE(ShowWeeklySchedule(session, 0).has_value());
   EXPECT_EQ(Message(), "Unable to Load the Schedule for Week 1.");
+  WriteWeek(1);
+  const auto file = folder.path() / ScheduleFileName(2001);
+  std::string bytes = testing::ReadFileBytes(file);
+  bytes[6] = 'x';  // the first team of game 1
+  testing::WriteFileBytes(file, bytes);
+  EXPECT_FALSE(ShowWeeklySchedule(session, 0).has_value());
+  EXPECT_EQ(Message(1),
+            "TVSC2001.dat is damaged at week 1: its games for that week cannot be read.\n\r"
+            "Save the schedule of week 1 again in schedule entry.");
 }
 
 TEST_F(Refusals, ResultsNameTheWeekWithoutScores) {
@@ -92,6 +104,56 @@ TEST_F(Refusals, StatisticsOfABlockWithoutScores) {
   WriteBlock(0, false);
   EXPECT_FALSE(ShowStatistics(session, 0).has_value());
   EXPECT_EQ(Message(), "Cannot Complete Action....\n\rScores must be current thru Week # 0.");
+}
+
+// After an earlier week was processed again, the later blocks still hold their old figures.
+TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
+  WriteWeek(1), WriteWeek(2), WriteWeek(3);
+  for (int block = 0; block <= 3; ++block) WriteBlock(block, true);
+  store.LastScoredWeek = 1;
+  const std::string again =
+      "Cannot Complete Action....\n\rThe scores of Week # 2 must be entered "
+      "again:\n\ran earlier week was processed after them.";
+  EXPECT_TRUE(ShowWeeklyResults(session, 0).has_value());
+  EXPECT_TRUE(ShowStatistics(session, 1).has_value());
+  EXPECT_TRUE(ShowWeeklyPredictions(session, 1).has_value());  // from block 1
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(ShowWeeklyResults(session, 1).has_value());
+  EXPECT_FALSE(ShowStatistics(session, 2).has_value());
+  EXPECT_FALSE(ShowWeeklyPredictions(session, 2).has_value());
+  ASSERT_EQ(ui.messages.size(), 3u);
+  for (const auto& message : ui.messages) EXPECT_EQ(message.text, again);
+  const auto results = ShowTeamResults(session, "T2");
+  ASSERT_TRUE(results.has_value());
+  EXPECT_NE(std::find(results->begin(), results->end(),
+                      " 2 The scores of this week must be entered again."),
+            results->end());
+}
+
+// A block that cannot be read is named with its file, not taken for scores not yet entered.
+TEST_F(Refusals, ADamagedBlockIsNamedWithItsFile) {
+  WriteWeek(2);
+  WriteBlock(0, true);
+  WriteBlock(1, true);
+  store.PickTeam[1] = 40;  // no team: a damaged record
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
+  const std::string damaged =
+      "TVSt2001.dat is damaged at week 1: its figures for that week "
+      "cannot be read.\n\rEnter the scores of week 1 again to write "
+      "them anew.";
+  EXPECT_FALSE(ShowStatistics(session, 1).has_value());
+  EXPECT_FALSE(ShowWeeklyPredictions(session, 1).has_value());
+  EXPECT_TRUE(ShowStatistics(session, 0).has_value());  // the weeks before it still show
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(Message(0), damaged);
+  EXPECT_EQ(Message(1), damaged);
+  // A file that ends inside a block is damaged there too.
+  WriteBlock(1, true);
+  const auto file = folder.path() / StatisticsFileName(2001);
+  std::filesystem::resize_file(file, 31 * StatsRecordSize + 20);
+  ui.messages.clear();
+  EXPECT_FALSE(ShowStatistics(session, 1).has_value());
+  EXPECT_EQ(Message(), damaged);
 }
 
 // Weeks without stored results or schedules add no line; a team without any result says so.

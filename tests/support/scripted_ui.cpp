@@ -87,6 +87,15 @@ bool ScriptedUi::AskYesNo(const std::string& text, const std::string& caption, M
   return NextAnswer();
 }
 
+int ScriptedUi::AskChoice(const std::string& text, const std::string& caption,
+                          const std::vector<std::string>&, int default_button) {
+  questions.push_back({text, caption, MessageIcon::None, DefaultButton::First, false});
+  if (choices.empty()) return default_button;
+  const int choice = choices.front();
+  choices.pop_front();
+  return choice;
+}
+
 std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt, const std::string&,
                                                 const std::string&) {
   input_prompts.push_back(prompt);

@@ -69,6 +69,7 @@ class ScriptedUi : public UserInterface {
   std::vector<AskedQuestion> questions;
   std::vector<std::string> input_prompts;
   std::deque<bool> answers;  // next question's answer (true = OK/Yes); an empty queue answers true
+  std::deque<int> choices;   // next AskChoice's button; an empty queue takes the default
   std::deque<std::optional<std::string>> inputs;  // next input box's text; empty queue cancels
   int beeps = 0;
   int busy_pointers = 0;
@@ -82,6 +83,8 @@ class ScriptedUi : public UserInterface {
                    DefaultButton default_button) override;
   bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
                 DefaultButton default_button) override;
+  int AskChoice(const std::string& text, const std::string& caption,
+                const std::vector<std::string>& buttons, int default_button) override;
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& default_text) override;
   void Beep() override;

@@ -46,6 +46,10 @@ class GalleryUi : public qt::QtUserInterface {
   }
   bool AskOkCancel(const std::string&, const std::string&, MessageIcon, DefaultButton) override { return true; }
   bool AskYesNo(const std::string&, const std::string&, MessageIcon, DefaultButton) override { return true; }
+  int AskChoice(const std::string&, const std::string&, const std::vector<std::string>&,
+                int default_button) override {
+    return default_button;
+  }
 };
 
 class Gallery {

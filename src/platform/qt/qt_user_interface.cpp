@@ -12,7 +12,9 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/qt/latin1_text.h"
 
@@ -73,6 +75,28 @@ bool QtUserInterface::AskYesNo(const std::string& text, const std::string& capti
                                DefaultButton default_button) {
   return AskTwoButtons(DialogParent(), text, caption, icon, QMessageBox::Yes, QMessageBox::No,
                        default_button);
+}
+
+int QtUserInterface::AskChoice(const std::string& text, const std::string& caption,
+                               const std::vector<std::string>& buttons, int default_button) {
+  QMessageBox box(QMessageBox::Question, FromLatin1(caption), MessageText(text),
+                  QMessageBox::NoButton, DialogParent());
+  box.setTextFormat(Qt::PlainText);
+  std::vector<QPushButton*> added;
+  for (std::size_t index = 0; index < buttons.size(); ++index) {
+    const bool last = index + 1 == buttons.size();
+    added.push_back(box.addButton(FromLatin1(buttons[index]),
+                                  last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  }
+  if (added.empty()) return -1;
+  if (default_button >= 0 && default_button < static_cast<int>(added.size())) {
+    box.setDefaultButton(added[static_cast<std::size_t>(default_button)]);
+  }
+  box.setEscapeButton(added.back());
+  box.exec();
+  const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
+  return chosen == added.end() ? static_cast<int>(added.size()) - 1
+                               : static_cast<int>(chosen - added.begin());
 }
 
 std::optional<std::string> QtUserInterface::InputBox(const std::string& prompt, const std::string& title,

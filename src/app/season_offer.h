@@ -1,0 +1,21 @@
+#pragma once
+// A folder that holds no season (neither the settings file nor the names file) would open a
+// main window with nothing behind it. Before loading, the user chooses in one dialog: the demo
+// season made there, a new empty season for a year the user types, or quitting.
+
+#include "platform/session.h"
+
+namespace tavrin {
+
+// The dialog's buttons, in order.
+enum class EmptyFolderChoice { MakeDemo, NewSeason, Quit };
+
+// True when the folder holds a settings file or a names file.
+bool FolderHoldsSeason(const std::filesystem::path& folder);
+
+// Nothing happens for a folder that holds a season. Otherwise the dialog, asked again after a
+// choice that did not give the folder a season (the user has been told why). True when the
+// program should go on loading, false when the user chose to quit.
+bool OfferSeasonForEmptyFolder(Session& session);
+
+}  // namespace tavrin
