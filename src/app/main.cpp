@@ -34,8 +34,6 @@ int main(int argc, char* argv[]) {
   app.setWindowIcon(tavrin::qt::ApplicationIcon());
 
   tavrin::SeasonStore store;
-  std::error_code error;
-  store.StartDirectory = std::filesystem::current_path(error).string();
   const std::filesystem::path folder = ".";
   tavrin::qt::QtUserInterface ui(folder);
   tavrin::Session session{store, ui, folder};

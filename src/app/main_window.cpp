@@ -119,7 +119,7 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
   // Step 2: the display's colour depth chooses the toolbar's pictures.
   store.ColourDepthFlag = static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
   BuildControls();
-  if (store.ColourDepthFlag != 8) ApplyLowColourPictures();
+  if (store.ColourDepthFlag != FullColourDepth) ApplyLowColourPictures();
 
   // Steps 4 to 10: the data files, the week menus and the report font.
   BuildMenus(LoadAtStartup(store, session_.folder, ui, ui.ReportPrinter()));

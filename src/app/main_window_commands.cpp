@@ -77,8 +77,8 @@ void MainWindow::NewSeasonmenu_Click() { RunNewSeasonSetup(session_); }
 void MainWindow::ViewWKStats_Click(int index) { secondary_window_ = OpenStatisticsWindow(session_, index, this); }
 void MainWindow::WeekResultMenu_Click(int index) { secondary_window_ = OpenWeeklyResultsWindow(session_, index, this); }
 void MainWindow::teamresultsmenu_Click() { secondary_window_ = OpenTeamResultsWindow(session_, this); }
-void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 1, this); }
-void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, 2, this); }
+void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, GraphOneTeam, this); }
+void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, GraphTwoTeams, this); }
 void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
 void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
 void MainWindow::Scorecardmenu_Click() { secondary_window_ = OpenScorecardWindow(session_, this); }

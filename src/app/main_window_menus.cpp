@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <string_view>
 
 #include "app/main_window.h"
 #include "platform/qt/latin1_text.h"
@@ -64,11 +65,12 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   connect(exit, &QAction::triggered, qApp, &QCoreApplication::quit);
 
   Editmenu_ = AddMenu(bar, "&Edit", "Editmenu");
-  for (const char* placeholder : {"Cut", "Copy", "Paste"}) {
-    AddEntry(Editmenu_, placeholder, "Editmenudis")->setEnabled(false);
-  }
   // Copy takes the chosen lines of the listing on show; Cut and Paste have nothing to work on.
-  Copymenu_ = Editmenu_->actions().at(1);
+  for (const char* placeholder : {"Cut", "Copy", "Paste"}) {
+    QAction* entry = AddEntry(Editmenu_, placeholder, "Editmenudis");
+    entry->setEnabled(false);
+    if (std::string_view(placeholder) == "Copy") Copymenu_ = entry;
+  }
   Copymenu_->setShortcut(QKeySequence::Copy);
   connect(Copymenu_, &QAction::triggered, this, [this] {
     if (QListWidget* list = ShownListing())

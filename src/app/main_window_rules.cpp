@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include "season/season_store.h"
+
 namespace tavrin {
 
 MenuStates MenusWhileShowing(ListingPanel panel) {
@@ -40,6 +42,8 @@ std::string WeekSavedMessage(int week, int weeks_in_season) {
   return fmt::format("Week {} saved. Predictions for week {} are ready.", week, week + 1);
 }
 
-int ColourDepthFlagFor(int bits_per_pixel) { return bits_per_pixel > 7 || bits_per_pixel <= 0 ? 8 : 0; }
+int ColourDepthFlagFor(int bits_per_pixel) {
+  return bits_per_pixel > 7 || bits_per_pixel <= 0 ? FullColourDepth : LowColourDepth;
+}
 
 }  // namespace tavrin

@@ -160,7 +160,7 @@ int RunGraph(Session& session, const Args& args, std::istream&, std::ostream& ou
   SeasonStore& store = session.store;
   // Choosing the same team twice draws it alone.
   const bool compare = *second != 0 && *second != *first;
-  store.GraphMode = compare ? 2 : 1;
+  store.GraphMode = compare ? GraphTwoTeams : GraphOneTeam;
   store.GraphTeamOne = static_cast<int16_t>(*first);
   store.GraphTeamTwo = static_cast<int16_t>(compare ? *second : 0);
   LoadRatingSeries(session);

@@ -119,7 +119,7 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
   connect(infobutton_, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Score Entry"); });
 
-  if (session_.store.ColourDepthFlag == 8) Image1_->setVisible(true);
+  if (session_.store.ColourDepthFlag == FullColourDepth) Image1_->setVisible(true);
 }
 
 void Scores::LoadWeek() {

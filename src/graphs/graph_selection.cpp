@@ -12,14 +12,14 @@ bool AcceptGraphTeams(SeasonStore& store, UserInterface& ui, const std::string& 
     ui.Beep();
     return false;
   }
-  if (store.GraphMode == 2) {
+  if (store.GraphMode == GraphTwoTeams) {
     store.GraphTeamTwo = static_cast<int16_t>(FindTeamByName(store, second_choice));
     if (store.GraphTeamTwo == 0) {
       ui.Beep();
       return false;
     }
   }
-  if (store.GraphTeamOne == store.GraphTeamTwo) store.GraphMode = 1;
+  if (store.GraphTeamOne == store.GraphTeamTwo) store.GraphMode = GraphOneTeam;
   return true;
 }
 

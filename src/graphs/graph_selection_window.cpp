@@ -45,7 +45,7 @@ Selgraphform::Selgraphform(Session& session, QWidget* main_window)
   Panel3D1->setGeometry(qt::TwipsRect(480, 120, 6720, 4020));
   List1_ = TeamList(Panel3D1, "List1", session.store, 600);
   List2_ = TeamList(Panel3D1, "List2", session.store, 3720);
-  if (session.store.GraphMode != 2) {
+  if (session.store.GraphMode != GraphTwoTeams) {
     List2_->setEnabled(false);
     List2_->hide();
     // The single list stands in the middle (its left edge in the window's coordinates).
@@ -59,7 +59,7 @@ Selgraphform::Selgraphform(Session& session, QWidget* main_window)
   connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
   // In two-team mode the second list still has to be used, so only it accepts on a double click.
   connect(List1_, &QListWidget::itemDoubleClicked, this, [this] {
-    if (session_.store.GraphMode != 2) okbutton_Click();
+    if (session_.store.GraphMode != GraphTwoTeams) okbutton_Click();
   });
   connect(List2_, &QListWidget::itemDoubleClicked, this, &Selgraphform::okbutton_Click);
   ArrangeClosingButtons(this);
@@ -72,8 +72,8 @@ void Selgraphform::okbutton_Click() {
   close();
 }
 
-QWidget* OpenGraphSelectionWindow(Session& session, int graph_mode, QWidget* main_window) {
-  session.store.GraphMode = static_cast<int16_t>(graph_mode);
+QWidget* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window) {
+  session.store.GraphMode = graph_mode;
   return ShowGraphSelectionWindow(session, main_window);
 }
 

@@ -25,9 +25,9 @@ class Selgraphform : public QWidget {
   QListWidget* List2_;
 };
 
-// The two graph commands: sets GraphMode (1 one team, 2 compare) and opens the selection in
+// The two graph commands: sets GraphMode and opens the selection in
 // front of the disabled main window.
-QWidget* OpenGraphSelectionWindow(Session& session, int graph_mode, QWidget* main_window);
+QWidget* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window);
 // Opens the selection again in the mode it was left in (the graph's "Select Teams").
 QWidget* ShowGraphSelectionWindow(Session& session, QWidget* main_window);
 

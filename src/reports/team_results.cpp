@@ -82,8 +82,7 @@ void AddWeek(Session& session, int team, int week, HeldBlock& held,
 std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
                                                         const std::string& choice_text) {
   SeasonStore& store = session.store;
-  store.SelectedTeam = static_cast<int16_t>(FindTeamByName(store, choice_text));
-  const int team = store.SelectedTeam;
+  const int team = FindTeamByName(store, choice_text);
   if (team == 0) return std::nullopt;
   session.ui.ShowBusyPointer();
 

@@ -10,7 +10,7 @@
 
 namespace tavrin {
 
-// Accepting the team choice: the team whose TeamName equals the text (SelectedTeam). Nothing
+// Accepting the team choice: the team whose TeamName equals the text. Nothing
 // when no team matches, which closes the window. Weeks without stored results add no line.
 std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
                                                         const std::string& choice_text);

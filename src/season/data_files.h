@@ -81,6 +81,6 @@ bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, in
 inline constexpr std::size_t StatsBlockSize =
     static_cast<std::size_t>(StatsRecordSize) * LeagueTeamCount;
 bool ReadStatsBlockBytes(SeasonStore& store, const std::optional<std::string>& bytes);
-std::string StatsBlockBytes(SeasonStore& store);
+std::string StatsBlockBytes(const SeasonStore& store);
 
 }  // namespace tavrin

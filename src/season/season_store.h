@@ -18,6 +18,15 @@ using SlotArray = std::array<T, MaxTeamSlot + 1>;
 template <typename T>
 using GameSlotArray = std::array<T, MaxScheduleSlot + 1>;
 
+// ColourDepthFlag: full colour on displays of more than 7 bits per pixel, where the pictures in
+// colour show; low colour elsewhere.
+inline constexpr int16_t FullColourDepth = 8;
+inline constexpr int16_t LowColourDepth = 0;
+
+// GraphMode: one team's rating trend, or two teams' compared.
+inline constexpr int16_t GraphOneTeam = 1;
+inline constexpr int16_t GraphTwoTeams = 2;
+
 // The status words' one meaningful value; callers clear a status, load, then test it.
 inline const std::string StatusError = "error";
 
@@ -33,12 +42,9 @@ struct SeasonStore {
   // Working state.
   int16_t TeamCount = 0;  // set to 31 after the settings are read or saved, never read from a file
   int16_t SelectedWeek = 0;
-  int16_t RecordCursor = 0;
-  int16_t SelectedTeam = 0;
-  std::string StartDirectory;
   std::string ScheduleStatus;
   std::string StatsStatus;
-  int16_t ColourDepthFlag = 0;  // 8 on displays of more than 7 bits per pixel
+  int16_t ColourDepthFlag = LowColourDepth;
 
   // Name tables (slot t belongs to team t); strings hold Latin-1 bytes.
   SlotArray<std::string> LocationName{};
@@ -77,7 +83,7 @@ struct SeasonStore {
   SlotArray<float> SavedPickMargin{};
 
   // Rating trend graph state.
-  int16_t GraphMode = 0;  // 1 single team, 2 compare
+  int16_t GraphMode = 0;  // GraphOneTeam or GraphTwoTeams once a graph command ran
   int16_t GraphTeamOne = 0;
   int16_t GraphTeamTwo = 0;
   std::array<float, MaxTeamSlot + 1> RatingSeriesOne{};

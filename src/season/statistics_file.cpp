@@ -54,7 +54,6 @@ bool ReadBlockAt(SeasonStore& store, const std::filesystem::path& file, std::uin
 
 bool ReadStatsBlockBytes(SeasonStore& store, const std::optional<std::string>& bytes) {
   bool damaged = !bytes;
-  store.RecordCursor = 1;
   for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
     StatsRecord record{};
     const std::size_t start = static_cast<std::size_t>(slot - 1) * StatsRecordSize;
@@ -64,7 +63,6 @@ bool ReadStatsBlockBytes(SeasonStore& store, const std::optional<std::string>& b
     }
     UnpackStatsRecord(store, slot, record);
     SanitizeSlot(store, slot, damaged);
-    store.RecordCursor = static_cast<int16_t>(slot + 1);
   }
   return !damaged;
 }
@@ -135,14 +133,12 @@ bool StatsBlockDamaged(const SeasonStore& store, const std::filesystem::path& fo
   return !ReadBlockAt(scratch, file, start);
 }
 
-std::string StatsBlockBytes(SeasonStore& store) {
+std::string StatsBlockBytes(const SeasonStore& store) {
   std::string bytes;
   bytes.reserve(StatsBlockSize);
-  store.RecordCursor = 1;
   for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
     const StatsRecord record = PackStatsRecord(store, slot);
     bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
-    store.RecordCursor = static_cast<int16_t>(slot + 1);
   }
   return bytes;
 }

@@ -153,7 +153,7 @@ class GraphWindowsTest : public QObject {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
     QVERIFY(season.opened);
-    QWidget* selection = OpenGraphSelectionWindow(season.session, 1, &season.main_window);
+    QWidget* selection = OpenGraphSelectionWindow(season.session, GraphOneTeam, &season.main_window);
     QCOMPARE(selection->windowTitle(), QString("Tavrin Rating Trends"));
     QVERIFY(!season.main_window.isEnabled());
     QVERIFY(List(selection, "List2")->isHidden());
@@ -196,7 +196,7 @@ class GraphWindowsTest : public QObject {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
     QVERIFY(season.opened);
-    QWidget* selection = OpenGraphSelectionWindow(season.session, 2, &season.main_window);
+    QWidget* selection = OpenGraphSelectionWindow(season.session, GraphTwoTeams, &season.main_window);
     QVERIFY(!List(selection, "List2")->isHidden());
     selection->findChild<QPushButton*>("okbutton")->click();
     QCOMPARE(season.ui.beeps, 1);
@@ -258,7 +258,7 @@ class GraphWindowsTest : public QObject {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
     QVERIFY(season.opened);
-    QWidget* selection = OpenGraphSelectionWindow(season.session, 2, &season.main_window);
+    QWidget* selection = OpenGraphSelectionWindow(season.session, GraphTwoTeams, &season.main_window);
     List(selection, "List1")->setCurrentRow(4);
     List(selection, "List2")->setCurrentRow(4);
     selection->findChild<QPushButton*>("okbutton")->click();

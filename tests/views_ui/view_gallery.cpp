@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
   gallery.Print(window, "printbutton");
   gallery.Close(window);
 
-  window = OpenGraphSelectionWindow(session, 2, &main_window);
+  window = OpenGraphSelectionWindow(session, GraphTwoTeams, &main_window);
   gallery.Picture(window, "graph_selection");
   window->findChild<QListWidget*>("List1")->setCurrentRow(8);
   window->findChild<QListWidget*>("List2")->setCurrentRow(29);
