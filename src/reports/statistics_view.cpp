@@ -15,7 +15,7 @@ namespace tavrin {
 
 namespace {
 
-const std::string Underline(76, '_');
+const std::string Underline(StatisticsLineLength, '_');
 
 // The whole part the order sorts by. The CQR is multiplied in single precision; the others are
 // multiplied exactly, so 21.3 (held just below) sorts with 21.2.

@@ -88,9 +88,9 @@ std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
 
   std::vector<std::string> lines{
       fmt::format("                        {} {} Results", store.TeamName[team], YearText(store)),
-      std::string(81, '='),
+      std::string(ResultsLineLength, '='),
       "Wk    -- Games --              Day   Prediction                Game Results",
-      std::string(81, '_'),
+      std::string(ResultsLineLength, '_'),
   };
   Record record;
   HeldBlock held;

@@ -13,7 +13,7 @@ namespace tavrin {
 
 namespace {
 
-const std::string DoubleRule(81, '=');
+const std::string DoubleRule(ResultsLineLength, '=');
 
 std::string ScoreText(int16_t first, float second) {
   const std::string a = RightAlignedCount(first, 2);
@@ -66,7 +66,7 @@ std::vector<std::string> WeeklyResultLines(const SeasonStore& store, int week) {
       fmt::format("                       Results for Week # {}  {}", week, YearText(store)),
       DoubleRule,
       "   -- Teams --                 Day   Prediction                Game Results",
-      std::string(81, '_'),
+      std::string(ResultsLineLength, '_'),
   };
   int picked = 0;
   int correct = 0;
