@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "platform/messages.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
 #include "platform/qt/pictures.h"
@@ -105,7 +106,7 @@ QPushButton* MakePanelButton(QWidget* parent, const char* name, const QString& t
 MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::path folder, QWidget* parent)
     : QMainWindow(parent), session_{store, ui, std::move(folder)} {
   setObjectName("Form2");
-  setWindowTitle("Tavrin");
+  setWindowTitle(ProgramCaption);
   statusBar()->setObjectName("statusbar");
 
   // Step 1: centred, at the design size, unless it was left elsewhere or larger last time.
@@ -144,7 +145,7 @@ void MainWindow::ShowSeasonState() {
   const SeasonStore& store = session_.store;
   setWindowTitle(store.WorkingYear > 0
                      ? QString("Tavrin %1").arg(store.WorkingYear, 4, 10, QChar('0'))
-                     : "Tavrin");
+                     : ProgramCaption);
   if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter())) {
     printer->SetFootTitle(qt::ToLatin1(windowTitle()));
   }

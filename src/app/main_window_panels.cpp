@@ -10,6 +10,7 @@
 
 #include "analysis/standings.h"
 #include "app/main_window.h"
+#include "platform/messages.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/window_keys.h"
 #include "reports/schedule_views.h"
@@ -91,7 +92,7 @@ void MainWindow::PrintAs(const std::string& job_name, PrintCommand print) {
 
 void MainWindow::schprintbutton_Click() {
   if (schedule_lines_.empty()) {
-    session_.ui.ShowMessage("Choose a team and accept it before printing its schedule.", "Tavrin",
+    session_.ui.ShowMessage("Choose a team and accept it before printing its schedule.", ProgramCaption,
                             MessageIcon::Exclamation);
     return;
   }

@@ -6,6 +6,7 @@
 
 #include "entry/season_export.h"
 #include "entry/season_import.h"
+#include "platform/messages.h"
 #include "season/file_io.h"
 
 namespace tavrin {
@@ -24,7 +25,7 @@ bool ImportChosenSeasonFile(Session& session) {
   session.ui.ShowBusyPointer();
   const std::optional<std::string> text = ReadWholeFile(file);
   if (!text) {
-    session.ui.ShowMessage(fmt::format("Unable to read {}.", name), "Tavrin",
+    session.ui.ShowMessage(fmt::format("Unable to read {}.", name), ProgramCaption,
                            MessageIcon::Exclamation);
     return false;
   }

@@ -5,6 +5,7 @@
 #include "demo/demo_folder.h"
 #include "demo/demo_teams.h"
 #include "entry/settings_update.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 
 namespace tavrin {
@@ -17,7 +18,7 @@ constexpr int NewSeasonPercent = 100;
 // Settings for the typed year and the league's names; true when both files were written.
 bool StartEmptySeason(Session& session) {
   const std::string today = session.ui.TodayText();
-  const auto year = session.ui.InputBox("Enter the year of the new season (four digits):", "Tavrin",
+  const auto year = session.ui.InputBox("Enter the year of the new season (four digits):", ProgramCaption,
                                         today.size() >= 4 ? today.substr(today.size() - 4) : "");
   if (!year) return false;
   const SettingsForm form{*year, std::to_string(NewSeasonWeeks), NewSeasonPercent,
@@ -29,9 +30,7 @@ bool StartEmptySeason(Session& session) {
     store.TeamName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].nickname;
   }
   if (WriteNames(store, session.folder) != NamesWriteResult::Written) {
-    session.ui.ShowMessage(
-        "Unable to Save file - check disk, write protect etc..\n\r" + std::string(NamesFileName),
-        "Tavrin", MessageIcon::Exclamation);
+    ShowSaveFailure(session.ui, NamesFileName);
     return false;
   }
   return true;
@@ -50,7 +49,7 @@ bool OfferSeasonForEmptyFolder(Session& session) {
     const int choice = session.ui.AskChoice(
         "There is no season in this folder yet.\n\rMake the demo season here, start a new empty "
         "season for a year you type, or quit?",
-        "Tavrin", {"Make the demo season", "Start a new season", "Quit"},
+        ProgramCaption, {"Make the demo season", "Start a new season", "Quit"},
         static_cast<int>(EmptyFolderChoice::MakeDemo));
     switch (static_cast<EmptyFolderChoice>(choice)) {
       case EmptyFolderChoice::MakeDemo:

@@ -10,14 +10,13 @@
 
 #include <fmt/format.h>
 
+#include "platform/messages.h"
 #include "season/data_files.h"
 
 namespace tavrin::demo {
 namespace {
 
 namespace fs = std::filesystem;
-
-const char* const Caption = "Tavrin";
 
 // Any name the season files' pattern covers (prefix*.dat), whatever stands for the year.
 bool IsSeasonFileName(std::string_view name, std::string_view prefix) {
@@ -76,7 +75,7 @@ std::string JoinNames(const std::vector<std::string>& names) {
 }
 
 void ReportFailure(UserInterface& ui, const std::string& reason) {
-  ui.ShowMessage("The demo season could not be made:\n\r" + reason + ".", Caption,
+  ui.ShowMessage("The demo season could not be made:\n\r" + reason + ".", ProgramCaption,
                  MessageIcon::Exclamation);
 }
 
@@ -109,7 +108,7 @@ DemoOutcome WriteDemoSeason(const fs::path& folder, const DemoOptions& options,
   if (const auto existing = DataFilesIn(folder); !existing.empty()) {
     ui.ShowMessage("This folder already holds Tavrin data (" + JoinNames(existing) +
                        ").\n\rThe demo season was not written.",
-                   Caption, MessageIcon::Exclamation);
+                   ProgramCaption, MessageIcon::Exclamation);
     return DemoOutcome::FolderHasData;
   }
   const auto scratch = MakeScratchFolder(folder);

@@ -71,15 +71,8 @@ void PredictNextWeek(SeasonStore& store, const std::filesystem::path& folder, in
 
 void PredictLoadedWeek(SeasonStore& store) {
   // A missing or damaged week predicts nothing: every slot keeps the predictions it held.
-  if (store.ScheduleStatus == StatusError) return;
-  const int games = store.WeekGameCount;
-  if (games < 1 || games > MaxScheduleSlot) return;
-  for (int game = 1; game <= games; ++game) {
-    if (!IsTeamNumber(store.GameFirstTeam[game]) || !IsTeamNumber(store.GameSecondTeam[game])) {
-      return;
-    }
-  }
-  for (int game = 1; game <= games; ++game) {
+  if (store.ScheduleStatus == StatusError || !ScheduleUsable(store)) return;
+  for (int game = 1; game <= store.WeekGameCount; ++game) {
     const GamePrediction prediction =
         PredictGame(store, store.GameFirstTeam[game], store.GameSecondTeam[game]);
     store.PickTeam[game] = prediction.favourite;

@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include "platform/messages.h"
 #include "season/data_files.h"
 
 namespace tavrin {
@@ -32,7 +33,7 @@ bool ShowWhenStatsBlockDamaged(Session& session, int block) {
       fmt::format("{} is damaged at week {}: its figures for that week cannot be read.\n\r"
                   "Enter the scores of week {} again to write them anew.",
                   StatisticsFileName(session.store.WorkingYear), block, block),
-      "Tavrin", MessageIcon::Exclamation);
+      ProgramCaption, MessageIcon::Exclamation);
   return true;
 }
 
@@ -42,7 +43,7 @@ bool ShowWhenScheduleWeekDamaged(Session& session, int week) {
       fmt::format("{} is damaged at week {}: its games for that week cannot be read.\n\r"
                   "Save the schedule of week {} again in schedule entry.",
                   ScheduleFileName(session.store.WorkingYear), week, week),
-      "Tavrin", MessageIcon::Exclamation);
+      ProgramCaption, MessageIcon::Exclamation);
   return true;
 }
 
@@ -51,7 +52,7 @@ void ShowScoresToEnterAgain(UserInterface& ui, int week) {
       fmt::format("Cannot Complete Action....\n\rThe scores of Week # {} must be entered again:\n\r"
                   "an earlier week was processed after them.",
                   week),
-      "Tavrin", MessageIcon::Exclamation);
+      ProgramCaption, MessageIcon::Exclamation);
 }
 
 bool WeekHasBeenScored(const SeasonStore& store, const std::filesystem::path& folder, int week) {
@@ -65,7 +66,7 @@ bool WeekHasBeenScored(const SeasonStore& store, const std::filesystem::path& fo
 void ShowScoresNotCurrent(UserInterface& ui, int week) {
   ui.ShowMessage(fmt::format("Cannot Complete Action....\n\rScores must be current thru Week # {}.",
                              week),
-                 "Tavrin", MessageIcon::Exclamation);
+                 ProgramCaption, MessageIcon::Exclamation);
 }
 
 }  // namespace tavrin

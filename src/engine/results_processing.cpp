@@ -6,6 +6,7 @@
 #include <fmt/format.h>
 
 #include "engine/prediction.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
 
@@ -29,16 +30,6 @@ bool TeamSlotsInRange(const SeasonStore& store) {
   return store.TeamCount >= 1 && store.TeamCount <= MaxTeamSlot;
 }
 
-bool ScheduleUsable(const SeasonStore& store) {
-  if (store.WeekGameCount < 1 || store.WeekGameCount > MaxScheduleSlot) return false;
-  for (int game = 1; game <= store.WeekGameCount; ++game) {
-    if (!IsTeamNumber(store.GameFirstTeam[game]) || !IsTeamNumber(store.GameSecondTeam[game])) {
-      return false;
-    }
-  }
-  return true;
-}
-
 void ShowScoreRefused(Session& session, ScoreBoxPlace place) {
   const SeasonStore& store = session.store;
   const int first = store.GameFirstTeam[place.game];
@@ -48,7 +39,7 @@ void ShowScoreRefused(Session& session, ScoreBoxPlace place) {
       fmt::format("Game # {}, {} at {}:\n\rthe score of {} must be a whole number from 0 to {}.",
                   place.game, store.LocationName[first], store.LocationName[second], team,
                   MaxScore),
-      "Tavrin", MessageIcon::Exclamation);
+      ProgramCaption, MessageIcon::Exclamation);
 }
 
 // A week processed before the last scored one leaves the later weeks' blocks behind it.
@@ -61,7 +52,7 @@ bool LaterWeeksMayBeLeftBehind(Session& session, int week) {
       fmt::format("Week {} comes before the last scored week, {}.\n\rAfter processing it, the "
                   "scores of {} must be entered again.\n\rProcess week {} anyway?",
                   week, last, later, week),
-      "Tavrin", MessageIcon::Exclamation, DefaultButton::Second);
+      ProgramCaption, MessageIcon::Exclamation, DefaultButton::Second);
 }
 
 // Reads every box before anything changes, so that a refusal leaves the season as it was.
@@ -71,14 +62,13 @@ std::optional<std::vector<GameScore>> ReadScores(Session& session, int week,
   for (int game = 1; game <= games; ++game) {
     const auto index = static_cast<std::size_t>(game - 1);
     if (index >= scores.size() || scores[index].first.empty() || scores[index].second.empty()) {
-      session.ui.ShowMessage("All Scores Must be Entered Before Processing.", "Tavrin",
+      session.ui.ShowMessage("All Scores Must be Entered Before Processing.", ProgramCaption,
                              MessageIcon::Exclamation);
       return std::nullopt;
     }
   }
   if (!ScheduleUsable(session.store) || !TeamSlotsInRange(session.store)) {
-    session.ui.ShowMessage(fmt::format("Unable to Load the Schedule for Week {}.", week), "Tavrin",
-                           MessageIcon::Exclamation);
+    ShowScheduleUnavailable(session.ui, week);
     return std::nullopt;
   }
   if (const auto refused = FirstRefusedScore(scores, games)) {
@@ -221,11 +211,6 @@ void RoundStatistics(SeasonStore& store) {
   }
 }
 
-void ReportSaveFailure(UserInterface& ui, const std::string& file_name) {
-  ui.ShowMessage("Unable to Save file - check disk, write protect etc..\n\r" + file_name, "Tavrin",
-                 MessageIcon::Exclamation);
-}
-
 namespace {
 
 void ApplyReadScores(SeasonStore& store, int week, const std::vector<GameScore>& read) {
@@ -256,12 +241,12 @@ ProcessResult ProcessWeekResults(Session& session, int week,
   RoundStatistics(store);
 
   if (!WriteStatsBlock(store, session.folder, week)) {
-    ReportSaveFailure(session.ui, StatisticsFileName(store.WorkingYear));
+    ShowSaveFailure(session.ui, StatisticsFileName(store.WorkingYear));
     return ProcessResult::NotSaved;
   }
   store.LastScoredWeek = static_cast<int16_t>(week);
   if (!WriteSettings(store, session.folder)) {
-    ReportSaveFailure(session.ui, SettingsFileName);
+    ShowSaveFailure(session.ui, SettingsFileName);
     return ProcessResult::NotSaved;
   }
   return ProcessResult::Done;

@@ -56,7 +56,4 @@ bool ApplyWeekScores(Session& session, int week, const std::vector<ScoreTexts>& 
 // margins in half points.
 void RoundStatistics(SeasonStore& store);
 
-// The message of a statistics or settings file that could not be written; names the file.
-void ReportSaveFailure(UserInterface& ui, const std::string& file_name);
-
 }  // namespace tavrin

@@ -5,6 +5,7 @@
 
 #include <fmt/format.h>
 
+#include "platform/messages.h"
 #include "season/data_files.h"
 
 namespace tavrin {
@@ -44,16 +45,11 @@ bool NamesTellTeamsApart(UserInterface& ui, const std::vector<std::string>& name
           names[index], what, other->second + 1, index + 1, what);
     }
     if (!problem.empty()) {
-      ui.ShowMessage(problem, "Tavrin", MessageIcon::Exclamation);
+      ui.ShowMessage(problem, ProgramCaption, MessageIcon::Exclamation);
       return false;
     }
   }
   return true;
-}
-
-void ShowSaveFailure(UserInterface& ui) {
-  ui.ShowMessage("Unable to Save file - check disk, write protect etc..", "Tavrin",
-                 MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -63,7 +59,7 @@ bool NameCanBeStored(std::string_view name) {
 }
 
 void ShowNameRefused(UserInterface& ui) {
-  ui.ShowMessage("A name cannot contain a double quote (\") or a line break.", "Tavrin",
+  ui.ShowMessage("A name cannot contain a double quote (\") or a line break.", ProgramCaption,
                  MessageIcon::Exclamation);
 }
 

@@ -7,6 +7,7 @@
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
 #include "engine/results_processing.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
 
@@ -41,7 +42,7 @@ std::optional<int> AskLastSeasonWeeksPlusOne(Session& session, int last_year) {
       "This info is needed for accessing the\n\rlast regular season weekly statistic record.",
       last_year);
   for (;;) {
-    const auto answer = session.ui.InputBox(prompt, "Tavrin", "17");
+    const auto answer = session.ui.InputBox(prompt, ProgramCaption, "17");
     if (!answer || answer->empty()) return std::nullopt;
     const auto weeks_plus_one = ToInt16(ReadLenientNumber(*answer) + 1);
     if (weeks_plus_one && *weeks_plus_one >= FewestWeeksPlusOne &&
@@ -75,7 +76,7 @@ void ClearRecordsAndPoints(SeasonStore& store) {
 
 NewSeasonResult RunNewSeasonSetup(Session& session) {
   SeasonStore& store = session.store;
-  if (!session.ui.AskYesNo(ConditionsQuestion, "Tavrin", MessageIcon::Critical,
+  if (!session.ui.AskYesNo(ConditionsQuestion, ProgramCaption, MessageIcon::Critical,
                            DefaultButton::Second)) {
     return NewSeasonResult::Declined;
   }
@@ -92,7 +93,7 @@ NewSeasonResult RunNewSeasonSetup(Session& session) {
   store.SelectedWeek = 1;
   ReadScheduleWeek(store, session.folder, 1);
   if (store.ScheduleStatus == StatusError) {
-    session.ui.ShowMessage("Error! Schedule for Week # 1\n\rnot available.", "Tavrin",
+    session.ui.ShowMessage("Error! Schedule for Week # 1\n\rnot available.", ProgramCaption,
                            MessageIcon::Exclamation);
     return NewSeasonResult::Refused;
   }
@@ -102,12 +103,12 @@ NewSeasonResult RunNewSeasonSetup(Session& session) {
   RoundStatistics(store);
   ClearRecordsAndPoints(store);
   if (!WriteStatsBlock(store, session.folder, 0)) {
-    ReportSaveFailure(session.ui, StatisticsFileName(new_year));
+    ShowSaveFailure(session.ui, StatisticsFileName(new_year));
     return NewSeasonResult::NotSaved;
   }
   store.LastScoredWeek = 0;
   if (!WriteSettings(store, session.folder)) {
-    ReportSaveFailure(session.ui, SettingsFileName);
+    ShowSaveFailure(session.ui, SettingsFileName);
     return NewSeasonResult::NotSaved;
   }
   return NewSeasonResult::Done;

@@ -5,6 +5,7 @@
 #include <fmt/format.h>
 
 #include "engine/recorded_scores.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
 
@@ -46,14 +47,14 @@ std::string ScheduleListLine(const SeasonStore& store, const ScheduledGame& game
 
 void ShowPairingIncomplete(UserInterface& ui) {
   ui.Beep();
-  ui.ShowMessage("Choose the two teams of the game before adding it.", "Tavrin",
+  ui.ShowMessage("Choose the two teams of the game before adding it.", ProgramCaption,
                  MessageIcon::Exclamation);
 }
 
 std::optional<int> EntryWeek(Session& session, std::string_view week_text) {
   const auto week = ReadTypedWholeNumber(week_text, session.store.WeeksInSeason);
   if (!week || *week < 1) {
-    session.ui.ShowMessage("Please enter the week Number.", "Tavrin", MessageIcon::None);
+    session.ui.ShowMessage("Please enter the week Number.", ProgramCaption, MessageIcon::None);
     return std::nullopt;
   }
   session.store.SelectedWeek = static_cast<int16_t>(*week);
@@ -65,7 +66,7 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
   const auto week = EntryWeek(session, week_text);
   if (!week) return false;
   if (games.size() < static_cast<std::size_t>(MinGamesToSave)) {
-    session.ui.ShowMessage("Insufficient information to save file.", "Tavrin",
+    session.ui.ShowMessage("Insufficient information to save file.", ProgramCaption,
                            MessageIcon::Exclamation);
     return false;
   }
@@ -74,7 +75,7 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
         fmt::format("Game # {} cannot be saved:\n\rteams must be 1 to {}, each listed once, "
                     "and days 1 to 7.",
                     *invalid, LeagueTeamCount),
-        "Tavrin", MessageIcon::Exclamation);
+        ProgramCaption, MessageIcon::Exclamation);
     return false;
   }
   SeasonStore& store = session.store;
@@ -83,7 +84,7 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
           fmt::format("Week {0} has been scored. Changing its games will not move its results; "
                       "enter week {0}'s scores again after saving. Save anyway?",
                       *week),
-          "Tavrin", MessageIcon::Exclamation, DefaultButton::Second)) {
+          ProgramCaption, MessageIcon::Exclamation, DefaultButton::Second)) {
     return false;
   }
   store.WeekGameCount = static_cast<int16_t>(games.size());
@@ -93,11 +94,10 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
     store.GameDay[index + 1] = games[index].day;
   }
   if (!WriteScheduleWeek(store, session.folder, *week)) {
-    session.ui.ShowMessage("Unable to Save file - check disk, write protect etc..", "Tavrin",
-                           MessageIcon::Exclamation);
+    ShowSaveFailure(session.ui);
     return false;
   }
-  session.ui.ShowMessage(fmt::format("Schedule for Week {} has been saved.", *week), "Tavrin",
+  session.ui.ShowMessage(fmt::format("Schedule for Week {} has been saved.", *week), ProgramCaption,
                          MessageIcon::None);
   return true;
 }
@@ -108,8 +108,7 @@ std::vector<ScheduledGame> LoadScheduleWeek(Session& session, int week) {
   ReadScheduleWeek(store, session.folder, week);
   if (store.ScheduleStatus == StatusError) {
     if (!ShowWhenScheduleWeekDamaged(session, week)) {
-      session.ui.ShowMessage(fmt::format("Unable to Load the Schedule for Week {}.", week),
-                             "Tavrin", MessageIcon::Exclamation);
+      ShowScheduleUnavailable(session.ui, week);
     }
     return {};
   }

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "engine/recorded_scores.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 
 namespace tavrin {
@@ -12,7 +13,7 @@ namespace {
 void ShowSchedulesMissing(UserInterface& ui, int week) {
   ui.ShowMessage(fmt::format("Error! Make sure Schedules for Week # {}\n\rand Week # {} are available.",
                              week, week + 1),
-                 "Tavrin", MessageIcon::Exclamation);
+                 ProgramCaption, MessageIcon::Exclamation);
 }
 
 // Week W's schedule, and week W + 1's unless W is the last week; "error" when either is missing.
@@ -29,7 +30,7 @@ bool ReadScoringSchedules(Session& session, int week) {
 bool CheckScoreEntryBlock(Session& session, int week) {
   SeasonStore& store = session.store;
   if (week < 1 || week > store.WeeksInSeason) {
-    session.ui.ShowMessage("Please enter the week Number.", "Tavrin", MessageIcon::None);
+    session.ui.ShowMessage("Please enter the week Number.", ProgramCaption, MessageIcon::None);
     return false;
   }
   store.SelectedWeek = static_cast<int16_t>(week);
@@ -51,7 +52,7 @@ bool LoadScoreEntryWeek(Session& session, int week) {
     session.ui.ShowMessage(
         fmt::format("Week # {} has {} games.\n\rScores can be entered for at most {} games a week.",
                     week, store.WeekGameCount, MaxScoredGames),
-        "Tavrin", MessageIcon::Exclamation);
+        ProgramCaption, MessageIcon::Exclamation);
     return false;
   }
   return true;

@@ -7,6 +7,7 @@
 
 #include "engine/prediction.h"
 #include "engine/results_processing.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
 #include "season/market_lines.h"
@@ -90,12 +91,12 @@ std::string SeasonCsvText(Session& session) {
 bool ExportSeason(Session& session, const std::filesystem::path& file) {
   session.ui.ShowBusyPointer();
   if (!ReplaceFileAtomically(file, SeasonCsvText(session))) {
-    ReportSaveFailure(session.ui, file.filename().string());
+    ShowSaveFailure(session.ui, file.filename().string());
     return false;
   }
   session.ui.ShowMessage(
       fmt::format("Season {} exported to {}.", session.store.WorkingYear, file.filename().string()),
-      "Tavrin", MessageIcon::None);
+      ProgramCaption, MessageIcon::None);
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include "engine/results_processing.h"
 #include "entry/schedule_save.h"
 #include "entry/score_entry.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
 #include "season/market_lines.h"
@@ -207,7 +208,7 @@ class SeasonInMemory {
 void ShowProblems(Session& session, std::string_view file_name, std::vector<CsvProblem> problems) {
   session.ui.ShowMessageList(
       fmt::format("{} was not imported; no file has been changed.", file_name),
-      ProblemLines(std::move(problems), file_name), "Tavrin");
+      ProblemLines(std::move(problems), file_name), ProgramCaption);
 }
 
 std::string FileNames(const std::vector<FileReplacement>& files) {
@@ -242,14 +243,14 @@ bool ImportSeason(Session& session, std::string_view file_name, std::string_view
     return false;
   }
   if (!ReplaceFilesTogether(*files)) {
-    ReportSaveFailure(session.ui, FileNames(*files) + "\n\rNo file has been changed.");
+    ShowSaveFailure(session.ui, FileNames(*files) + "\n\rNo file has been changed.");
     return false;
   }
   session.store = season.store();
   session.ui.ShowMessage(fmt::format("Season {} imported from {}: {} weeks of schedules, {} "
                                      "weeks of scores.",
                                      csv.year, file_name, csv.weeks.size(), season.scored_weeks()),
-                         "Tavrin", MessageIcon::None);
+                         ProgramCaption, MessageIcon::None);
   return true;
 }
 

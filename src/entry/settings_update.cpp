@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "engine/results_processing.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
 
@@ -15,13 +16,13 @@ SettingsResult ApplySettings(Session& session, const SettingsForm& form) {
     session.ui.ShowMessage(fmt::format("The Working Year must be a year from {} to {}, "
                                        "written with four digits.",
                                        FirstWorkingYear, LastWorkingYear),
-                           "Tavrin", MessageIcon::Exclamation);
+                           ProgramCaption, MessageIcon::Exclamation);
     return SettingsResult::YearRefused;
   }
   const auto weeks = ReadTypedWholeNumber(form.weeks_text, MaxWeeksInSeason);
   if (!weeks || *weeks < 1) {
     session.ui.ShowMessage(
-        fmt::format("The number of weeks must lie between 1 and {}.", MaxWeeksInSeason), "Tavrin",
+        fmt::format("The number of weeks must lie between 1 and {}.", MaxWeeksInSeason), ProgramCaption,
         MessageIcon::Exclamation);
     return SettingsResult::WeeksRefused;
   }
@@ -33,7 +34,7 @@ SettingsResult ApplySettings(Session& session, const SettingsForm& form) {
   const bool written = WriteSettings(store, session.folder);
   store.TeamCount = LeagueTeamCount;
   if (!written) {
-    ReportSaveFailure(session.ui, SettingsFileName);
+    ShowSaveFailure(session.ui, SettingsFileName);
     return SettingsResult::NotSaved;
   }
   return SettingsResult::Saved;

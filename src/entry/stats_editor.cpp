@@ -8,6 +8,7 @@
 #include <fmt/format.h>
 
 #include "engine/results_processing.h"
+#include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
 
@@ -52,7 +53,7 @@ void RefuseValue(Session& session, int team, StatsField field) {
       fmt::format("{} of {} must be {} from 0 to {}.", rule.label,
                   session.store.LocationName[static_cast<std::size_t>(team)],
                   rule.whole ? "a whole number" : "a number", GeneralNumber(rule.highest)),
-      "Tavrin", MessageIcon::Exclamation);
+      ProgramCaption, MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -71,7 +72,7 @@ bool EditableWeek(Session& session, std::optional<int> week) {
                 : fmt::format("Enter a week from 1 to {}, or 0 for the start of the season.", last);
   session.ui.ShowMessage(week ? fmt::format("Week {} has not been scored yet.\n\r{}", *week, weeks)
                               : fmt::format("Please enter the week Number.\n\r{}", weeks),
-                         "Tavrin", MessageIcon::Exclamation);
+                         ProgramCaption, MessageIcon::Exclamation);
   return false;
 }
 
@@ -88,7 +89,7 @@ bool LoadEditorBlock(Session& session, int week) {
   // A season without a statistics file yet has only blocks never written: zeros, no message.
   const auto file = session.folder / StatisticsFileName(session.store.WorkingYear);
   if (!read && std::filesystem::exists(file)) {
-    session.ui.ShowMessage(fmt::format("Unable to Load the Statistics for Week {}.", week), "Tavrin",
+    session.ui.ShowMessage(fmt::format("Unable to Load the Statistics for Week {}.", week), ProgramCaption,
                            MessageIcon::Exclamation);
     return false;
   }
@@ -140,7 +141,7 @@ bool SaveEditorBlock(Session& session, int week) {
   if (!EditableWeek(session, week)) return false;
   RoundStatistics(session.store);
   if (!WriteStatsBlock(session.store, session.folder, week)) {
-    ReportSaveFailure(session.ui, StatisticsFileName(session.store.WorkingYear));
+    ShowSaveFailure(session.ui, StatisticsFileName(session.store.WorkingYear));
     return false;
   }
   return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphs/area_canvas.h"
+#include "platform/messages.h"
 #include "reports/report_printing.h"
 #include "reports/report_text.h"
 
@@ -135,7 +136,7 @@ void ShowRatingExplanation(UserInterface& ui) {
                      "performance is improving or declining" + b +
                      "as the season progresses.  Two teams" + b + "can be viewed at the same time for" +
                      b + "comparison.",
-                 "Tavrin", MessageIcon::None);
+                 ProgramCaption, MessageIcon::None);
 }
 
 }  // namespace tavrin

@@ -1,5 +1,7 @@
 #include "reports/report_printing.h"
 
+#include "platform/messages.h"
+
 namespace tavrin {
 
 void PrepareReportPrinter(Printer& printer, const std::string& report_font) {
@@ -16,7 +18,7 @@ void PrepareReportPrinter(Printer& printer, const std::string& report_font) {
 }
 
 Printer* StartReportPrint(Session& session, const std::string& question) {
-  if (!session.ui.AskOkCancel(question, "Tavrin", MessageIcon::None, DefaultButton::First)) {
+  if (!session.ui.AskOkCancel(question, ProgramCaption, MessageIcon::None, DefaultButton::First)) {
     return nullptr;
   }
   session.ui.ShowBusyPointer();

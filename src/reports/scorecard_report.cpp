@@ -6,6 +6,7 @@
 
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
+#include "platform/messages.h"
 #include "reports/report_messages.h"
 #include "reports/report_text.h"
 #include "reports/weekly_results.h"
@@ -97,7 +98,7 @@ std::optional<Scorecard> ShowSeasonScorecard(Session& session, int through_week)
     session.ui.ShowMessage(fmt::format("The betting lines in {} cannot be read.\n\rThe scorecard "
                                        "leaves the market out.",
                                        MarketLinesFileName(store.WorkingYear)),
-                           "Tavrin", MessageIcon::Exclamation);
+                           ProgramCaption, MessageIcon::Exclamation);
   }
   return BuildScorecard(*games, lines.value_or(std::vector<MarketLine>{}), through_week);
 }

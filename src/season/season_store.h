@@ -96,4 +96,16 @@ struct SeasonStore {
 // Team numbers that may index the name tables and per-team arrays.
 inline bool IsTeamNumber(int team) { return team >= 1 && team <= LeagueTeamCount; }
 
+// A loaded week that may be indexed game by game: 1..MaxScheduleSlot games, every team one of
+// the league's.
+inline bool ScheduleUsable(const SeasonStore& store) {
+  if (store.WeekGameCount < 1 || store.WeekGameCount > MaxScheduleSlot) return false;
+  for (int game = 1; game <= store.WeekGameCount; ++game) {
+    if (!IsTeamNumber(store.GameFirstTeam[game]) || !IsTeamNumber(store.GameSecondTeam[game])) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace tavrin

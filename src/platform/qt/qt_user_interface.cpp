@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/messages.h"
 #include "platform/qt/latin1_text.h"
 
 namespace tavrin::qt {
@@ -47,7 +48,7 @@ bool AskTwoButtons(QWidget* parent, const std::string& text, const std::string& 
 QtUserInterface::QtUserInterface(std::filesystem::path folder, QtPrinter::Destination destination)
     : file_dialog_folder_(QFile::decodeName(folder.c_str())),
       printer_(std::move(folder), [this](const std::string& message) {
-        ShowMessage(message, "Tavrin", MessageIcon::Information);
+        ShowMessage(message, ProgramCaption, MessageIcon::Information);
       }, destination) {}
 
 QtUserInterface::~QtUserInterface() { delete help_viewer_.data(); }
