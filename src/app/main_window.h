@@ -103,9 +103,6 @@ class MainWindow : public QMainWindow {
   void OpenReportPanel(ListingPanel panel, std::vector<std::string> lines);
   // The listing on show, for Edit > Copy.
   QListWidget* ShownListing() const;
-  // Runs a print command with the printer's job named after the report.
-  template <typename PrintCommand>
-  void PrintAs(const std::string& job_name, PrintCommand print);
   // File > Print to PDF...: the listing on show, to a PDF file the user names.
   void printpdfmenu_Click();
   void CloseReportPanel();

@@ -13,6 +13,7 @@
 #include "platform/messages.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/window_keys.h"
+#include "reports/report_printing.h"
 #include "reports/schedule_views.h"
 #include "reports/weekly_predictions.h"
 
@@ -82,21 +83,13 @@ void MainWindow::schdonebutton_Click() {
   SetMenuStates(MenusWhileShowing(ListingPanel::None));
 }
 
-template <typename PrintCommand>
-void MainWindow::PrintAs(const std::string& job_name, PrintCommand print) {
-  Printer& printer = session_.ui.ReportPrinter();
-  printer.SetJobName(job_name);
-  print(session_);
-  printer.SetJobName("");  // a cancelled print must not name another window's job
-}
-
 void MainWindow::schprintbutton_Click() {
   if (schedule_lines_.empty()) {
     session_.ui.ShowMessage("Choose a team and accept it before printing its schedule.", ProgramCaption,
                             MessageIcon::Exclamation);
     return;
   }
-  PrintAs(schedule_job_, [this](Session& session) { PrintSchedule(session, schedule_lines_); });
+  PrintAsJob(session_, schedule_job_, [this] { PrintSchedule(session_, schedule_lines_); });
 }
 
 void MainWindow::PredWeekmenu_Click(int index) {
@@ -144,12 +137,11 @@ void MainWindow::preddonebutton_Click() { CloseReportPanel(); }
 void MainWindow::standingsdonebutton_Click() { CloseReportPanel(); }
 
 void MainWindow::Predprintbutton_Click() {
-  PrintAs(report_job_,
-          [this](Session& session) { PrintWeeklyPredictions(session, report_lines_); });
+  PrintAsJob(session_, report_job_, [this] { PrintWeeklyPredictions(session_, report_lines_); });
 }
 
 void MainWindow::standingsprintbutton_Click() {
-  PrintAs(report_job_, [this](Session& session) { PrintStandings(session, report_lines_); });
+  PrintAsJob(session_, report_job_, [this] { PrintStandings(session_, report_lines_); });
 }
 
 }  // namespace tavrin
