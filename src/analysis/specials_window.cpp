@@ -13,6 +13,7 @@
 #include "analysis/single_game.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/palette.h"
+#include "platform/qt/push_button.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "reports/report_list_view.h"
@@ -39,9 +40,7 @@ void SetLabelColour(QLabel* label, int palette_colour) {
 
 QPushButton* CaptionButton(QWidget* parent, const char* name, const QString& caption,
                            const QString& tooltip, const QRect& geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(tooltip);
+  QPushButton* button = qt::MakeButton(parent, name, caption, tooltip);
   button->setGeometry(geometry);
   return button;
 }

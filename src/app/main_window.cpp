@@ -20,7 +20,9 @@
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
 #include "platform/qt/pictures.h"
+#include "platform/qt/push_button.h"
 #include "platform/qt/qt_printer.h"
+#include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/window_keys.h"
 
@@ -93,14 +95,6 @@ QFrame* MakeListFrame(QWidget* parent, const char* name) {
   return frame;
 }
 
-QPushButton* MakePanelButton(QWidget* parent, const char* name, const QString& text, qt::ButtonPicture picture,
-                             const char* tooltip) {
-  auto* button = new QPushButton(qt::ButtonIcon(picture), text, parent);
-  button->setObjectName(name);
-  button->setToolTip(tooltip);
-  return button;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::path folder, QWidget* parent)
@@ -112,10 +106,7 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
   // Step 1: centred, at the design size, unless it was left elsewhere or larger last time.
   setMinimumSize(DesignSize());
   resize(DesignSize());
-  if (const QScreen* screen = this->screen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-  }
+  qt::CentreOnScreen(this, this);
   restoreGeometry(QSettings().value(GeometryKey).toByteArray());
   // Step 2: the display's colour depth chooses the toolbar's pictures.
   store.ColourDepthFlag = static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
@@ -265,12 +256,12 @@ void MainWindow::BuildSchedulePanel() {
   Combo1_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, 3600, 360));
   Combo1_->lineEdit()->installEventFilter(this);
   connect(Combo1_->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::schbutton_Click);
-  schbutton_ = MakePanelButton(area, "schbutton", "Accept", qt::ButtonPicture::Accept, "Accept selection");
+  schbutton_ = qt::MakeButton(area, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
   schbutton_->setGeometry(TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
 
-  schprintbutton_ = MakePanelButton(area, "schprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
+  schprintbutton_ = qt::MakeButton(area, "schprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
   schdonebutton_ =
-      MakePanelButton(area, "schdonebutton", "Close", qt::ButtonPicture::Done, "Close Listing");
+      qt::MakeButton(area, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
 
   connect(schbutton_, &QPushButton::clicked, this, &MainWindow::schbutton_Click);
   connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::schdonebutton_Click);
@@ -288,11 +279,11 @@ void MainWindow::BuildReportPanel() {
   QWidget* area = centralWidget();
   reportframe_ = MakeListFrame(area, "reportframe");
   List2_ = MakeReportList(area, "List2");
-  preddonebutton_ = MakePanelButton(area, "preddonebutton", "Close", qt::ButtonPicture::Done, "Close listing");
-  Predprintbutton_ = MakePanelButton(area, "Predprintbutton", "Print", qt::ButtonPicture::Print, "Print Listing");
-  standingsdonebutton_ = MakePanelButton(area, "standingsdonebutton", "Close", qt::ButtonPicture::Done, "Close listing");
-  standingsprintbutton_ = MakePanelButton(area, "standingsprintbutton", "Print",
-                                          qt::ButtonPicture::Print, "Print Listing");
+  preddonebutton_ = qt::MakeButton(area, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
+  Predprintbutton_ = qt::MakeButton(area, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
+  standingsdonebutton_ = qt::MakeButton(area, "standingsdonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
+  standingsprintbutton_ =
+      qt::MakeButton(area, "standingsprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
   connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::preddonebutton_Click);
   connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::Predprintbutton_Click);
   connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::standingsdonebutton_Click);

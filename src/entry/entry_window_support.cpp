@@ -7,21 +7,6 @@
 
 namespace tavrin::entry_ui {
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& tooltip) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(tooltip);
-  return button;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& tooltip, qt::ButtonPicture picture) {
-  QPushButton* button = MakeButton(parent, name, caption, tooltip);
-  button->setIcon(qt::ButtonIcon(picture));
-  return button;
-}
-
 void SetTextColour(QWidget* widget, int palette_colour) {
   QPalette palette = widget->palette();
   const QColor colour = qt::PaletteColour(palette_colour);

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/qt/pictures.h"
+#include "platform/qt/push_button.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/session.h"
 #include "season/league.h"
@@ -26,12 +27,6 @@ Window* OpenEntryWindow(Session& session, QWidget* owner) {
   qt::ShowSecondaryWindow(window, owner);
   return window;
 }
-
-// A push button named after its design control, with its tooltip.
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& tooltip);
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& tooltip, qt::ButtonPicture picture);
 
 // Sets the colour of a widget's text (a button's caption, a box's text) from the 16-colour
 // palette.

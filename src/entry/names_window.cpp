@@ -43,11 +43,11 @@ Namesform::Namesform(Session& session) : session_(session) {
   QFont bold = important->font();
   bold.setBold(true);
   important->setFont(bold);
-  auto* savebutton = entry_ui::MakeButton(this, "savebutton", "Save", "Record Changes",
+  auto* savebutton = qt::MakeButton(this, "savebutton", "Save", "Record Changes",
                                           qt::ButtonPicture::Accept);
-  auto* infobutton = entry_ui::MakeButton(this, "infobutton", "Info", "Help on changing team names",
+  auto* infobutton = qt::MakeButton(this, "infobutton", "Info", "Help on changing team names",
                                           qt::ButtonPicture::Info);
-  auto* donebutton = entry_ui::MakeButton(this, "donebutton", "Done", "Close Names and Locations",
+  auto* donebutton = qt::MakeButton(this, "donebutton", "Done", "Close Names and Locations",
                                           qt::ButtonPicture::Done);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(important);

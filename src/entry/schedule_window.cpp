@@ -54,14 +54,14 @@ Schedule::Schedule(Session& session) : session_(session) {
   Label8_->setObjectName("Label8");
   Label8_->setText(qt::FromLatin1("Year  " + FormatNumber(session_.store.WorkingYear, "0000")));
 
-  auto* Removebutton = entry_ui::MakeButton(this, "Removebutton", "Remove", "Remove the selected line");
-  auto* loadbutton = entry_ui::MakeButton(this, "loadbutton", "Load", "Load a schedule week");
-  auto* Clearbutton = entry_ui::MakeButton(this, "Clearbutton", "Clear", "Clear list");
-  auto* Savebutton = entry_ui::MakeButton(this, "Savebutton", "Save", "Save week to disk",
+  auto* Removebutton = qt::MakeButton(this, "Removebutton", "Remove", "Remove the selected line");
+  auto* loadbutton = qt::MakeButton(this, "loadbutton", "Load", "Load a schedule week");
+  auto* Clearbutton = qt::MakeButton(this, "Clearbutton", "Clear", "Clear list");
+  auto* Savebutton = qt::MakeButton(this, "Savebutton", "Save", "Save week to disk",
                                           qt::ButtonPicture::Accept);
-  auto* Command1 = entry_ui::MakeButton(this, "Command1", "Done", "Close schedule entry window",
+  auto* Command1 = qt::MakeButton(this, "Command1", "Done", "Close schedule entry window",
                                         qt::ButtonPicture::Done);
-  auto* Infobutton = entry_ui::MakeButton(this, "Infobutton", "Info", "Help on schedule entry",
+  auto* Infobutton = qt::MakeButton(this, "Infobutton", "Info", "Help on schedule entry",
                                           qt::ButtonPicture::Info);
 
   auto* conferences = new QHBoxLayout;
@@ -89,7 +89,7 @@ Schedule::Schedule(Session& session) : session_(session) {
 
   // Add lies outside the game box, so that it stays clickable (and beeps) while the pairing is
   // incomplete.
-  auto* Addbutton = entry_ui::MakeButton(this, "Addbutton", "Add", "Add selected teams to list");
+  auto* Addbutton = qt::MakeButton(this, "Addbutton", "Add", "Add selected teams to list");
   auto* game_row = new QHBoxLayout;
   game_row->addWidget(BuildGameBox(), 1);
   game_row->addWidget(Addbutton);
@@ -154,7 +154,7 @@ QWidget* Schedule::BuildGameBox() {
     row->addWidget(option);
   }
   Option1_[1]->setChecked(true);
-  auto* Reversebutton = entry_ui::MakeButton(gamebox_, "Reversebutton", "Reverse", "Swap home/away order");
+  auto* Reversebutton = qt::MakeButton(gamebox_, "Reversebutton", "Reverse", "Swap home/away order");
   row->addSpacing(qt::TwipsToPixelsX(240));
   row->addWidget(Reversebutton);
   connect(Reversebutton, &QPushButton::clicked, this, [this] { Reversebutton_Click(); });

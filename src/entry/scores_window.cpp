@@ -88,12 +88,12 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
   QSizePolicy image_policy = Image1_->sizePolicy();
   image_policy.setRetainSizeWhenHidden(true);
   Image1_->setSizePolicy(image_policy);
-  resultsbutton_ = entry_ui::MakeButton(this, "resultsbutton", "Process", "Save scores to file",
+  resultsbutton_ = qt::MakeButton(this, "resultsbutton", "Process", "Save scores to file",
                                         qt::ButtonPicture::Accept);
-  cancelbutton_ = entry_ui::MakeButton(this, "cancelbutton", "Cancel", "Cancel Score Entry");
-  donebutton_ = entry_ui::MakeButton(this, "donebutton", "Done", "Close score entry",
+  cancelbutton_ = qt::MakeButton(this, "cancelbutton", "Cancel", "Cancel Score Entry");
+  donebutton_ = qt::MakeButton(this, "donebutton", "Done", "Close score entry",
                                      qt::ButtonPicture::Done);
-  infobutton_ = entry_ui::MakeButton(this, "infobutton", "Info", "Help on Entering Scores",
+  infobutton_ = qt::MakeButton(this, "infobutton", "Info", "Help on Entering Scores",
                                      qt::ButtonPicture::Info);
 
   auto* buttons = new QVBoxLayout;

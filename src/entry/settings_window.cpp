@@ -70,10 +70,10 @@ Settingsform::Settingsform(Session& session) : session_(session) {
   Reactlabel_->setObjectName("Reactlabel");
   OffDeflabel_->setObjectName("OffDeflabel");
 
-  auto* okbutton = entry_ui::MakeButton(this, "okbutton", "OK", "Accept and close settings",
+  auto* okbutton = qt::MakeButton(this, "okbutton", "OK", "Accept and close settings",
                                         qt::ButtonPicture::Accept);
-  auto* fontbutton = entry_ui::MakeButton(this, "fontbutton", "Report Font", "Pick printer font for reports");
-  auto* infobutton = entry_ui::MakeButton(this, "infobutton", "Info", "Help on Settings",
+  auto* fontbutton = qt::MakeButton(this, "fontbutton", "Report Font", "Pick printer font for reports");
+  auto* infobutton = qt::MakeButton(this, "infobutton", "Info", "Help on Settings",
                                           qt::ButtonPicture::Info);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -155,9 +155,9 @@ Setfont::Setfont(Session& session) : session_(session) {
     List1_->addItem(qt::FromLatin1(printer.FontName(index)));
   }
 
-  auto* donebutton = entry_ui::MakeButton(this, "donebutton", "Done", "Accept setting and exit",
+  auto* donebutton = qt::MakeButton(this, "donebutton", "Done", "Accept setting and exit",
                                           qt::ButtonPicture::Done);
-  auto* infobutton = entry_ui::MakeButton(this, "infobutton", "Info", "Help on selecting fonts",
+  auto* infobutton = qt::MakeButton(this, "infobutton", "Info", "Help on selecting fonts",
                                           qt::ButtonPicture::Info);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -55,8 +55,8 @@ Statedit::Statedit(Session& session) : session_(session) {
   Text1_ = new QLineEdit(this);
   Text1_->setObjectName("Text1");
   Text1_->setFixedWidth(qt::TwipsToPixelsX(720));
-  auto* Loadbutton = entry_ui::MakeButton(this, "Loadbutton", "Load", "Load statistics by week");
-  Savebutton_ = entry_ui::MakeButton(this, "Savebutton", "Save", "save statistic changes",
+  auto* Loadbutton = qt::MakeButton(this, "Loadbutton", "Load", "Load statistics by week");
+  Savebutton_ = qt::MakeButton(this, "Savebutton", "Save", "save statistic changes",
                                      qt::ButtonPicture::Accept);
   Savebutton_->setEnabled(false);
 
@@ -73,8 +73,8 @@ Statedit::Statedit(Session& session) : session_(session) {
   Teamlabel_->setMinimumWidth(qt::TwipsToPixelsX(1800));
   Teamlabel_->setFrameShape(QFrame::Panel);
   Teamlabel_->setFrameShadow(QFrame::Sunken);
-  auto* Dnbutton = entry_ui::MakeButton(this, "Dnbutton", "Previous team", "");
-  auto* Upbutton = entry_ui::MakeButton(this, "Upbutton", "Next Team", "");
+  auto* Dnbutton = qt::MakeButton(this, "Dnbutton", "Previous team", "");
+  auto* Upbutton = qt::MakeButton(this, "Upbutton", "Next Team", "");
   auto* select_caption = new QLabel(" - Select Team - ", this);
 
   auto* team_row = new QHBoxLayout;
@@ -102,9 +102,9 @@ Statedit::Statedit(Session& session) : session_(session) {
   auto* notice = new QVBoxLayout;
   notice->addWidget(new QLabel("Please read the Information", this));
   notice->addWidget(new QLabel("before making any changes.", this));
-  auto* Infobutton = entry_ui::MakeButton(this, "Infobutton", "Information", "Help on editing statistics",
+  auto* Infobutton = qt::MakeButton(this, "Infobutton", "Information", "Help on editing statistics",
                                           qt::ButtonPicture::Info);
-  auto* Donebutton = entry_ui::MakeButton(this, "Donebutton", "Done", "Close statistic editor",
+  auto* Donebutton = qt::MakeButton(this, "Donebutton", "Done", "Close statistic editor",
                                           qt::ButtonPicture::Done);
   auto* bottom_row = new QHBoxLayout;
   bottom_row->addLayout(notice);

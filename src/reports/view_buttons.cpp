@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/qt/push_button.h"
 #include "platform/qt/twips.h"
 
 namespace tavrin {
@@ -28,11 +29,8 @@ QString CaptionFor(qt::ButtonPicture picture) {
 
 QPushButton* MakePictureButton(QWidget* window, const char* name, qt::ButtonPicture picture,
                                const QString& tooltip, double left, double top) {
-  auto* button = new QPushButton(window);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setIcon(qt::ButtonIcon(picture));
+  QPushButton* button = qt::MakeButton(window, name, QString(), tooltip, picture);
   button->setIconSize(qt::TwipsSize(ButtonTwips * 0.6, ButtonTwips * 0.6));
-  button->setToolTip(tooltip);
   button->setProperty(PictureProperty, static_cast<int>(picture));
   button->setGeometry(qt::TwipsRect(left, top, ButtonTwips, ButtonTwips));
   return button;

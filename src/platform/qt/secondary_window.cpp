@@ -20,6 +20,8 @@ void ChangeOpenCount(QWidget* owner, int change) {
   owner->setEnabled(count <= 0);
 }
 
+}  // namespace
+
 void CentreOnScreen(QWidget* window, const QWidget* owner) {
   const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
@@ -27,8 +29,6 @@ void CentreOnScreen(QWidget* window, const QWidget* owner) {
   window->move(area.left() + (area.width() - window->width()) / 2,
                area.top() + (area.height() - window->height()) / 2);
 }
-
-}  // namespace
 
 int OpenSecondaryWindowCount(const QWidget* owner) {
   return owner != nullptr ? owner->property(OpenCountProperty).toInt() : 0;

@@ -14,6 +14,10 @@ namespace tavrin::qt {
 // (a window opened on its own) disables nothing.
 void ShowSecondaryWindow(QWidget* window, QWidget* owner);
 
+// Centres `window` on the available area of the screen `owner` stands on (the primary screen
+// without an owner).
+void CentreOnScreen(QWidget* window, const QWidget* owner);
+
 // The number of secondary windows open over `owner`.
 int OpenSecondaryWindowCount(const QWidget* owner);
 
