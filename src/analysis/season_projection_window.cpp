@@ -53,7 +53,7 @@ QLabel* BoxCaption(QWidget* window, const char* name, const QString& text, int b
 
 }  // namespace
 
-Pseason::Pseason(Session& session, const SeasonProjection& projection) {
+SeasonProjectionWindow::SeasonProjectionWindow(Session& session, const SeasonProjection& projection) {
   setObjectName("Pseason");
   setWindowTitle(qt::FromLatin1(projection.caption));
   setFixedSize(qt::TwipsSize(9780, 4800));
@@ -89,7 +89,7 @@ Pseason::Pseason(Session& session, const SeasonProjection& projection) {
   ArrangeClosingButtons(this);
 }
 
-void Pseason::paintEvent(QPaintEvent* event) {
+void SeasonProjectionWindow::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   QPainter painter(this);
   painter.setPen(QPen(Qt::black, 2));
@@ -112,7 +112,7 @@ void Pseason::paintEvent(QPaintEvent* event) {
 QWidget* OpenSeasonProjectionWindow(Session& session, QWidget* main_window) {
   const auto projection = ShowSeasonProjection(session);
   if (!projection) return nullptr;
-  auto* window = new Pseason(session, *projection);
+  auto* window = new SeasonProjectionWindow(session, *projection);
   qt::ShowSecondaryWindow(window, main_window);
   return window;
 }

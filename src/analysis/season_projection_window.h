@@ -12,11 +12,11 @@ class QLabel;
 
 namespace tavrin {
 
-class Pseason : public QWidget {
+class SeasonProjectionWindow : public QWidget {
   Q_OBJECT
 
  public:
-  Pseason(Session& session, const SeasonProjection& projection);
+  SeasonProjectionWindow(Session& session, const SeasonProjection& projection);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -47,7 +47,7 @@ QPushButton* CaptionButton(QWidget* parent, const char* name, const QString& cap
 
 }  // namespace
 
-Specials::Specials(Session& session) : session_(session), model_(session.store) {
+SpecialsWindow::SpecialsWindow(Session& session) : session_(session), model_(session.store) {
   setObjectName("Specials");
   setWindowTitle("Play-Off and Single Game Predictions");
   // The list shows a whole prediction line; the buttons stand in a column to its right.
@@ -73,7 +73,7 @@ Specials::Specials(Session& session) : session_(session), model_(session.store) 
   auto* predictbutton = CaptionButton(this, "predictbutton", "Predict", "Make game prediction",
                                       qt::TwipsRect(column + 1380, 2880, 1200, 480));
 
-  List1_ = new ReportListView(this, {120, ListTop, list_width, 2760, ListTop + 2790, 255},
+  prediction_list_ = new ReportListView(this, {120, ListTop, list_width, 2760, ListTop + 2790, 255},
                               ReportListView::Selection::Allowed);
   auto* Removebutton = CaptionButton(this, "Removebutton", "Remove", "Remove selected line",
                                      qt::TwipsRect(column, ListTop, 1200, 420));
@@ -93,8 +93,8 @@ Specials::Specials(Session& session) : session_(session), model_(session.store) 
     model_.Reverse();
     RefreshPicks();
   });
-  connect(predictbutton, &QPushButton::clicked, this, &Specials::predictbutton_Click);
-  connect(Removebutton, &QPushButton::clicked, this, &Specials::Removebutton_Click);
+  connect(predictbutton, &QPushButton::clicked, this, &SpecialsWindow::predictbutton_Click);
+  connect(Removebutton, &QPushButton::clicked, this, &SpecialsWindow::Removebutton_Click);
   connect(clearbutton, &QPushButton::clicked, this, [this] {
     model_.Clear(session_.ui);
     RefreshPicks();
@@ -111,7 +111,7 @@ Specials::Specials(Session& session) : session_(session), model_(session.store) 
   ArrangeClosingButtons(this);
 }
 
-void Specials::BuildTeamFrames() {
+void SpecialsWindow::BuildTeamFrames() {
   std::array<QGroupBox*, 2> frames{};
   for (std::size_t conference = 0; conference < frames.size(); ++conference) {
     const std::string_view name = league::ConferenceNames[conference];
@@ -145,7 +145,7 @@ void Specials::BuildTeamFrames() {
   }
 }
 
-bool Specials::eventFilter(QObject* watched, QEvent* event) {
+bool SpecialsWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto picks = [event] {
     if (event->type() == QEvent::MouseButtonPress) return true;
     if (event->type() != QEvent::KeyPress) return false;
@@ -169,26 +169,26 @@ bool Specials::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void Specials::Clabel_Click(int team) {
+void SpecialsWindow::Clabel_Click(int team) {
   model_.ClickTeam(team);
   RefreshPicks();
 }
 
-void Specials::predictbutton_Click() {
+void SpecialsWindow::predictbutton_Click() {
   if (!model_.Predict(session_.ui, neutralcheck_->isChecked())) return;
   neutralcheck_->setChecked(false);
   RefreshPicks();
   RefreshList();
 }
 
-void Specials::Removebutton_Click() {
-  const QListWidgetItem* selected = List1_->list()->currentItem();
+void SpecialsWindow::Removebutton_Click() {
+  const QListWidgetItem* selected = prediction_list_->list()->currentItem();
   const bool has_selection = selected != nullptr && selected->isSelected();
-  model_.Remove(has_selection ? List1_->list()->row(selected) : -1);
+  model_.Remove(has_selection ? prediction_list_->list()->row(selected) : -1);
   RefreshList();
 }
 
-void Specials::RefreshPicks() {
+void SpecialsWindow::RefreshPicks() {
   for (int team = 1; team <= LeagueTeamCount; ++team) {
     SetLabelColour(Clabel_[static_cast<std::size_t>(team)],
                    model_.IsPicked(team) ? PickedColour : UnpickedColour);
@@ -197,11 +197,11 @@ void Specials::RefreshPicks() {
   gamelabel_->setText(qt::FromLatin1(model_.GameLabel()));
 }
 
-void Specials::RefreshList() { List1_->SetLines(model_.Lines()); }
+void SpecialsWindow::RefreshList() { prediction_list_->SetLines(model_.Lines()); }
 
 QWidget* OpenSpecialsWindow(Session& session, QWidget* main_window) {
   if (!LoadSpecialsRatings(session)) return nullptr;
-  auto* window = new Specials(session);
+  auto* window = new SpecialsWindow(session);
   qt::ShowSecondaryWindow(window, main_window);
   return window;
 }

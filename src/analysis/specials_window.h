@@ -17,11 +17,11 @@ namespace tavrin {
 
 class ReportListView;
 
-class Specials : public QWidget {
+class SpecialsWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Specials(Session& session);
+  explicit SpecialsWindow(Session& session);
 
   // Label colours from the 16-colour palette.
   static constexpr int PickedColour = 12;
@@ -46,7 +46,7 @@ class Specials : public QWidget {
   QFrame* gamebox_;
   QLabel* gamelabel_;
   QCheckBox* neutralcheck_;
-  ReportListView* List1_;
+  ReportListView* prediction_list_;
   QPushButton* donebutton_;
 };
 

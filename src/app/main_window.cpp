@@ -180,7 +180,7 @@ void MainWindow::LayOutPanels() {
   scheduleframe_->setGeometry(
       grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
                       ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin)));
-  List1_->setGeometry(
+  schedule_list_->setGeometry(
       grown(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight)));
   const int buttons_left = PanelLeft + ScheduleListWidth + 180;
   schprintbutton_->setGeometry(
@@ -191,7 +191,7 @@ void MainWindow::LayOutPanels() {
   reportframe_->setGeometry(
       grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
                       ReportListWidth + FrameMargin, ReportListHeight + FrameMargin)));
-  List2_->setGeometry(grown(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ReportListHeight)));
+  report_list_->setGeometry(grown(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ReportListHeight)));
   const int buttons_top = PanelTop + ReportListHeight + 110;
   const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
   const int print_left = done_left - ButtonWidth - 120;
@@ -226,11 +226,11 @@ void MainWindow::BuildToolbar() {
     caption->hide();
     helplabel_[static_cast<std::size_t>(k)] = caption;
   }
-  Timer1_ = new QTimer(this);
-  Timer1_->setObjectName("Timer1");
-  Timer1_->setInterval(CaptionHideMilliseconds);
-  connect(Timer1_, &QTimer::timeout, this, &MainWindow::HideHoverCaptions);
-  Timer1_->start();
+  caption_timer_ = new QTimer(this);
+  caption_timer_->setObjectName("Timer1");
+  caption_timer_->setInterval(CaptionHideMilliseconds);
+  connect(caption_timer_, &QTimer::timeout, this, &MainWindow::HideHoverCaptions);
+  caption_timer_->start();
 }
 
 void MainWindow::ApplyLowColourPictures() {
@@ -246,16 +246,16 @@ void MainWindow::BuildSchedulePanel() {
   Schedulelabel_->setFont(bold);
   Schedulelabel_->setGeometry(TwipsRect(PanelLeft, PanelTop, ScheduleListWidth, 300));
   scheduleframe_ = MakeListFrame(area, "scheduleframe");
-  List1_ = MakeReportList(area, "List1");
+  schedule_list_ = MakeReportList(area, "List1");
 
-  Combo1_ = new QComboBox(area);
-  Combo1_->setObjectName("Combo1");
-  Combo1_->setEditable(true);
-  Combo1_->setInsertPolicy(QComboBox::NoInsert);
-  Combo1_->setFont(qt::ReportListFont());
-  Combo1_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, 3600, 360));
-  Combo1_->lineEdit()->installEventFilter(this);
-  connect(Combo1_->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::schbutton_Click);
+  team_choice_ = new QComboBox(area);
+  team_choice_->setObjectName("Combo1");
+  team_choice_->setEditable(true);
+  team_choice_->setInsertPolicy(QComboBox::NoInsert);
+  team_choice_->setFont(qt::ReportListFont());
+  team_choice_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, 3600, 360));
+  team_choice_->lineEdit()->installEventFilter(this);
+  connect(team_choice_->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::AcceptScheduleTeam);
   schbutton_ = qt::MakeButton(area, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
   schbutton_->setGeometry(TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
 
@@ -263,10 +263,10 @@ void MainWindow::BuildSchedulePanel() {
   schdonebutton_ =
       qt::MakeButton(area, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
 
-  connect(schbutton_, &QPushButton::clicked, this, &MainWindow::schbutton_Click);
+  connect(schbutton_, &QPushButton::clicked, this, &MainWindow::AcceptScheduleTeam);
   connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::schdonebutton_Click);
   connect(schprintbutton_, &QPushButton::clicked, this, &MainWindow::schprintbutton_Click);
-  for (QWidget* control : std::initializer_list<QWidget*>{Schedulelabel_, scheduleframe_, List1_, Combo1_, schbutton_,
+  for (QWidget* control : std::initializer_list<QWidget*>{Schedulelabel_, scheduleframe_, schedule_list_, team_choice_, schbutton_,
                                                           schdonebutton_, schprintbutton_}) {
     control->hide();
     control->setEnabled(false);
@@ -278,7 +278,7 @@ void MainWindow::BuildSchedulePanel() {
 void MainWindow::BuildReportPanel() {
   QWidget* area = centralWidget();
   reportframe_ = MakeListFrame(area, "reportframe");
-  List2_ = MakeReportList(area, "List2");
+  report_list_ = MakeReportList(area, "List2");
   preddonebutton_ = qt::MakeButton(area, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
   Predprintbutton_ = qt::MakeButton(area, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
   standingsdonebutton_ = qt::MakeButton(area, "standingsdonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
@@ -288,7 +288,7 @@ void MainWindow::BuildReportPanel() {
   connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::Predprintbutton_Click);
   connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::standingsdonebutton_Click);
   connect(standingsprintbutton_, &QPushButton::clicked, this, &MainWindow::standingsprintbutton_Click);
-  for (QWidget* control : std::initializer_list<QWidget*>{reportframe_, List2_, preddonebutton_, Predprintbutton_,
+  for (QWidget* control : std::initializer_list<QWidget*>{reportframe_, report_list_, preddonebutton_, Predprintbutton_,
                                                           standingsdonebutton_, standingsprintbutton_}) {
     control->hide();
     control->setEnabled(false);
@@ -303,7 +303,7 @@ void MainWindow::ClickTool(ToolbarButton button) {
   switch (action.command) {
     case ToolbarCommand::Nothing: break;
     case ToolbarCommand::EntireSeason: Entireseasonmenu_Click(); break;
-    case ToolbarCommand::EnterScores: SWeek_Click(action.menu_index); break;
+    case ToolbarCommand::EnterScores: OnScoresWeekChosen(action.menu_index); break;
     case ToolbarCommand::Predictions: PredWeekmenu_Click(action.menu_index); break;
     case ToolbarCommand::Standings: StandingsWKmenu_Click(action.menu_index); break;
     case ToolbarCommand::Instructions:
@@ -332,8 +332,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == centralWidget() && type == QEvent::MouseMove) {
     HideHoverCaptions();
-  } else if (type == QEvent::MouseButtonDblClick && watched == Combo1_->lineEdit()) {
-    schbutton_Click();
+  } else if (type == QEvent::MouseButtonDblClick && watched == team_choice_->lineEdit()) {
+    AcceptScheduleTeam();
     return true;
   }
   return QMainWindow::eventFilter(watched, event);

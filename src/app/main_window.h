@@ -84,10 +84,10 @@ class MainWindow : public QMainWindow {
   void HideHoverCaptions();
 
   // The schedule panel (main_window_panels.cpp).
-  void Weeksmenu_Click(int index);
+  void OnScheduleWeekChosen(int index);
   void Entireseasonmenu_Click();
   void Teamschedulemenu_Click();
-  void schbutton_Click();
+  void AcceptScheduleTeam();
   void schdonebutton_Click();
   void schprintbutton_Click();
   void OpenSchedulePanel(std::vector<std::string> lines);
@@ -118,7 +118,7 @@ class MainWindow : public QMainWindow {
   void Enterschedulemenu_Click();
   void NewSeasonmenu_Click();
   void ViewWKStats_Click(int index);
-  void SWeek_Click(int index);
+  void OnScoresWeekChosen(int index);
   void WeekResultMenu_Click(int index);
   void teamresultsmenu_Click();
   void singlegraphmenu_Click();
@@ -152,18 +152,18 @@ class MainWindow : public QMainWindow {
 
   std::array<QToolButton*, 5> tool_{};
   std::array<QLabel*, 5> helplabel_{};
-  QTimer* Timer1_;
+  QTimer* caption_timer_;
 
   QLabel* Schedulelabel_ = nullptr;
   QFrame* scheduleframe_ = nullptr;
-  QListWidget* List1_ = nullptr;
-  QComboBox* Combo1_ = nullptr;
+  QListWidget* schedule_list_ = nullptr;
+  QComboBox* team_choice_ = nullptr;
   QPushButton* schbutton_ = nullptr;
   QPushButton* schdonebutton_ = nullptr;
   QPushButton* schprintbutton_ = nullptr;
 
   QFrame* reportframe_ = nullptr;
-  QListWidget* List2_ = nullptr;
+  QListWidget* report_list_ = nullptr;
   QPushButton* preddonebutton_ = nullptr;
   QPushButton* Predprintbutton_ = nullptr;
   QPushButton* standingsdonebutton_ = nullptr;

@@ -91,8 +91,8 @@ void MainWindow::Namesmenu_Click() { secondary_window_ = OpenNamesWindow(session
 void MainWindow::Editstatsmenu_Click() { secondary_window_ = OpenStatsEditorWindow(session_, this); }
 void MainWindow::Enterschedulemenu_Click() { secondary_window_ = OpenScheduleWindow(session_, this); }
 // The week entry with index i scores week i + 1.
-void MainWindow::SWeek_Click(int index) {
-  Scores* scores = OpenScoresWindow(session_, index + 1, this);
+void MainWindow::OnScoresWeekChosen(int index) {
+  ScoreEntryWindow* scores = OpenScoresWindow(session_, index + 1, this);
   if (scores != nullptr) scores->SetWeekSavedNotice([this](int week) { ShowWeekSaved(week); });
   secondary_window_ = scores;
 }

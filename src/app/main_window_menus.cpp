@@ -84,7 +84,7 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
 
   SchedMenu_ = AddMenu(bar, "&Schedules", "SchedMenu");
   AddWeekMenu(SchedMenu_, "View &Weekly Schedules", "ViewSchedulesMenu", "Weeksmenu", weeks.schedules,
-              &MainWindow::Weeksmenu_Click);
+              &MainWindow::OnScheduleWeekChosen);
   connect(AddEntry(SchedMenu_, "View Entire &Season", "Entireseasonmenu"), &QAction::triggered, this,
           &MainWindow::Entireseasonmenu_Click);
   connect(AddEntry(SchedMenu_, "View Schedules by &Team", "Teamschedulemenu"), &QAction::triggered, this,
@@ -97,7 +97,7 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   Gamesmenu_ = AddMenu(bar, "&Games", "Gamesmenu");
   AddWeekMenu(Gamesmenu_, "&View Statistics  (weekly)", "Viewstatsmenu", "ViewWKStats", weeks.statistics,
               &MainWindow::ViewWKStats_Click);
-  AddWeekMenu(Gamesmenu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores, &MainWindow::SWeek_Click);
+  AddWeekMenu(Gamesmenu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores, &MainWindow::OnScoresWeekChosen);
   AddWeekMenu(Gamesmenu_, "&Predictions", "Predmenu", "PredWeekmenu", weeks.predictions,
               &MainWindow::PredWeekmenu_Click);
   AddWeekMenu(Gamesmenu_, "&Weekly Results", "ResultMenus", "WeekResultMenu", weeks.results,

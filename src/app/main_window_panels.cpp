@@ -29,7 +29,7 @@ void ShowControls(std::initializer_list<QWidget*> controls, bool shown) {
 
 }  // namespace
 
-void MainWindow::Weeksmenu_Click(int index) {
+void MainWindow::OnScheduleWeekChosen(int index) {
   if (auto lines = ShowWeeklySchedule(session_, index)) {
     schedule_job_ = "Tavrin Schedule week " + std::to_string(index + 1);
     OpenSchedulePanel(std::move(*lines));
@@ -43,41 +43,41 @@ void MainWindow::Entireseasonmenu_Click() {
 
 void MainWindow::Teamschedulemenu_Click() {
   schedule_lines_.clear();  // until a team is accepted there is nothing to print
-  List1_->clear();
-  List1_->hide();
-  List2_->hide();
-  ShowControls({schbutton_, Combo1_}, true);
-  Combo1_->clear();
-  for (const std::string& name : TeamChoices(session_.store)) Combo1_->addItem(qt::FromLatin1(name));
-  Combo1_->setEditText(SelectTeamPrompt);
-  Combo1_->setFocus();
+  schedule_list_->clear();
+  schedule_list_->hide();
+  report_list_->hide();
+  ShowControls({schbutton_, team_choice_}, true);
+  team_choice_->clear();
+  for (const std::string& name : TeamChoices(session_.store)) team_choice_->addItem(qt::FromLatin1(name));
+  team_choice_->setEditText(SelectTeamPrompt);
+  team_choice_->setFocus();
 }
 
-void MainWindow::schbutton_Click() {
-  const std::string choice = qt::ToLatin1(Combo1_->currentText());
+void MainWindow::AcceptScheduleTeam() {
+  const std::string choice = qt::ToLatin1(team_choice_->currentText());
   auto lines = ShowTeamSchedule(session_, choice);
   HideTeamChoice();
   schedule_job_ = "Tavrin Schedule " + choice;
   if (lines) OpenSchedulePanel(std::move(*lines));
 }
 
-void MainWindow::HideTeamChoice() { ShowControls({schbutton_, Combo1_}, false); }
+void MainWindow::HideTeamChoice() { ShowControls({schbutton_, team_choice_}, false); }
 
 void MainWindow::OpenSchedulePanel(std::vector<std::string> lines) {
   HideTeamChoice();
   schedule_lines_ = std::move(lines);
-  qt::ShowReportLines(List1_, schedule_lines_);
-  ShowControls({List1_, schprintbutton_, schdonebutton_}, true);
+  qt::ShowReportLines(schedule_list_, schedule_lines_);
+  ShowControls({schedule_list_, schprintbutton_, schdonebutton_}, true);
   scheduleframe_->show();
   Schedulelabel_->show();
   SetMenuStates(MenusWhileShowing(ListingPanel::Schedule));
-  List1_->setFocus();
+  schedule_list_->setFocus();
 }
 
 void MainWindow::schdonebutton_Click() {
   schedule_lines_.clear();
-  List1_->clear();
-  ShowControls({List1_, schprintbutton_, schdonebutton_}, false);
+  schedule_list_->clear();
+  ShowControls({schedule_list_, schprintbutton_, schdonebutton_}, false);
   scheduleframe_->hide();
   Schedulelabel_->hide();
   SetMenuStates(MenusWhileShowing(ListingPanel::None));
@@ -110,26 +110,26 @@ void MainWindow::OpenReportPanel(ListingPanel panel, std::vector<std::string> li
   HideTeamChoice();
   report_panel_ = panel;
   report_lines_ = std::move(lines);
-  qt::ShowReportLines(List2_, report_lines_);
+  qt::ShowReportLines(report_list_, report_lines_);
   reportframe_->show();
-  ShowControls({List2_}, true);
+  ShowControls({report_list_}, true);
   ShowControls({preddonebutton_, Predprintbutton_}, panel == ListingPanel::Predictions);
   ShowControls({standingsdonebutton_, standingsprintbutton_}, panel == ListingPanel::Standings);
   SetMenuStates(MenusWhileShowing(panel));
-  List2_->setFocus();
+  report_list_->setFocus();
 }
 
 QListWidget* MainWindow::ShownListing() const {
-  if (List2_->isVisible()) return List2_;
-  return List1_->isVisible() ? List1_ : nullptr;
+  if (report_list_->isVisible()) return report_list_;
+  return schedule_list_->isVisible() ? schedule_list_ : nullptr;
 }
 
 void MainWindow::CloseReportPanel() {
   report_panel_ = ListingPanel::None;
   report_lines_.clear();
-  List2_->clear();
+  report_list_->clear();
   reportframe_->hide();
-  ShowControls({List2_, preddonebutton_, Predprintbutton_, standingsdonebutton_, standingsprintbutton_}, false);
+  ShowControls({report_list_, preddonebutton_, Predprintbutton_, standingsdonebutton_, standingsprintbutton_}, false);
   SetMenuStates(MenusWhileShowing(ListingPanel::None));
 }
 

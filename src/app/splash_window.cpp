@@ -83,11 +83,11 @@ SplashWindow::SplashWindow(MainWindow& main_window)
          area.top() + (area.height() - this->height()) / 2 + qt::TwipsToPixelsY(SplashDropTwips));
   }
 
-  Timer1_ = new QTimer(this);
-  Timer1_->setObjectName("Timer1");
-  Timer1_->setInterval(BannerTickMilliseconds);
-  connect(Timer1_, &QTimer::timeout, this, &SplashWindow::AdvanceBanner);
-  Timer1_->start();
+  banner_timer_ = new QTimer(this);
+  banner_timer_->setObjectName("Timer1");
+  banner_timer_->setInterval(BannerTickMilliseconds);
+  connect(banner_timer_, &QTimer::timeout, this, &SplashWindow::AdvanceBanner);
+  banner_timer_->start();
 }
 
 QString SplashWindow::BannerText() const { return Picture2_->text(); }
@@ -112,7 +112,7 @@ void SplashWindow::AdvanceBanner() {
 void SplashWindow::Dismiss() {
   if (dismissed_) return;
   dismissed_ = true;
-  Timer1_->stop();
+  banner_timer_->stop();
   hide();
   main_window_.ShowFromSplash();
   close();

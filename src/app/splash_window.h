@@ -43,7 +43,7 @@ class SplashWindow : public QWidget {
   QLabel* Image1_;
   QLabel* Label1_;
   QLabel* Picture2_;
-  QTimer* Timer1_;
+  QTimer* banner_timer_;
   int banner_toggle_ = 0;
   double banner_left_twips_ = BannerRestartTwips;
   bool dismissed_ = false;

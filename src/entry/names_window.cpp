@@ -35,7 +35,7 @@ QLineEdit* NameBox(QWidget* parent, const QString& name, int max_length, int wid
 
 }  // namespace
 
-Namesform::Namesform(Session& session) : session_(session) {
+NamesWindow::NamesWindow(Session& session) : session_(session) {
   setObjectName("Namesform");
   setWindowTitle("Tavrin Names and Locations");
 
@@ -67,7 +67,7 @@ Namesform::Namesform(Session& session) : session_(session) {
   connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QWidget* Namesform::BuildConference(int conference) {
+QWidget* NamesWindow::BuildConference(int conference) {
   auto* frame = new QGroupBox(entry_ui::ConferenceCaption(conference), this);
   auto* grid = new QGridLayout(frame);
   grid->setVerticalSpacing(qt::TwipsToPixelsY(30));
@@ -98,7 +98,7 @@ QWidget* Namesform::BuildConference(int conference) {
   return frame;
 }
 
-void Namesform::RefuseUnstorableText(QLineEdit* box) {
+void NamesWindow::RefuseUnstorableText(QLineEdit* box) {
   const std::string text = qt::ToLatin1(box->text());
   if (NameCanBeStored(text)) return;
   std::string kept;
@@ -112,7 +112,7 @@ void Namesform::RefuseUnstorableText(QLineEdit* box) {
   ShowNameRefused(session_.ui);
 }
 
-void Namesform::savebutton_Click() {
+void NamesWindow::savebutton_Click() {
   std::vector<std::string> locations;
   std::vector<std::string> team_names;
   for (int team = 1; team <= session_.store.TeamCount && IsTeamNumber(team); ++team) {
@@ -123,8 +123,8 @@ void Namesform::savebutton_Click() {
   SaveNames(session_, locations, team_names);
 }
 
-Namesform* OpenNamesWindow(Session& session, QWidget* main_window) {
-  return entry_ui::OpenEntryWindow<Namesform>(session, main_window);
+NamesWindow* OpenNamesWindow(Session& session, QWidget* main_window) {
+  return entry_ui::OpenEntryWindow<NamesWindow>(session, main_window);
 }
 
 }  // namespace tavrin

@@ -11,9 +11,9 @@ class QLineEdit;
 
 namespace tavrin {
 
-class Namesform : public QWidget {
+class NamesWindow : public QWidget {
  public:
-  explicit Namesform(Session& session);
+  explicit NamesWindow(Session& session);
 
  private:
   QWidget* BuildConference(int conference);
@@ -27,6 +27,6 @@ class Namesform : public QWidget {
 };
 
 // The "&Names and Locations" command: opens the editor in front of `main_window`.
-Namesform* OpenNamesWindow(Session& session, QWidget* main_window);
+NamesWindow* OpenNamesWindow(Session& session, QWidget* main_window);
 
 }  // namespace tavrin

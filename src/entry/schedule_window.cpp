@@ -36,20 +36,20 @@ constexpr int ListHeightTwips = 3600;
 
 }  // namespace
 
-Schedule::Schedule(Session& session) : session_(session) {
+ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
   setObjectName("Schedule");
   setWindowTitle("Tavrin Schedule Entry");
 
-  List1_ = new QListWidget(this);
-  List1_->setObjectName("List1");
-  List1_->setFont(qt::ReportListFont());
-  List1_->setMinimumSize(qt::TwipsSize(ListWidthTwips, ListHeightTwips));
-  List1_->addItem(ScheduleListHeading);
+  game_list_ = new QListWidget(this);
+  game_list_->setObjectName("List1");
+  game_list_->setFont(qt::ReportListFont());
+  game_list_->setMinimumSize(qt::TwipsSize(ListWidthTwips, ListHeightTwips));
+  game_list_->addItem(ScheduleListHeading);
 
   Text2_ = new QLineEdit(this);
   Text2_->setObjectName("Text2");
   Text2_->setFixedWidth(qt::TwipsToPixelsX(720));
-  auto* Label7 = new QLabel("Week #", this);
+  auto* week_label = new QLabel("Week #", this);
   Label8_ = new QLabel(this);
   Label8_->setObjectName("Label8");
   Label8_->setText(qt::FromLatin1("Year  " + FormatNumber(session_.store.WorkingYear, "0000")));
@@ -59,7 +59,7 @@ Schedule::Schedule(Session& session) : session_(session) {
   auto* Clearbutton = qt::MakeButton(this, "Clearbutton", "Clear", "Clear list");
   auto* Savebutton = qt::MakeButton(this, "Savebutton", "Save", "Save week to disk",
                                           qt::ButtonPicture::Accept);
-  auto* Command1 = qt::MakeButton(this, "Command1", "Done", "Close schedule entry window",
+  auto* donebutton = qt::MakeButton(this, "Command1", "Done", "Close schedule entry window",
                                         qt::ButtonPicture::Done);
   auto* Infobutton = qt::MakeButton(this, "Infobutton", "Info", "Help on schedule entry",
                                           qt::ButtonPicture::Info);
@@ -69,7 +69,7 @@ Schedule::Schedule(Session& session) : session_(session) {
   conferences->addWidget(BuildConference(1));
 
   auto* week_row = new QHBoxLayout;
-  week_row->addWidget(Label7);
+  week_row->addWidget(week_label);
   week_row->addWidget(Text2_);
   week_row->addStretch();
   auto* side = new QVBoxLayout;
@@ -80,10 +80,10 @@ Schedule::Schedule(Session& session) : session_(session) {
   }
   side->addStretch();
   side->addWidget(Infobutton);
-  side->addWidget(Command1);
+  side->addWidget(donebutton);
 
   auto* lower = new QHBoxLayout;
-  lower->addWidget(List1_, 1);
+  lower->addWidget(game_list_, 1);
   lower->addSpacing(qt::TwipsToPixelsX(120));
   lower->addLayout(side);
 
@@ -104,12 +104,12 @@ Schedule::Schedule(Session& session) : session_(session) {
   connect(loadbutton, &QPushButton::clicked, this, [this] { loadbutton_Click(); });
   connect(Clearbutton, &QPushButton::clicked, this, [this] { ClearList(); });
   connect(Savebutton, &QPushButton::clicked, this, [this] { Savebutton_Click(); });
-  connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+  connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
   connect(Infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Schedule"); });
   connect(Text2_, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
 }
 
-QWidget* Schedule::BuildConference(int conference) {
+QWidget* ScheduleEntryWindow::BuildConference(int conference) {
   auto* frame = new QGroupBox(entry_ui::ConferenceCaption(conference), this);
   frame->setObjectName(conference == 0 ? "Frame1" : "Frame2");
   auto* grid = new QGridLayout(frame);
@@ -137,7 +137,7 @@ QWidget* Schedule::BuildConference(int conference) {
   return frame;
 }
 
-QWidget* Schedule::BuildGameBox() {
+QWidget* ScheduleEntryWindow::BuildGameBox() {
   gamebox_ = new QGroupBox(this);
   gamebox_->setObjectName("gamebox");
   gamelabel_ = new QLabel(gamebox_);
@@ -162,7 +162,7 @@ QWidget* Schedule::BuildGameBox() {
   return gamebox_;
 }
 
-void Schedule::SetTeamState(int team, TeamState state) {
+void ScheduleEntryWindow::SetTeamState(int team, TeamState state) {
   team_state_[static_cast<std::size_t>(team)] = state;
   const int colour = state == TeamState::Selected ? SelectedColour
                      : state == TeamState::Listed ? ListedColour
@@ -170,11 +170,11 @@ void Schedule::SetTeamState(int team, TeamState state) {
   entry_ui::SetTextColour(Clabel_[static_cast<std::size_t>(team)], colour);
 }
 
-void Schedule::ShowPairing() {
+void ScheduleEntryWindow::ShowPairing() {
   gamelabel_->setText(qt::FromLatin1(PairingText(session_.store, first_team_, second_team_)));
 }
 
-void Schedule::Clabel_Click(int team) {
+void ScheduleEntryWindow::Clabel_Click(int team) {
   if (team_state_[static_cast<std::size_t>(team)] == TeamState::Selected) {
     gamebox_->setEnabled(false);
     const int count = selection_count_;
@@ -200,12 +200,12 @@ void Schedule::Clabel_Click(int team) {
   }
 }
 
-void Schedule::Reversebutton_Click() {
+void ScheduleEntryWindow::Reversebutton_Click() {
   std::swap(first_team_, second_team_);
   ShowPairing();
 }
 
-void Schedule::Addbutton_Click() {
+void ScheduleEntryWindow::Addbutton_Click() {
   if (!gamebox_->isEnabled()) {
     ShowPairingIncomplete(session_.ui);
     return;
@@ -226,18 +226,18 @@ void Schedule::Addbutton_Click() {
   Option1_[1]->setChecked(true);
 }
 
-void Schedule::AddListLine(const ScheduledGame& game) {
-  List1_->addItem(qt::FromLatin1(ScheduleListLine(session_.store, game)));
+void ScheduleEntryWindow::AddListLine(const ScheduledGame& game) {
+  game_list_->addItem(qt::FromLatin1(ScheduleListLine(session_.store, game)));
   games_.push_back(game);
 }
 
-void Schedule::Removebutton_Click() {
-  const int line = List1_->currentRow();
-  if (line < 1 || !List1_->currentItem()->isSelected() || line > static_cast<int>(games_.size())) {
+void ScheduleEntryWindow::Removebutton_Click() {
+  const int line = game_list_->currentRow();
+  if (line < 1 || !game_list_->currentItem()->isSelected() || line > static_cast<int>(games_.size())) {
     return;
   }
-  delete List1_->takeItem(line);
-  List1_->setCurrentRow(-1);  // no line is selected after a removal, so a second click removes nothing
+  delete game_list_->takeItem(line);
+  game_list_->setCurrentRow(-1);  // no line is selected after a removal, so a second click removes nothing
   const auto removed = games_.begin() + (line - 1);
   for (const int team : {removed->first, removed->second}) {
     if (IsTeamNumber(team)) SetTeamState(team, TeamState::Free);
@@ -246,7 +246,7 @@ void Schedule::Removebutton_Click() {
   typed_ = true;
 }
 
-bool Schedule::ClearList() {
+bool ScheduleEntryWindow::ClearList() {
   if (!games_.empty() &&
       !session_.ui.AskYesNo("Is it Ok to Clear Schedule list?", "Tavrin Schedule",
                             MessageIcon::None, DefaultButton::First)) {
@@ -255,8 +255,8 @@ bool Schedule::ClearList() {
   // A pairing half built is dropped too, so that a team loaded into the list cannot stay
   // selected for another game.
   for (int team = 1; team <= LeagueTeamCount; ++team) SetTeamState(team, TeamState::Free);
-  List1_->clear();
-  List1_->addItem(ScheduleListHeading);
+  game_list_->clear();
+  game_list_->addItem(ScheduleListHeading);
   games_.clear();
   gamelabel_->clear();
   gamebox_->setEnabled(false);
@@ -266,7 +266,7 @@ bool Schedule::ClearList() {
   return true;
 }
 
-void Schedule::loadbutton_Click() {
+void ScheduleEntryWindow::loadbutton_Click() {
   const auto week = EntryWeek(session_, qt::ToLatin1(Text2_->text()));
   if (!week || !ClearList()) return;
   for (const ScheduledGame& game : LoadScheduleWeek(session_, *week)) {
@@ -277,18 +277,18 @@ void Schedule::loadbutton_Click() {
   }
 }
 
-void Schedule::Savebutton_Click() {
+void ScheduleEntryWindow::Savebutton_Click() {
   if (SaveScheduleWeek(session_, qt::ToLatin1(Text2_->text()), games_)) {
     entry_ui::SetTextColour(Text2_, SettledWeekColour);
     typed_ = false;
   }
 }
 
-void Schedule::Text2_Change() {
+void ScheduleEntryWindow::Text2_Change() {
   if (!games_.empty()) entry_ui::SetTextColour(Text2_, ChangedWeekColour);
 }
 
-void Schedule::closeEvent(QCloseEvent* event) {
+void ScheduleEntryWindow::closeEvent(QCloseEvent* event) {
   if (MayCloseWithTypedChanges(session_.ui, typed_)) {
     event->accept();
   } else {
@@ -296,8 +296,8 @@ void Schedule::closeEvent(QCloseEvent* event) {
   }
 }
 
-Schedule* OpenScheduleWindow(Session& session, QWidget* main_window) {
-  return entry_ui::OpenEntryWindow<Schedule>(session, main_window);
+ScheduleEntryWindow* OpenScheduleWindow(Session& session, QWidget* main_window) {
+  return entry_ui::OpenEntryWindow<ScheduleEntryWindow>(session, main_window);
 }
 
 }  // namespace tavrin

@@ -18,12 +18,12 @@ class QRadioButton;
 
 namespace tavrin {
 
-class Schedule : public QWidget {
+class ScheduleEntryWindow : public QWidget {
  public:
   // A team's state for the week being built, shown by its button's colour.
   enum class TeamState { Free, Selected, Listed };
 
-  explicit Schedule(Session& session);
+  explicit ScheduleEntryWindow(Session& session);
 
  protected:
   // Games listed but not saved are dropped only when the user agrees.
@@ -58,12 +58,12 @@ class Schedule : public QWidget {
   QGroupBox* gamebox_ = nullptr;
   std::array<QRadioButton*, 8> Option1_{};
   QLabel* gamelabel_ = nullptr;
-  QListWidget* List1_;
+  QListWidget* game_list_;
   QLineEdit* Text2_;
   QLabel* Label8_;
 };
 
 // The "&Enter / Edit Schedule" command: opens the window in front of `main_window`.
-Schedule* OpenScheduleWindow(Session& session, QWidget* main_window);
+ScheduleEntryWindow* OpenScheduleWindow(Session& session, QWidget* main_window);
 
 }  // namespace tavrin

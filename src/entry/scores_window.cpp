@@ -48,7 +48,7 @@ bool IsEnterKey(const QEvent* event) {
 
 }  // namespace
 
-Scores::Scores(Session& session, int week) : session_(session), week_(week) {
+ScoreEntryWindow::ScoreEntryWindow(Session& session, int week) : session_(session), week_(week) {
   setObjectName("Scores");
   setWindowTitle(QStringLiteral("    Enter the Results for Week # %1").arg(week));
 
@@ -64,11 +64,11 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
     const auto slot = static_cast<std::size_t>(game - 1);
     TLabel_[slot] = RowWidget(new QLabel(this), "TLabel", game);
     STLabel_[slot] = RowWidget(new QLabel(this), "STLabel", game);
-    FTTEXT_[slot] = RowWidget(new QLineEdit(this), "FTTEXT", game);
-    STTEXT_[slot] = RowWidget(new QLineEdit(this), "STTEXT", game);
+    first_score_boxes_[slot] = RowWidget(new QLineEdit(this), "FTTEXT", game);
+    second_score_boxes_[slot] = RowWidget(new QLineEdit(this), "STTEXT", game);
     TLabel_[slot]->setMinimumWidth(qt::TwipsToPixelsX(LocationWidthTwips));
     STLabel_[slot]->setMinimumWidth(qt::TwipsToPixelsX(LocationWidthTwips));
-    for (QLineEdit* box : {FTTEXT_[slot], STTEXT_[slot]}) {
+    for (QLineEdit* box : {first_score_boxes_[slot], second_score_boxes_[slot]}) {
       box->setFixedWidth(qt::TwipsToPixelsX(ScoreBoxWidthTwips));
       box->setAlignment(Qt::AlignRight);
       box->installEventFilter(this);
@@ -76,8 +76,8 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
     }
     rows->addWidget(TLabel_[slot], game, 0);
     rows->addWidget(STLabel_[slot], game, 1);
-    rows->addWidget(FTTEXT_[slot], game, 2);
-    rows->addWidget(STTEXT_[slot], game, 3);
+    rows->addWidget(first_score_boxes_[slot], game, 2);
+    rows->addWidget(second_score_boxes_[slot], game, 3);
   }
 
   Image1_ = new QLabel(this);
@@ -109,9 +109,9 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
   layout->addSpacing(qt::TwipsToPixelsX(240));
   layout->addLayout(buttons);
 
-  Timer1_.setInterval(FailedOpeningMilliseconds);
-  Timer1_.setSingleShot(true);
-  connect(&Timer1_, &QTimer::timeout, this, &QWidget::close);
+  failed_opening_timer_.setInterval(FailedOpeningMilliseconds);
+  failed_opening_timer_.setSingleShot(true);
+  connect(&failed_opening_timer_, &QTimer::timeout, this, &QWidget::close);
   connect(resultsbutton_, &QPushButton::clicked, this, [this] { resultsbutton_Click(); });
   // Cancel drops the scores not yet processed, exactly as Done does.
   connect(cancelbutton_, &QPushButton::clicked, this, &QWidget::close);
@@ -122,10 +122,10 @@ Scores::Scores(Session& session, int week) : session_(session), week_(week) {
   if (session_.store.ColourDepthFlag == FullColourDepth) Image1_->setVisible(true);
 }
 
-void Scores::LoadWeek() {
+void ScoreEntryWindow::LoadWeek() {
   if (!LoadScoreEntryWeek(session_, week_)) {
     EnableProcessing(false);  // no rows to process; the window closes by itself
-    Timer1_.start();
+    failed_opening_timer_.start();
     return;
   }
   const SeasonStore& store = session_.store;
@@ -138,41 +138,41 @@ void Scores::LoadWeek() {
     STLabel_[slot]->setText(
         "at " + (IsTeamNumber(second) ? qt::FromLatin1(store.LocationName[second]) : QString()));
     for (QWidget* widget : {static_cast<QWidget*>(TLabel_[slot]), static_cast<QWidget*>(STLabel_[slot]),
-                            static_cast<QWidget*>(FTTEXT_[slot]), static_cast<QWidget*>(STTEXT_[slot])}) {
+                            static_cast<QWidget*>(first_score_boxes_[slot]), static_cast<QWidget*>(second_score_boxes_[slot])}) {
       widget->setVisible(true);
       widget->setEnabled(true);
     }
   }
-  if (games_ > 0) FTTEXT_[0]->setFocus();
+  if (games_ > 0) first_score_boxes_[0]->setFocus();
 }
 
-bool Scores::eventFilter(QObject* watched, QEvent* event) {
+bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
   if (!IsEnterKey(event)) return QWidget::eventFilter(watched, event);
   for (int game = 1; game <= games_; ++game) {
     const auto slot = static_cast<std::size_t>(game - 1);
-    if (watched == FTTEXT_[slot]) {
-      STTEXT_[slot]->setFocus();
+    if (watched == first_score_boxes_[slot]) {
+      second_score_boxes_[slot]->setFocus();
       return true;
     }
-    if (watched == STTEXT_[slot] && game < games_) {
-      FTTEXT_[slot + 1]->setFocus();
+    if (watched == second_score_boxes_[slot] && game < games_) {
+      first_score_boxes_[slot + 1]->setFocus();
       return true;
     }
   }
   return QWidget::eventFilter(watched, event);  // the last row's second box keeps its Enter
 }
 
-void Scores::EnableProcessing(bool enabled) {
+void ScoreEntryWindow::EnableProcessing(bool enabled) {
   resultsbutton_->setEnabled(enabled);
   cancelbutton_->setEnabled(enabled);
 }
 
-void Scores::resultsbutton_Click() {
+void ScoreEntryWindow::resultsbutton_Click() {
   EnableProcessing(false);
   std::vector<ScoreTexts> scores;
   for (int game = 1; game <= games_; ++game) {
     const auto slot = static_cast<std::size_t>(game - 1);
-    scores.push_back({qt::ToLatin1(FTTEXT_[slot]->text()), qt::ToLatin1(STTEXT_[slot]->text())});
+    scores.push_back({qt::ToLatin1(first_score_boxes_[slot]->text()), qt::ToLatin1(second_score_boxes_[slot]->text())});
   }
   // Only a week that could not start may be tried again: after a run that failed to save, the
   // store no longer holds the week's opening figures, so closing loses nothing processable.
@@ -185,13 +185,13 @@ void Scores::resultsbutton_Click() {
   EnableProcessing(true);
   if (const auto refused = FirstRefusedScore(scores, games_)) {
     const auto slot = static_cast<std::size_t>(refused->game - 1);
-    QLineEdit* box = refused->second ? STTEXT_[slot] : FTTEXT_[slot];
+    QLineEdit* box = refused->second ? second_score_boxes_[slot] : first_score_boxes_[slot];
     box->setFocus();
     box->selectAll();
   }
 }
 
-void Scores::closeEvent(QCloseEvent* event) {
+void ScoreEntryWindow::closeEvent(QCloseEvent* event) {
   if (MayCloseWithTypedChanges(session_.ui, typed_)) {
     event->accept();
   } else {
@@ -199,9 +199,9 @@ void Scores::closeEvent(QCloseEvent* event) {
   }
 }
 
-Scores* OpenScoresWindow(Session& session, int week, QWidget* main_window) {
+ScoreEntryWindow* OpenScoresWindow(Session& session, int week, QWidget* main_window) {
   if (!CheckScoreEntryBlock(session, week)) return nullptr;
-  auto* window = new Scores(session, week);
+  auto* window = new ScoreEntryWindow(session, week);
   qt::ShowSecondaryWindow(window, main_window);
   window->LoadWeek();
   return window;

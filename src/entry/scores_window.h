@@ -16,17 +16,17 @@ class QPushButton;
 
 namespace tavrin {
 
-class Scores : public QWidget {
+class ScoreEntryWindow : public QWidget {
  public:
   // The window closes itself this long after a failed opening.
   static constexpr int FailedOpeningMilliseconds = 2000;
 
-  Scores(Session& session, int week);
+  ScoreEntryWindow(Session& session, int week);
 
   // The window's load: reads the week's schedules and shows one row per game; when they are
   // missing the user is told and `Timer1` closes the window.
   void LoadWeek();
-  const QTimer& Timer1() const { return Timer1_; }
+  const QTimer& FailedOpeningTimer() const { return failed_opening_timer_; }
   // Told the week once its results are processed and saved.
   void SetWeekSavedNotice(std::function<void(int week)> notice) { week_saved_ = std::move(notice); }
 
@@ -45,19 +45,19 @@ class Scores : public QWidget {
   bool typed_ = false;  // scores typed and not yet processed
   std::array<QLabel*, MaxScoredGames> TLabel_{};
   std::array<QLabel*, MaxScoredGames> STLabel_{};
-  std::array<QLineEdit*, MaxScoredGames> FTTEXT_{};
-  std::array<QLineEdit*, MaxScoredGames> STTEXT_{};
+  std::array<QLineEdit*, MaxScoredGames> first_score_boxes_{};
+  std::array<QLineEdit*, MaxScoredGames> second_score_boxes_{};
   QLabel* Image1_;
   QPushButton* resultsbutton_;
   QPushButton* cancelbutton_;
   QPushButton* donebutton_;
   QPushButton* infobutton_;
-  QTimer Timer1_;
+  QTimer failed_opening_timer_;
   std::function<void(int week)> week_saved_;
 };
 
 // The "&Enter Scores" command for week `week`: opens the window in front of `main_window`
 // when the week's opening block carries recorded scores; null (the user told why) otherwise.
-Scores* OpenScoresWindow(Session& session, int week, QWidget* main_window);
+ScoreEntryWindow* OpenScoresWindow(Session& session, int week, QWidget* main_window);
 
 }  // namespace tavrin

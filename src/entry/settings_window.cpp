@@ -47,7 +47,7 @@ int ScrollValue(float setting, int minimum, int maximum) {
 
 }  // namespace
 
-Settingsform::Settingsform(Session& session) : session_(session) {
+SettingsWindow::SettingsWindow(Session& session) : session_(session) {
   setObjectName("Settingsform");
   setWindowTitle("Tavrin Settings");
   const SeasonStore& store = session_.store;
@@ -98,11 +98,11 @@ Settingsform::Settingsform(Session& session) : session_(session) {
   });
   connect(okbutton, &QPushButton::clicked, this, [this] { okbutton_Click(); });
   connect(fontbutton, &QPushButton::clicked, this,
-          [this] { entry_ui::OpenEntryWindow<Setfont>(session_, this); });
+          [this] { entry_ui::OpenEntryWindow<ReportFontWindow>(session_, this); });
   connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
 }
 
-QWidget* Settingsform::BuildScroll(const char* name, const char* caption, int minimum, int maximum,
+QWidget* SettingsWindow::BuildScroll(const char* name, const char* caption, int minimum, int maximum,
                                    float setting, QScrollBar*& scroll, QLabel*& value_label) {
   auto* frame = new QGroupBox(caption, this);
   scroll = new QScrollBar(Qt::Vertical, frame);
@@ -128,7 +128,7 @@ QWidget* Settingsform::BuildScroll(const char* name, const char* caption, int mi
   return frame;
 }
 
-void Settingsform::okbutton_Click() {
+void SettingsWindow::okbutton_Click() {
   const SettingsForm form{qt::ToLatin1(Text1_->text()), qt::ToLatin1(weekstext_->text()),
                           -Reactivityscroll_->value(), -Weightingscroll_->value()};
   // A refused year or week count keeps the window open; so does a file that could not be
@@ -136,7 +136,7 @@ void Settingsform::okbutton_Click() {
   if (ApplySettings(session_, form) == SettingsResult::Saved) close();
 }
 
-Setfont::Setfont(Session& session) : session_(session) {
+ReportFontWindow::ReportFontWindow(Session& session) : session_(session) {
   setObjectName("Setfont");
   setWindowTitle("Tavrin Report Font");
 
@@ -147,12 +147,12 @@ Setfont::Setfont(Session& session) : session_(session) {
   auto* frame_layout = new QVBoxLayout(frame);
   frame_layout->addWidget(fontlabel_);
 
-  List1_ = new QListWidget(this);
-  List1_->setObjectName("List1");
-  List1_->setMinimumHeight(qt::TwipsToPixelsY(2400));
+  font_list_ = new QListWidget(this);
+  font_list_->setObjectName("List1");
+  font_list_->setMinimumHeight(qt::TwipsToPixelsY(2400));
   Printer& printer = session_.ui.ReportPrinter();
   for (int index = 0; index < printer.FontCount(); ++index) {
-    List1_->addItem(qt::FromLatin1(printer.FontName(index)));
+    font_list_->addItem(qt::FromLatin1(printer.FontName(index)));
   }
 
   auto* donebutton = qt::MakeButton(this, "donebutton", "Done", "Accept setting and exit",
@@ -166,24 +166,24 @@ Setfont::Setfont(Session& session) : session_(session) {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame);
-  layout->addWidget(List1_);
+  layout->addWidget(font_list_);
   layout->addWidget(new QLabel("MonoSpaced fonts are required for straight columns.", this));
   layout->addWidget(new QLabel("Courier New is the Recommended Font", this));
   layout->addLayout(buttons);
 
-  connect(List1_, &QListWidget::itemClicked, this,
+  connect(font_list_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { fontlabel_->setText(item->text()); });
   connect(donebutton, &QPushButton::clicked, this, [this] { donebutton_Click(); });
   connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
 }
 
-void Setfont::donebutton_Click() {
+void ReportFontWindow::donebutton_Click() {
   session_.store.ReportFont = qt::ToLatin1(fontlabel_->text());
   close();
 }
 
-Settingsform* OpenSettingsWindow(Session& session, QWidget* main_window) {
-  return entry_ui::OpenEntryWindow<Settingsform>(session, main_window);
+SettingsWindow* OpenSettingsWindow(Session& session, QWidget* main_window) {
+  return entry_ui::OpenEntryWindow<SettingsWindow>(session, main_window);
 }
 
 }  // namespace tavrin

@@ -13,9 +13,9 @@ class QScrollBar;
 
 namespace tavrin {
 
-class Settingsform : public QWidget {
+class SettingsWindow : public QWidget {
  public:
-  explicit Settingsform(Session& session);
+  explicit SettingsWindow(Session& session);
 
  private:
   QWidget* BuildScroll(const char* name, const char* caption, int minimum, int maximum,
@@ -31,19 +31,19 @@ class Settingsform : public QWidget {
   QLabel* OffDeflabel_ = nullptr;
 };
 
-class Setfont : public QWidget {
+class ReportFontWindow : public QWidget {
  public:
-  explicit Setfont(Session& session);
+  explicit ReportFontWindow(Session& session);
 
  private:
   void donebutton_Click();
 
   Session& session_;
   QLabel* fontlabel_;
-  QListWidget* List1_;
+  QListWidget* font_list_;
 };
 
 // The "Tavrin Settings" command: opens the settings window in front of `main_window`.
-Settingsform* OpenSettingsWindow(Session& session, QWidget* main_window);
+SettingsWindow* OpenSettingsWindow(Session& session, QWidget* main_window);
 
 }  // namespace tavrin

@@ -42,7 +42,7 @@ constexpr int ValueBoxWidthTwips = 1200;
 
 }  // namespace
 
-Statedit::Statedit(Session& session) : session_(session) {
+StatsEditorWindow::StatsEditorWindow(Session& session) : session_(session) {
   setObjectName("Statedit");
   setWindowTitle("Tavrin - Statistic Editor");
   session_.store.ClearStatistics();
@@ -135,12 +135,12 @@ Statedit::Statedit(Session& session) : session_(session) {
   connect(Donebutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void Statedit::Text1_Change() {
+void StatsEditorWindow::Text1_Change() {
   loaded_week_.reset();
   Savebutton_->setEnabled(false);
 }
 
-void Statedit::Loadbutton_Click() {
+void StatsEditorWindow::Loadbutton_Click() {
   const auto week = EditorWeek(session_, qt::ToLatin1(Text1_->text()));
   if (!week) return;
   // A block that could not be read must not be written back.
@@ -154,18 +154,18 @@ void Statedit::Loadbutton_Click() {
   Savebutton_->setEnabled(true);
 }
 
-void Statedit::Savebutton_Click() {
+void StatsEditorWindow::Savebutton_Click() {
   if (loaded_week_ && StoreTeamBoxes() && SaveEditorBlock(session_, *loaded_week_)) typed_ = false;
 }
 
-void Statedit::StepTeam(int step) {
+void StatsEditorWindow::StepTeam(int step) {
   const int team = team_ + step;
   if (team > session_.store.TeamCount || !IsTeamNumber(team) || !StoreTeamBoxes()) return;
   team_ = team;
   ShowTeam();
 }
 
-void Statedit::ShowTeam() {
+void StatsEditorWindow::ShowTeam() {
   const std::string& location = session_.store.LocationName[static_cast<std::size_t>(team_)];
   Teamlabel_->setText(location.empty() ? QStringLiteral("Reserved") : qt::FromLatin1(location));
   for (int box = 0; box < ValueBoxCount; ++box) {
@@ -174,7 +174,7 @@ void Statedit::ShowTeam() {
   }
 }
 
-bool Statedit::StoreTeamBoxes() {
+bool StatsEditorWindow::StoreTeamBoxes() {
   if (!loaded_week_) return true;  // nothing loaded: the boxes hold no team's figures
   for (int box = 0; box < ValueBoxCount; ++box) {
     QLineEdit* edit = Text2_[static_cast<std::size_t>(box)];
@@ -188,7 +188,7 @@ bool Statedit::StoreTeamBoxes() {
   return true;
 }
 
-void Statedit::closeEvent(QCloseEvent* event) {
+void StatsEditorWindow::closeEvent(QCloseEvent* event) {
   if (MayCloseWithTypedChanges(session_.ui, typed_)) {
     event->accept();
   } else {
@@ -196,12 +196,12 @@ void Statedit::closeEvent(QCloseEvent* event) {
   }
 }
 
-void Statedit::Infobutton_Click() {
+void StatsEditorWindow::Infobutton_Click() {
   session_.ui.ShowMessage(InformationText, "Tavrin Information", MessageIcon::Information);
 }
 
-Statedit* OpenStatsEditorWindow(Session& session, QWidget* main_window) {
-  return entry_ui::OpenEntryWindow<Statedit>(session, main_window);
+StatsEditorWindow* OpenStatsEditorWindow(Session& session, QWidget* main_window) {
+  return entry_ui::OpenEntryWindow<StatsEditorWindow>(session, main_window);
 }
 
 }  // namespace tavrin

@@ -15,11 +15,11 @@ class QPushButton;
 
 namespace tavrin {
 
-class Statedit : public QWidget {
+class StatsEditorWindow : public QWidget {
  public:
   static constexpr int ValueBoxCount = 8;
 
-  explicit Statedit(Session& session);
+  explicit StatsEditorWindow(Session& session);
 
  protected:
   // Typed figures not yet saved are dropped only when the user agrees.
@@ -47,6 +47,6 @@ class Statedit : public QWidget {
 };
 
 // The "&Weekly Statistics" command: opens the editor in front of `main_window`.
-Statedit* OpenStatsEditorWindow(Session& session, QWidget* main_window);
+StatsEditorWindow* OpenStatsEditorWindow(Session& session, QWidget* main_window);
 
 }  // namespace tavrin

@@ -35,7 +35,7 @@ std::string ChosenText(const QListWidget* list) {
 
 }  // namespace
 
-Selgraphform::Selgraphform(Session& session, QWidget* main_window)
+GraphSelectionWindow::GraphSelectionWindow(Session& session, QWidget* main_window)
     : session_(session), main_window_(main_window) {
   setObjectName("Selgraphform");
   setWindowTitle("Tavrin Rating Trends");
@@ -43,30 +43,30 @@ Selgraphform::Selgraphform(Session& session, QWidget* main_window)
   auto* Panel3D1 = new QGroupBox("Select Team(s)", this);
   Panel3D1->setObjectName("Panel3D1");
   Panel3D1->setGeometry(qt::TwipsRect(480, 120, 6720, 4020));
-  List1_ = TeamList(Panel3D1, "List1", session.store, 600);
-  List2_ = TeamList(Panel3D1, "List2", session.store, 3720);
+  first_team_list_ = TeamList(Panel3D1, "List1", session.store, 600);
+  second_team_list_ = TeamList(Panel3D1, "List2", session.store, 3720);
   if (session.store.GraphMode != GraphTwoTeams) {
-    List2_->setEnabled(false);
-    List2_->hide();
+    second_team_list_->setEnabled(false);
+    second_team_list_->hide();
     // The single list stands in the middle (its left edge in the window's coordinates).
-    List1_->move(qt::TwipsToPixelsX(SingleListLeft - 480), List1_->y());
+    first_team_list_->move(qt::TwipsToPixelsX(SingleListLeft - 480), first_team_list_->y());
   }
   auto* okbutton = MakePictureButton(this, "okbutton", qt::ButtonPicture::Accept,
                                      "Accept selections", 5880, 4320);
   auto* cancelbutton = MakePictureButton(this, "cancelbutton", qt::ButtonPicture::Done,
                                          "Cancel team selection", 6600, 4320);
-  connect(okbutton, &QPushButton::clicked, this, &Selgraphform::okbutton_Click);
+  connect(okbutton, &QPushButton::clicked, this, &GraphSelectionWindow::okbutton_Click);
   connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
   // In two-team mode the second list still has to be used, so only it accepts on a double click.
-  connect(List1_, &QListWidget::itemDoubleClicked, this, [this] {
+  connect(first_team_list_, &QListWidget::itemDoubleClicked, this, [this] {
     if (session_.store.GraphMode != GraphTwoTeams) okbutton_Click();
   });
-  connect(List2_, &QListWidget::itemDoubleClicked, this, &Selgraphform::okbutton_Click);
+  connect(second_team_list_, &QListWidget::itemDoubleClicked, this, &GraphSelectionWindow::okbutton_Click);
   ArrangeClosingButtons(this);
 }
 
-void Selgraphform::okbutton_Click() {
-  if (!AcceptGraphTeams(session_.store, session_.ui, ChosenText(List1_), ChosenText(List2_))) return;
+void GraphSelectionWindow::okbutton_Click() {
+  if (!AcceptGraphTeams(session_.store, session_.ui, ChosenText(first_team_list_), ChosenText(second_team_list_))) return;
   // The graph opens before this window closes, so the main window stays disabled throughout.
   OpenRatingGraphWindow(session_, main_window_);
   close();
@@ -79,7 +79,7 @@ QWidget* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget*
 
 QWidget* ShowGraphSelectionWindow(Session& session, QWidget* main_window) {
   session.ui.ShowBusyPointer();
-  auto* window = new Selgraphform(session, main_window);
+  auto* window = new GraphSelectionWindow(session, main_window);
   qt::ShowSecondaryWindow(window, main_window);
   return window;
 }

@@ -10,19 +10,19 @@ class QListWidget;
 
 namespace tavrin {
 
-class Selgraphform : public QWidget {
+class GraphSelectionWindow : public QWidget {
   Q_OBJECT
 
  public:
-  Selgraphform(Session& session, QWidget* main_window);
+  GraphSelectionWindow(Session& session, QWidget* main_window);
 
  private:
   void okbutton_Click();
 
   Session& session_;
   QWidget* main_window_;
-  QListWidget* List1_;
-  QListWidget* List2_;
+  QListWidget* first_team_list_;
+  QListWidget* second_team_list_;
 };
 
 // The two graph commands: sets GraphMode and opens the selection in

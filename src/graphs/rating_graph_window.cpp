@@ -62,7 +62,7 @@ void RatingChartArea::paintEvent(QPaintEvent*) {
   canvas.Detach();
 }
 
-GRform::GRform(Session& session, QWidget* main_window)
+RatingGraphWindow::RatingGraphWindow(Session& session, QWidget* main_window)
     : session_(session), main_window_(main_window) {
   setObjectName("GRform");
   setFixedSize(qt::TwipsSize(8835, 6060));
@@ -101,7 +101,7 @@ GRform::GRform(Session& session, QWidget* main_window)
   ArrangeClosingButtons(this);
 }
 
-void GRform::BuildLegend() {
+void RatingGraphWindow::BuildLegend() {
   const SeasonStore& store = session_.store;
   LegendStroke(this, 0, 5180, QColor(192, 0, 0));
   LegendCaptionPanel(this, 1, 5040, LegendCaption(store, chart_.team_one));
@@ -114,7 +114,7 @@ void GRform::BuildLegend() {
 }
 
 QWidget* OpenRatingGraphWindow(Session& session, QWidget* main_window) {
-  auto* window = new GRform(session, main_window);
+  auto* window = new RatingGraphWindow(session, main_window);
   qt::ShowSecondaryWindow(window, main_window);
   return window;
 }

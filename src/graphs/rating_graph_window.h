@@ -24,11 +24,11 @@ class RatingChartArea : public QWidget {
   const RatingChartData& chart_;
 };
 
-class GRform : public QWidget {
+class RatingGraphWindow : public QWidget {
   Q_OBJECT
 
  public:
-  GRform(Session& session, QWidget* main_window);
+  RatingGraphWindow(Session& session, QWidget* main_window);
 
   const RatingChartData& chart() const { return chart_; }
 

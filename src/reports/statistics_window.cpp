@@ -18,14 +18,14 @@ constexpr std::array<const char*, 4> OrderCaptions = {"Quality Rating", "Percent
 
 }  // namespace
 
-VStatsform::VStatsform(Session& session, int week, std::vector<std::string> lines)
+StatisticsWindow::StatisticsWindow(Session& session, int week, std::vector<std::string> lines)
     : session_(session), week_(week), lines_(std::move(lines)) {
   setObjectName("VStatsform");
   setWindowTitle("Tavrin Statistics");
   const ReportListLayout layout = ReportWindowListLayout(9255, StatisticsLineLength, 5040);
   const double right = layout.left + layout.width;
   setFixedSize(qt::TwipsSize(right + layout.left, 6600));
-  List1_ = new ReportListView(this, layout, ReportListView::Selection::Never);
+  statistics_list_ = new ReportListView(this, layout, ReportListView::Selection::Never);
 
   auto* frame = new QGroupBox("Sort Teams by...", this);
   frame->setObjectName("Frame1");
@@ -44,18 +44,18 @@ VStatsform::VStatsform(Session& session, int week, std::vector<std::string> line
                                    "Print Statistics", right - 1320, 5700);
   Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done, "Close Statistics",
                                   right - 600, 5700);
-  List1_->SetLines(lines_);
+  statistics_list_->SetLines(lines_);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(printbutton_, &QPushButton::clicked, this, &VStatsform::printbutton_Click);
+  connect(printbutton_, &QPushButton::clicked, this, &StatisticsWindow::printbutton_Click);
   ArrangeClosingButtons(this);
 }
 
-void VStatsform::Option1_Click(StatisticsOrder order) {
+void StatisticsWindow::Option1_Click(StatisticsOrder order) {
   lines_ = StatisticsLines(session_.store, week_, order);
-  List1_->SetLines(lines_);
+  statistics_list_->SetLines(lines_);
 }
 
-void VStatsform::printbutton_Click() {
+void StatisticsWindow::printbutton_Click() {
   // The block shown is the state after the week before the one it opens.
   const std::string when = week_ > 1 ? "week " + std::to_string(week_ - 1) : "start of season";
   PrintAsJob(session_, "Tavrin Statistics " + when, [this] { PrintStatistics(session_, lines_); });
@@ -64,7 +64,7 @@ void VStatsform::printbutton_Click() {
 QWidget* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window) {
   auto lines = ShowStatistics(session, menu_index);
   if (!lines) return nullptr;
-  auto* window = new VStatsform(session, menu_index + 1, std::move(*lines));
+  auto* window = new StatisticsWindow(session, menu_index + 1, std::move(*lines));
   qt::ShowSecondaryWindow(window, main_window);
   return window;
 }

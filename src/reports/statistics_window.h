@@ -17,12 +17,12 @@ namespace tavrin {
 
 class ReportListView;
 
-class VStatsform : public QWidget {
+class StatisticsWindow : public QWidget {
   Q_OBJECT
 
  public:
   // `week` is the week the shown block opens (entry index + 1).
-  VStatsform(Session& session, int week, std::vector<std::string> lines);
+  StatisticsWindow(Session& session, int week, std::vector<std::string> lines);
 
  private:
   void Option1_Click(StatisticsOrder order);
@@ -31,7 +31,7 @@ class VStatsform : public QWidget {
   Session& session_;
   int week_;
   std::vector<std::string> lines_;
-  ReportListView* List1_;
+  ReportListView* statistics_list_;
   std::array<QRadioButton*, 4> Option1_{};
   QPushButton* Donebutton_;
   QPushButton* printbutton_;

@@ -18,84 +18,84 @@
 
 namespace tavrin {
 
-TResults::TResults(Session& session) : session_(session) {
+TeamResultsWindow::TeamResultsWindow(Session& session) : session_(session) {
   setObjectName("TResults");
   setWindowTitle("Tavrin Team Results");
   const ReportListLayout layout = ReportWindowListLayout(9255, ResultsLineLength, 4440);
   const double right = layout.left + layout.width;
   setFixedSize(qt::TwipsSize(right + layout.left, 5760));
 
-  Combo1_ = new QComboBox(this);
-  Combo1_->setObjectName("Combo1");
-  Combo1_->setFont(qt::ReportListFont());
-  Combo1_->setEditable(true);
-  Combo1_->setInsertPolicy(QComboBox::NoInsert);
-  Combo1_->setGeometry(qt::TwipsRect(right / 2 - 1980, 1800, 3375, 360));
-  for (const std::string& name : TeamChoices(session.store)) Combo1_->addItem(qt::FromLatin1(name));
-  Combo1_->setCurrentIndex(-1);
-  Combo1_->setEditText(SelectTeamPrompt);
-  Combo1_->lineEdit()->installEventFilter(this);
+  team_choice_ = new QComboBox(this);
+  team_choice_->setObjectName("Combo1");
+  team_choice_->setFont(qt::ReportListFont());
+  team_choice_->setEditable(true);
+  team_choice_->setInsertPolicy(QComboBox::NoInsert);
+  team_choice_->setGeometry(qt::TwipsRect(right / 2 - 1980, 1800, 3375, 360));
+  for (const std::string& name : TeamChoices(session.store)) team_choice_->addItem(qt::FromLatin1(name));
+  team_choice_->setCurrentIndex(-1);
+  team_choice_->setEditText(SelectTeamPrompt);
+  team_choice_->lineEdit()->installEventFilter(this);
 
   schbutton_ = MakePictureButton(this, "schbutton", qt::ButtonPicture::Accept, "Accept Selection",
                                  right / 2 + 1560, 1680);
   infobutton_ = MakePictureButton(this, "infobutton", qt::ButtonPicture::Info,
                                   "Help on Team summary", right - 2040, 5010);
-  List1_ = new ReportListView(this, layout, ReportListView::Selection::Never);
+  results_list_ = new ReportListView(this, layout, ReportListView::Selection::Never);
   Printbutton_ = MakePictureButton(this, "Printbutton", qt::ButtonPicture::Print, "Print list",
                                    right - 1320, 5010);
   Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done, "Close Team Results",
                                   right - 600, 5010);
   // Until a team is accepted only the choice and the help are offered.
-  List1_->SetShown(false);
+  results_list_->SetShown(false);
   Printbutton_->hide();
   Donebutton_->hide();
 
   // Enter in the team box accepts the team.
   schbutton_->setDefault(true);
-  connect(schbutton_, &QPushButton::clicked, this, &TResults::schbutton_Click);
+  connect(schbutton_, &QPushButton::clicked, this, &TeamResultsWindow::AcceptTeam);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(Printbutton_, &QPushButton::clicked, this, &TResults::Printbutton_Click);
+  connect(Printbutton_, &QPushButton::clicked, this, &TeamResultsWindow::Printbutton_Click);
   connect(infobutton_, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Results by Team"); });
   ArrangeClosingButtons(this);
 }
 
-bool TResults::eventFilter(QObject* watched, QEvent* event) {
+bool TeamResultsWindow::eventFilter(QObject* watched, QEvent* event) {
   // A double click on the choice accepts it, as the accept button does.
-  if (watched == Combo1_->lineEdit() && event->type() == QEvent::MouseButtonDblClick &&
+  if (watched == team_choice_->lineEdit() && event->type() == QEvent::MouseButtonDblClick &&
       schbutton_->isEnabled()) {
-    schbutton_Click();
+    AcceptTeam();
     return true;
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void TResults::schbutton_Click() {
+void TeamResultsWindow::AcceptTeam() {
   schbutton_->setEnabled(false);
   schbutton_->hide();
-  Combo1_->setEnabled(false);
-  Combo1_->hide();
-  auto lines = ShowTeamResults(session_, qt::ToLatin1(Combo1_->currentText()));
+  team_choice_->setEnabled(false);
+  team_choice_->hide();
+  auto lines = ShowTeamResults(session_, qt::ToLatin1(team_choice_->currentText()));
   if (!lines) {
     // No team of that name: this is also the way out without choosing.
     close();
     return;
   }
   lines_ = std::move(*lines);
-  List1_->SetLines(lines_);
-  List1_->SetShown(true);
+  results_list_->SetLines(lines_);
+  results_list_->SetShown(true);
   Donebutton_->show();
   Printbutton_->show();
 }
 
-void TResults::Printbutton_Click() {
-  PrintAsJob(session_, "Tavrin Team Results " + qt::ToLatin1(Combo1_->currentText()),
+void TeamResultsWindow::Printbutton_Click() {
+  PrintAsJob(session_, "Tavrin Team Results " + qt::ToLatin1(team_choice_->currentText()),
              [this] { PrintResults(session_, lines_, ResultsFontOrder::NameThenSize); });
 }
 
 QWidget* OpenTeamResultsWindow(Session& session, QWidget* main_window) {
   session.ui.ShowBusyPointer();
-  auto* window = new TResults(session);
+  auto* window = new TeamResultsWindow(session);
   qt::ShowSecondaryWindow(window, main_window);
   return window;
 }

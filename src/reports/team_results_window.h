@@ -15,25 +15,25 @@ namespace tavrin {
 
 class ReportListView;
 
-class TResults : public QWidget {
+class TeamResultsWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TResults(Session& session);
+  explicit TeamResultsWindow(Session& session);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void schbutton_Click();
+  void AcceptTeam();
   void Printbutton_Click();
 
   Session& session_;
   std::vector<std::string> lines_;
-  QComboBox* Combo1_;
+  QComboBox* team_choice_;
   QPushButton* schbutton_;
   QPushButton* infobutton_;
-  ReportListView* List1_;
+  ReportListView* results_list_;
   QPushButton* Donebutton_;
   QPushButton* Printbutton_;
 };

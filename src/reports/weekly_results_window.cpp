@@ -11,25 +11,25 @@
 
 namespace tavrin {
 
-VResults::VResults(Session& session, std::vector<std::string> lines)
+WeeklyResultsWindow::WeeklyResultsWindow(Session& session, std::vector<std::string> lines)
     : session_(session), lines_(std::move(lines)) {
   setObjectName("VResults");
   setWindowTitle("Tavrin Results");
   const ReportListLayout layout = ReportWindowListLayout(9255, ResultsLineLength, 4440);
   const double right = layout.left + layout.width;
   setFixedSize(qt::TwipsSize(right + layout.left, 5760));
-  List1_ = new ReportListView(this, layout, ReportListView::Selection::Never);
+  results_list_ = new ReportListView(this, layout, ReportListView::Selection::Never);
   printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
                                    "Print Results", right - 1320, 5010);
   donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done, "Close Results",
                                   right - 600, 5010);
-  List1_->SetLines(lines_);
+  results_list_->SetLines(lines_);
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(printbutton_, &QPushButton::clicked, this, &VResults::printbutton_Click);
+  connect(printbutton_, &QPushButton::clicked, this, &WeeklyResultsWindow::printbutton_Click);
   ArrangeClosingButtons(this);
 }
 
-void VResults::printbutton_Click() {
+void WeeklyResultsWindow::printbutton_Click() {
   PrintAsJob(session_, "Tavrin Results week " + std::to_string(session_.store.SelectedWeek),
              [this] { PrintResults(session_, lines_, ResultsFontOrder::SizeThenName); });
 }
@@ -37,7 +37,7 @@ void VResults::printbutton_Click() {
 QWidget* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window) {
   auto lines = ShowWeeklyResults(session, menu_index);
   if (!lines) return nullptr;
-  auto* window = new VResults(session, std::move(*lines));
+  auto* window = new WeeklyResultsWindow(session, std::move(*lines));
   qt::ShowSecondaryWindow(window, main_window);
   return window;
 }

@@ -13,18 +13,18 @@ namespace tavrin {
 
 class ReportListView;
 
-class VResults : public QWidget {
+class WeeklyResultsWindow : public QWidget {
   Q_OBJECT
 
  public:
-  VResults(Session& session, std::vector<std::string> lines);
+  WeeklyResultsWindow(Session& session, std::vector<std::string> lines);
 
  private:
   void printbutton_Click();
 
   Session& session_;
   std::vector<std::string> lines_;
-  ReportListView* List1_;
+  ReportListView* results_list_;
   QPushButton* donebutton_;
   QPushButton* printbutton_;
 };

@@ -85,7 +85,7 @@ class WeekCycleTest : public QObject {
   }
 
   void ScoreWeekOne(const std::vector<ScoreTexts>& scores) {
-    Scores* window = OpenScoresWindow(session(), 1, &main_window_);
+    ScoreEntryWindow* window = OpenScoresWindow(session(), 1, &main_window_);
     QVERIFY(window != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(window));
     QVERIFY(!main_window_.isEnabled());
@@ -128,7 +128,7 @@ class WeekCycleTest : public QObject {
   }
 
   void setTheNewYear() {
-    Settingsform* window = OpenSettingsWindow(session(), &main_window_);
+    SettingsWindow* window = OpenSettingsWindow(session(), &main_window_);
     QVERIFY(!main_window_.isEnabled());
     QCOMPARE(Control<QLineEdit>(window, "Text1")->text(), QStringLiteral("1999"));
     QCOMPARE(Control<QLineEdit>(window, "weekstext")->text(), QStringLiteral("17"));
@@ -142,7 +142,7 @@ class WeekCycleTest : public QObject {
   }
 
   void enterTheFirstTwoWeeksTeamByTeam() {
-    Schedule* window = OpenScheduleWindow(session(), &main_window_);
+    ScheduleEntryWindow* window = OpenScheduleWindow(session(), &main_window_);
     QCOMPARE(Control<QLabel>(window, "Label8")->text(), QStringLiteral("Year  2000"));
     for (int week = 1; week <= 2; ++week) {
       const auto games = SeasonGames(2000, week);
@@ -202,7 +202,7 @@ class WeekCycleTest : public QObject {
   }
 
   void editATeamsRating() {
-    Statedit* window = OpenStatsEditorWindow(session(), &main_window_);
+    StatsEditorWindow* window = OpenStatsEditorWindow(session(), &main_window_);
     QVERIFY(!Control<QPushButton>(window, "Savebutton")->isEnabled());
     TypeOver(window, "Text1", "1");
     Click(window, "Loadbutton");
@@ -223,7 +223,7 @@ class WeekCycleTest : public QObject {
   }
 
   void renameATeam() {
-    Namesform* window = OpenNamesWindow(session(), &main_window_);
+    NamesWindow* window = OpenNamesWindow(session(), &main_window_);
     TypeOver(window, "Text1_5", "New Town");
     TypeOver(window, "Text2_5", "Rockets");
     Click(window, "savebutton");  // the scripted user says Yes to the question
@@ -242,7 +242,7 @@ class WeekCycleTest : public QObject {
   }
 
   void changeTheSettingsAndTheReportFont() {
-    Settingsform* window = OpenSettingsWindow(session(), &main_window_);
+    SettingsWindow* window = OpenSettingsWindow(session(), &main_window_);
     auto* reactivity = Control<QScrollBar>(window, "Reactivityscroll");
     auto* weighting = Control<QScrollBar>(window, "Weightingscroll");
     QTest::keyClick(reactivity, Qt::Key_PageDown);  // down 5

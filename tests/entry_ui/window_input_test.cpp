@@ -55,8 +55,8 @@ class WindowInputTest : public QObject {
   }
 
   // Week 17's score boxes filled from the given texts, game by game.
-  Scores* OpenLastWeekWith(const std::vector<ScoreTexts>& scores) {
-    Scores* window = OpenScoresWindow(session(), LastWeek, &main_window_);
+  ScoreEntryWindow* OpenLastWeekWith(const std::vector<ScoreTexts>& scores) {
+    ScoreEntryWindow* window = OpenScoresWindow(session(), LastWeek, &main_window_);
     if (window == nullptr) return nullptr;
     for (std::size_t game = 1; game <= scores.size(); ++game) {
       TypeOver(window, QStringLiteral("FTTEXT_%1").arg(game), QString::fromStdString(scores[game - 1].first));
@@ -89,7 +89,7 @@ class WindowInputTest : public QObject {
     auto scores = LastWeekScores();
     const std::string before = Snapshot();
     scores.back().second.clear();
-    Scores* window = OpenLastWeekWith(scores);
+    ScoreEntryWindow* window = OpenLastWeekWith(scores);
     QVERIFY(window != nullptr);
     Click(window, "resultsbutton");
     ExpectOnlyMessage("All Scores Must be Entered Before Processing.");
@@ -129,7 +129,7 @@ class WindowInputTest : public QObject {
     auto scores = LastWeekScores();
     scores[0] = {"21 ", " 10"};
     scores[1] = {"7abc", "0"};
-    Scores* window = OpenLastWeekWith(scores);
+    ScoreEntryWindow* window = OpenLastWeekWith(scores);
     QVERIFY(window != nullptr);
     Click(window, "resultsbutton");
     QVERIFY(ui().messages.empty());
@@ -145,14 +145,14 @@ class WindowInputTest : public QObject {
     // The schedule file ends before week 17.
     const auto schedule = season_->folder.path() / ScheduleFileName(1999);
     WriteFileBytes(schedule, ReadFileBytes(schedule).substr(0, ScheduleRecordSize * (LastWeek - 1)));
-    Scores* window = OpenScoresWindow(session(), LastWeek, &main_window_);
+    ScoreEntryWindow* window = OpenScoresWindow(session(), LastWeek, &main_window_);
     QVERIFY(window != nullptr);
     ExpectOnlyMessage("Error! Make sure Schedules for Week # 17\n\rand Week # 18 are available.");
-    QVERIFY(window->Timer1().isActive());
+    QVERIFY(window->FailedOpeningTimer().isActive());
     QVERIFY(!Control<QPushButton>(window, "resultsbutton")->isEnabled());
     QVERIFY(!Control<QWidget>(window, "FTTEXT_1")->isVisible());
     QVERIFY(!main_window_.isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(main_window_.isEnabled(), Scores::FailedOpeningMilliseconds + 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(main_window_.isEnabled(), ScoreEntryWindow::FailedOpeningMilliseconds + 2000);
     QCOMPARE(OpenWindow("Scores"), nullptr);
   }
 
@@ -167,7 +167,7 @@ class WindowInputTest : public QObject {
   }
 
   void scheduleWeekBoxAndPairings() {
-    Schedule* window = OpenScheduleWindow(session(), &main_window_);
+    ScheduleEntryWindow* window = OpenScheduleWindow(session(), &main_window_);
     auto* week = Control<QLineEdit>(window, "Text2");
     for (const char* typed : {"", "abc", "0", "-3", "18", "9.5"}) {
       TypeOver(week, typed);
@@ -243,7 +243,7 @@ class WindowInputTest : public QObject {
   }
 
   void statsEditorBoxes() {
-    Statedit* window = OpenStatsEditorWindow(session(), &main_window_);
+    StatsEditorWindow* window = OpenStatsEditorWindow(session(), &main_window_);
     auto* week = Control<QLineEdit>(window, "Text1");
     auto* save = Control<QPushButton>(window, "Savebutton");
     for (const char* typed : {"-3", "abc", "", "9.5", "25"}) {
@@ -304,7 +304,7 @@ class WindowInputTest : public QObject {
   }
 
   void namesRefuseQuotesAndKeepToTheirLength() {
-    Namesform* window = OpenNamesWindow(session(), &main_window_);
+    NamesWindow* window = OpenNamesWindow(session(), &main_window_);
     auto* location = Control<QLineEdit>(window, "Text1_7");
     auto* team_name = Control<QLineEdit>(window, "Text2_7");
     TypeOver(location, "Thirteen Chars");
@@ -341,13 +341,13 @@ class WindowInputTest : public QObject {
   }
 
   void informationButtonsOpenTheirHelpTopics() {
-    Scores* scores = OpenScoresWindow(session(), LastWeek, &main_window_);
+    ScoreEntryWindow* scores = OpenScoresWindow(session(), LastWeek, &main_window_);
     Click(scores, "infobutton");
     CloseWith(scores, "donebutton");
-    Schedule* schedule = OpenScheduleWindow(session(), &main_window_);
+    ScheduleEntryWindow* schedule = OpenScheduleWindow(session(), &main_window_);
     Click(schedule, "Infobutton");
     CloseWith(schedule, "Command1");
-    Settingsform* settings = OpenSettingsWindow(session(), &main_window_);
+    SettingsWindow* settings = OpenSettingsWindow(session(), &main_window_);
     Click(settings, "infobutton");
     Click(settings, "fontbutton");
     QWidget* fonts = OpenWindow("Setfont");
@@ -360,7 +360,7 @@ class WindowInputTest : public QObject {
   }
 
   void settingsRefuseAYearOrWeekCountTheyCannotUse() {
-    Settingsform* window = OpenSettingsWindow(session(), &main_window_);
+    SettingsWindow* window = OpenSettingsWindow(session(), &main_window_);
     const std::string before = Snapshot();
     int beeps = 0;
     for (const char* year : {"1996", "abc", "", "-2000", "99999", "20", "1997.5"}) {

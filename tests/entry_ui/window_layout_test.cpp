@@ -74,14 +74,14 @@ class WindowLayoutTest : public QObject {
   }
 
   void scores() {
-    Scores* window = OpenScoresWindow(season_->session, 17, &main_window_);
+    ScoreEntryWindow* window = OpenScoresWindow(season_->session, 17, &main_window_);
     TypeOver(window, "FTTEXT_1", "24");
     TypeOver(window, "STTEXT_1", "17");
     Check(window, "scores");
   }
 
   void schedule() {
-    Schedule* window = OpenScheduleWindow(season_->session, &main_window_);
+    ScheduleEntryWindow* window = OpenScheduleWindow(season_->session, &main_window_);
     TypeOver(window, "Text2", "3");
     Click(window, "loadbutton");
     // The first game taken out again and its visitors chosen: all three team colours on show.
@@ -94,7 +94,7 @@ class WindowLayoutTest : public QObject {
   }
 
   void statisticsEditor() {
-    Statedit* window = OpenStatsEditorWindow(season_->session, &main_window_);
+    StatsEditorWindow* window = OpenStatsEditorWindow(season_->session, &main_window_);
     TypeOver(window, "Text1", "5");
     Click(window, "Loadbutton");
     Check(window, "statedit");
@@ -103,7 +103,7 @@ class WindowLayoutTest : public QObject {
   void names() { Check(OpenNamesWindow(season_->session, &main_window_), "namesform"); }
 
   void settingsAndFont() {
-    Settingsform* window = OpenSettingsWindow(season_->session, &main_window_);
+    SettingsWindow* window = OpenSettingsWindow(season_->session, &main_window_);
     Check(window, "settingsform");
     Click(window, "fontbutton");
     Check(OpenWindow("Setfont"), "setfont");

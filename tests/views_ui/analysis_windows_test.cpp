@@ -53,7 +53,7 @@ class AnalysisWindowsTest : public QObject {
     QVERIFY(!season.main_window.isEnabled());
     for (int team = 1; team <= 31; ++team) {
       QCOMPARE(TeamLabel(window, team)->text(), qt::FromLatin1(season.store.LocationName[team]));
-      QCOMPARE(LabelColour(window, team), qt::PaletteColour(Specials::UnpickedColour));
+      QCOMPARE(LabelColour(window, team), qt::PaletteColour(SpecialsWindow::UnpickedColour));
       QCOMPARE(TeamLabel(window, team)->palette().color(QPalette::Window), QColor(Qt::white));
       const char* frame = team <= 16 ? "Frame1" : "Frame2";
       QCOMPARE(TeamLabel(window, team)->parent()->objectName(), QString(frame));
@@ -72,7 +72,7 @@ class AnalysisWindowsTest : public QObject {
     const auto recorded = GoldenReportLines("specials_after_week_17.txt");
 
     ClickTeam(window, Jacksonville);
-    QCOMPARE(LabelColour(window, Jacksonville), qt::PaletteColour(Specials::PickedColour));
+    QCOMPARE(LabelColour(window, Jacksonville), qt::PaletteColour(SpecialsWindow::PickedColour));
     QCOMPARE(GameLabel(window), QString("Jacksonville at "));
     QVERIFY(!GameBoxEnabled(window));
     ClickTeam(window, Buffalo);
@@ -80,11 +80,11 @@ class AnalysisWindowsTest : public QObject {
     QCOMPARE(GameLabel(window), QString("Jacksonville at Buffalo"));
     Click(window, "reversebutton");
     QCOMPARE(GameLabel(window), QString("Buffalo at Jacksonville"));
-    QCOMPARE(LabelColour(window, Buffalo), qt::PaletteColour(Specials::PickedColour));
+    QCOMPARE(LabelColour(window, Buffalo), qt::PaletteColour(SpecialsWindow::PickedColour));
     Click(window, "predictbutton");
     QCOMPARE(ListLines(window).back(), recorded[1]);
-    QCOMPARE(LabelColour(window, Buffalo), qt::PaletteColour(Specials::UnpickedColour));
-    QCOMPARE(LabelColour(window, Jacksonville), qt::PaletteColour(Specials::UnpickedColour));
+    QCOMPARE(LabelColour(window, Buffalo), qt::PaletteColour(SpecialsWindow::UnpickedColour));
+    QCOMPARE(LabelColour(window, Jacksonville), qt::PaletteColour(SpecialsWindow::UnpickedColour));
     QCOMPARE(GameLabel(window), QString());
 
     // Unpicking the first team makes the second the first pick.
@@ -185,7 +185,7 @@ class AnalysisWindowsTest : public QObject {
     QCOMPARE(season.ui.questions.back().caption, std::string("Tavrin Schedule"));
     QVERIFY(season.ui.questions.back().yes_no);
     QCOMPARE(ListLines(window), std::vector<std::string>{SpecialsClearedHeader});
-    QCOMPARE(LabelColour(window, Buffalo), qt::PaletteColour(Specials::UnpickedColour));
+    QCOMPARE(LabelColour(window, Buffalo), qt::PaletteColour(SpecialsWindow::UnpickedColour));
     QCOMPARE(GameLabel(window), QString());
 
     Click(window, "infobutton");

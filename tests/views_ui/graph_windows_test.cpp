@@ -162,9 +162,9 @@ class GraphWindowsTest : public QObject {
 
     DoubleClickRow(List(selection, "List1"), Jacksonville - 1);
     SettleClosedWindows();
-    auto* graph = OpenWindow<GRform>();
+    auto* graph = OpenWindow<RatingGraphWindow>();
     QVERIFY(graph != nullptr);
-    QVERIFY(OpenWindow<Selgraphform>() == nullptr);
+    QVERIFY(OpenWindow<GraphSelectionWindow>() == nullptr);
     QVERIFY(!season.main_window.isEnabled());
     QCOMPARE(graph->windowTitle(),
              "Tavrin Rating Trends - " + qt::FromLatin1(season.store.LocationName[Jacksonville] +
@@ -202,13 +202,13 @@ class GraphWindowsTest : public QObject {
     QCOMPARE(season.ui.beeps, 1);
     DoubleClickRow(List(selection, "List1"), StLouis - 1);  // only selects in this mode
     SettleClosedWindows();
-    QVERIFY(OpenWindow<GRform>() == nullptr);
+    QVERIFY(OpenWindow<RatingGraphWindow>() == nullptr);
     selection->findChild<QPushButton*>("okbutton")->click();  // the second team is missing
     QCOMPARE(season.ui.beeps, 2);
     QCOMPARE(season.store.GraphTeamOne, StLouis);
     DoubleClickRow(List(selection, "List2"), Jacksonville - 1);
     SettleClosedWindows();
-    auto* graph = OpenWindow<GRform>();
+    auto* graph = OpenWindow<RatingGraphWindow>();
     QVERIFY(graph != nullptr);
     QCOMPARE(graph->findChild<QLabel*>("Lab2_1")->text(), QString("St. Louis Rams"));
     QCOMPARE(graph->findChild<QLabel*>("Lab2_2")->text(), QString("Jacksonville Jaguars"));
@@ -264,7 +264,7 @@ class GraphWindowsTest : public QObject {
     selection->findChild<QPushButton*>("okbutton")->click();
     SettleClosedWindows();
     QCOMPARE(season.store.GraphMode, 1);
-    auto* graph = OpenWindow<GRform>();
+    auto* graph = OpenWindow<RatingGraphWindow>();
     QVERIFY(graph->findChild<QLabel*>("Lab2_2")->isHidden());
 
     season.ui.answers = {false};
@@ -273,8 +273,8 @@ class GraphWindowsTest : public QObject {
 
     graph->findChild<QPushButton*>("selteamsbutton")->click();
     SettleClosedWindows();
-    QVERIFY(OpenWindow<GRform>() == nullptr);
-    auto* again = OpenWindow<Selgraphform>();
+    QVERIFY(OpenWindow<RatingGraphWindow>() == nullptr);
+    auto* again = OpenWindow<GraphSelectionWindow>();
     QVERIFY(again != nullptr);
     QVERIFY(List(again, "List2")->isHidden());
     QVERIFY(!season.main_window.isEnabled());
