@@ -10,9 +10,9 @@
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
 #include "engine/win_probability.h"
-#include "reports/report_messages.h"
-#include "reports/report_printing.h"
-#include "reports/report_text.h"
+#include "presentation/report_messages.h"
+#include "presentation/report_printing.h"
+#include "presentation/report_text.h"
 #include "season/data_files.h"
 
 namespace tavrin {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "reports/report_text.h"
+#include "presentation/report_text.h"
 #include "season/data_files.h"
 #include "season/league.h"
 

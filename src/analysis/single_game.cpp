@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "reports/report_messages.h"
-#include "reports/report_text.h"
+#include "presentation/report_messages.h"
+#include "presentation/report_text.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
 

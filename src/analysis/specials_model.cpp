@@ -3,8 +3,8 @@
 #include <fmt/format.h>
 
 #include "analysis/single_game.h"
-#include "reports/report_printing.h"
-#include "reports/report_text.h"
+#include "presentation/report_printing.h"
+#include "presentation/report_text.h"
 
 namespace tavrin {
 

@@ -4,8 +4,8 @@
 
 #include "analysis/team_ranking.h"
 #include "engine/recorded_scores.h"
-#include "reports/report_printing.h"
-#include "reports/report_text.h"
+#include "presentation/report_printing.h"
+#include "presentation/report_text.h"
 #include "season/data_files.h"
 #include "season/league.h"
 #include "season/text_convention.h"

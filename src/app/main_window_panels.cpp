@@ -13,7 +13,7 @@
 #include "platform/messages.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/window_keys.h"
-#include "reports/report_printing.h"
+#include "presentation/report_printing.h"
 #include "reports/schedule_views.h"
 #include "reports/weekly_predictions.h"
 

@@ -1,6 +1,6 @@
 #include "graphs/graph_selection.h"
 
-#include "reports/schedule_views.h"
+#include "presentation/team_choice.h"
 
 namespace tavrin {
 

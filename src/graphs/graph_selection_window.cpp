@@ -9,8 +9,8 @@
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
-#include "reports/schedule_views.h"
-#include "reports/view_buttons.h"
+#include "presentation/team_choice.h"
+#include "presentation/view_buttons.h"
 
 namespace tavrin {
 namespace {

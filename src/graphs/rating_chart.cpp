@@ -4,8 +4,8 @@
 
 #include "graphs/area_canvas.h"
 #include "platform/messages.h"
-#include "reports/report_printing.h"
-#include "reports/report_text.h"
+#include "presentation/report_printing.h"
+#include "presentation/report_text.h"
 
 namespace tavrin {
 namespace {

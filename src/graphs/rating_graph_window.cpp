@@ -11,8 +11,8 @@
 #include "platform/qt/painter_canvas.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
-#include "reports/report_printing.h"
-#include "reports/view_buttons.h"
+#include "presentation/report_printing.h"
+#include "presentation/view_buttons.h"
 
 namespace tavrin {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "graphs/area_canvas.h"
-#include "reports/report_printing.h"
+#include "presentation/report_printing.h"
 
 namespace tavrin {
 

@@ -6,10 +6,10 @@
 #include "platform/qt/painter_canvas.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
-#include "reports/report_list_view.h"
-#include "reports/report_printing.h"
+#include "presentation/report_list_view.h"
+#include "presentation/report_printing.h"
+#include "presentation/view_buttons.h"
 #include "reports/scorecard_report.h"
-#include "reports/view_buttons.h"
 
 namespace tavrin {
 

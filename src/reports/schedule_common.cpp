@@ -1,5 +1,5 @@
-#include "reports/report_printing.h"
-#include "reports/report_text.h"
+#include "presentation/report_printing.h"
+#include "presentation/report_text.h"
 #include "reports/schedule_views.h"
 #include "season/text_convention.h"
 

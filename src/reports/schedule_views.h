@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/session.h"
-#include "reports/team_choice.h"
+#include "presentation/team_choice.h"
 
 namespace tavrin {
 

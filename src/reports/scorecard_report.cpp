@@ -7,8 +7,8 @@
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
 #include "platform/messages.h"
-#include "reports/report_messages.h"
-#include "reports/report_text.h"
+#include "presentation/report_messages.h"
+#include "presentation/report_text.h"
 #include "reports/weekly_results.h"
 #include "season/text_convention.h"
 

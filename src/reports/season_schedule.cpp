@@ -1,6 +1,6 @@
 #include <fmt/format.h>
 
-#include "reports/report_text.h"
+#include "presentation/report_text.h"
 #include "reports/schedule_views.h"
 #include "season/data_files.h"
 

@@ -6,9 +6,9 @@
 
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
-#include "reports/report_list_view.h"
-#include "reports/report_printing.h"
-#include "reports/view_buttons.h"
+#include "presentation/report_list_view.h"
+#include "presentation/report_printing.h"
+#include "presentation/view_buttons.h"
 
 namespace tavrin {
 namespace {

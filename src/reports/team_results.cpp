@@ -3,8 +3,8 @@
 #include <fmt/format.h>
 
 #include "engine/recorded_scores.h"
-#include "reports/report_text.h"
-#include "reports/team_choice.h"
+#include "presentation/report_text.h"
+#include "presentation/team_choice.h"
 #include "reports/weekly_results.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"

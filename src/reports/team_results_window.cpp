@@ -9,11 +9,11 @@
 #include "platform/qt/list_font.h"
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
-#include "reports/report_list_view.h"
-#include "reports/report_printing.h"
+#include "presentation/report_list_view.h"
+#include "presentation/report_printing.h"
+#include "presentation/view_buttons.h"
 #include "reports/schedule_views.h"
 #include "reports/team_results.h"
-#include "reports/view_buttons.h"
 #include "reports/weekly_results.h"
 
 namespace tavrin {

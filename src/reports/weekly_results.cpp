@@ -3,9 +3,9 @@
 #include <fmt/format.h>
 
 #include "engine/recorded_scores.h"
-#include "reports/report_messages.h"
-#include "reports/report_printing.h"
-#include "reports/report_text.h"
+#include "presentation/report_messages.h"
+#include "presentation/report_printing.h"
+#include "presentation/report_text.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
 

@@ -1,7 +1,7 @@
 #include <fmt/format.h>
 
-#include "reports/report_messages.h"
-#include "reports/report_text.h"
+#include "presentation/report_messages.h"
+#include "presentation/report_text.h"
 #include "reports/schedule_views.h"
 
 namespace tavrin {

@@ -3,7 +3,7 @@
 #include <fmt/format.h>
 
 #include "engine/win_probability.h"
-#include "reports/report_text.h"
+#include "presentation/report_text.h"
 #include "reports/weekly_predictions.h"
 #include "season/text_convention.h"
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "presentation/team_choice.h"
 #include "reports/golden_case.h"
 #include "reports/schedule_views.h"
-#include "reports/team_choice.h"
 #include "reports/statistics_view.h"
 #include "reports/weekly_predictions.h"
 #include "reports/weekly_results.h"

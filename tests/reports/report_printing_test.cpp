@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/standings.h"
-#include "reports/report_printing.h"
+#include "presentation/report_printing.h"
 #include "reports/schedule_views.h"
 #include "reports/statistics_view.h"
 #include "reports/weekly_predictions.h"

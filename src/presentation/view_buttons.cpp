@@ -1,4 +1,4 @@
-#include "reports/view_buttons.h"
+#include "presentation/view_buttons.h"
 
 #include <QPushButton>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "reports/report_list_view.h"
+#include "presentation/report_list_view.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "reports/team_choice.h"
+#include "presentation/team_choice.h"
 
 namespace tavrin {
 

@@ -1,4 +1,4 @@
-#include "reports/report_messages.h"
+#include "presentation/report_messages.h"
 
 #include <fmt/format.h>
 

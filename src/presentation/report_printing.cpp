@@ -1,4 +1,4 @@
-#include "reports/report_printing.h"
+#include "presentation/report_printing.h"
 
 #include "platform/messages.h"
 

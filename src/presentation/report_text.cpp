@@ -1,4 +1,4 @@
-#include "reports/report_text.h"
+#include "presentation/report_text.h"
 
 #include <algorithm>
 
