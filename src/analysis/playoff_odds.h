@@ -12,6 +12,7 @@
 #include "analysis/season_games.h"
 #include "platform/session.h"
 #include "season/league.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

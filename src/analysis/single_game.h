@@ -7,6 +7,7 @@
 
 #include "engine/prediction.h"
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

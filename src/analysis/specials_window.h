@@ -7,6 +7,7 @@
 
 #include "analysis/specials_model.h"
 #include "platform/session.h"
+#include "season/season_store.h"
 
 class QCheckBox;
 class QFrame;

@@ -15,6 +15,7 @@
 #include "app/main_window_rules.h"
 #include "app/startup_loading.h"
 #include "platform/session.h"
+#include "season/season_store.h"
 
 class QAction;
 class QComboBox;

@@ -8,6 +8,7 @@
 #include "cli/cli_command.h"
 #include "cli/console_ui.h"
 #include "cli/session_start.h"
+#include "season/season_store.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 // week 1 predicted from these ratings, rounded and written as block 0, the last scored week 0.
 
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin::demo {
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/session.h"
+#include "season/season_store.h"
 
 class QLineEdit;
 

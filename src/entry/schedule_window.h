@@ -8,6 +8,7 @@
 
 #include "entry/schedule_save.h"
 #include "platform/session.h"
+#include "season/season_store.h"
 
 class QGroupBox;
 class QLabel;

@@ -2,6 +2,7 @@
 // The score entry command: the checks that let the score entry window open for week W.
 
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

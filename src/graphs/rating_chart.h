@@ -8,6 +8,7 @@
 
 #include "platform/canvas.h"
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

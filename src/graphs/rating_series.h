@@ -2,6 +2,7 @@
 // The rating trend graph's data: the CQR of one or two teams in every statistics block.
 
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

@@ -5,9 +5,12 @@
 #include <filesystem>
 
 #include "platform/user_interface.h"
-#include "season/season_store.h"
 
 namespace tavrin {
+
+// Held by reference only, so the platform layer does not depend on the season's layout; a
+// command that reads the store includes season/season_store.h itself.
+struct SeasonStore;
 
 struct Session {
   SeasonStore& store;

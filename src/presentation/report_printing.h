@@ -6,6 +6,7 @@
 
 #include "platform/printer.h"
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

@@ -8,6 +8,7 @@
 
 #include "platform/session.h"
 #include "presentation/team_choice.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

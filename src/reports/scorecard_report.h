@@ -8,6 +8,7 @@
 
 #include "analysis/season_scorecard.h"
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 

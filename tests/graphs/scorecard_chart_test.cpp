@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "season/season_store.h"
 #include "support/scripted_ui.h"
 
 namespace tavrin {

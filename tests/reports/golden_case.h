@@ -14,6 +14,7 @@
 
 #include "platform/session.h"
 #include "season/data_files.h"
+#include "season/season_store.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 

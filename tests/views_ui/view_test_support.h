@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/session.h"
+#include "season/season_store.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
