@@ -23,7 +23,6 @@ SeasonGames LoadSeasonGames(const SeasonStore& store, const std::filesystem::pat
   SeasonGames season;
   const int weeks = std::clamp<int>(store.WeeksInSeason, 0, MaxTeamSlot);
   for (int week = 1; week <= weeks; ++week) {
-    scratch->ScheduleStatus.clear();
     ReadScheduleWeek(*scratch, folder, week);
     if (scratch->ScheduleStatus == StatusError) continue;
     const bool played = week <= played_through;

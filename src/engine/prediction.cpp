@@ -64,7 +64,6 @@ int OverUnderTotal(const SeasonStore& store, int a, int b) {
 }
 
 void PredictNextWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
-  store.ScheduleStatus.clear();
   ReadScheduleWeek(store, folder, week + 1);
   PredictLoadedWeek(store);
 }

@@ -89,7 +89,6 @@ NewSeasonResult RunNewSeasonSetup(Session& session) {
     ShowScoresNotCurrent(session.ui, *weeks_plus_one - 1);
     return NewSeasonResult::Refused;
   }
-  store.ScheduleStatus.clear();
   store.SelectedWeek = 1;
   ReadScheduleWeek(store, session.folder, 1);
   if (store.ScheduleStatus == StatusError) {

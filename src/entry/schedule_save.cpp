@@ -104,7 +104,6 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
 
 std::vector<ScheduledGame> LoadScheduleWeek(Session& session, int week) {
   SeasonStore& store = session.store;
-  store.ScheduleStatus.clear();
   ReadScheduleWeek(store, session.folder, week);
   if (store.ScheduleStatus == StatusError) {
     if (!ShowWhenScheduleWeekDamaged(session, week)) {

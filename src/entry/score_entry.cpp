@@ -19,9 +19,11 @@ void ShowSchedulesMissing(UserInterface& ui, int week) {
 // Week W's schedule, and week W + 1's unless W is the last week; "error" when either is missing.
 bool ReadScoringSchedules(Session& session, int week) {
   SeasonStore& store = session.store;
-  store.ScheduleStatus.clear();
-  if (week < store.WeeksInSeason) ReadScheduleWeek(store, session.folder, week + 1);
-  if (store.ScheduleStatus.empty()) ReadScheduleWeek(store, session.folder, week);
+  if (week < store.WeeksInSeason) {
+    ReadScheduleWeek(store, session.folder, week + 1);
+    if (store.ScheduleStatus == StatusError) return false;
+  }
+  ReadScheduleWeek(store, session.folder, week);
   return store.ScheduleStatus != StatusError;
 }
 

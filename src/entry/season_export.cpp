@@ -46,7 +46,6 @@ std::string SeasonCsvText(Session& session) {
   text += lines.empty() ? "\n" : ",spread_line,total_line\n";
 
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
-    store.ScheduleStatus.clear();
     ReadScheduleWeek(store, session.folder, week);
     if (store.ScheduleStatus == StatusError) continue;
     const int games = store.WeekGameCount;

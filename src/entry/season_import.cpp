@@ -128,7 +128,6 @@ class SeasonInMemory {
   }
 
   void LoadSchedule(int week) {
-    store_.ScheduleStatus.clear();
     ReadScheduleRecord(store_, Slice(schedule_, ScheduleRecordOffset(week), ScheduleRecordSize));
   }
 

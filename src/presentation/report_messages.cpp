@@ -21,7 +21,6 @@ void ShowStatisticsUnavailable(UserInterface& ui, int week) {
 bool ReadWeekToList(Session& session, int week) {
   SeasonStore& store = session.store;
   store.SelectedWeek = static_cast<int16_t>(week);
-  store.ScheduleStatus.clear();
   ReadScheduleWeek(store, session.folder, week);
   if (store.ScheduleStatus == StatusError) {
     if (!ShowWhenScheduleWeekDamaged(session, week)) ShowScheduleUnavailable(session.ui, week);

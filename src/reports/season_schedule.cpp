@@ -13,7 +13,6 @@ std::vector<std::string> ShowSeasonSchedule(Session& session) {
   std::vector<std::string> lines;
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
     store.SelectedWeek = static_cast<int16_t>(week);
-    store.ScheduleStatus.clear();
     ReadScheduleWeek(store, session.folder, week);
     lines.push_back(fmt::format("                   Week # {} {}", week, YearText(store)));
     lines.push_back(rule);

@@ -67,7 +67,6 @@ void AddWeek(Session& session, int team, int week, HeldBlock& held,
     return;
   }
 
-  store.ScheduleStatus.clear();
   ReadScheduleWeek(store, session.folder, week);
   if (store.ScheduleStatus == StatusError) return;
   const int games = LoadedGameCount(store);

@@ -19,7 +19,6 @@ std::optional<std::vector<std::string>> ShowTeamSchedule(Session& session,
       fmt::format("Week #         {}  {} Schedule", store.TeamName[team], YearText(store)), rule};
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
     store.SelectedWeek = static_cast<int16_t>(week);
-    store.ScheduleStatus.clear();
     ReadScheduleWeek(store, session.folder, week);
     const std::string week_field = fmt::format("{:<3}", week);
     if (store.ScheduleStatus == StatusError) {

@@ -34,10 +34,10 @@ bool ReadNames(SeasonStore& store, const std::filesystem::path& folder);
 enum class NamesWriteResult { Written, Failed, QuoteInName };
 NamesWriteResult WriteNames(const SeasonStore& store, const std::filesystem::path& folder);
 
-// Schedule: one 100-byte record per week. Reading sets ScheduleStatus to "error" when the week
-// has no first game or the record is damaged (a count above 21, a team outside 1..31, a day
-// outside 1..7 or a game field that is not digits); damaged fields are stored as 0 and a
-// damaged count as 0, so nothing read can index out of range. It never creates the file.
+// Schedule: one 100-byte record per week. Reading clears ScheduleStatus, then sets it to "error"
+// when the week has no first game or the record is damaged (a count above 21, a team outside
+// 1..31, a day outside 1..7 or a game field that is not digits); damaged fields are stored as 0
+// and a damaged count as 0, so nothing read can index out of range. It never creates the file.
 // Writing refuses (false, file untouched) a week of more than 18 games or a field that does
 // not fit its digits.
 inline constexpr int ScheduleRecordSize = 100;

@@ -104,10 +104,12 @@ std::optional<std::string> ReadWeekRecordBytes(const SeasonStore& store,
 }
 
 void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
+  store.ScheduleStatus.clear();
   ReadRecordIntoStore(store, ReadWeekRecordBytes(store, folder, week));
 }
 
 void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record) {
+  store.ScheduleStatus.clear();
   ReadRecordIntoStore(store, record);
 }
 

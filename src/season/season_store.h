@@ -27,7 +27,7 @@ inline constexpr int16_t LowColourDepth = 0;
 inline constexpr int16_t GraphOneTeam = 1;
 inline constexpr int16_t GraphTwoTeams = 2;
 
-// The status words' one meaningful value; callers clear a status, load, then test it.
+// The status words' one meaningful value; each loader clears its status word, callers test it.
 inline const std::string StatusError = "error";
 
 struct SeasonStore {

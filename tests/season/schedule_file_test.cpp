@@ -77,6 +77,7 @@ TEST_F(ScheduleFile, ReadsBackTheGamesAndLeavesHigherSlotsAlone) {
   SeasonStore read;
   read.WorkingYear = 1999;
   for (int slot = 15; slot <= 21; ++slot) read.GameFirstTeam[slot] = 77;
+  read.ScheduleStatus = "error";  // left by an earlier week: the reader clears it
   ReadScheduleWeek(read, folder.path(), 3);
   EXPECT_EQ(read.ScheduleStatus, "");
   EXPECT_EQ(read.WeekGameCount, 14);
