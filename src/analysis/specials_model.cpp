@@ -9,57 +9,34 @@
 namespace tavrin {
 
 SpecialsModel::SpecialsModel(const SeasonStore& store)
-    : store_(store), picked_(MaxTeamSlot + 1, false), lines_{SpecialsOpeningHeader} {}
-
-bool SpecialsModel::IsPicked(int team) const { return IsTeamNumber(team) && picked_[team]; }
+    : store_(store), lines_{SpecialsOpeningHeader} {}
 
 void SpecialsModel::ClickTeam(int team) {
-  if (!IsTeamNumber(team)) return;
-  if (picked_[team]) {
-    game_box_enabled_ = false;
-    picked_[team] = false;
-    const int was_picked = picked_count_;
-    picked_count_ = 0;
-    if (was_picked < 2) {
-      game_label_.clear();
-      return;
-    }
-    // The other team stays picked and is taken again as the first pick.
-    team = team == second_ ? first_ : second_;
-  }
-  if (picked_count_ == 2) return;
-  Pick(team);
+  picker_.ClickTeam(team);
+  ShowPicks();
 }
 
-void SpecialsModel::Pick(int team) {
-  picked_[team] = true;
-  ++picked_count_;
-  if (picked_count_ == 1) {
-    game_label_ = LocationOf(store_, team) + " at ";
-    first_ = team;
-  } else {
-    game_label_ += LocationOf(store_, team);
-    second_ = team;
-    game_box_enabled_ = true;
+void SpecialsModel::ShowPicks() {
+  switch (picker_.PickedCount()) {
+    case 0: game_label_.clear(); break;
+    case 1: game_label_ = LocationOf(store_, picker_.First()) + " at "; break;
+    default: game_label_ = Pairing(store_, picker_.First(), picker_.Second()); break;
   }
 }
 
 void SpecialsModel::Reverse() {
-  std::swap(first_, second_);
-  game_label_ = Pairing(store_, first_, second_);
+  picker_.Reverse();
+  game_label_ = Pairing(store_, picker_.First(), picker_.Second());
 }
 
 bool SpecialsModel::Predict(UserInterface& ui, bool neutral) {
-  if (!game_box_enabled_) {
+  if (!picker_.PairComplete()) {
     ui.Beep();
     return false;
   }
-  game_box_enabled_ = false;
-  picked_[first_] = false;
-  picked_[second_] = false;
-  lines_.push_back(SingleGameLine(store_, first_, second_, neutral));
+  lines_.push_back(SingleGameLine(store_, picker_.First(), picker_.Second(), neutral));
+  picker_.DropPicks();
   game_label_.clear();
-  picked_count_ = 0;
   return true;
 }
 
@@ -74,12 +51,9 @@ void SpecialsModel::Clear(UserInterface& ui) {
                    DefaultButton::First)) {
     return;
   }
-  picked_.assign(picked_.size(), false);
+  picker_.Reset();
   lines_.assign(1, SpecialsClearedHeader);
   game_label_.clear();
-  picked_count_ = 0;
-  // With no team picked there is no pairing left to predict.
-  game_box_enabled_ = false;
 }
 
 void SpecialsModel::Print(Session& session) const {

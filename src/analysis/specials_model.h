@@ -8,6 +8,7 @@
 
 #include "platform/session.h"
 #include "season/season_store.h"
+#include "season/team_pair_picker.h"
 
 namespace tavrin {
 
@@ -31,23 +32,19 @@ class SpecialsModel {
   // Prints the list double-spaced under a dated title; nothing when it holds only the header.
   void Print(Session& session) const;
 
-  bool IsPicked(int team) const;
-  int PickedCount() const { return picked_count_; }
-  bool GameBoxEnabled() const { return game_box_enabled_; }
+  bool IsPicked(int team) const { return picker_.State(team) == TeamPairPicker::TeamState::Picked; }
+  int PickedCount() const { return picker_.PickedCount(); }
+  bool GameBoxEnabled() const { return picker_.PairComplete(); }
   const std::string& GameLabel() const { return game_label_; }
   const std::vector<std::string>& Lines() const { return lines_; }
   // "Year  " + the year, for the window's year label.
   std::string YearLabel() const;
 
  private:
-  void Pick(int team);
+  void ShowPicks();
 
   const SeasonStore& store_;
-  std::vector<bool> picked_;
-  int picked_count_ = 0;
-  int first_ = 0;   // A, listed first (the visitor)
-  int second_ = 0;  // B, listed second (the home team)
-  bool game_box_enabled_ = false;
+  TeamPairPicker picker_;
   std::string game_label_;
   std::vector<std::string> lines_;
 };

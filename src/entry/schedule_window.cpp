@@ -127,7 +127,7 @@ QWidget* ScheduleEntryWindow::BuildConference(int conference) {
       // Tab reaches every team, and Space or Enter picks it, so a week can be built by keys.
       button->setFocusPolicy(Qt::StrongFocus);
       Clabel_[static_cast<std::size_t>(team)] = button;
-      SetTeamState(team, TeamState::Free);
+      entry_ui::SetTextColour(button, FreeColour);
       grid->addWidget(button, 1 + team - division.first_team, column);
       connect(button, &QPushButton::clicked, this, [this, team] { Clabel_Click(team); });
     }
@@ -162,46 +162,36 @@ QWidget* ScheduleEntryWindow::BuildGameBox() {
   return gamebox_;
 }
 
-void ScheduleEntryWindow::SetTeamState(int team, TeamState state) {
-  team_state_[static_cast<std::size_t>(team)] = state;
-  const int colour = state == TeamState::Selected ? SelectedColour
-                     : state == TeamState::Listed ? ListedColour
-                                                  : FreeColour;
-  entry_ui::SetTextColour(Clabel_[static_cast<std::size_t>(team)], colour);
+void ScheduleEntryWindow::ShowTeamStates() {
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
+    const TeamPairPicker::TeamState state = picker_.State(team);
+    const int colour = state == TeamPairPicker::TeamState::Picked   ? SelectedColour
+                       : state == TeamPairPicker::TeamState::Listed ? ListedColour
+                                                                    : FreeColour;
+    entry_ui::SetTextColour(Clabel_[static_cast<std::size_t>(team)], colour);
+  }
 }
 
 void ScheduleEntryWindow::ShowPairing() {
-  gamelabel_->setText(qt::FromLatin1(PairingText(session_.store, first_team_, second_team_)));
+  gamelabel_->setText(qt::FromLatin1(PairingText(session_.store, picker_.First(), picker_.Second())));
 }
 
 void ScheduleEntryWindow::Clabel_Click(int team) {
-  if (team_state_[static_cast<std::size_t>(team)] == TeamState::Selected) {
-    gamebox_->setEnabled(false);
-    const int count = selection_count_;
-    selection_count_ = 0;
-    SetTeamState(team, TeamState::Free);
-    if (count == 1) {
-      gamelabel_->clear();
-      return;
-    }
-    // Of two selected teams, the one left becomes the first team on its own.
-    team = team == second_team_ ? first_team_ : second_team_;
-  }
-  if (team_state_[static_cast<std::size_t>(team)] == TeamState::Listed || selection_count_ == 2) return;
-  SetTeamState(team, TeamState::Selected);
-  ++selection_count_;
-  if (selection_count_ == 1) {
-    first_team_ = team;
-    gamelabel_->setText(qt::FromLatin1(session_.store.LocationName[team] + " at "));
-  } else {
-    second_team_ = team;
+  const int picked_before = picker_.PickedCount();
+  picker_.ClickTeam(team);
+  ShowTeamStates();
+  gamebox_->setEnabled(picker_.PairComplete());
+  if (picker_.PairComplete()) {
     ShowPairing();
-    gamebox_->setEnabled(true);
+  } else if (picker_.PickedCount() == 1) {
+    gamelabel_->setText(qt::FromLatin1(session_.store.LocationName[picker_.First()] + " at "));
+  } else if (picked_before == 1) {
+    gamelabel_->clear();
   }
 }
 
 void ScheduleEntryWindow::Reversebutton_Click() {
-  std::swap(first_team_, second_team_);
+  picker_.Reverse();
   ShowPairing();
 }
 
@@ -211,18 +201,21 @@ void ScheduleEntryWindow::Addbutton_Click() {
     return;
   }
   gamebox_->setEnabled(false);
-  SetTeamState(first_team_, TeamState::Listed);
-  SetTeamState(second_team_, TeamState::Listed);
+  const int first_team = picker_.First();
+  const int second_team = picker_.Second();
+  picker_.SetListed(first_team, true);
+  picker_.SetListed(second_team, true);
+  picker_.DropPicks();
+  ShowTeamStates();
   int day = 1;
   for (int option = 1; option <= 7; ++option) {
     if (Option1_[static_cast<std::size_t>(option)]->isChecked()) day = option;
   }
-  const ScheduledGame game{static_cast<int16_t>(first_team_), static_cast<int16_t>(second_team_),
+  const ScheduledGame game{static_cast<int16_t>(first_team), static_cast<int16_t>(second_team),
                            static_cast<int16_t>(day)};
   AddListLine(game);
   typed_ = true;
   gamelabel_->clear();
-  selection_count_ = 0;
   Option1_[1]->setChecked(true);
 }
 
@@ -239,9 +232,8 @@ void ScheduleEntryWindow::Removebutton_Click() {
   delete game_list_->takeItem(line);
   game_list_->setCurrentRow(-1);  // no line is selected after a removal, so a second click removes nothing
   const auto removed = games_.begin() + (line - 1);
-  for (const int team : {removed->first, removed->second}) {
-    if (IsTeamNumber(team)) SetTeamState(team, TeamState::Free);
-  }
+  for (const int team : {removed->first, removed->second}) picker_.SetListed(team, false);
+  ShowTeamStates();
   games_.erase(removed);
   typed_ = true;
 }
@@ -254,13 +246,13 @@ bool ScheduleEntryWindow::ClearList() {
   }
   // A pairing half built is dropped too, so that a team loaded into the list cannot stay
   // selected for another game.
-  for (int team = 1; team <= LeagueTeamCount; ++team) SetTeamState(team, TeamState::Free);
+  picker_.Reset();
+  ShowTeamStates();
   game_list_->clear();
   game_list_->addItem(ScheduleListHeading);
   games_.clear();
   gamelabel_->clear();
   gamebox_->setEnabled(false);
-  selection_count_ = 0;
   typed_ = false;
   entry_ui::SetTextColour(Text2_, SettledWeekColour);
   return true;
@@ -271,10 +263,9 @@ void ScheduleEntryWindow::loadbutton_Click() {
   if (!week || !ClearList()) return;
   for (const ScheduledGame& game : LoadScheduleWeek(session_, *week)) {
     AddListLine(game);
-    for (const int team : {game.first, game.second}) {
-      if (IsTeamNumber(team)) SetTeamState(team, TeamState::Listed);
-    }
+    for (const int team : {game.first, game.second}) picker_.SetListed(team, true);
   }
+  ShowTeamStates();
 }
 
 void ScheduleEntryWindow::Savebutton_Click() {

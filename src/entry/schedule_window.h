@@ -9,6 +9,7 @@
 #include "entry/schedule_save.h"
 #include "platform/session.h"
 #include "season/season_store.h"
+#include "season/team_pair_picker.h"
 
 class QGroupBox;
 class QLabel;
@@ -21,9 +22,6 @@ namespace tavrin {
 
 class ScheduleEntryWindow : public QWidget {
  public:
-  // A team's state for the week being built, shown by its button's colour.
-  enum class TeamState { Free, Selected, Listed };
-
   explicit ScheduleEntryWindow(Session& session);
 
  protected:
@@ -33,7 +31,8 @@ class ScheduleEntryWindow : public QWidget {
  private:
   QWidget* BuildConference(int conference);
   QWidget* BuildGameBox();
-  void SetTeamState(int team, TeamState state);
+  // Each team's button in the colour of its state in the pairing being built.
+  void ShowTeamStates();
 
   void Clabel_Click(int team);
   void Reversebutton_Click();
@@ -48,10 +47,7 @@ class ScheduleEntryWindow : public QWidget {
   void ShowPairing();
 
   Session& session_;
-  std::array<TeamState, MaxTeamSlot + 1> team_state_{};
-  int selection_count_ = 0;
-  int first_team_ = 0;
-  int second_team_ = 0;
+  TeamPairPicker picker_;
   std::vector<ScheduledGame> games_;  // game k is line k of the list
   bool typed_ = false;                // games added or removed since the last clear, load or save
 
