@@ -14,10 +14,10 @@ namespace tavrin {
 // A fresh, empty folder; the caller removes it.
 inline std::filesystem::path MakeBenchFolder() {
   const char* base = std::getenv("TAVRIN_BENCH_DIR");
-  std::string pattern = ((base != nullptr ? std::filesystem::path(base)
-                                          : std::filesystem::temp_directory_path()) /
-                         "tavrin-bench-XXXXXX")
-                            .string();
+  std::string pattern =
+      ((base != nullptr ? std::filesystem::path(base) : std::filesystem::temp_directory_path()) /
+       "tavrin-bench-XXXXXX")
+          .string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
   return pattern;
 }

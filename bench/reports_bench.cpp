@@ -9,9 +9,9 @@
 #include <sstream>
 
 #include "analysis/season_projection.h"
-#include "bench_folder.h"
 #include "analysis/single_game.h"
 #include "analysis/standings.h"
+#include "bench_folder.h"
 #include "cli/cli_command.h"
 #include "cli/console_ui.h"
 #include "cli/session_start.h"
@@ -92,7 +92,9 @@ void Register() {
        [](Session& s) { return StatisticsLines(s.store, 10, StatisticsOrder::AveDefense).size(); }},
       {"projection", [](Session& s) { return ProjectionLines(s); }},
       {"single_game",
-       [](Session& s) { return LoadSpecialsRatings(s) ? SingleGameLine(s.store, 9, 30, true).size() : 0; }},
+       [](Session& s) {
+         return LoadSpecialsRatings(s) ? SingleGameLine(s.store, 9, 30, true).size() : 0;
+       }},
       {"graph",
        [](Session& s) {
          s.store.GraphMode = 2, s.store.GraphTeamOne = 5, s.store.GraphTeamTwo = 30;
@@ -101,8 +103,9 @@ void Register() {
        }},
   };
   for (const auto& [name, build] : reports) {
-    benchmark::RegisterBenchmark((std::string("BM_Report/") + name).c_str(),
-                                 [build = build](benchmark::State& state) { RunReport(state, build); })
+    benchmark::RegisterBenchmark(
+        (std::string("BM_Report/") + name).c_str(),
+        [build = build](benchmark::State& state) { RunReport(state, build); })
         ->Unit(benchmark::kMicrosecond);
   }
 }
@@ -140,7 +143,8 @@ void BM_SeasonWithReports(benchmark::State& state) {
   const auto import = std::find_if(commands.begin(), commands.end(),
                                    [](const cli::CliCommand& c) { return c.name == "import"; });
   SeasonFolder folder(Golden / "start");
-  const std::string csv = (std::filesystem::path(TAVRIN_SHARED_DIR) / "seasons" / "1999.csv").string();
+  const std::string csv =
+      (std::filesystem::path(TAVRIN_SHARED_DIR) / "seasons" / "1999.csv").string();
   for (auto _ : state) {
     state.PauseTiming();
     folder.Refill(Golden / "start");

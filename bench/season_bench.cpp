@@ -19,9 +19,8 @@ constexpr int Year = 1999;
 class StatisticsFolder {
  public:
   StatisticsFolder() : path_(MakeBenchFolder()) {
-    const std::filesystem::path golden =
-        std::filesystem::path(TAVRIN_SHARED_DIR) / "golden" / "1999" / "final" /
-        StatisticsFileName(Year);
+    const std::filesystem::path golden = std::filesystem::path(TAVRIN_SHARED_DIR) / "golden" /
+                                         "1999" / "final" / StatisticsFileName(Year);
     std::error_code error;
     if (std::filesystem::copy_file(golden, path_ / StatisticsFileName(Year), error)) return;
     SeasonStore store;

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                         store.GameDay[game] >= 0 && store.GameDay[game] <= 7;
       if (!safe) std::abort();
     }
-    if (store.ScheduleStatus.empty() && (store.GameFirstTeam[1] == 0 || store.GameSecondTeam[1] == 0))
+    if (store.ScheduleStatus.empty() &&
+        (store.GameFirstTeam[1] == 0 || store.GameSecondTeam[1] == 0))
       std::abort();
   }
   return 0;

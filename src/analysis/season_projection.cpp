@@ -35,14 +35,20 @@ int BestTeam(const WorkingRatings& ratings, int first, int last, int excluded) {
 int SecondContender(WorkingRatings& ratings, int first, int last, int first_contender) {
   for (;;) {
     const int team = BestTeam(ratings, first, last, first_contender);
-    if (team == 0 || league::ProjectionGroupOf(team) != league::ProjectionGroupOf(first_contender)) return team;
+    if (team == 0 || league::ProjectionGroupOf(team) != league::ProjectionGroupOf(first_contender))
+      return team;
     ratings[team] = 0;
   }
 }
 
-constexpr std::array<const char*, ProjectionBoxCount + 1> BoxRoles{
-    "",           "first AFC contender", "second AFC contender", "first NFC contender",
-    "second NFC contender", "AFC champion", "NFC champion",     "championship winner"};
+constexpr std::array<const char*, ProjectionBoxCount + 1> BoxRoles{"",
+                                                                   "first AFC contender",
+                                                                   "second AFC contender",
+                                                                   "first NFC contender",
+                                                                   "second NFC contender",
+                                                                   "AFC champion",
+                                                                   "NFC champion",
+                                                                   "championship winner"};
 
 }  // namespace
 

@@ -53,7 +53,8 @@ QLabel* BoxCaption(QWidget* window, const char* name, const QString& text, int b
 
 }  // namespace
 
-SeasonProjectionWindow::SeasonProjectionWindow(Session& session, const SeasonProjection& projection) {
+SeasonProjectionWindow::SeasonProjectionWindow(Session& session,
+                                               const SeasonProjection& projection) {
   setObjectName("Pseason");
   setWindowTitle(qt::FromLatin1(projection.caption));
   setFixedSize(qt::TwipsSize(9780, 4800));

@@ -46,8 +46,8 @@ std::string SingleGameLine(const SeasonStore& store, int a, int b, bool neutral)
   const std::string pairing =
       LocationOf(store, a) + (neutral ? " & " : " at ") + LocationOf(store, b);
   const GamePrediction prediction = PredictSingleGame(store, a, b, neutral);
-  const std::string line = PadRight(pairing, 32) +
-                           PredictionText(store, prediction.favourite, prediction.margin);
+  const std::string line =
+      PadRight(pairing, 32) + PredictionText(store, prediction.favourite, prediction.margin);
   const int total = OverUnderTotal(store, TeamSlot(a), TeamSlot(b));
   return PadRight(line, 54) + FormatNumber(static_cast<double>(total), "00");
 }

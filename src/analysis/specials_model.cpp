@@ -72,8 +72,6 @@ void SpecialsModel::Print(Session& session) const {
   printer->EndDocument();
 }
 
-std::string SpecialsModel::YearLabel() const {
-  return fmt::format("Year  {}", store_.WorkingYear);
-}
+std::string SpecialsModel::YearLabel() const { return fmt::format("Year  {}", store_.WorkingYear); }
 
 }  // namespace tavrin

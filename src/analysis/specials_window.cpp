@@ -74,7 +74,7 @@ SpecialsWindow::SpecialsWindow(Session& session) : session_(session), model_(ses
                                       qt::TwipsRect(column + 1380, 2880, 1200, 480));
 
   prediction_list_ = new ReportListView(this, {120, ListTop, list_width, 2760, ListTop + 2790, 255},
-                              ReportListView::Selection::Allowed);
+                                        ReportListView::Selection::Allowed);
   auto* Removebutton = CaptionButton(this, "Removebutton", "Remove", "Remove selected line",
                                      qt::TwipsRect(column, ListTop, 1200, 420));
   auto* clearbutton = CaptionButton(this, "clearbutton", "Clear", "Clear prediction list",

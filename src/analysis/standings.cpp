@@ -17,7 +17,8 @@ namespace {
 std::string StandingsLine(const SeasonStore& store, int team) {
   return PadRight(LocationOf(store, team) + "     ", 20) + RightAlignedCount(store.Wins[team], 2) +
          "     " + RightAlignedCount(store.Losses[team], 2) + "     " +
-         RightAlignedCount(store.Ties[team], 2) + "    " + FormatNumber(store.WinPct[team], "0.000") + "    " +
+         RightAlignedCount(store.Ties[team], 2) + "    " +
+         FormatNumber(store.WinPct[team], "0.000") + "    " +
          FormatNumber(static_cast<float>(store.Cqr[team]), "#0.0");
 }
 
@@ -55,7 +56,8 @@ std::vector<std::string> StandingsLines(SeasonStore& store, int week) {
       fmt::format("                   Standings Week #{} {}", week, YearText(store))};
   const league::Division* previous = nullptr;
   for (const league::Division& division : league::Divisions) {
-    const bool opens_conference = previous == nullptr || previous->conference != division.conference;
+    const bool opens_conference =
+        previous == nullptr || previous->conference != division.conference;
     if (opens_conference) {
       if (previous != nullptr) lines.insert(lines.end(), {" ", " ", " "});
       lines.push_back(fmt::format("   {} Conference",
@@ -66,7 +68,8 @@ std::vector<std::string> StandingsLines(SeasonStore& store, int week) {
     }
     // The divisions' own capitalisation ("East"), indented to the report's first column.
     lines.push_back(fmt::format("   {}", division.name));
-    if (opens_conference) lines.emplace_back("                   Wins  Losses  Ties     %      CQR");
+    if (opens_conference)
+      lines.emplace_back("                   Wins  Losses  Ties     %      CQR");
     AddDivisionRows(store, division, lines);
     previous = &division;
   }
@@ -84,7 +87,8 @@ void PrintStandings(Session& session, const std::vector<std::string>& lines) {
   printer->PrintLine(" ");
   printer->PrintLine(margin + lines.front());
   printer->PrintLine(" ");
-  for (std::size_t index = 1; index < lines.size(); ++index) printer->PrintLine(margin + lines[index]);
+  for (std::size_t index = 1; index < lines.size(); ++index)
+    printer->PrintLine(margin + lines[index]);
   printer->EndDocument();
 }
 

@@ -10,15 +10,17 @@ namespace {
 constexpr double TeamFraction = 10000;
 constexpr double LargestKeyFigure = 1e9;
 
-int SortedCount(const SeasonStore& store) { return std::clamp<int>(store.TeamCount, 0, MaxTeamSlot); }
+int SortedCount(const SeasonStore& store) {
+  return std::clamp<int>(store.TeamCount, 0, MaxTeamSlot);
+}
 }  // namespace
 
 void ComputeWinPercentages(SeasonStore& store) {
   const int teams = SortedCount(store);
   for (int team = 1; team <= teams; ++team) {
     const double points = store.Ties[team] * 0.5 + store.Wins[team];
-    const double games = static_cast<double>(store.Wins[team]) + store.Losses[team] +
-                         store.Ties[team];
+    const double games =
+        static_cast<double>(store.Wins[team]) + store.Losses[team] + store.Ties[team];
     store.WinPct[team] = points == 0 ? 0.0f : static_cast<float>(points / games);
   }
 }

@@ -113,33 +113,19 @@ bool ComputeKeys(const LeagueTable& table, Step step, const ClubGroup& clubs, St
         keys[i] = record.Percentage();
       }
       return true;
-    case Step::HeadToHeadSweep:
-      return SweepKeys(table, clubs, keys);
-    case Step::CommonGames:
-      return CommonGameKeys(table, clubs, 1, keys);
-    case Step::CommonGamesAtLeastFour:
-      return CommonGameKeys(table, clubs, 4, keys);
-    default:
-      break;
+    case Step::HeadToHeadSweep: return SweepKeys(table, clubs, keys);
+    case Step::CommonGames: return CommonGameKeys(table, clubs, 1, keys);
+    case Step::CommonGamesAtLeastFour: return CommonGameKeys(table, clubs, 4, keys);
+    default: break;
   }
   for (int i = 0; i < clubs.size(); ++i) {
     const int club = clubs[i];
     switch (step) {
-      case Step::DivisionRecord:
-        keys[i] = table.InDivision(club).Percentage();
-        break;
-      case Step::ConferenceRecord:
-        keys[i] = table.InConference(club).Percentage();
-        break;
-      case Step::DivisionNetPoints:
-        keys[i] = table.InDivision(club).net_points;
-        break;
-      case Step::ConferenceNetPoints:
-        keys[i] = table.InConference(club).net_points;
-        break;
-      default:
-        keys[i] = table.Overall(club).net_points;
-        break;
+      case Step::DivisionRecord: keys[i] = table.InDivision(club).Percentage(); break;
+      case Step::ConferenceRecord: keys[i] = table.InConference(club).Percentage(); break;
+      case Step::DivisionNetPoints: keys[i] = table.InDivision(club).net_points; break;
+      case Step::ConferenceNetPoints: keys[i] = table.InConference(club).net_points; break;
+      default: keys[i] = table.Overall(club).net_points; break;
     }
   }
   return true;

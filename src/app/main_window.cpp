@@ -49,7 +49,8 @@ constexpr int ButtonHeight = 480;
 constexpr int ReportListHeight = 3930;
 constexpr const char* GeometryKey = "mainwindow/geometry";
 
-const std::array<const char*, 5> HoverCaptions{"Schedules", "Enter Scores", "Predictions", "Standings", "Help"};
+const std::array<const char*, 5> HoverCaptions{"Schedules", "Enter Scores", "Predictions",
+                                               "Standings", "Help"};
 
 // The area behind the panels: a quiet field-green wash with the program's name, so an idle
 // window does not look empty or broken.
@@ -66,7 +67,8 @@ class Background : public QWidget {
     title.setPointSize(40);
     title.setBold(true);
     painter.setFont(title);
-    const QRect lower(0, qt::TwipsToPixelsY(PanelTop), width(), height() - qt::TwipsToPixelsY(PanelTop));
+    const QRect lower(0, qt::TwipsToPixelsY(PanelTop), width(),
+                      height() - qt::TwipsToPixelsY(PanelTop));
     painter.drawText(lower.adjusted(0, 0, 0, -lower.height() / 5), Qt::AlignCenter, "Tavrin");
     QFont hint = font();
     hint.setPointSize(10);
@@ -97,7 +99,8 @@ QFrame* MakeListFrame(QWidget* parent, const char* name) {
 
 }  // namespace
 
-MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::path folder, QWidget* parent)
+MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::path folder,
+                       QWidget* parent)
     : QMainWindow(parent), session_{store, ui, std::move(folder)} {
   setObjectName("Form2");
   setWindowTitle(ProgramCaption);
@@ -109,7 +112,8 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
   qt::CentreOnScreen(this, this);
   restoreGeometry(QSettings().value(GeometryKey).toByteArray());
   // Step 2: the display's colour depth chooses the toolbar's pictures.
-  store.ColourDepthFlag = static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
+  store.ColourDepthFlag =
+      static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
   BuildControls();
   if (store.ColourDepthFlag != FullColourDepth) ApplyLowColourPictures();
 
@@ -191,7 +195,8 @@ void MainWindow::LayOutPanels() {
   reportframe_->setGeometry(
       grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
                       ReportListWidth + FrameMargin, ReportListHeight + FrameMargin)));
-  report_list_->setGeometry(grown(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ReportListHeight)));
+  report_list_->setGeometry(
+      grown(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ReportListHeight)));
   const int buttons_top = PanelTop + ReportListHeight + 110;
   const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
   const int print_left = done_left - ButtonWidth - 120;
@@ -214,12 +219,15 @@ void MainWindow::BuildToolbar() {
     button->setAutoRaise(false);
     button->setMouseTracking(true);
     button->installEventFilter(this);
-    connect(button, &QToolButton::clicked, this, [this, k] { ClickTool(static_cast<ToolbarButton>(k)); });
+    connect(button, &QToolButton::clicked, this,
+            [this, k] { ClickTool(static_cast<ToolbarButton>(k)); });
     tool_[static_cast<std::size_t>(k)] = button;
 
     auto* caption = new QLabel(HoverCaptions[static_cast<std::size_t>(k)], area);
     caption->setObjectName(QString("helplabel_%1").arg(k));
-    caption->setStyleSheet("QLabel { background: #fff8c8; color: black; border: 1px solid #8a8060; padding: 1px 4px; }");
+    caption->setStyleSheet(
+        "QLabel { background: #fff8c8; color: black; border: 1px solid #8a8060; padding: 1px 4px; "
+        "}");
     caption->adjustSize();
     const int centre = button->geometry().center().x();
     caption->move(std::max(2, centre - caption->width() / 2), qt::TwipsToPixelsY(CaptionTop));
@@ -234,7 +242,8 @@ void MainWindow::BuildToolbar() {
 }
 
 void MainWindow::ApplyLowColourPictures() {
-  for (int k = 0; k < qt::ToolbarButtonCount; ++k) tool_[static_cast<std::size_t>(k)]->setIcon(qt::ToolbarPicture(k, true));
+  for (int k = 0; k < qt::ToolbarButtonCount; ++k)
+    tool_[static_cast<std::size_t>(k)]->setIcon(qt::ToolbarPicture(k, true));
 }
 
 void MainWindow::BuildSchedulePanel() {
@@ -255,19 +264,24 @@ void MainWindow::BuildSchedulePanel() {
   team_choice_->setFont(qt::ReportListFont());
   team_choice_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, 3600, 360));
   team_choice_->lineEdit()->installEventFilter(this);
-  connect(team_choice_->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::AcceptScheduleTeam);
-  schbutton_ = qt::MakeButton(area, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
-  schbutton_->setGeometry(TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
+  connect(team_choice_->lineEdit(), &QLineEdit::returnPressed, this,
+          &MainWindow::AcceptScheduleTeam);
+  schbutton_ =
+      qt::MakeButton(area, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
+  schbutton_->setGeometry(
+      TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
 
-  schprintbutton_ = qt::MakeButton(area, "schprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
+  schprintbutton_ =
+      qt::MakeButton(area, "schprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
   schdonebutton_ =
       qt::MakeButton(area, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
 
   connect(schbutton_, &QPushButton::clicked, this, &MainWindow::AcceptScheduleTeam);
   connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::schdonebutton_Click);
   connect(schprintbutton_, &QPushButton::clicked, this, &MainWindow::schprintbutton_Click);
-  for (QWidget* control : std::initializer_list<QWidget*>{Schedulelabel_, scheduleframe_, schedule_list_, team_choice_, schbutton_,
-                                                          schdonebutton_, schprintbutton_}) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{Schedulelabel_, scheduleframe_, schedule_list_, team_choice_,
+                                       schbutton_, schdonebutton_, schprintbutton_}) {
     control->hide();
     control->setEnabled(false);
   }
@@ -279,17 +293,23 @@ void MainWindow::BuildReportPanel() {
   QWidget* area = centralWidget();
   reportframe_ = MakeListFrame(area, "reportframe");
   report_list_ = MakeReportList(area, "List2");
-  preddonebutton_ = qt::MakeButton(area, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
-  Predprintbutton_ = qt::MakeButton(area, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
-  standingsdonebutton_ = qt::MakeButton(area, "standingsdonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
-  standingsprintbutton_ =
-      qt::MakeButton(area, "standingsprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
+  preddonebutton_ =
+      qt::MakeButton(area, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
+  Predprintbutton_ =
+      qt::MakeButton(area, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
+  standingsdonebutton_ = qt::MakeButton(area, "standingsdonebutton", "Close", "Close listing",
+                                        qt::ButtonPicture::Done);
+  standingsprintbutton_ = qt::MakeButton(area, "standingsprintbutton", "Print", "Print Listing",
+                                         qt::ButtonPicture::Print);
   connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::preddonebutton_Click);
   connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::Predprintbutton_Click);
-  connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::standingsdonebutton_Click);
-  connect(standingsprintbutton_, &QPushButton::clicked, this, &MainWindow::standingsprintbutton_Click);
-  for (QWidget* control : std::initializer_list<QWidget*>{reportframe_, report_list_, preddonebutton_, Predprintbutton_,
-                                                          standingsdonebutton_, standingsprintbutton_}) {
+  connect(standingsdonebutton_, &QPushButton::clicked, this,
+          &MainWindow::standingsdonebutton_Click);
+  connect(standingsprintbutton_, &QPushButton::clicked, this,
+          &MainWindow::standingsprintbutton_Click);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           reportframe_, report_list_, preddonebutton_, Predprintbutton_, standingsdonebutton_,
+           standingsprintbutton_}) {
     control->hide();
     control->setEnabled(false);
   }
@@ -299,7 +319,8 @@ void MainWindow::BuildReportPanel() {
 void MainWindow::ClickTool(ToolbarButton button) {
   helplabel_[static_cast<std::size_t>(button)]->hide();
   const SeasonStore& store = session_.store;
-  const ToolbarAction action = ToolbarButtonAction(button, CurrentMenuStates(), store.LastScoredWeek, store.WeeksInSeason);
+  const ToolbarAction action =
+      ToolbarButtonAction(button, CurrentMenuStates(), store.LastScoredWeek, store.WeeksInSeason);
   switch (action.command) {
     case ToolbarCommand::Nothing: break;
     case ToolbarCommand::EntireSeason: Entireseasonmenu_Click(); break;
@@ -314,7 +335,8 @@ void MainWindow::ClickTool(ToolbarButton button) {
 }
 
 void MainWindow::ShowHoverCaption(int button) {
-  for (int k = 0; k < qt::ToolbarButtonCount; ++k) helplabel_[static_cast<std::size_t>(k)]->setVisible(k == button);
+  for (int k = 0; k < qt::ToolbarButtonCount; ++k)
+    helplabel_[static_cast<std::size_t>(k)]->setVisible(k == button);
   helplabel_[static_cast<std::size_t>(button)]->raise();
 }
 
@@ -325,7 +347,8 @@ void MainWindow::HideHoverCaptions() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
-    if (watched == tool_[static_cast<std::size_t>(k)] && (type == QEvent::Enter || type == QEvent::MouseMove)) {
+    if (watched == tool_[static_cast<std::size_t>(k)] &&
+        (type == QEvent::Enter || type == QEvent::MouseMove)) {
       if (CurrentMenuStates().schedules) ShowHoverCaption(k);
       return false;
     }
@@ -352,7 +375,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && schprintbutton_->isHidden()) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+      schprintbutton_->isHidden()) {
     schdonebutton_->hide();
   }
   // Back from a secondary window, which may have changed the season or the year.

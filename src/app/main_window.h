@@ -36,7 +36,8 @@ class MainWindow : public QMainWindow {
   static constexpr int DesignHeightTwips = 6225;
   static constexpr int CaptionHideMilliseconds = 4000;
 
-  MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::path folder, QWidget* parent = nullptr);
+  MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::path folder,
+             QWidget* parent = nullptr);
 
   // The listings as shown, line by line (Latin-1, as the reports wrote them).
   const std::vector<std::string>& ScheduleLines() const { return schedule_lines_; }

@@ -39,7 +39,8 @@ void MainWindow::OpenSecondaryWindow(QWidget* window) {
 void MainWindow::programmermenu_Click() { OpenSecondaryWindow(new ProgrammersWindow); }
 
 void MainWindow::printsetupmenu_Click() {
-  if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter())) qt::ShowPrinterSetup(*printer, this);
+  if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter()))
+    qt::ShowPrinterSetup(*printer, this);
 }
 
 void MainWindow::ImportSeasonmenu_Click() { ImportChosenSeasonFile(session_); }
@@ -74,22 +75,40 @@ void MainWindow::AboutMenu_Click() {
 void MainWindow::NewSeasonmenu_Click() { RunNewSeasonSetup(session_); }
 
 // The view windows run their command's checks, then stand in front of the disabled main window.
-void MainWindow::ViewWKStats_Click(int index) { secondary_window_ = OpenStatisticsWindow(session_, index, this); }
-void MainWindow::WeekResultMenu_Click(int index) { secondary_window_ = OpenWeeklyResultsWindow(session_, index, this); }
-void MainWindow::teamresultsmenu_Click() { secondary_window_ = OpenTeamResultsWindow(session_, this); }
-void MainWindow::singlegraphmenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, GraphOneTeam, this); }
-void MainWindow::Graphtwoteammenu_Click() { secondary_window_ = OpenGraphSelectionWindow(session_, GraphTwoTeams, this); }
+void MainWindow::ViewWKStats_Click(int index) {
+  secondary_window_ = OpenStatisticsWindow(session_, index, this);
+}
+void MainWindow::WeekResultMenu_Click(int index) {
+  secondary_window_ = OpenWeeklyResultsWindow(session_, index, this);
+}
+void MainWindow::teamresultsmenu_Click() {
+  secondary_window_ = OpenTeamResultsWindow(session_, this);
+}
+void MainWindow::singlegraphmenu_Click() {
+  secondary_window_ = OpenGraphSelectionWindow(session_, GraphOneTeam, this);
+}
+void MainWindow::Graphtwoteammenu_Click() {
+  secondary_window_ = OpenGraphSelectionWindow(session_, GraphTwoTeams, this);
+}
 void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
-void MainWindow::Pseasonmenu_Click() { secondary_window_ = OpenSeasonProjectionWindow(session_, this); }
+void MainWindow::Pseasonmenu_Click() {
+  secondary_window_ = OpenSeasonProjectionWindow(session_, this);
+}
 void MainWindow::Scorecardmenu_Click() { secondary_window_ = OpenScorecardWindow(session_, this); }
-void MainWindow::PlayoffOddsmenu_Click() { secondary_window_ = OpenPlayoffOddsWindow(session_, this); }
+void MainWindow::PlayoffOddsmenu_Click() {
+  secondary_window_ = OpenPlayoffOddsWindow(session_, this);
+}
 
 // The data entry windows open themselves in front of the main window, disabling it until they
 // close.
 void MainWindow::Settingsmenu_Click() { secondary_window_ = OpenSettingsWindow(session_, this); }
 void MainWindow::Namesmenu_Click() { secondary_window_ = OpenNamesWindow(session_, this); }
-void MainWindow::Editstatsmenu_Click() { secondary_window_ = OpenStatsEditorWindow(session_, this); }
-void MainWindow::Enterschedulemenu_Click() { secondary_window_ = OpenScheduleWindow(session_, this); }
+void MainWindow::Editstatsmenu_Click() {
+  secondary_window_ = OpenStatsEditorWindow(session_, this);
+}
+void MainWindow::Enterschedulemenu_Click() {
+  secondary_window_ = OpenScheduleWindow(session_, this);
+}
 // The week entry with index i scores week i + 1.
 void MainWindow::OnScoresWeekChosen(int index) {
   ScoreEntryWindow* scores = OpenScoresWindow(session_, index + 1, this);

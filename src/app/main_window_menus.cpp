@@ -31,15 +31,17 @@ QMenu* AddMenu(QMenuBar* bar, const QString& title, const char* name) {
 
 }  // namespace
 
-QMenu* MainWindow::AddWeekMenu(QMenu* parent, const QString& title, const char* name, const char* entry_name,
-                               const std::vector<std::string>& captions, void (MainWindow::*command)(int)) {
+QMenu* MainWindow::AddWeekMenu(QMenu* parent, const QString& title, const char* name,
+                               const char* entry_name, const std::vector<std::string>& captions,
+                               void (MainWindow::*command)(int)) {
   QMenu* weeks = parent->addMenu(title);
   weeks->setObjectName(name);
   for (std::size_t index = 0; index < captions.size(); ++index) {
     QAction* entry = weeks->addAction(qt::FromLatin1(captions[index]));
     entry->setObjectName(QString("%1_%2").arg(entry_name).arg(index));
     entry->setProperty("index", static_cast<int>(index));
-    connect(entry, &QAction::triggered, this, [this, command, index] { (this->*command)(static_cast<int>(index)); });
+    connect(entry, &QAction::triggered, this,
+            [this, command, index] { (this->*command)(static_cast<int>(index)); });
   }
   return weeks;
 }
@@ -83,21 +85,22 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   connect(editors_[1], &QAction::triggered, this, &MainWindow::Editstatsmenu_Click);
 
   SchedMenu_ = AddMenu(bar, "&Schedules", "SchedMenu");
-  AddWeekMenu(SchedMenu_, "View &Weekly Schedules", "ViewSchedulesMenu", "Weeksmenu", weeks.schedules,
-              &MainWindow::OnScheduleWeekChosen);
-  connect(AddEntry(SchedMenu_, "View Entire &Season", "Entireseasonmenu"), &QAction::triggered, this,
-          &MainWindow::Entireseasonmenu_Click);
-  connect(AddEntry(SchedMenu_, "View Schedules by &Team", "Teamschedulemenu"), &QAction::triggered, this,
-          &MainWindow::Teamschedulemenu_Click);
-  connect(AddEntry(SchedMenu_, "&Enter / Edit Schedule", "Enterschedulemenu"), &QAction::triggered, this,
-          &MainWindow::Enterschedulemenu_Click);
+  AddWeekMenu(SchedMenu_, "View &Weekly Schedules", "ViewSchedulesMenu", "Weeksmenu",
+              weeks.schedules, &MainWindow::OnScheduleWeekChosen);
+  connect(AddEntry(SchedMenu_, "View Entire &Season", "Entireseasonmenu"), &QAction::triggered,
+          this, &MainWindow::Entireseasonmenu_Click);
+  connect(AddEntry(SchedMenu_, "View Schedules by &Team", "Teamschedulemenu"), &QAction::triggered,
+          this, &MainWindow::Teamschedulemenu_Click);
+  connect(AddEntry(SchedMenu_, "&Enter / Edit Schedule", "Enterschedulemenu"), &QAction::triggered,
+          this, &MainWindow::Enterschedulemenu_Click);
   connect(AddEntry(SchedMenu_, "&New Season Setup", "NewSeasonmenu"), &QAction::triggered, this,
           &MainWindow::NewSeasonmenu_Click);
 
   Gamesmenu_ = AddMenu(bar, "&Games", "Gamesmenu");
-  AddWeekMenu(Gamesmenu_, "&View Statistics  (weekly)", "Viewstatsmenu", "ViewWKStats", weeks.statistics,
-              &MainWindow::ViewWKStats_Click);
-  AddWeekMenu(Gamesmenu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores, &MainWindow::OnScoresWeekChosen);
+  AddWeekMenu(Gamesmenu_, "&View Statistics  (weekly)", "Viewstatsmenu", "ViewWKStats",
+              weeks.statistics, &MainWindow::ViewWKStats_Click);
+  AddWeekMenu(Gamesmenu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores,
+              &MainWindow::OnScoresWeekChosen);
   AddWeekMenu(Gamesmenu_, "&Predictions", "Predmenu", "PredWeekmenu", weeks.predictions,
               &MainWindow::PredWeekmenu_Click);
   AddWeekMenu(Gamesmenu_, "&Weekly Results", "ResultMenus", "WeekResultMenu", weeks.results,
@@ -110,25 +113,26 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
           &MainWindow::singlegraphmenu_Click);
   connect(AddEntry(graphs, "&Compare Team Ratings", "Graphtwoteammenu"), &QAction::triggered, this,
           &MainWindow::Graphtwoteammenu_Click);
-  connect(AddEntry(Gamesmenu_, "Play-&Off && Single Game Predictions", "Specialsmenu"), &QAction::triggered, this,
-          &MainWindow::Specialsmenu_Click);
-  connect(AddEntry(Gamesmenu_, "Predict &Season / Playoffs", "Pseasonmenu"), &QAction::triggered, this,
-          &MainWindow::Pseasonmenu_Click);
+  connect(AddEntry(Gamesmenu_, "Play-&Off && Single Game Predictions", "Specialsmenu"),
+          &QAction::triggered, this, &MainWindow::Specialsmenu_Click);
+  connect(AddEntry(Gamesmenu_, "Predict &Season / Playoffs", "Pseasonmenu"), &QAction::triggered,
+          this, &MainWindow::Pseasonmenu_Click);
   connect(AddEntry(Gamesmenu_, "Season Scorecard", "Scorecardmenu"), &QAction::triggered, this,
           &MainWindow::Scorecardmenu_Click);
 
   standingsmenu_ = AddMenu(bar, "S&tandings", "standingsmenu");
-  AddWeekMenu(standingsmenu_, "&View Standings", "standingsvmenu", "StandingsWKmenu", weeks.standings,
-              &MainWindow::StandingsWKmenu_Click);
+  AddWeekMenu(standingsmenu_, "&View Standings", "standingsvmenu", "StandingsWKmenu",
+              weeks.standings, &MainWindow::StandingsWKmenu_Click);
   connect(AddEntry(standingsmenu_, "Play-off &Odds", "PlayoffOddsmenu"), &QAction::triggered, this,
           &MainWindow::PlayoffOddsmenu_Click);
 
   QMenu* help = AddMenu(bar, "&Help", "HelpMenu");
-  connect(AddEntry(help, "Help   --   &Instructions", "Instructionsmenu"), &QAction::triggered, this,
-          &MainWindow::Instructionsmenu_Click);
+  connect(AddEntry(help, "Help   --   &Instructions", "Instructionsmenu"), &QAction::triggered,
+          this, &MainWindow::Instructionsmenu_Click);
   connect(AddEntry(help, "Search for Help on...", "helpsearchmenu"), &QAction::triggered, this,
           &MainWindow::helpsearchmenu_Click);
-  connect(AddEntry(help, "&About Tavrin", "AboutMenu"), &QAction::triggered, this, &MainWindow::AboutMenu_Click);
+  connect(AddEntry(help, "&About Tavrin", "AboutMenu"), &QAction::triggered, this,
+          &MainWindow::AboutMenu_Click);
 }
 
 void MainWindow::SetMenuStates(const MenuStates& states) {

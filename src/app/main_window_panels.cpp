@@ -48,7 +48,8 @@ void MainWindow::Teamschedulemenu_Click() {
   report_list_->hide();
   ShowControls({schbutton_, team_choice_}, true);
   team_choice_->clear();
-  for (const std::string& name : TeamChoices(session_.store)) team_choice_->addItem(qt::FromLatin1(name));
+  for (const std::string& name : TeamChoices(session_.store))
+    team_choice_->addItem(qt::FromLatin1(name));
   team_choice_->setEditText(SelectTeamPrompt);
   team_choice_->setFocus();
 }
@@ -85,8 +86,8 @@ void MainWindow::schdonebutton_Click() {
 
 void MainWindow::schprintbutton_Click() {
   if (schedule_lines_.empty()) {
-    session_.ui.ShowMessage("Choose a team and accept it before printing its schedule.", ProgramCaption,
-                            MessageIcon::Exclamation);
+    session_.ui.ShowMessage("Choose a team and accept it before printing its schedule.",
+                            ProgramCaption, MessageIcon::Exclamation);
     return;
   }
   PrintAsJob(session_, schedule_job_, [this] { PrintSchedule(session_, schedule_lines_); });
@@ -129,7 +130,9 @@ void MainWindow::CloseReportPanel() {
   report_lines_.clear();
   report_list_->clear();
   reportframe_->hide();
-  ShowControls({report_list_, preddonebutton_, Predprintbutton_, standingsdonebutton_, standingsprintbutton_}, false);
+  ShowControls({report_list_, preddonebutton_, Predprintbutton_, standingsdonebutton_,
+                standingsprintbutton_},
+               false);
   SetMenuStates(MenusWhileShowing(ListingPanel::None));
 }
 

@@ -16,8 +16,8 @@ MenuStates MenusWhileShowing(ListingPanel panel) {
   return {};
 }
 
-ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus, int last_scored_week,
-                                  int weeks_in_season) {
+ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
+                                  int last_scored_week, int weeks_in_season) {
   const bool next_week_exists = last_scored_week >= 0 && last_scored_week < weeks_in_season;
   switch (button) {
     case ToolbarButton::Schedules:
@@ -30,7 +30,8 @@ ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
       if (menus.games && next_week_exists) return {ToolbarCommand::Predictions, last_scored_week};
       break;
     case ToolbarButton::Standings:
-      if (menus.standings && last_scored_week >= 0) return {ToolbarCommand::Standings, last_scored_week - 1};
+      if (menus.standings && last_scored_week >= 0)
+        return {ToolbarCommand::Standings, last_scored_week - 1};
       break;
     case ToolbarButton::Help: return {ToolbarCommand::Instructions, 0};
   }

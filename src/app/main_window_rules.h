@@ -21,9 +21,22 @@ enum class ListingPanel { None, Schedule, Predictions, Standings };
 // another schedule view can replace its listing; the report panel locks all four.
 MenuStates MenusWhileShowing(ListingPanel panel);
 
-enum class ToolbarButton { Schedules = 0, EnterScores = 1, Predictions = 2, Standings = 3, Help = 4 };
+enum class ToolbarButton {
+  Schedules = 0,
+  EnterScores = 1,
+  Predictions = 2,
+  Standings = 3,
+  Help = 4
+};
 
-enum class ToolbarCommand { Nothing, EntireSeason, EnterScores, Predictions, Standings, Instructions };
+enum class ToolbarCommand {
+  Nothing,
+  EntireSeason,
+  EnterScores,
+  Predictions,
+  Standings,
+  Instructions
+};
 
 // A command and the week menu entry it runs with (entry i is week i + 1).
 struct ToolbarAction {
@@ -35,14 +48,14 @@ struct ToolbarAction {
 // A locked menu means a panel is open, and then only Help works. Scores and predictions act on
 // the week after the last one scored while the season has one; the standings show the week
 // last scored. A negative last scored week (a damaged settings file) runs no week command.
-ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus, int last_scored_week,
-                                  int weeks_in_season);
+ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
+                                  int last_scored_week, int weeks_in_season);
 
 // What the main window says once week `week` is processed and saved.
 std::string WeekSavedMessage(int week, int weeks_in_season);
 
-// The colour-depth flag: full colour on displays of more than 7 bits per pixel, else low. A display that
-// tells nothing (0 bits) counts as a colour display.
+// The colour-depth flag: full colour on displays of more than 7 bits per pixel, else low. A display
+// that tells nothing (0 bits) counts as a colour display.
 int ColourDepthFlagFor(int bits_per_pixel);
 
 }  // namespace tavrin

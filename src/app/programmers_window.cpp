@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 namespace tavrin {
 namespace {
 
@@ -37,10 +36,10 @@ ProgrammersWindow::ProgrammersWindow(QWidget* parent) : QWidget(parent, Qt::Wind
       "type in the final scores each week, and Tavrin keeps every team's record and rating and "
       "predicts the games still to come.",
       this));
-  layout->addWidget(Panel(
-      "Everything Tavrin knows sits in a handful of small files in the folder you start it "
-      "from. Nothing is sent anywhere, and a copy of the folder is a copy of your season.",
-      this));
+  layout->addWidget(
+      Panel("Everything Tavrin knows sits in a handful of small files in the folder you start it "
+            "from. Nothing is sent anywhere, and a copy of the folder is a copy of your season.",
+            this));
   layout->addWidget(Panel(
       "New to Tavrin? Help, Instructions walks through a season week by week, and every window "
       "has its own page there. Enjoy the season!",

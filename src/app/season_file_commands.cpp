@@ -1,8 +1,8 @@
 #include "app/season_file_commands.h"
 
-#include <filesystem>
-
 #include <fmt/format.h>
+
+#include <filesystem>
 
 #include "entry/season_export.h"
 #include "entry/season_import.h"

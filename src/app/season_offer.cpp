@@ -18,8 +18,9 @@ constexpr int NewSeasonPercent = 100;
 // Settings for the typed year and the league's names; true when both files were written.
 bool StartEmptySeason(Session& session) {
   const std::string today = session.ui.TodayText();
-  const auto year = session.ui.InputBox("Enter the year of the new season (four digits):", ProgramCaption,
-                                        today.size() >= 4 ? today.substr(today.size() - 4) : "");
+  const auto year =
+      session.ui.InputBox("Enter the year of the new season (four digits):", ProgramCaption,
+                          today.size() >= 4 ? today.substr(today.size() - 4) : "");
   if (!year) return false;
   const SettingsForm form{*year, std::to_string(NewSeasonWeeks), NewSeasonPercent,
                           NewSeasonPercent};

@@ -42,7 +42,8 @@ SplashWindow::SplashWindow(MainWindow& main_window)
   Session& session = main_window.session();
   if (session.store.ColourDepthFlag != FullColourDepth) {
     QPixmap low_colour;
-    if (low_colour.load(QString::fromStdString((session.folder / LowColourPictureFile).string()))) picture = low_colour;
+    if (low_colour.load(QString::fromStdString((session.folder / LowColourPictureFile).string())))
+      picture = low_colour;
   }
   Image1_->setPixmap(picture);
   Image1_->setGeometry(0, 0, picture.width(), picture.height());
@@ -51,7 +52,8 @@ SplashWindow::SplashWindow(MainWindow& main_window)
   Label1_ = new QLabel("Tavrin 2000", this);
   Label1_->setObjectName("Label1");
   Label1_->setAlignment(Qt::AlignCenter);
-  Label1_->setStyleSheet("QLabel { color: white; background: transparent; font-size: 30pt; font-weight: bold; }");
+  Label1_->setStyleSheet(
+      "QLabel { color: white; background: transparent; font-size: 30pt; font-weight: bold; }");
   Label1_->setGeometry(0, picture.height() / 12, picture.width(), picture.height() / 6);
   Label1_->installEventFilter(this);
 
@@ -131,7 +133,8 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && (watched == Image1_ || watched == Label1_ || watched == Picture2_)) {
+  if (event->type() == QEvent::MouseButtonPress &&
+      (watched == Image1_ || watched == Label1_ || watched == Picture2_)) {
     Dismiss();
     return true;
   }

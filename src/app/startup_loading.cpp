@@ -28,11 +28,13 @@ WeekMenuCaptions BuildWeekMenuCaptions(int weeks_in_season) {
   menus.statistics.emplace_back("Start of Season");
   for (int index = 1; index <= weeks - 1; ++index) {
     const std::string caption = "Week # " + std::to_string(index + 1);
-    for (auto* menu : {&menus.schedules, &menus.scores, &menus.predictions, &menus.results, &menus.standings}) {
+    for (auto* menu :
+         {&menus.schedules, &menus.scores, &menus.predictions, &menus.results, &menus.standings}) {
       menu->push_back(caption);
     }
   }
-  for (int index = 1; index <= weeks; ++index) menus.statistics.push_back("Week # " + std::to_string(index));
+  for (int index = 1; index <= weeks; ++index)
+    menus.statistics.push_back("Week # " + std::to_string(index));
   return menus;
 }
 
@@ -45,8 +47,8 @@ void ForgetMissingReportFont(SeasonStore& store, Printer& printer) {
   store.ReportFont.clear();
 }
 
-WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& folder, UserInterface& ui,
-                               Printer& printer) {
+WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& folder,
+                               UserInterface& ui, Printer& printer) {
   // One message however many of the two files failed: it names both.
   bool failed = !ReadSettings(store, folder);
   store.TeamCount = LeagueTeamCount;

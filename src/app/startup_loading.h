@@ -41,7 +41,7 @@ WeekMenuCaptions BuildWeekMenuCaptions(int weeks_in_season);
 void ForgetMissingReportFont(SeasonStore& store, Printer& printer);
 
 // The load step over the data files in `folder`; returns the week menus' captions.
-WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& folder, UserInterface& ui,
-                               Printer& printer);
+WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& folder,
+                               UserInterface& ui, Printer& printer);
 
 }  // namespace tavrin

@@ -1,9 +1,9 @@
 #include "cli/console_ui.h"
 
+#include <fmt/format.h>
+
 #include <ctime>
 #include <ostream>
-
-#include <fmt/format.h>
 
 namespace tavrin::cli {
 

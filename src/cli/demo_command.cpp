@@ -1,8 +1,8 @@
 // demo: writes the demo season into the data folder, which must not hold a season yet.
 
-#include <ostream>
-
 #include <fmt/format.h>
+
+#include <ostream>
 
 #include "cli/command_support.h"
 #include "cli/data_command_parts.h"

@@ -56,8 +56,8 @@ std::optional<int> ParseTeam(const Session& session, const std::string& text) {
 
 // Commands that take one week: the view's menu entry for that week.
 CliCommand WeekReport(std::string name, std::optional<Lines> (*show)(Session&, int)) {
-  return {name, "WEEK", [name, show](Session& session, const Args& args, std::istream&,
-                                     std::ostream& out) {
+  return {name, "WEEK",
+          [name, show](Session& session, const Args& args, std::istream&, std::ostream& out) {
             const auto week = args.size() == 1 ? ParseWeek(session, args[0]) : std::nullopt;
             if (!week) return UsageError(name + " needs a week number of the season");
             return WriteLines(show(session, *week - 1), out);
@@ -67,8 +67,8 @@ CliCommand WeekReport(std::string name, std::optional<Lines> (*show)(Session&, i
 // The team views are chosen by the text of the team box: the team's TeamName.
 CliCommand TeamReport(std::string name, std::string usage,
                       std::optional<Lines> (*show)(Session&, const std::string&)) {
-  return {name, usage, [name, show](Session& session, const Args& args, std::istream&,
-                                    std::ostream& out) {
+  return {name, usage,
+          [name, show](Session& session, const Args& args, std::istream&, std::ostream& out) {
             const auto team = args.size() == 1 ? ParseTeam(session, args[0]) : std::nullopt;
             if (!team) return UsageError(name + " needs a team number or team name");
             return WriteLines(show(session, session.store.TeamName[*team]), out);

@@ -1,10 +1,10 @@
 // new-season and settings: the commands that change the season's settings.
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cmath>
 #include <map>
-
-#include <fmt/format.h>
 
 #include "cli/command_support.h"
 #include "cli/console_ui.h"
@@ -63,7 +63,8 @@ std::optional<int> PercentOption(const std::map<std::string, std::string>& optio
   if (!options.contains(name)) return fallback;
   const auto value = ParseWholeNumber(options.at(name));
   if (!value || *value < lowest || *value > highest) {
-    UsageError(fmt::format("settings: {} takes a whole number from {} to {}", name, lowest, highest));
+    UsageError(
+        fmt::format("settings: {} takes a whole number from {} to {}", name, lowest, highest));
     return std::nullopt;
   }
   return value;
@@ -71,40 +72,36 @@ std::optional<int> PercentOption(const std::map<std::string, std::string>& optio
 
 int RunSettings(Session& session, const std::vector<std::string>& args, std::istream&,
                 std::ostream& out) {
-  const auto options = ParseOptions(
-      "settings", args, {"--year", "--reactivity", "--weighting", "--weeks", "--font"});
+  const auto options = ParseOptions("settings", args,
+                                    {"--year", "--reactivity", "--weighting", "--weeks", "--font"});
   if (!options) return ExitUsage;
   SeasonStore& store = session.store;
   if (options->empty()) {
     PrintSettings(store, out);
     return ExitDone;
   }
-  const auto reactivity =
-      PercentOption(*options, "--reactivity",
-                    ScrollValue(store.Reactivity, MinReactivity, MaxReactivity), MinReactivity,
-                    MaxReactivity);
-  const auto weighting = PercentOption(
-      *options, "--weighting", ScrollValue(store.Weighting, MinWeighting, MaxWeighting),
-      MinWeighting, MaxWeighting);
+  const auto reactivity = PercentOption(*options, "--reactivity",
+                                        ScrollValue(store.Reactivity, MinReactivity, MaxReactivity),
+                                        MinReactivity, MaxReactivity);
+  const auto weighting = PercentOption(*options, "--weighting",
+                                       ScrollValue(store.Weighting, MinWeighting, MaxWeighting),
+                                       MinWeighting, MaxWeighting);
   if (!reactivity || !weighting) return ExitUsage;
 
   SettingsForm form;
-  form.year_text = options->contains("--year") ? options->at("--year")
-                                               : std::to_string(store.WorkingYear);
-  form.weeks_text = options->contains("--weeks") ? options->at("--weeks")
-                                                 : std::to_string(store.WeeksInSeason);
+  form.year_text =
+      options->contains("--year") ? options->at("--year") : std::to_string(store.WorkingYear);
+  form.weeks_text =
+      options->contains("--weeks") ? options->at("--weeks") : std::to_string(store.WeeksInSeason);
   form.reactivity = *reactivity;
   form.weighting = *weighting;
   if (options->contains("--font")) store.ReportFont = options->at("--font");
 
   switch (ApplySettings(session, form)) {
-    case SettingsResult::Saved:
-      PrintSettings(store, out);
-      return ExitDone;
+    case SettingsResult::Saved: PrintSettings(store, out); return ExitDone;
     case SettingsResult::YearRefused:
     case SettingsResult::WeeksRefused:
-    case SettingsResult::NotSaved:
-      break;
+    case SettingsResult::NotSaved: break;
   }
   return ExitRefused;
 }

@@ -9,10 +9,12 @@ bool StartSession(Session& session) {
   const bool settings_read = ReadSettings(store, session.folder);
   store.TeamCount = LeagueTeamCount;
   const bool names_read = ReadNames(store, session.folder);
-  store.DayName = {"", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
+                   "Wednesday", "Thursday", "Friday", "Saturday"};
   if (settings_read && names_read) return true;
   session.ui.ShowMessage(
-      "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working directory.\n\r\n\r",
+      "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working "
+      "directory.\n\r\n\r",
       "Tavrin Loading....", MessageIcon::Exclamation);
   return false;
 }

@@ -59,7 +59,8 @@ int RunSetSchedule(Session& session, const std::vector<std::string>& args, std::
   std::vector<ScheduledGame> games;
   for (const auto& line : input->lines) {
     const auto game = ParseGameLine(line);
-    if (!game) return UsageError(fmt::format("set-schedule: \"{}\" is not \"visitor home day\"", line));
+    if (!game)
+      return UsageError(fmt::format("set-schedule: \"{}\" is not \"visitor home day\"", line));
     games.push_back(*game);
   }
   return SaveWeekSchedule(session, input->week, games);
@@ -72,7 +73,8 @@ int RunEnterScores(Session& session, const std::vector<std::string>& args, std::
   std::vector<ScoreTexts> scores;
   for (const auto& line : input->lines) {
     const auto words = SplitWords(line);
-    if (words.size() > 2) return UsageError(fmt::format("enter-scores: \"{}\" is not \"first second\"", line));
+    if (words.size() > 2)
+      return UsageError(fmt::format("enter-scores: \"{}\" is not \"first second\"", line));
     scores.push_back({words[0], words.size() == 2 ? words[1] : std::string()});
   }
   return EnterWeekScores(session, input->week, scores);

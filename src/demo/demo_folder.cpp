@@ -1,14 +1,13 @@
 #include "demo/demo_folder.h"
 
 #include <fcntl.h>
+#include <fmt/format.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
-
-#include <fmt/format.h>
 
 #include "platform/messages.h"
 #include "season/data_files.h"
@@ -97,8 +96,7 @@ std::vector<std::string> DataFilesIn(const fs::path& folder) {
   return names;
 }
 
-DemoOutcome WriteDemoSeason(const fs::path& folder, const DemoOptions& options,
-                            UserInterface& ui) {
+DemoOutcome WriteDemoSeason(const fs::path& folder, const DemoOptions& options, UserInterface& ui) {
   if (auto problem = CheckDemoOptions(options)) {
     ReportFailure(ui, *problem);
     return DemoOutcome::Failed;

@@ -55,8 +55,8 @@ std::optional<std::string> EnterSchedule(Session& session, DemoUi& ui, uint64_t 
       games.push_back({static_cast<int16_t>(game.first), static_cast<int16_t>(game.second),
                        static_cast<int16_t>(game.day)});
     if (!SaveScheduleWeek(session, std::to_string(week), games))
-      return Failure(ui, fmt::format("week {} of {} could not be saved", week,
-                                     session.store.WorkingYear));
+      return Failure(
+          ui, fmt::format("week {} of {} could not be saved", week, session.store.WorkingYear));
   }
   ui.TakeMessages();  // the saves' confirmations
   return std::nullopt;
@@ -67,8 +67,8 @@ std::optional<std::string> ScoreWeek(Session& session, DemoUi& ui, int week,
                                      const LeagueStrengths& strengths, DemoRandom& rng) {
   const SeasonStore& store = session.store;
   if (!OpenScoreEntry(session, week))
-    return Failure(ui, fmt::format("score entry for week {} of {} did not open", week,
-                                   store.WorkingYear));
+    return Failure(
+        ui, fmt::format("score entry for week {} of {} did not open", week, store.WorkingYear));
   std::vector<ScoreTexts> scores;
   for (int game = 1; game <= store.WeekGameCount; ++game) {
     const FinalScore score =
@@ -76,8 +76,8 @@ std::optional<std::string> ScoreWeek(Session& session, DemoUi& ui, int week,
     scores.push_back({std::to_string(score.first), std::to_string(score.second)});
   }
   if (ProcessWeekResults(session, week, scores) != ProcessResult::Done)
-    return Failure(ui, fmt::format("the scores of week {} of {} were not processed", week,
-                                   store.WorkingYear));
+    return Failure(
+        ui, fmt::format("the scores of week {} of {} were not processed", week, store.WorkingYear));
   return std::nullopt;
 }
 

@@ -57,8 +57,8 @@ float RoundMargin(float margin) {
 }
 
 int OverUnderTotal(const SeasonStore& store, int a, int b) {
-  const float sum = store.AveOffense[a] + store.AveOffense[b] + store.AveDefense[a] +
-                    store.AveDefense[b];
+  const float sum =
+      store.AveOffense[a] + store.AveOffense[b] + store.AveDefense[a] + store.AveDefense[b];
   const float total = (sum / 4.0f) * 2.0f;
   return static_cast<int>(std::floor(static_cast<double>(total) + 0.5));
 }

@@ -64,9 +64,9 @@ bool WeekHasBeenScored(const SeasonStore& store, const std::filesystem::path& fo
 }
 
 void ShowScoresNotCurrent(UserInterface& ui, int week) {
-  ui.ShowMessage(fmt::format("Cannot Complete Action....\n\rScores must be current thru Week # {}.",
-                             week),
-                 ProgramCaption, MessageIcon::Exclamation);
+  ui.ShowMessage(
+      fmt::format("Cannot Complete Action....\n\rScores must be current thru Week # {}.", week),
+      ProgramCaption, MessageIcon::Exclamation);
 }
 
 }  // namespace tavrin

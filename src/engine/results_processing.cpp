@@ -1,9 +1,9 @@
 #include "engine/results_processing.h"
 
+#include <fmt/format.h>
+
 #include <cmath>
 #include <optional>
-
-#include <fmt/format.h>
 
 #include "engine/prediction.h"
 #include "platform/messages.h"
@@ -158,8 +158,8 @@ void UpdateAverages(SeasonStore& store, int week) {
       // Early in the season the previous average still weighs as much as 16 games.
       store.AveOffense[team] =
           (store.AveOffense[team] * PriorWeight + store.PointsScored[team]) / (PriorWeight + games);
-      store.AveDefense[team] =
-          (store.AveDefense[team] * PriorWeight + store.PointsAllowed[team]) / (PriorWeight + games);
+      store.AveDefense[team] = (store.AveDefense[team] * PriorWeight + store.PointsAllowed[team]) /
+                               (PriorWeight + games);
     } else if (games > 1) {
       store.AveOffense[team] = store.PointsScored[team] / games;
       store.AveDefense[team] = store.PointsAllowed[team] / games;

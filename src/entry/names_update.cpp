@@ -1,9 +1,9 @@
 #include "entry/names_update.h"
 
+#include <fmt/format.h>
+
 #include <cctype>
 #include <map>
-
-#include <fmt/format.h>
 
 #include "platform/messages.h"
 #include "season/data_files.h"

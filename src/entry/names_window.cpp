@@ -43,12 +43,12 @@ NamesWindow::NamesWindow(Session& session) : session_(session) {
   QFont bold = important->font();
   bold.setBold(true);
   important->setFont(bold);
-  auto* savebutton = qt::MakeButton(this, "savebutton", "Save", "Record Changes",
-                                          qt::ButtonPicture::Accept);
+  auto* savebutton =
+      qt::MakeButton(this, "savebutton", "Save", "Record Changes", qt::ButtonPicture::Accept);
   auto* infobutton = qt::MakeButton(this, "infobutton", "Info", "Help on changing team names",
-                                          qt::ButtonPicture::Info);
+                                    qt::ButtonPicture::Info);
   auto* donebutton = qt::MakeButton(this, "donebutton", "Done", "Close Names and Locations",
-                                          qt::ButtonPicture::Done);
+                                    qt::ButtonPicture::Done);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(important);
   buttons->addWidget(new QLabel("Names are written to disk only when saved.", this));
@@ -63,7 +63,8 @@ NamesWindow::NamesWindow(Session& session) : session_(session) {
   layout->addLayout(buttons);
 
   connect(savebutton, &QPushButton::clicked, this, [this] { savebutton_Click(); });
-  connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("team names"); });
+  connect(infobutton, &QPushButton::clicked, this,
+          [this] { session_.ui.ShowHelpTopic("team names"); });
   connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
 }
 

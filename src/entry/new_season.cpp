@@ -1,8 +1,8 @@
 #include "entry/new_season.h"
 
-#include <optional>
-
 #include <fmt/format.h>
+
+#include <optional>
 
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"

@@ -1,8 +1,8 @@
 #include "entry/schedule_save.h"
 
-#include <array>
-
 #include <fmt/format.h>
+
+#include <array>
 
 #include "engine/recorded_scores.h"
 #include "platform/messages.h"
@@ -40,8 +40,9 @@ std::string PairingText(const SeasonStore& store, int first, int second) {
 
 std::string ScheduleListLine(const SeasonStore& store, const ScheduledGame& game) {
   constexpr std::size_t PairingColumns = 32;
-  const std::string day =
-      game.day >= 1 && game.day <= DaysInWeek ? store.DayName[game.day].substr(0, 3) : std::string();
+  const std::string day = game.day >= 1 && game.day <= DaysInWeek
+                              ? store.DayName[game.day].substr(0, 3)
+                              : std::string();
   return PadRight(PairingText(store, game.first, game.second), PairingColumns) + day;
 }
 

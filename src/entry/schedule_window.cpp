@@ -23,11 +23,11 @@ namespace tavrin {
 namespace {
 
 // Palette colours of the team buttons and the week entry.
-constexpr int FreeColour = 0;       // black
-constexpr int SelectedColour = 12;  // light red
-constexpr int ListedColour = 8;     // grey
-constexpr int SettledWeekColour = 1;  // blue: the week entry matches the list
-constexpr int ChangedWeekColour = 12; // light red: the week changed while games are listed
+constexpr int FreeColour = 0;          // black
+constexpr int SelectedColour = 12;     // light red
+constexpr int ListedColour = 8;        // grey
+constexpr int SettledWeekColour = 1;   // blue: the week entry matches the list
+constexpr int ChangedWeekColour = 12;  // light red: the week changed while games are listed
 
 constexpr std::array<const char*, 8> DayCaptions = {"", "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
 constexpr int TeamButtonWidthTwips = 1500;
@@ -57,12 +57,12 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
   auto* Removebutton = qt::MakeButton(this, "Removebutton", "Remove", "Remove the selected line");
   auto* loadbutton = qt::MakeButton(this, "loadbutton", "Load", "Load a schedule week");
   auto* Clearbutton = qt::MakeButton(this, "Clearbutton", "Clear", "Clear list");
-  auto* Savebutton = qt::MakeButton(this, "Savebutton", "Save", "Save week to disk",
-                                          qt::ButtonPicture::Accept);
+  auto* Savebutton =
+      qt::MakeButton(this, "Savebutton", "Save", "Save week to disk", qt::ButtonPicture::Accept);
   auto* donebutton = qt::MakeButton(this, "Command1", "Done", "Close schedule entry window",
-                                        qt::ButtonPicture::Done);
-  auto* Infobutton = qt::MakeButton(this, "Infobutton", "Info", "Help on schedule entry",
-                                          qt::ButtonPicture::Info);
+                                    qt::ButtonPicture::Done);
+  auto* Infobutton =
+      qt::MakeButton(this, "Infobutton", "Info", "Help on schedule entry", qt::ButtonPicture::Info);
 
   auto* conferences = new QHBoxLayout;
   conferences->addWidget(BuildConference(0));
@@ -105,7 +105,8 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
   connect(Clearbutton, &QPushButton::clicked, this, [this] { ClearList(); });
   connect(Savebutton, &QPushButton::clicked, this, [this] { Savebutton_Click(); });
   connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
-  connect(Infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Schedule"); });
+  connect(Infobutton, &QPushButton::clicked, this,
+          [this] { session_.ui.ShowHelpTopic("Schedule"); });
   connect(Text2_, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
 }
 
@@ -154,7 +155,8 @@ QWidget* ScheduleEntryWindow::BuildGameBox() {
     row->addWidget(option);
   }
   Option1_[1]->setChecked(true);
-  auto* Reversebutton = qt::MakeButton(gamebox_, "Reversebutton", "Reverse", "Swap home/away order");
+  auto* Reversebutton =
+      qt::MakeButton(gamebox_, "Reversebutton", "Reverse", "Swap home/away order");
   row->addSpacing(qt::TwipsToPixelsX(240));
   row->addWidget(Reversebutton);
   connect(Reversebutton, &QPushButton::clicked, this, [this] { Reversebutton_Click(); });
@@ -173,7 +175,8 @@ void ScheduleEntryWindow::ShowTeamStates() {
 }
 
 void ScheduleEntryWindow::ShowPairing() {
-  gamelabel_->setText(qt::FromLatin1(PairingText(session_.store, picker_.First(), picker_.Second())));
+  gamelabel_->setText(
+      qt::FromLatin1(PairingText(session_.store, picker_.First(), picker_.Second())));
 }
 
 void ScheduleEntryWindow::Clabel_Click(int team) {
@@ -226,11 +229,13 @@ void ScheduleEntryWindow::AddListLine(const ScheduledGame& game) {
 
 void ScheduleEntryWindow::Removebutton_Click() {
   const int line = game_list_->currentRow();
-  if (line < 1 || !game_list_->currentItem()->isSelected() || line > static_cast<int>(games_.size())) {
+  if (line < 1 || !game_list_->currentItem()->isSelected() ||
+      line > static_cast<int>(games_.size())) {
     return;
   }
   delete game_list_->takeItem(line);
-  game_list_->setCurrentRow(-1);  // no line is selected after a removal, so a second click removes nothing
+  game_list_->setCurrentRow(
+      -1);  // no line is selected after a removal, so a second click removes nothing
   const auto removed = games_.begin() + (line - 1);
   for (const int team : {removed->first, removed->second}) picker_.SetListed(team, false);
   ShowTeamStates();

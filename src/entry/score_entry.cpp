@@ -11,9 +11,10 @@ namespace tavrin {
 namespace {
 
 void ShowSchedulesMissing(UserInterface& ui, int week) {
-  ui.ShowMessage(fmt::format("Error! Make sure Schedules for Week # {}\n\rand Week # {} are available.",
-                             week, week + 1),
-                 ProgramCaption, MessageIcon::Exclamation);
+  ui.ShowMessage(
+      fmt::format("Error! Make sure Schedules for Week # {}\n\rand Week # {} are available.", week,
+                  week + 1),
+      ProgramCaption, MessageIcon::Exclamation);
 }
 
 // Week W's schedule, and week W + 1's unless W is the last week; "error" when either is missing.

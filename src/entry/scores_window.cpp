@@ -89,12 +89,12 @@ ScoreEntryWindow::ScoreEntryWindow(Session& session, int week) : session_(sessio
   image_policy.setRetainSizeWhenHidden(true);
   Image1_->setSizePolicy(image_policy);
   resultsbutton_ = qt::MakeButton(this, "resultsbutton", "Process", "Save scores to file",
-                                        qt::ButtonPicture::Accept);
+                                  qt::ButtonPicture::Accept);
   cancelbutton_ = qt::MakeButton(this, "cancelbutton", "Cancel", "Cancel Score Entry");
-  donebutton_ = qt::MakeButton(this, "donebutton", "Done", "Close score entry",
-                                     qt::ButtonPicture::Done);
+  donebutton_ =
+      qt::MakeButton(this, "donebutton", "Done", "Close score entry", qt::ButtonPicture::Done);
   infobutton_ = qt::MakeButton(this, "infobutton", "Info", "Help on Entering Scores",
-                                     qt::ButtonPicture::Info);
+                               qt::ButtonPicture::Info);
 
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(Image1_);
@@ -134,11 +134,14 @@ void ScoreEntryWindow::LoadWeek() {
     const auto slot = static_cast<std::size_t>(game - 1);
     const int first = store.GameFirstTeam[game];
     const int second = store.GameSecondTeam[game];
-    TLabel_[slot]->setText(IsTeamNumber(first) ? qt::FromLatin1(store.LocationName[first]) : QString());
+    TLabel_[slot]->setText(IsTeamNumber(first) ? qt::FromLatin1(store.LocationName[first])
+                                               : QString());
     STLabel_[slot]->setText(
         "at " + (IsTeamNumber(second) ? qt::FromLatin1(store.LocationName[second]) : QString()));
-    for (QWidget* widget : {static_cast<QWidget*>(TLabel_[slot]), static_cast<QWidget*>(STLabel_[slot]),
-                            static_cast<QWidget*>(first_score_boxes_[slot]), static_cast<QWidget*>(second_score_boxes_[slot])}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(TLabel_[slot]), static_cast<QWidget*>(STLabel_[slot]),
+          static_cast<QWidget*>(first_score_boxes_[slot]),
+          static_cast<QWidget*>(second_score_boxes_[slot])}) {
       widget->setVisible(true);
       widget->setEnabled(true);
     }
@@ -172,7 +175,8 @@ void ScoreEntryWindow::resultsbutton_Click() {
   std::vector<ScoreTexts> scores;
   for (int game = 1; game <= games_; ++game) {
     const auto slot = static_cast<std::size_t>(game - 1);
-    scores.push_back({qt::ToLatin1(first_score_boxes_[slot]->text()), qt::ToLatin1(second_score_boxes_[slot]->text())});
+    scores.push_back({qt::ToLatin1(first_score_boxes_[slot]->text()),
+                      qt::ToLatin1(second_score_boxes_[slot]->text())});
   }
   // Only a week that could not start may be tried again: after a run that failed to save, the
   // store no longer holds the week's opening figures, so closing loses nothing processable.

@@ -22,8 +22,8 @@ SettingsResult ApplySettings(Session& session, const SettingsForm& form) {
   const auto weeks = ReadTypedWholeNumber(form.weeks_text, MaxWeeksInSeason);
   if (!weeks || *weeks < 1) {
     session.ui.ShowMessage(
-        fmt::format("The number of weeks must lie between 1 and {}.", MaxWeeksInSeason), ProgramCaption,
-        MessageIcon::Exclamation);
+        fmt::format("The number of weeks must lie between 1 and {}.", MaxWeeksInSeason),
+        ProgramCaption, MessageIcon::Exclamation);
     return SettingsResult::WeeksRefused;
   }
   SeasonStore& store = session.store;

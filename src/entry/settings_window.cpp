@@ -42,7 +42,8 @@ QLineEdit* CourierEntry(QWidget* parent, const char* name, const std::string& te
 int ScrollValue(float setting, int minimum, int maximum) {
   const double rounded = std::nearbyint(static_cast<double>(setting));
   if (!std::isfinite(rounded)) return minimum;
-  return static_cast<int>(std::clamp(rounded, static_cast<double>(minimum), static_cast<double>(maximum)));
+  return static_cast<int>(
+      std::clamp(rounded, static_cast<double>(minimum), static_cast<double>(maximum)));
 }
 
 }  // namespace
@@ -71,10 +72,11 @@ SettingsWindow::SettingsWindow(Session& session) : session_(session) {
   OffDeflabel_->setObjectName("OffDeflabel");
 
   auto* okbutton = qt::MakeButton(this, "okbutton", "OK", "Accept and close settings",
-                                        qt::ButtonPicture::Accept);
-  auto* fontbutton = qt::MakeButton(this, "fontbutton", "Report Font", "Pick printer font for reports");
-  auto* infobutton = qt::MakeButton(this, "infobutton", "Info", "Help on Settings",
-                                          qt::ButtonPicture::Info);
+                                  qt::ButtonPicture::Accept);
+  auto* fontbutton =
+      qt::MakeButton(this, "fontbutton", "Report Font", "Pick printer font for reports");
+  auto* infobutton =
+      qt::MakeButton(this, "infobutton", "Info", "Help on Settings", qt::ButtonPicture::Info);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   okbutton->setDefault(true);  // Enter in a box accepts the settings
@@ -90,7 +92,8 @@ SettingsWindow::SettingsWindow(Session& session) : session_(session) {
   // The store follows the bars at once; only OK writes the settings file.
   connect(Reactivityscroll_, &QScrollBar::valueChanged, this, [this](int value) {
     Reactlabel_->setText(PercentText(-value));
-    session_.store.Reactivity = static_cast<float>(ReadLenientNumber(qt::ToLatin1(Reactlabel_->text())));
+    session_.store.Reactivity =
+        static_cast<float>(ReadLenientNumber(qt::ToLatin1(Reactlabel_->text())));
   });
   connect(Weightingscroll_, &QScrollBar::valueChanged, this, [this](int value) {
     OffDeflabel_->setText(PercentText(-value));
@@ -102,8 +105,9 @@ SettingsWindow::SettingsWindow(Session& session) : session_(session) {
   connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
 }
 
-QWidget* SettingsWindow::BuildScroll(const char* name, const char* caption, int minimum, int maximum,
-                                   float setting, QScrollBar*& scroll, QLabel*& value_label) {
+QWidget* SettingsWindow::BuildScroll(const char* name, const char* caption, int minimum,
+                                     int maximum, float setting, QScrollBar*& scroll,
+                                     QLabel*& value_label) {
   auto* frame = new QGroupBox(caption, this);
   scroll = new QScrollBar(Qt::Vertical, frame);
   scroll->setObjectName(name);
@@ -156,9 +160,9 @@ ReportFontWindow::ReportFontWindow(Session& session) : session_(session) {
   }
 
   auto* donebutton = qt::MakeButton(this, "donebutton", "Done", "Accept setting and exit",
-                                          qt::ButtonPicture::Done);
+                                    qt::ButtonPicture::Done);
   auto* infobutton = qt::MakeButton(this, "infobutton", "Info", "Help on selecting fonts",
-                                          qt::ButtonPicture::Info);
+                                    qt::ButtonPicture::Info);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(infobutton);

@@ -1,11 +1,11 @@
 #include "entry/stats_editor.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
-
-#include <fmt/format.h>
 
 #include "engine/results_processing.h"
 #include "platform/messages.h"
@@ -89,8 +89,8 @@ bool LoadEditorBlock(Session& session, int week) {
   // A season without a statistics file yet has only blocks never written: zeros, no message.
   const auto file = session.folder / StatisticsFileName(session.store.WorkingYear);
   if (!read && std::filesystem::exists(file)) {
-    session.ui.ShowMessage(fmt::format("Unable to Load the Statistics for Week {}.", week), ProgramCaption,
-                           MessageIcon::Exclamation);
+    session.ui.ShowMessage(fmt::format("Unable to Load the Statistics for Week {}.", week),
+                           ProgramCaption, MessageIcon::Exclamation);
     return false;
   }
   return true;

@@ -1,13 +1,13 @@
 #include "entry/stats_editor_window.h"
 
+#include <fmt/format.h>
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <fmt/format.h>
 
 #include "entry/entry_window_support.h"
 #include "entry/stats_editor.h"
@@ -47,17 +47,16 @@ StatsEditorWindow::StatsEditorWindow(Session& session) : session_(session) {
   setWindowTitle("Tavrin - Statistic Editor");
   session_.store.ClearStatistics();
 
-  auto* Label1 = new QLabel(
-      qt::FromLatin1(fmt::format("Enter the number of week to edit (1 - {})",
-                                 session_.store.WeeksInSeason)),
-      this);
+  auto* Label1 = new QLabel(qt::FromLatin1(fmt::format("Enter the number of week to edit (1 - {})",
+                                                       session_.store.WeeksInSeason)),
+                            this);
   Label1->setObjectName("Label1");
   Text1_ = new QLineEdit(this);
   Text1_->setObjectName("Text1");
   Text1_->setFixedWidth(qt::TwipsToPixelsX(720));
   auto* Loadbutton = qt::MakeButton(this, "Loadbutton", "Load", "Load statistics by week");
   Savebutton_ = qt::MakeButton(this, "Savebutton", "Save", "save statistic changes",
-                                     qt::ButtonPicture::Accept);
+                               qt::ButtonPicture::Accept);
   Savebutton_->setEnabled(false);
 
   auto* week_row = new QHBoxLayout;
@@ -103,9 +102,9 @@ StatsEditorWindow::StatsEditorWindow(Session& session) : session_(session) {
   notice->addWidget(new QLabel("Please read the Information", this));
   notice->addWidget(new QLabel("before making any changes.", this));
   auto* Infobutton = qt::MakeButton(this, "Infobutton", "Information", "Help on editing statistics",
-                                          qt::ButtonPicture::Info);
-  auto* Donebutton = qt::MakeButton(this, "Donebutton", "Done", "Close statistic editor",
-                                          qt::ButtonPicture::Done);
+                                    qt::ButtonPicture::Info);
+  auto* Donebutton =
+      qt::MakeButton(this, "Donebutton", "Done", "Close statistic editor", qt::ButtonPicture::Done);
   auto* bottom_row = new QHBoxLayout;
   bottom_row->addLayout(notice);
   bottom_row->addStretch();

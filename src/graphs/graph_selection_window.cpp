@@ -61,12 +61,15 @@ GraphSelectionWindow::GraphSelectionWindow(Session& session, QWidget* main_windo
   connect(first_team_list_, &QListWidget::itemDoubleClicked, this, [this] {
     if (session_.store.GraphMode != GraphTwoTeams) okbutton_Click();
   });
-  connect(second_team_list_, &QListWidget::itemDoubleClicked, this, &GraphSelectionWindow::okbutton_Click);
+  connect(second_team_list_, &QListWidget::itemDoubleClicked, this,
+          &GraphSelectionWindow::okbutton_Click);
   ArrangeClosingButtons(this);
 }
 
 void GraphSelectionWindow::okbutton_Click() {
-  if (!AcceptGraphTeams(session_.store, session_.ui, ChosenText(first_team_list_), ChosenText(second_team_list_))) return;
+  if (!AcceptGraphTeams(session_.store, session_.ui, ChosenText(first_team_list_),
+                        ChosenText(second_team_list_)))
+    return;
   // The graph opens before this window closes, so the main window stays disabled throughout.
   OpenRatingGraphWindow(session_, main_window_);
   close();

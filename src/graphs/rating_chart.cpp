@@ -120,7 +120,8 @@ void PrintRatingChart(Session& session, const RatingChartData& chart) {
   const std::string font = store.ReportFont.empty() ? printer->CurrentFontName() : store.ReportFont;
   page.SetPenStyle(PenStyle::Solid);
   if (chart.mode == 2) {
-    PrintLegendEntry(page, font, 0.2 * width, width, height, 0, LegendCaption(store, chart.team_two));
+    PrintLegendEntry(page, font, 0.2 * width, width, height, 0,
+                     LegendCaption(store, chart.team_two));
   }
   PrintLegendEntry(page, font, 0.55 * width, width, height, TeamOnePrintedLegendColour,
                    LegendCaption(store, chart.team_one));
@@ -131,12 +132,12 @@ void PrintRatingChart(Session& session, const RatingChartData& chart) {
 
 void ShowRatingExplanation(UserInterface& ui) {
   const std::string b = "\n\r";
-  ui.ShowMessage("Each teams Quality Rating (CQR) " + b + "'evolves' from one week to the next" + b +
-                     "throughout the season.  " + b + b + "This display illustrates if a teams" + b +
-                     "performance is improving or declining" + b +
-                     "as the season progresses.  Two teams" + b + "can be viewed at the same time for" +
-                     b + "comparison.",
-                 ProgramCaption, MessageIcon::None);
+  ui.ShowMessage(
+      "Each teams Quality Rating (CQR) " + b + "'evolves' from one week to the next" + b +
+          "throughout the season.  " + b + b + "This display illustrates if a teams" + b +
+          "performance is improving or declining" + b + "as the season progresses.  Two teams" + b +
+          "can be viewed at the same time for" + b + "comparison.",
+      ProgramCaption, MessageIcon::None);
 }
 
 }  // namespace tavrin

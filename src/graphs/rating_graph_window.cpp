@@ -24,7 +24,8 @@ constexpr double AreaTop = 30;
 QFrame* LegendStroke(QWidget* window, int index, double y, const QColor& colour) {
   auto* stroke = new QFrame(window);
   stroke->setObjectName(QString("Line1_%1").arg(index));
-  stroke->setGeometry(qt::TwipsToPixelsX(360), qt::TwipsToPixelsY(y) - 1, qt::TwipsToPixelsX(240), 3);
+  stroke->setGeometry(qt::TwipsToPixelsX(360), qt::TwipsToPixelsY(y) - 1, qt::TwipsToPixelsX(240),
+                      3);
   stroke->setAutoFillBackground(true);
   QPalette palette = stroke->palette();
   palette.setColor(QPalette::Window, colour);
@@ -81,8 +82,8 @@ RatingGraphWindow::RatingGraphWindow(Session& session, QWidget* main_window)
   selteamsbutton->setGeometry(qt::TwipsRect(3060, 5220, 1500, 480));
   auto* infobutton = MakePictureButton(this, "infobutton", qt::ButtonPicture::Info,
                                        "Help on Team Ratings", 6000, 5160);
-  auto* printbutton = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
-                                        "Print Graph", 6960, 5160);
+  auto* printbutton =
+      MakePictureButton(this, "printbutton", qt::ButtonPicture::Print, "Print Graph", 6960, 5160);
   auto* donebutton = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done,
                                        "Close graph window", 7920, 5160);
   connect(selteamsbutton, &QPushButton::clicked, this, [this] {

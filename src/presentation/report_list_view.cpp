@@ -27,8 +27,12 @@ double ReportListWidthFor(int columns) {
 
 ReportListLayout ReportWindowListLayout(double design_width, int columns, double height) {
   constexpr double Left = 90, Top = 120, Gap = 30, ScrollHeight = 255;
-  return {Left, Top, std::max(design_width, ReportListWidthFor(columns)), height,
-          Top + height + Gap, ScrollHeight};
+  return {Left,
+          Top,
+          std::max(design_width, ReportListWidthFor(columns)),
+          height,
+          Top + height + Gap,
+          ScrollHeight};
 }
 
 ReportListView::ReportListView(QWidget* window, const ReportListLayout& layout, Selection selection)

@@ -19,7 +19,7 @@ struct ReportListLayout {
   double top = 0;
   double width = 0;
   double height = 0;
-  double scroll_top = 0;     // HScroll1 lies below the list, as wide as it
+  double scroll_top = 0;  // HScroll1 lies below the list, as wide as it
   double scroll_height = 255;
 };
 

@@ -21,14 +21,10 @@ const std::string Underline(StatisticsLineLength, '_');
 // multiplied exactly, so 21.3 (held just below) sorts with 21.2.
 double SortFigure(const SeasonStore& store, int team, StatisticsOrder order) {
   switch (order) {
-    case StatisticsOrder::QualityRating:
-      return static_cast<float>(store.Cqr[team]) * 10.0f;
-    case StatisticsOrder::Percentage:
-      return static_cast<double>(store.WinPct[team]) * 1000;
-    case StatisticsOrder::AveOffense:
-      return static_cast<double>(store.AveOffense[team]) * 10;
-    case StatisticsOrder::AveDefense:
-      return static_cast<double>(store.AveDefense[team]) * 10;
+    case StatisticsOrder::QualityRating: return static_cast<float>(store.Cqr[team]) * 10.0f;
+    case StatisticsOrder::Percentage: return static_cast<double>(store.WinPct[team]) * 1000;
+    case StatisticsOrder::AveOffense: return static_cast<double>(store.AveOffense[team]) * 10;
+    case StatisticsOrder::AveDefense: return static_cast<double>(store.AveDefense[team]) * 10;
   }
   return 0;
 }

@@ -13,8 +13,8 @@
 namespace tavrin {
 namespace {
 
-constexpr std::array<const char*, 4> OrderCaptions = {"Quality Rating", "Percentage",
-                                                      "Ave Offense", "Ave Defense"};
+constexpr std::array<const char*, 4> OrderCaptions = {"Quality Rating", "Percentage", "Ave Offense",
+                                                      "Ave Defense"};
 
 }  // namespace
 

@@ -31,7 +31,8 @@ TeamResultsWindow::TeamResultsWindow(Session& session) : session_(session) {
   team_choice_->setEditable(true);
   team_choice_->setInsertPolicy(QComboBox::NoInsert);
   team_choice_->setGeometry(qt::TwipsRect(right / 2 - 1980, 1800, 3375, 360));
-  for (const std::string& name : TeamChoices(session.store)) team_choice_->addItem(qt::FromLatin1(name));
+  for (const std::string& name : TeamChoices(session.store))
+    team_choice_->addItem(qt::FromLatin1(name));
   team_choice_->setCurrentIndex(-1);
   team_choice_->setEditText(SelectTeamPrompt);
   team_choice_->lineEdit()->installEventFilter(this);

@@ -102,8 +102,7 @@ std::string ResultsSummaryLine(int correct, int picked) {
                      FormatNumber(percentage, "00.0"));
 }
 
-void PrintResults(Session& session, const std::vector<std::string>& lines,
-                  ResultsFontOrder order) {
+void PrintResults(Session& session, const std::vector<std::string>& lines, ResultsFontOrder order) {
   if (lines.empty()) return;
   Printer* printer = StartReportPrint(session, "Ready to send Results to the Printer.");
   if (printer == nullptr) return;

@@ -19,8 +19,8 @@ WeeklyResultsWindow::WeeklyResultsWindow(Session& session, std::vector<std::stri
   const double right = layout.left + layout.width;
   setFixedSize(qt::TwipsSize(right + layout.left, 5760));
   results_list_ = new ReportListView(this, layout, ReportListView::Selection::Never);
-  printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
-                                   "Print Results", right - 1320, 5010);
+  printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print, "Print Results",
+                                   right - 1320, 5010);
   donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done, "Close Results",
                                   right - 600, 5010);
   results_list_->SetLines(lines_);

@@ -62,8 +62,8 @@ bool ReadAt(int fd, std::uint64_t offset, std::size_t length, std::string& out) 
   out.resize(length);
   std::size_t done = 0;
   while (done < length) {
-    const ssize_t got = ::pread(fd, out.data() + done, length - done,
-                                static_cast<off_t>(offset + done));
+    const ssize_t got =
+        ::pread(fd, out.data() + done, length - done, static_cast<off_t>(offset + done));
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
     if (got == 0) break;

@@ -15,7 +15,9 @@ inline void StoreU16(uint8_t* bytes, uint16_t value) {
   bytes[1] = static_cast<uint8_t>(value >> 8);
 }
 inline int16_t LoadI16(const uint8_t* bytes) { return static_cast<int16_t>(LoadU16(bytes)); }
-inline void StoreI16(uint8_t* bytes, int16_t value) { StoreU16(bytes, static_cast<uint16_t>(value)); }
+inline void StoreI16(uint8_t* bytes, int16_t value) {
+  StoreU16(bytes, static_cast<uint16_t>(value));
+}
 
 inline float LoadF32(const uint8_t* bytes) {
   const uint32_t bits = static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |

@@ -10,7 +10,8 @@ namespace tavrin {
 
 namespace {
 
-std::filesystem::path StatisticsFile(const SeasonStore& store, const std::filesystem::path& folder) {
+std::filesystem::path StatisticsFile(const SeasonStore& store,
+                                     const std::filesystem::path& folder) {
   return folder / StatisticsFileName(store.WorkingYear);
 }
 
@@ -109,8 +110,8 @@ void UnpackStatsRecord(SeasonStore& store, int slot, const StatsRecord& record) 
 
 void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder) {
   store.StatsStatus.clear();
-  const bool whole = ReadBlockAt(store, StatisticsFile(store, folder),
-                                 BlockOffset(store.SelectedWeek - 1));
+  const bool whole =
+      ReadBlockAt(store, StatisticsFile(store, folder), BlockOffset(store.SelectedWeek - 1));
   bool any_pick = false;
   for (int game = 1; game <= 5; ++game) any_pick = any_pick || store.PickTeam[game] != 0;
   if (!whole || !any_pick) store.StatsStatus = StatusError;

@@ -1,8 +1,9 @@
 // The projection's contenders, groups, champions and title.
 
+#include "analysis/season_projection.h"
+
 #include <gtest/gtest.h>
 
-#include "analysis/season_projection.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -102,7 +103,8 @@ TEST(SeasonProjection, RefusedWithoutScores) {
   Session session{store, ui, folder.path()};
   EXPECT_FALSE(ShowSeasonProjection(session).has_value());
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Cannot Complete Action....\n\rScores must be current thru Week # 4.");
+  EXPECT_EQ(ui.messages[0].text,
+            "Cannot Complete Action....\n\rScores must be current thru Week # 4.");
   EXPECT_EQ(ui.messages[0].caption, "Tavrin");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
 }

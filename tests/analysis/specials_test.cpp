@@ -45,7 +45,7 @@ TEST(SingleGame, MarginIsNotCappedAndRoundsToHalfPoints) {
   EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 20.000000");
   store.Cqr[1] = 60.4;  // a lead of exactly 0.2: no favourite
   EXPECT_EQ(Prediction(store, 1, 2, true), "0 by 0.000000");
-  store.Cqr[1] = 70;  // 5 points, weighted
+  store.Cqr[1] = 70;     // 5 points, weighted
   store.Weighting = 66;  // 3.3
   EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 3.500000");
   store.Weighting = 76;  // 3.8
@@ -58,7 +58,8 @@ TEST(SingleGame, MarginIsNotCappedAndRoundsToHalfPoints) {
 
 TEST(SingleGame, LineColumnsAndNeutralPairing) {
   SeasonStore store = SpecialsStore();
-  store.AveOffense[3] = 2, store.AveDefense[3] = 2, store.AveOffense[5] = 2, store.AveDefense[5] = 3.2f;
+  store.AveOffense[3] = 2, store.AveDefense[3] = 2, store.AveOffense[5] = 2,
+  store.AveDefense[5] = 3.2f;
   EXPECT_EQ(SingleGameLine(store, 3, 5, false),
             "Loc3 at Loc5                    Nick5 by 1.5          05");
   EXPECT_EQ(SingleGameLine(store, 3, 5, true),
@@ -174,10 +175,18 @@ TEST(SpecialsModel, PrintIsDoubleSpacedUnderADatedTitle) {
   EXPECT_FALSE(ui.questions[1].yes_no);
   const std::vector<std::string> expected{
       "font:Times New Roman",  // neither the current font nor the report font
-      "line: ", "font:Courier New", "size:15", "line: ",
-      "line:        Tavrin Single Game Predictions from 12-06-2026", "line: ",
-      "line:    " + std::string(57, '_'), "line: ", "line:     " + std::string(SpecialsOpeningHeader),
-      "line: ", "line:     " + model.Lines()[1], "end"};
+      "line: ",
+      "font:Courier New",
+      "size:15",
+      "line: ",
+      "line:        Tavrin Single Game Predictions from 12-06-2026",
+      "line: ",
+      "line:    " + std::string(57, '_'),
+      "line: ",
+      "line:     " + std::string(SpecialsOpeningHeader),
+      "line: ",
+      "line:     " + model.Lines()[1],
+      "end"};
   EXPECT_EQ(ui.printer.events, expected);
 }
 

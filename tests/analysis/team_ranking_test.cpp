@@ -1,9 +1,10 @@
 // Percentages, sort keys and SortTeamKeys, and the standings order they give.
 
+#include "analysis/team_ranking.h"
+
 #include <gtest/gtest.h>
 
 #include "analysis/standings.h"
-#include "analysis/team_ranking.h"
 
 namespace tavrin {
 namespace {

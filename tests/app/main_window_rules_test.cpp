@@ -30,8 +30,10 @@ TEST(Toolbar, MidSeasonActsOnTheWeekAfterTheLastScored) {
 }
 
 TEST(Toolbar, CompleteSeasonHasNothingToScoreOrPredictButShowsFinalStandings) {
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::EnterScores, AllEnabled, 17, 17).command, ToolbarCommand::Nothing);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Predictions, AllEnabled, 17, 17).command, ToolbarCommand::Nothing);
+  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::EnterScores, AllEnabled, 17, 17).command,
+            ToolbarCommand::Nothing);
+  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Predictions, AllEnabled, 17, 17).command,
+            ToolbarCommand::Nothing);
   EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Standings, AllEnabled, 17, 17),
             (ToolbarAction{ToolbarCommand::Standings, 16}));
   // The last week still to play is offered.
@@ -41,28 +43,34 @@ TEST(Toolbar, CompleteSeasonHasNothingToScoreOrPredictButShowsFinalStandings) {
 
 TEST(Toolbar, OnlyHelpWorksWhileTheReportPanelIsOpen) {
   const MenuStates locked = MenusWhileShowing(ListingPanel::Predictions);
-  for (const auto button : {ToolbarButton::Schedules, ToolbarButton::EnterScores, ToolbarButton::Predictions,
-                            ToolbarButton::Standings}) {
+  for (const auto button : {ToolbarButton::Schedules, ToolbarButton::EnterScores,
+                            ToolbarButton::Predictions, ToolbarButton::Standings}) {
     EXPECT_EQ(ToolbarButtonAction(button, locked, 5, 17).command, ToolbarCommand::Nothing);
   }
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Help, locked, 5, 17).command, ToolbarCommand::Instructions);
+  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Help, locked, 5, 17).command,
+            ToolbarCommand::Instructions);
 }
 
 TEST(Toolbar, SchedulePanelStillTakesTheSeasonSchedule) {
   const MenuStates schedule = MenusWhileShowing(ListingPanel::Schedule);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Schedules, schedule, 5, 17).command, ToolbarCommand::EntireSeason);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::EnterScores, schedule, 5, 17).command, ToolbarCommand::Nothing);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Standings, schedule, 5, 17).command, ToolbarCommand::Nothing);
+  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Schedules, schedule, 5, 17).command,
+            ToolbarCommand::EntireSeason);
+  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::EnterScores, schedule, 5, 17).command,
+            ToolbarCommand::Nothing);
+  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Standings, schedule, 5, 17).command,
+            ToolbarCommand::Nothing);
 }
 
 TEST(Toolbar, DamagedSettingsRunNoWeekCommand) {
-  for (const auto button : {ToolbarButton::EnterScores, ToolbarButton::Predictions, ToolbarButton::Standings}) {
+  for (const auto button :
+       {ToolbarButton::EnterScores, ToolbarButton::Predictions, ToolbarButton::Standings}) {
     EXPECT_EQ(ToolbarButtonAction(button, AllEnabled, -1, 17).command, ToolbarCommand::Nothing);
   }
   // Before any week is scored the standings show the start of the season, as the menu would.
   EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Standings, AllEnabled, 0, 17),
             (ToolbarAction{ToolbarCommand::Standings, -1}));
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Predictions, AllEnabled, 0, 0).command, ToolbarCommand::Nothing);
+  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Predictions, AllEnabled, 0, 0).command,
+            ToolbarCommand::Nothing);
 }
 
 TEST(ColourDepth, LowColourDisplaysAreThoseOfFewerThanEightBits) {

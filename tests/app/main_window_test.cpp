@@ -106,7 +106,8 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    if (testing::SharedDataDir().empty()) QSKIP("the shared seasons and golden outputs are not present");
+    if (testing::SharedDataDir().empty())
+      QSKIP("the shared seasons and golden outputs are not present");
     folder_ = std::make_unique<TempFolder>();
     folder_->CopyFilesFrom(testing::SharedDataDir() / "golden/1999/final");
     store_ = std::make_unique<SeasonStore>();
@@ -133,18 +134,24 @@ class MainWindowTest : public QObject {
              QStringList({"&Programming Information", "Tavrin &Settings", "P&rinter Setup",
                           "Print to P&DF...", "&Import Season...", "&Export Season...", "E&xit"}));
     QCOMPARE(Find<QAction>("ExitMenu")->shortcut(), QKeySequence(QKeySequence::Quit));
-    QCOMPARE(MenuCaptions(Find<QMenu>("Editmenu")),
-             QStringList({"Cut", "Copy", "Paste", "", "&Names and Locations", "&Weekly Statistics"}));
-    for (QAction* placeholder : Find<QMenu>("Editmenu")->actions().mid(0, 3)) QVERIFY(!placeholder->isEnabled());
-    QCOMPARE(MenuCaptions(Find<QMenu>("SchedMenu")),
-             QStringList({"View &Weekly Schedules", "View Entire &Season", "View Schedules by &Team",
-                          "&Enter / Edit Schedule", "&New Season Setup"}));
+    QCOMPARE(
+        MenuCaptions(Find<QMenu>("Editmenu")),
+        QStringList({"Cut", "Copy", "Paste", "", "&Names and Locations", "&Weekly Statistics"}));
+    for (QAction* placeholder : Find<QMenu>("Editmenu")->actions().mid(0, 3))
+      QVERIFY(!placeholder->isEnabled());
+    QCOMPARE(
+        MenuCaptions(Find<QMenu>("SchedMenu")),
+        QStringList({"View &Weekly Schedules", "View Entire &Season", "View Schedules by &Team",
+                     "&Enter / Edit Schedule", "&New Season Setup"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("Gamesmenu")),
-             QStringList({"&View Statistics  (weekly)", "&Enter Scores", "&Predictions", "&Weekly Results",
-                          "&Results by Team", "&Graph Team Ratings", "Play-&Off && Single Game Predictions",
-                          "Predict &Season / Playoffs", "Season Scorecard"}));
-    QCOMPARE(MenuCaptions(Find<QMenu>("Gteammenu")), QStringList({"&Single Team Rating", "&Compare Team Ratings"}));
-    QCOMPARE(MenuCaptions(Find<QMenu>("standingsmenu")), QStringList({"&View Standings", "Play-off &Odds"}));
+             QStringList({"&View Statistics  (weekly)", "&Enter Scores", "&Predictions",
+                          "&Weekly Results", "&Results by Team", "&Graph Team Ratings",
+                          "Play-&Off && Single Game Predictions", "Predict &Season / Playoffs",
+                          "Season Scorecard"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("Gteammenu")),
+             QStringList({"&Single Team Rating", "&Compare Team Ratings"}));
+    QCOMPARE(MenuCaptions(Find<QMenu>("standingsmenu")),
+             QStringList({"&View Standings", "Play-off &Odds"}));
     QCOMPARE(MenuCaptions(Find<QMenu>("HelpMenu")),
              QStringList({"Help   --   &Instructions", "Search for Help on...", "&About Tavrin"}));
 
@@ -167,7 +174,8 @@ class MainWindowTest : public QObject {
     QVERIFY(Find<QPushButton>("preddonebutton")->isVisible());
     QVERIFY(Find<QPushButton>("Predprintbutton")->isVisible());
     QVERIFY(!Find<QPushButton>("standingsdonebutton")->isVisible());
-    for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"}) QVERIFY2(Locked(menu), menu);
+    for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"})
+      QVERIFY2(Locked(menu), menu);
     QVERIFY(!Locked("Filemenu") && !Locked("HelpMenu"));
 
     // The toolbar's schedule button does nothing while the panel is open.
@@ -179,7 +187,8 @@ class MainWindowTest : public QObject {
     QVERIFY(!list->isVisible());
     QCOMPARE(list->count(), 0);
     QVERIFY(!Find<QPushButton>("Predprintbutton")->isVisible());
-    for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"}) QVERIFY2(!Locked(menu), menu);
+    for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"})
+      QVERIFY2(!Locked(menu), menu);
   }
 
   void SchedulePanelLeavesTheSchedulesMenuOpen() {
@@ -188,7 +197,8 @@ class MainWindowTest : public QObject {
     QVERIFY(Find<QListWidget>("List1")->isVisible());
     QVERIFY(Find<QLabel>("Schedulelabel")->isVisible());
     QVERIFY(!Locked("SchedMenu"));
-    for (const char* menu : {"Gamesmenu", "standingsmenu", "Editmenu"}) QVERIFY2(Locked(menu), menu);
+    for (const char* menu : {"Gamesmenu", "standingsmenu", "Editmenu"})
+      QVERIFY2(Locked(menu), menu);
 
     // Another schedule view replaces the listing.
     Trigger("Weeksmenu_2");
@@ -355,7 +365,8 @@ class MainWindowTest : public QObject {
     Find<QPushButton>("Predprintbutton")->click();
     const auto& events = ui_->naming_printer.events;
     std::vector<std::string> expected{" ", " ", " "};
-    for (const std::string& line : GoldenReport("predictions_week_05.txt")) expected.push_back("   " + line);
+    for (const std::string& line : GoldenReport("predictions_week_05.txt"))
+      expected.push_back("   " + line);
     QCOMPARE(ui_->naming_printer.Lines(), expected);
     QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Predictions week 5") <
             std::find(events.begin(), events.end(), "line: "));
@@ -368,7 +379,8 @@ class MainWindowTest : public QObject {
     Find<QPushButton>("standingsprintbutton")->click();
     const auto golden = GoldenReport("standings_week_17.txt");
     std::vector<std::string> expected{" ", " ", " ", "        " + golden[0], " "};
-    for (std::size_t line = 1; line < golden.size(); ++line) expected.push_back("        " + golden[line]);
+    for (std::size_t line = 1; line < golden.size(); ++line)
+      expected.push_back("        " + golden[line]);
     QCOMPARE(ui_->naming_printer.Lines(), expected);
     const auto& events = ui_->naming_printer.events;
     QVERIFY(std::find(events.begin(), events.end(), "job:Tavrin Standings week 17") !=
@@ -436,8 +448,9 @@ class MainWindowTest : public QObject {
 
   void ViewCommandsOpenTheirWindows() {
     const std::pair<const char*, const char*> commands[] = {
-        {"ViewWKStats_17", "VStatsform"}, {"WeekResultMenu_4", "VResults"}, {"teamresultsmenu", "TResults"},
-        {"singlegraphmenu", "Selgraphform"}, {"Specialsmenu", "Specials"}, {"Pseasonmenu", "Pseason"}};
+        {"ViewWKStats_17", "VStatsform"}, {"WeekResultMenu_4", "VResults"},
+        {"teamresultsmenu", "TResults"},  {"singlegraphmenu", "Selgraphform"},
+        {"Specialsmenu", "Specials"},     {"Pseasonmenu", "Pseason"}};
     for (const auto& [command, name] : commands) {
       Trigger(command);
       QPointer<QWidget> opened = OpenWindow(name);
@@ -463,8 +476,10 @@ class MainWindowTest : public QObject {
     scores->close();
     QTRY_VERIFY(scores.isNull());
     QVERIFY(window_->isEnabled());
-    const std::pair<const char*, const char*> editors[] = {{"Settingsmenu", "Settingsform"}, {"Namesmenu", "Namesform"},
-                                                           {"Editstatsmenu", "Statedit"}, {"Enterschedulemenu", "Schedule"}};
+    const std::pair<const char*, const char*> editors[] = {{"Settingsmenu", "Settingsform"},
+                                                           {"Namesmenu", "Namesform"},
+                                                           {"Editstatsmenu", "Statedit"},
+                                                           {"Enterschedulemenu", "Schedule"}};
     for (const auto& [command, name] : editors) {
       Trigger(command);
       QPointer<QWidget> editor = OpenWindow(name);
@@ -489,7 +504,8 @@ class MainWindowTest : public QObject {
     QVERIFY(!window_->isEnabled());
     QPointer<SplashWindow> splash;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (top->objectName() == "Form1" && top->isVisible()) splash = qobject_cast<SplashWindow*>(top);
+      if (top->objectName() == "Form1" && top->isVisible())
+        splash = qobject_cast<SplashWindow*>(top);
     }
     QVERIFY(splash != nullptr);
     QTest::mouseClick(splash->findChild<QLabel*>("Image1"), Qt::LeftButton);
@@ -548,7 +564,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(picture_size(), QSize(400, 300));  // no Tavtib.dat: the design picture stays
     QPixmap low_colour(320, 200);
     low_colour.fill(Qt::darkBlue);
-    QVERIFY(low_colour.save(QString::fromStdString((folder_->path() / "Tavtib.dat").string()), "BMP"));
+    QVERIFY(
+        low_colour.save(QString::fromStdString((folder_->path() / "Tavtib.dat").string()), "BMP"));
     QCOMPARE(picture_size(), QSize(320, 200));
     store_->ColourDepthFlag = 8;
     QCOMPARE(picture_size(), QSize(400, 300));

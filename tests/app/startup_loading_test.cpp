@@ -3,11 +3,10 @@
 
 #include "app/startup_loading.h"
 
-#include "app/season_offer.h"
-#include "season/data_files.h"
-
 #include <gtest/gtest.h>
 
+#include "app/season_offer.h"
+#include "season/data_files.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -62,7 +61,8 @@ TEST(StartupLoading, MissingFilesAreReportedOnceAndLoadingCarriesOn) {
   ASSERT_EQ(ui.messages.size(), 1u);
   for (const auto& message : ui.messages) {
     EXPECT_EQ(message.text,
-              "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working directory.\n\r\n\r");
+              "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working "
+              "directory.\n\r\n\r");
     EXPECT_EQ(message.caption, "Tavrin Loading....");
     EXPECT_EQ(message.icon, MessageIcon::Exclamation);
   }

@@ -1,11 +1,12 @@
 // Writing the demo season into a folder: never over a user's data, never half a season, and a
 // first season's start exactly as the golden start folders were made.
+#include "demo/demo_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "demo/demo_folder.h"
 #include "demo/demo_teams.h"
 #include "demo/first_season_start.h"
 #include "season/data_files.h"

@@ -1,11 +1,12 @@
 // The generated schedule keeps the league's rules for every seed tried.
+#include "demo/demo_schedule.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <map>
 #include <set>
 
-#include "demo/demo_schedule.h"
 #include "demo/demo_teams.h"
 #include "season/league.h"
 
@@ -17,7 +18,7 @@ void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
   ASSERT_EQ(season.size(), static_cast<std::size_t>(DemoWeekCount));
   std::array<int, DemoTeamCount + 1> games{};
   std::array<int, DemoTeamCount + 1> home{};
-  std::map<std::pair<int, int>, int> meetings;          // unordered pair
+  std::map<std::pair<int, int>, int> meetings;           // unordered pair
   std::map<std::pair<int, int>, int> directed_meetings;  // (visitor, home)
   for (int w = 1; w <= DemoWeekCount; ++w) {
     const DemoWeek& week = season[w - 1];

@@ -1,7 +1,7 @@
 // The simulated scores look like football scores and follow the teams' strengths.
-#include <gtest/gtest.h>
-
 #include "demo/demo_scores.h"
+
+#include <gtest/gtest.h>
 
 namespace tavrin::demo {
 namespace {

@@ -1,5 +1,7 @@
 // The demo season as the program reads it back: its schedules pass the league's rules, its
 // blocks carry predictions and results, and score entry picks up where the demo stopped.
+#include "demo/demo_season.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,7 +9,6 @@
 #include <set>
 
 #include "demo/demo_schedule.h"
-#include "demo/demo_season.h"
 #include "demo/demo_teams.h"
 #include "engine/recorded_scores.h"
 #include "entry/score_entry.h"

@@ -131,7 +131,8 @@ TEST_F(PredictNextWeekTest, MissingOrDamagedWeekPredictsNothing) {
   record[2] = 96;
   const std::string text = "020320145141" + std::string(84, ' ');
   record.replace(4, 96, text);
-  testing::WriteFileBytes(folder.path() / ScheduleFileName(1999), std::string(4 * 100, '\0') + record);
+  testing::WriteFileBytes(folder.path() / ScheduleFileName(1999),
+                          std::string(4 * 100, '\0') + record);
   PredictNextWeek(store, folder.path(), 4);
   EXPECT_EQ(store.PickTeam[1], 7);
   EXPECT_EQ(store.PickMargin[1], 3.5f);

@@ -49,15 +49,15 @@ TEST_F(ProcessWeekTest, WorkedExampleUpsetMovesBothRatings) {
 TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
   store.Reactivity = 90;
   ScheduleWeek(5, {{1, 2}, {4, 5}, {6, 7}, {8, 9}, {10, 11}, {12, 13}});
-  SetPick(1, 0, 0);     // no favourite, visitor by 30: clamped to 16
-  SetPick(2, 4, 7);     // favourite wins by exactly its margin
-  SetPick(3, 7, 7);     // home favourite by 7 loses by 3: d = 10
-  SetPick(4, 21, 2);    // a favourite in neither team counts as wrongly picked: d = 3 + 2
-  SetPick(5, 11, 5);    // home favourite wins by 8: d = 3 for the home team
-  SetPick(6, 12, 3.5f); // visitor favourite wins by 1: d = -2.5
-  ASSERT_EQ(ProcessWeekResults(session, 5,
-                               {{"37", "7"}, {"24", "17"}, {"13", "10"}, {"13", "10"},
-                                {"3", "11"}, {"21", "20"}}),
+  SetPick(1, 0, 0);      // no favourite, visitor by 30: clamped to 16
+  SetPick(2, 4, 7);      // favourite wins by exactly its margin
+  SetPick(3, 7, 7);      // home favourite by 7 loses by 3: d = 10
+  SetPick(4, 21, 2);     // a favourite in neither team counts as wrongly picked: d = 3 + 2
+  SetPick(5, 11, 5);     // home favourite wins by 8: d = 3 for the home team
+  SetPick(6, 12, 3.5f);  // visitor favourite wins by 1: d = -2.5
+  ASSERT_EQ(ProcessWeekResults(
+                session, 5,
+                {{"37", "7"}, {"24", "17"}, {"13", "10"}, {"13", "10"}, {"3", "11"}, {"21", "20"}}),
             ProcessResult::Done);
   EXPECT_DOUBLE_EQ(store.Cqr[1], 63.2);
   EXPECT_DOUBLE_EQ(store.Cqr[2], 56.8);
@@ -95,8 +95,8 @@ TEST_F(ProcessWeekTest, TieCostsTheFavouriteItsMargin) {
 TEST_F(ProcessWeekTest, EarlyWeeksBlendAveragesWithSixteenGamesOfThePrevious) {
   ScheduleWeek(1, {{1, 2}});
   ASSERT_EQ(ProcessWeekResults(session, 1, {{"27", "13"}}), ProcessResult::Done);
-  EXPECT_EQ(store.AveOffense[1], 20.4f);   // (20 * 16 + 27) / 17
-  EXPECT_EQ(store.AveDefense[1], 19.6f);   // (20 * 16 + 13) / 17
+  EXPECT_EQ(store.AveOffense[1], 20.4f);  // (20 * 16 + 27) / 17
+  EXPECT_EQ(store.AveDefense[1], 19.6f);  // (20 * 16 + 13) / 17
   // A team with a bye is blended again: nothing scored, one more average over 16 games.
   EXPECT_EQ(store.AveOffense[3], 20.0f);
   store.PointsScored[3] = 27;

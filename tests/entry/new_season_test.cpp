@@ -126,8 +126,7 @@ TEST_F(NewSeasonTest, RunningAgainRewritesOnlyBlockZero) {
   WriteSchedule(1, {{1, 2}});
   FillStartBlock(70);
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  const std::string block_one =
-      testing::ReadFileBytes(NewStatsFile()).substr(31 * StatsRecordSize);
+  const std::string block_one = testing::ReadFileBytes(NewStatsFile()).substr(31 * StatsRecordSize);
   ui.inputs.push_back("17");
   ASSERT_EQ(RunNewSeasonSetup(session), NewSeasonResult::Done);
   EXPECT_EQ(testing::ReadFileBytes(NewStatsFile()).substr(31 * StatsRecordSize), block_one);

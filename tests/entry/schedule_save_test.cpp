@@ -54,7 +54,8 @@ TEST_F(ScheduleSaveTest, SavesTheWeekInListOrder) {
 }
 
 TEST_F(ScheduleSaveTest, ListLinesPadThePairingToTheDayColumn) {
-  store.DayName = {"", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
+                   "Wednesday", "Thursday", "Friday", "Saturday"};
   store.LocationName[3] = "Twelve Chars";
   store.LocationName[20] = "Another City";
   EXPECT_EQ(ScheduleListLine(store, {3, 20, 2}), "Twelve Chars at Another City    Mon");
@@ -105,8 +106,9 @@ TEST_F(ScheduleSaveTest, RefusesFewerThanSevenGames) {
 }
 
 TEST_F(ScheduleSaveTest, RefusesGamesTheWindowCouldNotHaveBuilt) {
-  const std::string refusal = "cannot be saved:\n\rteams must be 1 to 31, each listed once, "
-                              "and days 1 to 7.";
+  const std::string refusal =
+      "cannot be saved:\n\rteams must be 1 to 31, each listed once, "
+      "and days 1 to 7.";
   auto games = Games(7);
   games[2].second = 32;
   EXPECT_FALSE(SaveScheduleWeek(session, "3", games));

@@ -28,7 +28,7 @@ class ScoreEntryTest : public testing::SeasonFixture {
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
   }
 
-  const std::vector<testing::Pairing> seven_games_{{1, 2}, {3, 4}, {5, 6}, {7, 8},
+  const std::vector<testing::Pairing> seven_games_{{1, 2},  {3, 4},   {5, 6},  {7, 8},
                                                    {9, 10}, {11, 12}, {13, 14}};
 };
 
@@ -92,8 +92,7 @@ TEST_F(ScoreEntryTest, RefusesAWeekOfMoreGamesThanTheWindowHasRows) {
   WriteSchedule(1, sixteen);
   WriteSchedule(2, seven_games_);
   EXPECT_FALSE(OpenScoreEntry(session, 1));
-  ExpectOnlyMessage(
-      "Week # 1 has 16 games.\n\rScores can be entered for at most 15 games a week.");
+  ExpectOnlyMessage("Week # 1 has 16 games.\n\rScores can be entered for at most 15 games a week.");
 }
 
 TEST_F(ScoreEntryTest, RefusesAWeekOutsideTheSeason) {

@@ -21,7 +21,8 @@ SeasonCopy::SeasonCopy(const std::filesystem::path& source) {
   folder.CopyFilesFrom(source);
   ReadSettings(store, folder.path());
   ReadNames(store, folder.path());
-  store.DayName = {"", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
+                   "Wednesday", "Thursday", "Friday", "Saturday"};
   store.ColourDepthFlag = 8;
 }
 

@@ -53,13 +53,13 @@ class WeekCycleTest : public QObject {
   ScriptedUi& ui() { return window_side_->ui; }
 
   void ExpectSameFiles() {
-    QCOMPARE(FirstDifferentFile(window_side_->folder.path(), command_side_->folder.path()), QString());
+    QCOMPARE(FirstDifferentFile(window_side_->folder.path(), command_side_->folder.path()),
+             QString());
   }
 
   // The block `block` of the season's statistics file against the same block of a golden file.
   void ExpectGoldenBlock(int block) {
-    const std::string ours =
-        ReadFileBytes(window_side_->folder.path() / StatisticsFileName(2000));
+    const std::string ours = ReadFileBytes(window_side_->folder.path() / StatisticsFileName(2000));
     const std::string golden =
         ReadFileBytes(GoldenFolder("2000") / "final" / StatisticsFileName(2000));
     const auto from = static_cast<std::size_t>(block * BlockBytes);
@@ -120,7 +120,8 @@ class WeekCycleTest : public QObject {
  private slots:
   void initTestCase() {
     const auto final_1999 = GoldenFolder("1999");
-    if (final_1999.empty() || SeasonGames(2000, 1).empty()) QSKIP("the shared seasons are not present");
+    if (final_1999.empty() || SeasonGames(2000, 1).empty())
+      QSKIP("the shared seasons are not present");
     window_side_ = std::make_unique<SeasonCopy>(final_1999 / "final");
     command_side_ = std::make_unique<SeasonCopy>(final_1999 / "final");
     main_window_.setWindowTitle("Tavrin");
@@ -137,7 +138,8 @@ class WeekCycleTest : public QObject {
     QTRY_VERIFY(main_window_.isEnabled());
     QCOMPARE(session().store.WorkingYear, 2000);
 
-    QCOMPARE(ApplySettings(command_side_->session, {"2000", "17", 100, 100}), SettingsResult::Saved);
+    QCOMPARE(ApplySettings(command_side_->session, {"2000", "17", 100, 100}),
+             SettingsResult::Saved);
     ExpectSameFiles();
   }
 
@@ -162,7 +164,8 @@ class WeekCycleTest : public QObject {
                ScheduleListLine(session().store, listed.front()));
       Click(window, "Savebutton");
       QCOMPARE(ui().messages.size(), std::size_t{1});
-      QCOMPARE(ui().messages[0].text, "Schedule for Week " + std::to_string(week) + " has been saved.");
+      QCOMPARE(ui().messages[0].text,
+               "Schedule for Week " + std::to_string(week) + " has been saved.");
       ui().messages.clear();
       Click(window, "Clearbutton");  // asks first: the scripted user says Yes
       QCOMPARE(list->count(), 1);
@@ -233,7 +236,8 @@ class WeekCycleTest : public QObject {
     QCOMPARE(session().store.LocationName[5], std::string("New Town"));
 
     SeasonStore& store = command_side_->store;
-    std::vector<std::string> locations(store.LocationName.begin() + 1, store.LocationName.begin() + 32);
+    std::vector<std::string> locations(store.LocationName.begin() + 1,
+                                       store.LocationName.begin() + 32);
     std::vector<std::string> team_names(store.TeamName.begin() + 1, store.TeamName.begin() + 32);
     locations[4] = "New Town";
     team_names[4] = "Rockets";
@@ -252,8 +256,10 @@ class WeekCycleTest : public QObject {
     const int new_weighting = -weighting->value();
     QCOMPARE(new_reactivity, 94);
     QCOMPARE(new_weighting, 101);
-    QCOMPARE(Control<QLabel>(window, "Reactlabel")->text(), QStringLiteral("%1%").arg(new_reactivity));
-    QCOMPARE(Control<QLabel>(window, "OffDeflabel")->text(), QStringLiteral("%1%").arg(new_weighting));
+    QCOMPARE(Control<QLabel>(window, "Reactlabel")->text(),
+             QStringLiteral("%1%").arg(new_reactivity));
+    QCOMPARE(Control<QLabel>(window, "OffDeflabel")->text(),
+             QStringLiteral("%1%").arg(new_weighting));
     QCOMPARE(session().store.Reactivity, static_cast<float>(new_reactivity));  // at once, in memory
 
     Click(window, "fontbutton");

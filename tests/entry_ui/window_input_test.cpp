@@ -59,8 +59,10 @@ class WindowInputTest : public QObject {
     ScoreEntryWindow* window = OpenScoresWindow(session(), LastWeek, &main_window_);
     if (window == nullptr) return nullptr;
     for (std::size_t game = 1; game <= scores.size(); ++game) {
-      TypeOver(window, QStringLiteral("FTTEXT_%1").arg(game), QString::fromStdString(scores[game - 1].first));
-      TypeOver(window, QStringLiteral("STTEXT_%1").arg(game), QString::fromStdString(scores[game - 1].second));
+      TypeOver(window, QStringLiteral("FTTEXT_%1").arg(game),
+               QString::fromStdString(scores[game - 1].first));
+      TypeOver(window, QStringLiteral("STTEXT_%1").arg(game),
+               QString::fromStdString(scores[game - 1].second));
     }
     return window;
   }
@@ -81,9 +83,7 @@ class WindowInputTest : public QObject {
     main_window_.show();
   }
 
-  void init() {
-    season_ = std::make_unique<SeasonCopy>(GoldenFolder("1999") / "final");
-  }
+  void init() { season_ = std::make_unique<SeasonCopy>(GoldenFolder("1999") / "final"); }
 
   void scoresWithAnEmptyBoxChangeNothing() {
     auto scores = LastWeekScores();
@@ -144,7 +144,8 @@ class WindowInputTest : public QObject {
   void aWeekWithoutItsScheduleClosesByItself() {
     // The schedule file ends before week 17.
     const auto schedule = season_->folder.path() / ScheduleFileName(1999);
-    WriteFileBytes(schedule, ReadFileBytes(schedule).substr(0, ScheduleRecordSize * (LastWeek - 1)));
+    WriteFileBytes(schedule,
+                   ReadFileBytes(schedule).substr(0, ScheduleRecordSize * (LastWeek - 1)));
     ScoreEntryWindow* window = OpenScoresWindow(session(), LastWeek, &main_window_);
     QVERIFY(window != nullptr);
     ExpectOnlyMessage("Error! Make sure Schedules for Week # 17\n\rand Week # 18 are available.");
@@ -152,14 +153,16 @@ class WindowInputTest : public QObject {
     QVERIFY(!Control<QPushButton>(window, "resultsbutton")->isEnabled());
     QVERIFY(!Control<QWidget>(window, "FTTEXT_1")->isVisible());
     QVERIFY(!main_window_.isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(main_window_.isEnabled(), ScoreEntryWindow::FailedOpeningMilliseconds + 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(main_window_.isEnabled(),
+                             ScoreEntryWindow::FailedOpeningMilliseconds + 2000);
     QCOMPARE(OpenWindow("Scores"), nullptr);
   }
 
   void aWeekWhoseScoresAreBehindDoesNotOpen() {
     // Block 16 as if week 16 had never been recorded: its first two games 0-0.
     QVERIFY(LoadStatsBlockNumber(session().store, season_->folder.path(), 16));
-    for (int game = 1; game <= 2; ++game) session().store.FirstScore[game] = session().store.SecondScore[game] = 0;
+    for (int game = 1; game <= 2; ++game)
+      session().store.FirstScore[game] = session().store.SecondScore[game] = 0;
     QVERIFY(WriteStatsBlock(session().store, season_->folder.path(), 16));
     QCOMPARE(OpenScoresWindow(session(), LastWeek, &main_window_), nullptr);
     ExpectOnlyMessage("Cannot Complete Action....\n\rScores must be current thru Week # 16.");
@@ -199,8 +202,11 @@ class WindowInputTest : public QObject {
     Click(window, "Option1_5");
     Click(window, "Addbutton");
     auto* list = Control<QListWidget>(window, "List1");
-    QCOMPARE(list->item(1)->text(),
-             QString::fromLatin1(session().store.LocationName[3]).append(" at ").append(QString::fromLatin1(name_20)).leftJustified(32) + "Thu");
+    QCOMPARE(list->item(1)->text(), QString::fromLatin1(session().store.LocationName[3])
+                                            .append(" at ")
+                                            .append(QString::fromLatin1(name_20))
+                                            .leftJustified(32) +
+                                        "Thu");
     QCOMPARE(TextColour(Control<QWidget>(window, "Clabel_3")), qt::PaletteColour(8));
     Click(window, "Clabel_3");  // already listed: nothing
     QCOMPARE(Control<QLabel>(window, "gamelabel")->text(), QString());
@@ -218,7 +224,8 @@ class WindowInputTest : public QObject {
     QCOMPARE(Snapshot(), before);
 
     // Removing game 2 frees its teams and moves the later games up.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->item(2)).center());
     Click(window, "Removebutton");
     Click(window, "Removebutton");  // nothing is selected any more
     QCOMPARE(list->count(), 6);
@@ -284,7 +291,8 @@ class WindowInputTest : public QObject {
     Click(window, "Loadbutton");
     QCOMPARE(session().store.Losses[1], int16_t{0});  // the unsaved edits are gone
     for (int step = 1; step <= 35; ++step) Click(window, "Upbutton");
-    QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(), QString::fromLatin1(session().store.LocationName[31]));
+    QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(),
+             QString::fromLatin1(session().store.LocationName[31]));
 
     // A block that cannot be read (a damaged record) leaves Save off.
     const auto statistics = season_->folder.path() / StatisticsFileName(1999);
@@ -299,7 +307,8 @@ class WindowInputTest : public QObject {
     QCOMPARE(ui().messages.size(), std::size_t{1});
     QCOMPARE(ui().messages[0].caption, std::string("Tavrin Information"));
     QCOMPARE(ui().messages[0].icon, MessageIcon::Information);
-    QVERIFY(ui().messages[0].text.rfind("Use Caution when changing program statistics.\r\n", 0) == 0);
+    QVERIFY(ui().messages[0].text.rfind("Use Caution when changing program statistics.\r\n", 0) ==
+            0);
     CloseWith(window, "Donebutton");
   }
 
@@ -312,7 +321,8 @@ class WindowInputTest : public QObject {
     TypeOver(team_name, "Big\"Cats");
     QCOMPARE(team_name->text(), QStringLiteral("BigCats"));
     QVERIFY(!ui().messages.empty());
-    QCOMPARE(ui().messages[0].text, std::string("A name cannot contain a double quote (\") or a line break."));
+    QCOMPARE(ui().messages[0].text,
+             std::string("A name cannot contain a double quote (\") or a line break."));
     ui().messages.clear();
 
     const std::string before = Snapshot();
@@ -356,7 +366,8 @@ class WindowInputTest : public QObject {
     QTRY_VERIFY(settings->isEnabled());
     settings->close();
     QTRY_VERIFY(main_window_.isEnabled());
-    QCOMPARE(ui().help_topics, (std::vector<std::string>{"Score Entry", "Schedule", "Fonts", "Fonts"}));
+    QCOMPARE(ui().help_topics,
+             (std::vector<std::string>{"Score Entry", "Schedule", "Fonts", "Fonts"}));
   }
 
   void settingsRefuseAYearOrWeekCountTheyCannotUse() {

@@ -35,7 +35,8 @@ QStringList ClippedControls(QWidget* window) {
     const QSize needed = control->minimumSizeHint();
     if (control->width() < needed.width() || control->height() < needed.height()) {
       auto* label = qobject_cast<QLabel*>(control);
-      clipped << QStringLiteral("%1 '%2'").arg(control->objectName(), label != nullptr ? label->text() : QString());
+      clipped << QStringLiteral("%1 '%2'").arg(control->objectName(),
+                                               label != nullptr ? label->text() : QString());
     }
   }
   return clipped;

@@ -1,8 +1,9 @@
 // Loading the rating series: missing blocks, single-team mode and long seasons.
 
+#include "graphs/rating_series.h"
+
 #include <gtest/gtest.h>
 
-#include "graphs/rating_series.h"
 #include "season/data_files.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"

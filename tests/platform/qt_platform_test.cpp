@@ -77,33 +77,48 @@ class QtPlatformTest : public QObject {
     QCOMPARE(MessageText("Cannot Complete Action....\n\rScores must be current thru Week # 3."),
              QString("Cannot Complete Action....\nScores must be current thru Week # 3."));
     QCOMPARE(MessageText("a\n\r\n\r"), QString("a\n\n"));
-    QCOMPARE(FromLatin1("Qu\xe9" "bec"), QString::fromUtf8("Qu\xc3\xa9" "bec"));
-    QCOMPARE(ToLatin1(QString::fromUtf8("Qu\xc3\xa9" "bec \xe2\x82\xac")), std::string("Qu\xe9" "bec ?"));
+    QCOMPARE(FromLatin1("Qu\xe9"
+                        "bec"),
+             QString::fromUtf8("Qu\xc3\xa9"
+                               "bec"));
+    QCOMPARE(ToLatin1(QString::fromUtf8("Qu\xc3\xa9"
+                                        "bec \xe2\x82\xac")),
+             std::string("Qu\xe9"
+                         "bec ?"));
   }
 
   void MessageBoxShowsCaptionIconAndLines() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
-    OnNextDialog([](QMessageBox& box) {
-      QCOMPARE(box.windowTitle(), QString("Tavrin Loading...."));
-      QCOMPARE(box.icon(), QMessageBox::Warning);
-      QCOMPARE(box.text(), QString("Cannot Load file TavSE.dat or TavNM.dat.\nPlease exit and check working directory.\n\n"));
-    }, QMessageBox::Ok);
-    ui.ShowMessage("Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working directory.\n\r\n\r",
-                   "Tavrin Loading....", MessageIcon::Exclamation);
+    OnNextDialog(
+        [](QMessageBox& box) {
+          QCOMPARE(box.windowTitle(), QString("Tavrin Loading...."));
+          QCOMPARE(box.icon(), QMessageBox::Warning);
+          QCOMPARE(box.text(), QString("Cannot Load file TavSE.dat or TavNM.dat.\nPlease exit and "
+                                       "check working directory.\n\n"));
+        },
+        QMessageBox::Ok);
+    ui.ShowMessage(
+        "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working "
+        "directory.\n\r\n\r",
+        "Tavrin Loading....", MessageIcon::Exclamation);
   }
 
   void QuestionsHonourTheDefaultButtonAndReportTheAnswer() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
-    OnNextDialog([](QMessageBox& box) {
-      QCOMPARE(box.defaultButton(), box.button(QMessageBox::Cancel));
-      QCOMPARE(box.icon(), QMessageBox::Information);
-    }, QMessageBox::Ok);
+    OnNextDialog(
+        [](QMessageBox& box) {
+          QCOMPARE(box.defaultButton(), box.button(QMessageBox::Cancel));
+          QCOMPARE(box.icon(), QMessageBox::Information);
+        },
+        QMessageBox::Ok);
     QVERIFY(ui.AskOkCancel("Ready?", "Tavrin", MessageIcon::Information, DefaultButton::Second));
 
-    OnNextDialog([](QMessageBox& box) {
-      QCOMPARE(box.defaultButton(), box.button(QMessageBox::Yes));
-      QCOMPARE(box.icon(), QMessageBox::Critical);
-    }, QMessageBox::No);
+    OnNextDialog(
+        [](QMessageBox& box) {
+          QCOMPARE(box.defaultButton(), box.button(QMessageBox::Yes));
+          QCOMPARE(box.icon(), QMessageBox::Critical);
+        },
+        QMessageBox::No);
     QVERIFY(!ui.AskYesNo("Sure?", "Tavrin", MessageIcon::Critical, DefaultButton::First));
   }
 
@@ -121,7 +136,9 @@ class QtPlatformTest : public QObject {
       });
     };
     answer(QString::fromUtf8("19 M\xc3\xbcnchen"), true);
-    QCOMPARE(ui.InputBox("Weeks last season?", "Tavrin", "17"), std::optional<std::string>("19 M\xfc" "nchen"));
+    QCOMPARE(ui.InputBox("Weeks last season?", "Tavrin", "17"),
+             std::optional<std::string>("19 M\xfc"
+                                        "nchen"));
     answer("18", false);
     QCOMPARE(ui.InputBox("Weeks last season?", "Tavrin", "17"), std::nullopt);
   }
@@ -144,8 +161,9 @@ class QtPlatformTest : public QObject {
   void PrinterJobBecomesANamedPdfWithAutomaticPages() {
     testing::TempFolder folder;
     std::vector<std::string> notices;
-    QtPrinter printer(folder.path(), [&](const std::string& m) { notices.push_back(m); },
-                      QtPrinter::Destination::PdfFile);
+    QtPrinter printer(
+        folder.path(), [&](const std::string& m) { notices.push_back(m); },
+        QtPrinter::Destination::PdfFile);
     QVERIFY(printer.PrintsToPdf());
     QVERIFY(printer.FontCount() > 0);
     QVERIFY(!printer.FontName(0).empty());
@@ -181,14 +199,16 @@ class QtPlatformTest : public QObject {
     QVERIFY(!fonts.empty());
     QVERIFY(QFontDatabase::isFixedPitch(FromLatin1(fonts[0])));
     for (const std::string& font : fonts) {
-      QVERIFY2(QFontDatabase::writingSystems(FromLatin1(font)).contains(QFontDatabase::Latin), font.c_str());
+      QVERIFY2(QFontDatabase::writingSystems(FromLatin1(font)).contains(QFontDatabase::Latin),
+               font.c_str());
     }
   }
 
   void PrinterWithoutLinesMakesNoJob() {
     testing::TempFolder folder;
     int notices = 0;
-    QtPrinter printer(folder.path(), [&](const std::string&) { ++notices; }, QtPrinter::Destination::PdfFile);
+    QtPrinter printer(
+        folder.path(), [&](const std::string&) { ++notices; }, QtPrinter::Destination::PdfFile);
     printer.EndDocument();
     QCOMPARE(notices, 0);
     QVERIFY(std::filesystem::is_empty(folder.path()));
@@ -197,8 +217,9 @@ class QtPlatformTest : public QObject {
   void PrinterTellsWhenThePdfCannotBeWritten() {
     testing::TempFolder folder;
     std::vector<std::string> notices;
-    QtPrinter printer(folder.path() / "no such folder", [&](const std::string& m) { notices.push_back(m); },
-                      QtPrinter::Destination::PdfFile);
+    QtPrinter printer(
+        folder.path() / "no such folder", [&](const std::string& m) { notices.push_back(m); },
+        QtPrinter::Destination::PdfFile);
     printer.PrintLine("one");
     printer.PrintLine("two");
     printer.EndDocument();
@@ -232,8 +253,9 @@ class QtPlatformTest : public QObject {
     auto* text = viewer.findChild<QTextBrowser*>("helptext");
     QVERIFY(text != nullptr);
     const QString document = text->toHtml();
-    for (const char* keyword : {"Contents", "team names", "Schedule", "Fonts", "Score Entry",
-                                "Single Game Predictions", "Results by Team", "Season Projections"}) {
+    for (const char* keyword :
+         {"Contents", "team names", "Schedule", "Fonts", "Score Entry", "Single Game Predictions",
+          "Results by Team", "Season Projections"}) {
       const QString anchor = HelpAnchorFor(keyword);
       QVERIFY2(!anchor.isEmpty(), keyword);
       viewer.OpenAtKeyword(keyword);

@@ -46,15 +46,21 @@ TEST_P(CliGolden, WeekAndTeamReports) {
   EXPECT_EQ(Run("schedule season"), Golden("schedule_season.txt"));
   for (int week = 1; week <= store().WeeksInSeason; ++week) {
     SCOPED_TRACE(week);
-    EXPECT_EQ(Run(fmt::format("predictions {}", week)), Golden(fmt::format("predictions_week_{:02}.txt", week)));
-    EXPECT_EQ(Run(fmt::format("schedule week {}", week)), Golden(fmt::format("schedule_week_{:02}.txt", week)));
-    EXPECT_EQ(Run(fmt::format("results {}", week)), Golden(fmt::format("results_week_{:02}.txt", week)));
-    EXPECT_EQ(Run(fmt::format("standings {}", week)), Golden(fmt::format("standings_week_{:02}.txt", week)));
+    EXPECT_EQ(Run(fmt::format("predictions {}", week)),
+              Golden(fmt::format("predictions_week_{:02}.txt", week)));
+    EXPECT_EQ(Run(fmt::format("schedule week {}", week)),
+              Golden(fmt::format("schedule_week_{:02}.txt", week)));
+    EXPECT_EQ(Run(fmt::format("results {}", week)),
+              Golden(fmt::format("results_week_{:02}.txt", week)));
+    EXPECT_EQ(Run(fmt::format("standings {}", week)),
+              Golden(fmt::format("standings_week_{:02}.txt", week)));
   }
   for (int team = 1; team <= store().TeamCount; ++team) {
     SCOPED_TRACE(team);
-    EXPECT_EQ(Run(fmt::format("schedule team {}", team)), Golden(fmt::format("schedule_team_{:02}.txt", team)));
-    EXPECT_EQ(Run(fmt::format("team-results {}", team)), Golden(fmt::format("team_results_{:02}.txt", team)));
+    EXPECT_EQ(Run(fmt::format("schedule team {}", team)),
+              Golden(fmt::format("schedule_team_{:02}.txt", team)));
+    EXPECT_EQ(Run(fmt::format("team-results {}", team)),
+              Golden(fmt::format("team_results_{:02}.txt", team)));
   }
   EXPECT_TRUE(ui().messages.empty());
 }
@@ -64,8 +70,9 @@ TEST_P(CliGolden, StatisticsInEveryOrder) {
   const char* names[] = {"quality_rating", "percentage", "ave_offense", "ave_defense"};
   for (int block = 0; block <= store().WeeksInSeason; ++block) {
     for (int order = 0; order < 4; ++order) {
-      EXPECT_EQ(Run(fmt::format("statistics {} --sort {}", block, sorts[order])),
-                Golden(fmt::format("statistics_block_{:02}_sort{}_{}.txt", block, order, names[order])));
+      EXPECT_EQ(
+          Run(fmt::format("statistics {} --sort {}", block, sorts[order])),
+          Golden(fmt::format("statistics_block_{:02}_sort{}_{}.txt", block, order, names[order])));
     }
   }
 }
@@ -134,14 +141,20 @@ TEST_P(CliGolden, ThroughTheExecutable) {
   };
   const int last = store().WeeksInSeason;
   for (int week : {1, last}) {
-    EXPECT_EQ(run(fmt::format("predictions {}", week)), Golden(fmt::format("predictions_week_{:02}.txt", week)));
-    EXPECT_EQ(run(fmt::format("results {}", week)), Golden(fmt::format("results_week_{:02}.txt", week)));
-    EXPECT_EQ(run(fmt::format("standings {}", week)), Golden(fmt::format("standings_week_{:02}.txt", week)));
-    EXPECT_EQ(run(fmt::format("schedule week {}", week)), Golden(fmt::format("schedule_week_{:02}.txt", week)));
+    EXPECT_EQ(run(fmt::format("predictions {}", week)),
+              Golden(fmt::format("predictions_week_{:02}.txt", week)));
+    EXPECT_EQ(run(fmt::format("results {}", week)),
+              Golden(fmt::format("results_week_{:02}.txt", week)));
+    EXPECT_EQ(run(fmt::format("standings {}", week)),
+              Golden(fmt::format("standings_week_{:02}.txt", week)));
+    EXPECT_EQ(run(fmt::format("schedule week {}", week)),
+              Golden(fmt::format("schedule_week_{:02}.txt", week)));
   }
   for (int team : {1, 31}) {
-    EXPECT_EQ(run(fmt::format("schedule team {}", team)), Golden(fmt::format("schedule_team_{:02}.txt", team)));
-    EXPECT_EQ(run(fmt::format("team-results {}", team)), Golden(fmt::format("team_results_{:02}.txt", team)));
+    EXPECT_EQ(run(fmt::format("schedule team {}", team)),
+              Golden(fmt::format("schedule_team_{:02}.txt", team)));
+    EXPECT_EQ(run(fmt::format("team-results {}", team)),
+              Golden(fmt::format("team_results_{:02}.txt", team)));
   }
   EXPECT_EQ(run("schedule season"), Golden("schedule_season.txt"));
   EXPECT_EQ(run(fmt::format("statistics {} --sort defense", last)),

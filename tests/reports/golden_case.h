@@ -39,7 +39,7 @@ inline std::vector<std::string> GoldenReport(const std::string& name, const std:
 }
 
 inline void SetDayNames(SeasonStore& store) {
-  store.DayName = {"",         "Sunday", "Monday",   "Tuesday",
+  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
                    "Wednesday", "Thursday", "Friday", "Saturday"};
 }
 
@@ -77,9 +77,8 @@ class GoldenCaseTest : public ::testing::TestWithParam<const char*> {
   std::unique_ptr<OpenedCase> opened_;
 };
 
-#define TAVRIN_GOLDEN_CASES(suite)                                       \
-  INSTANTIATE_TEST_SUITE_P(Golden, suite,                                \
-                           ::testing::ValuesIn(::tavrin::testing::GoldenCases), \
+#define TAVRIN_GOLDEN_CASES(suite)                                                             \
+  INSTANTIATE_TEST_SUITE_P(Golden, suite, ::testing::ValuesIn(::tavrin::testing::GoldenCases), \
                            [](const auto& info) { return std::string(info.param); })
 
 }  // namespace tavrin::testing

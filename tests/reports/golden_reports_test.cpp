@@ -67,12 +67,13 @@ TEST_P(GoldenReports, StatisticsOfEveryBlockInEveryOrder) {
     SCOPED_TRACE(block);
     auto by_rating = ShowStatistics(session(), block);
     ASSERT_TRUE(by_rating.has_value());
-    EXPECT_EQ(*by_rating, Golden(fmt::format("statistics_block_{:02}_sort0_{}.txt", block, names[0])));
+    EXPECT_EQ(*by_rating,
+              Golden(fmt::format("statistics_block_{:02}_sort0_{}.txt", block, names[0])));
     for (int order = 1; order < 4; ++order) {
       SCOPED_TRACE(order);
-      EXPECT_EQ(StatisticsLines(store(), block + 1, static_cast<StatisticsOrder>(order)),
-                Golden(fmt::format("statistics_block_{:02}_sort{}_{}.txt", block, order,
-                                   names[order])));
+      EXPECT_EQ(
+          StatisticsLines(store(), block + 1, static_cast<StatisticsOrder>(order)),
+          Golden(fmt::format("statistics_block_{:02}_sort{}_{}.txt", block, order, names[order])));
     }
   }
 }

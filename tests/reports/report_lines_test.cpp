@@ -45,10 +45,12 @@ TEST(WeeklyPredictionLines, PickDayCodeZeroAndTotals) {
   SetGame(store, 1, 1, 2, 1);
   store.PickTeam[1] = 2, store.PickMargin[1] = 7.5f;
   SetGame(store, 2, 3, 4, 0);
-  store.AveOffense[3] = 4, store.AveDefense[3] = 5, store.AveOffense[4] = 4, store.AveDefense[4] = 5;
+  store.AveOffense[3] = 4, store.AveDefense[3] = 5, store.AveOffense[4] = 4,
+  store.AveDefense[4] = 5;
   SetGame(store, 3, 5, 6, 2);
   store.PickTeam[3] = 5, store.PickMargin[3] = 7;
-  store.AveOffense[5] = 20, store.AveDefense[5] = 22, store.AveOffense[6] = 18, store.AveDefense[6] = 21;
+  store.AveOffense[5] = 20, store.AveDefense[5] = 22, store.AveOffense[6] = 18,
+  store.AveDefense[6] = 21;
   const auto lines = WeeklyPredictionLines(store, 12);
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0], "                 Predictions for Week # 12  1999");
@@ -92,22 +94,29 @@ TEST(WeeklyResultLines, ScoresTiesPicksAndCounts) {
   SeasonStore store = NamedStore();
   SetGame(store, 1, 1, 2, 1);  // home team wins 27-3 as picked
   store.SavedPickTeam[1] = 2, store.SavedPickMargin[1] = 3.5f;
-  store.GameWinner[1] = 2, store.WinMargin[1] = 24, store.FirstScore[1] = 3, store.SecondScore[1] = 27;
+  store.GameWinner[1] = 2, store.WinMargin[1] = 24, store.FirstScore[1] = 3,
+  store.SecondScore[1] = 27;
   SetGame(store, 2, 3, 4, 2);  // visitor wins 7-6 against the pick
   store.SavedPickTeam[2] = 4, store.SavedPickMargin[2] = 1;
-  store.GameWinner[2] = 3, store.WinMargin[2] = 1, store.FirstScore[2] = 7, store.SecondScore[2] = 6;
+  store.GameWinner[2] = 3, store.WinMargin[2] = 1, store.FirstScore[2] = 7,
+  store.SecondScore[2] = 6;
   SetGame(store, 3, 5, 6, 1);  // a tie with a favourite: picked, not right
   store.SavedPickTeam[3] = 5, store.SavedPickMargin[3] = 2;
   store.FirstScore[3] = 17, store.SecondScore[3] = 17;
   SetGame(store, 4, 7, 8, 1);  // no favourite: not counted
-  store.GameWinner[4] = 7, store.WinMargin[4] = 10, store.FirstScore[4] = 20, store.SecondScore[4] = 10;
+  store.GameWinner[4] = 7, store.WinMargin[4] = 10, store.FirstScore[4] = 20,
+  store.SecondScore[4] = 10;
   const auto lines = WeeklyResultLines(store, 9);
   ASSERT_EQ(lines.size(), 10u);
   EXPECT_EQ(lines[0], "                       Results for Week # 9  1999");
-  EXPECT_EQ(lines[4], "Loc1 at Loc2                   Sun   Nick2 by 3.5        Nick2 _24       27 -  3 ");
-  EXPECT_EQ(lines[5], "Loc3 at Loc4                   Mon   Nick4 by 1          Nick3 _1         7 -  6 ");
-  EXPECT_EQ(lines[6], "Loc5 at Loc6                   Sun   Nick5 by 2          Tied            17 - 17 ");
-  EXPECT_EQ(lines[7], "Loc7 at Loc8                   Sun   a Pick              Nick7 _10       20 - 10 ");
+  EXPECT_EQ(lines[4],
+            "Loc1 at Loc2                   Sun   Nick2 by 3.5        Nick2 _24       27 -  3 ");
+  EXPECT_EQ(lines[5],
+            "Loc3 at Loc4                   Mon   Nick4 by 1          Nick3 _1         7 -  6 ");
+  EXPECT_EQ(lines[6],
+            "Loc5 at Loc6                   Sun   Nick5 by 2          Tied            17 - 17 ");
+  EXPECT_EQ(lines[7],
+            "Loc7 at Loc8                   Sun   a Pick              Nick7 _10       20 - 10 ");
   EXPECT_EQ(lines[9], " 1 right out of 3 for 33.3%");
   for (int line = 4; line <= 7; ++line) EXPECT_EQ(lines[line].size(), 81u);
 }
@@ -116,7 +125,8 @@ TEST(WeeklyResultLines, DamagedTeamNumbersShowEmptyNames) {
   SeasonStore store = NamedStore();
   SetGame(store, 1, 1, 99, 12);
   store.SavedPickTeam[1] = -5, store.SavedPickMargin[1] = 2;
-  store.GameWinner[1] = 77, store.WinMargin[1] = 3, store.FirstScore[1] = 13, store.SecondScore[1] = 10;
+  store.GameWinner[1] = 77, store.WinMargin[1] = 3, store.FirstScore[1] = 13,
+  store.SecondScore[1] = 10;
   const auto lines = WeeklyResultLines(store, 4);
   EXPECT_EQ(lines[4], PadRightForTest("Loc1 at ", 31) + "   " + PadRightForTest(" by 2", 23) +
                           PadRightForTest(" _3", 14) + "  13 - 10 ");
@@ -156,13 +166,16 @@ TEST(StatisticsLines, HeadingsForFirstAndLastBlock) {
 
 TEST(StatisticsLines, TeamLineColumns) {
   SeasonStore store = StatisticsStore();
-  store.Wins[31] = 10, store.Losses[31] = 6, store.PointsScored[31] = 245, store.PointsAllowed[31] = 198;
+  store.Wins[31] = 10, store.Losses[31] = 6, store.PointsScored[31] = 245,
+  store.PointsAllowed[31] = 198;
   store.AveOffense[31] = 15.3f, store.AveDefense[31] = 12.4f, store.Cqr[31] = 61.0f;
   store.WinPct[31] = 0.625f;
-  store.Cqr[30] = 100.0f, store.Wins[30] = 1, store.PointsScored[30] = 7, store.PointsAllowed[30] = 56;
+  store.Cqr[30] = 100.0f, store.Wins[30] = 1, store.PointsScored[30] = 7,
+  store.PointsAllowed[30] = 56;
   store.LocationName[30] = "Seventeen Letters";
   const auto lines = StatisticsLines(store, 5, StatisticsOrder::QualityRating);
-  EXPECT_EQ(lines[5], " Seventeen Letters 1     0    0   0.000     7      56     20.0  20.0  100.0");
+  EXPECT_EQ(lines[5],
+            " Seventeen Letters 1     0    0   0.000     7      56     20.0  20.0  100.0");
   EXPECT_EQ(lines[6], " Loc31           10     6    0   0.625   245     198     15.3  12.4   61.0");
 }
 

@@ -1,10 +1,11 @@
 // The print commands as the printer receives them: question, preparation, fonts, margins,
 // blank lines, page breaks and the end of the job.
 
+#include "presentation/report_printing.h"
+
 #include <gtest/gtest.h>
 
 #include "analysis/standings.h"
-#include "presentation/report_printing.h"
 #include "reports/schedule_views.h"
 #include "reports/statistics_view.h"
 #include "reports/weekly_predictions.h"
@@ -81,36 +82,35 @@ TEST_F(PrintCommand, EmptyListsAskNothingAndCancelPrintsNothing) {
 
 TEST_F(PrintCommand, WeeklyPredictions) {
   PrintWeeklyPredictions(session, {"title", "line"});
-  EXPECT_EQ(AfterPreparation(), (std::vector<std::string>{"font:Courier New", "size:14", "line: ",
-                                                          "line: ", "line:   title",
-                                                          "line:   line", "end"}));
+  EXPECT_EQ(AfterPreparation(),
+            (std::vector<std::string>{"font:Courier New", "size:14",
+                                      "line: ", "line: ", "line:   title", "line:   line", "end"}));
   EXPECT_EQ(ui.busy_pointers, 1);
 }
 
 TEST_F(PrintCommand, StandingsSetTheTitleApart) {
   PrintStandings(session, {"title", "a", "b"});
   EXPECT_EQ(AfterPreparation(),
-            (std::vector<std::string>{"font:Courier New", "size:11", "line: ", "line: ",
-                                      "line:        title", "line: ", "line:        a",
-                                      "line:        b", "end"}));
+            (std::vector<std::string>{"font:Courier New", "size:11",
+                                      "line: ", "line: ", "line:        title",
+                                      "line: ", "line:        a", "line:        b", "end"}));
 }
 
 TEST_F(PrintCommand, StatisticsCloseWithAnUnderline) {
   PrintStatistics(session, {"h", "t"});
   EXPECT_EQ(AfterPreparation(),
-            (std::vector<std::string>{"font:Courier New", "size:12", "line: ", "line: ", "line: ",
-                                      "line: ", "line: h", "line: t", "line: ",
-                                      "line: " + std::string(76, '_'), "end"}));
+            (std::vector<std::string>{"font:Courier New", "size:12",
+                                      "line: ", "line: ", "line: ", "line: ", "line: h", "line: t",
+                                      "line: ", "line: " + std::string(76, '_'), "end"}));
 }
 
 TEST_F(PrintCommand, ResultsInBothFontOrders) {
   PrintResults(session, {"title", "a", "b"}, ResultsFontOrder::SizeThenName);
-  const std::vector<std::string> body{"line: ",      "line: ",  "line: ", "line: ",
-                                      "line:title   "};
+  const std::vector<std::string> body{"line: ", "line: ", "line: ", "line: ", "line:title   "};
   std::vector<std::string> weekly{"size:12", "font:Courier New"};
   weekly.insert(weekly.end(), body.begin(), body.end());
-  weekly.insert(weekly.end(), {"size:10", "font:Courier New", "line:a     ", "line: ",
-                               "line:b     ", "line: ", "end"});
+  weekly.insert(weekly.end(), {"size:10", "font:Courier New", "line:a     ",
+                               "line: ", "line:b     ", "line: ", "end"});
   EXPECT_EQ(AfterPreparation(), weekly);
 
   events().clear();
@@ -149,8 +149,8 @@ TEST_F(PrintCommand, ShortScheduleIsLoweredOnOnePage) {
   PrintSchedule(session, lines);
   const auto printed = AfterPreparation();
   EXPECT_EQ((std::vector<std::string>(printed.begin(), printed.begin() + 6)),
-            (std::vector<std::string>{"font:Courier New", "size:15", "line: ", "line: ", "line: ",
-                                      "line: "}));
+            (std::vector<std::string>{"font:Courier New", "size:15",
+                                      "line: ", "line: ", "line: ", "line: "}));
   EXPECT_EQ(printed[6], "line:       game");
   EXPECT_EQ(Count(printed, "page"), 0);
   EXPECT_EQ(Count(printed, "line: "), 4);  // short listings get no blank after "=" lines
@@ -170,9 +170,8 @@ TEST_F(PrintCommand, LongScheduleTwoWeeksAPage) {
   const auto first_page = std::find(printed.begin(), printed.end(), "page");
   ASSERT_NE(first_page, printed.end());
   const std::vector<std::string> before_break(first_page - 4, first_page);
-  EXPECT_EQ(before_break,
-            (std::vector<std::string>{"line:       Week", "line:       ====", "line:       game",
-                                      "line:       ===="}));
+  EXPECT_EQ(before_break, (std::vector<std::string>{"line:       Week", "line:       ====",
+                                                    "line:       game", "line:       ===="}));
   EXPECT_EQ(*(first_page + 1), "font:Arial");
   EXPECT_EQ(*(first_page + 2), "line: ");
   EXPECT_EQ(*(first_page + 3), "font:Courier New");

@@ -56,7 +56,8 @@ TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
   WriteWeek(2);
   EXPECT_FALSE(ShowWeeklyPredictions(session, 1).has_value());
-  EXPECT_EQ(Message(1), "Unable to Load the Statistics for Week 2.\n\rScores must be current thru week # 1.");
+  EXPECT_EQ(Message(1),
+            "Unable to Load the Statistics for Week 2.\n\rScores must be current thru week # 1.");
   WriteBlock(1, false);
   EXPECT_TRUE(ShowWeeklyPredictions(session, 1).has_value());
   EXPECT_EQ(ui.messages.size(), 2u);
@@ -169,8 +170,8 @@ TEST_F(Refusals, TeamViewsSkipWhatIsMissing) {
   ASSERT_TRUE(schedule.has_value());
   EXPECT_EQ((std::vector<std::string>(schedule->begin() + 1, schedule->end())),
             (std::vector<std::string>{std::string(49, '='), "1  n/a",
-                                      "2  L1 at L2" + std::string(24, ' ') + "on   Sunday", "3  off",
-                                      std::string(49, '=')}));
+                                      "2  L1 at L2" + std::string(24, ' ') + "on   Sunday",
+                                      "3  off", std::string(49, '=')}));
 
   auto results = ShowTeamResults(session, "T2");
   ASSERT_TRUE(results.has_value());

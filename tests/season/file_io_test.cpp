@@ -38,8 +38,8 @@ TEST_F(FileIo, ReadsWholeFilesAndRangesIncludingNulBytes) {
   WriteFileBytes(file, bytes);
   EXPECT_EQ(ReadWholeFile(file), bytes);
   EXPECT_EQ(ReadFileRange(file, 2, 3), std::string("\0cd", 3));
-  EXPECT_EQ(ReadFileRange(file, 7, 10), "\r\n");   // short at the end
-  EXPECT_EQ(ReadFileRange(file, 50, 10), "");      // past the end
+  EXPECT_EQ(ReadFileRange(file, 7, 10), "\r\n");          // short at the end
+  EXPECT_EQ(ReadFileRange(file, 50, 10), "");             // past the end
   EXPECT_EQ(ReadWholeFile(folder.path()), std::nullopt);  // a folder is not a data file
 }
 
@@ -68,9 +68,9 @@ TEST_F(FileIo, KeepsTheOldFilesPermissions) {
                                          std::filesystem::perms::owner_write |
                                          std::filesystem::perms::group_read);
   ASSERT_TRUE(ReplaceFileAtomically(file, "new"));
-  EXPECT_EQ(std::filesystem::status(file).permissions(),
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read);
+  EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms::owner_read |
+                                                             std::filesystem::perms::owner_write |
+                                                             std::filesystem::perms::group_read);
 }
 
 TEST_F(FileIo, RefusesToReplaceAWriteProtectedFile) {
@@ -86,8 +86,8 @@ TEST_F(FileIo, RefusesToReplaceAWriteProtectedFile) {
 
 TEST_F(FileIo, EveryInjectedFaultFailsTheReplaceAndKeepsTheOldFile) {
   const auto file = folder.path() / "data.dat";
-  for (FileOperation operation : {FileOperation::Open, FileOperation::Write,
-                                  FileOperation::Flush, FileOperation::Rename}) {
+  for (FileOperation operation :
+       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
     WriteFileBytes(file, "old contents");
     InjectFileFault(operation, 1);
     EXPECT_FALSE(ReplaceFileAtomically(file, "new")) << static_cast<int>(operation);

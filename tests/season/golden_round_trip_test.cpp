@@ -16,7 +16,8 @@ using testing::TempFolder;
 std::vector<std::filesystem::path> GoldenFinalFolders() {
   std::vector<std::filesystem::path> folders;
   for (const auto& entry : std::filesystem::directory_iterator(SharedDataDir() / "golden")) {
-    if (std::filesystem::is_directory(entry.path() / "final")) folders.push_back(entry.path() / "final");
+    if (std::filesystem::is_directory(entry.path() / "final"))
+      folders.push_back(entry.path() / "final");
   }
   std::sort(folders.begin(), folders.end());
   return folders;

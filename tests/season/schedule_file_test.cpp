@@ -62,7 +62,9 @@ TEST_F(ScheduleFile, AWeekThreeRecordOfFourteenGamesIsByteExact) {
   ASSERT_EQ(bytes.size(), 300u);
   EXPECT_EQ(bytes.substr(0, 200), std::string(200, '\0'));  // weeks 1 and 2 padded with zeros
   EXPECT_EQ(bytes.substr(200, 4), std::string("\x08\x00\x60\x00", 4));
-  std::string text = "14" "09101";
+  std::string text =
+      "14"
+      "09101";
   for (int game = 2; game <= 14; ++game) {
     text += (game < 10 ? "0" : "") + std::to_string(game) + std::to_string(32 - game) +
             std::to_string(game % 7 + 1);
@@ -134,16 +136,15 @@ TEST_F(ScheduleFile, DamagedFieldsAreReportedAndNeverKept) {
     std::string text;
     int count;
   };
-  for (const Case& damaged : std::vector<Case>{
-           {"0201021xx031", 2},   // a team that is not digits
-           {"02010210103a", 2},   // a day that is not a digit
-           {"020102101 31", 2},   // a blank inside a team field
-           {"020102199031", 2},   // a team above 31
-           {"020102100031", 2},   // team 0 in a later game
-           {"020102101038", 2},   // day 8
-           {"02010210103", 2},    // the text ends inside game 2
-           {"22", 0},             // more games than the arrays hold
-           {"-1", 0}}) {
+  for (const Case& damaged : std::vector<Case>{{"0201021xx031", 2},  // a team that is not digits
+                                               {"02010210103a", 2},  // a day that is not a digit
+                                               {"020102101 31", 2},  // a blank inside a team field
+                                               {"020102199031", 2},  // a team above 31
+                                               {"020102100031", 2},  // team 0 in a later game
+                                               {"020102101038", 2},  // day 8
+                                               {"02010210103", 2},   // the text ends inside game 2
+                                               {"22", 0},  // more games than the arrays hold
+                                               {"-1", 0}}) {
     WriteRecordText(1, damaged.text);
     SeasonStore read = Read(1);
     EXPECT_EQ(read.ScheduleStatus, "error") << damaged.text;
@@ -173,7 +174,9 @@ TEST_F(ScheduleFile, RecordsThatAreNotScheduleTextReadAsEmpty) {
   EXPECT_EQ(Read(1).WeekGameCount, 0);
   EXPECT_EQ(Read(1).ScheduleStatus, "error");
 
-  WriteFileBytes(File(), std::string("\x08\x00\x60\x00" "01010", 9));  // truncated record
+  WriteFileBytes(File(), std::string("\x08\x00\x60\x00"
+                                     "01010",
+                                     9));  // truncated record
   EXPECT_EQ(Read(1).WeekGameCount, 1);
   EXPECT_EQ(Read(1).ScheduleStatus, "error");
 }
@@ -204,8 +207,8 @@ TEST_F(ScheduleFile, AFailedWriteReportsAndKeepsTheOldFile) {
   ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 1));
   const std::string before = ReadFileBytes(File());
   SetWeek(9);
-  for (FileOperation operation : {FileOperation::Open, FileOperation::Write,
-                                  FileOperation::Flush, FileOperation::Rename}) {
+  for (FileOperation operation :
+       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
     for (int nth : {1, 2}) {
       InjectFileFault(operation, nth);
       const bool written = WriteScheduleWeek(store, folder.path(), 1);

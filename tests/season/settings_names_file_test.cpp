@@ -46,16 +46,23 @@ TEST_F(SettingsFile, IsWrittenAsSevenCrLfLinesWithTheFourthEmpty) {
 TEST_F(SettingsFile, AnEmptyFontIsTwoQuotes) {
   store.WorkingYear = 2000;
   ASSERT_TRUE(WriteSettings(store, folder.path()));
-  EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName), "2000\r\n0\r\n0\r\n\r\n0\r\n\"\"\r\n0\r\n");
+  EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName),
+            "2000\r\n0\r\n0\r\n\r\n0\r\n\"\"\r\n0\r\n");
   store.ReportFont = "stale";
   ASSERT_TRUE(ReadSettings(store, folder.path()));
   EXPECT_EQ(store.ReportFont, "");
 }
 
 TEST_F(SettingsFile, WidensTwoDigitYears) {
-  for (const auto& [text, year] : std::vector<std::pair<std::string, int>>{
-           {"98", 1998}, {"99", 1999}, {"5", 2005}, {"0", 2000}, {"96", 2096}, {"97", 97},
-           {"1999", 1999}, {"2001", 2001}, {"100", 100}}) {
+  for (const auto& [text, year] : std::vector<std::pair<std::string, int>>{{"98", 1998},
+                                                                           {"99", 1999},
+                                                                           {"5", 2005},
+                                                                           {"0", 2000},
+                                                                           {"96", 2096},
+                                                                           {"97", 97},
+                                                                           {"1999", 1999},
+                                                                           {"2001", 2001},
+                                                                           {"100", 100}}) {
     WriteSettingsText(text + "\r\n100\r\n100\r\n\r\n0\r\n\"\"\r\n17\r\n");
     ASSERT_TRUE(ReadSettings(store, folder.path())) << text;
     EXPECT_EQ(store.WorkingYear, year) << text;
@@ -116,8 +123,8 @@ TEST_F(SettingsFile, AFailedWriteReportsAndKeepsTheOldFile) {
   ASSERT_TRUE(WriteSettings(store, folder.path()));
   const std::string before = ReadFileBytes(folder.path() / SettingsFileName);
   store.WorkingYear = 2000;
-  for (FileOperation operation : {FileOperation::Open, FileOperation::Write,
-                                  FileOperation::Flush, FileOperation::Rename}) {
+  for (FileOperation operation :
+       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
     InjectFileFault(operation, 1);
     EXPECT_FALSE(WriteSettings(store, folder.path()));
     EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName), before);
@@ -162,12 +169,16 @@ TEST_F(NamesFile, WritesLocationsThenTeamsAsQuotedCrLfLines) {
 TEST_F(NamesFile, ANameWithACommaOrLatin1LettersRoundTrips) {
   FillNames();
   store.LocationName[7] = "St. Louis, MO";
-  store.TeamName[8] = "  Fu\xDF" "ball ";
+  store.TeamName[8] =
+      "  Fu\xDF"
+      "ball ";
   ASSERT_EQ(WriteNames(store, folder.path()), NamesWriteResult::Written);
   SeasonStore read;
   ASSERT_TRUE(ReadNames(read, folder.path()));
   EXPECT_EQ(read.LocationName[7], "St. Louis, MO");
-  EXPECT_EQ(read.TeamName[8], "  Fu\xDF" "ball ");
+  EXPECT_EQ(read.TeamName[8],
+            "  Fu\xDF"
+            "ball ");
 }
 
 TEST_F(NamesFile, RefusesANameWithAQuoteOrALineBreakAndLeavesTheFile) {
@@ -186,8 +197,8 @@ TEST_F(NamesFile, AFailedWriteReportsAndKeepsTheOldFile) {
   ASSERT_EQ(WriteNames(store, folder.path()), NamesWriteResult::Written);
   const std::string before = ReadFileBytes(folder.path() / NamesFileName);
   store.TeamName[1] = "Changed";
-  for (FileOperation operation : {FileOperation::Open, FileOperation::Write,
-                                  FileOperation::Flush, FileOperation::Rename}) {
+  for (FileOperation operation :
+       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
     InjectFileFault(operation, 1);
     EXPECT_EQ(WriteNames(store, folder.path()), NamesWriteResult::Failed);
     EXPECT_EQ(ReadFileBytes(folder.path() / NamesFileName), before);

@@ -196,7 +196,7 @@ TEST_F(StatisticsFile, MissingShortAndTruncatedFilesReadAsZerosWithAnError) {
   EXPECT_EQ(read.StatsStatus, "");  // games 1 and 2 carry picks
   EXPECT_EQ(read.Wins[2], store.Wins[2]);
   EXPECT_EQ(read.AveDefense[3], store.AveDefense[3]);  // inside the part that is there
-  EXPECT_EQ(read.PickTeam[3], 0);                       // past the end
+  EXPECT_EQ(read.PickTeam[3], 0);                      // past the end
   EXPECT_EQ(read.Wins[31], 0);
 
   read.SelectedWeek = 9;  // past the end of the file
@@ -215,8 +215,8 @@ TEST_F(StatisticsFile, DamagedRecordsAreReportedAndCannotBeUsedAsIndexes) {
   const auto put_single = [&](std::size_t offset, float value) {
     std::memcpy(bytes.data() + offset, &value, 4);
   };
-  put_int16(48 * 0 + 34, 32);      // favourite of game 1: no such team
-  put_int16(48 * 1 + 24, -1);      // winner of game 2
+  put_int16(48 * 0 + 34, 32);  // favourite of game 1: no such team
+  put_int16(48 * 1 + 24, -1);  // winner of game 2
   put_single(48 * 2 + 30, std::numeric_limits<float>::quiet_NaN());
   put_single(48 * 3 + 0, std::numeric_limits<float>::infinity());
   WriteFileBytes(File(), bytes);
@@ -247,8 +247,8 @@ TEST_F(StatisticsFile, AFailedWriteReportsAndKeepsTheOldFile) {
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 0));
   const std::string before = ReadFileBytes(File());
   FillBlock(store, 5);
-  for (FileOperation operation : {FileOperation::Open, FileOperation::Write,
-                                  FileOperation::Flush, FileOperation::Rename}) {
+  for (FileOperation operation :
+       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
     for (int block : {0, 3}) {
       InjectFileFault(operation, 1);
       EXPECT_FALSE(WriteStatsBlock(store, folder.path(), block));

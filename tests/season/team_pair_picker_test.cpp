@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Clicks{"a third is ignored", {}, {5, 9, 12}, 2, 5, 9},
                     Clicks{"the only pick unpicked", {}, {5, 5}, 0, 0, 0},
                     Clicks{"the second unpicked", {}, {5, 9, 9}, 1, 5, 0},
-                    Clicks{"the first unpicked: the second goes first", {}, {5, 9, 5, 12}, 2, 9, 12},
+                    Clicks{
+                        "the first unpicked: the second goes first", {}, {5, 9, 5, 12}, 2, 9, 12},
                     Clicks{"listed teams stay out", {9, 12}, {9, 5, 12, 31}, 2, 5, 31},
                     Clicks{"outside the league", {}, {0, 32, -1, 7}, 1, 7, 0}),
     [](const testing::TestParamInfo<Clicks>& info) { return std::to_string(info.index); });

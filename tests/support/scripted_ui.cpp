@@ -13,7 +13,9 @@ void RecordingPrinter::SetCurrentFontName(const std::string& name) {
   current_font = name;
   events.push_back("font:" + name);
 }
-void RecordingPrinter::SetFontSize(double points) { events.push_back(fmt::format("size:{}", points)); }
+void RecordingPrinter::SetFontSize(double points) {
+  events.push_back(fmt::format("size:{}", points));
+}
 void RecordingPrinter::PrintLine(const std::string& line) { events.push_back("line:" + line); }
 void RecordingPrinter::NewPage() { events.push_back("page"); }
 void RecordingPrinter::EndDocument() { events.push_back("end"); }
@@ -35,7 +37,9 @@ void RecordingPrinter::DrawText(double x, double y, const std::string& text) {
   events.push_back(fmt::format("text:{},{},{}", x, y, text));
 }
 // A fixed-pitch guess: 120 twips a character, 240 a line, enough for layout arithmetic.
-double RecordingPrinter::TextWidth(const std::string& text) { return 120.0 * static_cast<double>(text.size()); }
+double RecordingPrinter::TextWidth(const std::string& text) {
+  return 120.0 * static_cast<double>(text.size());
+}
 double RecordingPrinter::TextHeight(const std::string&) { return 240.0; }
 double RecordingPrinter::Width() { return page_width; }
 double RecordingPrinter::Height() { return page_height; }
@@ -48,7 +52,8 @@ std::vector<std::string> RecordingPrinter::Lines() const {
   return lines;
 }
 
-void ScriptedUi::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
+void ScriptedUi::ShowMessage(const std::string& text, const std::string& caption,
+                             MessageIcon icon) {
   messages.push_back({text, caption, icon});
 }
 

@@ -26,9 +26,10 @@ void TempFolder::CopyFilesFrom(const std::filesystem::path& source) const {
     if (entry.is_regular_file()) {
       std::filesystem::copy_file(entry.path(), path_ / entry.path().filename(),
                                  std::filesystem::copy_options::overwrite_existing);
-      std::filesystem::permissions(path_ / entry.path().filename(),
-                                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-                                   std::filesystem::perm_options::add);
+      std::filesystem::permissions(
+          path_ / entry.path().filename(),
+          std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+          std::filesystem::perm_options::add);
     }
   }
 }

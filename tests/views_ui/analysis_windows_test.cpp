@@ -4,9 +4,9 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -30,8 +30,12 @@ QLabel* TeamLabel(QWidget* window, int team) {
 QColor LabelColour(QWidget* window, int team) {
   return TeamLabel(window, team)->palette().color(QPalette::WindowText);
 }
-void ClickTeam(QWidget* window, int team) { QTest::mouseClick(TeamLabel(window, team), Qt::LeftButton); }
-void Click(QWidget* window, const char* button) { window->findChild<QPushButton*>(button)->click(); }
+void ClickTeam(QWidget* window, int team) {
+  QTest::mouseClick(TeamLabel(window, team), Qt::LeftButton);
+}
+void Click(QWidget* window, const char* button) {
+  window->findChild<QPushButton*>(button)->click();
+}
 QString GameLabel(QWidget* window) { return window->findChild<QLabel*>("gamelabel")->text(); }
 bool GameBoxEnabled(QWidget* window) { return window->findChild<QFrame*>("gamebox")->isEnabled(); }
 
@@ -169,11 +173,19 @@ class AnalysisWindowsTest : public QObject {
     QCOMPARE(ListLines(window), (std::vector<std::string>{before[0], before[2]}));
 
     Click(window, "Printbutton");
-    QCOMPARE(season.ui.questions.back().text, std::string("Ready to send Predictions to the Printer."));
+    QCOMPARE(season.ui.questions.back().text,
+             std::string("Ready to send Predictions to the Printer."));
     const std::vector<std::string> printed = season.ui.printer.Lines();
     const std::vector<std::string> expected{
-        " ", " ", "        Tavrin Single Game Predictions from " + season.ui.today, " ",
-        "    " + std::string(57, '_'), " ", "     " + before[0], " ", "     " + before[2]};
+        " ",
+        " ",
+        "        Tavrin Single Game Predictions from " + season.ui.today,
+        " ",
+        "    " + std::string(57, '_'),
+        " ",
+        "     " + before[0],
+        " ",
+        "     " + before[2]};
     QCOMPARE(printed, expected);
 
     season.ui.answers = {false};
@@ -200,11 +212,13 @@ class AnalysisWindowsTest : public QObject {
     SeasonCopy specials("start");
     QVERIFY(specials.opened);
     specials.store.LastScoredWeek = 5;
-    QVERIFY(Refused(specials, OpenSpecialsWindow(specials.session, &specials.main_window),
-                    "Unable to Load the Statistics for Week 6.\n\rScores must be current thru week # 5."));
+    QVERIFY(Refused(
+        specials, OpenSpecialsWindow(specials.session, &specials.main_window),
+        "Unable to Load the Statistics for Week 6.\n\rScores must be current thru week # 5."));
     SeasonCopy projection("start");
     projection.store.LastScoredWeek = 3;
-    QVERIFY(Refused(projection, OpenSeasonProjectionWindow(projection.session, &projection.main_window),
+    QVERIFY(Refused(projection,
+                    OpenSeasonProjectionWindow(projection.session, &projection.main_window),
                     "Cannot Complete Action....\n\rScores must be current thru Week # 3."));
   }
 
@@ -225,7 +239,8 @@ class AnalysisWindowsTest : public QObject {
       const std::string& line = recorded[static_cast<std::size_t>(box) + 1];
       const std::string team_and_name = line.substr(line.find(": ") + 2);
       const std::string name = team_and_name.substr(team_and_name.find(' ') + 1);
-      QCOMPARE(window->findChild<QLabel*>(QString("label_%1").arg(box))->text(), "\n" + qt::FromLatin1(name));
+      QCOMPARE(window->findChild<QLabel*>(QString("label_%1").arg(box))->text(),
+               "\n" + qt::FromLatin1(name));
     }
     Click(window, "infobutton");
     QCOMPARE(season.ui.help_topics, std::vector<std::string>{"Season Projections"});
@@ -276,7 +291,8 @@ class AnalysisWindowsTest : public QObject {
 
     Click(window, "printbutton");
     const auto printed = season.ui.printer.Lines();
-    const auto report = PlayoffOddsLines(season.store, *ShowPlayoffOdds(season.session, {.runs = 20}));
+    const auto report =
+        PlayoffOddsLines(season.store, *ShowPlayoffOdds(season.session, {.runs = 20}));
     QCOMPARE(printed.size(), report.size() + 2);
     QCOMPARE(printed.back(), "    " + report.back());
     Click(window, "Donebutton");

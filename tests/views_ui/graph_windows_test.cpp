@@ -1,13 +1,13 @@
 // The rating trend graph: the chart's geometry on a recording canvas, the team selection's
 // double-click and beep rules, the chart window's legend and picture, and its printout.
 
+#include <fmt/format.h>
+
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
-#include <fmt/format.h>
-
 #include <sstream>
 
 #include "graphs/graph_selection_window.h"
@@ -43,16 +43,25 @@ std::vector<Segment> Segments(const std::vector<std::string>& events) {
 }
 
 // The mapping of a block's rating to the chart, written out from its definition.
-ChartPoint Expected(int block, double rating) { return {700 + 380.0 * block, 4410 - (rating - 30) * 70}; }
+ChartPoint Expected(int block, double rating) {
+  return {700 + 380.0 * block, 4410 - (rating - 30) * 70};
+}
 
 bool Near(double a, double b) { return std::abs(a - b) < 0.01; }
 
 void CheckSegment(const Segment& segment, ChartPoint from, ChartPoint to) {
-  QVERIFY2(Near(segment.x1, from.x) && Near(segment.y1, from.y) && Near(segment.x2, to.x) && Near(segment.y2, to.y),
-           qPrintable(QString("segment %1,%2 - %3,%4").arg(segment.x1).arg(segment.y1).arg(segment.x2).arg(segment.y2)));
+  QVERIFY2(Near(segment.x1, from.x) && Near(segment.y1, from.y) && Near(segment.x2, to.x) &&
+               Near(segment.y2, to.y),
+           qPrintable(QString("segment %1,%2 - %3,%4")
+                          .arg(segment.x1)
+                          .arg(segment.y1)
+                          .arg(segment.x2)
+                          .arg(segment.y2)));
 }
 
-QListWidget* List(QWidget* window, const char* name) { return window->findChild<QListWidget*>(name); }
+QListWidget* List(QWidget* window, const char* name) {
+  return window->findChild<QListWidget*>(name);
+}
 
 void DoubleClickRow(QListWidget* list, int row) {
   const QRect rect = list->visualItemRect(list->item(row));
@@ -64,7 +73,8 @@ template <typename Window>
 Window* OpenWindow() {
   Window* found = nullptr;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* window = qobject_cast<Window*>(widget); window != nullptr && window->isVisible()) found = window;
+    if (auto* window = qobject_cast<Window*>(widget); window != nullptr && window->isVisible())
+      found = window;
   }
   return found;
 }
@@ -137,14 +147,17 @@ class GraphWindowsTest : public QObject {
       return std::find(events.begin(), events.end(), event) != events.end();
     };
     QVERIFY(has("penstyle:dotted"));
-    QCOMPARE(events.back(), std::string("text:") + fmt::format("{},{},G", 0.013 * ChartAreaWidth, 0.3 * ChartAreaHeight + 1200));
+    QCOMPARE(events.back(), std::string("text:") + fmt::format("{},{},G", 0.013 * ChartAreaWidth,
+                                                               0.3 * ChartAreaHeight + 1200));
     QVERIFY(has("text:340,3960,35"));
     QVERIFY(has("text:340,2210,60"));
     QVERIFY(has("text:340,110,90"));
-    QVERIFY(has("text:1025,4460,1"));   // weeks below 10 stand 45 further right
+    QVERIFY(has("text:1025,4460,1"));  // weeks below 10 stand 45 further right
     QVERIFY(has("text:7060,4460,17"));
-    QVERIFY(has(fmt::format("text:{},{},I", 0.013 * ChartAreaWidth + 20, 0.3 * ChartAreaHeight + 800)));
-    QVERIFY(has(fmt::format("text:{},{},          Week #", 0.4 * ChartAreaWidth, 0.95 * ChartAreaHeight)));
+    QVERIFY(
+        has(fmt::format("text:{},{},I", 0.013 * ChartAreaWidth + 20, 0.3 * ChartAreaHeight + 800)));
+    QVERIFY(has(
+        fmt::format("text:{},{},          Week #", 0.4 * ChartAreaWidth, 0.95 * ChartAreaHeight)));
     // The grid ends solid again, so the curves are drawn solid.
     QCOMPARE(std::count(events.begin(), events.end(), "penstyle:solid"), 2);
   }
@@ -153,12 +166,14 @@ class GraphWindowsTest : public QObject {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
     QVERIFY(season.opened);
-    QWidget* selection = OpenGraphSelectionWindow(season.session, GraphOneTeam, &season.main_window);
+    QWidget* selection =
+        OpenGraphSelectionWindow(season.session, GraphOneTeam, &season.main_window);
     QCOMPARE(selection->windowTitle(), QString("Tavrin Rating Trends"));
     QVERIFY(!season.main_window.isEnabled());
     QVERIFY(List(selection, "List2")->isHidden());
     QCOMPARE(List(selection, "List1")->count(), 31);
-    QCOMPARE(List(selection, "List1")->mapTo(selection, QPoint(0, 0)).x(), qt::TwipsToPixelsX(2640));
+    QCOMPARE(List(selection, "List1")->mapTo(selection, QPoint(0, 0)).x(),
+             qt::TwipsToPixelsX(2640));
 
     DoubleClickRow(List(selection, "List1"), Jacksonville - 1);
     SettleClosedWindows();
@@ -184,7 +199,8 @@ class GraphWindowsTest : public QObject {
     const double pixels_per_twip = picture->logicalDpiX() / 1440.0;
     for (int block : {0, 5, 12, 17}) {
       const ChartPoint point = Expected(block, recorded[static_cast<std::size_t>(block)]);
-      const QColor colour = image.pixelColor(qRound(point.x * pixels_per_twip), qRound(point.y * pixels_per_twip));
+      const QColor colour =
+          image.pixelColor(qRound(point.x * pixels_per_twip), qRound(point.y * pixels_per_twip));
       QVERIFY2(colour.red() > 180 && colour.green() < 120, qPrintable(colour.name()));
     }
     graph->findChild<QPushButton*>("donebutton")->click();
@@ -196,7 +212,8 @@ class GraphWindowsTest : public QObject {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
     QVERIFY(season.opened);
-    QWidget* selection = OpenGraphSelectionWindow(season.session, GraphTwoTeams, &season.main_window);
+    QWidget* selection =
+        OpenGraphSelectionWindow(season.session, GraphTwoTeams, &season.main_window);
     QVERIFY(!List(selection, "List2")->isHidden());
     selection->findChild<QPushButton*>("okbutton")->click();
     QCOMPARE(season.ui.beeps, 1);
@@ -217,7 +234,8 @@ class GraphWindowsTest : public QObject {
     graph->findChild<QPushButton*>("infobutton")->click();
     QCOMPARE(season.ui.messages.back().caption, std::string("Tavrin"));
     QCOMPARE(season.ui.messages.back().icon, MessageIcon::None);
-    QVERIFY(season.ui.messages.back().text.find("'evolves' from one week to the next\n\rthroughout") != std::string::npos);
+    QVERIFY(season.ui.messages.back().text.find(
+                "'evolves' from one week to the next\n\rthroughout") != std::string::npos);
 
     // Printing: the chart scaled onto the page, the legend below it, the date at the foot.
     season.ui.printer.events.clear();
@@ -231,25 +249,29 @@ class GraphWindowsTest : public QObject {
     QCOMPARE(segments.size(), std::size_t{14 + 18 + 18 + 2});
     const ChartPoint first = Expected(1, RecordedSeries(StLouis)[1]);
     const Segment& drawn = segments[14 + 1];
-    QVERIFY(Near(drawn.x2, width / 20 + first.x * scale_x) && Near(drawn.y2, height / 10 + first.y * scale_y));
+    QVERIFY(Near(drawn.x2, width / 20 + first.x * scale_x) &&
+            Near(drawn.y2, height / 10 + first.y * scale_y));
     // The axis running past the area's right edge is cut there.
     QVERIFY(Near(segments[1].x2, width / 20 + ChartAreaWidth * scale_x));
-    CheckSegment(segments[segments.size() - 2], {0.2 * width, height / 1.9}, {0.2 * width + width / 50, height / 1.9});
-    CheckSegment(segments.back(), {0.55 * width, height / 1.9}, {0.55 * width + width / 50, height / 1.9});
+    CheckSegment(segments[segments.size() - 2], {0.2 * width, height / 1.9},
+                 {0.2 * width + width / 50, height / 1.9});
+    CheckSegment(segments.back(), {0.55 * width, height / 1.9},
+                 {0.55 * width + width / 50, height / 1.9});
     const std::vector<std::string> tail(events.end() - 11, events.end());
     const std::vector<std::string> expected_tail{
         "pen:4,6",
-        fmt::format("lineto:{},{},{},{}", 0.55 * width, height / 1.9, 0.55 * width + width / 50, height / 1.9),
+        fmt::format("lineto:{},{},{},{}", 0.55 * width, height / 1.9, 0.55 * width + width / 50,
+                    height / 1.9),
         "pen:0,6",
         // With no report font chosen, the font the printer preparation selected.
         "canvasfont:" + season.ui.printer.current_font + ",10,bold",
         fmt::format("text:{},{}, St. Louis Rams", 0.55 * width + width / 50, 0.518 * height),
         "canvasfont:" + season.ui.printer.current_font + ",9,bold",
-        fmt::format("text:{},{},{}", 0.85 * width, 0.9 * height, season.ui.today),
-        "end"};
+        fmt::format("text:{},{},{}", 0.85 * width, 0.9 * height, season.ui.today), "end"};
     QCOMPARE(std::vector<std::string>(tail.begin() + 3, tail.end()), expected_tail);
     QVERIFY(std::find(events.begin(), events.end(),
-                      fmt::format("text:{},{}, Jacksonville Jaguars", 0.2 * width + width / 50, 0.518 * height)) != events.end());
+                      fmt::format("text:{},{}, Jacksonville Jaguars", 0.2 * width + width / 50,
+                                  0.518 * height)) != events.end());
     graph->close();
     SettleClosedWindows();
   }
@@ -258,7 +280,8 @@ class GraphWindowsTest : public QObject {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
     QVERIFY(season.opened);
-    QWidget* selection = OpenGraphSelectionWindow(season.session, GraphTwoTeams, &season.main_window);
+    QWidget* selection =
+        OpenGraphSelectionWindow(season.session, GraphTwoTeams, &season.main_window);
     List(selection, "List1")->setCurrentRow(4);
     List(selection, "List2")->setCurrentRow(4);
     selection->findChild<QPushButton*>("okbutton")->click();
@@ -292,20 +315,24 @@ class GraphWindowsTest : public QObject {
                     "Cannot Complete Action....\n\rScores must be current thru Week # 1."));
 
     SeasonCopy season;
-    auto* window = qobject_cast<ScorecardWindow*>(OpenScorecardWindow(season.session, &season.main_window));
+    auto* window =
+        qobject_cast<ScorecardWindow*>(OpenScorecardWindow(season.session, &season.main_window));
     QVERIFY(window != nullptr && window->isVisible() && !season.main_window.isEnabled());
     const auto lines = ListLines(window);
-    QCOMPARE(lines.front(), std::string("                   Season Scorecard thru Week # 17  1999"));
+    QCOMPARE(lines.front(),
+             std::string("                   Season Scorecard thru Week # 17  1999"));
     QCOMPARE(lines.size(), std::size_t{2 + 2 + 17 + 2 + 1});
     QCOMPARE(window->chart().tavrin.size(), std::size_t{17});
     QVERIFY(window->findChild<QWidget*>("PickChart")->isVisible());
 
     window->findChild<QPushButton*>("printbutton")->click();
     const auto& events = season.ui.printer.events;
-    QCOMPARE(season.ui.questions.back().text, std::string("Ready to send Scorecard to the Printer."));
+    QCOMPARE(season.ui.questions.back().text,
+             std::string("Ready to send Scorecard to the Printer."));
     QVERIFY(std::find(events.begin(), events.end(), "end") != events.end());
-    QVERIFY(std::any_of(events.begin(), events.end(),
-                        [&](const std::string& event) { return event.find(lines.front()) != std::string::npos; }));
+    QVERIFY(std::any_of(events.begin(), events.end(), [&](const std::string& event) {
+      return event.find(lines.front()) != std::string::npos;
+    }));
     window->findChild<QPushButton*>("donebutton")->click();
     SettleClosedWindows();
     QVERIFY(season.main_window.isEnabled());

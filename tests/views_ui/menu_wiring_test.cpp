@@ -25,9 +25,9 @@ class MenuWiringTest : public QObject {
     MainWindow main_window(store, ui, folder.path());
     main_window.show();
     const std::vector<std::pair<const char*, const char*>> entries{
-        {"WeekResultMenu_4", "VResults"},   {"teamresultsmenu", "TResults"},
-        {"ViewWKStats_17", "VStatsform"},   {"Specialsmenu", "Specials"},
-        {"Pseasonmenu", "Pseason"},         {"singlegraphmenu", "Selgraphform"},
+        {"WeekResultMenu_4", "VResults"},     {"teamresultsmenu", "TResults"},
+        {"ViewWKStats_17", "VStatsform"},     {"Specialsmenu", "Specials"},
+        {"Pseasonmenu", "Pseason"},           {"singlegraphmenu", "Selgraphform"},
         {"Graphtwoteammenu", "Selgraphform"}, {"Scorecardmenu", "Scorecard"},
         {"PlayoffOddsmenu", "PlayoffOdds"}};
     for (const auto& [entry, window_name] : entries) {

@@ -23,10 +23,13 @@ using namespace tavrin::testing;
 
 namespace {
 
-QPushButton* Button(QWidget* window, const char* name) { return window->findChild<QPushButton*>(name); }
+QPushButton* Button(QWidget* window, const char* name) {
+  return window->findChild<QPushButton*>(name);
+}
 
 // Every body line of a results printout is followed by a line holding one space.
-void CheckResultsPrintout(const std::vector<std::string>& printed, const std::vector<std::string>& list) {
+void CheckResultsPrintout(const std::vector<std::string>& printed,
+                          const std::vector<std::string>& list) {
   QCOMPARE(printed.size(), 1 + 4 + 1 + 2 * (list.size() - 1));
   for (int line = 0; line < 5; ++line) QCOMPARE(printed[line], std::string(" "));
   QCOMPARE(printed[5], list[0] + "   ");
@@ -69,7 +72,8 @@ class ReportWindowsTest : public QObject {
     QCOMPARE(season.ui.questions.back().text, std::string("Ready to send Results to the Printer."));
     CheckResultsPrintout(season.ui.printer.Lines(), list);
     // This report sets the size before the font name.
-    QVERIFY(EventAt(season.ui.printer, "size:12") < EventAt(season.ui.printer, "font:" + season.store.ReportFont));
+    QVERIFY(EventAt(season.ui.printer, "size:12") <
+            EventAt(season.ui.printer, "font:" + season.store.ReportFont));
     QCOMPARE(season.ui.printer.events.back(), std::string("end"));
 
     Button(window, "donebutton")->click();
@@ -80,12 +84,15 @@ class ReportWindowsTest : public QObject {
 
   void RefusalsOfWeeksWithoutScores() {
     TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
-    const std::string behind = "Cannot Complete Action....\n\rScores must be current thru Week # 1.";
+    const std::string behind =
+        "Cannot Complete Action....\n\rScores must be current thru Week # 1.";
     SeasonCopy results("start");
     QVERIFY(results.opened);
-    QVERIFY(Refused(results, OpenWeeklyResultsWindow(results.session, 0, &results.main_window), behind));
+    QVERIFY(Refused(results, OpenWeeklyResultsWindow(results.session, 0, &results.main_window),
+                    behind));
     SeasonCopy statistics("start");
-    QVERIFY(Refused(statistics, OpenStatisticsWindow(statistics.session, 1, &statistics.main_window), behind));
+    QVERIFY(Refused(statistics,
+                    OpenStatisticsWindow(statistics.session, 1, &statistics.main_window), behind));
   }
 
   void KeysCloseReportWindowsPrintAndOpenTheirHelp() {
@@ -180,7 +187,8 @@ class ReportWindowsTest : public QObject {
     Button(window, "Printbutton")->click();
     CheckResultsPrintout(season.ui.printer.Lines(), ListLines(window));
     // This report sets the font name before the size.
-    QVERIFY(EventAt(season.ui.printer, "font:" + season.store.ReportFont) < EventAt(season.ui.printer, "size:12"));
+    QVERIFY(EventAt(season.ui.printer, "font:" + season.store.ReportFont) <
+            EventAt(season.ui.printer, "size:12"));
     Button(window, "Donebutton")->click();
     SettleClosedWindows();
     QVERIFY(season.main_window.isEnabled());
@@ -221,14 +229,16 @@ class ReportWindowsTest : public QObject {
 
     season.store.ReportFont = "Courier New";
     Button(window, "printbutton")->click();
-    QCOMPARE(season.ui.questions.back().text, std::string("Ready to send Statistics to the Printer."));
+    QCOMPARE(season.ui.questions.back().text,
+             std::string("Ready to send Statistics to the Printer."));
     const auto printed = season.ui.printer.Lines();
     const auto list = ListLines(window);
     QCOMPARE(printed.size(), 1 + 4 + list.size() + 2);
     QCOMPARE(printed[5], " " + list[0]);
     QCOMPARE(printed[4 + list.size()], " " + list.back());
     QCOMPARE(printed.back(), " " + std::string(76, '_'));
-    QVERIFY(EventAt(season.ui.printer, "size:12") > EventAt(season.ui.printer, "font:" + season.store.ReportFont));
+    QVERIFY(EventAt(season.ui.printer, "size:12") >
+            EventAt(season.ui.printer, "font:" + season.store.ReportFont));
   }
 };
 

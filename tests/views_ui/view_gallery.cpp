@@ -44,8 +44,12 @@ class GalleryUi : public qt::QtUserInterface {
   void ShowMessage(const std::string& text, const std::string& caption, MessageIcon) override {
     std::cerr << caption << ": " << text << '\n';
   }
-  bool AskOkCancel(const std::string&, const std::string&, MessageIcon, DefaultButton) override { return true; }
-  bool AskYesNo(const std::string&, const std::string&, MessageIcon, DefaultButton) override { return true; }
+  bool AskOkCancel(const std::string&, const std::string&, MessageIcon, DefaultButton) override {
+    return true;
+  }
+  bool AskYesNo(const std::string&, const std::string&, MessageIcon, DefaultButton) override {
+    return true;
+  }
   int AskChoice(const std::string&, const std::string&, const std::vector<std::string>&,
                 int default_button) override {
     return default_button;
@@ -54,13 +58,16 @@ class GalleryUi : public qt::QtUserInterface {
 
 class Gallery {
  public:
-  Gallery(Session& session, GalleryUi& ui, QString out) : session_(session), ui_(ui), out_(std::move(out)) {}
+  Gallery(Session& session, GalleryUi& ui, QString out)
+      : session_(session), ui_(ui), out_(std::move(out)) {}
 
   void Picture(QWidget* window, const QString& name) {
     QTest::qWait(150);
     window->grab().save(out_ + "/" + name + ".png");
   }
-  void Print(QWidget* window, const char* button) { window->findChild<QPushButton*>(button)->click(); }
+  void Print(QWidget* window, const char* button) {
+    window->findChild<QPushButton*>(button)->click();
+  }
   void Close(QWidget* window) {
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -84,7 +91,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = argv[1];
   if (!ReadSettings(store, folder) || !ReadNames(store, folder)) return 1;
   store.TeamCount = LeagueTeamCount;
-  store.DayName = {"", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
+                   "Wednesday", "Thursday", "Friday", "Saturday"};
   GalleryUi ui(argv[2], qt::QtPrinter::Destination::PdfFile);
   Session session{store, ui, folder};
   QWidget main_window;
@@ -110,8 +118,10 @@ int main(int argc, char** argv) {
   gallery.Close(window);
 
   window = OpenSpecialsWindow(session, &main_window);
-  for (const auto& [first, second, neutral] : {std::tuple{1, 9, false}, {25, 30, false}, {9, 30, true}, {5, 12, false}}) {
-    for (int team : {first, second}) QTest::mouseClick(window->findChild<QLabel*>(QString("Clabel_%1").arg(team)), Qt::LeftButton);
+  for (const auto& [first, second, neutral] :
+       {std::tuple{1, 9, false}, {25, 30, false}, {9, 30, true}, {5, 12, false}}) {
+    for (int team : {first, second})
+      QTest::mouseClick(window->findChild<QLabel*>(QString("Clabel_%1").arg(team)), Qt::LeftButton);
     if (neutral) window->findChild<QAbstractButton*>("neutralcheck")->setChecked(true);
     window->findChild<QPushButton*>("predictbutton")->click();
   }

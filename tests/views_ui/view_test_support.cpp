@@ -14,10 +14,12 @@ SeasonCopy::SeasonCopy(const std::string& stage, const std::string& golden_case)
   folder.CopyFilesFrom(SharedDataDir() / "golden" / golden_case / stage);
   opened = ReadSettings(store, folder.path()) && ReadNames(store, folder.path());
   store.TeamCount = LeagueTeamCount;
-  store.DayName = {"", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
+                   "Wednesday", "Thursday", "Friday", "Saturday"};
 }
 
-std::vector<std::string> GoldenReportLines(const std::string& file, const std::string& golden_case) {
+std::vector<std::string> GoldenReportLines(const std::string& file,
+                                           const std::string& golden_case) {
   std::istringstream in(ReadFileBytes(SharedDataDir() / "golden" / golden_case / "reports" / file));
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
@@ -28,7 +30,8 @@ std::vector<std::string> ListLines(const QWidget* window, const char* list_name)
   std::vector<std::string> lines;
   const auto* list = window->findChild<QListWidget*>(list_name);
   if (list == nullptr) return lines;
-  for (int row = 0; row < list->count(); ++row) lines.push_back(qt::ToLatin1(list->item(row)->text()));
+  for (int row = 0; row < list->count(); ++row)
+    lines.push_back(qt::ToLatin1(list->item(row)->text()));
   return lines;
 }
 

@@ -42,8 +42,8 @@ void SettleClosedWindows();
 }  // namespace tavrin::testing
 
 // Skips the test when the recorded seasons are not beside the clone.
-#define TAVRIN_QSKIP_WITHOUT_SHARED_DATA()                                   \
-  do {                                                                       \
-    if (::tavrin::testing::SharedDataDir().empty())                          \
-      QSKIP("the shared seasons and golden outputs are not present");        \
+#define TAVRIN_QSKIP_WITHOUT_SHARED_DATA()                            \
+  do {                                                                \
+    if (::tavrin::testing::SharedDataDir().empty())                   \
+      QSKIP("the shared seasons and golden outputs are not present"); \
   } while (false)

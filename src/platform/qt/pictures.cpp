@@ -26,11 +26,13 @@ QFont PictureFont(int pixels, const Inks& inks) {
 
 Inks InksFor(bool low_colour) {
   if (low_colour) {
-    return {PaletteColour(15), PaletteColour(0), PaletteColour(12), PaletteColour(2),
-            PaletteColour(4),  PaletteColour(9), PaletteColour(14), PaletteColour(8), false};
+    return {PaletteColour(15), PaletteColour(0), PaletteColour(12),
+            PaletteColour(2),  PaletteColour(4), PaletteColour(9),
+            PaletteColour(14), PaletteColour(8), false};
   }
-  return {QColor(252, 250, 242), QColor(40, 40, 48),  QColor(200, 40, 40), QColor(46, 132, 60),
-          QColor(132, 70, 36),   QColor(52, 96, 186), QColor(232, 180, 40), QColor(150, 150, 160), true};
+  return {QColor(252, 250, 242), QColor(40, 40, 48),    QColor(200, 40, 40),
+          QColor(46, 132, 60),   QColor(132, 70, 36),   QColor(52, 96, 186),
+          QColor(232, 180, 40),  QColor(150, 150, 160), true};
 }
 
 // A soft glow over a plain background: concentric opaque discs shading from the background
@@ -43,9 +45,10 @@ void DrawGlow(QPainter& painter, const QPointF& centre, double radius, const QCo
   painter.setPen(Qt::NoPen);
   for (int ring = 0; ring < Rings; ++ring) {
     const double t = strength * (ring + 1) / Rings;
-    painter.setBrush(QColor::fromRgbF(static_cast<float>(background.redF() + (light.redF() - background.redF()) * t),
-                                      static_cast<float>(background.greenF() + (light.greenF() - background.greenF()) * t),
-                                      static_cast<float>(background.blueF() + (light.blueF() - background.blueF()) * t)));
+    painter.setBrush(QColor::fromRgbF(
+        static_cast<float>(background.redF() + (light.redF() - background.redF()) * t),
+        static_cast<float>(background.greenF() + (light.greenF() - background.greenF()) * t),
+        static_cast<float>(background.blueF() + (light.blueF() - background.blueF()) * t)));
     const double r = radius * (Rings - ring) / Rings;
     painter.drawEllipse(centre, r, r);
   }
@@ -58,8 +61,10 @@ void DrawFootball(QPainter& painter, double half_length, const QColor& leather, 
   QPainterPath ball;
   const double half_height = half_length * 0.58;
   ball.moveTo(-half_length, 0);
-  ball.cubicTo(-half_length * 0.55, -half_height * 1.3, half_length * 0.55, -half_height * 1.3, half_length, 0);
-  ball.cubicTo(half_length * 0.55, half_height * 1.3, -half_length * 0.55, half_height * 1.3, -half_length, 0);
+  ball.cubicTo(-half_length * 0.55, -half_height * 1.3, half_length * 0.55, -half_height * 1.3,
+               half_length, 0);
+  ball.cubicTo(half_length * 0.55, half_height * 1.3, -half_length * 0.55, half_height * 1.3,
+               -half_length, 0);
   painter.setPen(QPen(outline, std::max(1.0, half_length / 14)));
   painter.setBrush(leather);
   painter.drawPath(ball);
@@ -152,7 +157,8 @@ void DrawStandings(QPainter& painter, const Inks& inks) {
   painter.setPen(QPen(inks.ink, 1));
   painter.setBrush(inks.accent);
   QPolygonF pennant;
-  pennant << QPointF(20.5, 2) << QPointF(20.5, 12) << QPointF(20.5, 2) << QPointF(28, 5) << QPointF(20.5, 8);
+  pennant << QPointF(20.5, 2) << QPointF(20.5, 12) << QPointF(20.5, 2) << QPointF(28, 5)
+          << QPointF(20.5, 8);
   painter.drawPolygon(pennant);
 }
 
@@ -230,16 +236,19 @@ QIcon ButtonIcon(ButtonPicture which) {
   return QIcon(picture);
 }
 
-void PaintVerticalShade(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom) {
+void PaintVerticalShade(QPainter& painter, const QRectF& area, const QColor& top,
+                        const QColor& bottom) {
   constexpr int Bands = 32;
   const double band_height = area.height() / Bands;
   for (int band = 0; band < Bands; ++band) {
     const double t = (band + 0.5) / Bands;
-    const QColor shade = QColor::fromRgbF(static_cast<float>(top.redF() + (bottom.redF() - top.redF()) * t),
-                                          static_cast<float>(top.greenF() + (bottom.greenF() - top.greenF()) * t),
-                                          static_cast<float>(top.blueF() + (bottom.blueF() - top.blueF()) * t));
+    const QColor shade =
+        QColor::fromRgbF(static_cast<float>(top.redF() + (bottom.redF() - top.redF()) * t),
+                         static_cast<float>(top.greenF() + (bottom.greenF() - top.greenF()) * t),
+                         static_cast<float>(top.blueF() + (bottom.blueF() - top.blueF()) * t));
     // Each band overlaps the next by a pixel so no seam shows between them.
-    painter.fillRect(QRectF(area.left(), area.top() + band * band_height, area.width(), band_height + 1), shade);
+    painter.fillRect(
+        QRectF(area.left(), area.top() + band * band_height, area.width(), band_height + 1), shade);
   }
 }
 
@@ -267,7 +276,8 @@ QPixmap SplashPicture() {
   const double horizon = 130;
   for (int stripe = 0; stripe < 10; ++stripe) {
     const double top = horizon + (Height - horizon) * (stripe / 10.0) * (stripe / 10.0);
-    const double bottom = horizon + (Height - horizon) * ((stripe + 1) / 10.0) * ((stripe + 1) / 10.0);
+    const double bottom =
+        horizon + (Height - horizon) * ((stripe + 1) / 10.0) * ((stripe + 1) / 10.0);
     painter.setBrush(stripe % 2 == 0 ? QColor(46, 128, 56) : QColor(40, 116, 50));
     painter.drawRect(QRectF(0, top, Width, bottom - top + 1));
   }
@@ -288,7 +298,8 @@ QPixmap SplashPicture() {
   painter.drawLine(QPointF(224, 104), QPointF(224, 62));
 
   // The ball in flight towards the post, with its trail.
-  painter.setPen(QPen(QColor(128, 178, 134), 3, Qt::DashLine, Qt::RoundCap));  // opaque: see DrawGlow
+  painter.setPen(
+      QPen(QColor(128, 178, 134), 3, Qt::DashLine, Qt::RoundCap));  // opaque: see DrawGlow
   QPainterPath trail;
   trail.moveTo(120, 280);
   trail.quadTo(150, 120, 196, 150);
@@ -312,7 +323,8 @@ QIcon ApplicationIcon() {
     painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
     painter.translate(size / 2.0, size / 2.0);
     painter.rotate(-35);
-    DrawFootball(painter, size * 0.42, QColor(132, 70, 36), QColor(250, 250, 250), QColor(80, 40, 20));
+    DrawFootball(painter, size * 0.42, QColor(132, 70, 36), QColor(250, 250, 250),
+                 QColor(80, 40, 20));
     icon.addPixmap(picture);
   }
   return icon;

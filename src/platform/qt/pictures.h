@@ -9,7 +9,8 @@
 
 namespace tavrin::qt {
 
-inline constexpr int ToolbarButtonCount = 5;  // schedules, enter scores, predictions, standings, help
+inline constexpr int ToolbarButtonCount =
+    5;  // schedules, enter scores, predictions, standings, help
 inline constexpr int ToolbarPictureSize = 40;
 
 // Picture of toolbar button 0..4; low_colour draws it in the 16 basic colours only.
@@ -21,7 +22,8 @@ QIcon ButtonIcon(ButtonPicture picture);
 // Shades a rectangle from one colour at the top to another at the bottom. Drawn in bands
 // rather than with a gradient brush, whose colour table Qt builds on worker threads: at
 // start-up, on a busy machine, waiting for them costs more than the drawing.
-void PaintVerticalShade(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom);
+void PaintVerticalShade(QPainter& painter, const QRectF& area, const QColor& top,
+                        const QColor& bottom);
 
 // The splash picture, 400 x 300 pixels.
 QPixmap SplashPicture();

@@ -335,7 +335,8 @@ void QtPrinter::EndDocument() {
   if (!notice_) return;
   const std::string shown_path = ToLatin1(QString::fromStdString(pdf.string()));
   if (!written) {
-    notice_(to_pdf ? "Unable to write the report to " + shown_path + " - check disk, write protect etc.."
+    notice_(to_pdf ? "Unable to write the report to " + shown_path +
+                         " - check disk, write protect etc.."
                    : std::string("Unable to print the report - check the printer."));
   } else if (to_pdf && chosen_file) {
     notice_("The report was saved as a PDF file:\n\r" + shown_path);

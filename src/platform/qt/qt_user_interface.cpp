@@ -33,9 +33,9 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 }
 
 // A modal box with two buttons; true when the first (OK or Yes) is chosen.
-bool AskTwoButtons(QWidget* parent, const std::string& text, const std::string& caption, MessageIcon icon,
-                   QMessageBox::StandardButton first, QMessageBox::StandardButton second,
-                   DefaultButton default_button) {
+bool AskTwoButtons(QWidget* parent, const std::string& text, const std::string& caption,
+                   MessageIcon icon, QMessageBox::StandardButton first,
+                   QMessageBox::StandardButton second, DefaultButton default_button) {
   QMessageBox box(BoxIcon(icon), FromLatin1(caption), MessageText(text), first | second, parent);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(default_button == DefaultButton::First ? first : second);
@@ -47,9 +47,12 @@ bool AskTwoButtons(QWidget* parent, const std::string& text, const std::string& 
 
 QtUserInterface::QtUserInterface(std::filesystem::path folder, QtPrinter::Destination destination)
     : file_dialog_folder_(QFile::decodeName(folder.c_str())),
-      printer_(std::move(folder), [this](const std::string& message) {
-        ShowMessage(message, ProgramCaption, MessageIcon::Information);
-      }, destination) {}
+      printer_(
+          std::move(folder),
+          [this](const std::string& message) {
+            ShowMessage(message, ProgramCaption, MessageIcon::Information);
+          },
+          destination) {}
 
 QtUserInterface::~QtUserInterface() { delete help_viewer_.data(); }
 
@@ -60,20 +63,22 @@ QWidget* QtUserInterface::DialogParent() const {
   return active != nullptr ? active : main_window_.data();
 }
 
-void QtUserInterface::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-  QMessageBox box(BoxIcon(icon), FromLatin1(caption), MessageText(text), QMessageBox::Ok, DialogParent());
+void QtUserInterface::ShowMessage(const std::string& text, const std::string& caption,
+                                  MessageIcon icon) {
+  QMessageBox box(BoxIcon(icon), FromLatin1(caption), MessageText(text), QMessageBox::Ok,
+                  DialogParent());
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
-bool QtUserInterface::AskOkCancel(const std::string& text, const std::string& caption, MessageIcon icon,
-                                  DefaultButton default_button) {
+bool QtUserInterface::AskOkCancel(const std::string& text, const std::string& caption,
+                                  MessageIcon icon, DefaultButton default_button) {
   return AskTwoButtons(DialogParent(), text, caption, icon, QMessageBox::Ok, QMessageBox::Cancel,
                        default_button);
 }
 
-bool QtUserInterface::AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
-                               DefaultButton default_button) {
+bool QtUserInterface::AskYesNo(const std::string& text, const std::string& caption,
+                               MessageIcon icon, DefaultButton default_button) {
   return AskTwoButtons(DialogParent(), text, caption, icon, QMessageBox::Yes, QMessageBox::No,
                        default_button);
 }
@@ -100,11 +105,13 @@ int QtUserInterface::AskChoice(const std::string& text, const std::string& capti
                                : static_cast<int>(chosen - added.begin());
 }
 
-std::optional<std::string> QtUserInterface::InputBox(const std::string& prompt, const std::string& title,
+std::optional<std::string> QtUserInterface::InputBox(const std::string& prompt,
+                                                     const std::string& title,
                                                      const std::string& default_text) {
   bool accepted = false;
-  const QString text = QInputDialog::getText(DialogParent(), FromLatin1(title), MessageText(prompt),
-                                             QLineEdit::Normal, FromLatin1(default_text), &accepted);
+  const QString text =
+      QInputDialog::getText(DialogParent(), FromLatin1(title), MessageText(prompt),
+                            QLineEdit::Normal, FromLatin1(default_text), &accepted);
   if (!accepted) return std::nullopt;
   return ToLatin1(text);
 }
@@ -122,7 +129,9 @@ HelpViewer& QtUserInterface::Help() {
   return *help_viewer_;
 }
 
-void QtUserInterface::ShowHelpTopic(const std::string& keyword) { Help().OpenAtKeyword(FromLatin1(keyword)); }
+void QtUserInterface::ShowHelpTopic(const std::string& keyword) {
+  Help().OpenAtKeyword(FromLatin1(keyword));
+}
 
 void QtUserInterface::ShowHelpSearch() { Help().OpenSearch(); }
 

@@ -18,8 +18,9 @@ namespace tavrin::qt {
 class QtUserInterface : public UserInterface {
  public:
   // Reports that find no printer are saved as PDF files in the data folder.
-  explicit QtUserInterface(std::filesystem::path folder,
-                           QtPrinter::Destination destination = QtPrinter::Destination::SystemPrinterWhenAvailable);
+  explicit QtUserInterface(
+      std::filesystem::path folder,
+      QtPrinter::Destination destination = QtPrinter::Destination::SystemPrinterWhenAvailable);
   ~QtUserInterface() override;
 
   // The window dialogs are centred over when no window of the program is active.
