@@ -93,8 +93,8 @@ SpecialsWindow::SpecialsWindow(Session& session) : session_(session), model_(ses
     model_.Reverse();
     RefreshPicks();
   });
-  connect(predictbutton, &QPushButton::clicked, this, &SpecialsWindow::predictbutton_Click);
-  connect(Removebutton, &QPushButton::clicked, this, &SpecialsWindow::Removebutton_Click);
+  connect(predictbutton, &QPushButton::clicked, this, &SpecialsWindow::OnPredict);
+  connect(Removebutton, &QPushButton::clicked, this, &SpecialsWindow::OnRemoveGame);
   connect(clearbutton, &QPushButton::clicked, this, [this] {
     model_.Clear(session_.ui);
     RefreshPicks();
@@ -161,7 +161,7 @@ bool SpecialsWindow::eventFilter(QObject* watched, QEvent* event) {
   if (picks()) {
     for (int team = 1; team <= LeagueTeamCount; ++team) {
       if (watched == Clabel_[static_cast<std::size_t>(team)]) {
-        Clabel_Click(team);
+        OnTeamLabelClicked(team);
         return true;
       }
     }
@@ -169,19 +169,19 @@ bool SpecialsWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void SpecialsWindow::Clabel_Click(int team) {
+void SpecialsWindow::OnTeamLabelClicked(int team) {
   model_.ClickTeam(team);
   RefreshPicks();
 }
 
-void SpecialsWindow::predictbutton_Click() {
+void SpecialsWindow::OnPredict() {
   if (!model_.Predict(session_.ui, neutralcheck_->isChecked())) return;
   neutralcheck_->setChecked(false);
   RefreshPicks();
   RefreshList();
 }
 
-void SpecialsWindow::Removebutton_Click() {
+void SpecialsWindow::OnRemoveGame() {
   const QListWidgetItem* selected = prediction_list_->list()->currentItem();
   const bool has_selection = selected != nullptr && selected->isSelected();
   model_.Remove(has_selection ? prediction_list_->list()->row(selected) : -1);

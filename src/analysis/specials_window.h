@@ -33,9 +33,9 @@ class SpecialsWindow : public QWidget {
 
  private:
   void BuildTeamFrames();
-  void Clabel_Click(int team);
-  void predictbutton_Click();
-  void Removebutton_Click();
+  void OnTeamLabelClicked(int team);
+  void OnPredict();
+  void OnRemoveGame();
   // Shows the model's picks: label colours, the pairing and the game box.
   void RefreshPicks();
   // Shows the model's prediction list.

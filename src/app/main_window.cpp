@@ -127,7 +127,7 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
   connect(close_listing, &QShortcut::activated, this, [this] {
     if (QPushButton* done = qt::ButtonWithRole(this, "donebutton")) done->click();
   });
-  qt::SetGeneralHelp([this] { Instructionsmenu_Click(); });
+  qt::SetGeneralHelp([this] { OnHelpContents(); });
 }
 
 QSize MainWindow::DesignSize() const {
@@ -277,8 +277,8 @@ void MainWindow::BuildSchedulePanel() {
       qt::MakeButton(area, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
 
   connect(schbutton_, &QPushButton::clicked, this, &MainWindow::AcceptScheduleTeam);
-  connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::schdonebutton_Click);
-  connect(schprintbutton_, &QPushButton::clicked, this, &MainWindow::schprintbutton_Click);
+  connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::OnCloseSchedule);
+  connect(schprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintSchedule);
   for (QWidget* control :
        std::initializer_list<QWidget*>{Schedulelabel_, scheduleframe_, schedule_list_, team_choice_,
                                        schbutton_, schdonebutton_, schprintbutton_}) {
@@ -301,12 +301,10 @@ void MainWindow::BuildReportPanel() {
                                         qt::ButtonPicture::Done);
   standingsprintbutton_ = qt::MakeButton(area, "standingsprintbutton", "Print", "Print Listing",
                                          qt::ButtonPicture::Print);
-  connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::preddonebutton_Click);
-  connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::Predprintbutton_Click);
-  connect(standingsdonebutton_, &QPushButton::clicked, this,
-          &MainWindow::standingsdonebutton_Click);
-  connect(standingsprintbutton_, &QPushButton::clicked, this,
-          &MainWindow::standingsprintbutton_Click);
+  connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::OnClosePredictions);
+  connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintPredictions);
+  connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::OnCloseStandings);
+  connect(standingsprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintStandings);
   for (QWidget* control : std::initializer_list<QWidget*>{
            reportframe_, report_list_, preddonebutton_, Predprintbutton_, standingsdonebutton_,
            standingsprintbutton_}) {
@@ -323,13 +321,13 @@ void MainWindow::ClickTool(ToolbarButton button) {
       ToolbarButtonAction(button, CurrentMenuStates(), store.LastScoredWeek, store.WeeksInSeason);
   switch (action.command) {
     case ToolbarCommand::Nothing: break;
-    case ToolbarCommand::EntireSeason: Entireseasonmenu_Click(); break;
+    case ToolbarCommand::EntireSeason: OnShowSeasonSchedule(); break;
     case ToolbarCommand::EnterScores: OnScoresWeekChosen(action.menu_index); break;
-    case ToolbarCommand::Predictions: PredWeekmenu_Click(action.menu_index); break;
-    case ToolbarCommand::Standings: StandingsWKmenu_Click(action.menu_index); break;
+    case ToolbarCommand::Predictions: OnShowPredictions(action.menu_index); break;
+    case ToolbarCommand::Standings: OnShowStandings(action.menu_index); break;
     case ToolbarCommand::Instructions:
       session_.ui.ShowBusyPointer();
-      Instructionsmenu_Click();
+      OnHelpContents();
       break;
   }
 }

@@ -87,51 +87,51 @@ class MainWindow : public QMainWindow {
 
   // The schedule panel (main_window_panels.cpp).
   void OnScheduleWeekChosen(int index);
-  void Entireseasonmenu_Click();
-  void Teamschedulemenu_Click();
+  void OnShowSeasonSchedule();
+  void OnShowTeamSchedule();
   void AcceptScheduleTeam();
-  void schdonebutton_Click();
-  void schprintbutton_Click();
+  void OnCloseSchedule();
+  void OnPrintSchedule();
   void OpenSchedulePanel(std::vector<std::string> lines);
   void HideTeamChoice();
 
   // The report panel (main_window_panels.cpp).
-  void PredWeekmenu_Click(int index);
-  void StandingsWKmenu_Click(int index);
-  void preddonebutton_Click();
-  void Predprintbutton_Click();
-  void standingsdonebutton_Click();
-  void standingsprintbutton_Click();
+  void OnShowPredictions(int index);
+  void OnShowStandings(int index);
+  void OnClosePredictions();
+  void OnPrintPredictions();
+  void OnCloseStandings();
+  void OnPrintStandings();
   void OpenReportPanel(ListingPanel panel, std::vector<std::string> lines);
   // The listing on show, for Edit > Copy.
   QListWidget* ShownListing() const;
   // File > Print to PDF...: the listing on show, to a PDF file the user names.
-  void printpdfmenu_Click();
+  void OnPrintToPdf();
   void CloseReportPanel();
 
   // File and Help commands, and the windows still to come (main_window_commands.cpp).
-  void programmermenu_Click();
-  void Settingsmenu_Click();
-  void printsetupmenu_Click();
-  void ImportSeasonmenu_Click();
-  void ExportSeasonmenu_Click();
-  void Namesmenu_Click();
-  void Editstatsmenu_Click();
-  void Enterschedulemenu_Click();
-  void NewSeasonmenu_Click();
-  void ViewWKStats_Click(int index);
+  void OnShowProgrammingInformation();
+  void OnEditSettings();
+  void OnPrinterSetup();
+  void OnImportSeason();
+  void OnExportSeason();
+  void OnEditNames();
+  void OnEditStatistics();
+  void OnEnterSchedule();
+  void OnNewSeason();
+  void OnShowStatistics(int index);
   void OnScoresWeekChosen(int index);
-  void WeekResultMenu_Click(int index);
-  void teamresultsmenu_Click();
-  void singlegraphmenu_Click();
-  void Graphtwoteammenu_Click();
-  void Specialsmenu_Click();
-  void Pseasonmenu_Click();
-  void Scorecardmenu_Click();
-  void PlayoffOddsmenu_Click();
-  void Instructionsmenu_Click();
-  void helpsearchmenu_Click();
-  void AboutMenu_Click();
+  void OnShowWeeklyResults(int index);
+  void OnShowTeamResults();
+  void OnShowSingleTeamRating();
+  void OnCompareTeamRatings();
+  void OnShowSingleGamePredictions();
+  void OnShowSeasonProjection();
+  void OnShowScorecard();
+  void OnShowPlayoffOdds();
+  void OnHelpContents();
+  void OnSearchHelp();
+  void OnAbout();
   // Shows a secondary window with the main window disabled until it closes.
   void OpenSecondaryWindow(QWidget* window);
 

@@ -36,18 +36,18 @@ void MainWindow::OpenSecondaryWindow(QWidget* window) {
   secondary_window_ = window;
 }
 
-void MainWindow::programmermenu_Click() { OpenSecondaryWindow(new ProgrammersWindow); }
+void MainWindow::OnShowProgrammingInformation() { OpenSecondaryWindow(new ProgrammersWindow); }
 
-void MainWindow::printsetupmenu_Click() {
+void MainWindow::OnPrinterSetup() {
   if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter()))
     qt::ShowPrinterSetup(*printer, this);
 }
 
-void MainWindow::ImportSeasonmenu_Click() { ImportChosenSeasonFile(session_); }
+void MainWindow::OnImportSeason() { ImportChosenSeasonFile(session_); }
 
-void MainWindow::ExportSeasonmenu_Click() { ExportSeasonToChosenFile(session_); }
+void MainWindow::OnExportSeason() { ExportSeasonToChosenFile(session_); }
 
-void MainWindow::printpdfmenu_Click() {
+void MainWindow::OnPrintToPdf() {
   auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter());
   QPushButton* print = qt::ButtonWithRole(this, "printbutton");
   if (printer == nullptr || print == nullptr) return;
@@ -60,11 +60,11 @@ void MainWindow::printpdfmenu_Click() {
   print->click();
 }
 
-void MainWindow::Instructionsmenu_Click() { session_.ui.ShowHelpTopic("Contents"); }
+void MainWindow::OnHelpContents() { session_.ui.ShowHelpTopic("Contents"); }
 
-void MainWindow::helpsearchmenu_Click() { session_.ui.ShowHelpSearch(); }
+void MainWindow::OnSearchHelp() { session_.ui.ShowHelpSearch(); }
 
-void MainWindow::AboutMenu_Click() {
+void MainWindow::OnAbout() {
   auto* splash = new SplashWindow(*this);
   setEnabled(false);
   splash->show();
@@ -72,43 +72,37 @@ void MainWindow::AboutMenu_Click() {
   splash->setFocus();
 }
 
-void MainWindow::NewSeasonmenu_Click() { RunNewSeasonSetup(session_); }
+void MainWindow::OnNewSeason() { RunNewSeasonSetup(session_); }
 
 // The view windows run their command's checks, then stand in front of the disabled main window.
-void MainWindow::ViewWKStats_Click(int index) {
+void MainWindow::OnShowStatistics(int index) {
   secondary_window_ = OpenStatisticsWindow(session_, index, this);
 }
-void MainWindow::WeekResultMenu_Click(int index) {
+void MainWindow::OnShowWeeklyResults(int index) {
   secondary_window_ = OpenWeeklyResultsWindow(session_, index, this);
 }
-void MainWindow::teamresultsmenu_Click() {
-  secondary_window_ = OpenTeamResultsWindow(session_, this);
-}
-void MainWindow::singlegraphmenu_Click() {
+void MainWindow::OnShowTeamResults() { secondary_window_ = OpenTeamResultsWindow(session_, this); }
+void MainWindow::OnShowSingleTeamRating() {
   secondary_window_ = OpenGraphSelectionWindow(session_, GraphOneTeam, this);
 }
-void MainWindow::Graphtwoteammenu_Click() {
+void MainWindow::OnCompareTeamRatings() {
   secondary_window_ = OpenGraphSelectionWindow(session_, GraphTwoTeams, this);
 }
-void MainWindow::Specialsmenu_Click() { secondary_window_ = OpenSpecialsWindow(session_, this); }
-void MainWindow::Pseasonmenu_Click() {
+void MainWindow::OnShowSingleGamePredictions() {
+  secondary_window_ = OpenSpecialsWindow(session_, this);
+}
+void MainWindow::OnShowSeasonProjection() {
   secondary_window_ = OpenSeasonProjectionWindow(session_, this);
 }
-void MainWindow::Scorecardmenu_Click() { secondary_window_ = OpenScorecardWindow(session_, this); }
-void MainWindow::PlayoffOddsmenu_Click() {
-  secondary_window_ = OpenPlayoffOddsWindow(session_, this);
-}
+void MainWindow::OnShowScorecard() { secondary_window_ = OpenScorecardWindow(session_, this); }
+void MainWindow::OnShowPlayoffOdds() { secondary_window_ = OpenPlayoffOddsWindow(session_, this); }
 
 // The data entry windows open themselves in front of the main window, disabling it until they
 // close.
-void MainWindow::Settingsmenu_Click() { secondary_window_ = OpenSettingsWindow(session_, this); }
-void MainWindow::Namesmenu_Click() { secondary_window_ = OpenNamesWindow(session_, this); }
-void MainWindow::Editstatsmenu_Click() {
-  secondary_window_ = OpenStatsEditorWindow(session_, this);
-}
-void MainWindow::Enterschedulemenu_Click() {
-  secondary_window_ = OpenScheduleWindow(session_, this);
-}
+void MainWindow::OnEditSettings() { secondary_window_ = OpenSettingsWindow(session_, this); }
+void MainWindow::OnEditNames() { secondary_window_ = OpenNamesWindow(session_, this); }
+void MainWindow::OnEditStatistics() { secondary_window_ = OpenStatsEditorWindow(session_, this); }
+void MainWindow::OnEnterSchedule() { secondary_window_ = OpenScheduleWindow(session_, this); }
 // The week entry with index i scores week i + 1.
 void MainWindow::OnScoresWeekChosen(int index) {
   ScoreEntryWindow* scores = OpenScoresWindow(session_, index + 1, this);

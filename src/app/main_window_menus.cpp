@@ -51,17 +51,17 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
 
   QMenu* file = AddMenu(bar, "&File", "Filemenu");
   connect(AddEntry(file, "&Programming Information", "programmermenu"), &QAction::triggered, this,
-          &MainWindow::programmermenu_Click);
+          &MainWindow::OnShowProgrammingInformation);
   connect(AddEntry(file, "Tavrin &Settings", "Settingsmenu"), &QAction::triggered, this,
-          &MainWindow::Settingsmenu_Click);
+          &MainWindow::OnEditSettings);
   connect(AddEntry(file, "P&rinter Setup", "printsetupmenu"), &QAction::triggered, this,
-          &MainWindow::printsetupmenu_Click);
+          &MainWindow::OnPrinterSetup);
   printpdfmenu_ = AddEntry(file, "Print to P&DF...", "printpdfmenu");
-  connect(printpdfmenu_, &QAction::triggered, this, &MainWindow::printpdfmenu_Click);
+  connect(printpdfmenu_, &QAction::triggered, this, &MainWindow::OnPrintToPdf);
   connect(AddEntry(file, "&Import Season...", "ImportSeasonmenu"), &QAction::triggered, this,
-          &MainWindow::ImportSeasonmenu_Click);
+          &MainWindow::OnImportSeason);
   connect(AddEntry(file, "&Export Season...", "ExportSeasonmenu"), &QAction::triggered, this,
-          &MainWindow::ExportSeasonmenu_Click);
+          &MainWindow::OnExportSeason);
   QAction* exit = AddEntry(file, "E&xit", "ExitMenu");
   exit->setShortcut(QKeySequence::Quit);
   connect(exit, &QAction::triggered, qApp, &QCoreApplication::quit);
@@ -81,58 +81,58 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   Editmenu_->addSeparator()->setObjectName("menudivider1");
   editors_[0] = AddEntry(Editmenu_, "&Names and Locations", "Namesmenu");
   editors_[1] = AddEntry(Editmenu_, "&Weekly Statistics", "Editstatsmenu");
-  connect(editors_[0], &QAction::triggered, this, &MainWindow::Namesmenu_Click);
-  connect(editors_[1], &QAction::triggered, this, &MainWindow::Editstatsmenu_Click);
+  connect(editors_[0], &QAction::triggered, this, &MainWindow::OnEditNames);
+  connect(editors_[1], &QAction::triggered, this, &MainWindow::OnEditStatistics);
 
   SchedMenu_ = AddMenu(bar, "&Schedules", "SchedMenu");
   AddWeekMenu(SchedMenu_, "View &Weekly Schedules", "ViewSchedulesMenu", "Weeksmenu",
               weeks.schedules, &MainWindow::OnScheduleWeekChosen);
   connect(AddEntry(SchedMenu_, "View Entire &Season", "Entireseasonmenu"), &QAction::triggered,
-          this, &MainWindow::Entireseasonmenu_Click);
+          this, &MainWindow::OnShowSeasonSchedule);
   connect(AddEntry(SchedMenu_, "View Schedules by &Team", "Teamschedulemenu"), &QAction::triggered,
-          this, &MainWindow::Teamschedulemenu_Click);
+          this, &MainWindow::OnShowTeamSchedule);
   connect(AddEntry(SchedMenu_, "&Enter / Edit Schedule", "Enterschedulemenu"), &QAction::triggered,
-          this, &MainWindow::Enterschedulemenu_Click);
+          this, &MainWindow::OnEnterSchedule);
   connect(AddEntry(SchedMenu_, "&New Season Setup", "NewSeasonmenu"), &QAction::triggered, this,
-          &MainWindow::NewSeasonmenu_Click);
+          &MainWindow::OnNewSeason);
 
   Gamesmenu_ = AddMenu(bar, "&Games", "Gamesmenu");
   AddWeekMenu(Gamesmenu_, "&View Statistics  (weekly)", "Viewstatsmenu", "ViewWKStats",
-              weeks.statistics, &MainWindow::ViewWKStats_Click);
+              weeks.statistics, &MainWindow::OnShowStatistics);
   AddWeekMenu(Gamesmenu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores,
               &MainWindow::OnScoresWeekChosen);
   AddWeekMenu(Gamesmenu_, "&Predictions", "Predmenu", "PredWeekmenu", weeks.predictions,
-              &MainWindow::PredWeekmenu_Click);
+              &MainWindow::OnShowPredictions);
   AddWeekMenu(Gamesmenu_, "&Weekly Results", "ResultMenus", "WeekResultMenu", weeks.results,
-              &MainWindow::WeekResultMenu_Click);
+              &MainWindow::OnShowWeeklyResults);
   connect(AddEntry(Gamesmenu_, "&Results by Team", "teamresultsmenu"), &QAction::triggered, this,
-          &MainWindow::teamresultsmenu_Click);
+          &MainWindow::OnShowTeamResults);
   QMenu* graphs = Gamesmenu_->addMenu("&Graph Team Ratings");
   graphs->setObjectName("Gteammenu");
   connect(AddEntry(graphs, "&Single Team Rating", "singlegraphmenu"), &QAction::triggered, this,
-          &MainWindow::singlegraphmenu_Click);
+          &MainWindow::OnShowSingleTeamRating);
   connect(AddEntry(graphs, "&Compare Team Ratings", "Graphtwoteammenu"), &QAction::triggered, this,
-          &MainWindow::Graphtwoteammenu_Click);
+          &MainWindow::OnCompareTeamRatings);
   connect(AddEntry(Gamesmenu_, "Play-&Off && Single Game Predictions", "Specialsmenu"),
-          &QAction::triggered, this, &MainWindow::Specialsmenu_Click);
+          &QAction::triggered, this, &MainWindow::OnShowSingleGamePredictions);
   connect(AddEntry(Gamesmenu_, "Predict &Season / Playoffs", "Pseasonmenu"), &QAction::triggered,
-          this, &MainWindow::Pseasonmenu_Click);
+          this, &MainWindow::OnShowSeasonProjection);
   connect(AddEntry(Gamesmenu_, "Season Scorecard", "Scorecardmenu"), &QAction::triggered, this,
-          &MainWindow::Scorecardmenu_Click);
+          &MainWindow::OnShowScorecard);
 
   standingsmenu_ = AddMenu(bar, "S&tandings", "standingsmenu");
   AddWeekMenu(standingsmenu_, "&View Standings", "standingsvmenu", "StandingsWKmenu",
-              weeks.standings, &MainWindow::StandingsWKmenu_Click);
+              weeks.standings, &MainWindow::OnShowStandings);
   connect(AddEntry(standingsmenu_, "Play-off &Odds", "PlayoffOddsmenu"), &QAction::triggered, this,
-          &MainWindow::PlayoffOddsmenu_Click);
+          &MainWindow::OnShowPlayoffOdds);
 
   QMenu* help = AddMenu(bar, "&Help", "HelpMenu");
   connect(AddEntry(help, "Help   --   &Instructions", "Instructionsmenu"), &QAction::triggered,
-          this, &MainWindow::Instructionsmenu_Click);
+          this, &MainWindow::OnHelpContents);
   connect(AddEntry(help, "Search for Help on...", "helpsearchmenu"), &QAction::triggered, this,
-          &MainWindow::helpsearchmenu_Click);
+          &MainWindow::OnSearchHelp);
   connect(AddEntry(help, "&About Tavrin", "AboutMenu"), &QAction::triggered, this,
-          &MainWindow::AboutMenu_Click);
+          &MainWindow::OnAbout);
 }
 
 void MainWindow::SetMenuStates(const MenuStates& states) {

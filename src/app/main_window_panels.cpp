@@ -36,12 +36,12 @@ void MainWindow::OnScheduleWeekChosen(int index) {
   }
 }
 
-void MainWindow::Entireseasonmenu_Click() {
+void MainWindow::OnShowSeasonSchedule() {
   schedule_job_ = "Tavrin Schedule";
   OpenSchedulePanel(ShowSeasonSchedule(session_));
 }
 
-void MainWindow::Teamschedulemenu_Click() {
+void MainWindow::OnShowTeamSchedule() {
   schedule_lines_.clear();  // until a team is accepted there is nothing to print
   schedule_list_->clear();
   schedule_list_->hide();
@@ -75,7 +75,7 @@ void MainWindow::OpenSchedulePanel(std::vector<std::string> lines) {
   schedule_list_->setFocus();
 }
 
-void MainWindow::schdonebutton_Click() {
+void MainWindow::OnCloseSchedule() {
   schedule_lines_.clear();
   schedule_list_->clear();
   ShowControls({schedule_list_, schprintbutton_, schdonebutton_}, false);
@@ -84,7 +84,7 @@ void MainWindow::schdonebutton_Click() {
   SetMenuStates(MenusWhileShowing(ListingPanel::None));
 }
 
-void MainWindow::schprintbutton_Click() {
+void MainWindow::OnPrintSchedule() {
   if (schedule_lines_.empty()) {
     session_.ui.ShowMessage("Choose a team and accept it before printing its schedule.",
                             ProgramCaption, MessageIcon::Exclamation);
@@ -93,14 +93,14 @@ void MainWindow::schprintbutton_Click() {
   PrintAsJob(session_, schedule_job_, [this] { PrintSchedule(session_, schedule_lines_); });
 }
 
-void MainWindow::PredWeekmenu_Click(int index) {
+void MainWindow::OnShowPredictions(int index) {
   if (auto lines = ShowWeeklyPredictions(session_, index)) {
     report_job_ = "Tavrin Predictions week " + std::to_string(index + 1);
     OpenReportPanel(ListingPanel::Predictions, std::move(*lines));
   }
 }
 
-void MainWindow::StandingsWKmenu_Click(int index) {
+void MainWindow::OnShowStandings(int index) {
   if (auto lines = ShowStandings(session_, index)) {
     report_job_ = "Tavrin Standings week " + std::to_string(index + 1);
     OpenReportPanel(ListingPanel::Standings, std::move(*lines));
@@ -136,14 +136,14 @@ void MainWindow::CloseReportPanel() {
   SetMenuStates(MenusWhileShowing(ListingPanel::None));
 }
 
-void MainWindow::preddonebutton_Click() { CloseReportPanel(); }
-void MainWindow::standingsdonebutton_Click() { CloseReportPanel(); }
+void MainWindow::OnClosePredictions() { CloseReportPanel(); }
+void MainWindow::OnCloseStandings() { CloseReportPanel(); }
 
-void MainWindow::Predprintbutton_Click() {
+void MainWindow::OnPrintPredictions() {
   PrintAsJob(session_, report_job_, [this] { PrintWeeklyPredictions(session_, report_lines_); });
 }
 
-void MainWindow::standingsprintbutton_Click() {
+void MainWindow::OnPrintStandings() {
   PrintAsJob(session_, report_job_, [this] { PrintStandings(session_, report_lines_); });
 }
 

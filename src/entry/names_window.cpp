@@ -62,7 +62,7 @@ NamesWindow::NamesWindow(Session& session) : session_(session) {
   layout->addLayout(conferences);
   layout->addLayout(buttons);
 
-  connect(savebutton, &QPushButton::clicked, this, [this] { savebutton_Click(); });
+  connect(savebutton, &QPushButton::clicked, this, [this] { OnSave(); });
   connect(infobutton, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("team names"); });
   connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
@@ -113,7 +113,7 @@ void NamesWindow::RefuseUnstorableText(QLineEdit* box) {
   ShowNameRefused(session_.ui);
 }
 
-void NamesWindow::savebutton_Click() {
+void NamesWindow::OnSave() {
   std::vector<std::string> locations;
   std::vector<std::string> team_names;
   for (int team = 1; team <= session_.store.TeamCount && IsTeamNumber(team); ++team) {

@@ -18,7 +18,7 @@ class NamesWindow : public QWidget {
 
  private:
   QWidget* BuildConference(int conference);
-  void savebutton_Click();
+  void OnSave();
   // A double quote or line break typed or pasted into a box is refused on the spot.
   void RefuseUnstorableText(QLineEdit* box);
 

@@ -99,11 +99,11 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
   layout->addLayout(game_row);
   layout->addLayout(lower);
 
-  connect(Addbutton, &QPushButton::clicked, this, [this] { Addbutton_Click(); });
-  connect(Removebutton, &QPushButton::clicked, this, [this] { Removebutton_Click(); });
-  connect(loadbutton, &QPushButton::clicked, this, [this] { loadbutton_Click(); });
+  connect(Addbutton, &QPushButton::clicked, this, [this] { OnAddGame(); });
+  connect(Removebutton, &QPushButton::clicked, this, [this] { OnRemoveGame(); });
+  connect(loadbutton, &QPushButton::clicked, this, [this] { OnLoadWeek(); });
   connect(Clearbutton, &QPushButton::clicked, this, [this] { ClearList(); });
-  connect(Savebutton, &QPushButton::clicked, this, [this] { Savebutton_Click(); });
+  connect(Savebutton, &QPushButton::clicked, this, [this] { OnSave(); });
   connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
   connect(Infobutton, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Schedule"); });
@@ -130,7 +130,7 @@ QWidget* ScheduleEntryWindow::BuildConference(int conference) {
       Clabel_[static_cast<std::size_t>(team)] = button;
       entry_ui::SetTextColour(button, FreeColour);
       grid->addWidget(button, 1 + team - division.first_team, column);
-      connect(button, &QPushButton::clicked, this, [this, team] { Clabel_Click(team); });
+      connect(button, &QPushButton::clicked, this, [this, team] { OnTeamLabelClicked(team); });
     }
     ++column;
   }
@@ -159,7 +159,7 @@ QWidget* ScheduleEntryWindow::BuildGameBox() {
       qt::MakeButton(gamebox_, "Reversebutton", "Reverse", "Swap home/away order");
   row->addSpacing(qt::TwipsToPixelsX(240));
   row->addWidget(Reversebutton);
-  connect(Reversebutton, &QPushButton::clicked, this, [this] { Reversebutton_Click(); });
+  connect(Reversebutton, &QPushButton::clicked, this, [this] { OnReverseTeams(); });
   gamebox_->setEnabled(false);
   return gamebox_;
 }
@@ -179,7 +179,7 @@ void ScheduleEntryWindow::ShowPairing() {
       qt::FromLatin1(PairingText(session_.store, picker_.First(), picker_.Second())));
 }
 
-void ScheduleEntryWindow::Clabel_Click(int team) {
+void ScheduleEntryWindow::OnTeamLabelClicked(int team) {
   const int picked_before = picker_.PickedCount();
   picker_.ClickTeam(team);
   ShowTeamStates();
@@ -193,12 +193,12 @@ void ScheduleEntryWindow::Clabel_Click(int team) {
   }
 }
 
-void ScheduleEntryWindow::Reversebutton_Click() {
+void ScheduleEntryWindow::OnReverseTeams() {
   picker_.Reverse();
   ShowPairing();
 }
 
-void ScheduleEntryWindow::Addbutton_Click() {
+void ScheduleEntryWindow::OnAddGame() {
   if (!gamebox_->isEnabled()) {
     ShowPairingIncomplete(session_.ui);
     return;
@@ -227,7 +227,7 @@ void ScheduleEntryWindow::AddListLine(const ScheduledGame& game) {
   games_.push_back(game);
 }
 
-void ScheduleEntryWindow::Removebutton_Click() {
+void ScheduleEntryWindow::OnRemoveGame() {
   const int line = game_list_->currentRow();
   if (line < 1 || !game_list_->currentItem()->isSelected() ||
       line > static_cast<int>(games_.size())) {
@@ -263,7 +263,7 @@ bool ScheduleEntryWindow::ClearList() {
   return true;
 }
 
-void ScheduleEntryWindow::loadbutton_Click() {
+void ScheduleEntryWindow::OnLoadWeek() {
   const auto week = EntryWeek(session_, qt::ToLatin1(Text2_->text()));
   if (!week || !ClearList()) return;
   for (const ScheduledGame& game : LoadScheduleWeek(session_, *week)) {
@@ -273,7 +273,7 @@ void ScheduleEntryWindow::loadbutton_Click() {
   ShowTeamStates();
 }
 
-void ScheduleEntryWindow::Savebutton_Click() {
+void ScheduleEntryWindow::OnSave() {
   if (SaveScheduleWeek(session_, qt::ToLatin1(Text2_->text()), games_)) {
     entry_ui::SetTextColour(Text2_, SettledWeekColour);
     typed_ = false;

@@ -34,14 +34,14 @@ class ScheduleEntryWindow : public QWidget {
   // Each team's button in the colour of its state in the pairing being built.
   void ShowTeamStates();
 
-  void Clabel_Click(int team);
-  void Reversebutton_Click();
-  void Addbutton_Click();
-  void Removebutton_Click();
+  void OnTeamLabelClicked(int team);
+  void OnReverseTeams();
+  void OnAddGame();
+  void OnRemoveGame();
   // True unless the user declined the question.
   bool ClearList();
-  void loadbutton_Click();
-  void Savebutton_Click();
+  void OnLoadWeek();
+  void OnSave();
   void Text2_Change();
   void AddListLine(const ScheduledGame& game);
   void ShowPairing();

@@ -112,7 +112,7 @@ ScoreEntryWindow::ScoreEntryWindow(Session& session, int week) : session_(sessio
   failed_opening_timer_.setInterval(FailedOpeningMilliseconds);
   failed_opening_timer_.setSingleShot(true);
   connect(&failed_opening_timer_, &QTimer::timeout, this, &QWidget::close);
-  connect(resultsbutton_, &QPushButton::clicked, this, [this] { resultsbutton_Click(); });
+  connect(resultsbutton_, &QPushButton::clicked, this, [this] { OnProcessResults(); });
   // Cancel drops the scores not yet processed, exactly as Done does.
   connect(cancelbutton_, &QPushButton::clicked, this, &QWidget::close);
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
@@ -170,7 +170,7 @@ void ScoreEntryWindow::EnableProcessing(bool enabled) {
   cancelbutton_->setEnabled(enabled);
 }
 
-void ScoreEntryWindow::resultsbutton_Click() {
+void ScoreEntryWindow::OnProcessResults() {
   EnableProcessing(false);
   std::vector<ScoreTexts> scores;
   for (int game = 1; game <= games_; ++game) {

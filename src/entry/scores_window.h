@@ -36,7 +36,7 @@ class ScoreEntryWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void resultsbutton_Click();
+  void OnProcessResults();
   void EnableProcessing(bool enabled);
 
   Session& session_;

@@ -99,7 +99,7 @@ SettingsWindow::SettingsWindow(Session& session) : session_(session) {
     OffDeflabel_->setText(PercentText(-value));
     session_.store.Weighting = static_cast<float>(-value);
   });
-  connect(okbutton, &QPushButton::clicked, this, [this] { okbutton_Click(); });
+  connect(okbutton, &QPushButton::clicked, this, [this] { OnAccept(); });
   connect(fontbutton, &QPushButton::clicked, this,
           [this] { entry_ui::OpenEntryWindow<ReportFontWindow>(session_, this); });
   connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
@@ -132,7 +132,7 @@ QWidget* SettingsWindow::BuildScroll(const char* name, const char* caption, int 
   return frame;
 }
 
-void SettingsWindow::okbutton_Click() {
+void SettingsWindow::OnAccept() {
   const SettingsForm form{qt::ToLatin1(Text1_->text()), qt::ToLatin1(weekstext_->text()),
                           -Reactivityscroll_->value(), -Weightingscroll_->value()};
   // A refused year or week count keeps the window open; so does a file that could not be
@@ -177,11 +177,11 @@ ReportFontWindow::ReportFontWindow(Session& session) : session_(session) {
 
   connect(font_list_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { fontlabel_->setText(item->text()); });
-  connect(donebutton, &QPushButton::clicked, this, [this] { donebutton_Click(); });
+  connect(donebutton, &QPushButton::clicked, this, [this] { OnDone(); });
   connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
 }
 
-void ReportFontWindow::donebutton_Click() {
+void ReportFontWindow::OnDone() {
   session_.store.ReportFont = qt::ToLatin1(fontlabel_->text());
   close();
 }

@@ -20,7 +20,7 @@ class SettingsWindow : public QWidget {
  private:
   QWidget* BuildScroll(const char* name, const char* caption, int minimum, int maximum,
                        float setting, QScrollBar*& scroll, QLabel*& value_label);
-  void okbutton_Click();
+  void OnAccept();
 
   Session& session_;
   QLineEdit* Text1_;
@@ -36,7 +36,7 @@ class ReportFontWindow : public QWidget {
   explicit ReportFontWindow(Session& session);
 
  private:
-  void donebutton_Click();
+  void OnDone();
 
   Session& session_;
   QLabel* fontlabel_;

@@ -125,12 +125,12 @@ StatsEditorWindow::StatsEditorWindow(Session& session) : session_(session) {
   for (QWidget* control : team_controls_) control->setEnabled(false);
 
   connect(Text1_, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  connect(Text1_, &QLineEdit::returnPressed, this, [this] { Loadbutton_Click(); });
-  connect(Loadbutton, &QPushButton::clicked, this, [this] { Loadbutton_Click(); });
-  connect(Savebutton_, &QPushButton::clicked, this, [this] { Savebutton_Click(); });
+  connect(Text1_, &QLineEdit::returnPressed, this, [this] { OnLoadWeek(); });
+  connect(Loadbutton, &QPushButton::clicked, this, [this] { OnLoadWeek(); });
+  connect(Savebutton_, &QPushButton::clicked, this, [this] { OnSave(); });
   connect(Upbutton, &QPushButton::clicked, this, [this] { StepTeam(1); });
   connect(Dnbutton, &QPushButton::clicked, this, [this] { StepTeam(-1); });
-  connect(Infobutton, &QPushButton::clicked, this, [this] { Infobutton_Click(); });
+  connect(Infobutton, &QPushButton::clicked, this, [this] { OnHelp(); });
   connect(Donebutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -139,7 +139,7 @@ void StatsEditorWindow::Text1_Change() {
   Savebutton_->setEnabled(false);
 }
 
-void StatsEditorWindow::Loadbutton_Click() {
+void StatsEditorWindow::OnLoadWeek() {
   const auto week = EditorWeek(session_, qt::ToLatin1(Text1_->text()));
   if (!week) return;
   // A block that could not be read must not be written back.
@@ -153,7 +153,7 @@ void StatsEditorWindow::Loadbutton_Click() {
   Savebutton_->setEnabled(true);
 }
 
-void StatsEditorWindow::Savebutton_Click() {
+void StatsEditorWindow::OnSave() {
   if (loaded_week_ && StoreTeamBoxes() && SaveEditorBlock(session_, *loaded_week_)) typed_ = false;
 }
 
@@ -195,7 +195,7 @@ void StatsEditorWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-void StatsEditorWindow::Infobutton_Click() {
+void StatsEditorWindow::OnHelp() {
   session_.ui.ShowMessage(InformationText, "Tavrin Information", MessageIcon::Information);
 }
 

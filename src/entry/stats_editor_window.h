@@ -27,13 +27,13 @@ class StatsEditorWindow : public QWidget {
 
  private:
   void Text1_Change();
-  void Loadbutton_Click();
-  void Savebutton_Click();
+  void OnLoadWeek();
+  void OnSave();
   void StepTeam(int step);
   void ShowTeam();
   // Stores the shown team's boxes; false, with the refused box focused, when one is refused.
   bool StoreTeamBoxes();
-  void Infobutton_Click();
+  void OnHelp();
 
   Session& session_;
   std::optional<int> loaded_week_;  // nothing until a Load, and again once the week is changed

@@ -55,18 +55,18 @@ GraphSelectionWindow::GraphSelectionWindow(Session& session, QWidget* main_windo
                                      "Accept selections", 5880, 4320);
   auto* cancelbutton = MakePictureButton(this, "cancelbutton", qt::ButtonPicture::Done,
                                          "Cancel team selection", 6600, 4320);
-  connect(okbutton, &QPushButton::clicked, this, &GraphSelectionWindow::okbutton_Click);
+  connect(okbutton, &QPushButton::clicked, this, &GraphSelectionWindow::OnAccept);
   connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
   // In two-team mode the second list still has to be used, so only it accepts on a double click.
   connect(first_team_list_, &QListWidget::itemDoubleClicked, this, [this] {
-    if (session_.store.GraphMode != GraphTwoTeams) okbutton_Click();
+    if (session_.store.GraphMode != GraphTwoTeams) OnAccept();
   });
   connect(second_team_list_, &QListWidget::itemDoubleClicked, this,
-          &GraphSelectionWindow::okbutton_Click);
+          &GraphSelectionWindow::OnAccept);
   ArrangeClosingButtons(this);
 }
 
-void GraphSelectionWindow::okbutton_Click() {
+void GraphSelectionWindow::OnAccept() {
   if (!AcceptGraphTeams(session_.store, session_.ui, ChosenText(first_team_list_),
                         ChosenText(second_team_list_)))
     return;

@@ -17,7 +17,7 @@ class GraphSelectionWindow : public QWidget {
   GraphSelectionWindow(Session& session, QWidget* main_window);
 
  private:
-  void okbutton_Click();
+  void OnAccept();
 
   Session& session_;
   QWidget* main_window_;

@@ -35,7 +35,7 @@ StatisticsWindow::StatisticsWindow(Session& session, int week, std::vector<std::
     option->setObjectName(QString("Option1_%1").arg(index));
     option->setGeometry(qt::TwipsRect(120 + 1620.0 * static_cast<double>(index), 400, 1560, 330));
     const auto order = static_cast<StatisticsOrder>(index);
-    connect(option, &QRadioButton::clicked, this, [this, order] { Option1_Click(order); });
+    connect(option, &QRadioButton::clicked, this, [this, order] { OnSortOrderChosen(order); });
     Option1_[index] = option;
   }
   Option1_[0]->setChecked(true);
@@ -46,16 +46,16 @@ StatisticsWindow::StatisticsWindow(Session& session, int week, std::vector<std::
                                   right - 600, 5700);
   statistics_list_->SetLines(lines_);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(printbutton_, &QPushButton::clicked, this, &StatisticsWindow::printbutton_Click);
+  connect(printbutton_, &QPushButton::clicked, this, &StatisticsWindow::OnPrint);
   ArrangeClosingButtons(this);
 }
 
-void StatisticsWindow::Option1_Click(StatisticsOrder order) {
+void StatisticsWindow::OnSortOrderChosen(StatisticsOrder order) {
   lines_ = StatisticsLines(session_.store, week_, order);
   statistics_list_->SetLines(lines_);
 }
 
-void StatisticsWindow::printbutton_Click() {
+void StatisticsWindow::OnPrint() {
   // The block shown is the state after the week before the one it opens.
   const std::string when = week_ > 1 ? "week " + std::to_string(week_ - 1) : "start of season";
   PrintAsJob(session_, "Tavrin Statistics " + when, [this] { PrintStatistics(session_, lines_); });

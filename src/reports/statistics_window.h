@@ -25,8 +25,8 @@ class StatisticsWindow : public QWidget {
   StatisticsWindow(Session& session, int week, std::vector<std::string> lines);
 
  private:
-  void Option1_Click(StatisticsOrder order);
-  void printbutton_Click();
+  void OnSortOrderChosen(StatisticsOrder order);
+  void OnPrint();
 
   Session& session_;
   int week_;

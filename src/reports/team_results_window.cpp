@@ -55,7 +55,7 @@ TeamResultsWindow::TeamResultsWindow(Session& session) : session_(session) {
   schbutton_->setDefault(true);
   connect(schbutton_, &QPushButton::clicked, this, &TeamResultsWindow::AcceptTeam);
   connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(Printbutton_, &QPushButton::clicked, this, &TeamResultsWindow::Printbutton_Click);
+  connect(Printbutton_, &QPushButton::clicked, this, &TeamResultsWindow::OnPrint);
   connect(infobutton_, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Results by Team"); });
   ArrangeClosingButtons(this);
@@ -89,7 +89,7 @@ void TeamResultsWindow::AcceptTeam() {
   Printbutton_->show();
 }
 
-void TeamResultsWindow::Printbutton_Click() {
+void TeamResultsWindow::OnPrint() {
   PrintAsJob(session_, "Tavrin Team Results " + qt::ToLatin1(team_choice_->currentText()),
              [this] { PrintResults(session_, lines_, ResultsFontOrder::NameThenSize); });
 }

@@ -26,7 +26,7 @@ class TeamResultsWindow : public QWidget {
 
  private:
   void AcceptTeam();
-  void Printbutton_Click();
+  void OnPrint();
 
   Session& session_;
   std::vector<std::string> lines_;

@@ -25,11 +25,11 @@ WeeklyResultsWindow::WeeklyResultsWindow(Session& session, std::vector<std::stri
                                   right - 600, 5010);
   results_list_->SetLines(lines_);
   connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(printbutton_, &QPushButton::clicked, this, &WeeklyResultsWindow::printbutton_Click);
+  connect(printbutton_, &QPushButton::clicked, this, &WeeklyResultsWindow::OnPrint);
   ArrangeClosingButtons(this);
 }
 
-void WeeklyResultsWindow::printbutton_Click() {
+void WeeklyResultsWindow::OnPrint() {
   PrintAsJob(session_, "Tavrin Results week " + std::to_string(session_.store.SelectedWeek),
              [this] { PrintResults(session_, lines_, ResultsFontOrder::SizeThenName); });
 }

@@ -20,7 +20,7 @@ class WeeklyResultsWindow : public QWidget {
   WeeklyResultsWindow(Session& session, std::vector<std::string> lines);
 
  private:
-  void printbutton_Click();
+  void OnPrint();
 
   Session& session_;
   std::vector<std::string> lines_;
