@@ -187,14 +187,8 @@ PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<Seas
 
 std::optional<PlayoffOdds> ShowPlayoffOdds(Session& session, const OddsOptions& options,
                                            const OddsProgress& progress) {
+  if (!LoadLastScoredBlock(session)) return std::nullopt;
   SeasonStore& store = session.store;
-  store.SelectedWeek = static_cast<int16_t>(store.LastScoredWeek + 1);
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
-  if (!BlockHasRecordedScores(store)) {
-    ShowScoresNotCurrent(session.ui, store.LastScoredWeek);
-    return std::nullopt;
-  }
   const SeasonGames season = LoadSeasonGames(store, session.folder, store.LastScoredWeek);
   if (season.unreadable_week != 0) {
     ShowStatisticsUnavailable(session.ui, season.unreadable_week + 1);

@@ -5,18 +5,14 @@
 
 #include <cstdint>
 
+#include "engine/splitmix64.h"
+
 namespace tavrin {
 
 class PlayoffRandom {
  public:
   explicit PlayoffRandom(uint64_t seed) {
-    for (auto& word : state_) {
-      seed += 0x9E3779B97F4A7C15ULL;
-      uint64_t z = seed;
-      z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-      z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-      word = z ^ (z >> 31);
-    }
+    for (auto& word : state_) word = SplitMix64(seed);
   }
 
   uint64_t Next() {

@@ -53,14 +53,8 @@ constexpr std::array<const char*, ProjectionBoxCount + 1> BoxRoles{"",
 }  // namespace
 
 std::optional<SeasonProjection> ShowSeasonProjection(Session& session) {
+  if (!LoadLastScoredBlock(session)) return std::nullopt;
   SeasonStore& store = session.store;
-  store.SelectedWeek = static_cast<int16_t>(store.LastScoredWeek + 1);
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
-  if (!BlockHasRecordedScores(store)) {
-    ShowScoresNotCurrent(session.ui, store.LastScoredWeek);
-    return std::nullopt;
-  }
   session.ui.ShowBusyPointer();
   return ProjectSeason(store);
 }

@@ -1,9 +1,10 @@
 #pragma once
-// The demo season's random numbers: splitmix64, written out here so that a seed gives the same
-// season on every machine, compiler and library version (the standard distributions do not).
+// The demo season's random numbers: splitmix64, so that a seed gives the same season everywhere.
 
 #include <cstdint>
 #include <utility>
+
+#include "engine/splitmix64.h"
 
 namespace tavrin::demo {
 
@@ -11,13 +12,7 @@ class DemoRandom {
  public:
   explicit DemoRandom(uint64_t seed) : state_(seed) {}
 
-  uint64_t Next() {
-    state_ += 0x9E3779B97F4A7C15ULL;
-    uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-  }
+  uint64_t Next() { return SplitMix64(state_); }
 
   // A whole number in 0..bound-1 (bound > 0); the modulo bias is far below anything a season shows.
   int Below(int bound) { return static_cast<int>(Next() % static_cast<uint64_t>(bound)); }

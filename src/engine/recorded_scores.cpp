@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <string_view>
+
 #include "platform/messages.h"
 #include "season/data_files.h"
 
@@ -27,23 +29,39 @@ bool CheckBlockCurrent(Session& session, int block, int current_week) {
   return true;
 }
 
+bool LoadLastScoredBlock(Session& session) {
+  SeasonStore& store = session.store;
+  store.SelectedWeek = static_cast<int16_t>(store.LastScoredWeek + 1);
+  store.StatsStatus.clear();
+  LoadStatsBlock(store, session.folder);
+  if (BlockHasRecordedScores(store)) return true;
+  ShowScoresNotCurrent(session.ui, store.LastScoredWeek);
+  return false;
+}
+
+namespace {
+
+// "<file> is damaged at week <week>: its <what> for that week cannot be read." and the remedy.
+void ShowDamagedWeek(UserInterface& ui, const std::string& file_name, int week,
+                     std::string_view what, const std::string& remedy) {
+  ui.ShowMessage(fmt::format("{} is damaged at week {}: its {} for that week cannot be read.\n\r{}",
+                             file_name, week, what, remedy),
+                 ProgramCaption, MessageIcon::Exclamation);
+}
+
+}  // namespace
+
 bool ShowWhenStatsBlockDamaged(Session& session, int block) {
   if (!StatsBlockDamaged(session.store, session.folder, block)) return false;
-  session.ui.ShowMessage(
-      fmt::format("{} is damaged at week {}: its figures for that week cannot be read.\n\r"
-                  "Enter the scores of week {} again to write them anew.",
-                  StatisticsFileName(session.store.WorkingYear), block, block),
-      ProgramCaption, MessageIcon::Exclamation);
+  ShowDamagedWeek(session.ui, StatisticsFileName(session.store.WorkingYear), block, "figures",
+                  fmt::format("Enter the scores of week {} again to write them anew.", block));
   return true;
 }
 
 bool ShowWhenScheduleWeekDamaged(Session& session, int week) {
   if (!ScheduleWeekDamaged(session.store, session.folder, week)) return false;
-  session.ui.ShowMessage(
-      fmt::format("{} is damaged at week {}: its games for that week cannot be read.\n\r"
-                  "Save the schedule of week {} again in schedule entry.",
-                  ScheduleFileName(session.store.WorkingYear), week, week),
-      ProgramCaption, MessageIcon::Exclamation);
+  ShowDamagedWeek(session.ui, ScheduleFileName(session.store.WorkingYear), week, "games",
+                  fmt::format("Save the schedule of week {} again in schedule entry.", week));
   return true;
 }
 

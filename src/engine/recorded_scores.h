@@ -24,6 +24,11 @@ bool BlockLeftBehind(const SeasonStore& store, int block);
 // scores, the enter-again message when it was left behind. True when the block can be shown.
 bool CheckBlockCurrent(Session& session, int block, int current_week);
 
+// Loads the block of the last scored week (SelectedWeek = LastScoredWeek + 1), for the views that
+// start from the latest ratings; the scores-not-current message when it has no scores. True when
+// the block can be used.
+bool LoadLastScoredBlock(Session& session);
+
 // "TVSt2000.dat is damaged at week 6: ..." when block `block` of the statistics file exists but
 // cannot be read; true when it was shown.
 bool ShowWhenStatsBlockDamaged(Session& session, int block);
