@@ -64,7 +64,9 @@ std::optional<std::vector<PlayedGame>> ReadPlayedGames(Session& session, int thr
   std::vector<PlayedGame> games;
   for (int week = 1; week <= through_week; ++week) {
     if (!ReadWeekToList(session, week)) return std::nullopt;
-    if (!LoadScoredBlock(session, week - 1)) return std::nullopt;
+    // Block week - 1 holds this week's predictions; after week 1 it is still loaded, as the
+    // block that gave the week before its scores.
+    if (week == 1 && !LoadScoredBlock(session, 0)) return std::nullopt;
     const std::size_t first = games.size();
     const int count = LoadedGameCount(store);
     for (int game = 1; game <= count; ++game) {
