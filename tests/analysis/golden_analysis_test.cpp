@@ -1,4 +1,4 @@
-// The standings, the season projection and the single game predictions of a golden case,
+// The season projection and the single game predictions of a golden case,
 // line for line; the projection and the predictions list for every last scored week.
 
 #include <fmt/format.h>
@@ -7,7 +7,6 @@
 #include "analysis/season_projection.h"
 #include "analysis/single_game.h"
 #include "analysis/specials_model.h"
-#include "analysis/standings.h"
 #include "reports/golden_case.h"
 #include "season/data_files.h"
 
@@ -25,15 +24,6 @@ class GoldenAnalysis : public GoldenCaseTest {
     ASSERT_TRUE(model.Predict(ui, neutral));
   }
 };
-
-TEST_P(GoldenAnalysis, StandingsAfterEveryWeek) {
-  for (int week = 1; week <= store().WeeksInSeason; ++week) {
-    SCOPED_TRACE(week);
-    auto lines = ShowStandings(session(), week - 1);
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, Golden(fmt::format("standings_week_{:02}.txt", week)));
-  }
-}
 
 TEST_P(GoldenAnalysis, ProjectionAfterEveryWeek) {
   for (int week = 0; week <= store().WeeksInSeason; ++week) {

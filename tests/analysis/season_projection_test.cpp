@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -21,47 +23,32 @@ SeasonStore RatedStore(double rating = 50) {
   return store;
 }
 
-TEST(SeasonProjection, EqualBestRatingsGoToTheLowerNumber) {
-  SeasonStore store = RatedStore();
-  store.Cqr[4] = store.Cqr[9] = 70;
-  store.Cqr[20] = store.Cqr[31] = 65;
-  const auto boxes = ProjectSeason(store).box_team;
-  EXPECT_EQ(boxes[1], 4);
-  EXPECT_EQ(boxes[2], 9);
-  EXPECT_EQ(boxes[5], 4);
-  EXPECT_EQ(boxes[3], 20);
-  EXPECT_EQ(boxes[4], 31);
-  EXPECT_EQ(boxes[7], 4);
-}
-
-TEST(SeasonProjection, SecondContenderComesFromAnotherGroup) {
-  SeasonStore store = RatedStore();
-  store.Cqr[6] = 75, store.Cqr[8] = 74, store.Cqr[10] = 73, store.Cqr[16] = 72;
-  store.Cqr[12] = 71;
-  store.Cqr[22] = 80, store.Cqr[21] = 60, store.Cqr[28] = 59;
-  const SeasonStore before = store;
-  const auto projection = ProjectSeason(store);
-  EXPECT_EQ(projection.box_team[1], 6);
-  EXPECT_EQ(projection.box_team[2], 16);  // group 4, while 8 and 10 share group 2 with 6
-  EXPECT_EQ(projection.box_team[3], 22);
-  EXPECT_EQ(projection.box_team[4], 28);  // 21 shares group 5 with 22
-  EXPECT_EQ(projection.box_team[6], 22);
-  EXPECT_EQ(projection.box_team[7], 22);
-  EXPECT_EQ(store.Cqr, before.Cqr);
-}
-
-TEST(SeasonProjection, TeamsTwelveAndSixteenAreInDifferentGroups) {
-  SeasonStore store = RatedStore();
-  store.Cqr[16] = 80, store.Cqr[12] = 79;
-  const auto boxes = ProjectSeason(store).box_team;
-  EXPECT_EQ(boxes[1], 16);
-  EXPECT_EQ(boxes[2], 12);
-}
-
-TEST(SeasonProjection, EqualChampionsGiveTheNfcChampion) {
-  SeasonStore store = RatedStore();
-  store.Cqr[1] = store.Cqr[17] = 70;
-  EXPECT_EQ(ProjectSeason(store).box_team[7], 17);
+// Each case: the ratings changed from 50, then the teams expected in boxes 1 to 7 (0: not
+// checked). Catches equal ratings going to the higher number, a second contender from the
+// first's group (team 16 is not in team 12's), equal champions not giving the NFC's, and the
+// ratings changed by the projection.
+TEST(SeasonProjection, ContendersGroupsAndChampions) {
+  struct Case {
+    std::vector<std::pair<int, float>> ratings;
+    std::array<int, 8> boxes;
+  };
+  const Case cases[] = {
+      {{{4, 70}, {9, 70}, {20, 65}, {31, 65}}, {0, 4, 9, 20, 31, 4, 0, 4}},
+      {{{6, 75}, {8, 74}, {10, 73}, {16, 72}, {12, 71}, {22, 80}, {21, 60}, {28, 59}},
+       {0, 6, 16, 22, 28, 0, 22, 22}},
+      {{{16, 80}, {12, 79}}, {0, 16, 12, 0, 0, 0, 0, 0}},
+      {{{1, 70}, {17, 70}}, {0, 0, 0, 0, 0, 0, 0, 17}},
+  };
+  for (const Case& c : cases) {
+    SeasonStore store = RatedStore();
+    for (const auto& [team, rating] : c.ratings) store.Cqr[team] = rating;
+    const SeasonStore before = store;
+    const auto boxes = ProjectSeason(store).box_team;
+    for (int box = 1; box <= 7; ++box) {
+      if (c.boxes[box] != 0) EXPECT_EQ(boxes[box], c.boxes[box]) << c.ratings[0].first << box;
+    }
+    EXPECT_EQ(store.Cqr, before.Cqr);
+  }
 }
 
 // With nobody rated above 0 outside the first contender's group the search ends, leaving the

@@ -25,35 +25,32 @@ SeasonStore SpecialsStore() {
   return store;
 }
 
-std::string Prediction(const SeasonStore& store, int a, int b, bool neutral) {
-  const GamePrediction p = PredictSingleGame(store, a, b, neutral);
-  return std::to_string(p.favourite) + " by " + std::to_string(p.margin);
-}
-
-TEST(SingleGame, HomeAdvantageNeutralSiteAndGroups) {
-  SeasonStore store = SpecialsStore();
-  EXPECT_EQ(Prediction(store, 3, 5, false), "5 by 1.500000");
-  EXPECT_EQ(Prediction(store, 3, 5, true), "0 by 0.000000");
-  EXPECT_EQ(Prediction(store, 20, 5, true), "20 by 1.000000");
-  EXPECT_EQ(Prediction(store, 5, 20, false), "20 by 2.500000");  // 16 and up is the upper group
-  EXPECT_EQ(Prediction(store, 16, 17, true), "0 by 0.000000");
-}
-
-TEST(SingleGame, MarginIsNotCappedAndRoundsToHalfPoints) {
-  SeasonStore store = SpecialsStore();
-  store.Cqr[1] = 100, store.Cqr[2] = 60;
-  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 20.000000");
-  store.Cqr[1] = 60.4;  // a lead of exactly 0.2: no favourite
-  EXPECT_EQ(Prediction(store, 1, 2, true), "0 by 0.000000");
-  store.Cqr[1] = 70;     // 5 points, weighted
-  store.Weighting = 66;  // 3.3
-  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 3.500000");
-  store.Weighting = 76;  // 3.8
-  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 4.000000");
-  store.Weighting = 62;  // 3.1
-  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 3.000000");
-  store.Weighting = 0;
-  EXPECT_EQ(Prediction(store, 1, 2, true), "1 by 0.000000");
+// Catches the home advantage given on a neutral site or to the wrong group, a cap on the
+// margin, a lead of 0.2 taken as a favourite, and half points rounded wrongly.
+TEST(SingleGame, HomeAdvantageNeutralSiteGroupsAndRounding) {
+  struct Case {
+    int a, b;
+    bool neutral;
+    float cqr_one;
+    int weighting, favourite;
+    double margin;
+  };
+  const Case cases[] = {
+      {3, 5, false, 60, 100, 5, 1.5}, {3, 5, true, 60, 100, 0, 0},
+      {20, 5, true, 60, 100, 20, 1},  {5, 20, false, 60, 100, 20, 2.5},  // 16 and up: upper group
+      {16, 17, true, 60, 100, 0, 0},  {1, 2, true, 100, 100, 1, 20},
+      {1, 2, true, 60.4f, 100, 0, 0}, {1, 2, true, 70, 66, 1, 3.5},  // 5 points weighted: 3.3
+      {1, 2, true, 70, 76, 1, 4},     {1, 2, true, 70, 62, 1, 3},
+      {1, 2, true, 70, 0, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SeasonStore store = SpecialsStore();
+    store.Cqr[1] = c.cqr_one;
+    store.Weighting = static_cast<float>(c.weighting);
+    const GamePrediction p = PredictSingleGame(store, c.a, c.b, c.neutral);
+    EXPECT_EQ(p.favourite, c.favourite) << c.a << " " << c.b << " " << c.weighting;
+    EXPECT_EQ(p.margin, c.margin) << c.a << " " << c.b << " " << c.weighting;
+  }
 }
 
 TEST(SingleGame, LineColumnsAndNeutralPairing) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "analysis/standings.h"
 #include "reports/schedule_views.h"
 #include "reports/statistics_view.h"
@@ -16,12 +18,14 @@
 namespace tavrin {
 namespace {
 
+using Lines = std::vector<std::string>;
+
 class PrintCommand : public ::testing::Test {
  protected:
   PrintCommand() { store.ReportFont = "Courier New"; }
-  std::vector<std::string>& events() { return ui.printer.events; }
+  Lines& events() { return ui.printer.events; }
   // The events after PrepareReportPrinter's font choice and starting line.
-  std::vector<std::string> AfterPreparation() {
+  Lines AfterPreparation() {
     EXPECT_GE(events().size(), 2u);
     EXPECT_EQ(events()[0], "font:Times New Roman");
     EXPECT_EQ(events()[1], "line: ");
@@ -34,94 +38,83 @@ class PrintCommand : public ::testing::Test {
   Session session{store, ui, folder.path()};
 };
 
+// Catches the current or the report font chosen as the preparation font.
 TEST_F(PrintCommand, PrepareReportPrinterSkipsCurrentAndReportFonts) {
-  testing::RecordingPrinter printer;
-  printer.fonts = {"Arial", "Courier New", "Gothic"};
-  PrepareReportPrinter(printer, "Courier New");
-  EXPECT_EQ(printer.events, (std::vector<std::string>{"font:Gothic", "line: "}));
-
-  printer.events.clear();
-  printer.fonts = {"Courier New"};
-  printer.current_font = "Courier New";
-  PrepareReportPrinter(printer, "Courier New");
-  EXPECT_EQ(printer.events, (std::vector<std::string>{"line: "}));
-
-  printer.events.clear();
-  printer.fonts = {"Courier New", "Arial"};
-  PrepareReportPrinter(printer, "");
-  EXPECT_EQ(printer.events, (std::vector<std::string>{"font:Arial", "line: "}));
-}
-
-TEST_F(PrintCommand, EmptyListsAskNothingAndCancelPrintsNothing) {
-  PrintWeeklyPredictions(session, {});
-  PrintSchedule(session, {});
-  PrintStandings(session, {});
-  PrintStatistics(session, {});
-  PrintResults(session, {}, ResultsFontOrder::SizeThenName);
-  EXPECT_TRUE(ui.questions.empty());
-
-  ui.answers = {false, false, false, false, false};
-  PrintWeeklyPredictions(session, {"a"});
-  PrintSchedule(session, {"a"});
-  PrintStandings(session, {"a"});
-  PrintStatistics(session, {"a"});
-  PrintResults(session, {"a"}, ResultsFontOrder::NameThenSize);
-  EXPECT_TRUE(events().empty());
-  ASSERT_EQ(ui.questions.size(), 5u);
-  EXPECT_EQ(ui.questions[0].text, "Ready to send Predictions to the Printer.");
-  EXPECT_EQ(ui.questions[1].text, "Ready to send Schedule to the Printer.");
-  EXPECT_EQ(ui.questions[2].text, "Ready to send Standings to the Printer.");
-  EXPECT_EQ(ui.questions[3].text, "Ready to send Statistics to the Printer.");
-  EXPECT_EQ(ui.questions[4].text, "Ready to send Results to the Printer.");
-  for (const auto& question : ui.questions) {
-    EXPECT_EQ(question.caption, "Tavrin");
-    EXPECT_FALSE(question.yes_no);
+  struct Case {
+    Lines fonts;
+    std::string current, report;
+    Lines expected;
+  };
+  const Case cases[] = {
+      {{"Arial", "Courier New", "Gothic"}, "Arial", "Courier New", {"font:Gothic", "line: "}},
+      {{"Courier New"}, "Courier New", "Courier New", {"line: "}},
+      {{"Courier New", "Arial"}, "Courier New", "", {"font:Arial", "line: "}}};
+  for (const Case& c : cases) {
+    testing::RecordingPrinter printer;
+    printer.fonts = c.fonts;
+    printer.current_font = c.current;
+    PrepareReportPrinter(printer, c.report);
+    EXPECT_EQ(printer.events, c.expected) << c.report;
   }
-  EXPECT_EQ(ui.busy_pointers, 0);
 }
 
-TEST_F(PrintCommand, WeeklyPredictions) {
-  PrintWeeklyPredictions(session, {"title", "line"});
-  EXPECT_EQ(AfterPreparation(),
-            (std::vector<std::string>{"font:Courier New", "size:14",
-                                      "line: ", "line: ", "line:   title", "line:   line", "end"}));
-  EXPECT_EQ(ui.busy_pointers, 1);
+// Catches a report printed without asking, after Cancel, or with its own margins, sizes and
+// blank lines wrong; an empty list asks nothing.
+TEST_F(PrintCommand, EachReportAsksThenPrintsItsLayout) {
+  const std::string rule(76, '_');
+  const Lines results_body{"line: ", "line: ", "line: ", "line: ", "line:title   "};
+  auto with_body = [&](Lines head, Lines tail) {
+    head.insert(head.end(), results_body.begin(), results_body.end());
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+  };
+  struct Case {
+    const char* question;
+    std::function<void(const Lines&)> print;
+    Lines printed;
+  };
+  const Case cases[] = {
+      {"Ready to send Predictions to the Printer.",
+       [&](const Lines& l) { PrintWeeklyPredictions(session, l); },
+       {"font:Courier New", "size:14", "line: ", "line: ", "line:   title", "line:   a",
+        "line:   b", "end"}},
+      {"Ready to send Standings to the Printer.",
+       [&](const Lines& l) { PrintStandings(session, l); },
+       {"font:Courier New", "size:11", "line: ", "line: ", "line:        title",
+        "line: ", "line:        a", "line:        b", "end"}},
+      {"Ready to send Statistics to the Printer.",
+       [&](const Lines& l) { PrintStatistics(session, l); },
+       {"font:Courier New", "size:12", "line: ", "line: ", "line: ", "line: ", "line: title",
+        "line: a", "line: b", "line: ", "line: " + rule, "end"}},
+      {"Ready to send Results to the Printer.",
+       [&](const Lines& l) { PrintResults(session, l, ResultsFontOrder::SizeThenName); },
+       with_body({"size:12", "font:Courier New"}, {"size:10", "font:Courier New", "line:a     ",
+                                                   "line: ", "line:b     ", "line: ", "end"})},
+      {"Ready to send Results to the Printer.",
+       [&](const Lines& l) { PrintResults(session, l, ResultsFontOrder::NameThenSize); },
+       with_body({"font:Courier New", "size:12"},
+                 {"size:10", "line:a     ", "line: ", "line:b     ", "line: ", "end"})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.question);
+    ui = {};
+    c.print({});
+    EXPECT_TRUE(ui.questions.empty());
+    ui.answers = {false};
+    c.print({"title", "a", "b"});
+    EXPECT_TRUE(events().empty());
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, c.question);
+    EXPECT_EQ(ui.questions[0].caption, "Tavrin");
+    EXPECT_FALSE(ui.questions[0].yes_no);
+    EXPECT_EQ(ui.busy_pointers, 0);
+    c.print({"title", "a", "b"});
+    EXPECT_EQ(AfterPreparation(), c.printed);
+    EXPECT_EQ(ui.busy_pointers, 1);
+  }
 }
 
-TEST_F(PrintCommand, StandingsSetTheTitleApart) {
-  PrintStandings(session, {"title", "a", "b"});
-  EXPECT_EQ(AfterPreparation(),
-            (std::vector<std::string>{"font:Courier New", "size:11",
-                                      "line: ", "line: ", "line:        title",
-                                      "line: ", "line:        a", "line:        b", "end"}));
-}
-
-TEST_F(PrintCommand, StatisticsCloseWithAnUnderline) {
-  PrintStatistics(session, {"h", "t"});
-  EXPECT_EQ(AfterPreparation(),
-            (std::vector<std::string>{"font:Courier New", "size:12",
-                                      "line: ", "line: ", "line: ", "line: ", "line: h", "line: t",
-                                      "line: ", "line: " + std::string(76, '_'), "end"}));
-}
-
-TEST_F(PrintCommand, ResultsInBothFontOrders) {
-  PrintResults(session, {"title", "a", "b"}, ResultsFontOrder::SizeThenName);
-  const std::vector<std::string> body{"line: ", "line: ", "line: ", "line: ", "line:title   "};
-  std::vector<std::string> weekly{"size:12", "font:Courier New"};
-  weekly.insert(weekly.end(), body.begin(), body.end());
-  weekly.insert(weekly.end(), {"size:10", "font:Courier New", "line:a     ",
-                               "line: ", "line:b     ", "line: ", "end"});
-  EXPECT_EQ(AfterPreparation(), weekly);
-
-  events().clear();
-  ui.printer.current_font = "Arial";
-  PrintResults(session, {"title", "a", "b"}, ResultsFontOrder::NameThenSize);
-  std::vector<std::string> team{"font:Courier New", "size:12"};
-  team.insert(team.end(), body.begin(), body.end());
-  team.insert(team.end(), {"size:10", "line:a     ", "line: ", "line:b     ", "line: ", "end"});
-  EXPECT_EQ(AfterPreparation(), team);
-}
-
+// Catches a second font set when the report has no font of its own.
 TEST_F(PrintCommand, NoReportFontKeepsThePreparedFont) {
   store.ReportFont.clear();
   PrintWeeklyPredictions(session, {"x"});
@@ -131,59 +124,54 @@ TEST_F(PrintCommand, NoReportFontKeepsThePreparedFont) {
             1);
 }
 
-std::vector<std::string> ScheduleListing(int weeks) {
-  std::vector<std::string> lines;
+Lines ScheduleListing(int weeks) {
+  Lines lines;
   for (int week = 1; week <= weeks; ++week) {
     lines.insert(lines.end(), {"Week", "====", "game", "====", " ", " "});
   }
   return lines;
 }
 
-int Count(const std::vector<std::string>& events, const std::string& event) {
+int Count(const Lines& events, const std::string& event) {
   return static_cast<int>(std::count(events.begin(), events.end(), event));
 }
 
+// Catches a short schedule not lowered on its page, or given blank lines after its rules.
 TEST_F(PrintCommand, ShortScheduleIsLoweredOnOnePage) {
-  std::vector<std::string> lines(25, "game");
+  Lines lines(25, "game");
   lines[1] = lines[24] = "=====";
   PrintSchedule(session, lines);
   const auto printed = AfterPreparation();
-  EXPECT_EQ((std::vector<std::string>(printed.begin(), printed.begin() + 6)),
-            (std::vector<std::string>{"font:Courier New", "size:15",
-                                      "line: ", "line: ", "line: ", "line: "}));
-  EXPECT_EQ(printed[6], "line:       game");
+  EXPECT_EQ(Lines(printed.begin(), printed.begin() + 7),
+            (Lines{"font:Courier New", "size:15",
+                   "line: ", "line: ", "line: ", "line: ", "line:       game"}));
   EXPECT_EQ(Count(printed, "page"), 0);
-  EXPECT_EQ(Count(printed, "line: "), 4);  // short listings get no blank after "=" lines
+  EXPECT_EQ(Count(printed, "line: "), 4);
   EXPECT_EQ(printed.back(), "end");
 }
 
 // Two weeks a page: a blank line after every second "=" line, a new page after every fourth
-// unless it is one of the last two lines.
+// unless it is one of the last two lines. Catches a break misplaced, a page not prepared again,
+// and a break before a lone last line.
 TEST_F(PrintCommand, LongScheduleTwoWeeksAPage) {
-  const auto lines = ScheduleListing(5);  // 30 lines, 10 "=" lines
-  PrintSchedule(session, lines);
+  PrintSchedule(session, ScheduleListing(5));  // 30 lines, 10 "=" lines
   const auto printed = AfterPreparation();
-  EXPECT_EQ(printed[2], "line: ");
   EXPECT_EQ(printed[3], "line:       Week");
   EXPECT_EQ(Count(printed, "page"), 2);
-  EXPECT_EQ(Count(printed, "font:Arial"), 2);  // prepared again on each new page
-  const auto first_page = std::find(printed.begin(), printed.end(), "page");
-  ASSERT_NE(first_page, printed.end());
-  const std::vector<std::string> before_break(first_page - 4, first_page);
-  EXPECT_EQ(before_break, (std::vector<std::string>{"line:       Week", "line:       ====",
-                                                    "line:       game", "line:       ===="}));
-  EXPECT_EQ(*(first_page + 1), "font:Arial");
-  EXPECT_EQ(*(first_page + 2), "line: ");
-  EXPECT_EQ(*(first_page + 3), "font:Courier New");
-  EXPECT_EQ(*(first_page + 5), "line:        ");
-}
+  EXPECT_EQ(Count(printed, "font:Arial"), 2);
+  const auto page = std::find(printed.begin(), printed.end(), "page");
+  ASSERT_NE(page, printed.end());
+  EXPECT_EQ(
+      Lines(page - 4, page + 6),
+      (Lines{"line:       Week", "line:       ====", "line:       game", "line:       ====", "page",
+             "font:Arial", "line: ", "font:Courier New", "size:15", "line:        "}));
 
-TEST_F(PrintCommand, FourthRuleNearTheEndStartsNoPage) {
   auto lines = ScheduleListing(2);
   lines.insert(lines.begin(), {"x", "y"});
   lines.pop_back();  // the fourth "=" line is now followed by a single line
-  std::vector<std::string> long_lines(20, "filler");
+  Lines long_lines(20, "filler");
   long_lines.insert(long_lines.end(), lines.begin(), lines.end());
+  events().clear();
   PrintSchedule(session, long_lines);
   EXPECT_EQ(Count(events(), "page"), 0);
   long_lines.push_back(" ");

@@ -1,92 +1,17 @@
-// The season scorecard over the recorded seasons, with and without the market's lines, and the
-// win probabilities listing. The figures were counted from the seasons' files by a separate
-// script, not by this code.
+// The season scorecard's refusals and its damaged market file, and the win probabilities listing.
+// The figures of the recorded seasons are the golden replay's.
 
 #include "reports/scorecard_report.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "reports/golden_case.h"
 #include "reports/win_probabilities.h"
-#include "season/file_io.h"
 
 namespace tavrin {
 namespace {
 
 using testing::OpenedCase;
-
-// The betting lines of a shared season's CSV, by the columns its header names.
-std::vector<MarketLine> CsvLines(int year) {
-  const auto rows = testing::SplitLines(testing::ReadFileBytes(
-      testing::SharedDataDir() / "seasons" / (std::to_string(year) + ".csv")));
-  const auto fields = [](const std::string& row) {
-    std::vector<std::string> split(1);
-    for (char c : row) {
-      if (c == ',') {
-        split.emplace_back();
-      } else {
-        split.back().push_back(c);
-      }
-    }
-    return split;
-  };
-  const auto header = fields(rows.at(0));
-  const auto column = [&](const char* name) {
-    return std::find(header.begin(), header.end(), name) - header.begin();
-  };
-  std::vector<MarketLine> lines;
-  for (std::size_t row = 1; row < rows.size(); ++row) {
-    const auto f = fields(rows[row]);
-    lines.push_back({std::stoi(f.at(column("week"))), std::stoi(f.at(column("visitor"))),
-                     std::stoi(f.at(column("home"))), std::stod(f.at(column("spread_line"))),
-                     std::stod(f.at(column("total_line")))});
-  }
-  return lines;
-}
-
-struct SeasonFigures {
-  int right, picked;
-  double margin_error, total_error;
-};
-
-void ExpectFigures(const ForecastFigures& figures, const SeasonFigures& expected) {
-  EXPECT_EQ(figures.right, expected.right);
-  EXPECT_EQ(figures.picked, expected.picked);
-  EXPECT_NEAR(figures.MeanMarginError(), expected.margin_error, 0.0005);
-  EXPECT_NEAR(figures.MeanTotalError(), expected.total_error, 0.0005);
-}
-
-TEST(ScorecardReport, RecordedSeasonsWithAndWithoutTheMarket) {
-  TAVRIN_REQUIRE_SHARED_DATA();
-  struct Case {
-    const char* name;
-    int year;
-    SeasonFigures tavrin, market;
-  };
-  const Case cases[] = {{"1999", 1999, {150, 237, 10.230, 11.351}, {163, 244, 10.327, 11.169}},
-                        {"2000", 2000, {151, 242, 10.377, 11.835}, {158, 243, 10.419, 11.431}}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    OpenedCase opened(c.name);
-    auto without = ShowSeasonScorecard(opened.session);
-    ASSERT_TRUE(without);
-    EXPECT_FALSE(without->market_known);
-    ExpectFigures(without->tavrin, c.tavrin);
-    EXPECT_EQ(without->weeks.size(), 17u);
-    EXPECT_EQ(ScorecardLines(opened.store, *without).back(), std::string(74, '='));
-
-    ASSERT_TRUE(ReplaceFileAtomically(opened.folder.path() / MarketLinesFileName(c.year),
-                                      MarketLinesText(CsvLines(c.year))));
-    auto with = ShowSeasonScorecard(opened.session);
-    ASSERT_TRUE(with);
-    EXPECT_TRUE(with->market_known);
-    ExpectFigures(with->tavrin, c.tavrin);
-    ExpectFigures(with->market, c.market);
-    EXPECT_TRUE(opened.ui.messages.empty());
-  }
-}
 
 TEST(ScorecardReport, RefusesWeeksNotScoredAndLeavesOutDamagedLines) {
   TAVRIN_REQUIRE_SHARED_DATA();
