@@ -102,12 +102,5 @@ TEST_F(NamesUpdateTest, RefusesNamesTheFileCannotHoldBeforeAsking) {
   EXPECT_EQ(NamesBytes(), "");
 }
 
-TEST_F(NamesUpdateTest, AFailedWriteIsReported) {
-  std::filesystem::create_directory(folder.path() / NamesFileName);  // a folder in the file's place
-  EXPECT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::NotSaved);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Unable to Save file - check disk, write protect etc..");
-}
-
 }  // namespace
 }  // namespace tavrin

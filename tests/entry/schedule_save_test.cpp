@@ -124,17 +124,6 @@ TEST_F(ScheduleSaveTest, RefusesGamesTheWindowCouldNotHaveBuilt) {
   EXPECT_TRUE(ScheduleBytes().empty());
 }
 
-TEST_F(ScheduleSaveTest, AFileErrorIsReportedAndTheFileKept) {
-  ASSERT_TRUE(SaveScheduleWeek(session, "1", Games(7)));
-  ui.messages.clear();
-  const std::string before = ScheduleBytes();
-  InjectFileFault(FileOperation::Rename, 1);
-  EXPECT_FALSE(SaveScheduleWeek(session, "2", Games(8)));
-  ExpectOnlyMessage("Unable to Save file - check disk, write protect etc..",
-                    MessageIcon::Exclamation);
-  EXPECT_EQ(ScheduleBytes(), before);
-}
-
 TEST_F(ScheduleSaveTest, LoadingAMissingWeekSaysSo) {
   EXPECT_TRUE(LoadScheduleWeek(session, 4).empty());
   ExpectOnlyMessage("Unable to Load the Schedule for Week 4.", MessageIcon::Exclamation);

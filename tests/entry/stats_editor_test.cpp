@@ -134,13 +134,5 @@ TEST_F(StatsEditorTest, SavingRoundsLikeResultsProcessing) {
   EXPECT_EQ(read.AveOffense[5], 20.5f);
 }
 
-TEST_F(StatsEditorTest, AFailedSaveIsReported) {
-  InjectFileFault(FileOperation::Rename, 1);
-  EXPECT_FALSE(SaveEditorBlock(session, 3));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "Unable to Save file - check disk, write protect etc..\n\rTVSt1999.dat");
-}
-
 }  // namespace
 }  // namespace tavrin
