@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "season/data_files.h"
-#include "season/file_io.h"
 #include "support/temp_folder.h"
 
 namespace tavrin {
@@ -14,7 +13,6 @@ using testing::WriteFileBytes;
 class ScheduleFile : public ::testing::Test {
  protected:
   void SetUp() override { store.WorkingYear = 1999; }
-  void TearDown() override { ClearFileFaults(); }
   std::filesystem::path File() const { return folder.path() / "TVSC1999.dat"; }
   void SetWeek(int games) {
     store.WeekGameCount = static_cast<int16_t>(games);
@@ -200,30 +198,6 @@ TEST_F(ScheduleFile, RefusesWeeksItCannotWriteWithoutTouchingTheFile) {
   ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 1));  // 18 games fill 92 characters
   EXPECT_EQ(ReadFileBytes(File()).substr(4 + 92), "    ");
   EXPECT_EQ(Read(1).WeekGameCount, 18);
-}
-
-TEST_F(ScheduleFile, AFailedWriteReportsAndKeepsTheOldFile) {
-  SetWeek(15);
-  ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 1));
-  const std::string before = ReadFileBytes(File());
-  SetWeek(9);
-  for (FileOperation operation :
-       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
-    for (int nth : {1, 2}) {
-      InjectFileFault(operation, nth);
-      const bool written = WriteScheduleWeek(store, folder.path(), 1);
-      ClearFileFaults();
-      // Only one open, write, flush and rename each goes into a replace, plus the read's open.
-      const bool fault_fired = nth == 1 || operation == FileOperation::Open;
-      if (fault_fired) {
-        EXPECT_FALSE(written) << static_cast<int>(operation) << " " << nth;
-        EXPECT_EQ(ReadFileBytes(File()), before);
-      } else {
-        ASSERT_TRUE(written);
-        WriteFileBytes(File(), before);
-      }
-    }
-  }
 }
 
 }  // namespace

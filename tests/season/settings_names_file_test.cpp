@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "season/data_files.h"
-#include "season/file_io.h"
 #include "support/temp_folder.h"
 
 namespace tavrin {
@@ -13,7 +12,6 @@ using testing::WriteFileBytes;
 
 class SettingsFile : public ::testing::Test {
  protected:
-  void TearDown() override { ClearFileFaults(); }
   void WriteSettingsText(const std::string& text) {
     WriteFileBytes(folder.path() / SettingsFileName, text);
   }
@@ -118,25 +116,8 @@ TEST_F(SettingsFile, StopsAtTheFirstLineThatIsMissingOrDoesNotFitAndKeepsTheRest
   EXPECT_EQ(store.WorkingYear, 1999);  // from the file before
 }
 
-TEST_F(SettingsFile, AFailedWriteReportsAndKeepsTheOldFile) {
-  store.WorkingYear = 1999;
-  ASSERT_TRUE(WriteSettings(store, folder.path()));
-  const std::string before = ReadFileBytes(folder.path() / SettingsFileName);
-  store.WorkingYear = 2000;
-  for (FileOperation operation :
-       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
-    InjectFileFault(operation, 1);
-    EXPECT_FALSE(WriteSettings(store, folder.path()));
-    EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName), before);
-  }
-  store.ReportFont = "Bad \"font\"";
-  EXPECT_FALSE(WriteSettings(store, folder.path()));
-  EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName), before);
-}
-
 class NamesFile : public ::testing::Test {
  protected:
-  void TearDown() override { ClearFileFaults(); }
   void FillNames() {
     for (int team = 1; team <= 31; ++team) {
       store.LocationName[team] = "City " + std::to_string(team);
@@ -190,19 +171,6 @@ TEST_F(NamesFile, RefusesANameWithAQuoteOrALineBreakAndLeavesTheFile) {
   store.LocationName[31] = "Two\r\nLines";
   EXPECT_EQ(WriteNames(store, folder.path()), NamesWriteResult::QuoteInName);
   EXPECT_EQ(ReadFileBytes(folder.path() / NamesFileName), before);
-}
-
-TEST_F(NamesFile, AFailedWriteReportsAndKeepsTheOldFile) {
-  FillNames();
-  ASSERT_EQ(WriteNames(store, folder.path()), NamesWriteResult::Written);
-  const std::string before = ReadFileBytes(folder.path() / NamesFileName);
-  store.TeamName[1] = "Changed";
-  for (FileOperation operation :
-       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
-    InjectFileFault(operation, 1);
-    EXPECT_EQ(WriteNames(store, folder.path()), NamesWriteResult::Failed);
-    EXPECT_EQ(ReadFileBytes(folder.path() / NamesFileName), before);
-  }
 }
 
 TEST_F(NamesFile, ReadsWhatAShortFileHoldsAndReportsIt) {
