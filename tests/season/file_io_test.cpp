@@ -106,11 +106,12 @@ TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
   store.WorkingYear = 1999;
   store.TeamCount = 31;
   store.WeekGameCount = 7;
-  for (int16_t slot = 1; slot <= 31; ++slot) {
-    store.LocationName[slot] = store.TeamName[slot] = "Name" + std::to_string(slot);
-    store.GameFirstTeam[slot] = slot;
-    store.GameSecondTeam[slot] = static_cast<int16_t>(32 - slot);
-    store.GameDay[slot] = 1;
+  for (int team = 1; team <= 31; ++team)
+    store.LocationName[team] = store.TeamName[team] = "Name" + std::to_string(team);
+  for (int16_t game = 1; game <= 7; ++game) {
+    store.GameFirstTeam[game] = game;
+    store.GameSecondTeam[game] = static_cast<int16_t>(32 - game);
+    store.GameDay[game] = 1;
   }
   const auto& dir = folder.path();
   const struct {
