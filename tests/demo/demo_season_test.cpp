@@ -61,18 +61,6 @@ class DemoSeasonTest : public ::testing::Test {
   ScriptedUi ui_;
 };
 
-TEST_F(DemoSeasonTest, SettingsAndNamesDescribeTheDemoYear) {
-  EXPECT_EQ(store_.WorkingYear, 2000);
-  EXPECT_EQ(store_.LastScoredWeek, 8);
-  EXPECT_EQ(store_.WeeksInSeason, DemoWeekCount);
-  EXPECT_EQ(store_.Reactivity, 100.0f);
-  EXPECT_EQ(store_.Weighting, 100.0f);
-  for (int t = 1; t <= DemoTeamCount; ++t) {
-    EXPECT_EQ(store_.LocationName[t], DemoTeams()[t - 1].location);
-    EXPECT_EQ(store_.TeamName[t], DemoTeams()[t - 1].nickname);
-  }
-}
-
 TEST_F(DemoSeasonTest, BothYearsSchedulesReadBackAndKeepTheRules) {
   ExpectScheduleReadsBack(1999);
   ExpectScheduleReadsBack(2000);
@@ -145,8 +133,6 @@ TEST_F(DemoSeasonTest, SameSeedGivesTheSameFilesOtherSeedOtherScores) {
   }
   EXPECT_NE(testing::ReadFileBytes(folder() / "TVSt2000.dat"),
             testing::ReadFileBytes(other.path() / "TVSt2000.dat"));
-  EXPECT_EQ(testing::ReadFileBytes(folder() / "TavNM.dat"),
-            testing::ReadFileBytes(other.path() / "TavNM.dat"));
 }
 
 TEST(DemoSeason, OptionsOutsideTheirRangesAreRefused) {
