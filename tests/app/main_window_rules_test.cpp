@@ -7,80 +7,66 @@
 namespace tavrin {
 namespace {
 
-constexpr MenuStates AllEnabled{};
-
+// Catches a panel that leaves the wrong menus open while it shows.
 TEST(ListingPanels, ReportPanelLocksEveryMenuTheSchedulePanelAllButSchedules) {
-  EXPECT_EQ(MenusWhileShowing(ListingPanel::None), AllEnabled);
+  EXPECT_EQ(MenusWhileShowing(ListingPanel::None), MenuStates{});
   EXPECT_EQ(MenusWhileShowing(ListingPanel::Schedule), (MenuStates{true, false, false, false}));
   EXPECT_EQ(MenusWhileShowing(ListingPanel::Predictions), (MenuStates{false, false, false, false}));
   EXPECT_EQ(MenusWhileShowing(ListingPanel::Standings), (MenuStates{false, false, false, false}));
 }
 
-TEST(Toolbar, MidSeasonActsOnTheWeekAfterTheLastScored) {
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Schedules, AllEnabled, 5, 17),
-            (ToolbarAction{ToolbarCommand::EntireSeason, 0}));
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::EnterScores, AllEnabled, 5, 17),
-            (ToolbarAction{ToolbarCommand::EnterScores, 5}));
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Predictions, AllEnabled, 5, 17),
-            (ToolbarAction{ToolbarCommand::Predictions, 5}));
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Standings, AllEnabled, 5, 17),
-            (ToolbarAction{ToolbarCommand::Standings, 4}));
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Help, AllEnabled, 5, 17),
-            (ToolbarAction{ToolbarCommand::Instructions, 0}));
-}
-
-TEST(Toolbar, CompleteSeasonHasNothingToScoreOrPredictButShowsFinalStandings) {
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::EnterScores, AllEnabled, 17, 17).command,
-            ToolbarCommand::Nothing);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Predictions, AllEnabled, 17, 17).command,
-            ToolbarCommand::Nothing);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Standings, AllEnabled, 17, 17),
-            (ToolbarAction{ToolbarCommand::Standings, 16}));
-  // The last week still to play is offered.
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::EnterScores, AllEnabled, 16, 17),
-            (ToolbarAction{ToolbarCommand::EnterScores, 16}));
-}
-
-TEST(Toolbar, OnlyHelpWorksWhileTheReportPanelIsOpen) {
+// Catches a button acting on the wrong week, past the season's end or through a locked menu.
+TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {
+  using B = ToolbarButton;
+  using C = ToolbarCommand;
+  const MenuStates open{};
   const MenuStates locked = MenusWhileShowing(ListingPanel::Predictions);
-  for (const auto button : {ToolbarButton::Schedules, ToolbarButton::EnterScores,
-                            ToolbarButton::Predictions, ToolbarButton::Standings}) {
-    EXPECT_EQ(ToolbarButtonAction(button, locked, 5, 17).command, ToolbarCommand::Nothing);
-  }
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Help, locked, 5, 17).command,
-            ToolbarCommand::Instructions);
-}
-
-TEST(Toolbar, SchedulePanelStillTakesTheSeasonSchedule) {
   const MenuStates schedule = MenusWhileShowing(ListingPanel::Schedule);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Schedules, schedule, 5, 17).command,
-            ToolbarCommand::EntireSeason);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::EnterScores, schedule, 5, 17).command,
-            ToolbarCommand::Nothing);
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Standings, schedule, 5, 17).command,
-            ToolbarCommand::Nothing);
-}
-
-TEST(Toolbar, DamagedSettingsRunNoWeekCommand) {
-  for (const auto button :
-       {ToolbarButton::EnterScores, ToolbarButton::Predictions, ToolbarButton::Standings}) {
-    EXPECT_EQ(ToolbarButtonAction(button, AllEnabled, -1, 17).command, ToolbarCommand::Nothing);
+  const struct {
+    B button;
+    MenuStates menus;
+    int last_scored, weeks;
+    ToolbarAction action;
+  } cases[] = {
+      {B::Schedules, open, 5, 17, {C::EntireSeason, 0}},
+      {B::EnterScores, open, 5, 17, {C::EnterScores, 5}},
+      {B::Predictions, open, 5, 17, {C::Predictions, 5}},
+      {B::Standings, open, 5, 17, {C::Standings, 4}},
+      {B::Help, open, 5, 17, {C::Instructions, 0}},
+      // A complete season has nothing to score or predict but shows its final standings.
+      {B::EnterScores, open, 17, 17, {C::Nothing, 0}},
+      {B::Predictions, open, 17, 17, {C::Nothing, 0}},
+      {B::Standings, open, 17, 17, {C::Standings, 16}},
+      {B::EnterScores, open, 16, 17, {C::EnterScores, 16}},
+      // Only help works while the report panel is open; the schedule panel keeps schedules.
+      {B::Schedules, locked, 5, 17, {C::Nothing, 0}},
+      {B::EnterScores, locked, 5, 17, {C::Nothing, 0}},
+      {B::Standings, locked, 5, 17, {C::Nothing, 0}},
+      {B::Help, locked, 5, 17, {C::Instructions, 0}},
+      {B::Schedules, schedule, 5, 17, {C::EntireSeason, 0}},
+      {B::EnterScores, schedule, 5, 17, {C::Nothing, 0}},
+      // Damaged settings run no week command; before any score the standings open the season.
+      {B::EnterScores, open, -1, 17, {C::Nothing, 0}},
+      {B::Predictions, open, -1, 17, {C::Nothing, 0}},
+      {B::Standings, open, -1, 17, {C::Nothing, 0}},
+      {B::Standings, open, 0, 17, {C::Standings, -1}},
+      {B::Predictions, open, 0, 0, {C::Nothing, 0}},
+  };
+  for (const auto& c : cases) {
+    const ToolbarAction action = ToolbarButtonAction(c.button, c.menus, c.last_scored, c.weeks);
+    EXPECT_EQ(action.command, c.action.command)
+        << static_cast<int>(c.button) << " after week " << c.last_scored;
+    if (c.action.command != C::Nothing) EXPECT_EQ(action, c.action);
   }
-  // Before any week is scored the standings show the start of the season, as the menu would.
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Standings, AllEnabled, 0, 17),
-            (ToolbarAction{ToolbarCommand::Standings, -1}));
-  EXPECT_EQ(ToolbarButtonAction(ToolbarButton::Predictions, AllEnabled, 0, 0).command,
-            ToolbarCommand::Nothing);
 }
 
+// Catches a colour display taken for a low-colour one, or an unknown depth taken for low.
 TEST(ColourDepth, LowColourDisplaysAreThoseOfFewerThanEightBits) {
-  EXPECT_EQ(ColourDepthFlagFor(4), 0);
-  EXPECT_EQ(ColourDepthFlagFor(7), 0);
-  EXPECT_EQ(ColourDepthFlagFor(8), 8);
-  EXPECT_EQ(ColourDepthFlagFor(24), 8);
-  EXPECT_EQ(ColourDepthFlagFor(0), 8);  // no information: a colour display
+  for (const int bits : {4, 7}) EXPECT_EQ(ColourDepthFlagFor(bits), 0) << bits;
+  for (const int bits : {8, 24, 0}) EXPECT_EQ(ColourDepthFlagFor(bits), 8) << bits;
 }
 
+// Catches a message that promises predictions after the last week.
 TEST(WeekSaved, NamesTheNextWeekUntilTheSeasonIsComplete) {
   const struct {
     int week, weeks;

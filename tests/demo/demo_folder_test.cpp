@@ -52,7 +52,7 @@ TEST(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
   }
 }
 
-TEST(DemoFolder, WritesIntoAFolderWithOtherFilesAndIntoANewFolder) {
+TEST(DemoFolder, WritesIntoAFolderWithOtherFiles) {
   TempFolder folder;
   WriteFileBytes(folder.path() / "notes.txt", "kept");
   ScriptedUi ui;
@@ -61,11 +61,6 @@ TEST(DemoFolder, WritesIntoAFolderWithOtherFilesAndIntoANewFolder) {
             (std::vector<std::string>{"TVSC1999.dat", "TVSC2000.dat", "TVSt1999.dat",
                                       "TVSt2000.dat", "TavNM.dat", "TavSE.dat", "notes.txt"}));
   EXPECT_TRUE(ui.messages.empty());
-
-  const fs::path nested = folder.path() / "new" / "season";
-  EXPECT_EQ(WriteDemoSeason(nested, DemoOptions{}, ui), DemoOutcome::Written);
-  EXPECT_EQ(DataFilesIn(nested).size(), 6u);
-  EXPECT_EQ(WriteDemoSeason(nested, DemoOptions{}, ui), DemoOutcome::FolderHasData);
 }
 
 TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {

@@ -72,22 +72,6 @@ TEST(DemoSchedule, KeepsTheLeagueRulesForManySeeds) {
   ExpectLeagueRules(MakeDemoSchedule(0xFFFFFFFFFFFFFFFFULL), 0xFFFFFFFFFFFFFFFFULL);
 }
 
-TEST(DemoSchedule, SameSeedSameScheduleOtherSeedOtherSchedule) {
-  auto same = [](const std::vector<DemoWeek>& x, const std::vector<DemoWeek>& y) {
-    if (x.size() != y.size()) return false;
-    for (std::size_t w = 0; w < x.size(); ++w) {
-      if (x[w].size() != y[w].size()) return false;
-      for (std::size_t g = 0; g < x[w].size(); ++g)
-        if (x[w][g].first != y[w][g].first || x[w][g].second != y[w][g].second ||
-            x[w][g].day != y[w][g].day)
-          return false;
-    }
-    return true;
-  };
-  EXPECT_TRUE(same(MakeDemoSchedule(7), MakeDemoSchedule(7)));
-  EXPECT_FALSE(same(MakeDemoSchedule(7), MakeDemoSchedule(8)));
-}
-
 TEST(DemoSchedule, ThanksgivingAndSaturdayGames) {
   const auto season = MakeDemoSchedule(2000);
   ASSERT_EQ(season.size(), static_cast<std::size_t>(DemoWeekCount));

@@ -51,17 +51,6 @@ TEST(DemoScores, StrongerTeamsWinMoreOften) {
   EXPECT_LT(strong_wins, 400) << "upsets still happen";
 }
 
-TEST(DemoScores, SameSeedSameScores) {
-  DemoRandom a(99), b(99);
-  const LeagueStrengths sa = DrawStrengths(a), sb = DrawStrengths(b);
-  for (int g = 0; g < 50; ++g) {
-    const FinalScore x = SimulateGame(sa, 3, 20, a);
-    const FinalScore y = SimulateGame(sb, 3, 20, b);
-    EXPECT_EQ(x.first, y.first);
-    EXPECT_EQ(x.second, y.second);
-  }
-}
-
 TEST(DemoScores, RandomNumbersAreTheSameEverywhere) {
   // splitmix64's published first outputs for seed 0 pin the generator down on every platform.
   DemoRandom rng(0);

@@ -7,84 +7,61 @@
 namespace tavrin {
 namespace {
 
-class PredictGameTest : public ::testing::Test {
- protected:
-  PredictGameTest() { store.Weighting = 100; }
-  GamePrediction Predict(int a, double cqr_a, int b, double cqr_b) {
-    store.Cqr[a] = cqr_a;
-    store.Cqr[b] = cqr_b;
-    return PredictGame(store, a, b);
+// Catches a wrong home advantage, group adjustment, pick band, margin cap or weighting.
+TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
+  const struct {
+    int visitor;
+    double visitor_cqr;
+    int home;
+    double home_cqr;
+    float weighting;
+    int favourite;
+    float margin;
+  } cases[] = {
+      {1, 60, 2, 60, 100, 2, 1.5f},      // same group: only the home advantage
+      {15, 60, 16, 60, 100, 16, 2.5f},   // lower-group visitor at an upper-group home: one more
+      {16, 60, 15, 60, 100, 15, 0.5f},   // upper-group visitor at a lower-group home: one back
+      {16, 60, 17, 60, 100, 17, 1.5f},   // 16 and 17 are both in the upper group
+      {1, 53.4, 2, 50.0, 100, 0, 0.0f},  // a half-rating lead of exactly 0.2 is no lead
+      {1, 53.6, 2, 50.0, 100, 1, 0.3f},
+      {1, 50.0, 2, 47.4, 100, 0, 0.0f},  // the same band for the home team
+      {1, 50.0, 2, 47.6, 100, 2, 0.3f},
+      {1, 93.0, 2, 50.0, 100, 1, 17.0f},  // half-rating difference 20: capped at 17
+      {1, 93.0, 2, 50.0, 50, 1, 8.5f},    // then weighted
+      {1, 93.0, 2, 50.0, 0, 1, 0.0f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.visitor_cqr << " at " << c.home_cqr << " w" << c.weighting);
+    SeasonStore store;
+    store.Weighting = c.weighting;
+    store.Cqr[c.visitor] = c.visitor_cqr;
+    store.Cqr[c.home] = c.home_cqr;
+    const GamePrediction p = PredictGame(store, c.visitor, c.home);
+    EXPECT_EQ(p.favourite, c.favourite);
+    EXPECT_NEAR(p.margin, c.margin, 1e-5);
   }
+}
+
+// Catches a moved half-point band: thresholds are compared in single precision.
+TEST(RoundMargin, HalfPointsWithSingleThresholds) {
+  const float cases[][2] = {{3.1f, 3.0f}, {3.3f, 3.5f}, {3.6f, 3.5f}, {3.8f, 4.0f},
+                            {0.1f, 0.0f}, {3.7f, 4.0f}, {3.2f, 3.5f}, {0.0f, 0.0f},
+                            {0.3f, 0.5f}, {0.7f, 0.5f}, {2.5f, 2.5f}, {17.0f, 17.0f}};
+  for (const auto& c : cases) EXPECT_EQ(RoundMargin(c[0]), c[1]) << c[0];
+}
+
+// Catches a drift in the whole rule chain on one game worked by hand.
+TEST(PredictGame, WorkedExample) {
   SeasonStore store;
-};
-
-TEST_F(PredictGameTest, HomeAdvantageAndCrossGroupAdjustment) {
-  // Same group: only the home advantage.
-  auto p = Predict(1, 60, 2, 60);
-  EXPECT_EQ(p.favourite, 2);
-  EXPECT_FLOAT_EQ(p.margin, 1.5f);
-  // Lower-group visitor at an upper-group home team: the visitor loses one point more.
-  p = Predict(15, 60, 16, 60);
-  EXPECT_EQ(p.favourite, 16);
-  EXPECT_FLOAT_EQ(p.margin, 2.5f);
-  // Upper-group visitor at a lower-group home team: the home team gives the point back.
-  p = Predict(16, 60, 15, 60);
-  EXPECT_EQ(p.favourite, 15);
-  EXPECT_FLOAT_EQ(p.margin, 0.5f);
-  // 16 and 17 are both in the upper group.
-  p = Predict(16, 60, 17, 60);
-  EXPECT_EQ(p.favourite, 17);
-  EXPECT_FLOAT_EQ(p.margin, 1.5f);
-}
-
-TEST_F(PredictGameTest, PickBandIsComparedInSingle) {
-  // A half-rating lead of exactly 0.2 is no lead.
-  auto p = Predict(1, 53.4, 2, 50.0);
-  EXPECT_EQ(p.favourite, 0);
-  EXPECT_EQ(p.margin, 0.0f);
-  p = Predict(1, 53.6, 2, 50.0);
-  EXPECT_EQ(p.favourite, 1);
-  EXPECT_NEAR(p.margin, 0.3f, 1e-5);
-  EXPECT_EQ(RoundMargin(p.margin), 0.5f);
-  // The same band for the home team: 25.0 against 23.7 + 1.5.
-  p = Predict(1, 50.0, 2, 47.4);
-  EXPECT_EQ(p.favourite, 0);
-  p = Predict(1, 50.0, 2, 47.6);
-  EXPECT_EQ(p.favourite, 2);
-}
-
-TEST_F(PredictGameTest, MarginCapAndWeighting) {
-  // Half-rating difference 20: capped at 17, then weighted.
-  auto p = Predict(1, 93.0, 2, 50.0);
-  EXPECT_EQ(p.favourite, 1);
-  EXPECT_EQ(p.margin, 17.0f);
-  store.Weighting = 50;
-  EXPECT_EQ(PredictGame(store, 1, 2).margin, 8.5f);
-  store.Weighting = 0;
-  p = PredictGame(store, 1, 2);
-  EXPECT_EQ(p.favourite, 1);
-  EXPECT_EQ(p.margin, 0.0f);
-}
-
-TEST_F(PredictGameTest, WorkedExample) {
-  auto p = Predict(3, 60.0, 20, 50.0);
+  store.Weighting = 100;
+  store.Cqr[3] = 60.0;
+  store.Cqr[20] = 50.0;
+  const GamePrediction p = PredictGame(store, 3, 20);
   EXPECT_EQ(p.favourite, 3);
   EXPECT_EQ(RoundMargin(p.margin), 2.5f);
   store.Weighting = 80;
   EXPECT_EQ(RoundMargin(PredictGame(store, 3, 20).margin), 2.0f);
-}
-
-TEST(RoundMarginTest, HalfPointsWithSingleThresholds) {
-  EXPECT_EQ(RoundMargin(3.1f), 3.0f);
-  EXPECT_EQ(RoundMargin(3.3f), 3.5f);
-  EXPECT_EQ(RoundMargin(3.6f), 3.5f);
-  EXPECT_EQ(RoundMargin(3.8f), 4.0f);
-  EXPECT_EQ(RoundMargin(0.1f), 0.0f);
-  // 3.7 held in single lies just above .7; 3.2 just above .2.
-  EXPECT_EQ(RoundMargin(3.7f), 4.0f);
-  EXPECT_EQ(RoundMargin(3.2f), 3.5f);
-  EXPECT_EQ(RoundMargin(0.0f), 0.0f);
-  for (float rounded : {2.0f, 2.5f, 17.0f}) EXPECT_EQ(RoundMargin(rounded), rounded);
 }
 
 TEST(OverUnderTotalTest, RoundsHalfUp) {

@@ -44,7 +44,10 @@ TEST_F(NamesUpdateTest, SavesBothTablesAfterTheQuestion) {
   EXPECT_EQ(read_back.TeamName, store.TeamName);
 }
 
-TEST_F(NamesUpdateTest, RefusesEmptyAndSharedNamesBeforeTheQuestion) {
+// Names the file cannot hold, empty names and names two teams share are refused before the
+// question, and nothing is stored.
+TEST_F(NamesUpdateTest, RefusesNamesBeforeTheQuestion) {
+  const std::string cannot = "A name cannot contain a double quote (\") or a line break.";
   struct Case {
     int team;  // from 1
     bool location;
@@ -60,6 +63,10 @@ TEST_F(NamesUpdateTest, RefusesEmptyAndSharedNamesBeforeTheQuestion) {
       {2, false, "Team1",
        "\"Team1\" is the team name of team # 1 and of team # 2.\n\r"
        "Each team needs a team name of its own."},
+      {3, true, "Say \"Hi\"", cannot},
+      {4, true, "Two\r\nLines", cannot},
+      {5, true, "Thirteen Char", cannot},
+      {1, false, "TenLetters", cannot},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -82,31 +89,6 @@ TEST_F(NamesUpdateTest, NoLeavesTablesAndFileUntouched) {
   EXPECT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::Declined);
   EXPECT_EQ(store.LocationName[1], "City1");
   EXPECT_EQ(NamesBytes(), "");
-}
-
-TEST_F(NamesUpdateTest, RefusesNamesTheFileCannotHoldBeforeAsking) {
-  const std::vector<std::pair<int, std::string>> bad_locations = {
-      {2, "Say \"Hi\""}, {3, "Two\r\nLines"}, {4, "Thirteen Char"}};
-  for (const auto& [slot, name] : bad_locations) {
-    auto typed = locations;
-    typed[slot] = name;
-    EXPECT_EQ(SaveNames(session, typed, team_names), NamesSaveResult::Refused) << name;
-  }
-  auto typed_names = team_names;
-  typed_names[0] = "TenLetters";
-  EXPECT_EQ(SaveNames(session, locations, typed_names), NamesSaveResult::Refused);
-  EXPECT_TRUE(ui.questions.empty());
-  ASSERT_EQ(ui.messages.size(), 4u);
-  EXPECT_EQ(ui.messages[0].text, "A name cannot contain a double quote (\") or a line break.");
-  EXPECT_EQ(store.LocationName[3], "City3");
-  EXPECT_EQ(NamesBytes(), "");
-}
-
-TEST_F(NamesUpdateTest, AFailedWriteIsReported) {
-  std::filesystem::create_directory(folder.path() / NamesFileName);  // a folder in the file's place
-  EXPECT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::NotSaved);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Unable to Save file - check disk, write protect etc..");
 }
 
 }  // namespace

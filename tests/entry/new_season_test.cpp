@@ -132,20 +132,5 @@ TEST_F(NewSeasonTest, RunningAgainRewritesOnlyBlockZero) {
   EXPECT_EQ(testing::ReadFileBytes(NewStatsFile()).substr(31 * StatsRecordSize), block_one);
 }
 
-TEST_F(NewSeasonTest, AFailedWriteIsReportedAndLeavesTheFilesAsTheyWere) {
-  WriteSchedule(1, {{1, 2}});
-  const std::string last_season = LastSeasonBytes();
-  ui.inputs.push_back("17");
-  InjectFileFault(FileOperation::Rename, 1);
-  EXPECT_EQ(RunNewSeasonSetup(session), NewSeasonResult::NotSaved);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "Unable to Save file - check disk, write protect etc..\n\rTVSt2000.dat");
-  EXPECT_FALSE(std::filesystem::exists(NewStatsFile()));
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / SettingsFileName));
-  EXPECT_EQ(store.LastScoredWeek, 17);
-  EXPECT_EQ(LastSeasonBytes(), last_season);
-}
-
 }  // namespace
 }  // namespace tavrin

@@ -51,16 +51,5 @@ TEST_F(SettingsUpdateTest, RefusesAWeekCountNoSeasonCanHave) {
   EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 }
 
-TEST_F(SettingsUpdateTest, AFailedWriteIsReportedAndTheOldFileKept) {
-  ASSERT_EQ(ApplySettings(session, {"2000", "17", 100, 100}), SettingsResult::Saved);
-  const std::string before = testing::ReadFileBytes(SettingsFile());
-  InjectFileFault(FileOperation::Rename, 1);
-  EXPECT_EQ(ApplySettings(session, {"2001", "17", 100, 100}), SettingsResult::NotSaved);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "Unable to Save file - check disk, write protect etc..\n\rTavSE.dat");
-  EXPECT_EQ(testing::ReadFileBytes(SettingsFile()), before);
-}
-
 }  // namespace
 }  // namespace tavrin

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+
+#include "season/data_files.h"
 #include "support/temp_folder.h"
 
 namespace tavrin {
@@ -95,6 +98,54 @@ TEST_F(FileIo, EveryInjectedFaultFailsTheReplaceAndKeepsTheOldFile) {
     EXPECT_EQ(EntryCount(), 1u) << "the temporary file was left behind";
   }
   EXPECT_TRUE(ReplaceFileAtomically(file, "new"));  // each fault fires once
+}
+
+// Catches a data-file writer that reports success after a failed step, or changes its old file.
+TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
+  SeasonStore store;
+  store.WorkingYear = 1999;
+  store.TeamCount = 31;
+  store.WeekGameCount = 7;
+  for (int team = 1; team <= 31; ++team)
+    store.LocationName[team] = store.TeamName[team] = "Name" + std::to_string(team);
+  for (int16_t game = 1; game <= 7; ++game) {
+    store.GameFirstTeam[game] = game;
+    store.GameSecondTeam[game] = static_cast<int16_t>(32 - game);
+    store.GameDay[game] = 1;
+  }
+  const auto& dir = folder.path();
+  const struct {
+    std::string file;
+    std::function<bool()> write;
+  } writers[] = {
+      {SettingsFileName, [&] { return WriteSettings(store, dir); }},
+      {NamesFileName, [&] { return WriteNames(store, dir) == NamesWriteResult::Written; }},
+      {"TVSC1999.dat", [&] { return WriteScheduleWeek(store, dir, 1); }},
+      {"TVSt1999.dat", [&] { return WriteStatsBlock(store, dir, 0); }},
+  };
+  for (const auto& writer : writers) ASSERT_TRUE(writer.write()) << writer.file;
+  store.Weighting = 50;
+  store.TeamName[1] = "Changed";
+  store.GameDay[1] = 2;
+  store.Cqr[1] = 70;
+  for (FileOperation operation :
+       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
+    for (const auto& writer : writers) {
+      const std::string before = ReadFileBytes(dir / writer.file);
+      InjectFileFault(operation, 1);
+      EXPECT_FALSE(writer.write()) << writer.file << " " << static_cast<int>(operation);
+      ClearFileFaults();
+      EXPECT_EQ(ReadFileBytes(dir / writer.file), before) << writer.file;
+    }
+  }
+  // What the files cannot hold is refused before anything is written.
+  const std::string settings = ReadFileBytes(dir / SettingsFileName);
+  store.ReportFont = "Bad \"font\"";
+  EXPECT_FALSE(WriteSettings(store, dir));
+  EXPECT_EQ(ReadFileBytes(dir / SettingsFileName), settings);
+  const std::string statistics = ReadFileBytes(dir / "TVSt1999.dat");
+  EXPECT_FALSE(WriteStatsBlock(store, dir, -1));
+  EXPECT_EQ(ReadFileBytes(dir / "TVSt1999.dat"), statistics);
 }
 
 TEST_F(FileIo, AFaultFiresOnTheNthOperationOnly) {
