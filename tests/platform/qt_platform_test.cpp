@@ -1,31 +1,20 @@
 // The Qt platform layer as the commands use it: the dialogs' texts and buttons, the busy
-// pointer's reset, the report printer's PDF jobs, the help window's keywords and the pictures.
+// pointer's reset, the report printer's PDF jobs and the help window's search and keys.
 
 #include <QApplication>
 #include <QDialog>
-#include <QFontDatabase>
-#include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
-#include <set>
 
-#include "platform/qt/help_topics.h"
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/latin1_text.h"
-#include "platform/qt/palette.h"
-#include "platform/qt/pictures.h"
 #include "platform/qt/qt_user_interface.h"
-#include "platform/qt/twips.h"
 #include "support/temp_folder.h"
 
 using namespace tavrin;
@@ -51,28 +40,12 @@ int PdfPageCount(const std::filesystem::path& file) {
   return count == std::string::npos ? -1 : std::stoi(bytes.substr(count + 7));
 }
 
-// The text of a PDF file, by poppler's pdftotext; empty when the tool is missing.
-QString PdfText(const std::filesystem::path& file) {
-  QProcess pdftotext;
-  pdftotext.start("pdftotext", {"-layout", QString::fromStdString(file.string()), "-"});
-  if (!pdftotext.waitForFinished(10000)) return {};
-  return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 }  // namespace
 
 class QtPlatformTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void TwipsMapToPixelsAtTheGivenResolution() {
-    QCOMPARE(TwipsToPixels(1440, 96), 96);
-    QCOMPARE(TwipsToPixels(9555, 96), 637);
-    QCOMPARE(TwipsToPixels(6225, 120), 519);
-    QCOMPARE(PixelsToTwips(96, 96), 1440.0);
-    QCOMPARE(TwipsToPixelsX(PixelsToTwipsX(500)), 500);
-  }
-
   void MessagesBreakLinesAtLineFeedCarriageReturn() {
     QCOMPARE(MessageText("Cannot Complete Action....\n\rScores must be current thru Week # 3."),
              QString("Cannot Complete Action....\nScores must be current thru Week # 3."));
@@ -192,18 +165,6 @@ class QtPlatformTest : public QObject {
     QCOMPARE(PdfPageCount(folder.path() / "Tavrin Schedule.pdf"), 2);
   }
 
-  void PrinterFontsLeadWithFixedPitchAndWriteLatinText() {
-    // With no report font chosen the first font unlike the current one prints the report, so
-    // it must keep the columns straight.
-    const std::vector<std::string> fonts = PrinterFontNames();
-    QVERIFY(!fonts.empty());
-    QVERIFY(QFontDatabase::isFixedPitch(FromLatin1(fonts[0])));
-    for (const std::string& font : fonts) {
-      QVERIFY2(QFontDatabase::writingSystems(FromLatin1(font)).contains(QFontDatabase::Latin),
-               font.c_str());
-    }
-  }
-
   void PrinterWithoutLinesMakesNoJob() {
     testing::TempFolder folder;
     int notices = 0;
@@ -231,88 +192,6 @@ class QtPlatformTest : public QObject {
     printer.EndDocument();
     QCOMPARE(notices.size(), std::size_t{2});
     QVERIFY(notices[1].find("saved as a PDF") != std::string::npos);
-  }
-
-  void PageCanvasDrawsInTwips() {
-    testing::TempFolder folder;
-    QtPrinter printer(folder.path(), nullptr, QtPrinter::Destination::PdfFile);
-    Canvas& canvas = printer.PageCanvas();
-    canvas.SetFont("DejaVu Sans Mono", 10, false);
-    // Ten points are 200 twips; a line of text is a little more than that.
-    QVERIFY(canvas.TextHeight("X") > 200 && canvas.TextHeight("X") < 300);
-    QVERIFY(std::abs(canvas.TextWidth("XXXXXXXXXX") - 2 * canvas.TextWidth("XXXXX")) < 1.0);
-    canvas.SetPen(12, 2);
-    canvas.DrawLine(0, 0, 1440, 1440);
-    canvas.DrawText(100, 100, "CQR");
-    printer.EndDocument();
-    QVERIFY(std::filesystem::exists(folder.path() / "Tavrin Report.pdf"));
-  }
-
-  void EveryHelpKeywordOpensItsSection() {
-    HelpViewer viewer;
-    auto* text = viewer.findChild<QTextBrowser*>("helptext");
-    QVERIFY(text != nullptr);
-    const QString document = text->toHtml();
-    for (const char* keyword :
-         {"Contents", "team names", "Schedule", "Fonts", "Score Entry", "Single Game Predictions",
-          "Results by Team", "Season Projections"}) {
-      const QString anchor = HelpAnchorFor(keyword);
-      QVERIFY2(!anchor.isEmpty(), keyword);
-      viewer.OpenAtKeyword(keyword);
-      QCOMPARE(viewer.CurrentAnchor(), anchor);
-    }
-    for (const HelpTopic& topic : HelpTopics()) {
-      QVERIFY2(document.contains("name=\"" + topic.anchor + "\""), qPrintable(topic.anchor));
-    }
-    QCOMPARE(HelpAnchorFor("score entry"), QString("score-entry"));
-  }
-
-  void PrinterNumbersNewFilesFootsEveryPageAndKeepsItsSetup() {
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
-    testing::TempFolder folder;
-    std::vector<std::string> notices;
-    {
-      // The folder as the program names it ("."-relative) is shown cleanly.
-      QtPrinter printer(
-          folder.path() / ".", [&](const std::string& m) { notices.push_back(m); },
-          QtPrinter::Destination::PdfFile);
-      printer.SetFootTitle("Tavrin 2000");
-      for (int copy = 0; copy < 2; ++copy) {
-        printer.SetJobName("Tavrin Results week 9");
-        for (int line = 0; line < 90; ++line) printer.PrintLine("Line " + std::to_string(line));
-        printer.EndDocument();
-      }
-      QVERIFY(printer.Device().pageLayout().margins(QPageLayout::Millimeter).left() >= 15.0);
-      printer.SendNextJobTo(folder.path() / "chosen.pdf");
-      printer.PrintLine("one line");
-      printer.EndDocument();
-
-      printer.Device().setPageOrientation(QPageLayout::Landscape);
-      printer.RememberSetup();
-    }
-    const std::vector<std::pair<std::filesystem::path, std::string>> saved{
-        {folder.path() / "Tavrin Results week 9.pdf", "There is no printer on this computer"},
-        {folder.path() / "Tavrin Results week 9 (2).pdf", "There is no printer on this computer"},
-        {folder.path() / "chosen.pdf", "The report was saved as a PDF file:"}};
-    QCOMPARE(notices.size(), saved.size());
-    for (std::size_t job = 0; job < saved.size(); ++job) {
-      QVERIFY(std::filesystem::exists(saved[job].first));
-      QVERIFY2(notices[job].rfind(saved[job].second, 0) == 0, notices[job].c_str());
-      QVERIFY2(notices[job].find("\n\r" + saved[job].first.string()) != std::string::npos,
-               notices[job].c_str());
-    }
-    const QString text = PdfText(saved[0].first);
-    if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
-    const int pages = PdfPageCount(saved[0].first);
-    QVERIFY(pages >= 2);
-    for (int page = 1; page <= pages; ++page)
-      QVERIFY(text.contains(QString("page %1 of %2").arg(page).arg(pages)));
-    QCOMPARE(text.count("Tavrin 2000"), pages);
-
-    QtPrinter reopened(folder.path(), nullptr, QtPrinter::Destination::PdfFile);
-    QCOMPARE(reopened.Device().pageLayout().orientation(), QPageLayout::Landscape);
-    QSettings().clear();
   }
 
   void HelpSearchNarrowsTheIndexAndFallsBackToTheText() {
@@ -353,28 +232,6 @@ class QtPlatformTest : public QObject {
     viewer.OpenSearch();
     viewer.findChild<QPushButton*>("donebutton")->click();
     QVERIFY(!viewer.isVisible());
-  }
-
-  void LowColourPicturesKeepToThePalette() {
-    std::set<QRgb> palette;
-    for (int index = 0; index < 16; ++index) palette.insert(PaletteColour(index).rgb());
-    for (int button = 0; button < ToolbarButtonCount; ++button) {
-      const QImage picture = ToolbarPicture(button, true).toImage();
-      QCOMPARE(picture.size(), QSize(ToolbarPictureSize, ToolbarPictureSize));
-      int drawn = 0;
-      for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-          const QRgb pixel = picture.pixel(x, y);
-          if (qAlpha(pixel) == 0) continue;
-          ++drawn;
-          QVERIFY2(palette.count(pixel | 0xFF000000u) == 1,
-                   qPrintable(QString("button %1 pixel %2,%3").arg(button).arg(x).arg(y)));
-        }
-      }
-      QVERIFY(drawn > 200);
-      QVERIFY(ToolbarPicture(button, false).toImage() != picture);
-    }
-    QCOMPARE(SplashPicture().size(), QSize(400, 300));
   }
 };
 
