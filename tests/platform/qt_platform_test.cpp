@@ -13,7 +13,6 @@
 #include <functional>
 
 #include "platform/qt/help_viewer.h"
-#include "platform/qt/latin1_text.h"
 #include "platform/qt/qt_user_interface.h"
 #include "support/temp_folder.h"
 
@@ -46,20 +45,6 @@ class QtPlatformTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void MessagesBreakLinesAtLineFeedCarriageReturn() {
-    QCOMPARE(MessageText("Cannot Complete Action....\n\rScores must be current thru Week # 3."),
-             QString("Cannot Complete Action....\nScores must be current thru Week # 3."));
-    QCOMPARE(MessageText("a\n\r\n\r"), QString("a\n\n"));
-    QCOMPARE(FromLatin1("Qu\xe9"
-                        "bec"),
-             QString::fromUtf8("Qu\xc3\xa9"
-                               "bec"));
-    QCOMPARE(ToLatin1(QString::fromUtf8("Qu\xc3\xa9"
-                                        "bec \xe2\x82\xac")),
-             std::string("Qu\xe9"
-                         "bec ?"));
-  }
-
   void MessageBoxShowsCaptionIconAndLines() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
     OnNextDialog(
@@ -163,16 +148,6 @@ class QtPlatformTest : public QObject {
     printer.PrintLine("second page");
     printer.EndDocument();
     QCOMPARE(PdfPageCount(folder.path() / "Tavrin Schedule.pdf"), 2);
-  }
-
-  void PrinterWithoutLinesMakesNoJob() {
-    testing::TempFolder folder;
-    int notices = 0;
-    QtPrinter printer(
-        folder.path(), [&](const std::string&) { ++notices; }, QtPrinter::Destination::PdfFile);
-    printer.EndDocument();
-    QCOMPARE(notices, 0);
-    QVERIFY(std::filesystem::is_empty(folder.path()));
   }
 
   void PrinterTellsWhenThePdfCannotBeWritten() {
