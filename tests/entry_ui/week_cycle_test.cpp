@@ -16,8 +16,8 @@
 #include "entry/scores_window.h"
 #include "entry/settings_update.h"
 #include "entry/settings_window.h"
-#include "entry_ui/entry_ui_fixture.h"
 #include "entry_ui/test_suites.h"
+#include "entry_ui/window_fixture.h"
 #include "season/data_files.h"
 
 using namespace tavrin;

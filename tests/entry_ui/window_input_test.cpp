@@ -15,8 +15,8 @@
 #include "entry/scores_window.h"
 #include "entry/settings_window.h"
 #include "entry/stats_editor_window.h"
-#include "entry_ui/entry_ui_fixture.h"
 #include "entry_ui/test_suites.h"
+#include "entry_ui/window_fixture.h"
 #include "platform/qt/palette.h"
 #include "season/data_files.h"
 
@@ -83,7 +83,7 @@ class WindowInputTest : public QObject {
     main_window_.show();
   }
 
-  void init() { season_ = std::make_unique<SeasonCopy>(GoldenFolder("1999") / "final"); }
+  void init() { season_ = std::make_unique<SeasonCopy>(); }
 
   void scoresWithAnEmptyBoxChangeNothing() {
     auto scores = LastWeekScores();

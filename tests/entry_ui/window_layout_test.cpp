@@ -15,8 +15,8 @@
 #include "entry/scores_window.h"
 #include "entry/settings_window.h"
 #include "entry/stats_editor_window.h"
-#include "entry_ui/entry_ui_fixture.h"
 #include "entry_ui/test_suites.h"
+#include "entry_ui/window_fixture.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -63,7 +63,7 @@ class WindowLayoutTest : public QObject {
  private slots:
   void initTestCase() {
     if (GoldenFolder("1999").empty()) QSKIP("the shared seasons are not present");
-    season_ = std::make_unique<SeasonCopy>(GoldenFolder("1999") / "final");
+    season_ = std::make_unique<SeasonCopy>();
     main_window_.show();
   }
 

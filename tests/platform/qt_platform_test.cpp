@@ -197,7 +197,7 @@ class QtPlatformTest : public QObject {
     QVERIFY(!text->textCursor().hasSelection());
 
     // The window has its Close button and closes by Escape and by Ctrl+W.
-    for (const QKeySequence keys :
+    for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
       viewer.OpenSearch();
       QApplication::setActiveWindow(&viewer);

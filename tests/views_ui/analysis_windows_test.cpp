@@ -9,9 +9,9 @@
 #include <QtTest>
 
 #include "analysis/specials_window.h"
+#include "entry_ui/window_fixture.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/palette.h"
-#include "views_ui/view_test_support.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;

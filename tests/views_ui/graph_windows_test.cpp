@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <sstream>
 
+#include "entry_ui/window_fixture.h"
 #include "graphs/graph_selection_window.h"
 #include "graphs/rating_chart.h"
 #include "graphs/rating_graph_window.h"
 #include "platform/qt/latin1_text.h"
-#include "views_ui/view_test_support.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -41,15 +41,7 @@ void DoubleClickRow(QListWidget* list, int row) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-template <typename Window>
-Window* OpenWindow() {
-  Window* found = nullptr;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* window = qobject_cast<Window*>(widget); window != nullptr && window->isVisible())
-      found = window;
-  }
-  return found;
-}
+RatingGraphWindow* OpenGraph() { return qobject_cast<RatingGraphWindow*>(OpenWindow("GRform")); }
 
 std::vector<double> RecordedSeries(int team) {
   for (const std::string& line : GoldenReportLines("rating_series.csv")) {
@@ -97,9 +89,9 @@ class GraphWindowsTest : public QObject {
 
     DoubleClickRow(List(selection, "List1"), Jacksonville - 1);
     SettleClosedWindows();
-    auto* graph = OpenWindow<RatingGraphWindow>();
+    auto* graph = OpenGraph();
     QVERIFY(graph != nullptr);
-    QVERIFY(OpenWindow<GraphSelectionWindow>() == nullptr);
+    QVERIFY(OpenWindow("Selgraphform") == nullptr);
     QVERIFY(!season.main_window.isEnabled());
     QCOMPARE(graph->windowTitle(),
              "Tavrin Rating Trends - " + qt::FromLatin1(season.store.LocationName[Jacksonville] +
@@ -129,13 +121,13 @@ class GraphWindowsTest : public QObject {
     QCOMPARE(season.ui.beeps, 1);
     DoubleClickRow(List(selection, "List1"), StLouis - 1);  // only selects in this mode
     SettleClosedWindows();
-    QVERIFY(OpenWindow<RatingGraphWindow>() == nullptr);
+    QVERIFY(OpenGraph() == nullptr);
     selection->findChild<QPushButton*>("okbutton")->click();  // the second team is missing
     QCOMPARE(season.ui.beeps, 2);
     QCOMPARE(season.store.GraphTeamOne, StLouis);
     DoubleClickRow(List(selection, "List2"), Jacksonville - 1);
     SettleClosedWindows();
-    auto* graph = OpenWindow<RatingGraphWindow>();
+    auto* graph = OpenGraph();
     QVERIFY(graph != nullptr);
     QCOMPARE(graph->findChild<QLabel*>("Lab2_1")->text(), QString("St. Louis Rams"));
     QCOMPARE(graph->findChild<QLabel*>("Lab2_2")->text(), QString("Jacksonville Jaguars"));

@@ -8,11 +8,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "entry_ui/window_fixture.h"
 #include "platform/qt/latin1_text.h"
 #include "reports/statistics_window.h"
 #include "reports/team_results_window.h"
 #include "reports/weekly_results_window.h"
-#include "views_ui/view_test_support.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -39,7 +39,7 @@ class ReportWindowsTest : public QObject {
          "Ready to send Statistics to the Printer."},
     };
     for (const auto& [open, question] : windows) {
-      for (const QKeySequence close_key :
+      for (const QKeySequence& close_key :
            {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
         SeasonCopy season;
         QPointer<QWidget> window = open(season);
