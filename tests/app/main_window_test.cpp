@@ -109,29 +109,6 @@ class MainWindowTest : public QObject {
       QVERIFY2(!Locked(menu), menu);
   }
 
-  void ToolbarFollowsTheSeasonsProgress() {
-    QCOMPARE(store_->LastScoredWeek, int16_t{17});
-    // Season complete: nothing to score or predict.
-    window_->ClickTool(ToolbarButton::EnterScores);
-    window_->ClickTool(ToolbarButton::Predictions);
-    QVERIFY(!Find<QListWidget>("List2")->isVisible());
-    QVERIFY(ui_->messages.empty());
-
-    window_->ClickTool(ToolbarButton::Standings);
-    QCOMPARE(window_->ReportLines(), GoldenReport("standings_week_17.txt"));
-    QVERIFY(Find<QPushButton>("standingsprintbutton")->isVisible());
-
-    const int busy = ui_->busy_pointers;
-    window_->ClickTool(ToolbarButton::Help);
-    QCOMPARE(ui_->help_topics, std::vector<std::string>{"Contents"});
-    QVERIFY(ui_->busy_pointers > busy);
-
-    Find<QPushButton>("standingsdonebutton")->click();
-    store_->LastScoredWeek = 9;
-    window_->ClickTool(ToolbarButton::Predictions);
-    QCOMPARE(window_->ReportLines(), GoldenReport("predictions_week_10.txt"));
-  }
-
   void KeysReachTheListingsCommands() {
     QApplication::setActiveWindow(window_.get());
     Trigger("PredWeekmenu_4");
@@ -200,14 +177,7 @@ class MainWindowTest : public QObject {
       QTRY_VERIFY(entry.isNull());
       QVERIFY(window_->isEnabled());
     }
-    // Week 17 of the finished season is scored again from block 16.
     QVERIFY(ui_->messages.empty());
-
-    // The new season setup talks through the user interface only; No ends it at once.
-    ui_->answers.push_back(false);
-    Trigger("NewSeasonmenu");
-    QCOMPARE(ui_->questions.back().default_button, DefaultButton::Second);
-    QVERIFY(window_->isEnabled());
   }
 
   void ViewCommandsOpenTheirWindows() {
@@ -239,15 +209,6 @@ class MainWindowTest : public QObject {
     QVERIFY(!window_->isEnabled());
     scores->close();
     QTRY_VERIFY(scores.isNull());
-    QVERIFY(window_->isEnabled());
-  }
-
-  void RefusedViewOpensNoWindow() {
-    // There is no statistics block 18: the refusal message, and the main window stays usable.
-    store_->LastScoredWeek = 18;
-    Trigger("Pseasonmenu");
-    QCOMPARE(ui_->messages.size(), std::size_t{1});
-    QVERIFY(OpenWindow("Pseason") == nullptr);
     QVERIFY(window_->isEnabled());
   }
 
