@@ -16,7 +16,6 @@
 #include "entry/scores_window.h"
 #include "entry/settings_update.h"
 #include "entry/settings_window.h"
-#include "entry_ui/test_suites.h"
 #include "entry_ui/window_fixture.h"
 #include "season/data_files.h"
 
@@ -159,9 +158,6 @@ class WeekCycleTest : public QObject {
   }
 };
 
-int RunWeekCycleTests(int argc, char** argv) {
-  WeekCycleTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(WeekCycleTest)
 
 #include "week_cycle_test.moc"

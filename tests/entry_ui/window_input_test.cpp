@@ -9,16 +9,12 @@
 #include <QtTest>
 
 #include "engine/results_processing.h"
-#include "entry/names_window.h"
 #include "entry/schedule_window.h"
 #include "entry/score_entry.h"
 #include "entry/scores_window.h"
 #include "entry/settings_window.h"
-#include "entry/stats_editor_window.h"
-#include "entry_ui/test_suites.h"
 #include "entry_ui/window_fixture.h"
 #include "platform/qt/palette.h"
-#include "season/data_files.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -178,40 +174,6 @@ class WindowInputTest : public QObject {
     CloseWith(window, "Command1");
   }
 
-  void statsEditorBoxes() {
-    StatsEditorWindow* window = OpenStatsEditorWindow(session(), &main_window_);
-    auto* week = Control<QLineEdit>(window, "Text1");
-    auto* save = Control<QPushButton>(window, "Savebutton");
-    QVERIFY(!save->isEnabled());
-    TypeOver(week, "0");
-    QTest::keyClick(week, Qt::Key_Return);  // Enter in the week box loads, as Load does
-    QVERIFY(save->isEnabled());
-    QCOMPARE(Control<QLineEdit>(window, "Text2_7")->text(), QStringLiteral("60"));
-    // A refused figure names its field, keeps the team shown and takes the focus.
-    auto* losses = Control<QLineEdit>(window, "Text2_1");
-    TypeOver(losses, "2.5");
-    Click(window, "Upbutton");
-    QCOMPARE(ui().messages.size(), std::size_t{1});
-    ui().messages.clear();
-    QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(),
-             QString::fromLatin1(session().store.LocationName[1]));
-    QCOMPARE(window->focusWidget(), losses);
-    TypeOver(losses, "3");
-    Click(window, "Upbutton");
-    QCOMPARE(session().store.Losses[1], int16_t{3});
-    QVERIFY(ui().messages.empty());
-
-    TypeOver(week, "0");  // any change of the week disables Save until the next Load
-    QVERIFY(!save->isEnabled());
-    ui().answers.push_back(false);  // the typed figure is not dropped without a question
-    Click(window, "Donebutton");
-    QCOMPARE(ui().questions.size(), std::size_t{1});
-    QCOMPARE(ui().questions[0].text, std::string("Discard the changes you typed?"));
-    Click(window, "Loadbutton");
-    QCOMPARE(session().store.Losses[1], int16_t{0});  // the unsaved edits are gone
-    CloseWith(window, "Donebutton");
-  }
-
   void informationButtonsOpenTheirHelpTopics() {
     ScoreEntryWindow* scores = OpenScoresWindow(session(), LastWeek, &main_window_);
     Click(scores, "infobutton");
@@ -233,9 +195,6 @@ class WindowInputTest : public QObject {
   }
 };
 
-int RunWindowInputTests(int argc, char** argv) {
-  WindowInputTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(WindowInputTest)
 
 #include "window_input_test.moc"

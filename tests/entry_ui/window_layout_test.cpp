@@ -15,7 +15,6 @@
 #include "entry/scores_window.h"
 #include "entry/settings_window.h"
 #include "entry/stats_editor_window.h"
-#include "entry_ui/test_suites.h"
 #include "entry_ui/window_fixture.h"
 
 using namespace tavrin;
@@ -111,9 +110,6 @@ class WindowLayoutTest : public QObject {
   }
 };
 
-int RunWindowLayoutTests(int argc, char** argv) {
-  WindowLayoutTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(WindowLayoutTest)
 
 #include "window_layout_test.moc"
