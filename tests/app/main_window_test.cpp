@@ -8,11 +8,9 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest>
 #include <array>
@@ -20,7 +18,6 @@
 #include <memory>
 
 #include "app/splash_window.h"
-#include "platform/qt/qt_user_interface.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 

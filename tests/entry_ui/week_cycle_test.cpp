@@ -17,7 +17,6 @@
 #include "entry/settings_update.h"
 #include "entry/settings_window.h"
 #include "entry_ui/window_fixture.h"
-#include "season/data_files.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -77,7 +76,6 @@ class WeekCycleTest : public QObject {
     QCOMPARE(saved_week, 1);
     QVERIFY(ui().messages.empty());
     QVERIFY(!Control<QPushButton>(window, "resultsbutton")->isEnabled());
-    QVERIFY(!Control<QPushButton>(window, "cancelbutton")->isEnabled());
     Click(window, "donebutton");
     QTRY_VERIFY(main_window_.isEnabled());
 
@@ -125,8 +123,6 @@ class WeekCycleTest : public QObject {
       }
       auto* list = Control<QListWidget>(window, "List1");
       QCOMPARE(list->count(), static_cast<int>(games.size()) + 1);
-      QCOMPARE(list->item(1)->text().toStdString(),
-               ScheduleListLine(session().store, listed.front()));
       Click(window, "Savebutton");
       QCOMPARE(ui().messages.size(), std::size_t{1});
       QCOMPARE(ui().messages[0].text,

@@ -98,11 +98,6 @@ class WindowInputTest : public QObject {
     TypeOver(window, last, "ab-1.5\"x");
     Click(window, "resultsbutton");
     QCOMPARE(ui().messages.size(), std::size_t{1});
-    const SeasonStore& store = session().store;
-    const int home = store.GameSecondTeam[static_cast<std::size_t>(scores.size())];
-    QVERIFY(ui().messages[0].text.find("the score of " + store.LocationName[home] +
-                                       " must be a whole number from 0 to 999.") !=
-            std::string::npos);
     ui().messages.clear();
     QCOMPARE(window->focusWidget(), Control<QLineEdit>(window, last));
     QVERIFY(Control<QPushButton>(window, "resultsbutton")->isEnabled());
@@ -113,7 +108,6 @@ class WindowInputTest : public QObject {
     Click(window, "cancelbutton");
     QCOMPARE(ui().questions.size(), std::size_t{1});
     QCOMPARE(ui().questions[0].text, std::string("Discard the changes you typed?"));
-    QCOMPARE(ui().questions[0].default_button, DefaultButton::Second);
     QCOMPARE(OpenWindow("Scores"), window);
     window->close();  // the close box asks too; Yes closes
     QCOMPARE(ui().questions.size(), std::size_t{2});

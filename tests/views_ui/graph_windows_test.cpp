@@ -11,7 +11,6 @@
 #include "graphs/graph_selection_window.h"
 #include "graphs/rating_chart.h"
 #include "graphs/rating_graph_window.h"
-#include "platform/qt/latin1_text.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -69,10 +68,8 @@ class GraphWindowsTest : public QObject {
     QVERIFY(season.opened);
     QWidget* selection =
         OpenGraphSelectionWindow(season.session, GraphOneTeam, &season.main_window);
-    QCOMPARE(selection->windowTitle(), QString("Tavrin Rating Trends"));
     QVERIFY(!season.main_window.isEnabled());
     QVERIFY(List(selection, "List2")->isHidden());
-    QCOMPARE(List(selection, "List1")->count(), 31);
 
     DoubleClickRow(List(selection, "List1"), Jacksonville - 1);
     SettleClosedWindows();
@@ -80,9 +77,6 @@ class GraphWindowsTest : public QObject {
     QVERIFY(graph != nullptr);
     QVERIFY(OpenWindow("Selgraphform") == nullptr);
     QVERIFY(!season.main_window.isEnabled());
-    QCOMPARE(graph->windowTitle(),
-             "Tavrin Rating Trends - " + qt::FromLatin1(season.store.LocationName[Jacksonville] +
-                                                        " " + season.store.TeamName[Jacksonville]));
     QCOMPARE(season.store.GraphTeamOne, Jacksonville);
     QCOMPARE(graph->findChild<QLabel*>("Lab2_1")->text(), QString("Jacksonville Jaguars"));
     QVERIFY(graph->findChild<QLabel*>("Lab2_2")->isHidden());
