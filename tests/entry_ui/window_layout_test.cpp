@@ -15,8 +15,7 @@
 #include "entry/scores_window.h"
 #include "entry/settings_window.h"
 #include "entry/stats_editor_window.h"
-#include "entry_ui/entry_ui_fixture.h"
-#include "entry_ui/test_suites.h"
+#include "entry_ui/window_fixture.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -63,7 +62,7 @@ class WindowLayoutTest : public QObject {
  private slots:
   void initTestCase() {
     if (GoldenFolder("1999").empty()) QSKIP("the shared seasons are not present");
-    season_ = std::make_unique<SeasonCopy>(GoldenFolder("1999") / "final");
+    season_ = std::make_unique<SeasonCopy>();
     main_window_.show();
   }
 
@@ -111,9 +110,6 @@ class WindowLayoutTest : public QObject {
   }
 };
 
-int RunWindowLayoutTests(int argc, char** argv) {
-  WindowLayoutTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(WindowLayoutTest)
 
 #include "window_layout_test.moc"

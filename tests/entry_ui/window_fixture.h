@@ -1,11 +1,14 @@
 #pragma once
 // What the window tests share: a season copied into a scratch folder and started as the program
-// starts it, a stand-in main window, and the user's clicks and key presses.
+// starts it, a stand-in main window, the user's clicks and key presses, and reading a window's
+// list back.
 
 #include <QLineEdit>
 #include <QWidget>
+#include <QtTest>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/session.h"
 #include "season/season_store.h"
@@ -19,12 +22,21 @@ std::filesystem::path GoldenFolder(const std::string& name);
 
 // A season's files in a scratch folder, with the settings and names read as at start-up.
 struct SeasonCopy {
-  explicit SeasonCopy(const std::filesystem::path& source);
+  explicit SeasonCopy(const std::filesystem::path& source = GoldenFolder("1999") / "final");
   TempFolder folder;
   SeasonStore store;
   ScriptedUi ui;
   Session session{store, ui, folder.path()};
+  QWidget main_window;
+  bool opened = false;
 };
+
+// The lines of a report the golden 1999 season recorded.
+std::vector<std::string> GoldenReportLines(const std::string& file);
+// The lines of a window's list, as Latin-1.
+std::vector<std::string> ListLines(const QWidget* window, const char* list_name = "List1");
+// Runs the deletions closing windows left pending, so a closed window is gone.
+void SettleClosedWindows();
 
 // The first data file that differs between the two folders (or is in only one), or "".
 QString FirstDifferentFile(const std::filesystem::path& one, const std::filesystem::path& other);
@@ -60,3 +72,10 @@ struct SeasonGame {
 std::vector<SeasonGame> SeasonGames(int year, int week);
 
 }  // namespace tavrin::testing
+
+// Skips the test when the recorded seasons are not beside the clone.
+#define TAVRIN_QSKIP_WITHOUT_SHARED_DATA()                            \
+  do {                                                                \
+    if (::tavrin::testing::SharedDataDir().empty())                   \
+      QSKIP("the shared seasons and golden outputs are not present"); \
+  } while (false)

@@ -1,11 +1,13 @@
-#include "entry_ui/entry_ui_fixture.h"
+#include "entry_ui/window_fixture.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QtTest>
 #include <fstream>
 #include <set>
 #include <sstream>
 
+#include "platform/qt/latin1_text.h"
 #include "season/data_files.h"
 
 namespace tavrin::testing {
@@ -18,9 +20,10 @@ std::filesystem::path GoldenFolder(const std::string& name) {
 }
 
 SeasonCopy::SeasonCopy(const std::filesystem::path& source) {
+  if (!std::filesystem::is_directory(source)) return;
   folder.CopyFilesFrom(source);
-  ReadSettings(store, folder.path());
-  ReadNames(store, folder.path());
+  opened = ReadSettings(store, folder.path()) && ReadNames(store, folder.path());
+  store.TeamCount = LeagueTeamCount;
   store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
                    "Wednesday", "Thursday", "Friday", "Saturday"};
   store.ColourDepthFlag = 8;
@@ -89,6 +92,24 @@ QWidget* OpenWindow(const QString& name) {
   }
   return nullptr;
 }
+
+std::vector<std::string> GoldenReportLines(const std::string& file) {
+  std::istringstream in(ReadFileBytes(SharedDataDir() / "golden/1999/reports" / file));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> ListLines(const QWidget* window, const char* list_name) {
+  std::vector<std::string> lines;
+  const auto* list = window->findChild<QListWidget*>(list_name);
+  if (list == nullptr) return lines;
+  for (int row = 0; row < list->count(); ++row)
+    lines.push_back(qt::ToLatin1(list->item(row)->text()));
+  return lines;
+}
+
+void SettleClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 std::vector<SeasonGame> SeasonGames(int year, int week) {
   std::vector<SeasonGame> games;
