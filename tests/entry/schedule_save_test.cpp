@@ -45,8 +45,8 @@ TEST_F(ScheduleSaveTest, SavesTheWeekInListOrder) {
   EXPECT_EQ(bytes.substr(204, 12), "071701202183");
   EXPECT_EQ(store.SelectedWeek, 3);
 
-  EXPECT_EQ(LoadScheduleWeek(session, 3).size(), 7u);
   const auto loaded = LoadScheduleWeek(session, 3);
+  ASSERT_EQ(loaded.size(), 7u);
   EXPECT_EQ(loaded[0].first, 17);
   EXPECT_EQ(loaded[0].second, 1);
   EXPECT_EQ(loaded[6].day, 1);
@@ -61,7 +61,6 @@ TEST_F(ScheduleSaveTest, ListLinesPadThePairingToTheDayColumn) {
   EXPECT_EQ(ScheduleListLine(store, {3, 20, 2}), "Twelve Chars at Another City    Mon");
   EXPECT_EQ(ScheduleListLine(store, {1, 2, 7}), "City1 at City2                  Sat");
   EXPECT_EQ(PairingText(store, 20, 3), "Another City at Twelve Chars");
-  EXPECT_EQ(std::string(ScheduleListHeading).find("Day"), 32u);
 }
 
 // Every refusal writes nothing: a week number outside the season, too few games, and games
@@ -70,9 +69,10 @@ TEST_F(ScheduleSaveTest, RefusesWhatItCannotSave) {
   const std::string week = "Please enter the week Number.";
   const std::string refusal =
       " cannot be saved:\n\rteams must be 1 to 31, each listed once, and days 1 to 7.";
-  auto team_out = Games(7), team_twice = Games(7), day_out = Games(7);
+  auto team_out = Games(7), team_twice = Games(7), home_twice = Games(7), day_out = Games(7);
   team_out[2].second = 32;
   team_twice[4].first = team_twice[1].second;
+  home_twice[5].second = home_twice[0].first;
   day_out[6].day = 8;
   const struct {
     const char* week;
@@ -89,6 +89,7 @@ TEST_F(ScheduleSaveTest, RefusesWhatItCannotSave) {
       {"3", Games(6), "Insufficient information to save file.", MessageIcon::Exclamation},
       {"3", team_out, "Game # 3" + refusal, MessageIcon::Exclamation},
       {"3", team_twice, "Game # 5" + refusal, MessageIcon::Exclamation},
+      {"3", home_twice, "Game # 6" + refusal, MessageIcon::Exclamation},
       {"3", day_out, "Game # 7" + refusal, MessageIcon::Exclamation},
   };
   for (const auto& c : cases) {

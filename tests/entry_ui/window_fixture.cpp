@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QtTest>
-#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -12,55 +11,24 @@
 
 namespace tavrin::testing {
 
-std::filesystem::path GoldenFolder(const std::string& name) {
-  const std::filesystem::path shared = SharedDataDir();
-  if (shared.empty()) return {};
-  const std::filesystem::path folder = shared / "golden" / name;
-  return std::filesystem::is_directory(folder) ? folder : std::filesystem::path{};
-}
-
-SeasonCopy::SeasonCopy(const std::filesystem::path& source) {
-  if (!std::filesystem::is_directory(source)) return;
-  folder.CopyFilesFrom(source);
-  opened = ReadSettings(store, folder.path()) && ReadNames(store, folder.path());
+SeasonCopy::SeasonCopy() {
+  if (SharedDataDir().empty()) return;
+  folder.CopyFilesFrom(SharedDataDir() / "golden/1999/final");
+  ReadSettings(store, folder.path());
+  ReadNames(store, folder.path());
   store.TeamCount = LeagueTeamCount;
   store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
                    "Wednesday", "Thursday", "Friday", "Saturday"};
   store.ColourDepthFlag = 8;
 }
 
-namespace {
-
-std::set<std::string> DataFileNames(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (entry.is_regular_file() && entry.path().extension() == ".dat") {
-      names.insert(entry.path().filename().string());
-    }
-  }
-  return names;
-}
-
-}  // namespace
-
-QString FirstDifferentFile(const std::filesystem::path& one, const std::filesystem::path& other) {
-  std::set<std::string> names = DataFileNames(one);
-  const std::set<std::string> other_names = DataFileNames(other);
-  names.insert(other_names.begin(), other_names.end());
-  for (const std::string& name : names) {
-    if (!std::filesystem::exists(one / name) || !std::filesystem::exists(other / name) ||
-        ReadFileBytes(one / name) != ReadFileBytes(other / name)) {
-      return QString::fromStdString(name);
-    }
-  }
-  return {};
-}
-
 std::string FolderSnapshot(const std::filesystem::path& folder) {
-  std::string snapshot;
-  for (const std::string& name : DataFileNames(folder)) {
-    snapshot += name + "\n" + ReadFileBytes(folder / name) + "\n";
+  std::set<std::string> names;  // in name order, whatever order the folder lists them in
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() == ".dat") names.insert(entry.path().filename().string());
   }
+  std::string snapshot;
+  for (const std::string& name : names) snapshot += name + "\n" + ReadFileBytes(folder / name);
   return snapshot;
 }
 
@@ -111,22 +79,13 @@ std::vector<std::string> ListLines(const QWidget* window, const char* list_name)
 
 void SettleClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-std::vector<SeasonGame> SeasonGames(int year, int week) {
-  std::vector<SeasonGame> games;
+std::vector<CsvGame> SeasonGames(int year, int week) {
   const std::filesystem::path shared = SharedDataDir();
-  if (shared.empty()) return games;
-  std::ifstream in(shared / "seasons" / (std::to_string(year) + ".csv"));
-  std::string line;
-  std::getline(in, line);  // column names
-  while (std::getline(in, line)) {
-    std::vector<std::string> fields;
-    std::stringstream row(line);
-    for (std::string field; std::getline(row, field, ',');) fields.push_back(field);
-    if (fields.size() < 8 || std::stoi(fields[1]) != week) continue;
-    games.push_back({week, std::stoi(fields[3]), std::stoi(fields[4]), std::stoi(fields[5]),
-                     fields[6], fields[7]});
-  }
-  return games;
+  if (shared.empty()) return {};
+  std::vector<CsvProblem> problems;
+  SeasonCsv season = ReadSeasonCsv(
+      ReadFileBytes(shared / "seasons" / (std::to_string(year) + ".csv")), 17, problems);
+  return season.weeks[week];
 }
 
 }  // namespace tavrin::testing

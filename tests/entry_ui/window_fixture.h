@@ -11,24 +11,22 @@
 #include <vector>
 
 #include "platform/session.h"
+#include "season/season_csv.h"
 #include "season/season_store.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
 namespace tavrin::testing {
 
-// The shared season folder `golden/<name>`, or an empty path when the shared data is absent.
-std::filesystem::path GoldenFolder(const std::string& name);
-
-// A season's files in a scratch folder, with the settings and names read as at start-up.
+// The final 1999 season's files in a scratch folder, with the settings and names read as at
+// start-up.
 struct SeasonCopy {
-  explicit SeasonCopy(const std::filesystem::path& source = GoldenFolder("1999") / "final");
+  SeasonCopy();
   TempFolder folder;
   SeasonStore store;
   ScriptedUi ui;
   Session session{store, ui, folder.path()};
   QWidget main_window;
-  bool opened = false;
 };
 
 // The lines of a report the golden 1999 season recorded.
@@ -38,8 +36,6 @@ std::vector<std::string> ListLines(const QWidget* window, const char* list_name 
 // Runs the deletions closing windows left pending, so a closed window is gone.
 void SettleClosedWindows();
 
-// The first data file that differs between the two folders (or is in only one), or "".
-QString FirstDifferentFile(const std::filesystem::path& one, const std::filesystem::path& other);
 // Every data file of the folder, by name, for checking that nothing changed.
 std::string FolderSnapshot(const std::filesystem::path& folder);
 
@@ -60,16 +56,8 @@ void TypeOver(QWidget* window, const QString& name, const QString& text);
 // The open top-level window of that design name, or null.
 QWidget* OpenWindow(const QString& name);
 
-// One game of a real season's csv file.
-struct SeasonGame {
-  int week;
-  int day;
-  int visitor;
-  int home;
-  std::string visitor_score;
-  std::string home_score;
-};
-std::vector<SeasonGame> SeasonGames(int year, int week);
+// One week's games of a real season's csv file.
+std::vector<CsvGame> SeasonGames(int year, int week);
 
 }  // namespace tavrin::testing
 

