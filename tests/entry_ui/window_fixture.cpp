@@ -1,6 +1,9 @@
 #include "entry_ui/window_fixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QtTest>
 #include <set>
@@ -75,6 +78,26 @@ std::vector<std::string> ListLines(const QWidget* window, const char* list_name)
   for (int row = 0; row < list->count(); ++row)
     lines.push_back(qt::ToLatin1(list->item(row)->text()));
   return lines;
+}
+
+QStringList ClippedControls(QWidget* window) {
+  QStringList clipped;
+  if (window->width() < window->minimumSizeHint().width()) clipped << window->objectName();
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    const bool is_text = qobject_cast<QLabel*>(control) != nullptr ||
+                         qobject_cast<QAbstractButton*>(control) != nullptr ||
+                         qobject_cast<QGroupBox*>(control) != nullptr;
+    const QSize needed = control->minimumSizeHint();
+    if (is_text && control->isVisible() &&
+        (control->width() < needed.width() || control->height() < needed.height())) {
+      auto* label = qobject_cast<QLabel*>(control);
+      clipped << QStringLiteral("%1 '%2'").arg(control->objectName(),
+                                               label != nullptr ? label->text() : QString());
+    }
+  }
+  const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
+  if (!folder.isEmpty()) window->grab().save(folder + "/" + window->objectName() + ".png");
+  return clipped;
 }
 
 void SettleClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -33,6 +33,10 @@ struct SeasonCopy {
 std::vector<std::string> GoldenReportLines(const std::string& file);
 // The lines of a window's list, as Latin-1.
 std::vector<std::string> ListLines(const QWidget* window, const char* list_name = "List1");
+// The controls whose text does not fit the room the layout gave them, and the window itself
+// when it is narrower than its layout needs. With TAVRIN_SCREENSHOT_DIR set, the window is also
+// saved there as a picture for a person to look at.
+QStringList ClippedControls(QWidget* window);
 // Runs the deletions closing windows left pending, so a closed window is gone.
 void SettleClosedWindows();
 

@@ -106,6 +106,7 @@ class WindowInputTest : public QObject {
     auto* list = Control<QListWidget>(window, "List1");
     QCOMPARE(list->count(), 2);
     QCOMPARE(TextColour(Control<QWidget>(window, "Clabel_3")), qt::PaletteColour(8));
+    QCOMPARE(ClippedControls(window), QStringList());
     Click(window, "Clabel_3");
     QCOMPARE(Control<QLabel>(window, "gamelabel")->text(), QString());
 
@@ -133,6 +134,7 @@ class WindowInputTest : public QObject {
     Click(settings, "infobutton");
     Click(settings, "fontbutton");
     QWidget* fonts = OpenWindow("Setfont");
+    QCOMPARE(ClippedControls(fonts), QStringList());
     Click(fonts, "infobutton");
     Click(fonts, "donebutton");
     QTRY_VERIFY(settings->isEnabled());
