@@ -1,6 +1,7 @@
-// The data entry windows' wiring: a refused box takes the focus, typed work is not dropped
-// without a question, the pairing picks enable the game box, Enter and the information buttons
-// reach their commands.
+// The data entry windows by clicks and key presses: what they store equals what the commands
+// store for the same input, a refused box takes the focus, typed work is not dropped without a
+// question, the pairing picks enable the game box, and the information buttons reach their
+// help topics.
 
 #include <QApplication>
 #include <QLabel>
@@ -8,8 +9,12 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "engine/results_processing.h"
+#include "entry/schedule_save.h"
 #include "entry/schedule_window.h"
+#include "entry/score_entry.h"
 #include "entry/scores_window.h"
+#include "entry/settings_update.h"
 #include "entry/settings_window.h"
 #include "entry_ui/window_fixture.h"
 #include "platform/qt/palette.h"
@@ -19,13 +24,11 @@ using namespace tavrin::testing;
 
 namespace {
 
-constexpr int LastWeek = 17;
-
 QColor TextColour(QWidget* control) { return control->palette().color(QPalette::ButtonText); }
 
 }  // namespace
 
-class WindowInputTest : public QObject {
+class EntryWindowsTest : public QObject {
   Q_OBJECT
 
  private:
@@ -49,11 +52,73 @@ class WindowInputTest : public QObject {
 
   void init() { season_ = std::make_unique<SeasonCopy>(); }
 
+  // A week's scores, a week's schedule and the settings typed anew: after each step the files
+  // equal those the same input gives through the commands, so a window that stores what the
+  // user did not type, or drops what they did, is caught.
+  void windowsStoreWhatTheCommandsStore() {
+    SeasonCopy commands;
+    const auto expect_same_files = [&] {
+      QVERIFY2(Snapshot() == FolderSnapshot(commands.folder.path()),
+               "the windows and the commands left different data files");
+    };
+    // Scores unlike the recorded ones, moving on with Enter as the user does; Enter in the last
+    // row's second box leaves the focus where it is.
+    ScoreEntryWindow* scores_window = OpenScoresWindow(session(), 17, &main_window_);
+    QVERIFY(QTest::qWaitForWindowActive(scores_window));
+    int saved_week = 0;
+    scores_window->SetWeekSavedNotice([&saved_week](int week) { saved_week = week; });
+    std::vector<ScoreTexts> scores;
+    Click(scores_window, "FTTEXT_1");
+    const auto type = [](const std::string& score, const QString& box) {
+      QCOMPARE(QApplication::focusWidget()->objectName(), box);
+      QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(score));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    for (int game = 1; game <= session().store.WeekGameCount; ++game) {
+      scores.push_back({std::to_string(10 + game), std::to_string(30 - 2 * game)});
+      type(scores.back().first, QStringLiteral("FTTEXT_%1").arg(game));
+      type(scores.back().second, QStringLiteral("STTEXT_%1").arg(game));
+    }
+    QCOMPARE(QApplication::focusWidget()->objectName(),
+             QStringLiteral("STTEXT_%1").arg(scores.size()));
+    Click(scores_window, "resultsbutton");
+    QCOMPARE(saved_week, 17);
+    QVERIFY(!Control<QPushButton>(scores_window, "resultsbutton")->isEnabled());
+    CloseWith(scores_window, "donebutton");
+    QVERIFY(OpenScoreEntry(commands.session, 17));
+    QCOMPARE(ProcessWeekResults(commands.session, 17, scores), ProcessResult::Done);
+    expect_same_files();
+
+    // Week 1 again team by team, each game's teams the other way round.
+    ScheduleEntryWindow* schedule_window = OpenScheduleWindow(session(), &main_window_);
+    std::vector<ScheduledGame> listed;
+    TypeOver(schedule_window, "Text2", "1");
+    for (const CsvGame& game : SeasonGames(1999, 1)) {
+      Click(schedule_window, QStringLiteral("Clabel_%1").arg(game.home));
+      Click(schedule_window, QStringLiteral("Clabel_%1").arg(game.visitor));
+      Click(schedule_window, QStringLiteral("Option1_%1").arg(game.day));
+      Click(schedule_window, "Addbutton");
+      listed.push_back({static_cast<int16_t>(game.home), static_cast<int16_t>(game.visitor),
+                        static_cast<int16_t>(game.day)});
+    }
+    Click(schedule_window, "Savebutton");  // a scored week asks first: the scripted user says Yes
+    CloseWith(schedule_window, "Command1");
+    QVERIFY(SaveScheduleWeek(commands.session, "1", listed));
+    expect_same_files();
+
+    SettingsWindow* settings_window = OpenSettingsWindow(session(), &main_window_);
+    TypeOver(settings_window, "Text1", "2000");
+    CloseWith(settings_window, "okbutton");
+    QCOMPARE(ApplySettings(commands.session, {"2000", "17", 100, 100}), SettingsResult::Saved);
+    expect_same_files();
+    QCOMPARE(ui().messages.size(), std::size_t{1});  // the schedule's "saved"
+  }
+
   // A box that holds no score is refused, the focus goes to it, and typed scores are not
   // thrown away without a question.
   void scoresRefusalTakesTheFocusAndClosingAsks() {
     const std::string before = Snapshot();
-    ScoreEntryWindow* window = OpenScoresWindow(session(), LastWeek, &main_window_);
+    ScoreEntryWindow* window = OpenScoresWindow(session(), 17, &main_window_);
     QVERIFY(window != nullptr);
     for (int game = 1; game <= session().store.WeekGameCount; ++game) {
       TypeOver(window, QStringLiteral("FTTEXT_%1").arg(game), "7");
@@ -124,7 +189,7 @@ class WindowInputTest : public QObject {
   }
 
   void informationButtonsOpenTheirHelpTopics() {
-    ScoreEntryWindow* scores = OpenScoresWindow(session(), LastWeek, &main_window_);
+    ScoreEntryWindow* scores = OpenScoresWindow(session(), 17, &main_window_);
     Click(scores, "infobutton");
     CloseWith(scores, "donebutton");
     ScheduleEntryWindow* schedule = OpenScheduleWindow(session(), &main_window_);
@@ -145,6 +210,5 @@ class WindowInputTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowInputTest)
-
-#include "window_input_test.moc"
+QTEST_MAIN(EntryWindowsTest)
+#include "entry_windows_test.moc"
