@@ -61,7 +61,11 @@ class MainWindowTest : public QObject {
     season_.reset();
   }
 
-  void PredictionsPanelShowsTheWeekAndLocksEveryMenu() {
+  // A listing locks the menus and tools it would clash with until Escape or Done closes it.
+  void ListingPanelLocksMenusAndToolsAndTakesItsKeys() {
+    QCOMPARE(window_->windowTitle(), QString("Tavrin 1999"));
+    ExpectTools({true, false, false, true, true});  // complete: nothing to score or predict
+    QApplication::setActiveWindow(window_.get());
     Trigger("PredWeekmenu_4");
     QCOMPARE(window_->ReportLines(), GoldenReportLines("predictions_week_05.txt"));
     auto* list = Find<QListWidget>("List2");
@@ -69,34 +73,22 @@ class MainWindowTest : public QObject {
     for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"})
       QVERIFY2(Locked(menu), menu);
     QVERIFY(!Locked("Filemenu") && !Locked("HelpMenu"));
-
-    // The toolbar's schedule button does nothing while the panel is open.
+    ExpectTools({false, false, false, false, true});
     window_->ClickTool(ToolbarButton::Schedules);
     QVERIFY(!Find<QListWidget>("List1")->isVisible());
 
-    QTest::mouseClick(Find<QPushButton>("preddonebutton"), Qt::LeftButton);
-    QVERIFY(!list->isVisible());
-    for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"})
-      QVERIFY2(!Locked(menu), menu);
-  }
-
-  void KeysReachTheListingsCommands() {
-    QApplication::setActiveWindow(window_.get());
-    Trigger("PredWeekmenu_4");
     season_->ui.answers = {false};
     QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(season_->ui.questions.size(), std::size_t{1});
     QTest::keyClick(window_.get(), Qt::Key_F1);
     QCOMPARE(season_->ui.help_topics.back(), std::string("Contents"));
     QTest::keyClick(window_.get(), Qt::Key_Escape);
-    QVERIFY(!Find<QListWidget>("List2")->isVisible());
-  }
-
-  void TitleAndToolbarTellTheSeasonsState() {
-    QCOMPARE(window_->windowTitle(), QString("Tavrin 1999"));
-    ExpectTools({true, false, false, true, true});  // complete: nothing to score or predict
-    Trigger("StandingsWKmenu_3");
-    ExpectTools({false, false, false, false, true});
+    QVERIFY(!list->isVisible());
+    for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"})
+      QVERIFY2(!Locked(menu), menu);
+    Trigger("PredWeekmenu_4");
+    QTest::mouseClick(Find<QPushButton>("preddonebutton"), Qt::LeftButton);
+    QVERIFY(!list->isVisible());
   }
 
   void WindowGrowsButNeverBelowItsDesignAndIsRemembered() {
@@ -120,22 +112,14 @@ class MainWindowTest : public QObject {
   // closing enables again.
   void CommandsOpenTheirWindows() {
     const std::pair<const char*, const char*> commands[] = {
-        {"Settingsmenu", "Settingsform"},
-        {"Namesmenu", "Namesform"},
-        {"Editstatsmenu", "Statedit"},
-        {"Enterschedulemenu", "Schedule"},
-        {"SWeek_16", "Scores"},
-        {"ViewWKStats_17", "VStatsform"},
-        {"WeekResultMenu_4", "VResults"},
-        {"teamresultsmenu", "TResults"},
-        {"singlegraphmenu", "Selgraphform"},
-        {"Specialsmenu", "Specials"},
-        {"Pseasonmenu", "Pseason"},
-        {"Scorecardmenu", "Scorecard"},
-        {"PlayoffOddsmenu", "PlayoffOdds"},
-        {"programmermenu", "programmers"},
-        {"Graphtwoteammenu", "Selgraphform"},
-    };
+        {"Editstatsmenu", "Statedit"},       {"Enterschedulemenu", "Schedule"},
+        {"Scorecardmenu", "Scorecard"},      {"Pseasonmenu", "Pseason"},
+        {"singlegraphmenu", "Selgraphform"}, {"Namesmenu", "Namesform"},
+        {"ViewWKStats_17", "VStatsform"},    {"SWeek_16", "Scores"},
+        {"teamresultsmenu", "TResults"},     {"Graphtwoteammenu", "Selgraphform"},
+        {"Specialsmenu", "Specials"},        {"PlayoffOddsmenu", "PlayoffOdds"},
+        {"WeekResultMenu_4", "VResults"},    {"programmermenu", "programmers"},
+        {"Settingsmenu", "Settingsform"}};
     for (const auto& [command, name] : commands) {
       Trigger(command);
       QPointer<QWidget> opened = OpenWindow(name);
