@@ -107,11 +107,19 @@ class EntryWindowsTest : public QObject {
     expect_same_files();
 
     SettingsWindow* settings_window = OpenSettingsWindow(session(), &main_window_);
+    Click(settings_window, "infobutton");
+    Click(settings_window, "fontbutton");
+    QWidget* fonts = OpenWindow("Setfont");
+    QCOMPARE(ClippedControls(fonts), QStringList());
+    Click(fonts, "infobutton");
+    Click(fonts, "donebutton");
+    QTRY_VERIFY(settings_window->isEnabled());
     TypeOver(settings_window, "Text1", "2000");
     CloseWith(settings_window, "okbutton");
     QCOMPARE(ApplySettings(commands.session, {"2000", "17", 100, 100}), SettingsResult::Saved);
     expect_same_files();
     QCOMPARE(ui().messages.size(), std::size_t{1});  // the schedule's "saved"
+    QCOMPARE(ui().help_topics, (std::vector<std::string>{"Fonts", "Fonts"}));
   }
 
   // A box that holds no score is refused, the focus goes to it, and typed scores are not
@@ -130,6 +138,8 @@ class EntryWindowsTest : public QObject {
     QVERIFY(Control<QPushButton>(window, "resultsbutton")->isEnabled());
     QCOMPARE(Snapshot(), before);
 
+    Click(window, "infobutton");
+    QCOMPARE(ui().help_topics, std::vector<std::string>{"Score Entry"});
     ui().answers.push_back(false);  // No keeps the window open
     Click(window, "cancelbutton");
     QCOMPARE(ui().questions.size(), std::size_t{1});
@@ -185,28 +195,9 @@ class EntryWindowsTest : public QObject {
     QCOMPARE(ui().questions.size(), std::size_t{2});
     QCOMPARE(list->count(), static_cast<int>(SeasonGames(1999, 2).size()) + 1);
     QCOMPARE(Snapshot(), before);
+    Click(window, "Infobutton");
+    QCOMPARE(ui().help_topics, std::vector<std::string>{"Schedule"});
     CloseWith(window, "Command1");
-  }
-
-  void informationButtonsOpenTheirHelpTopics() {
-    ScoreEntryWindow* scores = OpenScoresWindow(session(), 17, &main_window_);
-    Click(scores, "infobutton");
-    CloseWith(scores, "donebutton");
-    ScheduleEntryWindow* schedule = OpenScheduleWindow(session(), &main_window_);
-    Click(schedule, "Infobutton");
-    CloseWith(schedule, "Command1");
-    SettingsWindow* settings = OpenSettingsWindow(session(), &main_window_);
-    Click(settings, "infobutton");
-    Click(settings, "fontbutton");
-    QWidget* fonts = OpenWindow("Setfont");
-    QCOMPARE(ClippedControls(fonts), QStringList());
-    Click(fonts, "infobutton");
-    Click(fonts, "donebutton");
-    QTRY_VERIFY(settings->isEnabled());
-    settings->close();
-    QTRY_VERIFY(main_window_.isEnabled());
-    QCOMPARE(ui().help_topics,
-             (std::vector<std::string>{"Score Entry", "Schedule", "Fonts", "Fonts"}));
   }
 };
 

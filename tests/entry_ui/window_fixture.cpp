@@ -46,11 +46,7 @@ void TypeOver(QLineEdit* box, const QString& text) {
   if (box == nullptr) return;
   Click(box);
   QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  if (text.isEmpty()) {
-    QTest::keyClick(box, Qt::Key_Delete);
-  } else {
-    QTest::keyClicks(box, text);
-  }
+  QTest::keyClicks(box, text);
 }
 
 void TypeOver(QWidget* window, const QString& name, const QString& text) {

@@ -54,7 +54,7 @@ Widget* Control(QWidget* window, const QString& name) {
 // A left click in the middle of the control.
 void Click(QWidget* control);
 void Click(QWidget* window, const QString& name);
-// Clicks into the box, selects what it holds and types the text over it (empty clears it).
+// Clicks into the box, selects what it holds and types the text over it.
 void TypeOver(QLineEdit* box, const QString& text);
 void TypeOver(QWidget* window, const QString& name, const QString& text);
 // The open top-level window of that design name, or null.
