@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/season_fixture.h"
-#include "season/file_io.h"
 
 namespace tavrin {
 namespace {
@@ -39,7 +38,6 @@ class NewSeasonTest : public testing::SeasonFixture {
     store.LastScoredWeek = 17;
     store.ClearStatistics();
   }
-  ~NewSeasonTest() override { ClearFileFaults(); }
 
   std::filesystem::path NewStatsFile() const { return folder.path() / StatisticsFileName(2000); }
   std::string LastSeasonBytes() const {

@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "engine/season_fixture.h"
-#include "season/file_io.h"
 
 namespace tavrin {
 namespace {
 
 class ScheduleSaveTest : public testing::SeasonFixture {
  protected:
-  ~ScheduleSaveTest() override { ClearFileFaults(); }
-
   static std::vector<ScheduledGame> Games(int count) {
     std::vector<ScheduledGame> games;
     for (int game = 1; game <= count; ++game) {

@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "engine/season_fixture.h"
-#include "season/file_io.h"
 
 namespace tavrin {
 namespace {
 
 class SettingsUpdateTest : public testing::SeasonFixture {
  protected:
-  ~SettingsUpdateTest() override { ClearFileFaults(); }
   std::filesystem::path SettingsFile() const { return folder.path() / SettingsFileName; }
 };
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/season_fixture.h"
-#include "season/file_io.h"
 
 namespace tavrin {
 namespace {
@@ -11,7 +10,6 @@ namespace {
 class StatsEditorTest : public testing::SeasonFixture {
  protected:
   StatsEditorTest() { store.LastScoredWeek = 9; }
-  ~StatsEditorTest() override { ClearFileFaults(); }
 };
 
 TEST_F(StatsEditorTest, WeeksRunFromTheStartOfTheSeasonToTheLastScoredWeek) {
