@@ -80,7 +80,7 @@ class WeekCycleTest : public QObject {
     QTRY_VERIFY(main_window_.isEnabled());
 
     QVERIFY(OpenScoreEntry(command_side_->session, 1));
-    QCOMPARE(ProcessWeekResults(command_side_->session, 1, scores), ProcessResult::Done);
+    QCOMPARE(ProcessWeekResults(command_side_->session, 1, scores), CommandResult::Done);
   }
 
  private slots:
@@ -102,8 +102,7 @@ class WeekCycleTest : public QObject {
     QTRY_VERIFY(main_window_.isEnabled());
     QCOMPARE(session().store.WorkingYear, 2000);
 
-    QCOMPARE(ApplySettings(command_side_->session, {"2000", "17", 100, 100}),
-             SettingsResult::Saved);
+    QCOMPARE(ApplySettings(command_side_->session, {"2000", "17", 100, 100}), CommandResult::Done);
     ExpectSameFiles();
   }
 
@@ -143,8 +142,8 @@ class WeekCycleTest : public QObject {
       side->ui.answers.push_back(true);
       side->ui.inputs.push_back(std::string("17"));
     }
-    QCOMPARE(RunNewSeasonSetup(session()), NewSeasonResult::Done);
-    QCOMPARE(RunNewSeasonSetup(command_side_->session), NewSeasonResult::Done);
+    QCOMPARE(RunNewSeasonSetup(session()), CommandResult::Done);
+    QCOMPARE(RunNewSeasonSetup(command_side_->session), CommandResult::Done);
     ExpectSameFiles();
   }
 
