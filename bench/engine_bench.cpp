@@ -104,7 +104,7 @@ void BM_ProcessWeek(benchmark::State& state) {
   }
   for (auto _ : state) {
     if (!tavrin::OpenScoreEntry(quiet.session, 1) ||
-        tavrin::ProcessWeekResults(quiet.session, 1, scores) != tavrin::ProcessResult::Done) {
+        tavrin::ProcessWeekResults(quiet.session, 1, scores) != tavrin::CommandResult::Done) {
       state.SkipWithError("week 1 was not processed");
       return;
     }

@@ -24,13 +24,16 @@ bool StartEmptySeason(Session& session) {
   if (!year) return false;
   const SettingsForm form{*year, std::to_string(NewSeasonWeeks), NewSeasonPercent,
                           NewSeasonPercent};
-  if (ApplySettings(session, form) != SettingsResult::Saved) return false;
+  if (ApplySettings(session, form) != CommandResult::Done) return false;
   SeasonStore& store = session.store;
   for (int team = 1; team <= demo::DemoTeamCount; ++team) {
     store.LocationName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].location;
     store.TeamName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].nickname;
   }
   if (WriteNames(store, session.folder) != NamesWriteResult::Written) {
+    // The folder was empty: take the settings back, so that it is not taken for a season.
+    std::error_code error;
+    std::filesystem::remove(session.folder / SettingsFileName, error);
     ShowSaveFailure(session.ui, NamesFileName);
     return false;
   }

@@ -75,7 +75,7 @@ int EnterWeekScores(Session& session, int week, const std::vector<ScoreTexts>& s
               << " scores were given\n";
     return ExitRefused;
   }
-  return ProcessWeekResults(session, week, scores) == ProcessResult::Done ? ExitDone : ExitRefused;
+  return ProcessWeekResults(session, week, scores) == CommandResult::Done ? ExitDone : ExitRefused;
 }
 
 }  // namespace tavrin::cli

@@ -53,7 +53,7 @@ int RunDemo(Session& session, const std::vector<std::string>& args, std::istream
             std::ostream& out) {
   const auto options = ParseDemoOptions(args);
   if (!options) return ExitUsage;
-  if (demo::WriteDemoSeason(session.folder, *options, session.ui) != demo::DemoOutcome::Written)
+  if (demo::WriteDemoSeason(session.folder, *options, session.ui) != CommandResult::Done)
     return ExitRefused;
   out << fmt::format("Demo season {} written in {}: {} played through, {} weeks of {} scored.\n",
                      options->year, session.folder.string(), options->year - 1,

@@ -41,7 +41,7 @@ int RunNewSeason(Session& session, const std::vector<std::string>& args, std::is
   answers.answers.push_back(true);
   answers.inputs.push_back(options->contains("--weeks") ? options->at("--weeks") : "17");
   Session answered{session.store, answers, session.folder};
-  return RunNewSeasonSetup(answered) == NewSeasonResult::Done ? ExitDone : ExitRefused;
+  return RunNewSeasonSetup(answered) == CommandResult::Done ? ExitDone : ExitRefused;
 }
 
 void PrintSettings(const SeasonStore& store, std::ostream& out) {
@@ -97,13 +97,9 @@ int RunSettings(Session& session, const std::vector<std::string>& args, std::ist
   form.weighting = *weighting;
   if (options->contains("--font")) store.ReportFont = options->at("--font");
 
-  switch (ApplySettings(session, form)) {
-    case SettingsResult::Saved: PrintSettings(store, out); return ExitDone;
-    case SettingsResult::YearRefused:
-    case SettingsResult::WeeksRefused:
-    case SettingsResult::NotSaved: break;
-  }
-  return ExitRefused;
+  if (ApplySettings(session, form) != CommandResult::Done) return ExitRefused;
+  PrintSettings(store, out);
+  return ExitDone;
 }
 
 }  // namespace

@@ -96,10 +96,11 @@ std::vector<std::string> DataFilesIn(const fs::path& folder) {
   return names;
 }
 
-DemoOutcome WriteDemoSeason(const fs::path& folder, const DemoOptions& options, UserInterface& ui) {
+CommandResult WriteDemoSeason(const fs::path& folder, const DemoOptions& options,
+                              UserInterface& ui) {
   if (auto problem = CheckDemoOptions(options)) {
     ReportFailure(ui, *problem);
-    return DemoOutcome::Failed;
+    return CommandResult::Refused;
   }
   std::error_code error;
   fs::create_directories(folder, error);
@@ -107,21 +108,21 @@ DemoOutcome WriteDemoSeason(const fs::path& folder, const DemoOptions& options, 
     ui.ShowMessage("This folder already holds Tavrin data (" + JoinNames(existing) +
                        ").\n\rThe demo season was not written.",
                    ProgramCaption, MessageIcon::Exclamation);
-    return DemoOutcome::FolderHasData;
+    return CommandResult::Refused;
   }
   const auto scratch = MakeScratchFolder(folder);
   if (!scratch) {
     ReportFailure(ui, fmt::format("no files can be written in {}", folder.string()));
-    return DemoOutcome::Failed;
+    return CommandResult::NotSaved;
   }
   auto failure = MakeDemoSeason(*scratch, options, ui);
   if (!failure) failure = MoveFilesIn(*scratch, folder);
   fs::remove_all(*scratch, error);
   if (failure) {
     ReportFailure(ui, *failure);
-    return DemoOutcome::Failed;
+    return CommandResult::NotSaved;
   }
-  return DemoOutcome::Written;
+  return CommandResult::Done;
 }
 
 }  // namespace tavrin::demo

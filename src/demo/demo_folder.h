@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "demo/demo_season.h"
+#include "platform/command_result.h"
 #include "platform/user_interface.h"
 
 namespace tavrin::demo {
@@ -19,14 +20,10 @@ bool IsDataFileName(std::string_view name);
 // The data files in a folder, sorted by name; none when the folder does not exist.
 std::vector<std::string> DataFilesIn(const std::filesystem::path& folder);
 
-enum class DemoOutcome {
-  Written,
-  FolderHasData,  // nothing written: the folder already holds a season
-  Failed,         // nothing left behind in the folder; the user has been told why
-};
-
-// The demo season into `folder` (made when missing). Messages go to ui.
-DemoOutcome WriteDemoSeason(const std::filesystem::path& folder, const DemoOptions& options,
-                            UserInterface& ui);
+// The demo season into `folder` (made when missing). Messages go to ui. Refused: unusable
+// options, or the folder already holds a season. NotSaved: a step failed, and nothing is left
+// behind in the folder.
+CommandResult WriteDemoSeason(const std::filesystem::path& folder, const DemoOptions& options,
+                              UserInterface& ui);
 
 }  // namespace tavrin::demo

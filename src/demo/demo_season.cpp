@@ -30,7 +30,7 @@ std::string Failure(DemoUi& ui, const std::string& step) {
 std::optional<std::string> SetYear(Session& session, DemoUi& ui, int year) {
   const SettingsForm form{std::to_string(year), std::to_string(DemoWeekCount), DemoReactivity,
                           DemoWeighting};
-  if (ApplySettings(session, form) != SettingsResult::Saved)
+  if (ApplySettings(session, form) != CommandResult::Done)
     return Failure(ui, fmt::format("the settings for {} could not be saved", year));
   return std::nullopt;
 }
@@ -75,7 +75,7 @@ std::optional<std::string> ScoreWeek(Session& session, DemoUi& ui, int week,
         SimulateGame(strengths, store.GameFirstTeam[game], store.GameSecondTeam[game], rng);
     scores.push_back({std::to_string(score.first), std::to_string(score.second)});
   }
-  if (ProcessWeekResults(session, week, scores) != ProcessResult::Done)
+  if (ProcessWeekResults(session, week, scores) != CommandResult::Done)
     return Failure(
         ui, fmt::format("the scores of week {} of {} were not processed", week, store.WorkingYear));
   return std::nullopt;
@@ -103,7 +103,7 @@ std::optional<std::string> StartNewSeason(Session& session, DemoUi& ui, int year
                                           uint64_t schedule_seed) {
   if (auto failure = SetYear(session, ui, year)) return failure;
   if (auto failure = EnterSchedule(session, ui, schedule_seed)) return failure;
-  if (RunNewSeasonSetup(session) != NewSeasonResult::Done)
+  if (RunNewSeasonSetup(session) != CommandResult::Done)
     return Failure(ui, fmt::format("the new season setup for {} did not finish", year));
   return std::nullopt;
 }

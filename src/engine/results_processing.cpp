@@ -230,11 +230,12 @@ bool ApplyWeekScores(Session& session, int week, const std::vector<ScoreTexts>& 
   return true;
 }
 
-ProcessResult ProcessWeekResults(Session& session, int week,
+CommandResult ProcessWeekResults(Session& session, int week,
                                  const std::vector<ScoreTexts>& scores) {
   // Every box is read before the question, and the question comes before anything changes.
   const auto read = ReadScores(session, week, scores);
-  if (!read || !LaterWeeksMayBeLeftBehind(session, week)) return ProcessResult::NotStarted;
+  if (!read) return CommandResult::Refused;
+  if (!LaterWeeksMayBeLeftBehind(session, week)) return CommandResult::Declined;
   ApplyReadScores(session.store, week, *read);
   SeasonStore& store = session.store;
   PredictNextWeek(store, session.folder, week);
@@ -242,14 +243,14 @@ ProcessResult ProcessWeekResults(Session& session, int week,
 
   if (!WriteStatsBlock(store, session.folder, week)) {
     ShowSaveFailure(session.ui, StatisticsFileName(store.WorkingYear));
-    return ProcessResult::NotSaved;
+    return CommandResult::NotSaved;
   }
   store.LastScoredWeek = static_cast<int16_t>(week);
   if (!WriteSettings(store, session.folder)) {
     ShowSaveFailure(session.ui, SettingsFileName);
-    return ProcessResult::NotSaved;
+    return CommandResult::NotSaved;
   }
-  return ProcessResult::Done;
+  return CommandResult::Done;
 }
 
 }  // namespace tavrin

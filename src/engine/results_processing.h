@@ -19,13 +19,6 @@ struct ScoreTexts {
   std::string second;
 };
 
-enum class ProcessResult {
-  NotStarted,  // an empty or refused score box, no usable schedule, or the user said No:
-               // nothing changed
-  Done,        // block W written and the settings file rewritten
-  NotSaved,    // block W or the settings file could not be written; the user has been told
-};
-
 // A score is a whole number of points from 0 to this.
 inline constexpr int MaxScore = 999;
 
@@ -43,8 +36,10 @@ std::optional<int> ReadScoreText(std::string_view text);
 std::optional<ScoreBoxPlace> FirstRefusedScore(const std::vector<ScoreTexts>& scores, int games);
 
 // Processes week `week` from the store as the score entry left it: statistics block week - 1
-// and week `week`'s schedule loaded. scores[g - 1] holds the boxes of game g.
-ProcessResult ProcessWeekResults(Session& session, int week, const std::vector<ScoreTexts>& scores);
+// and week `week`'s schedule loaded. scores[g - 1] holds the boxes of game g. Refused: an empty
+// or refused score box, or no usable schedule. Done: block `week` written and the settings file
+// rewritten.
+CommandResult ProcessWeekResults(Session& session, int week, const std::vector<ScoreTexts>& scores);
 
 // The steps before the prediction, in the store only: the week's records, points, moved ratings
 // and averages. False, with the user told and nothing changed, when a box is empty or a score

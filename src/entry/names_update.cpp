@@ -63,37 +63,42 @@ void ShowNameRefused(UserInterface& ui) {
                  MessageIcon::Exclamation);
 }
 
-NamesSaveResult SaveNames(Session& session, const std::vector<std::string>& locations,
-                          const std::vector<std::string>& team_names) {
+CommandResult SaveNames(Session& session, const std::vector<std::string>& locations,
+                        const std::vector<std::string>& team_names) {
   SeasonStore& store = session.store;
   const auto teams = static_cast<std::size_t>(store.TeamCount);
   if (teams > static_cast<std::size_t>(MaxTeamSlot) || locations.size() != teams ||
       team_names.size() != teams) {
     ShowSaveFailure(session.ui);
-    return NamesSaveResult::NotSaved;
+    return CommandResult::NotSaved;
   }
   if (!AllCanBeStored(locations, MaxLocationLength) ||
       !AllCanBeStored(team_names, MaxTeamNameLength)) {
     ShowNameRefused(session.ui);
-    return NamesSaveResult::Refused;
+    return CommandResult::Refused;
   }
   if (!NamesTellTeamsApart(session.ui, locations, "location") ||
       !NamesTellTeamsApart(session.ui, team_names, "team name")) {
-    return NamesSaveResult::Refused;
+    return CommandResult::Refused;
   }
   if (!session.ui.AskYesNo("Are you Sure you want to alter the City & Team Names?",
                            "City & Team Names", MessageIcon::None, DefaultButton::First)) {
-    return NamesSaveResult::Declined;
+    return CommandResult::Declined;
   }
+  const auto old_locations = store.LocationName;
+  const auto old_team_names = store.TeamName;
   for (std::size_t index = 0; index < teams; ++index) {
     store.LocationName[index + 1] = locations[index];
     store.TeamName[index + 1] = team_names[index];
   }
   if (WriteNames(store, session.folder) != NamesWriteResult::Written) {
+    // Reports go on naming the teams as the names file still does.
+    store.LocationName = old_locations;
+    store.TeamName = old_team_names;
     ShowSaveFailure(session.ui);
-    return NamesSaveResult::NotSaved;
+    return CommandResult::NotSaved;
   }
-  return NamesSaveResult::Saved;
+  return CommandResult::Done;
 }
 
 }  // namespace tavrin

@@ -19,16 +19,10 @@ bool NameCanBeStored(std::string_view name);
 // Tells the user why a typed name was refused.
 void ShowNameRefused(UserInterface& ui);
 
-enum class NamesSaveResult {
-  Declined,  // No to the question: nothing changed
-  Refused,   // an empty or shared name, or one the file cannot hold: the user was told,
-             // nothing changed
-  Saved,
-  NotSaved,  // the tables hold the new names but the file could not be written; the user was told
-};
-
-// locations[i] and team_names[i] are the boxes of team i + 1 (TeamCount of each).
-NamesSaveResult SaveNames(Session& session, const std::vector<std::string>& locations,
-                          const std::vector<std::string>& team_names);
+// locations[i] and team_names[i] are the boxes of team i + 1 (TeamCount of each). Refused: an
+// empty or shared name, or one the file cannot hold; NotSaved leaves the tables with the names they
+// had.
+CommandResult SaveNames(Session& session, const std::vector<std::string>& locations,
+                        const std::vector<std::string>& team_names);
 
 }  // namespace tavrin

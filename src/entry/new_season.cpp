@@ -44,11 +44,9 @@ std::optional<int> AskLastSeasonWeeksPlusOne(Session& session, int last_year) {
   for (;;) {
     const auto answer = session.ui.InputBox(prompt, ProgramCaption, "17");
     if (!answer || answer->empty()) return std::nullopt;
-    const auto weeks_plus_one = ToInt16(ReadLenientNumber(*answer) + 1);
-    if (weeks_plus_one && *weeks_plus_one >= FewestWeeksPlusOne &&
-        *weeks_plus_one <= MostWeeksPlusOne) {
-      return *weeks_plus_one;
-    }
+    // Read as every week box is: "16.5" is refused rather than rounded to a week.
+    const auto weeks = ReadTypedWholeNumber(*answer, MostWeeksPlusOne - 1);
+    if (weeks && *weeks + 1 >= FewestWeeksPlusOne) return *weeks + 1;
     session.ui.Beep();
   }
 }
@@ -74,27 +72,27 @@ void ClearRecordsAndPoints(SeasonStore& store) {
 
 }  // namespace
 
-NewSeasonResult RunNewSeasonSetup(Session& session) {
+CommandResult RunNewSeasonSetup(Session& session) {
   SeasonStore& store = session.store;
   if (!session.ui.AskYesNo(ConditionsQuestion, ProgramCaption, MessageIcon::Critical,
                            DefaultButton::Second)) {
-    return NewSeasonResult::Declined;
+    return CommandResult::Declined;
   }
   const int new_year = store.WorkingYear;
   const auto weeks_plus_one = AskLastSeasonWeeksPlusOne(session, new_year - 1);
-  if (!weeks_plus_one) return NewSeasonResult::Declined;
+  if (!weeks_plus_one) return CommandResult::Declined;
 
   LoadLastSeasonFinalBlock(session, new_year, *weeks_plus_one);
   if (store.StatsStatus == StatusError) {
     ShowScoresNotCurrent(session.ui, *weeks_plus_one - 1);
-    return NewSeasonResult::Refused;
+    return CommandResult::Refused;
   }
   store.SelectedWeek = 1;
   ReadScheduleWeek(store, session.folder, 1);
   if (store.ScheduleStatus == StatusError) {
     session.ui.ShowMessage("Error! Schedule for Week # 1\n\rnot available.", ProgramCaption,
                            MessageIcon::Exclamation);
-    return NewSeasonResult::Refused;
+    return CommandResult::Refused;
   }
 
   store.SelectedWeek = 0;
@@ -103,14 +101,14 @@ NewSeasonResult RunNewSeasonSetup(Session& session) {
   ClearRecordsAndPoints(store);
   if (!WriteStatsBlock(store, session.folder, 0)) {
     ShowSaveFailure(session.ui, StatisticsFileName(new_year));
-    return NewSeasonResult::NotSaved;
+    return CommandResult::NotSaved;
   }
   store.LastScoredWeek = 0;
   if (!WriteSettings(store, session.folder)) {
     ShowSaveFailure(session.ui, SettingsFileName);
-    return NewSeasonResult::NotSaved;
+    return CommandResult::NotSaved;
   }
-  return NewSeasonResult::Done;
+  return CommandResult::Done;
 }
 
 }  // namespace tavrin

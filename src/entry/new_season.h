@@ -6,13 +6,8 @@
 
 namespace tavrin {
 
-enum class NewSeasonResult {
-  Declined,  // No to the question, or the weeks question cancelled: nothing changed
-  Refused,   // last season's block or the new week 1 schedule missing: nothing written
-  Done,      // block 0 written and the settings file rewritten
-  NotSaved,  // a file could not be written; the user has been told which
-};
-
-NewSeasonResult RunNewSeasonSetup(Session& session);
+// Refused: last season's block or the new week 1 schedule is missing. Done: block 0 written and
+// the settings file rewritten.
+CommandResult RunNewSeasonSetup(Session& session);
 
 }  // namespace tavrin

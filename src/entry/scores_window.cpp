@@ -180,10 +180,10 @@ void ScoreEntryWindow::OnProcessResults() {
   }
   // Only a week that could not start may be tried again: after a run that failed to save, the
   // store no longer holds the week's opening figures, so closing loses nothing processable.
-  const ProcessResult result = ProcessWeekResults(session_, week_, scores);
-  if (result != ProcessResult::NotStarted) {
+  const CommandResult result = ProcessWeekResults(session_, week_, scores);
+  if (result == CommandResult::Done || result == CommandResult::NotSaved) {
     typed_ = false;
-    if (result == ProcessResult::Done && week_saved_) week_saved_(week_);
+    if (result == CommandResult::Done && week_saved_) week_saved_(week_);
     return;
   }
   EnableProcessing(true);

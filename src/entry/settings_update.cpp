@@ -9,7 +9,7 @@
 
 namespace tavrin {
 
-SettingsResult ApplySettings(Session& session, const SettingsForm& form) {
+CommandResult ApplySettings(Session& session, const SettingsForm& form) {
   const auto year = ReadTypedWholeNumber(form.year_text, LastWorkingYear);
   if (!year || *year < FirstWorkingYear) {
     session.ui.Beep();
@@ -17,27 +17,30 @@ SettingsResult ApplySettings(Session& session, const SettingsForm& form) {
                                        "written with four digits.",
                                        FirstWorkingYear, LastWorkingYear),
                            ProgramCaption, MessageIcon::Exclamation);
-    return SettingsResult::YearRefused;
+    return CommandResult::Refused;
   }
   const auto weeks = ReadTypedWholeNumber(form.weeks_text, MaxWeeksInSeason);
   if (!weeks || *weeks < 1) {
     session.ui.ShowMessage(
         fmt::format("The number of weeks must lie between 1 and {}.", MaxWeeksInSeason),
         ProgramCaption, MessageIcon::Exclamation);
-    return SettingsResult::WeeksRefused;
+    return CommandResult::Refused;
   }
   SeasonStore& store = session.store;
+  const SeasonStore before = store;
   store.WorkingYear = static_cast<int16_t>(*year);
   store.Reactivity = static_cast<float>(form.reactivity);
   store.Weighting = static_cast<float>(form.weighting);
   store.WeeksInSeason = static_cast<int16_t>(*weeks);
-  const bool written = WriteSettings(store, session.folder);
-  store.TeamCount = LeagueTeamCount;
-  if (!written) {
+  if (!WriteSettings(store, session.folder)) {
+    // The program goes on with the settings the file still holds, so that every later command
+    // reads and writes the season the user sees on disk.
+    store = before;
     ShowSaveFailure(session.ui, SettingsFileName);
-    return SettingsResult::NotSaved;
+    return CommandResult::NotSaved;
   }
-  return SettingsResult::Saved;
+  store.TeamCount = LeagueTeamCount;
+  return CommandResult::Done;
 }
 
 }  // namespace tavrin

@@ -26,13 +26,8 @@ struct SettingsForm {
   int weighting = 100;
 };
 
-enum class SettingsResult {
-  Saved,
-  YearRefused,   // a beep and a message: the window stays open and nothing changed
-  WeeksRefused,  // a message: the window stays open and nothing changed
-  NotSaved,      // the store holds the new settings but the file could not be written
-};
-
-SettingsResult ApplySettings(Session& session, const SettingsForm& form);
+// Refused (a beep and a message for the year, a message for the weeks) leaves the window open and
+// nothing changed; NotSaved leaves the store with the settings it had.
+CommandResult ApplySettings(Session& session, const SettingsForm& form);
 
 }  // namespace tavrin

@@ -137,7 +137,7 @@ void SettingsWindow::OnAccept() {
                           -Reactivityscroll_->value(), -Weightingscroll_->value()};
   // A refused year or week count keeps the window open; so does a file that could not be
   // written, so that OK can be tried again.
-  if (ApplySettings(session_, form) == SettingsResult::Saved) close();
+  if (ApplySettings(session_, form) == CommandResult::Done) close();
 }
 
 ReportFontWindow::ReportFontWindow(Session& session) : session_(session) {

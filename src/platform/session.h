@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/command_result.h"
 #include "platform/user_interface.h"
 
 namespace tavrin {

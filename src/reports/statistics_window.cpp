@@ -1,6 +1,7 @@
 #include "reports/statistics_window.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -30,10 +31,14 @@ StatisticsWindow::StatisticsWindow(Session& session, int week, std::vector<std::
   auto* frame = new QGroupBox("Sort Teams by...", this);
   frame->setObjectName("Frame1");
   frame->setGeometry(qt::TwipsRect(90, 5520, 6600, 900));
+  // Laid out by their captions' widths: in equal columns "Quality Rating" would be cut short.
+  auto* options = new QHBoxLayout(frame);
+  const int side = qt::TwipsToPixelsX(120);
+  options->setContentsMargins(side, 0, side, 0);
   for (std::size_t index = 0; index < Option1_.size(); ++index) {
     auto* option = new QRadioButton(OrderCaptions[index], frame);
     option->setObjectName(QString("Option1_%1").arg(index));
-    option->setGeometry(qt::TwipsRect(120 + 1620.0 * static_cast<double>(index), 400, 1560, 330));
+    options->addWidget(option);
     const auto order = static_cast<StatisticsOrder>(index);
     connect(option, &QRadioButton::clicked, this, [this, order] { OnSortOrderChosen(order); });
     Option1_[index] = option;

@@ -7,6 +7,7 @@
 
 #include "app/season_offer.h"
 #include "season/data_files.h"
+#include "season/file_io.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -136,4 +137,19 @@ TEST(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {
 }
 
 }  // namespace
+// Catches a new season left half-written: settings without names would pass for a season.
+TEST(StartupLoading, ANewSeasonWhoseNamesCannotBeWrittenLeavesTheFolderEmpty) {
+  TempFolder folder;
+  SeasonStore store;
+  ScriptedUi ui;
+  ui.choices = {1, 2};
+  ui.inputs = {"2003"};
+  Session session{store, ui, folder.path()};
+  InjectFileFault(FileOperation::Rename, 2);  // the settings are renamed into place first
+  EXPECT_FALSE(OfferSeasonForEmptyFolder(session));
+  ClearFileFaults();
+  EXPECT_FALSE(FolderHoldsSeason(folder.path()));
+  EXPECT_EQ(ui.questions.size(), 2u);
+}
+
 }  // namespace tavrin

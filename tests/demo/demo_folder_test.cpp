@@ -44,7 +44,7 @@ TEST(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
     TempFolder folder;
     WriteFileBytes(folder.path() / name, "the user's own season");
     ScriptedUi ui;
-    EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), DemoOutcome::FolderHasData);
+    EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), CommandResult::Refused);
     EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{name});
     EXPECT_EQ(ReadFileBytes(folder.path() / name), "the user's own season");
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -56,7 +56,7 @@ TEST(DemoFolder, WritesIntoAFolderWithOtherFiles) {
   TempFolder folder;
   WriteFileBytes(folder.path() / "notes.txt", "kept");
   ScriptedUi ui;
-  EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), DemoOutcome::Written);
+  EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), CommandResult::Done);
   EXPECT_EQ(Entries(folder.path()),
             (std::vector<std::string>{"TVSC1999.dat", "TVSC2000.dat", "TVSt1999.dat",
                                       "TVSt2000.dat", "TavNM.dat", "TavSE.dat", "notes.txt"}));
@@ -69,7 +69,7 @@ TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
     TempFolder folder;
     ScriptedUi ui;
     InjectFileFault(FileOperation::Rename, nth);
-    EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), DemoOutcome::Failed);
+    EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), CommandResult::NotSaved);
     ClearFileFaults();
     EXPECT_TRUE(Entries(folder.path()).empty()) << "no data file and no scratch folder";
     ASSERT_FALSE(ui.messages.empty());
@@ -81,7 +81,7 @@ TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
 TEST(DemoFolder, BadOptionsAreReportedBeforeAnythingIsWritten) {
   TempFolder folder;
   ScriptedUi ui;
-  EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{2000, 1, 40}, ui), DemoOutcome::Failed);
+  EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{2000, 1, 40}, ui), CommandResult::Refused);
   EXPECT_TRUE(Entries(folder.path()).empty());
   ASSERT_EQ(ui.messages.size(), 1u);
 }

@@ -56,7 +56,7 @@ TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
     store.Cqr[c.home] = c.home_start;
     ScheduleWeek(5, {{c.visitor, c.home}});
     SetPick(1, c.favourite, c.margin);
-    ASSERT_EQ(ProcessWeekResults(session, 5, {c.score}), ProcessResult::Done);
+    ASSERT_EQ(ProcessWeekResults(session, 5, {c.score}), CommandResult::Done);
     EXPECT_DOUBLE_EQ(store.Cqr[c.visitor], c.visitor_after);
     EXPECT_DOUBLE_EQ(store.Cqr[c.home], c.home_after);
   }
@@ -73,7 +73,7 @@ TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
 
 TEST_F(ProcessWeekTest, EarlyWeeksBlendAveragesWithSixteenGamesOfThePrevious) {
   ScheduleWeek(1, {{1, 2}});
-  ASSERT_EQ(ProcessWeekResults(session, 1, {{"27", "13"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 1, {{"27", "13"}}), CommandResult::Done);
   EXPECT_EQ(store.AveOffense[1], 20.4f);  // (20 * 16 + 27) / 17
   EXPECT_EQ(store.AveDefense[1], 19.6f);  // (20 * 16 + 13) / 17
   // A team with a bye is blended again: nothing scored, one more average over 16 games.
@@ -82,7 +82,7 @@ TEST_F(ProcessWeekTest, EarlyWeeksBlendAveragesWithSixteenGamesOfThePrevious) {
   store.Wins[3] = 1;
   store.AveOffense[3] = 20.4f;
   ScheduleWeek(2, {{1, 2}});
-  ASSERT_EQ(ProcessWeekResults(session, 2, {{"10", "10"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 2, {{"10", "10"}}), CommandResult::Done);
   EXPECT_EQ(store.AveOffense[3], 20.8f);  // (20.4 * 16 + 27) / 17 = 20.79
 }
 
@@ -93,7 +93,7 @@ TEST_F(ProcessWeekTest, FromWeekFourAveragesArePlainForTeamsWithTwoGames) {
   store.Losses[3] = 1;  // one game only after this week's bye
   store.PointsScored[3] = 3;
   ScheduleWeek(4, {{1, 2}});
-  ASSERT_EQ(ProcessWeekResults(session, 4, {{"20", "6"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 4, {{"20", "6"}}), CommandResult::Done);
   EXPECT_EQ(store.AveOffense[1], 20.0f);  // 60 points in 3 games
   EXPECT_EQ(store.AveDefense[1], 12.0f);
   EXPECT_EQ(store.AveOffense[2], 20.0f);  // its first game: kept
@@ -102,7 +102,7 @@ TEST_F(ProcessWeekTest, FromWeekFourAveragesArePlainForTeamsWithTwoGames) {
 
 TEST_F(ProcessWeekTest, ScoresCountByTheWholeNumberAtTheirStart) {
   ScheduleWeek(5, {{1, 2}, {3, 4}});
-  ASSERT_EQ(ProcessWeekResults(session, 5, {{" 10", "10 "}, {"21abc", "7"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{" 10", "10 "}, {"21abc", "7"}}), CommandResult::Done);
   EXPECT_EQ(store.GameWinner[1], 0);
   EXPECT_EQ(store.FirstScore[2], 21);
   EXPECT_EQ(store.PointsScored[3], 21.0f);
@@ -123,7 +123,7 @@ TEST_F(ProcessWeekTest, ABoxThatHoldsNoScoreIsRefusedBeforeAnythingChanges) {
     SCOPED_TRACE(c.second_game.first + " " + c.second_game.second);
     ui.messages.clear();
     const std::vector<ScoreTexts> scores{{"21", "14"}, c.second_game};
-    EXPECT_EQ(ProcessWeekResults(session, 5, scores), ProcessResult::NotStarted);
+    EXPECT_EQ(ProcessWeekResults(session, 5, scores), CommandResult::Refused);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Game # 2, City3 at City4:\n\rthe score of " + c.team +
                                        " must be a whole number from 0 to 999.");
@@ -140,14 +140,14 @@ TEST_F(ProcessWeekTest, AnEarlierWeekAsksFirstNamingTheWeeksToEnterAgain) {
   store.LastScoredWeek = 9;
   ScheduleWeek(7, {{1, 2}});
   ui.answers = {false};
-  EXPECT_EQ(ProcessWeekResults(session, 7, {{"17", "14"}}), ProcessResult::NotStarted);
+  EXPECT_EQ(ProcessWeekResults(session, 7, {{"17", "14"}}), CommandResult::Declined);
   ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0].text,
             "Week 7 comes before the last scored week, 9.\n\rAfter processing it, the scores of "
             "weeks 8 to 9 must be entered again.\n\rProcess week 7 anyway?");
   EXPECT_EQ(ui.questions[0].default_button, DefaultButton::Second);
   EXPECT_TRUE(StatsFileBytes().empty());
-  ASSERT_EQ(ProcessWeekResults(session, 7, {{"17", "14"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 7, {{"17", "14"}}), CommandResult::Done);
   EXPECT_EQ(store.LastScoredWeek, 7);
 }
 
@@ -161,7 +161,7 @@ TEST_F(ProcessWeekTest, AnEmptyBoxChangesNothing) {
   scores.back().second.clear();
   ScheduleWeek(5, games);
   const SeasonStore before = store;
-  EXPECT_EQ(ProcessWeekResults(session, 5, scores), ProcessResult::NotStarted);
+  EXPECT_EQ(ProcessWeekResults(session, 5, scores), CommandResult::Refused);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "All Scores Must be Entered Before Processing.");
   EXPECT_EQ(ui.messages[0].caption, "Tavrin");
@@ -175,7 +175,7 @@ TEST_F(ProcessWeekTest, WritesTheBlockWithNextWeeksRoundedPredictionsAndTheLastS
   store.Cqr[5] = 64.0;  // 5 at 6: a = 32, b = 31.5: favourite 5 by 0.5
   ScheduleWeek(5, {{1, 2}});
   WriteSchedule(6, {{5, 6}, {3, 20}});
-  ASSERT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), CommandResult::Done);
   EXPECT_EQ(store.PickTeam[1], 5);
   EXPECT_EQ(store.PickMargin[1], 0.5f);
   EXPECT_EQ(store.PickTeam[2], 20);  // 30 - 1 against 30 + 1.5
@@ -193,7 +193,7 @@ TEST_F(ProcessWeekTest, WritesTheBlockWithNextWeeksRoundedPredictionsAndTheLastS
 TEST_F(ProcessWeekTest, TheLastWeekKeepsItsOwnPredictions) {
   ScheduleWeek(17, {{1, 2}});
   SetPick(1, 2, 1.5f);
-  ASSERT_EQ(ProcessWeekResults(session, 17, {{"17", "14"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 17, {{"17", "14"}}), CommandResult::Done);
   EXPECT_EQ(store.PickTeam[1], 2);
   EXPECT_EQ(store.PickMargin[1], 1.5f);
 }
@@ -201,11 +201,11 @@ TEST_F(ProcessWeekTest, TheLastWeekKeepsItsOwnPredictions) {
 TEST_F(ProcessWeekTest, ReprocessingAWeekRewritesOnlyItsBlock) {
   ScheduleWeek(5, {{1, 2}});
   const SeasonStore opening = store;
-  ASSERT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), CommandResult::Done);
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 6));
   const std::string before = StatsFileBytes();
   store = opening;
-  ASSERT_EQ(ProcessWeekResults(session, 5, {{"14", "17"}}), ProcessResult::Done);
+  ASSERT_EQ(ProcessWeekResults(session, 5, {{"14", "17"}}), CommandResult::Done);
   const std::string after = StatsFileBytes();
   const std::size_t block_size = 31 * StatsRecordSize;
   ASSERT_EQ(after.size(), before.size());
@@ -219,7 +219,7 @@ TEST_F(ProcessWeekTest, AFileThatCannotBeWrittenIsReportedAndTheWeekNotRecorded)
   ScheduleWeek(5, {{1, 2}});
   const std::string unable = "Unable to Save file - check disk, write protect etc..\n\r";
   InjectFileFault(FileOperation::Rename, 1);
-  EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::NotSaved);
+  EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), CommandResult::NotSaved);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, unable + "TVSt1999.dat");
   EXPECT_TRUE(StatsFileBytes().empty());
@@ -228,7 +228,7 @@ TEST_F(ProcessWeekTest, AFileThatCannotBeWrittenIsReportedAndTheWeekNotRecorded)
   ui.messages.clear();
   ScheduleWeek(5, {{1, 2}});
   InjectFileFault(FileOperation::Rename, 2);
-  EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::NotSaved);
+  EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), CommandResult::NotSaved);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, unable + "TavSE.dat");
   EXPECT_EQ(ReadBlock(5).GameWinner[1], 1);

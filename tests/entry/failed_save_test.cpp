@@ -44,13 +44,16 @@ TEST_F(FailedSaveTest, EveryWriterReportsItAndKeepsTheOldFile) {
          store.WorkingYear = 2000;
          store.LastScoredWeek = 17;
          ui.inputs.push_back("17");
-         const bool saved = RunNewSeasonSetup(session) == NewSeasonResult::Done;
+         const bool saved = RunNewSeasonSetup(session) == CommandResult::Done;
          store.WorkingYear = 1999;
          return saved;
        }},
       {"TavSE.dat", unable + "\n\rTavSE.dat",
        [&] {
-         return ApplySettings(session, {"1999", "17", 100, 100}) == SettingsResult::Saved;
+         // the program goes on with the year the file still holds
+         const bool saved = ApplySettings(session, {"2001", "17", 100, 100}) == CommandResult::Done;
+         EXPECT_EQ(store.WorkingYear, 1999);
+         return saved;
        }},
       {"TVSt1999.dat", unable + "\n\rTVSt1999.dat",
        [&] {
@@ -64,7 +67,14 @@ TEST_F(FailedSaveTest, EveryWriterReportsItAndKeepsTheOldFile) {
          return SaveScheduleWeek(session, "2", games);
        }},
       {"TavNM.dat", unable,
-       [&] { return SaveNames(session, locations, team_names) == NamesSaveResult::Saved; }},
+       [&] {
+         // reports go on naming the teams as the file does
+         const std::string first = store.LocationName[1];
+         locations[0] = "Elsewhere";
+         const bool saved = SaveNames(session, locations, team_names) == CommandResult::Done;
+         EXPECT_EQ(store.LocationName[1], first);
+         return saved;
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);

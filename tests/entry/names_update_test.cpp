@@ -31,10 +31,10 @@ TEST_F(NamesUpdateTest, SavesBothTablesAfterTheQuestion) {
   locations[4] = "Twelve Chars";  // exactly 12
   team_names[4] = "NineChars";    // exactly 9
   ui.answers = {false, true};
-  EXPECT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::Declined);
+  EXPECT_EQ(SaveNames(session, locations, team_names), CommandResult::Declined);
   EXPECT_EQ(store.LocationName[5], "City5");
   EXPECT_EQ(NamesBytes(), "");
-  ASSERT_EQ(SaveNames(session, locations, team_names), NamesSaveResult::Saved);
+  ASSERT_EQ(SaveNames(session, locations, team_names), CommandResult::Done);
   EXPECT_EQ(ui.questions[0].text, "Are you Sure you want to alter the City & Team Names?");
   EXPECT_EQ(ui.questions[0].caption, "City & Team Names");
   EXPECT_TRUE(ui.questions[0].yes_no);
@@ -77,7 +77,7 @@ TEST_F(NamesUpdateTest, RefusesNamesBeforeTheQuestion) {
     auto typed_locations = locations;
     auto typed_names = team_names;
     (c.location ? typed_locations : typed_names)[static_cast<std::size_t>(c.team - 1)] = c.name;
-    EXPECT_EQ(SaveNames(session, typed_locations, typed_names), NamesSaveResult::Refused);
+    EXPECT_EQ(SaveNames(session, typed_locations, typed_names), CommandResult::Refused);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, c.message);
   }

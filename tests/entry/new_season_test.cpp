@@ -48,7 +48,7 @@ class NewSeasonTest : public testing::SeasonFixture {
 TEST_F(NewSeasonTest, CarriesLastSeasonsRatingsIntoBlockZero) {
   WriteSchedule(1, {{3, 20}, {1, 2}});
   ui.inputs.push_back("17");
-  ASSERT_EQ(RunNewSeasonSetup(session), NewSeasonResult::Done);
+  ASSERT_EQ(RunNewSeasonSetup(session), CommandResult::Done);
   ASSERT_EQ(ui.questions.size(), 1u);
   EXPECT_EQ(ui.questions[0].text, Question);
   EXPECT_EQ(ui.questions[0].icon, MessageIcon::Critical);
@@ -76,12 +76,12 @@ TEST_F(NewSeasonTest, CarriesLastSeasonsRatingsIntoBlockZero) {
 
 TEST_F(NewSeasonTest, NoOrCancelChangesNothing) {
   ui.answers.push_back(false);
-  EXPECT_EQ(RunNewSeasonSetup(session), NewSeasonResult::Declined);
+  EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Declined);
   EXPECT_TRUE(ui.input_prompts.empty());
   ui.inputs.push_back(std::nullopt);
-  EXPECT_EQ(RunNewSeasonSetup(session), NewSeasonResult::Declined);
+  EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Declined);
   ui.inputs.push_back("");
-  EXPECT_EQ(RunNewSeasonSetup(session), NewSeasonResult::Declined);
+  EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Declined);
   EXPECT_EQ(store.WorkingYear, 2000);
   EXPECT_EQ(store.LastScoredWeek, 17);
   EXPECT_FALSE(std::filesystem::exists(NewStatsFile()));
@@ -92,7 +92,7 @@ TEST_F(NewSeasonTest, AsksAgainUntilTheWeeksLieBetweenFourteenAndNineteen) {
   WriteSchedule(1, {{1, 2}});
   for (const char* answer : {"13", "20", "abc", "19.6", "14"}) ui.inputs.push_back(answer);
   // 14 weeks: block 14 of last season was never written.
-  EXPECT_EQ(RunNewSeasonSetup(session), NewSeasonResult::Refused);
+  EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Refused);
   EXPECT_EQ(ui.beeps, 4);
   EXPECT_EQ(ui.input_prompts.size(), 5u);
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -105,7 +105,7 @@ TEST_F(NewSeasonTest, AsksAgainUntilTheWeeksLieBetweenFourteenAndNineteen) {
 TEST_F(NewSeasonTest, NeedsTheNewSeasonsFirstWeek) {
   ui.inputs.push_back("17");
   const std::string last_season = LastSeasonBytes();
-  EXPECT_EQ(RunNewSeasonSetup(session), NewSeasonResult::Refused);
+  EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Refused);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Error! Schedule for Week # 1\n\rnot available.");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
@@ -119,7 +119,7 @@ TEST_F(NewSeasonTest, RunningAgainRewritesOnlyBlockZero) {
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
   const std::string block_one = testing::ReadFileBytes(NewStatsFile()).substr(31 * StatsRecordSize);
   ui.inputs.push_back("17");
-  ASSERT_EQ(RunNewSeasonSetup(session), NewSeasonResult::Done);
+  ASSERT_EQ(RunNewSeasonSetup(session), CommandResult::Done);
   EXPECT_EQ(testing::ReadFileBytes(NewStatsFile()).substr(31 * StatsRecordSize), block_one);
 }
 

@@ -16,7 +16,7 @@ TEST_F(SettingsUpdateTest, OkWritesTheSevenLines) {
   store.LastScoredWeek = 6;
   store.ReportFont = "Courier New";
   store.TeamCount = 0;
-  ASSERT_EQ(ApplySettings(session, {"2000", "18", 75, 120}), SettingsResult::Saved);
+  ASSERT_EQ(ApplySettings(session, {"2000", "18", 75, 120}), CommandResult::Done);
   EXPECT_EQ(testing::ReadFileBytes(SettingsFile()),
             "2000\r\n75\r\n120\r\n\r\n6\r\n\"Courier New\"\r\n18\r\n");
   EXPECT_EQ(store.WorkingYear, 2000);
@@ -28,7 +28,7 @@ TEST_F(SettingsUpdateTest, OkWritesTheSevenLines) {
 
 TEST_F(SettingsUpdateTest, AYearThatIsNotAFourDigitYearFrom1997IsRefusedWithAMessage) {
   for (const char* year : {"1996", "99", "20", "", "abc", "1999.5", "-2000", "10000"}) {
-    EXPECT_EQ(ApplySettings(session, {year, "17", 100, 100}), SettingsResult::YearRefused) << year;
+    EXPECT_EQ(ApplySettings(session, {year, "17", 100, 100}), CommandResult::Refused) << year;
   }
   EXPECT_EQ(ui.beeps, 8);
   ASSERT_EQ(ui.messages.size(), 8u);
@@ -36,12 +36,12 @@ TEST_F(SettingsUpdateTest, AYearThatIsNotAFourDigitYearFrom1997IsRefusedWithAMes
             "The Working Year must be a year from 1997 to 9999, written with four digits.");
   EXPECT_EQ(store.WorkingYear, 1999);
   EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
-  EXPECT_EQ(ApplySettings(session, {"1997", "17", 100, 100}), SettingsResult::Saved);
+  EXPECT_EQ(ApplySettings(session, {"1997", "17", 100, 100}), CommandResult::Done);
 }
 
 TEST_F(SettingsUpdateTest, RefusesAWeekCountNoSeasonCanHave) {
   for (const char* weeks : {"0", "53", "abc", "16.5", "-17"}) {
-    EXPECT_EQ(ApplySettings(session, {"2000", weeks, 100, 100}), SettingsResult::WeeksRefused);
+    EXPECT_EQ(ApplySettings(session, {"2000", weeks, 100, 100}), CommandResult::Refused);
   }
   ASSERT_EQ(ui.messages.size(), 5u);
   EXPECT_EQ(ui.messages[0].text, "The number of weeks must lie between 1 and 52.");

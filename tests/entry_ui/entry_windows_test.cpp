@@ -86,7 +86,7 @@ class EntryWindowsTest : public QObject {
     QVERIFY(!Control<QPushButton>(scores_window, "resultsbutton")->isEnabled());
     CloseWith(scores_window, "donebutton");
     QVERIFY(OpenScoreEntry(commands.session, 17));
-    QCOMPARE(ProcessWeekResults(commands.session, 17, scores), ProcessResult::Done);
+    QCOMPARE(ProcessWeekResults(commands.session, 17, scores), CommandResult::Done);
     expect_same_files();
 
     // Week 1 again team by team, each game's teams the other way round.
@@ -116,7 +116,7 @@ class EntryWindowsTest : public QObject {
     QTRY_VERIFY(settings_window->isEnabled());
     TypeOver(settings_window, "Text1", "2000");
     CloseWith(settings_window, "okbutton");
-    QCOMPARE(ApplySettings(commands.session, {"2000", "17", 100, 100}), SettingsResult::Saved);
+    QCOMPARE(ApplySettings(commands.session, {"2000", "17", 100, 100}), CommandResult::Done);
     expect_same_files();
     QCOMPARE(ui().messages.size(), std::size_t{1});  // the schedule's "saved"
     QCOMPARE(ui().help_topics, (std::vector<std::string>{"Fonts", "Fonts"}));
