@@ -1,9 +1,9 @@
 #include "reports/statistics_window.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
@@ -31,17 +31,24 @@ StatisticsWindow::StatisticsWindow(Session& session, int week, std::vector<std::
   auto* frame = new QGroupBox("Sort Teams by...", this);
   frame->setObjectName("Frame1");
   frame->setGeometry(qt::TwipsRect(90, 5520, 6600, 900));
-  // Laid out by their captions' widths: in equal columns "Quality Rating" would be cut short.
-  auto* options = new QHBoxLayout(frame);
-  const int side = qt::TwipsToPixelsX(120);
-  options->setContentsMargins(side, 0, side, 0);
+  int caption_widths = 0;
   for (std::size_t index = 0; index < Option1_.size(); ++index) {
     auto* option = new QRadioButton(OrderCaptions[index], frame);
     option->setObjectName(QString("Option1_%1").arg(index));
-    options->addWidget(option);
+    caption_widths += option->sizeHint().width();
     const auto order = static_cast<StatisticsOrder>(index);
     connect(option, &QRadioButton::clicked, this, [this, order] { OnSortOrderChosen(order); });
     Option1_[index] = option;
+  }
+  // Each as wide as its caption, the room left shared out between them: in equal columns
+  // "Quality Rating" would be cut short.
+  const QRect row = qt::TwipsRect(120, 400, 6360, 330);
+  const int gap =
+      std::max(0, (row.width() - caption_widths) / static_cast<int>(Option1_.size() - 1));
+  int left = row.left();
+  for (QRadioButton* option : Option1_) {
+    option->setGeometry(left, row.top(), option->sizeHint().width(), row.height());
+    left += option->width() + gap;
   }
   Option1_[0]->setChecked(true);
 

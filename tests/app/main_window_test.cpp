@@ -126,7 +126,8 @@ class MainWindowTest : public QObject {
       QVERIFY2(opened != nullptr, command);
       QVERIFY2(!window_->isEnabled(), command);
       QVERIFY(QTest::qWaitForWindowExposed(opened));
-      QCOMPARE(ClippedControls(opened), QStringList());
+      const QStringList clipped = ClippedControls(opened);
+      QVERIFY2(clipped.isEmpty(), qPrintable(QString(name) + ": " + clipped.join(", ")));
       opened->close();
       QTRY_VERIFY(opened.isNull());
       QVERIFY2(window_->isEnabled(), command);
