@@ -25,25 +25,18 @@ class GoldenAnalysis : public GoldenCaseTest {
   }
 };
 
-TEST_P(GoldenAnalysis, ProjectionAfterEveryWeek) {
+// The predictions list holds, for every game of the coming week, its prediction and the same
+// pairing on a neutral site, then the projection's contenders and champions.
+TEST_P(GoldenAnalysis, ProjectionAndSingleGamePredictionsAfterEveryWeek) {
   for (int week = 0; week <= store().WeeksInSeason; ++week) {
     SCOPED_TRACE(week);
     store().LastScoredWeek = static_cast<int16_t>(week);
-    auto projection = ShowSeasonProjection(session());
+    const auto projection = ShowSeasonProjection(session());
     ASSERT_TRUE(projection.has_value());
     EXPECT_EQ(ProjectionReportLines(store(), *projection),
               Golden(fmt::format("projection_after_week_{:02}.txt", week)));
-  }
-}
-
-// The list holds, for every game of the coming week, its prediction and the same pairing on a
-// neutral site, then the projection's contenders and champions.
-TEST_P(GoldenAnalysis, SingleGamePredictionsAfterEveryWeek) {
-  for (int week = 0; week <= store().WeeksInSeason; ++week) {
-    SCOPED_TRACE(week);
-    store().LastScoredWeek = static_cast<int16_t>(week);
     ASSERT_TRUE(LoadSpecialsRatings(session()));
-    const SeasonProjection projection = ProjectSeason(store());
+    const auto box = ProjectSeason(store()).box_team;
     SpecialsModel model(store());
 
     store().ScheduleStatus.clear();
@@ -56,7 +49,6 @@ TEST_P(GoldenAnalysis, SingleGamePredictionsAfterEveryWeek) {
         PredictPairing(model, ui(), visitor, home, true);
       }
     }
-    const auto& box = projection.box_team;
     PredictPairing(model, ui(), box[2], box[1], false);
     PredictPairing(model, ui(), box[4], box[3], false);
     PredictPairing(model, ui(), box[5], box[6], true);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <sstream>
 
 #include "analysis/single_game.h"
 #include "reports/golden_case.h"
@@ -134,8 +135,8 @@ TEST_P(GoldenReplay, EveryReportPrintsAsRecorded) {
   }
 }
 
-// The projection, the single games of its pairings and the rating series reach the tool's output;
-// their figures for every week are the analysis and graph tests' own.
+// The projection, the single games of its pairings and every team's rating series reach the
+// tool's output; the projection and single games of the other weeks are the analysis tests' own.
 TEST_P(GoldenReplay, ProjectionSingleGamesAndGraph) {
   const fs::path folder = FinalCopy();
   std::string output;
@@ -155,9 +156,24 @@ TEST_P(GoldenReplay, ProjectionSingleGamesAndGraph) {
   }
   EXPECT_EQ(testing::SplitLines(output),
             testing::GoldenReport(name(), "specials_after_week_17.txt"));
-  output.clear();
-  ASSERT_EQ(Cli(folder, "graph 9 10", &output), 0);
-  EXPECT_EQ(testing::SplitLines(output).size(), 18u);
+  // Teams in pairs, as the comparison graph loads them; a row per team of its CQR by block.
+  const auto series = testing::GoldenReport(name(), "rating_series.csv");
+  ASSERT_EQ(series.size(), LeagueTeamCount + 1u);
+  for (int team = 1; team <= LeagueTeamCount; team += 2) {
+    const int second = std::min<int>(team + 1, LeagueTeamCount);
+    output.clear();
+    ASSERT_EQ(Cli(folder, fmt::format("graph {} {}", team, second), &output), 0);
+    std::string rows[2] = {std::to_string(team), std::to_string(second)};
+    for (const auto& line : testing::SplitLines(output)) {
+      std::istringstream fields(line);
+      std::string block, one, two;
+      fields >> block >> one >> two;
+      rows[0] += "," + one;
+      rows[1] += "," + (two.empty() ? one : two);
+    }
+    EXPECT_EQ(rows[0], series[team]);
+    EXPECT_EQ(rows[1], series[second]);
+  }
 }
 
 // The scorecard's season lines carry the figures counted by a separate script from the recorded
