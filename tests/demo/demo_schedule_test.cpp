@@ -67,20 +67,5 @@ TEST(DemoSchedule, KeepsTheLeagueRulesForManySeeds) {
   ExpectLeagueRules(MakeDemoSchedule(0xFFFFFFFFFFFFFFFFULL), 0xFFFFFFFFFFFFFFFFULL);
 }
 
-TEST(DemoSchedule, ThanksgivingAndSaturdayGames) {
-  const auto season = MakeDemoSchedule(2000);
-  auto count_day = [&](int week, int day) {
-    int n = 0;
-    for (const DemoGame& game : season[week - 1]) n += game.day == day;
-    return n;
-  };
-  EXPECT_EQ(count_day(12, 5), 2);
-  EXPECT_EQ(count_day(15, 7), 2);
-  EXPECT_EQ(count_day(16, 7), 1);
-  // Early games are listed before the Sunday games, as a week is read in order of play.
-  EXPECT_EQ(season[11][0].day, 5);
-  EXPECT_EQ(season[11][2].day, 1);
-}
-
 }  // namespace
 }  // namespace tavrin::demo

@@ -51,19 +51,6 @@ class DemoSeasonTest : public ::testing::Test {
   ScriptedUi ui_;
 };
 
-// The demo schedule tests own the league's rules; here every stored week must read back.
-TEST_F(DemoSeasonTest, BothYearsSchedulesReadBack) {
-  for (int year : {1999, 2000}) {
-    store_.WorkingYear = static_cast<int16_t>(year);
-    for (int week = 1; week <= DemoWeekCount; ++week) {
-      store_.ScheduleStatus.clear();
-      ReadScheduleWeek(store_, folder(), week);
-      EXPECT_NE(store_.ScheduleStatus, StatusError) << year << " week " << week;
-      EXPECT_GE(store_.WeekGameCount, 7) << year << " week " << week;
-    }
-  }
-}
-
 // Catches the new season not carrying last season's ratings, or carrying its records.
 TEST_F(DemoSeasonTest, BlockZeroCarriesLastSeasonsRatingsAndOpensWeekOne) {
   LoadBlock(1999, DemoWeekCount);
