@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "reports/golden_case.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -13,13 +14,8 @@ namespace tavrin {
 namespace {
 
 SeasonStore RatedStore(double rating = 50) {
-  SeasonStore store;
-  store.TeamCount = 31;
-  store.WorkingYear = 2000;
-  for (int team = 1; team <= 31; ++team) {
-    store.Cqr[team] = rating;
-    store.LocationName[team] = "L" + std::to_string(team);
-  }
+  SeasonStore store = testing::LeagueStore(2000);
+  store.Cqr.fill(rating);
   return store;
 }
 
@@ -61,7 +57,7 @@ TEST(SeasonProjection, NoQualifyingSecondContenderLeavesAnEmptyBox) {
   EXPECT_EQ(projection.box_team, (std::array<int, 8>{0, 3, 0, 27, 17, 3, 27, 3}));
   EXPECT_EQ(ProjectionReportLines(store, projection)[3], "Box 2 second AFC contender: ");
   EXPECT_EQ(ProjectionBoxText(store, projection.box_team[2]), "");
-  EXPECT_EQ(ProjectionBoxText(store, projection.box_team[1]), "\r\nL3");
+  EXPECT_EQ(ProjectionBoxText(store, projection.box_team[1]), "\r\nLoc3");
 
   const auto empty = ProjectSeason(RatedStore(0)).box_team;
   for (int box = 1; box <= ProjectionBoxCount; ++box) EXPECT_EQ(empty[box], 0) << box;

@@ -4,26 +4,12 @@
 
 #include "analysis/single_game.h"
 #include "analysis/specials_model.h"
+#include "reports/golden_case.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
 namespace tavrin {
 namespace {
-
-SeasonStore SpecialsStore() {
-  SeasonStore store;
-  store.TeamCount = 31;
-  store.WorkingYear = 2001;
-  store.Weighting = 100;
-  for (int team = 1; team <= 31; ++team) {
-    store.Cqr[team] = 60;
-    store.AveOffense[team] = 20;
-    store.AveDefense[team] = 20;
-    store.LocationName[team] = "Loc" + std::to_string(team);
-    store.TeamName[team] = "Nick" + std::to_string(team);
-  }
-  return store;
-}
 
 // Catches the home advantage given on a neutral site or to the wrong group, a cap on the
 // margin, a lead of 0.2 taken as a favourite, and half points rounded wrongly.
@@ -44,7 +30,7 @@ TEST(SingleGame, HomeAdvantageNeutralSiteGroupsAndRounding) {
       {1, 2, true, 70, 0, 1, 0},
   };
   for (const Case& c : cases) {
-    SeasonStore store = SpecialsStore();
+    SeasonStore store = testing::LeagueStore(2001);
     store.Cqr[1] = c.cqr_one;
     store.Weighting = static_cast<float>(c.weighting);
     const GamePrediction p = PredictSingleGame(store, c.a, c.b, c.neutral);
@@ -54,7 +40,7 @@ TEST(SingleGame, HomeAdvantageNeutralSiteGroupsAndRounding) {
 }
 
 TEST(SingleGame, LineColumnsAndNeutralPairing) {
-  SeasonStore store = SpecialsStore();
+  SeasonStore store = testing::LeagueStore(2001);
   store.AveOffense[3] = 2, store.AveDefense[3] = 2, store.AveOffense[5] = 2,
   store.AveDefense[5] = 3.2f;
   EXPECT_EQ(SingleGameLine(store, 3, 5, false),
@@ -66,7 +52,7 @@ TEST(SingleGame, LineColumnsAndNeutralPairing) {
 }
 
 TEST(SpecialsModel, PickingUnpickingAndReversing) {
-  SeasonStore store = SpecialsStore();
+  SeasonStore store = testing::LeagueStore(2001);
   SpecialsModel model(store);
   // Each click, then the label and whether the game box is enabled.
   const std::tuple<int, const char*, bool> clicks[] = {
@@ -97,7 +83,7 @@ TEST(SpecialsModel, PickingUnpickingAndReversing) {
 }
 
 TEST(SpecialsModel, RemoveAndClearKeepTheHeader) {
-  SeasonStore store = SpecialsStore();
+  SeasonStore store = testing::LeagueStore(2001);
   SpecialsModel model(store);
   testing::ScriptedUi ui;
   model.Clear(ui);  // only the header: nothing asked
@@ -134,7 +120,7 @@ TEST(SpecialsModel, RemoveAndClearKeepTheHeader) {
 }
 
 TEST(SpecialsModel, PrintIsDoubleSpacedUnderADatedTitle) {
-  SeasonStore store = SpecialsStore();
+  SeasonStore store = testing::LeagueStore(2001);
   store.ReportFont = "Courier New";
   testing::TempFolder folder;
   testing::ScriptedUi ui;
@@ -165,7 +151,7 @@ TEST(SpecialsModel, PrintIsDoubleSpacedUnderADatedTitle) {
 
 TEST(SpecialsModel, OpeningNeedsPredictions) {
   testing::TempFolder folder;
-  SeasonStore store = SpecialsStore();
+  SeasonStore store = testing::LeagueStore(2001);
   store.LastScoredWeek = 6;
   testing::ScriptedUi ui;
   Session session{store, ui, folder.path()};

@@ -248,6 +248,7 @@ TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
   }
 }
 
+// The answers the new-season command scripts are its test's; here the console's own wording.
 TEST(ConsoleUiTest, MessagesAndUnansweredQuestions) {
   std::ostringstream messages;
   std::ostringstream printed;
@@ -264,23 +265,6 @@ TEST(ConsoleUiTest, MessagesAndUnansweredQuestions) {
             "default, yes)\nWeeks?\n(no answer given: cancelled)\n");
   ui.ReportPrinter().PrintLine("line one");
   EXPECT_EQ(printed.str(), "line one\n");
-}
-
-TEST(ConsoleUiTest, ScriptedAnswersComeFirstThenTheWrappedInterface) {
-  tavrin::testing::ScriptedUi inner;
-  inner.answers = {false};
-  ScriptedAnswers answers(inner);
-  answers.answers = {true};
-  answers.inputs = {"14"};
-  EXPECT_TRUE(answers.AskYesNo("a", "Tavrin", MessageIcon::None, DefaultButton::Second));
-  EXPECT_FALSE(answers.AskYesNo("b", "Tavrin", MessageIcon::None, DefaultButton::Second));
-  EXPECT_EQ(answers.InputBox("c", "Tavrin", "17"), "14");
-  EXPECT_EQ(answers.InputBox("d", "Tavrin", "17"), std::nullopt);
-  answers.ShowMessage("e", "Tavrin", MessageIcon::None);
-  ASSERT_EQ(inner.questions.size(), 1u);
-  EXPECT_EQ(inner.questions[0].text, "b");
-  EXPECT_EQ(inner.input_prompts, std::vector<std::string>{"d"});
-  EXPECT_EQ(inner.messages.size(), 1u);
 }
 
 }  // namespace

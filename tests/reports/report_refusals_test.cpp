@@ -16,17 +16,7 @@ namespace {
 
 class Refusals : public ::testing::Test {
  protected:
-  Refusals() {
-    store.TeamCount = 31;
-    store.WorkingYear = 2001;
-    store.WeeksInSeason = 3;
-    store.LastScoredWeek = 3;
-    testing::SetDayNames(store);
-    for (int team = 1; team <= 31; ++team) {
-      store.TeamName[team] = "T" + std::to_string(team);
-      store.LocationName[team] = "L" + std::to_string(team);
-    }
-  }
+  Refusals() { store.WeeksInSeason = store.LastScoredWeek = 3; }
 
   void WriteWeek(int week) {
     store.WeekGameCount = 1;
@@ -53,7 +43,7 @@ class Refusals : public ::testing::Test {
   }
 
   testing::TempFolder folder;
-  SeasonStore store;
+  SeasonStore store = testing::LeagueStore(2001);
   testing::ScriptedUi ui;
   Session session{store, ui, folder.path()};
 };
@@ -117,7 +107,7 @@ TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
   ExpectRefused(ShowWeeklyResults(session, 1).has_value(), again);
   ExpectRefused(ShowStatistics(session, 2).has_value(), again);
   ExpectRefused(ShowWeeklyPredictions(session, 2).has_value(), again);
-  const auto results = ShowTeamResults(session, "T2");
+  const auto results = ShowTeamResults(session, "Nick2");
   ASSERT_TRUE(results.has_value());
   EXPECT_NE(std::find(results->begin(), results->end(),
                       " 2 The scores of this week must be entered again."),
@@ -152,14 +142,14 @@ TEST_F(Refusals, TeamViewsSkipWhatIsMissing) {
   store.WeekGameCount = 1;
   store.GameFirstTeam[1] = 3, store.GameSecondTeam[1] = 4;
   ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 3));
-  auto schedule = ShowTeamSchedule(session, "T2");
+  auto schedule = ShowTeamSchedule(session, "Nick2");
   ASSERT_TRUE(schedule.has_value());
   EXPECT_EQ((std::vector<std::string>(schedule->begin() + 1, schedule->end())),
             (std::vector<std::string>{std::string(49, '='), "1  n/a",
-                                      "2  L1 at L2" + std::string(24, ' ') + "on   Sunday",
+                                      "2  Loc1 at Loc2" + std::string(20, ' ') + "on   Sunday",
                                       "3  off", std::string(49, '=')}));
 
-  auto results = ShowTeamResults(session, "T2");
+  auto results = ShowTeamResults(session, "Nick2");
   ASSERT_TRUE(results.has_value());
   EXPECT_EQ((std::vector<std::string>(results->begin() + 4, results->end())),
             (std::vector<std::string>{" ", " No Scores have been recorded for 2001", " ",
