@@ -182,6 +182,8 @@ TEST_F(DataCommandTest, ImportRefusesAHostileFileWholeAndNamesEveryLine) {
       {week + "1999,2,8,1,8,24,1e9,3\n", "stdin:9: visitor_score \"1e9\" is not a whole number"},
       {week + "1999,2,8,1,8,24,3,-7\n", "stdin:9: home_score \"-7\" is not a score (0 to 999)"},
       {week + "1999,2,8,1,8,24,3,\n", "stdin:9: home_score is empty but visitor_score is not"},
+      {week + "1999,2,8,1,8,24,3,10\n",
+       "stdin:2: week 2 has scores for some games but none for this one"},
       {week + "1999,0,8,1,8,24,,\n", "stdin:9: week \"0\" is not a week of the season (1 to 17)"},
       {week + "1999,2,8,1,99,24,,\n", "stdin:9: visitor \"99\" is not a team number (1 to 31)"},
       {week + "1999,2,8,1,8,8,,\n", "stdin:9: team 8 would play itself"},
