@@ -4,31 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include "season/data_files.h"
-#include "support/scripted_ui.h"
-#include "support/temp_folder.h"
+#include "engine/season_fixture.h"
 
 namespace tavrin {
 namespace {
 
-class RatingSeries : public ::testing::Test {
+class RatingSeries : public testing::SeasonFixture {
  protected:
-  RatingSeries() {
-    store.TeamCount = 31;
-    store.WorkingYear = 2002;
-    store.WeeksInSeason = 17;
-  }
   void WriteBlock(int block, double first_rating) {
     store.ClearStatistics();
     store.Cqr[5] = first_rating;
     store.Cqr[6] = first_rating + 1;
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
   }
-
-  testing::TempFolder folder;
-  SeasonStore store;
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
 };
 
 // Catches values kept from the last graph when the file is missing, blocks not written read as

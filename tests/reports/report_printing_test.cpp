@@ -8,19 +8,18 @@
 #include <functional>
 
 #include "analysis/standings.h"
+#include "engine/season_fixture.h"
 #include "reports/schedule_views.h"
 #include "reports/statistics_view.h"
 #include "reports/weekly_predictions.h"
 #include "reports/weekly_results.h"
-#include "support/scripted_ui.h"
-#include "support/temp_folder.h"
 
 namespace tavrin {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class PrintCommand : public ::testing::Test {
+class PrintCommand : public testing::SeasonFixture {
  protected:
   PrintCommand() { store.ReportFont = "Courier New"; }
   Lines& events() { return ui.printer.events; }
@@ -31,11 +30,6 @@ class PrintCommand : public ::testing::Test {
     EXPECT_EQ(events()[1], "line: ");
     return {events().begin() + 2, events().end()};
   }
-
-  testing::TempFolder folder;
-  SeasonStore store;
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
 };
 
 // Catches the current or the report font chosen as the preparation font.
