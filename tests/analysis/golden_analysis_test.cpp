@@ -1,5 +1,5 @@
-// The season projection and the single game predictions of a golden case,
-// line for line; the projection and the predictions list for every last scored week.
+// The season projection and the single game predictions of every golden case line for line,
+// for every last scored week (the tool's replay compares the final week's).
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -13,59 +13,46 @@
 namespace tavrin {
 namespace {
 
-using testing::GoldenCaseTest;
-
-class GoldenAnalysis : public GoldenCaseTest {
- protected:
-  // Picks two teams as the window's labels would and predicts them.
-  static void PredictPairing(SpecialsModel& model, UserInterface& ui, int a, int b, bool neutral) {
-    model.ClickTeam(a);
-    model.ClickTeam(b);
-    ASSERT_TRUE(model.Predict(ui, neutral));
-  }
-};
-
-TEST_P(GoldenAnalysis, ProjectionAfterEveryWeek) {
-  for (int week = 0; week <= store().WeeksInSeason; ++week) {
-    SCOPED_TRACE(week);
-    store().LastScoredWeek = static_cast<int16_t>(week);
-    auto projection = ShowSeasonProjection(session());
-    ASSERT_TRUE(projection.has_value());
-    EXPECT_EQ(ProjectionReportLines(store(), *projection),
-              Golden(fmt::format("projection_after_week_{:02}.txt", week)));
-  }
-}
-
-// The list holds, for every game of the coming week, its prediction and the same pairing on a
-// neutral site, then the projection's contenders and champions.
-TEST_P(GoldenAnalysis, SingleGamePredictionsAfterEveryWeek) {
-  for (int week = 0; week <= store().WeeksInSeason; ++week) {
-    SCOPED_TRACE(week);
-    store().LastScoredWeek = static_cast<int16_t>(week);
-    ASSERT_TRUE(LoadSpecialsRatings(session()));
-    const SeasonProjection projection = ProjectSeason(store());
-    SpecialsModel model(store());
-
-    store().ScheduleStatus.clear();
-    ReadScheduleWeek(store(), session().folder, week + 1);
-    if (store().ScheduleStatus != StatusError) {
-      for (int game = 1; game <= store().WeekGameCount; ++game) {
-        const int visitor = store().GameFirstTeam[game];
-        const int home = store().GameSecondTeam[game];
-        PredictPairing(model, ui(), visitor, home, false);
-        PredictPairing(model, ui(), visitor, home, true);
+// The predictions list holds, for every game of the coming week, its prediction and the same
+// pairing on a neutral site, then the projection's contenders and champions.
+TEST(GoldenAnalysis, ProjectionAndSingleGamePredictionsAfterEveryWeek) {
+  TAVRIN_REQUIRE_SHARED_DATA();
+  for (const char* name : testing::GoldenCases) {
+    testing::OpenedCase opened(name);
+    SeasonStore& store = opened.store;
+    // Picks two teams as the window's labels would and predicts them.
+    auto predict = [&](SpecialsModel& model, int a, int b, bool neutral) {
+      model.ClickTeam(a);
+      model.ClickTeam(b);
+      EXPECT_TRUE(model.Predict(opened.ui, neutral));
+    };
+    for (int week = 0; week <= store.WeeksInSeason; ++week) {
+      SCOPED_TRACE(fmt::format("{} after week {}", name, week));
+      store.LastScoredWeek = static_cast<int16_t>(week);
+      const auto projection = ShowSeasonProjection(opened.session);
+      ASSERT_TRUE(projection.has_value());
+      EXPECT_EQ(ProjectionReportLines(store, *projection),
+                testing::GoldenReport(name, fmt::format("projection_after_week_{:02}.txt", week)));
+      ASSERT_TRUE(LoadSpecialsRatings(opened.session));
+      const auto box = ProjectSeason(store).box_team;
+      SpecialsModel model(store);
+      store.ScheduleStatus.clear();
+      ReadScheduleWeek(store, opened.folder.path(), week + 1);
+      if (store.ScheduleStatus != StatusError) {
+        for (int game = 1; game <= store.WeekGameCount; ++game) {
+          predict(model, store.GameFirstTeam[game], store.GameSecondTeam[game], false);
+          predict(model, store.GameFirstTeam[game], store.GameSecondTeam[game], true);
+        }
       }
+      predict(model, box[2], box[1], false);
+      predict(model, box[4], box[3], false);
+      predict(model, box[5], box[6], true);
+      EXPECT_EQ(model.Lines(),
+                testing::GoldenReport(name, fmt::format("specials_after_week_{:02}.txt", week)));
     }
-    const auto& box = projection.box_team;
-    PredictPairing(model, ui(), box[2], box[1], false);
-    PredictPairing(model, ui(), box[4], box[3], false);
-    PredictPairing(model, ui(), box[5], box[6], true);
-    EXPECT_EQ(model.Lines(), Golden(fmt::format("specials_after_week_{:02}.txt", week)));
+    EXPECT_EQ(opened.ui.beeps, 0);
   }
-  EXPECT_EQ(ui().beeps, 0);
 }
-
-TAVRIN_GOLDEN_CASES(GoldenAnalysis);
 
 }  // namespace
 }  // namespace tavrin

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "reports/golden_case.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -13,13 +14,8 @@ namespace tavrin {
 namespace {
 
 SeasonStore RatedStore(double rating = 50) {
-  SeasonStore store;
-  store.TeamCount = 31;
-  store.WorkingYear = 2000;
-  for (int team = 1; team <= 31; ++team) {
-    store.Cqr[team] = rating;
-    store.LocationName[team] = "L" + std::to_string(team);
-  }
+  SeasonStore store = testing::LeagueStore(2000);
+  store.Cqr.fill(rating);
   return store;
 }
 
@@ -58,28 +54,19 @@ TEST(SeasonProjection, NoQualifyingSecondContenderLeavesAnEmptyBox) {
   store.Cqr[3] = 60, store.Cqr[5] = 55;
   store.Cqr[17] = 40, store.Cqr[27] = 41;
   const auto projection = ProjectSeason(store);
-  EXPECT_EQ(projection.box_team[1], 3);
-  EXPECT_EQ(projection.box_team[2], 0);
-  EXPECT_EQ(projection.box_team[5], 3);
-  EXPECT_EQ(projection.box_team[7], 3);
+  EXPECT_EQ(projection.box_team, (std::array<int, 8>{0, 3, 0, 27, 17, 3, 27, 3}));
   EXPECT_EQ(ProjectionReportLines(store, projection)[3], "Box 2 second AFC contender: ");
   EXPECT_EQ(ProjectionBoxText(store, projection.box_team[2]), "");
-  EXPECT_EQ(ProjectionBoxText(store, projection.box_team[1]), "\r\nL3");
+  EXPECT_EQ(ProjectionBoxText(store, projection.box_team[1]), "\r\nLoc3");
 
   const auto empty = ProjectSeason(RatedStore(0)).box_team;
   for (int box = 1; box <= ProjectionBoxCount; ++box) EXPECT_EQ(empty[box], 0) << box;
 }
 
-TEST(SeasonProjection, CaptionAndTitles) {
-  SeasonStore store = RatedStore();
-  EXPECT_EQ(ProjectSeason(store).caption, "Tavrin 2000 Projections");
-  EXPECT_EQ(ProjectSeason(store).title, "Super Bowl XXXV");
-  EXPECT_EQ(ChampionshipTitle(1999), "Super Bowl XXXIV");
+// The recorded seasons hold 1999 and 2000 only: catches the numerals of other years.
+TEST(SeasonProjection, TitlesOfOtherYears) {
   EXPECT_EQ(ChampionshipTitle(2003), "Super Bowl XXXVIII");
   EXPECT_EQ(ChampionshipTitle(1998), "");
-  store.WorkingYear = 2004;
-  EXPECT_EQ(ProjectSeason(store).title, "");
-  EXPECT_NE(ProjectSeason(store).box_team[7], 0);
 }
 
 TEST(SeasonProjection, RefusedWithoutScores) {
@@ -89,11 +76,7 @@ TEST(SeasonProjection, RefusedWithoutScores) {
   testing::ScriptedUi ui;
   Session session{store, ui, folder.path()};
   EXPECT_FALSE(ShowSeasonProjection(session).has_value());
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "Cannot Complete Action....\n\rScores must be current thru Week # 4.");
-  EXPECT_EQ(ui.messages[0].caption, "Tavrin");
-  EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 }  // namespace

@@ -58,10 +58,9 @@ TEST(SeasonScorecard, HandComputedWeek) {
   EXPECT_EQ(card.tavrin.games, 5);
   EXPECT_EQ(card.tavrin.right, 2);
   EXPECT_EQ(card.market.games, 3);
-  const std::vector<std::optional<double>> tavrin_so_far{50.0, 200.0 / 3};
-  EXPECT_EQ(CumulativePickPercentages(card, false), tavrin_so_far);
-  const std::vector<std::optional<double>> market_so_far{50.0, 50.0};
-  EXPECT_EQ(CumulativePickPercentages(card, true), market_so_far);
+  using Percentages = std::vector<std::optional<double>>;
+  EXPECT_EQ(CumulativePickPercentages(card, false), (Percentages{50.0, 200.0 / 3}));
+  EXPECT_EQ(CumulativePickPercentages(card, true), (Percentages{50.0, 50.0}));
 }
 
 TEST(SeasonScorecard, NothingPickedGivesNoPercentageAndNoMarketWithoutLines) {

@@ -62,13 +62,12 @@ TEST_F(DataCommandTest, SetScheduleSavesTheLinesOrSaysWhyNot) {
   EXPECT_EQ(store.GameDay[7], 7);
 }
 
-// Catches scores processed before the season, without the next week's schedule, with a game
-// missing or one too many, and a processed week not stored.
+// The refusals before the scores are read are score entry's own; here one reaches its status.
+// Catches a game missing or one too many, and a processed week not stored.
 TEST_F(DataCommandTest, EnterScoresRunsTheChecksThenProcessesTheWeek) {
   EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n"), ExitRefused);
   StartSeason();
   ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
-  EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n"), ExitRefused);
   ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
   EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n10\n"), ExitRefused);
   EXPECT_EQ(Run("enter-scores", {"1"}, "1 2 3\n"), ExitUsage);
@@ -96,10 +95,8 @@ TEST_F(DataCommandTest, SettingsPrintsAndAppliesLikeTheSettingsWindow) {
   EXPECT_EQ(tavrin::testing::ReadFileBytes(folder.path() / SettingsFileName),
             "1999\r\n75\r\n100\r\n\r\n4\r\n\"Courier New\"\r\n17\r\n");
   EXPECT_EQ(Run("settings", {"--year", "1996"}), ExitRefused);
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {"--weighting", "141"}, {"--colour", "red"}, {"--year"}}) {
-    EXPECT_EQ(Run("settings", args), ExitUsage) << args[0];
-  }
+  EXPECT_EQ(Run("settings", {"--weighting", "141"}), ExitUsage);
+  EXPECT_EQ(Run("settings", {"--year"}), ExitUsage);
   EXPECT_EQ(store.WorkingYear, 1999);
 }
 
@@ -118,16 +115,12 @@ TEST_F(DataCommandTest, NewSeasonAnswersYesAndTheWeeks) {
 // Well-formed options reach the command (refused here: no week is scored); others are usage.
 TEST_F(DataCommandTest, OddsOptions) {
   const std::vector<std::pair<std::vector<std::string>, int>> cases{
-      {{}, ExitRefused},
       {{"--seed", "0", "--runs", "1"}, ExitRefused},
       {{"--runs", "0"}, ExitUsage},
-      {{"--runs", "-5"}, ExitUsage},
-      {{"--runs", "1e4"}, ExitUsage},
       {{"--seed", "-1"}, ExitUsage},
       {{"--runs", "5", "--runs", "6"}, ExitUsage},
       {{"--runs"}, ExitUsage},
-      {{"--weeks", "3"}, ExitUsage},
-  };
+      {{"--weeks", "3"}, ExitUsage}};
   for (const auto& [args, status] : cases) EXPECT_EQ(Run("odds", args), status) << args.size();
 }
 
@@ -187,14 +180,11 @@ TEST_F(DataCommandTest, ImportRefusesAHostileFileWholeAndNamesEveryLine) {
       {week + "1999,2,8,1,25,1,,\n", "stdin:9: team 1 already plays in week 2 on line 2"},
       {sixteen, "stdin:17: week 2 has more than 15 games"},
       {week + "1999,2,8,1,8,24,1e9,3\n", "stdin:9: visitor_score \"1e9\" is not a whole number"},
-      {week + "1999,2,8,1,8,24,1000000000,3\n",
-       "stdin:9: visitor_score \"1000000000\" is not a score (0 to 999)"},
       {week + "1999,2,8,1,8,24,3,-7\n", "stdin:9: home_score \"-7\" is not a score (0 to 999)"},
-      {week + "1999,2,8,1,8,24,3,abc\n", "stdin:9: home_score \"abc\" is not a whole number"},
       {week + "1999,2,8,1,8,24,3,\n", "stdin:9: home_score is empty but visitor_score is not"},
+      {week + "1999,2,8,1,8,24,3,10\n",
+       "stdin:2: week 2 has scores for some games but none for this one"},
       {week + "1999,0,8,1,8,24,,\n", "stdin:9: week \"0\" is not a week of the season (1 to 17)"},
-      {week + "1999,99,8,1,8,24,,\n", "stdin:9: week \"99\" is not a week of the season (1 to 17)"},
-      {week + "1999,2,8,8,8,24,,\n", "stdin:9: day \"8\" is not a day code (1 to 7)"},
       {week + "1999,2,8,1,99,24,,\n", "stdin:9: visitor \"99\" is not a team number (1 to 31)"},
       {week + "1999,2,8,1,8,8,,\n", "stdin:9: team 8 would play itself"},
       {week + "2000,2,8,1,8,24,,\n", "stdin:9: season 2000 is not the season 1999 of line 2"},
@@ -215,13 +205,14 @@ TEST_F(DataCommandTest, ImportRefusesAHostileFileWholeAndNamesEveryLine) {
   EXPECT_EQ(Run("import", {(folder.path() / "missing.csv").string()}), ExitUsage);
 }
 
+// Catches the 51st problem listed, or its count left out.
 TEST_F(DataCommandTest, ImportListsAtMostFiftyProblems) {
   std::string csv = "season,week,slot,day,visitor,home,visitor_score,home_score\n";
-  for (int row = 0; row < 60; ++row) csv += "1999,x,1,1,1,17,,\n";
+  for (int row = 0; row < 51; ++row) csv += "1999,x,1,1,1,17,,\n";
   EXPECT_EQ(Run("import", {"-"}, csv), ExitRefused);
   const std::string text = LastMessage();
   EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 51);
-  EXPECT_NE(text.find("stdin: 10 more problems not listed"), std::string::npos) << text;
+  EXPECT_NE(text.find("stdin: 1 more problems not listed"), std::string::npos) << text;
 }
 
 TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
@@ -229,11 +220,10 @@ TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
   WriteSchedule(1, {{1, 17}, {2, 18}, {3, 19}, {4, 20}, {5, 21}, {6, 22}, {7, 23}});
   ASSERT_TRUE(WriteSettings(store, folder.path()));
   std::string csv = "season,week,slot,day,visitor,home,visitor_score,home_score,spread_line\n";
-  for (int week : {1, 2}) {
-    for (int slot = 1; slot <= 7; ++slot) {
-      csv += fmt::format("1999,{},{},1,{},{},{},3.5\n", week, slot, slot, 16 + slot + week,
-                         week == 1 ? "3,10" : ",");
-    }
+  for (int game = 0; game < 14; ++game) {
+    const int week = game / 7 + 1, slot = game % 7 + 1;
+    csv += fmt::format("1999,{},{},1,{},{},{},3.5\n", week, slot, slot, 16 + slot + week,
+                       week == 1 ? "3,10" : ",");
   }
   const auto before = FolderBytes(folder.path());
   for (const FileOperation operation :
@@ -248,19 +238,18 @@ TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
       ++failures;
       EXPECT_EQ(status, ExitRefused);
       EXPECT_EQ(FolderBytes(folder.path()), before) << nth;
-      ASSERT_EQ(ui.messages.size(), 1u);  // the user is told, once
-      EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+      EXPECT_EQ(ui.messages.size(), 1u);  // the user is told, once
     }
     // At least the four files replaced: schedule, market lines, statistics and settings.
     EXPECT_GE(failures, 4);
     EXPECT_NE(FolderBytes(folder.path()), before);
-    for (const auto& [name, bytes] : before) {
+    for (const auto& [name, bytes] : before)
       tavrin::testing::WriteFileBytes(folder.path() / name, bytes);
-    }
     std::filesystem::remove(folder.path() / MarketLinesFileName(1999));
   }
 }
 
+// The answers the new-season command scripts are its test's; here the console's own wording.
 TEST(ConsoleUiTest, MessagesAndUnansweredQuestions) {
   std::ostringstream messages;
   std::ostringstream printed;
@@ -277,23 +266,6 @@ TEST(ConsoleUiTest, MessagesAndUnansweredQuestions) {
             "default, yes)\nWeeks?\n(no answer given: cancelled)\n");
   ui.ReportPrinter().PrintLine("line one");
   EXPECT_EQ(printed.str(), "line one\n");
-}
-
-TEST(ConsoleUiTest, ScriptedAnswersComeFirstThenTheWrappedInterface) {
-  tavrin::testing::ScriptedUi inner;
-  inner.answers = {false};
-  ScriptedAnswers answers(inner);
-  answers.answers = {true};
-  answers.inputs = {"14"};
-  EXPECT_TRUE(answers.AskYesNo("a", "Tavrin", MessageIcon::None, DefaultButton::Second));
-  EXPECT_FALSE(answers.AskYesNo("b", "Tavrin", MessageIcon::None, DefaultButton::Second));
-  EXPECT_EQ(answers.InputBox("c", "Tavrin", "17"), "14");
-  EXPECT_EQ(answers.InputBox("d", "Tavrin", "17"), std::nullopt);
-  answers.ShowMessage("e", "Tavrin", MessageIcon::None);
-  ASSERT_EQ(inner.questions.size(), 1u);
-  EXPECT_EQ(inner.questions[0].text, "b");
-  EXPECT_EQ(inner.input_prompts, std::vector<std::string>{"d"});
-  EXPECT_EQ(inner.messages.size(), 1u);
 }
 
 }  // namespace

@@ -4,41 +4,28 @@
 
 #include <gtest/gtest.h>
 
-#include "season/data_files.h"
-#include "support/scripted_ui.h"
-#include "support/temp_folder.h"
+#include "engine/season_fixture.h"
 
 namespace tavrin {
 namespace {
 
-class RatingSeries : public ::testing::Test {
+class RatingSeries : public testing::SeasonFixture {
  protected:
-  RatingSeries() {
-    store.TeamCount = 31;
-    store.WorkingYear = 2002;
-    store.WeeksInSeason = 17;
-  }
   void WriteBlock(int block, double first_rating) {
     store.ClearStatistics();
     store.Cqr[5] = first_rating;
     store.Cqr[6] = first_rating + 1;
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
   }
-
-  testing::TempFolder folder;
-  SeasonStore store;
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
 };
 
-TEST_F(RatingSeries, MissingFileGivesNoValues) {
+// Catches values kept from the last graph when the file is missing, blocks not written read as
+// anything but 0, and the second series read in one-team mode.
+TEST_F(RatingSeries, BlocksNotWrittenReadAsZero) {
   store.RatingSeriesOne.fill(7);
   store.GraphTeamOne = 5;
   LoadRatingSeries(session);
-  for (float value : store.RatingSeriesOne) EXPECT_EQ(value, 0.0f);
-}
-
-TEST_F(RatingSeries, BlocksNotWrittenReadAsZero) {
+  EXPECT_EQ(store.RatingSeriesOne, decltype(store.RatingSeriesOne){});
   WriteBlock(0, 60.5);
   WriteBlock(1, 58.25);
   WriteBlock(3, 90);
@@ -46,17 +33,15 @@ TEST_F(RatingSeries, BlocksNotWrittenReadAsZero) {
   store.GraphTeamOne = 5;
   store.GraphTeamTwo = 6;
   LoadRatingSeries(session);
-  EXPECT_EQ(store.RatingSeriesOne[0], 60.5f);
-  EXPECT_EQ(store.RatingSeriesOne[1], 58.25f);
-  EXPECT_EQ(store.RatingSeriesOne[2], 0.0f);
-  EXPECT_EQ(store.RatingSeriesOne[3], 90.0f);
+  EXPECT_EQ(std::vector<float>(store.RatingSeriesOne.begin(), store.RatingSeriesOne.begin() + 4),
+            (std::vector<float>{60.5f, 58.25f, 0, 90}));
   EXPECT_EQ(store.RatingSeriesTwo[3], 91.0f);
   EXPECT_EQ(store.RatingSeriesOne[17], 0.0f);
 
   store.GraphMode = 1;
   store.GraphTeamTwo = 0;
   LoadRatingSeries(session);
-  for (float value : store.RatingSeriesTwo) EXPECT_EQ(value, 0.0f);
+  EXPECT_EQ(store.RatingSeriesTwo, decltype(store.RatingSeriesOne){});
 }
 
 TEST_F(RatingSeries, LongSeasonsStopAtBlockTwenty) {

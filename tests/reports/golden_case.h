@@ -7,7 +7,6 @@
 
 #include <array>
 #include <filesystem>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,6 +42,24 @@ inline void SetDayNames(SeasonStore& store) {
                    "Wednesday", "Thursday", "Friday", "Saturday"};
 }
 
+// A made-up league for the edge cases the recorded seasons never hold: teams "LocN" "NickN",
+// every one rated 60 with averages of 20.
+inline SeasonStore LeagueStore(int year) {
+  SeasonStore store;
+  store.TeamCount = LeagueTeamCount;
+  store.WorkingYear = static_cast<int16_t>(year);
+  store.WeeksInSeason = 17;
+  store.Weighting = 100;
+  SetDayNames(store);
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
+    store.LocationName[team] = fmt::format("Loc{}", team);
+    store.TeamName[team] = fmt::format("Nick{}", team);
+    store.Cqr[team] = 60;
+    store.AveOffense[team] = store.AveDefense[team] = 20;
+  }
+  return store;
+}
+
 // The store, person and folder of one golden case's final state.
 struct OpenedCase {
   TempFolder folder;
@@ -57,24 +74,6 @@ struct OpenedCase {
     store.TeamCount = LeagueTeamCount;
     SetDayNames(store);
   }
-};
-
-// Golden tests run once per case.
-class GoldenCaseTest : public ::testing::TestWithParam<const char*> {
- protected:
-  void SetUp() override {
-    TAVRIN_REQUIRE_SHARED_DATA();
-    opened_ = std::make_unique<OpenedCase>(GetParam());
-  }
-  Session& session() { return opened_->session; }
-  SeasonStore& store() { return opened_->store; }
-  ScriptedUi& ui() { return opened_->ui; }
-  std::vector<std::string> Golden(const std::string& file) const {
-    return GoldenReport(GetParam(), file);
-  }
-
- private:
-  std::unique_ptr<OpenedCase> opened_;
 };
 
 #define TAVRIN_GOLDEN_CASES(suite)                                                             \

@@ -13,22 +13,6 @@
 namespace tavrin {
 namespace {
 
-SeasonStore NamedStore() {
-  SeasonStore store;
-  store.TeamCount = 31;
-  store.WorkingYear = 1999;
-  store.WeeksInSeason = 17;
-  testing::SetDayNames(store);
-  for (int team = 1; team <= 31; ++team) {
-    store.LocationName[team] = "Loc" + std::to_string(team);
-    store.TeamName[team] = "Nick" + std::to_string(team);
-    store.AveOffense[team] = 20;
-    store.AveDefense[team] = 20;
-    store.Cqr[team] = 50 + team * 0.1f;
-  }
-  return store;
-}
-
 void SetGame(SeasonStore& store, int game, int visitor, int home, int day) {
   store.WeekGameCount = static_cast<int16_t>(std::max<int>(store.WeekGameCount, game));
   store.GameFirstTeam[game] = static_cast<int16_t>(visitor);
@@ -39,7 +23,7 @@ void SetGame(SeasonStore& store, int game, int visitor, int home, int day) {
 // Catches day code 0 read as a day, a one-digit total unpadded, a damaged team number used as
 // an index, long names cut, and a game count past the slots read beyond them.
 TEST(WeeklyPredictionLines, DayZeroDamagedNumbersAndLongNames) {
-  SeasonStore store = NamedStore();
+  SeasonStore store = testing::LeagueStore(1999);
   SetGame(store, 1, 40, -3, 9);
   store.PickTeam[1] = 99, store.PickMargin[1] = 3;
   store.LocationName[7] = std::string(20, 'v');
@@ -71,7 +55,7 @@ TEST(ResultsSummaryLine, CountsAndPercentages) {
 // Catches a tie with a favourite counted right, a game without favourite counted, and damaged
 // team numbers used as indexes.
 TEST(WeeklyResultLines, TiesGamesWithoutPickAndDamagedNumbers) {
-  SeasonStore store = NamedStore();
+  SeasonStore store = testing::LeagueStore(1999);
   SetGame(store, 1, 5, 6, 1);
   store.SavedPickTeam[1] = 5, store.SavedPickMargin[1] = 2;
   store.FirstScore[1] = 17, store.SecondScore[1] = 17;
@@ -104,7 +88,7 @@ std::vector<std::string> TeamsOf(const std::vector<std::string>& lines) {
 
 // Catches a long name pushing the columns and 100.0 losing a digit.
 TEST(StatisticsLines, LongNameAndARatingOfOneHundred) {
-  SeasonStore store = NamedStore();
+  SeasonStore store = testing::LeagueStore(1999);
   store.Cqr[30] = 100.0f, store.Wins[30] = 1, store.PointsScored[30] = 7,
   store.PointsAllowed[30] = 56;
   store.LocationName[30] = "Seventeen Letters";
@@ -115,7 +99,7 @@ TEST(StatisticsLines, LongNameAndARatingOfOneHundred) {
 // Catches ties broken the wrong way in each order, and keys past 1024 (ratings of 102.4 and
 // more) losing their team.
 TEST(StatisticsLines, OrdersTiesAndRatingsAboveOneHundred) {
-  SeasonStore store = NamedStore();
+  SeasonStore store = testing::LeagueStore(1999);
   store.Cqr[7] = store.Cqr[9] = 90;
   store.AveOffense[4] = 21.2f, store.AveOffense[5] = 21.3f;  // both key 212
   store.AveDefense[11] = 1, store.AveDefense[12] = 1;
@@ -138,7 +122,7 @@ TEST(StatisticsLines, OrdersTiesAndRatingsAboveOneHundred) {
 // Catches the first of equal names taken, a name matched without case, and the prompt taken
 // for a team.
 TEST(TeamChoice, ListsNamesAndTakesTheLastOfEqualNames) {
-  SeasonStore store = NamedStore();
+  SeasonStore store = testing::LeagueStore(1999);
   store.TeamName[20] = "Nick3";
   EXPECT_EQ(TeamChoices(store).size(), 31u);
   EXPECT_EQ(FindTeamByName(store, "Nick3"), 20);
