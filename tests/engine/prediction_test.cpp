@@ -29,6 +29,7 @@ TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
       {1, 93.0, 2, 50.0, 100, 1, 17.0f},  // half-rating difference 20: capped at 17
       {1, 93.0, 2, 50.0, 50, 1, 8.5f},    // then weighted
       {1, 93.0, 2, 50.0, 0, 1, 0.0f},
+      {3, 60.0, 20, 50.0, 80, 3, 2.0f},  // 2.5 from the groups and home advantage, weighted
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message()
@@ -51,68 +52,51 @@ TEST(RoundMargin, HalfPointsWithSingleThresholds) {
   for (const auto& c : cases) EXPECT_EQ(RoundMargin(c[0]), c[1]) << c[0];
 }
 
-// Catches a drift in the whole rule chain on one game worked by hand.
-TEST(PredictGame, WorkedExample) {
-  SeasonStore store;
-  store.Weighting = 100;
-  store.Cqr[3] = 60.0;
-  store.Cqr[20] = 50.0;
-  const GamePrediction p = PredictGame(store, 3, 20);
-  EXPECT_EQ(p.favourite, 3);
-  EXPECT_EQ(RoundMargin(p.margin), 2.5f);
-  store.Weighting = 80;
-  EXPECT_EQ(RoundMargin(PredictGame(store, 3, 20).margin), 2.0f);
-}
-
-TEST(OverUnderTotalTest, RoundsHalfUp) {
-  SeasonStore store;
-  store.AveOffense[1] = 20.0f;
-  store.AveOffense[2] = 22.0f;
-  store.AveDefense[1] = 18.0f;
-  store.AveDefense[2] = 21.0f;
-  EXPECT_EQ(OverUnderTotal(store, 1, 2), 41);
-  store.AveOffense[1] = store.AveOffense[2] = store.AveDefense[1] = 4.5f;
-  store.AveDefense[2] = 4.5f;
-  EXPECT_EQ(OverUnderTotal(store, 1, 2), 9);
-  store.AveDefense[2] = 5.5f;  // T = 9.5
-  EXPECT_EQ(OverUnderTotal(store, 1, 2), 10);
+// Catches a total that truncates, or rounds halves down or to even.
+TEST(OverUnderTotalTest, AddsTheAveragesAndRoundsHalfUp) {
+  const float cases[][5] = {// offense 1, offense 2, defense 1, defense 2, total
+                            {20, 22, 18, 21, 41},
+                            {4.5f, 4.5f, 4.5f, 4.5f, 9},
+                            {4.5f, 4.5f, 4.5f, 5.5f, 10}};
+  for (const auto& c : cases) {
+    SeasonStore store;
+    store.AveOffense[1] = c[0];
+    store.AveOffense[2] = c[1];
+    store.AveDefense[1] = c[2];
+    store.AveDefense[2] = c[3];
+    EXPECT_EQ(OverUnderTotal(store, 1, 2), c[4]) << c[3];
+  }
 }
 
 using PredictNextWeekTest = testing::SeasonFixture;
 
-TEST_F(PredictNextWeekTest, PredictsEveryGameOfTheFollowingWeek) {
+// Catches a prediction of the wrong week, one that overwrites the slots above the week's games,
+// or one made from a missing or damaged schedule.
+TEST_F(PredictNextWeekTest, PredictsEveryGameOfTheFollowingWeekFromASoundScheduleOnly) {
+  SetPick(1, 7, 3.5f);
+  SetPick(4, 9, 7.5f);
+  PredictNextWeek(store, folder.path(), 4);
+  EXPECT_EQ(store.PickTeam[1], 7);
+  EXPECT_EQ(store.PickMargin[1], 3.5f);
+
+  // A week 5 that names a team 45 in its second game.
+  const std::string text = "020320145141" + std::string(84, ' ');
+  testing::WriteFileBytes(folder.path() / ScheduleFileName(1999),
+                          std::string(4 * 100, '\0') + std::string("\x08\0\x60\0", 4) + text);
+  PredictNextWeek(store, folder.path(), 4);
+  EXPECT_EQ(store.PickTeam[1], 7);
+
   WriteSchedule(5, {{3, 20}, {1, 2}, {16, 15}});
   store.Cqr[3] = 60;
   store.Cqr[20] = 50;
   store.Cqr[1] = store.Cqr[2] = store.Cqr[15] = store.Cqr[16] = 60;
-  SetPick(4, 9, 7.5f);
   PredictNextWeek(store, folder.path(), 4);
   EXPECT_EQ(store.PickTeam[1], 3);
   EXPECT_EQ(store.PickMargin[1], 2.5f);
   EXPECT_EQ(store.PickTeam[2], 2);
   EXPECT_EQ(store.PickTeam[3], 15);
-  // Slots above the week's games keep what they held.
   EXPECT_EQ(store.PickTeam[4], 9);
   EXPECT_EQ(store.PickMargin[4], 7.5f);
-}
-
-TEST_F(PredictNextWeekTest, MissingOrDamagedWeekPredictsNothing) {
-  SetPick(1, 7, 3.5f);
-  PredictNextWeek(store, folder.path(), 4);
-  EXPECT_EQ(store.PickTeam[1], 7);
-  EXPECT_EQ(store.PickMargin[1], 3.5f);
-
-  // A record that exists but names a team 45 in its second game.
-  std::string record(ScheduleRecordSize, '\0');
-  record[0] = 8;
-  record[2] = 96;
-  const std::string text = "020320145141" + std::string(84, ' ');
-  record.replace(4, 96, text);
-  testing::WriteFileBytes(folder.path() / ScheduleFileName(1999),
-                          std::string(4 * 100, '\0') + record);
-  PredictNextWeek(store, folder.path(), 4);
-  EXPECT_EQ(store.PickTeam[1], 7);
-  EXPECT_EQ(store.PickMargin[1], 3.5f);
 }
 
 }  // namespace

@@ -86,28 +86,16 @@ TEST_F(StatisticsFile, PacksARecordLittleEndianWithTwoZeroBytes) {
   EXPECT_EQ(unpacked.Cqr[3], 60.0);
 }
 
-TEST_F(StatisticsFile, BlocksSitAtTheirRecords) {
-  FillBlock(store, 1);
-  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  const std::string bytes = ReadFileBytes(File());
-  ASSERT_EQ(bytes.size(), 2 * BlockBytes);
-  EXPECT_EQ(bytes.substr(0, BlockBytes), std::string(BlockBytes, '\0'));  // block 0 padded
-  // Record 32, the first of block 1, starts at byte 1488 and holds slot 1.
-  const StatsRecord first = PackStatsRecord(store, 1);
-  EXPECT_EQ(bytes.substr(1488, 48), std::string(first.begin(), first.end()));
-
-  FillBlock(store, 17);
-  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 17));
-  EXPECT_EQ(ReadFileBytes(File()).size(), 558u * 48u);  // block 17 ends with record 558
-}
-
-TEST_F(StatisticsFile, EachBlockReadsBackAndRewritingOneKeepsTheOthers) {
-  for (int block = 0; block <= 3; ++block) {
+// Catches a block written at the wrong record, or a rewrite that disturbs its neighbours.
+TEST_F(StatisticsFile, BlocksSitAtTheirRecordsAndRewritingOneKeepsTheOthers) {
+  for (int block : {1, 0, 2, 3, 42}) {
     FillBlock(store, block);
-    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
+    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block == 42 ? 2 : block));
   }
-  FillBlock(store, 42);
-  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 2));
+  // Record 32, the first of block 1, starts at byte 1488 and holds slot 1.
+  FillBlock(store, 1);
+  const StatsRecord first = PackStatsRecord(store, 1);
+  EXPECT_EQ(ReadFileBytes(File()).substr(1488, 48), std::string(first.begin(), first.end()));
   for (int block : {0, 1, 2, 3}) {
     SeasonStore written = Fresh();
     FillBlock(written, block == 2 ? 42 : block);
@@ -116,34 +104,30 @@ TEST_F(StatisticsFile, EachBlockReadsBackAndRewritingOneKeepsTheOthers) {
     SCOPED_TRACE(block);
     ExpectSameBlock(read, written);
   }
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 17));
+  EXPECT_EQ(ReadFileBytes(File()).size(), 558u * 48u);  // block 17 ends with record 558
 }
 
-TEST_F(StatisticsFile, TheLoaderReadsTheBlockBeforeTheSelectedWeek) {
+TEST_F(StatisticsFile, TheLoaderReadsTheBlockBeforeTheSelectedWeekWithPicksInGamesOneToFive) {
   for (int block = 0; block <= 2; ++block) {
     FillBlock(store, block);
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
   }
+  SeasonStore read = Fresh();
   for (int week : {1, 2, 3, 0, -5}) {
-    SeasonStore read = Fresh();
     read.SelectedWeek = static_cast<int16_t>(week);
     read.StatsStatus = "error";
     LoadStatsBlock(read, folder.path());
     EXPECT_EQ(read.StatsStatus, "") << week;
     EXPECT_EQ(read.SecondScore[1], week >= 1 ? week - 1 : 0) << week;  // weeks below 1: block 0
   }
-}
-
-TEST_F(StatisticsFile, ABlockWithoutPicksInGamesOneToFiveIsAnError) {
-  FillBlock(store, 1);
+  // Without picks the block is an error, yet its team statistics are still loaded.
   for (int game = 1; game <= 5; ++game) store.PickTeam[game] = 0;
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  SeasonStore read = Fresh();
   read.SelectedWeek = 2;
   LoadStatsBlock(read, folder.path());
   EXPECT_EQ(read.StatsStatus, "error");
-  EXPECT_EQ(read.Wins[7], store.Wins[7]);  // the team statistics are still loaded
-  EXPECT_EQ(read.PickTeam[6], 6);
-
+  EXPECT_EQ(read.Wins[7], store.Wins[7]);
   store.PickTeam[5] = 12;
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
   LoadStatsBlock(read, folder.path());
@@ -183,16 +167,13 @@ TEST_F(StatisticsFile, DamagedRecordsAreReportedAndCannotBeUsedAsIndexes) {
   FillBlock(store, 0);
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 0));
   std::string bytes = ReadFileBytes(File());
-  const auto put_int16 = [&](std::size_t offset, int16_t value) {
-    std::memcpy(bytes.data() + offset, &value, 2);
+  const auto put = [&](std::size_t offset, auto value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
   };
-  const auto put_single = [&](std::size_t offset, float value) {
-    std::memcpy(bytes.data() + offset, &value, 4);
-  };
-  put_int16(48 * 0 + 34, 32);  // favourite of game 1: no such team
-  put_int16(48 * 1 + 24, -1);  // winner of game 2
-  put_single(48 * 2 + 30, std::numeric_limits<float>::quiet_NaN());
-  put_single(48 * 3 + 0, std::numeric_limits<float>::infinity());
+  put(48 * 0 + 34, int16_t{32});  // favourite of game 1: no such team
+  put(48 * 1 + 24, int16_t{-1});  // winner of game 2
+  put(48 * 2 + 30, std::numeric_limits<float>::quiet_NaN());
+  put(48 * 3 + 0, std::numeric_limits<float>::infinity());
   WriteFileBytes(File(), bytes);
 
   SeasonStore read = Fresh();
