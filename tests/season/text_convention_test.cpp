@@ -58,34 +58,23 @@ TEST(GeneralNumber, SevenDigitsForASingleFifteenForADoubleExponentOnlyAtTheExtre
 
 // Catches a pattern filled wrongly, or halves of the seven-digit form not rounded away from zero.
 TEST(FormatNumber, FillsThePatternsRoundingHalvesAwayFromZero) {
-  const struct {
-    float value;
-    const char* pattern;
-    const char* text;
-  } cases[] = {{0.857142866f, "0.000", "0.857"},
-               {0.0f, "0.000", "0.000"},
-               {78.3f, "#0.0", "78.3"},
-               {5.0f, "#0.0", "5.0"},
-               {0.04f, "#0.0", "0.0"},
-               {123.45f, "#0.0", "123.5"},
-               {9.9f, "00.0", "09.9"},
-               {7.0f, "00", "07"},
-               {41.5f, "00", "42"},
-               {140.0f, "00", "140"},
-               // A 9-7 record: 0.5625 is exact in binary, and half-to-even would print 0.562.
-               {9.0f / 16.0f, "0.000", "0.563"},
-               {2.5f, "00", "03"},
-               // 60.55f is 60.5499992...; its seven-digit form is 60.55000, so it rounds up.
-               {60.55f, "#0.0", "60.6"},
-               {99.95f, "#0.0", "100.0"},
-               {0.9996f, "0.000", "1.000"},
-               {-3.25f, "#0.0", "-3.3"},
-               {-0.5625f, "0.000", "-0.563"},
-               {-0.04f, "#0.0", "0.0"},  // rounds to zero: no sign
-               {1e10f, "#0.0", "10000000000.0"},
-               {0.0005f, "0.000", "0.001"},
-               {0.0004999f, "0.000", "0.000"}};
-  for (const auto& c : cases) EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value;
+  // 9/16, a 9-7 record, is exact in binary: half-to-even would print 0.562. 60.55f is
+  // 60.5499992..., but its seven-digit form is 60.55000, so it rounds up. A value that rounds
+  // to zero has no sign.
+  const std::pair<float, const char*> thousandths[] = {
+      {0.8571429f, "0.857"}, {0.0f, "0.000"},    {0.5625f, "0.563"},   {0.9996f, "1.000"},
+      {-0.5625f, "-0.563"},  {0.0005f, "0.001"}, {0.0004999f, "0.000"}};
+  const std::pair<float, const char*> tenths[] = {
+      {78.3f, "78.3"},  {5.0f, "5.0"},     {0.04f, "0.0"},   {123.45f, "123.5"},
+      {60.55f, "60.6"}, {99.95f, "100.0"}, {-3.25f, "-3.3"}, {-0.04f, "0.0"}};
+  const std::pair<float, const char*> wholes[] = {
+      {7.0f, "07"}, {41.5f, "42"}, {140.0f, "140"}, {2.5f, "03"}};
+  for (const auto& [value, text] : thousandths)
+    EXPECT_EQ(FormatNumber(value, "0.000"), text) << value;
+  for (const auto& [value, text] : tenths) EXPECT_EQ(FormatNumber(value, "#0.0"), text) << value;
+  for (const auto& [value, text] : wholes) EXPECT_EQ(FormatNumber(value, "00"), text) << value;
+  EXPECT_EQ(FormatNumber(9.9f, "00.0"), "09.9");
+  EXPECT_EQ(FormatNumber(1e10f, "#0.0"), "10000000000.0");
   // The double keeps fifteen digits: 60.5499992370605 rounds down.
   EXPECT_EQ(FormatNumber(static_cast<double>(60.55f), "#0.0"), "60.5");
   EXPECT_EQ(FormatNumber(0.25, "#0.0"), "0.3");
