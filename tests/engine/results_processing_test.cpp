@@ -73,19 +73,20 @@ TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+// The scores are chosen so that a prior of 15 games rounds to other tenths.
 TEST_F(ProcessWeekTest, EarlyWeeksBlendAveragesWithSixteenGamesOfThePrevious) {
   ScheduleWeek(1, {{1, 2}});
-  ASSERT_EQ(ProcessWeekResults(session, 1, {{"27", "13"}}), ProcessResult::Done);
-  EXPECT_EQ(store.AveOffense[1], 20.4f);  // (20 * 16 + 27) / 17
-  EXPECT_EQ(store.AveDefense[1], 19.6f);  // (20 * 16 + 13) / 17
+  ASSERT_EQ(ProcessWeekResults(session, 1, {{"37", "3"}}), ProcessResult::Done);
+  EXPECT_EQ(store.AveOffense[1], 21.0f);  // (20 * 16 + 37) / 17
+  EXPECT_EQ(store.AveDefense[1], 19.0f);  // (20 * 16 + 3) / 17
   // A team with a bye is blended again: nothing scored, one more average over 16 games.
   EXPECT_EQ(store.AveOffense[3], 20.0f);
-  store.PointsScored[3] = 27;
+  store.PointsScored[3] = 37;
   store.Wins[3] = 1;
-  store.AveOffense[3] = 20.4f;
+  store.AveOffense[3] = 21.0f;
   ScheduleWeek(2, {{1, 2}});
   ASSERT_EQ(ProcessWeekResults(session, 2, {{"10", "10"}}), ProcessResult::Done);
-  EXPECT_EQ(store.AveOffense[3], 20.8f);  // (20.4 * 16 + 27) / 17 = 20.79
+  EXPECT_EQ(store.AveOffense[3], 21.9f);  // (21 * 16 + 37) / 17 = 21.94
 }
 
 TEST_F(ProcessWeekTest, FromWeekFourAveragesArePlainForTeamsWithTwoGames) {
