@@ -6,8 +6,8 @@
 
 #include <functional>
 
+#include "engine/season_fixture.h"
 #include "season/data_files.h"
-#include "support/temp_folder.h"
 
 namespace tavrin {
 namespace {
@@ -15,14 +15,13 @@ namespace {
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
-class FileIo : public ::testing::Test {
+class FileIo : public testing::SeasonFixture {
  protected:
   void TearDown() override { ClearFileFaults(); }
   std::size_t EntryCount() const {
     const std::filesystem::directory_iterator entries(folder.path());
     return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
   }
-  testing::TempFolder folder;
   const std::filesystem::path file = folder.path() / "data.dat";
 };
 
@@ -65,12 +64,7 @@ TEST_F(FileIo, ReplacesWholeKeepingThePermissionsAndRefusesAWriteProtectedFile) 
 // Catches a data-file writer that reports success after a failed step, changes its old file or
 // leaves its temporary file behind.
 TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
-  SeasonStore store;
-  store.WorkingYear = 1999;
-  store.TeamCount = 31;
   store.WeekGameCount = 7;
-  for (int team = 1; team <= 31; ++team)
-    store.LocationName[team] = store.TeamName[team] = "Name" + std::to_string(team);
   for (int16_t game = 1; game <= 7; ++game) {
     store.GameFirstTeam[game] = game;
     store.GameSecondTeam[game] = static_cast<int16_t>(32 - game);

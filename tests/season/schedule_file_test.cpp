@@ -1,8 +1,8 @@
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include "engine/season_fixture.h"
 #include "season/data_files.h"
-#include "support/temp_folder.h"
 
 namespace tavrin {
 namespace {
@@ -19,9 +19,8 @@ std::string Record(const std::string& text, char type = 8, int length = -1) {
   return record;
 }
 
-class ScheduleFile : public ::testing::Test {
+class ScheduleFile : public testing::SeasonFixture {
  protected:
-  void SetUp() override { store.WorkingYear = 1999; }
   std::filesystem::path File() const { return folder.path() / "TVSC1999.dat"; }
   void SetWeek(int games) {
     store.WeekGameCount = static_cast<int16_t>(games);
@@ -38,8 +37,6 @@ class ScheduleFile : public ::testing::Test {
     ReadScheduleWeek(read, folder.path(), week);
     return read;
   }
-  testing::TempFolder folder;
-  SeasonStore store;
 };
 
 TEST_F(ScheduleFile, AWeekThreeRecordIsByteExactAndReadsBackLeavingHigherSlotsAlone) {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <tuple>
 
+#include "engine/season_fixture.h"
 #include "season/data_files.h"
-#include "support/temp_folder.h"
 
 namespace tavrin {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public testing::SeasonFixture {
  protected:
   using Fields = std::tuple<int, float, float, int, std::string, int, int>;
   // year, reactivity, weighting, last scored week, font, weeks, team count
@@ -23,21 +23,16 @@ class SettingsFile : public ::testing::Test {
   void WriteSettingsText(const std::string& text) {
     WriteFileBytes(folder.path() / SettingsFileName, text);
   }
-  testing::TempFolder folder;
-  SeasonStore store;
 };
 
 TEST_F(SettingsFile, IsWrittenAsSevenCrLfLinesWithTheFourthEmptyAndReadsBack) {
-  ASSERT_TRUE(WriteSettings(store, folder.path()));
+  ASSERT_TRUE(WriteSettings(store, folder.path()));  // an empty font is two quotes
   EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName),
-            "0\r\n0\r\n0\r\n\r\n0\r\n\"\"\r\n0\r\n");
-  store = {};
-  store.WorkingYear = 1999;
+            "1999\r\n100\r\n100\r\n\r\n0\r\n\"\"\r\n17\r\n");
   store.Reactivity = 75;
   store.Weighting = 62.5f;
   store.LastScoredWeek = 4;
   store.ReportFont = "Courier New";
-  store.WeeksInSeason = 17;
   ASSERT_TRUE(WriteSettings(store, folder.path()));
   EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName),
             "1999\r\n75\r\n62.5\r\n\r\n4\r\n\"Courier New\"\r\n17\r\n");
@@ -90,17 +85,9 @@ TEST_F(SettingsFile, ReadsLenientlyAndStopsAtTheFirstLineThatIsMissingOrDoesNotF
   }
 }
 
-class NamesFile : public ::testing::Test {
+class NamesFile : public testing::SeasonFixture {
  protected:
-  void SetUp() override {
-    for (int team = 1; team <= 31; ++team) {
-      store.LocationName[team] = "City " + std::to_string(team);
-      store.TeamName[team] = "Team " + std::to_string(team);
-    }
-  }
   std::filesystem::path File() const { return folder.path() / NamesFileName; }
-  testing::TempFolder folder;
-  SeasonStore store;
 };
 
 // Catches a writer that drops the quotes, mixes the blocks, breaks a name with a comma or a
@@ -113,9 +100,9 @@ TEST_F(NamesFile, WritesLocationsThenTeamsAsQuotedCrLfLinesAndReadsThemBack) {
   store.LocationName[32] = "never written";
   ASSERT_EQ(WriteNames(store, folder.path()), NamesWriteResult::Written);
   const std::string text = ReadFileBytes(File());
-  EXPECT_EQ(text.substr(0, 20), "\"City 1\"\r\n\"City 2\"\r\n");
-  EXPECT_NE(text.find("\"City 31\"\r\n\"Team 1\"\r\n"), std::string::npos);
-  EXPECT_EQ(text.substr(text.size() - 11), "\"Team 31\"\r\n");
+  EXPECT_EQ(text.substr(0, 18), "\"City1\"\r\n\"City2\"\r\n");
+  EXPECT_NE(text.find("\"City31\"\r\n\"Team1\"\r\n"), std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 10), "\"Team31\"\r\n");
   EXPECT_EQ(text.find("never"), std::string::npos);
 
   SeasonStore read;

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <limits>
 
+#include "engine/season_fixture.h"
 #include "season/data_files.h"
-#include "support/temp_folder.h"
 
 namespace tavrin {
 namespace {
@@ -41,9 +41,8 @@ void ExpectSameBlock(const SeasonStore& read, const SeasonStore& written) {
     EXPECT_EQ(PackStatsRecord(read, slot), PackStatsRecord(written, slot)) << slot;
 }
 
-class StatisticsFile : public ::testing::Test {
+class StatisticsFile : public testing::SeasonFixture {
  protected:
-  void SetUp() override { store = Fresh(); }
   std::filesystem::path File() const { return folder.path() / "TVSt1999.dat"; }
   SeasonStore Fresh() const {
     SeasonStore fresh;
@@ -51,8 +50,6 @@ class StatisticsFile : public ::testing::Test {
     fresh.TeamCount = 31;
     return fresh;
   }
-  testing::TempFolder folder;
-  SeasonStore store;
 };
 
 TEST_F(StatisticsFile, PacksARecordLittleEndianWithTwoZeroBytes) {
