@@ -35,12 +35,6 @@ void FillBlock(SeasonStore& store, int block) {
   }
 }
 
-// Compares the packed records: every field, with the rating as the single the file holds.
-void ExpectSameBlock(const SeasonStore& read, const SeasonStore& written) {
-  for (int slot = 1; slot <= 31; ++slot)
-    EXPECT_EQ(PackStatsRecord(read, slot), PackStatsRecord(written, slot)) << slot;
-}
-
 class StatisticsFile : public testing::SeasonFixture {
  protected:
   std::filesystem::path File() const { return folder.path() / "TVSt1999.dat"; }
@@ -86,8 +80,9 @@ TEST_F(StatisticsFile, BlocksSitAtTheirRecordsAndRewritingOneKeepsTheOthers) {
     FillBlock(written, block == 2 ? 42 : block);
     SeasonStore read = Fresh();
     ASSERT_TRUE(LoadStatsBlockNumber(read, folder.path(), block));
-    SCOPED_TRACE(block);
-    ExpectSameBlock(read, written);
+    // The packed records compare every field, the rating as the single the file holds.
+    for (int slot = 1; slot <= 31; ++slot)
+      EXPECT_EQ(PackStatsRecord(read, slot), PackStatsRecord(written, slot)) << block;
   }
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 17));
   EXPECT_EQ(ReadFileBytes(File()).size(), 558u * 48u);  // block 17 ends with record 558
