@@ -10,26 +10,22 @@ namespace {
 // Catches a wrong home advantage, group adjustment, pick band, margin cap or weighting.
 TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
   const struct {
-    int visitor;
-    double visitor_cqr;
-    int home;
-    double home_cqr;
-    float weighting;
-    int favourite;
-    float margin;
+    int visitor, home, favourite;
+    double visitor_cqr, home_cqr;
+    float weighting, margin;
   } cases[] = {
-      {1, 60, 2, 60, 100, 2, 1.5f},      // same group: only the home advantage
-      {15, 60, 16, 60, 100, 16, 2.5f},   // lower-group visitor at an upper-group home: one more
-      {16, 60, 15, 60, 100, 15, 0.5f},   // upper-group visitor at a lower-group home: one back
-      {16, 60, 17, 60, 100, 17, 1.5f},   // 16 and 17 are both in the upper group
-      {1, 53.4, 2, 50.0, 100, 0, 0.0f},  // a half-rating lead of exactly 0.2 is no lead
-      {1, 53.6, 2, 50.0, 100, 1, 0.3f},
-      {1, 50.0, 2, 47.4, 100, 0, 0.0f},  // the same band for the home team
-      {1, 50.0, 2, 47.6, 100, 2, 0.3f},
-      {1, 93.0, 2, 50.0, 100, 1, 17.0f},  // half-rating difference 20: capped at 17
-      {1, 93.0, 2, 50.0, 50, 1, 8.5f},    // then weighted
-      {1, 93.0, 2, 50.0, 0, 1, 0.0f},
-      {3, 60.0, 20, 50.0, 80, 3, 2.0f},  // 2.5 from the groups and home advantage, weighted
+      {1, 2, 2, 60, 60, 100, 1.5f},      // same group: only the home advantage
+      {15, 16, 16, 60, 60, 100, 2.5f},   // lower-group visitor at an upper-group home: one more
+      {16, 15, 15, 60, 60, 100, 0.5f},   // upper-group visitor at a lower-group home: one back
+      {16, 17, 17, 60, 60, 100, 1.5f},   // 16 and 17 are both in the upper group
+      {1, 2, 0, 53.4, 50.0, 100, 0.0f},  // a half-rating lead of exactly 0.2 is no lead
+      {1, 2, 1, 53.6, 50.0, 100, 0.3f},
+      {1, 2, 0, 50.0, 47.4, 100, 0.0f},  // the same band for the home team
+      {1, 2, 2, 50.0, 47.6, 100, 0.3f},
+      {1, 2, 1, 93.0, 50.0, 100, 17.0f},  // half-rating difference 20: capped at 17
+      {1, 2, 1, 93.0, 50.0, 50, 8.5f},    // then weighted
+      {1, 2, 1, 93.0, 50.0, 0, 0.0f},
+      {3, 20, 3, 60.0, 50.0, 80, 2.0f},  // 2.5 from the groups and home advantage, weighted
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message()
