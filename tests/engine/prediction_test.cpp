@@ -28,8 +28,7 @@ TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
       {3, 20, 3, 60.0, 50.0, 80, 2.0f},  // 2.5 from the groups and home advantage, weighted
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message()
-                 << c.visitor_cqr << " at " << c.home_cqr << " w" << c.weighting);
+    SCOPED_TRACE(&c - cases);  // the row
     SeasonStore store;
     store.Weighting = c.weighting;
     store.Cqr[c.visitor] = c.visitor_cqr;

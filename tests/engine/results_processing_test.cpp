@@ -177,22 +177,20 @@ TEST_F(ProcessWeekTest, WritesTheBlockWithNextWeeksRoundedPredictionsAndTheLastS
 
 // A failed write is reported by name; a statistics block that failed leaves the week unscored.
 TEST_F(ProcessWeekTest, AFileThatCannotBeWrittenIsReportedAndTheWeekNotRecorded) {
-  ScheduleWeek(5, {{1, 2}});
-  const std::string unable = "Unable to Save file - check disk, write protect etc..\n\r";
-  InjectFileFault(FileOperation::Rename, 1);
-  EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::NotSaved);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, unable + "TVSt1999.dat");
-  EXPECT_TRUE(StatsFileBytes().empty());
-  EXPECT_EQ(store.LastScoredWeek, 0);
-  EXPECT_FALSE(std::filesystem::exists(folder.path() / SettingsFileName));
-  ui.messages.clear();
-  ScheduleWeek(5, {{1, 2}});
-  InjectFileFault(FileOperation::Rename, 2);
-  EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::NotSaved);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, unable + "TavSE.dat");
-  EXPECT_EQ(ReadBlock(5).GameWinner[1], 1);
+  for (const auto& [rename, file] : {std::pair(1, "TVSt1999.dat"), std::pair(2, "TavSE.dat")}) {
+    ui.messages.clear();
+    ScheduleWeek(5, {{1, 2}});
+    InjectFileFault(FileOperation::Rename, rename);
+    EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), ProcessResult::NotSaved);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              fmt::format("Unable to Save file - check disk, write protect etc..\n\r{}", file));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / SettingsFileName));
+    if (rename == 1) {
+      EXPECT_EQ(store.LastScoredWeek, 0);
+    }
+  }
+  EXPECT_EQ(ReadBlock(5).GameWinner[1], 1);  // the block, written before the settings failed
 }
 
 // Catches a rating rounded in double (60.55f is held as 60.5499992, ten times it is 605.5 in
@@ -204,15 +202,16 @@ TEST(RoundStatisticsTest, TenthsFromTheSingleProductAndWholeNumbers) {
       {&store.Cqr[1], static_cast<float>(60.55), 60.6},
       {&store.Cqr[2], 60.54, 60.5},  // typed in the editor: a double
       {&store.Cqr[3], static_cast<float>(-3.25), -3.2}};
-  const std::tuple<float*, float, float> singles[] = {{&store.AveOffense[1], 20.41176f, 20.4f},
-                                                      {&store.AveDefense[1], 19.96f, 20.0f},
-                                                      {&store.Wins[1], 2.9f, 2.0f},
-                                                      {&store.PointsScored[1], 10.6f, 10.0f},
-                                                      {&store.PointsAllowed[1], 99.99f, 99.0f},
-                                                      {&store.SecondScore[15], 10.6f, 10.0f},
-                                                      {&store.PickMargin[15], 3.3f, 3.5f},
-                                                      {&store.SecondScore[16], 10.6f, 10.6f},
-                                                      {&store.PickMargin[16], 3.3f, 3.3f}};
+  using Single = std::tuple<float*, float, float>;  // field, before, after
+  const Single singles[] = {{&store.AveOffense[1], 20.41176f, 20.4f},
+                            {&store.AveDefense[1], 19.96f, 20.0f},
+                            {&store.Wins[1], 2.9f, 2.0f},
+                            {&store.PointsScored[1], 10.6f, 10.0f},
+                            {&store.PointsAllowed[1], 99.99f, 99.0f},
+                            {&store.SecondScore[15], 10.6f, 10.0f},
+                            {&store.PickMargin[15], 3.3f, 3.5f},
+                            {&store.SecondScore[16], 10.6f, 10.6f},
+                            {&store.PickMargin[16], 3.3f, 3.3f}};
   for (const auto& [field, before, after] : ratings) *field = before;
   for (const auto& [field, before, after] : singles) *field = before;
   RoundStatistics(store);
