@@ -10,29 +10,25 @@ namespace {
 // Catches a wrong home advantage, group adjustment, pick band, margin cap or weighting.
 TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
   const struct {
-    int visitor;
-    double visitor_cqr;
-    int home;
-    double home_cqr;
-    float weighting;
-    int favourite;
-    float margin;
+    int visitor, home, favourite;
+    double visitor_cqr, home_cqr;
+    float weighting, margin;
   } cases[] = {
-      {1, 60, 2, 60, 100, 2, 1.5f},      // same group: only the home advantage
-      {15, 60, 16, 60, 100, 16, 2.5f},   // lower-group visitor at an upper-group home: one more
-      {16, 60, 15, 60, 100, 15, 0.5f},   // upper-group visitor at a lower-group home: one back
-      {16, 60, 17, 60, 100, 17, 1.5f},   // 16 and 17 are both in the upper group
-      {1, 53.4, 2, 50.0, 100, 0, 0.0f},  // a half-rating lead of exactly 0.2 is no lead
-      {1, 53.6, 2, 50.0, 100, 1, 0.3f},
-      {1, 50.0, 2, 47.4, 100, 0, 0.0f},  // the same band for the home team
-      {1, 50.0, 2, 47.6, 100, 2, 0.3f},
-      {1, 93.0, 2, 50.0, 100, 1, 17.0f},  // half-rating difference 20: capped at 17
-      {1, 93.0, 2, 50.0, 50, 1, 8.5f},    // then weighted
-      {1, 93.0, 2, 50.0, 0, 1, 0.0f},
+      {1, 2, 2, 60, 60, 100, 1.5f},      // same group: only the home advantage
+      {15, 16, 16, 60, 60, 100, 2.5f},   // lower-group visitor at an upper-group home: one more
+      {16, 15, 15, 60, 60, 100, 0.5f},   // upper-group visitor at a lower-group home: one back
+      {16, 17, 17, 60, 60, 100, 1.5f},   // 16 and 17 are both in the upper group
+      {1, 2, 0, 53.4, 50.0, 100, 0.0f},  // a half-rating lead of exactly 0.2 is no lead
+      {1, 2, 1, 53.6, 50.0, 100, 0.3f},
+      {1, 2, 0, 50.0, 47.4, 100, 0.0f},  // the same band for the home team
+      {1, 2, 2, 50.0, 47.6, 100, 0.3f},
+      {1, 2, 1, 93.0, 50.0, 100, 17.0f},  // half-rating difference 20: capped at 17
+      {1, 2, 1, 93.0, 50.0, 50, 8.5f},    // then weighted
+      {1, 2, 1, 93.0, 50.0, 0, 0.0f},
+      {3, 20, 3, 60.0, 50.0, 80, 2.0f},  // 2.5 from the groups and home advantage, weighted
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message()
-                 << c.visitor_cqr << " at " << c.home_cqr << " w" << c.weighting);
+    SCOPED_TRACE(&c - cases);  // the row
     SeasonStore store;
     store.Weighting = c.weighting;
     store.Cqr[c.visitor] = c.visitor_cqr;
@@ -51,68 +47,49 @@ TEST(RoundMargin, HalfPointsWithSingleThresholds) {
   for (const auto& c : cases) EXPECT_EQ(RoundMargin(c[0]), c[1]) << c[0];
 }
 
-// Catches a drift in the whole rule chain on one game worked by hand.
-TEST(PredictGame, WorkedExample) {
-  SeasonStore store;
-  store.Weighting = 100;
-  store.Cqr[3] = 60.0;
-  store.Cqr[20] = 50.0;
-  const GamePrediction p = PredictGame(store, 3, 20);
-  EXPECT_EQ(p.favourite, 3);
-  EXPECT_EQ(RoundMargin(p.margin), 2.5f);
-  store.Weighting = 80;
-  EXPECT_EQ(RoundMargin(PredictGame(store, 3, 20).margin), 2.0f);
-}
-
-TEST(OverUnderTotalTest, RoundsHalfUp) {
-  SeasonStore store;
-  store.AveOffense[1] = 20.0f;
-  store.AveOffense[2] = 22.0f;
-  store.AveDefense[1] = 18.0f;
-  store.AveDefense[2] = 21.0f;
-  EXPECT_EQ(OverUnderTotal(store, 1, 2), 41);
-  store.AveOffense[1] = store.AveOffense[2] = store.AveDefense[1] = 4.5f;
-  store.AveDefense[2] = 4.5f;
-  EXPECT_EQ(OverUnderTotal(store, 1, 2), 9);
-  store.AveDefense[2] = 5.5f;  // T = 9.5
-  EXPECT_EQ(OverUnderTotal(store, 1, 2), 10);
+// Catches a total that truncates, or rounds halves down or to even.
+TEST(OverUnderTotalTest, AddsTheAveragesAndRoundsHalfUp) {
+  const float cases[][5] = {// offense 1, offense 2, defense 1, defense 2, total
+                            {20, 22, 18, 21, 41},
+                            {4.5f, 4.5f, 4.5f, 4.5f, 9},
+                            {4.5f, 4.5f, 4.5f, 5.5f, 10}};
+  for (const auto& c : cases) {
+    SeasonStore store;
+    store.AveOffense[1] = c[0];
+    store.AveOffense[2] = c[1];
+    store.AveDefense[1] = c[2];
+    store.AveDefense[2] = c[3];
+    EXPECT_EQ(OverUnderTotal(store, 1, 2), c[4]) << c[3];
+  }
 }
 
 using PredictNextWeekTest = testing::SeasonFixture;
 
-TEST_F(PredictNextWeekTest, PredictsEveryGameOfTheFollowingWeek) {
-  WriteSchedule(5, {{3, 20}, {1, 2}, {16, 15}});
+// Catches a prediction of the wrong week, one that overwrites the slots above the week's games,
+// or one made from a missing or damaged schedule.
+TEST_F(PredictNextWeekTest, PredictsEveryGameOfTheFollowingWeekFromASoundScheduleOnly) {
+  SetPick(1, 7, 3.5f);
+  SetPick(4, 9, 7.5f);
+  PredictNextWeek(store, folder.path(), 4);
+  EXPECT_EQ(store.PickTeam[1], 7);
+  EXPECT_EQ(store.PickMargin[1], 3.5f);
+
+  // A week 5 that names a team 45 in its second game.
+  const std::string text = "020320145141" + std::string(84, ' ');
+  testing::WriteFileBytes(folder.path() / ScheduleFileName(1999),
+                          std::string(4 * 100, '\0') + std::string("\x08\0\x60\0", 4) + text);
+  PredictNextWeek(store, folder.path(), 4);
+  EXPECT_EQ(store.PickTeam[1], 7);
+
+  WriteSchedule(5, {{3, 20}, {1, 2}});
   store.Cqr[3] = 60;
   store.Cqr[20] = 50;
-  store.Cqr[1] = store.Cqr[2] = store.Cqr[15] = store.Cqr[16] = 60;
-  SetPick(4, 9, 7.5f);
   PredictNextWeek(store, folder.path(), 4);
   EXPECT_EQ(store.PickTeam[1], 3);
   EXPECT_EQ(store.PickMargin[1], 2.5f);
   EXPECT_EQ(store.PickTeam[2], 2);
-  EXPECT_EQ(store.PickTeam[3], 15);
-  // Slots above the week's games keep what they held.
   EXPECT_EQ(store.PickTeam[4], 9);
   EXPECT_EQ(store.PickMargin[4], 7.5f);
-}
-
-TEST_F(PredictNextWeekTest, MissingOrDamagedWeekPredictsNothing) {
-  SetPick(1, 7, 3.5f);
-  PredictNextWeek(store, folder.path(), 4);
-  EXPECT_EQ(store.PickTeam[1], 7);
-  EXPECT_EQ(store.PickMargin[1], 3.5f);
-
-  // A record that exists but names a team 45 in its second game.
-  std::string record(ScheduleRecordSize, '\0');
-  record[0] = 8;
-  record[2] = 96;
-  const std::string text = "020320145141" + std::string(84, ' ');
-  record.replace(4, 96, text);
-  testing::WriteFileBytes(folder.path() / ScheduleFileName(1999),
-                          std::string(4 * 100, '\0') + record);
-  PredictNextWeek(store, folder.path(), 4);
-  EXPECT_EQ(store.PickTeam[1], 7);
-  EXPECT_EQ(store.PickMargin[1], 3.5f);
 }
 
 }  // namespace

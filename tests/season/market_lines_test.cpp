@@ -27,49 +27,28 @@ TEST(MarketLinesFile, RoundTripsPresentAndAbsentFigures) {
   WriteFileBytes(folder.path() / MarketLinesFileName(1999), text);
   const auto read = ReadMarketLines(folder.path(), 1999);
   ASSERT_TRUE(read);
-  ASSERT_EQ(read->size(), lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_EQ((*read)[i].week, lines[i].week);
-    EXPECT_EQ((*read)[i].visitor, lines[i].visitor);
-    EXPECT_EQ((*read)[i].home, lines[i].home);
-    EXPECT_EQ((*read)[i].spread, lines[i].spread);
-    EXPECT_EQ((*read)[i].total, lines[i].total);
-  }
+  EXPECT_EQ(MarketLinesText(*read), text);
   // Another season's file is not this one's.
   EXPECT_EQ(ReadMarketLines(folder.path(), 2000)->size(), 0u);
 }
 
+// Catches a reader that takes a damaged file in part: a team out of range or against itself, a
+// figure that is not a plain number, a row of the wrong shape, a file of unbounded length.
 TEST(MarketLinesFile, RefusesDamagedText) {
   const std::string header = Header;
   std::string many_rows = header;
   for (int i = 0; i < 5000; ++i) many_rows += "1,2,3,,\n";
-  const std::vector<std::pair<const char*, std::string>> cases = {
-      {"empty", ""},
-      {"wrong header", "week,visitor,home,spread,total\n1,2,3,,\n"},
-      {"no header", "1,2,3,4,5\n"},
-      {"too few fields", header + "1,2,3,4\n"},
-      {"too many fields", header + "1,2,3,4,5,6\n"},
-      {"week 0", header + "0,2,3,,\n"},
-      {"week 100", header + "100,2,3,,\n"},
-      {"team 32", header + "1,32,3,,\n"},
-      {"team 0", header + "1,2,0,,\n"},
-      {"a team against itself", header + "1,4,4,,\n"},
-      {"huge week", header + "99999999999999999999,2,3,,\n"},
-      {"blank in a number", header + "1, 2,3,,\n"},
-      {"word for a figure", header + "1,2,3,abc,\n"},
-      {"exponent", header + "1,2,3,1e3,\n"},
-      {"infinity", header + "1,2,3,inf,\n"},
-      {"not a number", header + "1,2,3,,nan\n"},
-      {"far too large", header + "1,2,3,,1000000\n"},
-      {"trailing text", header + "1,2,3,4.5x,\n"},
-      {"empty row inside", header + "\n1,2,3,,\n"},
-      {"binary", header + std::string("\0\xff\x01,\x80", 5)},
-      {"too many rows", many_rows},
-  };
+  std::vector<std::string> cases = {"", "week,visitor,home,spread,total\n1,2,3,,\n", "1,2,3,4,5\n",
+                                    many_rows, header + std::string("\0\xff\x01,\x80", 5)};
+  for (const char* row :
+       {"1,2,3,4", "1,2,3,4,5,6", "0,2,3,,", "100,2,3,,", "1,32,3,,", "1,2,0,,", "1,4,4,,",
+        "99999999999999999999,2,3,,", "1, 2,3,,", "1,2,3,abc,", "1,2,3,1e3,", "1,2,3,inf,",
+        "1,2,3,,nan", "1,2,3,,1000000", "1,2,3,4.5x,", "\n1,2,3,,"})
+    cases.push_back(header + row + "\n");
   TempFolder folder;
-  for (const auto& [name, text] : cases) {
+  for (const auto& text : cases) {
     WriteFileBytes(folder.path() / MarketLinesFileName(2000), text);
-    EXPECT_FALSE(ReadMarketLines(folder.path(), 2000)) << name;
+    EXPECT_FALSE(ReadMarketLines(folder.path(), 2000)) << text.substr(0, 80);
   }
   // The same rows with CR LF endings and no final line break are whole.
   WriteFileBytes(folder.path() / MarketLinesFileName(2000),

@@ -1,18 +1,26 @@
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include "engine/season_fixture.h"
 #include "season/data_files.h"
-#include "support/temp_folder.h"
 
 namespace tavrin {
 namespace {
 
 using testing::ReadFileBytes;
-using testing::TempFolder;
 using testing::WriteFileBytes;
 
-class ScheduleFile : public ::testing::Test {
+// A week's record as the file holds it: value type, text length, text, zero padding.
+std::string Record(const std::string& text, char type = 8, int length = -1) {
+  const auto size = static_cast<char>(length < 0 ? static_cast<int>(text.size()) : length);
+  std::string record{type, '\0', size, '\0'};
+  record += text;
+  record.resize(100, '\0');
+  return record;
+}
+
+class ScheduleFile : public testing::SeasonFixture {
  protected:
-  void SetUp() override { store.WorkingYear = 1999; }
   std::filesystem::path File() const { return folder.path() / "TVSC1999.dat"; }
   void SetWeek(int games) {
     store.WeekGameCount = static_cast<int16_t>(games);
@@ -29,141 +37,83 @@ class ScheduleFile : public ::testing::Test {
     ReadScheduleWeek(read, folder.path(), week);
     return read;
   }
-  void WriteRecordText(int week, const std::string& text) {
-    std::string bytes = ReadFileBytes(File());
-    std::string record("\x08\x00", 2);
-    record += static_cast<char>(text.size());
-    record += '\0';
-    record += text;
-    record.resize(100, '\0');
-    bytes.resize(std::max<std::size_t>(bytes.size(), week * 100u), '\0');
-    bytes.replace((week - 1) * 100u, 100, record);
-    WriteFileBytes(File(), bytes);
-  }
-  TempFolder folder;
-  SeasonStore store;
 };
 
-TEST_F(ScheduleFile, AWeekThreeRecordOfFourteenGamesIsByteExact) {
+// Catches a week written at the wrong record, in the wrong form, or over its neighbours.
+TEST_F(ScheduleFile, WeeksAreByteExactAtTheirRecordsAndRewritingOneKeepsTheOthers) {
+  SetWeek(7);
+  ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 1));
+  const std::string week_one = ReadFileBytes(File());
   SetWeek(14);
   store.GameFirstTeam[1] = 9;
   store.GameSecondTeam[1] = 10;
   store.GameDay[1] = 1;
   ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 3));
-  const std::string bytes = ReadFileBytes(File());
-  ASSERT_EQ(bytes.size(), 300u);
-  EXPECT_EQ(bytes.substr(0, 200), std::string(200, '\0'));  // weeks 1 and 2 padded with zeros
-  EXPECT_EQ(bytes.substr(200, 4), std::string("\x08\x00\x60\x00", 4));
-  std::string text =
-      "14"
-      "09101";
-  for (int game = 2; game <= 14; ++game) {
-    text += (game < 10 ? "0" : "") + std::to_string(game) + std::to_string(32 - game) +
-            std::to_string(game % 7 + 1);
-  }
+  std::string text = "1409101";
+  for (int game = 2; game <= 14; ++game)
+    text += fmt::format("{:02}{}{}", game, 32 - game, game % 7 + 1);
   text.resize(96, ' ');
-  EXPECT_EQ(bytes.substr(204), text);
-}
+  const std::string week_three = Record(text);
+  EXPECT_EQ(ReadFileBytes(File()), week_one + std::string(100, '\0') + week_three);
 
-TEST_F(ScheduleFile, ReadsBackTheGamesAndLeavesHigherSlotsAlone) {
-  SetWeek(14);
-  ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 3));
   SeasonStore read;
   read.WorkingYear = 1999;
-  for (int slot = 15; slot <= 21; ++slot) read.GameFirstTeam[slot] = 77;
+  for (int slot = 15; slot <= 21; ++slot) read.GameFirstTeam[slot] = store.GameFirstTeam[slot] = 77;
   read.ScheduleStatus = "error";  // left by an earlier week: the reader clears it
   ReadScheduleWeek(read, folder.path(), 3);
   EXPECT_EQ(read.ScheduleStatus, "");
   EXPECT_EQ(read.WeekGameCount, 14);
-  for (int game = 1; game <= 14; ++game) {
-    EXPECT_EQ(read.GameFirstTeam[game], store.GameFirstTeam[game]);
-    EXPECT_EQ(read.GameSecondTeam[game], store.GameSecondTeam[game]);
-    EXPECT_EQ(read.GameDay[game], store.GameDay[game]);
-  }
-  for (int slot = 15; slot <= 21; ++slot) EXPECT_EQ(read.GameFirstTeam[slot], 77);
-}
-
-TEST_F(ScheduleFile, RewritingOneWeekKeepsTheOthers) {
-  SetWeek(15);
-  for (int week = 1; week <= 4; ++week) ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), week));
-  const std::string before = ReadFileBytes(File());
-  SetWeek(7);
-  ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 2));
-  const std::string after = ReadFileBytes(File());
-  ASSERT_EQ(after.size(), 400u);
-  EXPECT_EQ(after.substr(0, 100), before.substr(0, 100));
-  EXPECT_EQ(after.substr(200), before.substr(200));
-  EXPECT_EQ(after.substr(104, 7), "0701312");
-  EXPECT_EQ(Read(2).WeekGameCount, 7);
-  EXPECT_EQ(Read(4).WeekGameCount, 15);
-}
-
-TEST_F(ScheduleFile, AMissingFileOrAWeekPastItsEndReadsAsAnEmptyErrorWeek) {
-  SeasonStore read = Read(1);
-  EXPECT_EQ(read.WeekGameCount, 0);
-  EXPECT_EQ(read.ScheduleStatus, "error");
-  EXPECT_FALSE(std::filesystem::exists(File()));
+  EXPECT_EQ(read.GameFirstTeam, store.GameFirstTeam);
+  EXPECT_EQ(read.GameSecondTeam, store.GameSecondTeam);
+  EXPECT_EQ(read.GameDay, store.GameDay);
 
   SetWeek(15);
   ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 1));
-  for (int week : {2, 17, 0, -3, 1000000}) {
-    read = Read(week);
-    EXPECT_EQ(read.WeekGameCount, 0) << week;
-    EXPECT_EQ(read.ScheduleStatus, "error") << week;
-  }
+  EXPECT_EQ(ReadFileBytes(File()).substr(100), std::string(100, '\0') + week_three);
+  EXPECT_EQ(Read(1).WeekGameCount, 15);
 }
 
 // A reader that kept a damaged field, or stopped reporting it, would hand the windows teams
 // and days outside their lists.
-TEST_F(ScheduleFile, DamagedFieldsAreReportedAndNeverKept) {
-  struct Case {
-    std::string text;
+TEST_F(ScheduleFile, DamagedRecordsAreReportedAndTheirFieldsNeverKept) {
+  const struct {
+    std::string bytes;
     int count;
+  } cases[] = {
+      {Record("0201021xx031"), 2},        // a team that is not digits
+      {Record("02010210103a"), 2},        // a day that is not a digit
+      {Record("020102101 31"), 2},        // a blank inside a team field
+      {Record("020102199031"), 2},        // a team above 31
+      {Record("020102100031"), 2},        // team 0 in a later game
+      {Record("020102101038"), 2},        // day 8
+      {Record("02010210103"), 2},         // the text ends inside game 2
+      {Record("030001123041240312"), 3},  // game 1 missing
+      {Record("22"), 0},                  // more games than the arrays hold
+      {Record("-1"), 0},
+      {Record("0101021", 9), 0},                 // another value type
+      {Record("0101021", 8, 255), 0},            // a text longer than the record
+      {Record("01010", 8, 96).substr(0, 9), 1},  // a truncated record
+      {"", 0},                                   // no file at all
   };
-  for (const Case& damaged : std::vector<Case>{{"0201021xx031", 2},  // a team that is not digits
-                                               {"02010210103a", 2},  // a day that is not a digit
-                                               {"020102101 31", 2},  // a blank inside a team field
-                                               {"020102199031", 2},  // a team above 31
-                                               {"020102100031", 2},  // team 0 in a later game
-                                               {"020102101038", 2},  // day 8
-                                               {"02010210103", 2},   // the text ends inside game 2
-                                               {"030001123041240312", 3},  // game 1 missing
-                                               {"22", 0},  // more games than the arrays hold
-                                               {"-1", 0}}) {
-    WriteRecordText(1, damaged.text);
+  for (const auto& damaged : cases) {
+    SCOPED_TRACE(&damaged - cases);  // the row
+    if (damaged.bytes.empty())
+      std::filesystem::remove(File());
+    else
+      WriteFileBytes(File(), damaged.bytes);
     SeasonStore read = Read(1);
-    EXPECT_EQ(read.ScheduleStatus, "error") << damaged.text;
-    EXPECT_EQ(read.WeekGameCount, damaged.count) << damaged.text;
+    EXPECT_EQ(read.ScheduleStatus, "error");
+    EXPECT_EQ(read.WeekGameCount, damaged.count);
     for (int game = 1; game <= read.WeekGameCount; ++game) {
       EXPECT_TRUE(read.GameFirstTeam[game] >= 0 && read.GameFirstTeam[game] <= 31);
       EXPECT_TRUE(read.GameSecondTeam[game] >= 0 && read.GameSecondTeam[game] <= 31);
       EXPECT_TRUE(read.GameDay[game] >= 0 && read.GameDay[game] <= 7);
     }
   }
-  WriteRecordText(1, "020102131203");  // control: two sound games
+  EXPECT_FALSE(std::filesystem::exists(File()));
+  WriteFileBytes(File(), Record("020102131203"));  // control: two sound games
   EXPECT_EQ(Read(1).ScheduleStatus, "");
-}
-
-TEST_F(ScheduleFile, RecordsThatAreNotScheduleTextReadAsEmpty) {
-  std::string bytes(100, '\0');
-  bytes[0] = 9;  // another value type
-  bytes[2] = 96;
-  bytes.replace(4, 7, "0101021");
-  WriteFileBytes(File(), bytes);
-  EXPECT_EQ(Read(1).WeekGameCount, 0);
-  EXPECT_EQ(Read(1).ScheduleStatus, "error");
-
-  bytes[0] = 8;
-  bytes[2] = static_cast<char>(0xFF);  // a text longer than the record
-  WriteFileBytes(File(), bytes);
-  EXPECT_EQ(Read(1).WeekGameCount, 0);
-  EXPECT_EQ(Read(1).ScheduleStatus, "error");
-
-  WriteFileBytes(File(), std::string("\x08\x00\x60\x00"
-                                     "01010",
-                                     9));  // truncated record
-  EXPECT_EQ(Read(1).WeekGameCount, 1);
-  EXPECT_EQ(Read(1).ScheduleStatus, "error");
+  for (int week : {2, 0, -3, 1000000}) EXPECT_EQ(Read(week).ScheduleStatus, "error") << week;
 }
 
 TEST_F(ScheduleFile, RefusesWeeksItCannotWriteWithoutTouchingTheFile) {

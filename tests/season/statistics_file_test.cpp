@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <limits>
 
+#include "engine/season_fixture.h"
 #include "season/data_files.h"
-#include "support/temp_folder.h"
 
 namespace tavrin {
 namespace {
 
 using testing::ReadFileBytes;
-using testing::TempFolder;
 using testing::WriteFileBytes;
 
 constexpr std::size_t BlockBytes = 31 * 48;
@@ -37,27 +35,15 @@ void FillBlock(SeasonStore& store, int block) {
   }
 }
 
-// Compares the packed records: every field, with the rating as the single the file holds.
-void ExpectSameBlock(const SeasonStore& read, const SeasonStore& written) {
-  for (int slot = 1; slot <= 31; ++slot)
-    EXPECT_EQ(PackStatsRecord(read, slot), PackStatsRecord(written, slot)) << slot;
-}
-
-class StatisticsFile : public ::testing::Test {
+class StatisticsFile : public testing::SeasonFixture {
  protected:
-  void SetUp() override {
-    store.WorkingYear = 1999;
-    store.TeamCount = 31;
-  }
   std::filesystem::path File() const { return folder.path() / "TVSt1999.dat"; }
   SeasonStore Fresh() const {
     SeasonStore fresh;
-    fresh.WorkingYear = store.WorkingYear;
+    fresh.WorkingYear = 1999;
     fresh.TeamCount = 31;
     return fresh;
   }
-  TempFolder folder;
-  SeasonStore store;
 };
 
 TEST_F(StatisticsFile, PacksARecordLittleEndianWithTwoZeroBytes) {
@@ -71,79 +57,57 @@ TEST_F(StatisticsFile, PacksARecordLittleEndianWithTwoZeroBytes) {
   store.PickMargin[3] = -1.5f;
   store.FirstScore[3] = 20;
   store.SecondScore[3] = 20.0f;
-  const StatsRecord record = PackStatsRecord(store, 3);
   const StatsRecord expected = {
       0x00, 0x00, 0x80, 0x3F, 0xFE, 0xFF, 0x02, 0x01, 0x00, 0x00, 0x00, 0x40,  // W L T PS
       0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,     // PA AO AD
       17,   0,    0,    0,    0,    0,    0x00, 0x00, 0x70, 0x42, 27,   0,     // GW WM CQR PT
       0x00, 0x00, 0xC0, 0xBF, 20,   0,    0x00, 0x00, 0xA0, 0x41, 0,    0};    // PM FS SS pad
-  EXPECT_EQ(record, expected);
-
-  SeasonStore unpacked;
-  UnpackStatsRecord(unpacked, 3, record);
-  EXPECT_EQ(unpacked.Ties[3], 0x0102);
-  EXPECT_EQ(unpacked.PickMargin[3], -1.5f);
-  EXPECT_EQ(unpacked.Cqr[3], 60.0);
+  EXPECT_EQ(PackStatsRecord(store, 3), expected);
 }
 
-TEST_F(StatisticsFile, BlocksSitAtTheirRecords) {
-  FillBlock(store, 1);
-  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  const std::string bytes = ReadFileBytes(File());
-  ASSERT_EQ(bytes.size(), 2 * BlockBytes);
-  EXPECT_EQ(bytes.substr(0, BlockBytes), std::string(BlockBytes, '\0'));  // block 0 padded
-  // Record 32, the first of block 1, starts at byte 1488 and holds slot 1.
-  const StatsRecord first = PackStatsRecord(store, 1);
-  EXPECT_EQ(bytes.substr(1488, 48), std::string(first.begin(), first.end()));
-
-  FillBlock(store, 17);
-  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 17));
-  EXPECT_EQ(ReadFileBytes(File()).size(), 558u * 48u);  // block 17 ends with record 558
-}
-
-TEST_F(StatisticsFile, EachBlockReadsBackAndRewritingOneKeepsTheOthers) {
-  for (int block = 0; block <= 3; ++block) {
+// Catches a block written at the wrong record, or a rewrite that disturbs its neighbours.
+TEST_F(StatisticsFile, BlocksSitAtTheirRecordsAndRewritingOneKeepsTheOthers) {
+  for (int block : {1, 0, 2, 3, 42}) {
     FillBlock(store, block);
-    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
+    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block == 42 ? 2 : block));
   }
-  FillBlock(store, 42);
-  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 2));
+  // Record 32, the first of block 1, starts at byte 1488 and holds slot 1.
+  FillBlock(store, 1);
+  const StatsRecord first = PackStatsRecord(store, 1);
+  EXPECT_EQ(ReadFileBytes(File()).substr(1488, 48), std::string(first.begin(), first.end()));
   for (int block : {0, 1, 2, 3}) {
     SeasonStore written = Fresh();
     FillBlock(written, block == 2 ? 42 : block);
     SeasonStore read = Fresh();
     ASSERT_TRUE(LoadStatsBlockNumber(read, folder.path(), block));
-    SCOPED_TRACE(block);
-    ExpectSameBlock(read, written);
+    // The packed records compare every field, the rating as the single the file holds.
+    for (int slot = 1; slot <= 31; ++slot)
+      EXPECT_EQ(PackStatsRecord(read, slot), PackStatsRecord(written, slot)) << block;
   }
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 17));
+  EXPECT_EQ(ReadFileBytes(File()).size(), 558u * 48u);  // block 17 ends with record 558
 }
 
-TEST_F(StatisticsFile, TheLoaderReadsTheBlockBeforeTheSelectedWeek) {
+TEST_F(StatisticsFile, TheLoaderReadsTheBlockBeforeTheSelectedWeekWithPicksInGamesOneToFive) {
   for (int block = 0; block <= 2; ++block) {
     FillBlock(store, block);
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
   }
+  SeasonStore read = Fresh();
   for (int week : {1, 2, 3, 0, -5}) {
-    SeasonStore read = Fresh();
     read.SelectedWeek = static_cast<int16_t>(week);
     read.StatsStatus = "error";
     LoadStatsBlock(read, folder.path());
     EXPECT_EQ(read.StatsStatus, "") << week;
     EXPECT_EQ(read.SecondScore[1], week >= 1 ? week - 1 : 0) << week;  // weeks below 1: block 0
   }
-}
-
-TEST_F(StatisticsFile, ABlockWithoutPicksInGamesOneToFiveIsAnError) {
-  FillBlock(store, 1);
+  // Without picks the block is an error, yet its team statistics are still loaded.
   for (int game = 1; game <= 5; ++game) store.PickTeam[game] = 0;
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  SeasonStore read = Fresh();
   read.SelectedWeek = 2;
   LoadStatsBlock(read, folder.path());
   EXPECT_EQ(read.StatsStatus, "error");
-  EXPECT_EQ(read.Wins[7], store.Wins[7]);  // the team statistics are still loaded
-  EXPECT_EQ(read.PickTeam[6], 6);
-
+  EXPECT_EQ(read.Wins[7], store.Wins[7]);
   store.PickTeam[5] = 12;
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
   LoadStatsBlock(read, folder.path());
@@ -183,16 +147,14 @@ TEST_F(StatisticsFile, DamagedRecordsAreReportedAndCannotBeUsedAsIndexes) {
   FillBlock(store, 0);
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 0));
   std::string bytes = ReadFileBytes(File());
-  const auto put_int16 = [&](std::size_t offset, int16_t value) {
-    std::memcpy(bytes.data() + offset, &value, 2);
+  bytes.replace(48 * 4, 48 * 27, 48 * 27, '\xFF');  // slots 5 to 31: garbage throughout
+  const auto put = [&](std::size_t offset, auto value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
   };
-  const auto put_single = [&](std::size_t offset, float value) {
-    std::memcpy(bytes.data() + offset, &value, 4);
-  };
-  put_int16(48 * 0 + 34, 32);  // favourite of game 1: no such team
-  put_int16(48 * 1 + 24, -1);  // winner of game 2
-  put_single(48 * 2 + 30, std::numeric_limits<float>::quiet_NaN());
-  put_single(48 * 3 + 0, std::numeric_limits<float>::infinity());
+  put(48 * 0 + 34, int16_t{32});  // favourite of game 1: no such team
+  put(48 * 1 + 24, int16_t{-1});  // winner of game 2
+  put(48 * 2 + 30, std::numeric_limits<float>::quiet_NaN());
+  put(48 * 3 + 0, std::numeric_limits<float>::infinity());
   WriteFileBytes(File(), bytes);
 
   SeasonStore read = Fresh();
@@ -204,16 +166,12 @@ TEST_F(StatisticsFile, DamagedRecordsAreReportedAndCannotBeUsedAsIndexes) {
   EXPECT_EQ(read.Cqr[3], 0);
   EXPECT_EQ(read.Wins[4], 0);
   EXPECT_EQ(read.PickTeam[2], 2);  // sound fields are kept
-  EXPECT_FALSE(LoadStatsBlockNumber(read, folder.path(), 0));
-
-  WriteFileBytes(File(), std::string(BlockBytes, '\xFF'));  // garbage throughout
-  LoadStatsBlock(read, folder.path());
-  EXPECT_EQ(read.StatsStatus, "error");
-  for (int slot = 1; slot <= 31; ++slot) {
+  for (int slot = 5; slot <= 31; ++slot) {
     EXPECT_EQ(read.PickTeam[slot], 0);
     EXPECT_EQ(read.GameWinner[slot], 0);
     EXPECT_EQ(read.Losses[slot], -1);  // any 16-bit count is a number
   }
+  EXPECT_FALSE(LoadStatsBlockNumber(read, folder.path(), 0));
 }
 
 }  // namespace

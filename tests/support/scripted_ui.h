@@ -2,9 +2,12 @@
 // A scripted stand-in for the person at the screen: it records every message, question and
 // printer call, and answers questions and input boxes from queues the test fills.
 
+#include <fmt/format.h>
+
 #include <deque>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -15,7 +18,7 @@ namespace tavrin::testing {
 
 // Everything a printer was asked to do, in order, as readable strings:
 // "font:NAME", "size:N", "line:TEXT", "page", "end", and canvas calls "pen:C,W",
-// "penstyle:solid|dotted", "lineto:...", "text:X,Y,TEXT".
+// "penstyle:solid|dotted", "lineto:...", "canvasfont:NAME,N,bold|plain", "text:X,Y,TEXT".
 class RecordingPrinter : public Printer, public Canvas {
  public:
   std::vector<std::string> fonts{"Courier New", "Arial", "Times New Roman"};
@@ -25,28 +28,52 @@ class RecordingPrinter : public Printer, public Canvas {
   double page_height = 14400;
   std::vector<std::string> events;
 
-  int FontCount() override;
-  std::string FontName(int index) override;
-  std::string CurrentFontName() override;
-  void SetCurrentFontName(const std::string& name) override;
-  void SetFontSize(double points) override;
-  void PrintLine(const std::string& line) override;
-  void NewPage() override;
-  void EndDocument() override;
-  Canvas& PageCanvas() override;
+  int FontCount() override { return static_cast<int>(fonts.size()); }
+  std::string FontName(int index) override {
+    return index >= 0 && index < FontCount() ? fonts[static_cast<std::size_t>(index)] : "";
+  }
+  std::string CurrentFontName() override { return current_font; }
+  void SetCurrentFontName(const std::string& name) override {
+    current_font = name;
+    events.push_back("font:" + name);
+  }
+  void SetFontSize(double points) override { events.push_back(fmt::format("size:{}", points)); }
+  void PrintLine(const std::string& line) override { events.push_back("line:" + line); }
+  void NewPage() override { events.push_back("page"); }
+  void EndDocument() override { events.push_back("end"); }
+  Canvas& PageCanvas() override { return *this; }
 
-  void SetPen(int palette_colour, int width) override;
-  void SetPenStyle(PenStyle style) override;
-  void DrawLine(double x1, double y1, double x2, double y2) override;
-  void SetFont(const std::string& name, double points, bool bold) override;
-  void DrawText(double x, double y, const std::string& text) override;
-  double TextWidth(const std::string& text) override;
-  double TextHeight(const std::string& text) override;
-  double Width() override;
-  double Height() override;
+  void SetPen(int colour, int width) override {
+    events.push_back(fmt::format("pen:{},{}", colour, width));
+  }
+  void SetPenStyle(PenStyle style) override {
+    events.push_back(style == PenStyle::Dotted ? "penstyle:dotted" : "penstyle:solid");
+  }
+  void DrawLine(double x1, double y1, double x2, double y2) override {
+    events.push_back(fmt::format("lineto:{},{},{},{}", x1, y1, x2, y2));
+  }
+  void SetFont(const std::string& name, double points, bool bold) override {
+    events.push_back(fmt::format("canvasfont:{},{},{}", name, points, bold ? "bold" : "plain"));
+  }
+  void DrawText(double x, double y, const std::string& text) override {
+    events.push_back(fmt::format("text:{},{},{}", x, y, text));
+  }
+  // A fixed-pitch guess: 120 twips a character, 240 a line, enough for layout arithmetic.
+  double TextWidth(const std::string& text) override {
+    return 120.0 * static_cast<double>(text.size());
+  }
+  double TextHeight(const std::string&) override { return 240.0; }
+  double Width() override { return page_width; }
+  double Height() override { return page_height; }
 
   // Only the printed lines, in order.
-  std::vector<std::string> Lines() const;
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (const auto& event : events) {
+      if (event.rfind("line:", 0) == 0) lines.push_back(event.substr(5));
+    }
+    return lines;
+  }
 };
 
 struct ShownMessage {
@@ -74,33 +101,46 @@ class ScriptedUi : public UserInterface {
   int beeps = 0;
   int busy_pointers = 0;
   std::vector<std::string> help_topics;  // "" for the search
-  std::string today = "12-06-2026";
-  std::deque<std::string> chosen_files;  // the next file dialog's choice; an empty queue cancels
   RecordingPrinter printer;
 
-  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
+    messages.push_back({text, caption, icon});
+  }
   bool AskOkCancel(const std::string& text, const std::string& caption, MessageIcon icon,
-                   DefaultButton default_button) override;
+                   DefaultButton default_button) override {
+    questions.push_back({text, caption, icon, default_button, false});
+    return Next(answers, true);
+  }
   bool AskYesNo(const std::string& text, const std::string& caption, MessageIcon icon,
-                DefaultButton default_button) override;
+                DefaultButton default_button) override {
+    questions.push_back({text, caption, icon, default_button, true});
+    return Next(answers, true);
+  }
   int AskChoice(const std::string& text, const std::string& caption,
-                const std::vector<std::string>& buttons, int default_button) override;
-  std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
-                                      const std::string& default_text) override;
-  void Beep() override;
-  void ShowBusyPointer() override;
-  Printer& ReportPrinter() override;
-  void ShowHelpTopic(const std::string& keyword) override;
-  void ShowHelpSearch() override;
-  std::string TodayText() override;
-  std::optional<std::string> ChooseFileToOpen(const std::string& caption,
-                                              const std::string& filter) override;
-  std::optional<std::string> ChooseFileToSave(const std::string& caption, const std::string& filter,
-                                              const std::string& suggested_name) override;
+                const std::vector<std::string>&, int default_button) override {
+    questions.push_back({text, caption, MessageIcon::None, DefaultButton::First, false});
+    return Next(choices, default_button);
+  }
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string&,
+                                      const std::string&) override {
+    input_prompts.push_back(prompt);
+    return Next(inputs, std::nullopt);
+  }
+  void Beep() override { ++beeps; }
+  void ShowBusyPointer() override { ++busy_pointers; }
+  Printer& ReportPrinter() override { return printer; }
+  void ShowHelpTopic(const std::string& keyword) override { help_topics.push_back(keyword); }
+  void ShowHelpSearch() override { help_topics.emplace_back(); }
+  std::string TodayText() override { return "12-06-2026"; }
 
  private:
-  bool NextAnswer();
-  std::optional<std::string> NextChosenFile();
+  template <typename T>
+  static T Next(std::deque<T>& queue, std::type_identity_t<T> when_empty) {
+    if (queue.empty()) return when_empty;
+    T next = std::move(queue.front());
+    queue.pop_front();
+    return next;
+  }
 };
 
 }  // namespace tavrin::testing
