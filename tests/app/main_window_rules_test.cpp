@@ -1,4 +1,4 @@
-// The toolbar's rules and the menus a listing panel locks.
+// The toolbar's rules, the display's colour depth and the week saved message.
 
 #include "app/main_window_rules.h"
 
@@ -6,14 +6,6 @@
 
 namespace tavrin {
 namespace {
-
-// Catches a panel that leaves the wrong menus open while it shows.
-TEST(ListingPanels, ReportPanelLocksEveryMenuTheSchedulePanelAllButSchedules) {
-  EXPECT_EQ(MenusWhileShowing(ListingPanel::None), MenuStates{});
-  EXPECT_EQ(MenusWhileShowing(ListingPanel::Schedule), (MenuStates{true, false, false, false}));
-  EXPECT_EQ(MenusWhileShowing(ListingPanel::Predictions), (MenuStates{false, false, false, false}));
-  EXPECT_EQ(MenusWhileShowing(ListingPanel::Standings), (MenuStates{false, false, false, false}));
-}
 
 // Catches a button acting on the wrong week, past the season's end or through a locked menu.
 TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {

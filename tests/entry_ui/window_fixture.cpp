@@ -7,23 +7,10 @@
 #include <QListWidget>
 #include <QtTest>
 #include <set>
-#include <sstream>
 
 #include "platform/qt/latin1_text.h"
-#include "season/data_files.h"
 
 namespace tavrin::testing {
-
-SeasonCopy::SeasonCopy() {
-  if (SharedDataDir().empty()) return;
-  folder.CopyFilesFrom(SharedDataDir() / "golden/1999/final");
-  ReadSettings(store, folder.path());
-  ReadNames(store, folder.path());
-  store.TeamCount = LeagueTeamCount;
-  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
-                   "Wednesday", "Thursday", "Friday", "Saturday"};
-  store.ColourDepthFlag = 8;
-}
 
 std::string FolderSnapshot(const std::filesystem::path& folder) {
   std::set<std::string> names;  // in name order, whatever order the folder lists them in
@@ -60,13 +47,6 @@ QWidget* OpenWindow(const QString& name) {
   return nullptr;
 }
 
-std::vector<std::string> GoldenReportLines(const std::string& file) {
-  std::istringstream in(ReadFileBytes(SharedDataDir() / "golden/1999/reports" / file));
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 std::vector<std::string> ListLines(const QWidget* window, const char* list_name) {
   std::vector<std::string> lines;
   const auto* list = window->findChild<QListWidget*>(list_name);
@@ -97,14 +77,5 @@ QStringList ClippedControls(QWidget* window) {
 }
 
 void SettleClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-std::vector<CsvGame> SeasonGames(int year, int week) {
-  const std::filesystem::path shared = SharedDataDir();
-  if (shared.empty()) return {};
-  std::vector<CsvProblem> problems;
-  SeasonCsv season = ReadSeasonCsv(
-      ReadFileBytes(shared / "seasons" / (std::to_string(year) + ".csv")), 17, problems);
-  return season.weeks[week];
-}
 
 }  // namespace tavrin::testing

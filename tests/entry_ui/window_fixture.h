@@ -10,27 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/session.h"
-#include "season/season_csv.h"
-#include "season/season_store.h"
-#include "support/scripted_ui.h"
-#include "support/temp_folder.h"
+#include "reports/golden_case.h"
 
 namespace tavrin::testing {
 
-// The final 1999 season's files in a scratch folder, with the settings and names read as at
-// start-up.
-struct SeasonCopy {
-  SeasonCopy();
-  TempFolder folder;
-  SeasonStore store;
-  ScriptedUi ui;
-  Session session{store, ui, folder.path()};
+// The final 1999 season opened as at start-up, on a display with colours enough for the
+// pictures.
+struct SeasonCopy : OpenedCase {
+  SeasonCopy() : OpenedCase("1999") { store.ColourDepthFlag = FullColourDepth; }
   QWidget main_window;
 };
-
-// The lines of a report the golden 1999 season recorded.
-std::vector<std::string> GoldenReportLines(const std::string& file);
 // The lines of a window's list, as Latin-1.
 std::vector<std::string> ListLines(const QWidget* window, const char* list_name = "List1");
 // The controls whose text does not fit the room the layout gave them, and the window itself
@@ -59,9 +48,6 @@ void TypeOver(QLineEdit* box, const QString& text);
 void TypeOver(QWidget* window, const QString& name, const QString& text);
 // The open top-level window of that design name, or null.
 QWidget* OpenWindow(const QString& name);
-
-// One week's games of a real season's csv file.
-std::vector<CsvGame> SeasonGames(int year, int week);
 
 }  // namespace tavrin::testing
 
