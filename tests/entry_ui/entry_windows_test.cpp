@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+#include <set>
 
 #include "engine/results_processing.h"
 #include "entry/schedule_save.h"
@@ -25,6 +27,25 @@ using namespace tavrin::testing;
 namespace {
 
 QColor TextColour(QWidget* control) { return control->palette().color(QPalette::ButtonText); }
+
+// Clicks into the box, selects what it holds and types the text over it.
+void TypeOver(QWidget* window, const QString& name, const QString& text) {
+  auto* box = Control<QLineEdit>(window, name);
+  Click(box);
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(box, text);
+}
+
+// Every data file of the folder, by name, for checking that nothing changed.
+std::string FolderSnapshot(const std::filesystem::path& folder) {
+  std::set<std::string> names;  // in name order, whatever order the folder lists them in
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() == ".dat") names.insert(entry.path().filename().string());
+  }
+  std::string snapshot;
+  for (const std::string& name : names) snapshot += name + "\n" + ReadFileBytes(folder / name);
+  return snapshot;
+}
 
 }  // namespace
 
@@ -150,8 +171,7 @@ class EntryWindowsTest : public QObject {
 
   void scheduleWeekBoxAndPairings() {
     ScheduleEntryWindow* window = OpenScheduleWindow(session(), &main_window_);
-    auto* week = Control<QLineEdit>(window, "Text2");
-    TypeOver(week, "18");
+    TypeOver(window, "Text2", "18");
     Click(window, "loadbutton");
     QCOMPARE(ui().messages.size(), std::size_t{1});
 
@@ -185,7 +205,7 @@ class EntryWindowsTest : public QObject {
 
     // Loading while games are listed asks first; No keeps the list.
     const std::string before = Snapshot();
-    TypeOver(week, "2");
+    TypeOver(window, "Text2", "2");
     ui().answers = {false, true};
     Click(window, "loadbutton");
     QCOMPARE(list->count(), 2);

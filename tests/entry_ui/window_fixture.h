@@ -1,14 +1,9 @@
 #pragma once
 // What the window tests share: a season copied into a scratch folder and started as the program
-// starts it, a stand-in main window, the user's clicks and key presses, and reading a window's
-// list back.
+// starts it, a stand-in main window, the user's clicks, and the size rule.
 
-#include <QLineEdit>
 #include <QWidget>
 #include <QtTest>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "reports/golden_case.h"
 
@@ -20,17 +15,11 @@ struct SeasonCopy : OpenedCase {
   SeasonCopy() : OpenedCase("1999") { store.ColourDepthFlag = FullColourDepth; }
   QWidget main_window;
 };
-// The lines of a window's list, as Latin-1.
-std::vector<std::string> ListLines(const QWidget* window, const char* list_name = "List1");
+
 // The controls whose text does not fit the room the layout gave them, and the window itself
 // when it is narrower than its layout needs. With TAVRIN_SCREENSHOT_DIR set, the window is also
 // saved there as a picture for a person to look at.
 QStringList ClippedControls(QWidget* window);
-// Runs the deletions closing windows left pending, so a closed window is gone.
-void SettleClosedWindows();
-
-// Every data file of the folder, by name, for checking that nothing changed.
-std::string FolderSnapshot(const std::filesystem::path& folder);
 
 // The control of that design name in the window; fails the test when it is missing.
 template <typename Widget>
@@ -43,9 +32,6 @@ Widget* Control(QWidget* window, const QString& name) {
 // A left click in the middle of the control.
 void Click(QWidget* control);
 void Click(QWidget* window, const QString& name);
-// Clicks into the box, selects what it holds and types the text over it.
-void TypeOver(QLineEdit* box, const QString& text);
-void TypeOver(QWidget* window, const QString& name, const QString& text);
 // The open top-level window of that design name, or null.
 QWidget* OpenWindow(const QString& name);
 

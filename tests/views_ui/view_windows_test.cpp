@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +26,16 @@ using namespace tavrin::testing;
 
 namespace {
 
+// The lines of the window's list, as Latin-1.
+std::vector<std::string> ListLines(QWidget* window) {
+  std::vector<std::string> lines;
+  auto* list = Control<QListWidget>(window, "List1");
+  for (int row = 0; list != nullptr && row < list->count(); ++row)
+    lines.push_back(qt::ToLatin1(list->item(row)->text()));
+  return lines;
+}
+// Runs the deletions closing windows left pending, so a closed window is gone.
+void SettleClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 QString Text(QWidget* window, const char* label) { return Control<QLabel>(window, label)->text(); }
 QColor LabelColour(QWidget* window, int team) {
   return Control<QLabel>(window, QString("Clabel_%1").arg(team))
