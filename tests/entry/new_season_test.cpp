@@ -32,9 +32,6 @@ class NewSeasonTest : public testing::SeasonFixture {
   }
 
   std::filesystem::path NewStatsFile() const { return folder.path() / StatisticsFileName(2000); }
-  std::string LastSeasonBytes() const {
-    return testing::ReadFileBytes(folder.path() / StatisticsFileName(1999));
-  }
 };
 
 // The block it writes, ratings carried and week 1 predicted, is the 2000 golden replay's.
@@ -86,13 +83,14 @@ TEST_F(NewSeasonTest, AsksAgainUntilTheWeeksLieBetweenFourteenAndNineteen) {
 
 TEST_F(NewSeasonTest, NeedsTheNewSeasonsFirstWeek) {
   ui.inputs.push_back("17");
-  const std::string last_season = LastSeasonBytes();
+  const auto last_season_file = folder.path() / StatisticsFileName(1999);
+  const std::string last_season = testing::ReadFileBytes(last_season_file);
   EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Refused);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Error! Schedule for Week # 1\n\rnot available.");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_FALSE(std::filesystem::exists(NewStatsFile()));
-  EXPECT_EQ(LastSeasonBytes(), last_season);
+  EXPECT_EQ(testing::ReadFileBytes(last_season_file), last_season);
 }
 
 TEST_F(NewSeasonTest, RunningAgainRewritesOnlyBlockZero) {

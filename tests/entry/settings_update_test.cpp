@@ -7,10 +7,7 @@
 namespace tavrin {
 namespace {
 
-class SettingsUpdateTest : public testing::SeasonFixture {
- protected:
-  std::filesystem::path SettingsFile() const { return folder.path() / SettingsFileName; }
-};
+using SettingsUpdateTest = testing::SeasonFixture;
 
 // The file's lines are checked through the tool's settings command; here the refusals.
 TEST_F(SettingsUpdateTest, AYearThatIsNotAFourDigitYearFrom1997IsRefusedWithAMessage) {
@@ -22,7 +19,7 @@ TEST_F(SettingsUpdateTest, AYearThatIsNotAFourDigitYearFrom1997IsRefusedWithAMes
   EXPECT_EQ(ui.messages[0].text,
             "The Working Year must be a year from 1997 to 9999, written with four digits.");
   EXPECT_EQ(store.WorkingYear, 1999);
-  EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / SettingsFileName));
   EXPECT_EQ(ApplySettings(session, {"1997", "17", 100, 100}), CommandResult::Done);
 }
 
@@ -33,7 +30,7 @@ TEST_F(SettingsUpdateTest, RefusesAWeekCountNoSeasonCanHave) {
   ASSERT_EQ(ui.messages.size(), 5u);
   EXPECT_EQ(ui.messages[0].text, "The number of weeks must lie between 1 and 52.");
   EXPECT_EQ(store.WorkingYear, 1999);
-  EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / SettingsFileName));
   EXPECT_EQ(ApplySettings(session, {"2000", "18", 100, 100}), CommandResult::Done);
   EXPECT_EQ(store.WeeksInSeason, 18);
 }

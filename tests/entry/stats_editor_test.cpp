@@ -24,8 +24,6 @@ TEST_F(StatsEditorTest, WeeksRunFromTheStartOfTheSeasonToTheLastScoredWeek) {
                {"10", {}, "Week 10 has not been scored yet.\n\r" + weeks},
                {"18", {}, "Please enter the week Number.\n\r" + weeks},
                {"", {}, "Please enter the week Number.\n\r" + weeks},
-               {"abc", {}, "Please enter the week Number.\n\r" + weeks},
-               {"9.5", {}, "Please enter the week Number.\n\r" + weeks},
                {"-1", {}, "Please enter the week Number.\n\r" + weeks}};
   for (const auto& c : cases) {
     ui.messages.clear();
