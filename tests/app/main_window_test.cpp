@@ -67,7 +67,7 @@ class MainWindowTest : public QObject {
     ExpectTools({true, false, false, true, true});  // complete: nothing to score or predict
     QApplication::setActiveWindow(window_.get());
     Trigger("PredWeekmenu_4");
-    QCOMPARE(window_->ReportLines(), GoldenReportLines("predictions_week_05.txt"));
+    QCOMPARE(window_->ReportLines(), GoldenReport("1999", "predictions_week_05.txt"));
     auto* list = Find<QListWidget>("List2");
     QVERIFY(list->isVisible());
     for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"})

@@ -4,36 +4,9 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QtTest>
-#include <set>
-#include <sstream>
-
-#include "platform/qt/latin1_text.h"
-#include "season/data_files.h"
 
 namespace tavrin::testing {
-
-SeasonCopy::SeasonCopy() {
-  if (SharedDataDir().empty()) return;
-  folder.CopyFilesFrom(SharedDataDir() / "golden/1999/final");
-  ReadSettings(store, folder.path());
-  ReadNames(store, folder.path());
-  store.TeamCount = LeagueTeamCount;
-  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
-                   "Wednesday", "Thursday", "Friday", "Saturday"};
-  store.ColourDepthFlag = 8;
-}
-
-std::string FolderSnapshot(const std::filesystem::path& folder) {
-  std::set<std::string> names;  // in name order, whatever order the folder lists them in
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (entry.path().extension() == ".dat") names.insert(entry.path().filename().string());
-  }
-  std::string snapshot;
-  for (const std::string& name : names) snapshot += name + "\n" + ReadFileBytes(folder / name);
-  return snapshot;
-}
 
 void Click(QWidget* control) {
   if (control == nullptr) return;
@@ -42,38 +15,11 @@ void Click(QWidget* control) {
 
 void Click(QWidget* window, const QString& name) { Click(Control<QWidget>(window, name)); }
 
-void TypeOver(QLineEdit* box, const QString& text) {
-  if (box == nullptr) return;
-  Click(box);
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(box, text);
-}
-
-void TypeOver(QWidget* window, const QString& name, const QString& text) {
-  TypeOver(Control<QLineEdit>(window, name), text);
-}
-
 QWidget* OpenWindow(const QString& name) {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (widget->objectName() == name && widget->isVisible()) return widget;
   }
   return nullptr;
-}
-
-std::vector<std::string> GoldenReportLines(const std::string& file) {
-  std::istringstream in(ReadFileBytes(SharedDataDir() / "golden/1999/reports" / file));
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-std::vector<std::string> ListLines(const QWidget* window, const char* list_name) {
-  std::vector<std::string> lines;
-  const auto* list = window->findChild<QListWidget*>(list_name);
-  if (list == nullptr) return lines;
-  for (int row = 0; row < list->count(); ++row)
-    lines.push_back(qt::ToLatin1(list->item(row)->text()));
-  return lines;
 }
 
 QStringList ClippedControls(QWidget* window) {
@@ -94,17 +40,6 @@ QStringList ClippedControls(QWidget* window) {
   const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
   if (!folder.isEmpty()) window->grab().save(folder + "/" + window->objectName() + ".png");
   return clipped;
-}
-
-void SettleClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-std::vector<CsvGame> SeasonGames(int year, int week) {
-  const std::filesystem::path shared = SharedDataDir();
-  if (shared.empty()) return {};
-  std::vector<CsvProblem> problems;
-  SeasonCsv season = ReadSeasonCsv(
-      ReadFileBytes(shared / "seasons" / (std::to_string(year) + ".csv")), 17, problems);
-  return season.weeks[week];
 }
 
 }  // namespace tavrin::testing

@@ -1,47 +1,25 @@
 #pragma once
 // What the window tests share: a season copied into a scratch folder and started as the program
-// starts it, a stand-in main window, the user's clicks and key presses, and reading a window's
-// list back.
+// starts it, a stand-in main window, the user's clicks, and the size rule.
 
-#include <QLineEdit>
 #include <QWidget>
 #include <QtTest>
-#include <filesystem>
-#include <string>
-#include <vector>
 
-#include "platform/session.h"
-#include "season/season_csv.h"
-#include "season/season_store.h"
-#include "support/scripted_ui.h"
-#include "support/temp_folder.h"
+#include "reports/golden_case.h"
 
 namespace tavrin::testing {
 
-// The final 1999 season's files in a scratch folder, with the settings and names read as at
-// start-up.
-struct SeasonCopy {
-  SeasonCopy();
-  TempFolder folder;
-  SeasonStore store;
-  ScriptedUi ui;
-  Session session{store, ui, folder.path()};
+// The final 1999 season opened as at start-up, on a display with colours enough for the
+// pictures.
+struct SeasonCopy : OpenedCase {
+  SeasonCopy() : OpenedCase("1999") { store.ColourDepthFlag = FullColourDepth; }
   QWidget main_window;
 };
 
-// The lines of a report the golden 1999 season recorded.
-std::vector<std::string> GoldenReportLines(const std::string& file);
-// The lines of a window's list, as Latin-1.
-std::vector<std::string> ListLines(const QWidget* window, const char* list_name = "List1");
 // The controls whose text does not fit the room the layout gave them, and the window itself
 // when it is narrower than its layout needs. With TAVRIN_SCREENSHOT_DIR set, the window is also
 // saved there as a picture for a person to look at.
 QStringList ClippedControls(QWidget* window);
-// Runs the deletions closing windows left pending, so a closed window is gone.
-void SettleClosedWindows();
-
-// Every data file of the folder, by name, for checking that nothing changed.
-std::string FolderSnapshot(const std::filesystem::path& folder);
 
 // The control of that design name in the window; fails the test when it is missing.
 template <typename Widget>
@@ -54,14 +32,8 @@ Widget* Control(QWidget* window, const QString& name) {
 // A left click in the middle of the control.
 void Click(QWidget* control);
 void Click(QWidget* window, const QString& name);
-// Clicks into the box, selects what it holds and types the text over it.
-void TypeOver(QLineEdit* box, const QString& text);
-void TypeOver(QWidget* window, const QString& name, const QString& text);
 // The open top-level window of that design name, or null.
 QWidget* OpenWindow(const QString& name);
-
-// One week's games of a real season's csv file.
-std::vector<CsvGame> SeasonGames(int year, int week);
 
 }  // namespace tavrin::testing
 

@@ -107,20 +107,18 @@ class QtPlatformTest : public QObject {
     QCOMPARE(printer.JobName(), std::string("Tavrin Report"));
   }
 
-  // An unknown keyword opens the contents; Escape and Ctrl+W close the window as Close does.
+  // An unknown keyword opens the contents; Escape closes the window as Close does (the view
+  // windows' test tries every closing key).
   void HelpOpensAtTheContentsAndClosesByItsKeys() {
     HelpViewer viewer;
     viewer.OpenAtKeyword("No Such Topic");
     QCOMPARE(viewer.CurrentAnchor(), QString("contents"));
     QCOMPARE(viewer.findChild<QLineEdit*>("searchbox")->text(), QString("No Such Topic"));
 
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-      viewer.OpenSearch();
-      QApplication::setActiveWindow(&viewer);
-      QTest::keySequence(&viewer, keys);
-      QVERIFY(!viewer.isVisible());
-    }
+    viewer.OpenSearch();
+    QApplication::setActiveWindow(&viewer);
+    QTest::keyClick(&viewer, Qt::Key_Escape);
+    QVERIFY(!viewer.isVisible());
     viewer.OpenSearch();
     viewer.findChild<QPushButton*>("donebutton")->click();
     QVERIFY(!viewer.isVisible());
