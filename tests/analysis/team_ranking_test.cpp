@@ -28,24 +28,18 @@ std::vector<int> SortedTeams(const std::vector<double>& figures) {
   return teams;
 }
 
-// Catches ties broken against the team number, a full league sorted wrongly, and keys of 1024
-// and more (a CQR of 102.4) where a single-precision key no longer carries the team.
+// Catches ties broken against the team number, and keys of 1024 and more (a CQR of 102.4)
+// where a single-precision key no longer carries the team. Full leagues are the golden replay's.
 TEST(SortTeamKeys, OrdersByWholePartThenTeamNumber) {
-  std::vector<double> reverse, thousands(31, 600);
-  std::vector<int> reversed, thousands_order;
-  for (int team = 1; team <= 31; ++team) reverse.push_back(100 - team);
-  for (int team = 31; team >= 1; --team) reversed.push_back(team);
+  std::vector<double> thousands(31, 600);
+  std::vector<int> thousands_order;
   thousands[29] = 1024, thousands[30] = 1999, thousands[2] = 1024;
   for (int team = 1; team <= 31; ++team) {
     if (team != 3 && team < 30) thousands_order.push_back(team);
   }
   thousands_order.insert(thousands_order.end(), {3, 30, 31});
   const std::pair<std::vector<double>, std::vector<int>> cases[] = {
-      {{5, 3, 9, 3, 1}, {5, 2, 4, 1, 3}},
-      {{1, 2, 3}, {1, 2, 3}},
-      {{42.9}, {1}},
-      {reverse, reversed},
-      {thousands, thousands_order}};
+      {{5, 3, 9, 3, 1}, {5, 2, 4, 1, 3}}, {thousands, thousands_order}};
   for (const auto& [figures, teams] : cases) EXPECT_EQ(SortedTeams(figures), teams);
 }
 

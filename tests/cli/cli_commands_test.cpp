@@ -142,6 +142,7 @@ std::string UnplayedWeek(const std::string& header) {
   return csv;
 }
 
+// The schedules-only import is the golden replay's (its 2000 case).
 TEST_F(DataCommandTest, ImportReadsColumnsByNameWithBomAndCrLfThenScoresAtOnce) {
   StartSeason();
   std::string csv =
@@ -153,9 +154,6 @@ TEST_F(DataCommandTest, ImportReadsColumnsByNameWithBomAndCrLfThenScoresAtOnce) 
                          played ? "3" : "", played ? "10" : "");
     }
   }
-  EXPECT_EQ(Run("import", {"--schedules-only", "-"}, csv), ExitDone);
-  EXPECT_EQ(StatsFileBytes().size(), 31u * StatsRecordSize);  // block 0 only
-  EXPECT_EQ(store.LastScoredWeek, 0);
   EXPECT_EQ(Run("import", {"-"}, csv), ExitDone);
   EXPECT_EQ(store.LastScoredWeek, 1);
   ASSERT_TRUE(LoadStatsBlockNumber(store, folder.path(), 1));

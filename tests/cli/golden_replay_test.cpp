@@ -10,7 +10,6 @@
 #include <map>
 #include <sstream>
 
-#include "analysis/single_game.h"
 #include "reports/golden_case.h"
 
 namespace tavrin {
@@ -121,11 +120,12 @@ TEST_P(GoldenReplay, AnExportedSeasonImportsBackIntoTheSameFiles) {
   ExpectSameDataFiles(GoldenCaseDir(name()) / "final", again.path());
 }
 
-// Every report file the week, team and statistics reports print, each compared once.
+// Every report file the week, team, statistics and projection reports print, each compared once;
+// the projections and single games of every week are the golden analysis test's own.
 TEST_P(GoldenReplay, EveryReportPrintsAsRecorded) {
   const int weeks = 17;
   std::vector<std::pair<std::string, std::string>> table{
-      {"schedule season", "schedule_season.txt"}};
+      {"schedule season", "schedule_season.txt"}, {"projection", "projection_after_week_17.txt"}};
   for (int week = 1; week <= weeks; ++week) {
     table.push_back(
         {fmt::format("predictions {}", week), fmt::format("predictions_week_{:02}.txt", week)});
@@ -158,33 +158,15 @@ TEST_P(GoldenReplay, EveryReportPrintsAsRecorded) {
   }
 }
 
-// The projection, the single games of its pairings and every team's rating series reach the
-// tool's output; the projection and single games of the other weeks are the analysis tests' own.
-TEST_P(GoldenReplay, ProjectionSingleGamesAndGraph) {
+// Every team's rating series, teams in pairs as the comparison graph loads them: a row per team
+// of its CQR by block.
+TEST_P(GoldenReplay, GraphSeries) {
   const fs::path folder = FinalCopy();
-  std::string output;
-  ASSERT_EQ(Cli(folder, "projection", &output), 0);
-  const auto projection = testing::SplitLines(output);
-  ASSERT_EQ(projection, testing::GoldenReport(name(), "projection_after_week_17.txt"));
-  auto number = [&](std::size_t box) {
-    const std::string& line = projection[box + 1];
-    const std::size_t start = line.find(": ") + 2;
-    return line.substr(start, line.find(' ', start) - start);
-  };
-  output = std::string(SpecialsOpeningHeader) + "\n";
-  for (const auto& line : {fmt::format("single-game {} {}", number(2), number(1)),
-                           fmt::format("single-game {} {}", number(4), number(3)),
-                           fmt::format("single-game {} {} --neutral", number(5), number(6))}) {
-    EXPECT_EQ(Cli(folder, line, &output), 0) << line;
-  }
-  EXPECT_EQ(testing::SplitLines(output),
-            testing::GoldenReport(name(), "specials_after_week_17.txt"));
-  // Teams in pairs, as the comparison graph loads them; a row per team of its CQR by block.
   const auto series = testing::GoldenReport(name(), "rating_series.csv");
   ASSERT_EQ(series.size(), LeagueTeamCount + 1u);
   for (int team = 1; team <= LeagueTeamCount; team += 2) {
     const int second = std::min<int>(team + 1, LeagueTeamCount);
-    output.clear();
+    std::string output;
     ASSERT_EQ(Cli(folder, fmt::format("graph {} {}", team, second), &output), 0);
     std::string rows[2] = {std::to_string(team), std::to_string(second)};
     for (const auto& line : testing::SplitLines(output)) {

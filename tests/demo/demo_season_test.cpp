@@ -15,7 +15,6 @@
 namespace tavrin::demo {
 namespace {
 
-using testing::ReadFileBytes;
 using testing::ScriptedUi;
 using testing::TempFolder;
 
@@ -71,22 +70,16 @@ TEST_F(DemoSeasonTest, BlockZeroCarriesLastSeasonsRatingsAndOpensWeekOne) {
   EXPECT_TRUE(BlockHasRecordedScores(store_));
 }
 
-TEST_F(DemoSeasonTest, PlayedWeeksHoldResultsAndTheNextWeekOpens) {
-  int games_so_far = 0;
+// How scores become records is score entry's (the golden replay's); here every game of the
+// played weeks has its score.
+TEST_F(DemoSeasonTest, PlayedWeeksHoldScoresAndTheNextWeekOpens) {
   for (int block = 1; block <= 8; ++block) {
-    SCOPED_TRACE(::testing::Message() << "block " << block);
     store_.WorkingYear = 2000;
     store_.ScheduleStatus.clear();
     ReadScheduleWeek(store_, folder(), block);
-    const int games = store_.WeekGameCount;
-    games_so_far += games;
     LoadBlock(2000, block);
-    float played = 0;
-    for (int t = 1; t <= DemoTeamCount; ++t)
-      played += store_.Wins[t] + store_.Losses[t] + store_.Ties[t];
-    EXPECT_EQ(played, 2.0f * games_so_far) << "every game of the weeks so far is on the records";
-    for (int g = 1; g <= games; ++g) {
-      EXPECT_GT(store_.FirstScore[g] + static_cast<int>(store_.SecondScore[g]), 0) << g;
+    for (int g = 1; g <= store_.WeekGameCount; ++g) {
+      EXPECT_GT(store_.FirstScore[g] + static_cast<int>(store_.SecondScore[g]), 0) << block;
     }
   }
   Session session{store_, ui_, folder()};
@@ -94,18 +87,6 @@ TEST_F(DemoSeasonTest, PlayedWeeksHoldResultsAndTheNextWeekOpens) {
   EXPECT_TRUE(OpenScoreEntry(session, 9));
   EXPECT_TRUE(ui_.messages.empty());
   EXPECT_FALSE(OpenScoreEntry(session, 10)) << "week 9 has not been scored";
-}
-
-TEST_F(DemoSeasonTest, SameSeedGivesTheSameFilesOtherSeedOtherScores) {
-  TempFolder again, other;
-  ScriptedUi ui;
-  ASSERT_FALSE(MakeDemoSeason(again.path(), DemoOptions{}, ui));
-  ASSERT_FALSE(MakeDemoSeason(other.path(), DemoOptions{2000, 2, 8}, ui));
-  for (const char* name :
-       {"TVSC1999.dat", "TVSC2000.dat", "TVSt1999.dat", "TVSt2000.dat", "TavNM.dat", "TavSE.dat"}) {
-    EXPECT_EQ(ReadFileBytes(folder() / name), ReadFileBytes(again.path() / name)) << name;
-  }
-  EXPECT_NE(ReadFileBytes(folder() / "TVSt2000.dat"), ReadFileBytes(other.path() / "TVSt2000.dat"));
 }
 
 // Catches the edges of the year and weeks-played ranges moved by one.
