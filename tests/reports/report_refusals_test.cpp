@@ -1,4 +1,5 @@
-// The checks before a view opens: missing schedules, blocks without predictions or scores.
+// The checks before a view opens: missing schedules, blocks without predictions or scores, the
+// scorecard's damaged market file. The figures of the recorded seasons are the golden replay's.
 
 #include <gtest/gtest.h>
 
@@ -6,13 +7,20 @@
 
 #include "reports/golden_case.h"
 #include "reports/schedule_views.h"
+#include "reports/scorecard_report.h"
 #include "reports/statistics_view.h"
 #include "reports/team_results.h"
 #include "reports/weekly_predictions.h"
 #include "reports/weekly_results.h"
+#include "reports/win_probabilities.h"
 
 namespace tavrin {
 namespace {
+
+std::string NotCurrent(int week) {
+  return "Cannot Complete Action....\n\rScores must be current thru Week # " +
+         std::to_string(week) + ".";
+}
 
 class Refusals : public ::testing::Test {
  protected:
@@ -36,10 +44,6 @@ class Refusals : public ::testing::Test {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, message);
     ui.messages.clear();
-  }
-  static std::string NotCurrent(int week) {
-    return "Cannot Complete Action....\n\rScores must be current thru Week # " +
-           std::to_string(week) + ".";
   }
 
   testing::TempFolder folder;
@@ -155,6 +159,41 @@ TEST_F(Refusals, TeamViewsSkipWhatIsMissing) {
             (std::vector<std::string>{" ", " No Scores have been recorded for 2001", " ",
                                       " 0 Wins, 0 Losses, 0 Ties"}));
   EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(ScorecardReport, RefusesWeeksNotScoredAndLeavesOutDamagedLines) {
+  TAVRIN_REQUIRE_SHARED_DATA();
+  testing::OpenedCase start("1999");
+  start.folder.CopyFilesFrom(testing::GoldenCaseDir("1999") / "start");
+  ASSERT_TRUE(ReadSettings(start.store, start.folder.path()));
+  for (int through : {0, 3}) {
+    start.ui.messages.clear();
+    EXPECT_FALSE(ShowSeasonScorecard(start.session, through));
+    ASSERT_EQ(start.ui.messages.size(), 1u);
+    EXPECT_EQ(start.ui.messages[0].text, NotCurrent(1));
+  }
+
+  testing::OpenedCase final("1999");
+  testing::WriteFileBytes(final.folder.path() / "TVML1999.csv", "week,visitor\n1,2\n");
+  const auto card = ShowSeasonScorecard(final.session, 2);
+  ASSERT_TRUE(card);
+  EXPECT_FALSE(card->market_known);
+  EXPECT_EQ(card->weeks.size(), 2u);
+  ASSERT_EQ(final.ui.messages.size(), 1u);
+  EXPECT_EQ(final.ui.messages[0].text,
+            "The betting lines in TVML1999.csv cannot be read.\n\rThe scorecard leaves the market "
+            "out.");
+}
+
+TEST(WinProbabilities, FavouritesChanceFromTheStoredMargin) {
+  TAVRIN_REQUIRE_SHARED_DATA();
+  testing::OpenedCase opened("1999");
+  const auto lines = ShowWinProbabilities(opened.session, 4);
+  ASSERT_TRUE(lines);
+  // Phi(0.5 / 14.5) and Phi(5.5 / 14.5), from a normal table.
+  EXPECT_EQ(lines->at(4), "NY Giants at Arizona           Giants by 0.5             51.4%");
+  EXPECT_EQ(lines->at(5), "Pittsburgh at Buffalo          Bills by 5.5              64.8%");
+  EXPECT_FALSE(ShowWinProbabilities(opened.session, 17));
 }
 
 }  // namespace
