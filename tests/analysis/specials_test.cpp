@@ -11,31 +11,24 @@
 namespace tavrin {
 namespace {
 
-// Catches the home advantage given on a neutral site or to the wrong group, a cap on the
-// margin, a lead of 0.2 taken as a favourite, and half points rounded wrongly.
-TEST(SingleGame, HomeAdvantageNeutralSiteGroupsAndRounding) {
+// Catches a cap on the margin, a lead of 0.2 taken as a favourite, and half points rounded
+// wrongly (home advantage, neutral sites and groups are the golden cases').
+TEST(SingleGame, UncappedMarginsSmallLeadsAndRounding) {
   struct Case {
-    int a, b;
-    bool neutral;
     float cqr_one;
     int weighting, favourite;
     double margin;
   };
-  const Case cases[] = {
-      {3, 5, false, 60, 100, 5, 1.5}, {3, 5, true, 60, 100, 0, 0},
-      {20, 5, true, 60, 100, 20, 1},  {5, 20, false, 60, 100, 20, 2.5},  // 16 and up: upper group
-      {16, 17, true, 60, 100, 0, 0},  {1, 2, true, 100, 100, 1, 20},
-      {1, 2, true, 60.4f, 100, 0, 0}, {1, 2, true, 70, 66, 1, 3.5},  // 5 points weighted: 3.3
-      {1, 2, true, 70, 76, 1, 4},     {1, 2, true, 70, 62, 1, 3},
-      {1, 2, true, 70, 0, 1, 0},
-  };
+  // Team 1 meets team 2, both rated 60 but team 1, on a neutral site.
+  const Case cases[] = {{100, 100, 1, 20}, {60.4f, 100, 0, 0}, {70, 66, 1, 3.5},  // 5 weighted: 3.3
+                        {70, 76, 1, 4},    {70, 62, 1, 3},     {70, 0, 1, 0}};
   for (const Case& c : cases) {
     SeasonStore store = testing::LeagueStore(2001);
     store.Cqr[1] = c.cqr_one;
     store.Weighting = static_cast<float>(c.weighting);
-    const GamePrediction p = PredictSingleGame(store, c.a, c.b, c.neutral);
-    EXPECT_EQ(p.favourite, c.favourite) << c.a << " " << c.b << " " << c.weighting;
-    EXPECT_EQ(p.margin, c.margin) << c.a << " " << c.b << " " << c.weighting;
+    const GamePrediction p = PredictSingleGame(store, 1, 2, true);
+    EXPECT_EQ(p.favourite, c.favourite) << c.cqr_one << " " << c.weighting;
+    EXPECT_EQ(p.margin, c.margin) << c.cqr_one << " " << c.weighting;
   }
 }
 
