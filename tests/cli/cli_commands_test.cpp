@@ -83,14 +83,10 @@ TEST_F(DataCommandTest, EnterScoresRunsTheChecksThenProcessesTheWeek) {
   EXPECT_EQ(block.GameWinner[7], 23);
 }
 
-// Catches a setting printed or written wrongly, a refused value stored, and unknown or
-// incomplete options taken.
-TEST_F(DataCommandTest, SettingsPrintsAndAppliesLikeTheSettingsWindow) {
+// Catches a setting written wrongly, a refused value stored, and unknown or incomplete options
+// taken (the listing is the demo script's).
+TEST_F(DataCommandTest, SettingsAppliesLikeTheSettingsWindow) {
   store.LastScoredWeek = 4;
-  EXPECT_EQ(Run("settings", {}), ExitDone);
-  EXPECT_EQ(out.str(),
-            "Working Year: 1999\nOverall Reactivity: 100%\nOff / Def Weighting: 100%\n"
-            "Last Scored Week: 4\nWeeks in Season: 17\nReport Font: \n");
   EXPECT_EQ(Run("settings", {"--reactivity", "75", "--font", "Courier New"}), ExitDone);
   EXPECT_EQ(tavrin::testing::ReadFileBytes(folder.path() / SettingsFileName),
             "1999\r\n75\r\n100\r\n\r\n4\r\n\"Courier New\"\r\n17\r\n");
@@ -247,7 +243,8 @@ TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
   }
 }
 
-// The answers the new-season command scripts are its test's; here the console's own wording.
+// The answers the new-season command scripts are its test's; here the console's line ends and
+// the defaults it takes when nobody answers.
 TEST(ConsoleUiTest, MessagesAndUnansweredQuestions) {
   std::ostringstream messages;
   std::ostringstream printed;
@@ -255,13 +252,9 @@ TEST(ConsoleUiTest, MessagesAndUnansweredQuestions) {
   ui.ShowMessage("Cannot Complete Action....\n\rScores must be current thru Week # 2.", "Tavrin",
                  MessageIcon::Exclamation);
   EXPECT_EQ(messages.str(), "Cannot Complete Action....\nScores must be current thru Week # 2.\n");
-  messages.str("");
   EXPECT_FALSE(ui.AskYesNo("Go?", "Tavrin", MessageIcon::Critical, DefaultButton::Second));
   EXPECT_TRUE(ui.AskOkCancel("Go?", "Tavrin", MessageIcon::None, DefaultButton::First));
   EXPECT_EQ(ui.InputBox("Weeks?", "Tavrin", "17"), std::nullopt);
-  EXPECT_EQ(messages.str(),
-            "Go?\n(no answer given: taking the default, no)\nGo?\n(no answer given: taking the "
-            "default, yes)\nWeeks?\n(no answer given: cancelled)\n");
   ui.ReportPrinter().PrintLine("line one");
   EXPECT_EQ(printed.str(), "line one\n");
 }
