@@ -189,7 +189,8 @@ TEST_P(GoldenReplay, GraphSeries) {
   }
 }
 
-TAVRIN_GOLDEN_CASES(GoldenReplay);
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenReplay, ::testing::ValuesIn(testing::GoldenCases),
+                         [](const auto& info) { return std::string(info.param); });
 
 class DataCommandTest : public tavrin::testing::SeasonFixture {
  protected:
