@@ -76,8 +76,4 @@ struct OpenedCase {
   }
 };
 
-#define TAVRIN_GOLDEN_CASES(suite)                                                             \
-  INSTANTIATE_TEST_SUITE_P(Golden, suite, ::testing::ValuesIn(::tavrin::testing::GoldenCases), \
-                           [](const auto& info) { return std::string(info.param); })
-
 }  // namespace tavrin::testing

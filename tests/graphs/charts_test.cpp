@@ -1,0 +1,207 @@
+// The charts: the rating chart's curves on a recording canvas, the graph team selection's rules,
+// the loading of the rating series (missing blocks, single-team mode and long seasons); the
+// scorecard chart's percentage range, and its printout: the report and the chart on one portrait
+// page, the chart below the last line.
+
+#include <fmt/format.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "engine/season_fixture.h"
+#include "graphs/graph_selection.h"
+#include "graphs/rating_chart.h"
+#include "graphs/rating_series.h"
+#include "graphs/scorecard_chart.h"
+#include "season/season_store.h"
+#include "support/scripted_ui.h"
+
+namespace tavrin {
+namespace {
+
+// The "lineto" events a curve draws, its points mapped from the chart's definition: block b
+// 380 twips a week from 700, a rating of 30 on the week axis at 4410, 70 twips a point.
+std::vector<std::string> ExpectedSegments(const std::vector<std::array<double, 4>>& segments) {
+  std::vector<std::string> events;
+  const auto x = [](double block) { return 700 + 380 * block; };
+  const auto y = [](double rating) { return 4410 - (rating - 30) * 70; };
+  for (const auto& [b1, r1, b2, r2] : segments) {
+    events.push_back(fmt::format("lineto:{},{},{},{}", x(b1), y(r1), x(b2), y(r2)));
+  }
+  return events;
+}
+
+std::vector<std::string> DrawnSegments(const RatingSeries& series) {
+  testing::RecordingPrinter canvas;
+  DrawRatingCurve(canvas, series, TeamOneCurveColour);
+  std::vector<std::string> segments;
+  for (const auto& event : canvas.events) {
+    if (event.rfind("lineto:", 0) == 0) segments.push_back(event);
+  }
+  return segments;
+}
+
+// Catches a curve drawn off the mapping, ratings outside 30..90 not clamped to the chart's
+// edges, a gap drawn as a fall to 0, blocks past 18 drawn.
+TEST(RatingChart, CurvesFollowTheMappingWithClampingAndGaps) {
+  RatingSeries series{};
+  series[0] = 60, series[1] = 62.5f, series[2] = 95, series[4] = 20, series[18] = 70;
+  series[19] = 75;
+  EXPECT_EQ(
+      DrawnSegments(series),
+      ExpectedSegments(
+          {{0, 60, 0, 60}, {0, 60, 1, 62.5}, {1, 62.5, 2, 90}, {2, 90, 4, 30}, {4, 30, 18, 70}}));
+  // A start without recorded weeks is a short dash there and back.
+  RatingSeries start{};
+  start[0] = 60;
+  EXPECT_EQ(DrawnSegments(start),
+            ExpectedSegments({{0, 60, 30.0 / 380, 60}, {30.0 / 380, 60, 0, 60}}));
+}
+
+// Catches a missing team taken as team 0, the second list read in one-team mode, and the same
+// team twice kept as a two-team graph.
+TEST(GraphSelection, AcceptsOnlyCompleteChoices) {
+  struct Case {
+    int mode;
+    const char *first, *second;
+    bool accepted;
+    int team_one, team_two, mode_after, beeps;
+  };
+  const Case cases[] = {
+      {GraphOneTeam, "Nick3", "", true, 3, 0, GraphOneTeam, 0},
+      {GraphOneTeam, "Nick3", "Nick4", true, 3, 0, GraphOneTeam, 0},
+      {GraphOneTeam, "", "Nick4", false, 0, 0, GraphOneTeam, 1},
+      {GraphTwoTeams, "Nick3", "Nick4", true, 3, 4, GraphTwoTeams, 0},
+      {GraphTwoTeams, "Nick3", "", false, 3, 0, GraphTwoTeams, 1},
+      {GraphTwoTeams, "Nick3", "Nick3", true, 3, 3, GraphOneTeam, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(fmt::format("{} {} {}", c.mode, c.first, c.second));
+    SeasonStore store;
+    store.TeamCount = 31;
+    for (int team = 1; team <= 31; ++team) store.TeamName[team] = fmt::format("Nick{}", team);
+    store.GraphMode = static_cast<int16_t>(c.mode);
+    testing::ScriptedUi ui;
+    EXPECT_EQ(AcceptGraphTeams(store, ui, c.first, c.second), c.accepted);
+    EXPECT_EQ(store.GraphTeamOne, c.team_one);
+    EXPECT_EQ(store.GraphTeamTwo, c.team_two);
+    EXPECT_EQ(store.GraphMode, c.mode_after);
+    EXPECT_EQ(ui.beeps, c.beeps);
+  }
+}
+
+class SeriesLoading : public testing::SeasonFixture {
+ protected:
+  void WriteBlock(int block, double first_rating) {
+    store.ClearStatistics();
+    store.Cqr[5] = first_rating;
+    store.Cqr[6] = first_rating + 1;
+    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
+  }
+};
+
+// Catches values kept from the last graph when the file is missing, blocks not written read as
+// anything but 0, and the second series read in one-team mode.
+TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
+  store.RatingSeriesOne.fill(7);
+  store.GraphTeamOne = 5;
+  LoadRatingSeries(session);
+  EXPECT_EQ(store.RatingSeriesOne, decltype(store.RatingSeriesOne){});
+  WriteBlock(0, 60.5);
+  WriteBlock(1, 58.25);
+  WriteBlock(3, 90);
+  store.GraphMode = 2;
+  store.GraphTeamOne = 5;
+  store.GraphTeamTwo = 6;
+  LoadRatingSeries(session);
+  EXPECT_EQ(std::vector<float>(store.RatingSeriesOne.begin(), store.RatingSeriesOne.begin() + 4),
+            (std::vector<float>{60.5f, 58.25f, 0, 90}));
+  EXPECT_EQ(store.RatingSeriesTwo[3], 91.0f);
+  EXPECT_EQ(store.RatingSeriesOne[17], 0.0f);
+
+  store.GraphMode = 1;
+  store.GraphTeamTwo = 0;
+  LoadRatingSeries(session);
+  EXPECT_EQ(store.RatingSeriesTwo, decltype(store.RatingSeriesOne){});
+}
+
+TEST_F(SeriesLoading, LongSeasonsStopAtBlockTwenty) {
+  store.WeeksInSeason = 25;
+  WriteBlock(20, 70);
+  WriteBlock(21, 71);
+  store.GraphTeamOne = 5;
+  LoadRatingSeries(session);
+  EXPECT_EQ(LastSeriesBlock(store), LastGraphedBlock);
+  EXPECT_EQ(store.RatingSeriesOne[20], 70.0f);
+  EXPECT_EQ(store.RatingSeriesOne[21], 0.0f);
+}
+
+TEST(ScorecardChart, PercentRangeInWholeTensAroundTheValues) {
+  struct Case {
+    std::vector<std::optional<double>> tavrin, market;
+    int low, high;
+  };
+  const Case cases[] = {
+      {{}, {}, 0, 100},
+      {{std::nullopt}, {}, 0, 100},
+      {{55.0, 70.0}, {}, 50, 80},
+      {{62.0}, {66.0}, 50, 80},
+      {{96.0, 100.0}, {}, 80, 100},
+      {{2.0}, {}, 0, 20},
+      {{40.0, std::nullopt}, {71.0}, 30, 80},
+  };
+  for (const Case& c : cases) {
+    const PercentRange range = PercentRangeFor({17, c.tavrin, c.market});
+    EXPECT_EQ(range.low, c.low);
+    EXPECT_EQ(range.high, c.high);
+  }
+}
+
+// Text as tall and as wide as its size makes it, as a real printer's is.
+class ScalingPrinter : public testing::RecordingPrinter {
+ public:
+  double points = 10;
+  void SetFont(const std::string& name, double size, bool bold) override {
+    points = size;
+    RecordingPrinter::SetFont(name, size, bold);
+  }
+  double TextWidth(const std::string& text) override { return 12 * points * text.size(); }
+  double TextHeight(const std::string&) override { return 24 * points; }
+};
+
+TEST(ScorecardChart, PrintoutFitsOnePortraitPage) {
+  struct ScalingUi : testing::ScriptedUi {
+    ScalingPrinter page;
+    Printer& ReportPrinter() override { return page; }
+  } ui;
+  ScalingPrinter& page = ui.page;
+  SeasonStore store;
+  Session session{store, ui, {}};
+  // A report as long as a 20-week season with the market: two tables and the records.
+  const std::vector<std::string> lines(58, std::string(74, 'x'));
+  PrintSeasonScorecard(session, lines, {20, {60.0, 70.0}, {65.0, 50.0}});
+
+  double points = 10, last_line_bottom = 0, lowest = 0;
+  int lines_printed = 0;
+  for (const std::string& event : page.events) {
+    double x = 0, y = 0, x2 = 0, y2 = 0;
+    if (std::sscanf(event.c_str(), "canvasfont:%*[^,],%lf", &points) == 1) continue;
+    if (event.rfind("text:", 0) == 0 && event.find(std::string(74, 'x')) != std::string::npos) {
+      std::sscanf(event.c_str(), "text:%lf,%lf", &x, &y);
+      last_line_bottom = y + 24 * points;
+      EXPECT_LE(x + 12 * points * 74, page.page_width);
+      ++lines_printed;
+    }
+    if (std::sscanf(event.c_str(), "lineto:%lf,%lf,%lf,%lf", &x, &y, &x2, &y2) == 4) {
+      EXPECT_GE(std::min(y, y2), last_line_bottom) << event;
+      lowest = std::max({lowest, y, y2});
+    }
+  }
+  EXPECT_EQ(lines_printed, 58);
+  EXPECT_GT(lowest, last_line_bottom);
+  EXPECT_LE(lowest, page.page_height);
+  EXPECT_EQ(page.events.back(), "end");
+}
+
+}  // namespace
+}  // namespace tavrin
