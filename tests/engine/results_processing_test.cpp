@@ -21,12 +21,6 @@ class ProcessWeekTest : public testing::SeasonFixture {
     WriteSchedule(week, games);
     LoadSchedule(week);
   }
-
-  SeasonStore ReadBlock(int block) {
-    SeasonStore read = store;
-    EXPECT_TRUE(LoadStatsBlockNumber(read, folder.path(), block));
-    return read;
-  }
 };
 
 // Each game moves both ratings by K times the error of the stored pick's margin (a wrong step
@@ -148,7 +142,9 @@ TEST_F(ProcessWeekTest, AFileThatCannotBeWrittenIsReportedAndTheWeekNotRecorded)
       EXPECT_EQ(store.LastScoredWeek, 0);
     }
   }
-  EXPECT_EQ(ReadBlock(5).GameWinner[1], 1);  // the block, written before the settings failed
+  SeasonStore written = store;  // the block, written before the settings failed
+  ASSERT_TRUE(LoadStatsBlockNumber(written, folder.path(), 5));
+  EXPECT_EQ(written.GameWinner[1], 1);
 }
 
 // Catches a rating rounded in double (60.55f is held as 60.5499992, ten times it is 605.5 in
