@@ -111,9 +111,6 @@ TEST_F(FileIo, AFaultFiresOnTheNthOperationOnlyAndOnce) {
   EXPECT_TRUE(ReadWholeFile(file).has_value());
   EXPECT_FALSE(ReadWholeFile(file).has_value());
   EXPECT_TRUE(ReadWholeFile(file).has_value());
-  InjectFileFault(FileOperation::Open, 1);
-  ClearFileFaults();
-  EXPECT_TRUE(ReadWholeFile(file).has_value());
 }
 
 // Catches a patch that replaces a file it could not read, or grows one past the size limit.
