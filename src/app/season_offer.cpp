@@ -7,6 +7,7 @@
 #include "entry/settings_update.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
+#include "season/file_io.h"
 
 namespace tavrin {
 
@@ -15,7 +16,8 @@ namespace {
 constexpr int NewSeasonWeeks = 17;
 constexpr int NewSeasonPercent = 100;
 
-// Settings for the typed year and the league's names; true when both files were written.
+// Settings for the typed year and the league's names, written together or not at all: settings
+// alone would pass for a season at the next start. True when both files were written.
 bool StartEmptySeason(Session& session) {
   const std::string today = session.ui.TodayText();
   const auto year =
@@ -24,17 +26,18 @@ bool StartEmptySeason(Session& session) {
   if (!year) return false;
   const SettingsForm form{*year, std::to_string(NewSeasonWeeks), NewSeasonPercent,
                           NewSeasonPercent};
-  if (ApplySettings(session, form) != CommandResult::Done) return false;
+  if (!TakeSettingsForm(session, form)) return false;
   SeasonStore& store = session.store;
   for (int team = 1; team <= demo::DemoTeamCount; ++team) {
     store.LocationName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].location;
     store.TeamName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].nickname;
   }
-  if (WriteNames(store, session.folder) != NamesWriteResult::Written) {
-    // The folder was empty: take the settings back, so that it is not taken for a season.
-    std::error_code error;
-    std::filesystem::remove(session.folder / SettingsFileName, error);
-    ShowSaveFailure(session.ui, NamesFileName);
+  const auto names = NamesText(store);
+  const auto settings = SettingsText(store);
+  if (!names || !settings ||
+      !ReplaceFilesTogether({{session.folder / NamesFileName, *names},
+                             {session.folder / SettingsFileName, *settings}})) {
+    ShowSaveFailure(session.ui);
     return false;
   }
   return true;

@@ -9,7 +9,7 @@
 
 namespace tavrin {
 
-CommandResult ApplySettings(Session& session, const SettingsForm& form) {
+bool TakeSettingsForm(Session& session, const SettingsForm& form) {
   const auto year = ReadTypedWholeNumber(form.year_text, LastWorkingYear);
   if (!year || *year < FirstWorkingYear) {
     session.ui.Beep();
@@ -17,29 +17,34 @@ CommandResult ApplySettings(Session& session, const SettingsForm& form) {
                                        "written with four digits.",
                                        FirstWorkingYear, LastWorkingYear),
                            ProgramCaption, MessageIcon::Exclamation);
-    return CommandResult::Refused;
+    return false;
   }
   const auto weeks = ReadTypedWholeNumber(form.weeks_text, MaxWeeksInSeason);
   if (!weeks || *weeks < 1) {
     session.ui.ShowMessage(
         fmt::format("The number of weeks must lie between 1 and {}.", MaxWeeksInSeason),
         ProgramCaption, MessageIcon::Exclamation);
-    return CommandResult::Refused;
+    return false;
   }
   SeasonStore& store = session.store;
-  const SeasonStore before = store;
   store.WorkingYear = static_cast<int16_t>(*year);
   store.Reactivity = static_cast<float>(form.reactivity);
   store.Weighting = static_cast<float>(form.weighting);
   store.WeeksInSeason = static_cast<int16_t>(*weeks);
-  if (!WriteSettings(store, session.folder)) {
+  store.TeamCount = LeagueTeamCount;
+  return true;
+}
+
+CommandResult ApplySettings(Session& session, const SettingsForm& form) {
+  const SeasonStore before = session.store;
+  if (!TakeSettingsForm(session, form)) return CommandResult::Refused;
+  if (!WriteSettings(session.store, session.folder)) {
     // The program goes on with the settings the file still holds, so that every later command
     // reads and writes the season the user sees on disk.
-    store = before;
+    session.store = before;
     ShowSaveFailure(session.ui, SettingsFileName);
     return CommandResult::NotSaved;
   }
-  store.TeamCount = LeagueTeamCount;
   return CommandResult::Done;
 }
 

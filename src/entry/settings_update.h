@@ -26,8 +26,13 @@ struct SettingsForm {
   int weighting = 100;
 };
 
-// Refused (a beep and a message for the year, a message for the weeks) leaves the window open and
-// nothing changed; NotSaved leaves the store with the settings it had.
+// Puts the form's settings into the store when its boxes hold a usable year and week count;
+// otherwise tells the user which box is wrong (a beep and a message for the year, a message for
+// the weeks), changes nothing and returns false. Writes no file.
+bool TakeSettingsForm(Session& session, const SettingsForm& form);
+
+// TakeSettingsForm, then the settings file. Refused leaves the window open and nothing changed;
+// NotSaved leaves the store with the settings it had.
 CommandResult ApplySettings(Session& session, const SettingsForm& form);
 
 }  // namespace tavrin

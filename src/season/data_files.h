@@ -33,6 +33,8 @@ std::optional<std::string> SettingsText(const SeasonStore& store);
 bool ReadNames(SeasonStore& store, const std::filesystem::path& folder);
 enum class NamesWriteResult { Written, Failed, QuoteInName };
 NamesWriteResult WriteNames(const SeasonStore& store, const std::filesystem::path& folder);
+// The names file's whole text, or nothing when a name could not be read back.
+std::optional<std::string> NamesText(const SeasonStore& store);
 
 // Schedule: one 100-byte record per week. Reading clears ScheduleStatus, then sets it to "error"
 // when the week has no first game or the record is damaged (a count above 21, a team outside

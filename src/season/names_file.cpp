@@ -17,16 +17,22 @@ bool ReadNames(SeasonStore& store, const std::filesystem::path& folder) {
   return true;
 }
 
-NamesWriteResult WriteNames(const SeasonStore& store, const std::filesystem::path& folder) {
+std::optional<std::string> NamesText(const SeasonStore& store) {
   std::string text;
   for (const auto* table : {&store.LocationName, &store.TeamName}) {
     for (int team = 1; team <= LeagueTeamCount; ++team) {
-      if (!FitsQuotedLine((*table)[team])) return NamesWriteResult::QuoteInName;
+      if (!FitsQuotedLine((*table)[team])) return std::nullopt;
       text += QuotedLine((*table)[team]);
     }
   }
-  return ReplaceFileAtomically(folder / NamesFileName, text) ? NamesWriteResult::Written
-                                                             : NamesWriteResult::Failed;
+  return text;
+}
+
+NamesWriteResult WriteNames(const SeasonStore& store, const std::filesystem::path& folder) {
+  const std::optional<std::string> text = NamesText(store);
+  if (!text) return NamesWriteResult::QuoteInName;
+  return ReplaceFileAtomically(folder / NamesFileName, *text) ? NamesWriteResult::Written
+                                                              : NamesWriteResult::Failed;
 }
 
 }  // namespace tavrin
