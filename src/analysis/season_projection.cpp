@@ -106,13 +106,7 @@ std::vector<std::string> ProjectionReportLines(const SeasonStore& store,
 }
 
 void PrintSeasonProjection(Session& session, const std::vector<std::string>& lines) {
-  Printer* printer = StartReportPrint(session, "Ready to send Projections to the Printer.");
-  if (printer == nullptr) return;
-  SetReportFont(*printer, session.store, 12);
-  printer->PrintLine(" ");
-  printer->PrintLine(" ");
-  for (const std::string& line : lines) printer->PrintLine("   " + line);
-  printer->EndDocument();
+  PrintIndentedReport(session, "Ready to send Projections to the Printer.", 12, lines);
 }
 
 }  // namespace tavrin

@@ -36,4 +36,15 @@ void SetReportFont(Printer& printer, const SeasonStore& store, double points) {
   printer.SetFontSize(points);
 }
 
+void PrintIndentedReport(Session& session, const std::string& question, double points,
+                         const std::vector<std::string>& lines) {
+  Printer* printer = StartReportPrint(session, question);
+  if (printer == nullptr) return;
+  SetReportFont(*printer, session.store, points);
+  printer->PrintLine(" ");
+  printer->PrintLine(" ");
+  for (const std::string& line : lines) printer->PrintLine("   " + line);
+  printer->EndDocument();
+}
+
 }  // namespace tavrin

@@ -3,6 +3,7 @@
 // preparation that starts the job, and the report font.
 
 #include <string>
+#include <vector>
 
 #include "platform/printer.h"
 #include "platform/session.h"
@@ -34,5 +35,10 @@ void PrintAsJob(Session& session, const std::string& job_name, PrintCommand prin
 void SetReportFontName(Printer& printer, const SeasonStore& store);
 // ReportFont, then the size.
 void SetReportFont(Printer& printer, const SeasonStore& store, double points);
+
+// The plain report print: the question, the report font at `points`, two blank lines, then every
+// line three spaces in.
+void PrintIndentedReport(Session& session, const std::string& question, double points,
+                         const std::vector<std::string>& lines);
 
 }  // namespace tavrin

@@ -66,13 +66,7 @@ std::vector<std::string> WeeklyPredictionLines(const SeasonStore& store, int wee
 
 void PrintWeeklyPredictions(Session& session, const std::vector<std::string>& lines) {
   if (lines.empty()) return;
-  Printer* printer = StartReportPrint(session, "Ready to send Predictions to the Printer.");
-  if (printer == nullptr) return;
-  SetReportFont(*printer, session.store, 14);
-  printer->PrintLine(" ");
-  printer->PrintLine(" ");
-  for (const std::string& line : lines) printer->PrintLine("   " + line);
-  printer->EndDocument();
+  PrintIndentedReport(session, "Ready to send Predictions to the Printer.", 14, lines);
 }
 
 }  // namespace tavrin
