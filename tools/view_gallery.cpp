@@ -72,6 +72,12 @@ class Gallery {
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
+  // A view window as it opens, then its print, then closed.
+  void PictureAndPrint(QWidget* window, const QString& name, const char* print_button) {
+    Picture(window, name);
+    Print(window, print_button);
+    Close(window);
+  }
 
   Session& session_;
   GalleryUi& ui_;
@@ -99,23 +105,17 @@ int main(int argc, char** argv) {
   Gallery gallery(session, ui, argv[2]);
 
   QWidget* window = OpenWeeklyResultsWindow(session, 4, &main_window);
-  gallery.Picture(window, "weekly_results");
-  gallery.Print(window, "printbutton");
-  gallery.Close(window);
+  gallery.PictureAndPrint(window, "weekly_results", "printbutton");
 
   window = OpenTeamResultsWindow(session, &main_window);
   gallery.Picture(window, "team_results_choice");
   window->findChild<QComboBox*>("Combo1")->setCurrentIndex(29);
   window->findChild<QPushButton*>("schbutton")->click();
-  gallery.Picture(window, "team_results");
-  gallery.Print(window, "Printbutton");
-  gallery.Close(window);
+  gallery.PictureAndPrint(window, "team_results", "Printbutton");
 
   window = OpenStatisticsWindow(session, store.LastScoredWeek, &main_window);
   window->findChild<QRadioButton*>("Option1_2")->click();
-  gallery.Picture(window, "statistics");
-  gallery.Print(window, "printbutton");
-  gallery.Close(window);
+  gallery.PictureAndPrint(window, "statistics", "printbutton");
 
   window = OpenSpecialsWindow(session, &main_window);
   for (const auto& [first, second, neutral] :
@@ -127,19 +127,13 @@ int main(int argc, char** argv) {
   }
   QTest::mouseClick(window->findChild<QLabel*>("Clabel_22"), Qt::LeftButton);
   QTest::mouseClick(window->findChild<QLabel*>("Clabel_3"), Qt::LeftButton);
-  gallery.Picture(window, "specials");
-  gallery.Print(window, "Printbutton");
-  gallery.Close(window);
+  gallery.PictureAndPrint(window, "specials", "Printbutton");
 
   window = OpenSeasonProjectionWindow(session, &main_window);
-  gallery.Picture(window, "projection");
-  gallery.Print(window, "printbutton");
-  gallery.Close(window);
+  gallery.PictureAndPrint(window, "projection", "printbutton");
 
   window = OpenPlayoffOddsWindow(session, &main_window);
-  gallery.Picture(window, "playoff_odds");
-  gallery.Print(window, "printbutton");
-  gallery.Close(window);
+  gallery.PictureAndPrint(window, "playoff_odds", "printbutton");
 
   window = OpenGraphSelectionWindow(session, GraphTwoTeams, &main_window);
   gallery.Picture(window, "graph_selection");
@@ -150,14 +144,10 @@ int main(int argc, char** argv) {
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top->objectName() == "GRform" && top->isVisible()) window = top;
   }
-  gallery.Picture(window, "graph");
-  gallery.Print(window, "printbutton");
-  gallery.Close(window);
+  gallery.PictureAndPrint(window, "graph", "printbutton");
 
   window = OpenScorecardWindow(session, &main_window);
-  gallery.Picture(window, "scorecard");
-  gallery.Print(window, "printbutton");
-  gallery.Close(window);
+  gallery.PictureAndPrint(window, "scorecard", "printbutton");
 
   // The data entry windows, as they open.
   const std::pair<const char*, QWidget* (*)(Session&, QWidget*)> editors[] = {
