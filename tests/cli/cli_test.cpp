@@ -410,12 +410,14 @@ TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
       EXPECT_EQ(FolderBytes(folder.path()), before) << nth;
       EXPECT_EQ(ui.messages.size(), 1u);  // the user is told, once
     }
-    // At least the four files replaced: schedule, market lines, statistics and settings.
-    EXPECT_GE(failures, 4);
+    // Each of the four files' staged copies (schedule, market lines, statistics, settings) is
+    // opened, written and synced before the journal is renamed into place.
+    EXPECT_GE(failures, operation == FileOperation::Rename ? 1 : 4);
     EXPECT_NE(FolderBytes(folder.path()), before);
     for (const auto& [name, bytes] : before)
       tavrin::testing::WriteFileBytes(folder.path() / name, bytes);
     std::filesystem::remove(folder.path() / MarketLinesFileName(1999));
+    ASSERT_TRUE(ReadSettings(store, folder.path()));
   }
 }
 
