@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 using testing::GoldenCaseDir;
 
 fs::path Season(int year) {
-  return testing::SharedDataDir() / "seasons" / (std::to_string(year) + ".csv");
+  return testing::TestDataDir() / "seasons" / (std::to_string(year) + ".csv");
 }
 
 // The tool's exit status; its standard output goes to `output` when given.
@@ -75,7 +75,6 @@ void ImportAsRecorded(const std::string& name, const testing::TempFolder& into,
 
 class GoldenReplay : public ::testing::TestWithParam<const char*> {
  protected:
-  void SetUp() override { TAVRIN_REQUIRE_SHARED_DATA(); }
   std::string name() const { return GetParam(); }
   // The case's final files, copied so that no command can touch the recorded ones.
   fs::path FinalCopy() {

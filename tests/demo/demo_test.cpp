@@ -92,8 +92,7 @@ TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
 // The golden 1999 case starts from a made-up block 0 over 1999's real first week; the demo's
 // first season is started the same way, so with that week it must give the same files.
 TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
-  TAVRIN_REQUIRE_SHARED_DATA();
-  const fs::path shared = testing::SharedDataDir();
+  const fs::path data = testing::TestDataDir();
   TempFolder folder;
   SeasonStore store;
   store.WorkingYear = 1999;
@@ -107,7 +106,7 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
   ASSERT_TRUE(WriteNames(store, folder.path()));
   std::vector<CsvProblem> problems;
   const SeasonCsv season =
-      ReadSeasonCsv(ReadFileBytes(shared / "seasons" / "1999.csv"), 17, problems);
+      ReadSeasonCsv(ReadFileBytes(data / "seasons" / "1999.csv"), 17, problems);
   ASSERT_TRUE(problems.empty());
   for (const CsvGame& game : season.weeks.at(1)) {
     store.GameFirstTeam[game.slot] = static_cast<int16_t>(game.visitor);
@@ -120,7 +119,7 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
   ScriptedUi ui;
   Session session{store, ui, folder.path()};
   ASSERT_TRUE(WriteFirstSeasonStart(session));
-  const fs::path golden = shared / "golden" / "1999" / "start";
+  const fs::path golden = data / "golden" / "1999" / "start";
   for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSt1999.dat"})
     EXPECT_EQ(ReadFileBytes(folder.path() / name), ReadFileBytes(golden / name)) << name;
 }
