@@ -313,6 +313,29 @@ std::string UnplayedWeek(const std::string& header) {
   return csv;
 }
 
+// A typo is refused whole, never read as the number at its start.
+TEST_F(DataCommandTest, TyposInScoresAndOptionsAreRefusedNotStoredAsNumbers) {
+  StartSeason();
+  ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
+  ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
+  const auto before = FolderBytes(folder.path());
+  for (const char* typo : {"1e2", "0x10", "3abc", "24,5", "+3", "21.0"}) {
+    EXPECT_NE(
+        Run("enter-scores", {"1"}, fmt::format("17 14\n{} 0\n3 0\n3 0\n3 0\n3 0\n0 3\n", typo)),
+        ExitDone)
+        << typo;
+    EXPECT_EQ(FolderBytes(folder.path()), before) << typo;
+  }
+  for (const auto& [option, value] : {std::pair("--year", "1999abc"),
+                                      {"--reactivity", "9e1"},
+                                      {"--weighting", " 100x"},
+                                      {"--weeks", "0x11"}}) {
+    EXPECT_NE(Run("settings", {option, value}), ExitDone) << option << " " << value;
+    EXPECT_EQ(FolderBytes(folder.path()), before) << option;
+  }
+  EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n 3 0 \n3 0\n3 0\n3 0\n3 0\n0 3\n"), ExitDone);
+}
+
 // The schedules-only import is the golden replay's (its 2000 case).
 TEST_F(DataCommandTest, ImportReadsColumnsByNameWithBomAndCrLfThenScoresAtOnce) {
   StartSeason();
