@@ -16,6 +16,7 @@
 #include "cli/cli_command.h"
 #include "cli/console_ui.h"
 #include "engine/season_fixture.h"
+#include "entry/season_import.h"
 #include "reports/golden_case.h"
 #include "season/file_io.h"
 #include "season/market_lines.h"
@@ -407,6 +408,30 @@ TEST_F(DataCommandTest, ImportRefusesAHostileFileWholeAndNamesEveryLine) {
   }
   EXPECT_EQ(Run("import", {}, ""), ExitUsage);
   EXPECT_EQ(Run("import", {(folder.path() / "missing.csv").string()}), ExitUsage);
+}
+
+// The window's import over scored weeks: asked first, No by default, and No changes nothing.
+TEST_F(DataCommandTest, AnImportOverScoredWeeksAsksFirstInTheWindow) {
+  StartSeason();
+  ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
+  ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
+  ASSERT_EQ(Run("enter-scores", {"1"}, "17 14\n3 0\n3 0\n3 0\n3 0\n3 0\n0 3\n"), ExitDone);
+  const std::string csv =
+      UnplayedWeek("season,week,slot,day,visitor,home,visitor_score,home_score\n");
+  const auto before = FolderBytes(folder.path());
+  for (const bool yes : {false, true}) {
+    ui.questions.clear();
+    ui.answers = {yes};
+    EXPECT_EQ(ImportSeason(session, "week2.csv", csv, ImportChoice{}), yes);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, "This replaces the 1 scored weeks of 1999. Replace them?");
+    EXPECT_EQ(ui.questions[0].default_button, DefaultButton::Second);
+    EXPECT_EQ(FolderBytes(folder.path()) == before, !yes);
+  }
+  EXPECT_EQ(store.LastScoredWeek, 0);
+  SeasonStore settings;
+  ASSERT_TRUE(ReadSettings(settings, folder.path()));
+  EXPECT_EQ(settings.LastScoredWeek, 0);
 }
 
 // Catches the 51st problem listed, or its count left out.
