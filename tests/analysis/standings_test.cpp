@@ -188,7 +188,7 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
   for (const RealSeeds& real : RealSeasons) {
     SCOPED_TRACE(real.season);
     testing::OpenedCase opened(real.season);
-    const auto odds = ShowPlayoffOdds(opened.session, {.runs = 50, .seed = 3});
+    const auto odds = ShowPlayoffOdds(opened.session, {.runs = 50, .seed = 3, .picks = {}});
     ASSERT_TRUE(odds.has_value());
     for (int team = 1; team <= league::TeamCount; ++team) {
       const TeamOdds& team_odds = odds->teams[team];
@@ -208,7 +208,7 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
 TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
   testing::OpenedCase opened("2000");
   opened.store.LastScoredWeek = 8;
-  const OddsOptions options{.runs = 400, .seed = 11};
+  const OddsOptions options{.runs = 400, .seed = 11, .picks = {}};
   const auto odds = ShowPlayoffOdds(opened.session, options);
   ASSERT_TRUE(odds.has_value());
   EXPECT_EQ(odds->played_through, 8);

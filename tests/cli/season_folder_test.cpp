@@ -145,7 +145,7 @@ TEST_F(SeasonFolderTest, ACommandThatCannotReadTheSeasonRefusesAndWritesNothing)
   fs::rename(schedule, folder() / "kept");
   fs::create_directory(schedule);
   const auto before = DataFiles(folder());
-  for (const std::string command :
+  for (const std::string& command :
        {"enter-scores 6 '" + Input("week6.txt").string() + "'",
         "set-schedule 7 '" + Input("week7.txt").string() + "'",
         "export '" + Input("out.csv").string() + "'", std::string("predictions 6")}) {
@@ -204,6 +204,48 @@ TEST_F(SeasonFolderTest, AnImportOverAScoredSeasonNeedsReplaceAndLeavesNothingOf
   const ToolRun imported = RunTool(fresh.path(), "predictions 1");
   EXPECT_EQ(replaced.output, imported.output);
   EXPECT_NE(replaced.output, RunTool(folder(), "predictions 2").output);
+}
+
+// The odds for scripts, and "what if?": a picked result moves its teams' odds its way and is
+// never saved.
+TEST_F(SeasonFolderTest, OddsPicksMoveTheOddsTheirWayAndAreNeverSaved) {
+  const auto before = DataFiles(folder());
+  const auto playoffs = [&](const std::string& picks, int team) {
+    const ToolRun run = RunTool(folder(), "odds --csv --runs 2000 --seed 3" + picks);
+    EXPECT_EQ(run.status, 0) << run.output;
+    const auto rows = CsvRows(run.output);
+    EXPECT_EQ(rows.size(), 32u);
+    double sum = 0;
+    for (std::size_t row = 1; row < rows.size(); ++row) sum += std::stod(rows[row].at(7));
+    EXPECT_NEAR(sum, 12.0, 0.01);  // six places a conference
+    return std::stod(rows.at(team).at(7));
+  };
+  std::vector<std::string> game;
+  for (const auto& row : season_rows_)
+    if (row[Week] == "6" && game.empty()) game = row;
+  const int visitor = std::stoi(game[Visitor]);
+  const std::string pick = fmt::format(" --fix 6:{}-{}=", game[Visitor], game[Home]);
+  const double as_is = playoffs("", visitor);
+  const double won = playoffs(pick + game[Visitor], visitor);
+  const double lost = playoffs(pick + game[Home], visitor);
+  EXPECT_GE(won, as_is);
+  EXPECT_LE(lost, as_is);
+  EXPECT_GT(won, lost);
+  EXPECT_EQ(DataFiles(folder()), before);
+
+  const ToolRun played = RunTool(folder(), "odds --fix 5:1-2=1");
+  EXPECT_EQ(played.status, 1);
+  EXPECT_NE(played.output.find("week 5 has no game left of Buffalo at Indianapolis"),
+            std::string::npos)
+      << played.output;
+  for (const char* malformed : {"6:1-2=3", "6:1=1", "19:1-2=1", "6:1-2"})
+    EXPECT_EQ(RunTool(folder(), std::string("odds --fix ") + malformed).status, 2) << malformed;
+  EXPECT_EQ(RunTool(folder(), "odds --csv --runs 10")
+                .output.rfind("team,conference,division,won,lost,tied,p_division,p_playoffs,"
+                              "p_rest,p_final,p_title,p_seed1,p_seed2,p_seed3,p_seed4,p_seed5,"
+                              "p_seed6,status\n",
+                              0),
+            0u);
 }
 
 }  // namespace
