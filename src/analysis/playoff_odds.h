@@ -29,10 +29,24 @@ struct PickedGame {
   PickedResult result = PickedResult::HomeWins;
 };
 
+// How the games left are played. Ratings: from the predictions, each team's strength drawn
+// anew for each run around its rating and left to wander week by week, as real ratings do over
+// the rest of a season. CoinFlips: every game an even chance, the baseline odds are judged by.
+enum class GameModel { Ratings, CoinFlips };
+
+// The spread, in points of margin, of a team's true strength around its rating today, and of
+// its change from one week to the next. Chosen by the calibration of the odds on the 1999 and
+// 2000 seasons (bench/odds_calibration.cpp): see playoff_odds.cpp.
+extern const double StrengthSpread;
+extern const double StrengthWeeklyDrift;
+
 struct OddsOptions {
   int runs = 10000;
   uint64_t seed = 1;
   std::vector<PickedGame> picks;
+  GameModel model = GameModel::Ratings;
+  double strength_spread = StrengthSpread;
+  double weekly_drift = StrengthWeeklyDrift;
 };
 
 // In how many runs a team reached each stage; seeds[s - 1] counts the runs it was seeded s.

@@ -126,12 +126,15 @@ TEST(PlayoffProofs, AFinishedSeasonKnowsItsSeedsUnlessItsScoresArePicked) {
 
 // What is proven must agree with every sampled run, over real seasons at every late week.
 TEST(PlayoffProofs, ProvenStagesAgreeWithEveryRun) {
+  OddsOptions options;
+  options.runs = 200;
+  options.seed = 5;
   int proven = 0;
   for (const char* name : {"1999", "2000"}) {
     testing::OpenedCase opened(name);
     for (int week = 9; week <= 17; ++week) {
       opened.store.LastScoredWeek = static_cast<int16_t>(week);
-      const auto odds = ShowPlayoffOdds(opened.session, {.runs = 200, .seed = 5, .picks = {}});
+      const auto odds = ShowPlayoffOdds(opened.session, options);
       ASSERT_TRUE(odds.has_value());
       for (int team = 1; team <= league::TeamCount; ++team) {
         const ProvenStages& stages = odds->proven[team];

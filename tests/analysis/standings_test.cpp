@@ -188,7 +188,10 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
   for (const RealSeeds& real : RealSeasons) {
     SCOPED_TRACE(real.season);
     testing::OpenedCase opened(real.season);
-    const auto odds = ShowPlayoffOdds(opened.session, {.runs = 50, .seed = 3, .picks = {}});
+    OddsOptions options;
+    options.runs = 50;
+    options.seed = 3;
+    const auto odds = ShowPlayoffOdds(opened.session, options);
     ASSERT_TRUE(odds.has_value());
     for (int team = 1; team <= league::TeamCount; ++team) {
       const TeamOdds& team_odds = odds->teams[team];
@@ -208,7 +211,9 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
 TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
   testing::OpenedCase opened("2000");
   opened.store.LastScoredWeek = 8;
-  const OddsOptions options{.runs = 400, .seed = 11, .picks = {}};
+  OddsOptions options;
+  options.runs = 400;
+  options.seed = 11;
   const auto odds = ShowPlayoffOdds(opened.session, options);
   ASSERT_TRUE(odds.has_value());
   EXPECT_EQ(odds->played_through, 8);
