@@ -119,7 +119,8 @@ std::vector<Placement> RankDivision(const ClubRecords& records, const league::Di
 
 // Up to `places` clubs of one conference, best first. Level clubs of one division keep their
 // division order: only the first of them still in contention is compared with the other
-// divisions' clubs, and when it alone is left, its division place is what placed it.
+// divisions' clubs. A club with no such rival left keeps the placement of its division place,
+// so that a division winner seeded by its record alone shows how it won its division.
 std::vector<Placement> RankAcrossDivisions(const ClubRecords& records,
                                            const std::vector<int>& clubs, std::size_t places,
                                            const LeagueStandings& standings, const DrawLots& draw) {
@@ -167,15 +168,8 @@ void SeedConference(const ClubRecords& records, league::Conference conference,
   }
   auto& seeds = standings.seeds[conference == league::Conference::Afc ? 0 : 1];
   seeds = RankAcrossDivisions(records, winners, winners.size(), standings, draw);
-  // A division winner placed among the winners by its record alone owes its seed to how it won
-  // its division.
-  for (Placement& seed : seeds) {
-    if (seed.decider != Decider::Record) continue;
-    seed = standings.divisions[static_cast<std::size_t>(league.DivisionIndexOf(seed.team))].front();
-  }
-  const std::size_t wild_cards =
-      static_cast<std::size_t>(std::max(league.seeds_per_conference, 0)) -
-      std::min(winners.size(), static_cast<std::size_t>(std::max(league.seeds_per_conference, 0)));
+  const auto seed_count = static_cast<std::size_t>(std::max(league.seeds_per_conference, 0));
+  const std::size_t wild_cards = seed_count - std::min(winners.size(), seed_count);
   for (Placement& wild_card : RankAcrossDivisions(records, others, wild_cards, standings, draw)) {
     seeds.push_back(std::move(wild_card));
   }

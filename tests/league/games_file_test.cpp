@@ -155,7 +155,7 @@ TEST(GamesFile, AHostileFileIsRefusedAtItsLine) {
   for (const Hostile& hostile : cases) {
     std::vector<CsvProblem> problems;
     ReadGamesFile(hostile.text, hostile.year, problems);
-    ASSERT_FALSE(problems.empty()) << hostile.name;
+    ASSERT_EQ(problems.size(), 1u) << hostile.name;
     EXPECT_EQ(problems.front().line, hostile.line) << hostile.name;
     EXPECT_NE(problems.front().what.find(hostile.problem), std::string::npos)
         << hostile.name << ": " << problems.front().what;

@@ -180,6 +180,18 @@ TEST(TieBreak, AClubThatBeatEachOfTheOthersTakesTheFirstOfThreePlaces) {
   EXPECT_EQ(seeds[3].team, Team("BAL"));
 }
 
+TEST(TieBreak, AClubThatLostToEachOfTheOthersDropsOutFirst) {
+  // Buffalo has the best conference record of the three but lost to Baltimore and Houston.
+  const LeagueStandings standings =
+      Rank({"BAL 20 BUF 10", "HOU 20 BUF 10", "BUF 20 DEN 10", "BUF 20 KC 10", "BUF 20 OAK 10",
+            "SD 20 BAL 10", "DEN 20 BAL 10", "BAL 20 DAL 10", "BAL 20 NYG 10", "SD 20 HOU 10",
+            "DEN 20 HOU 10", "HOU 20 PHI 10", "HOU 20 WAS 10"});
+  const auto& seeds = standings.seeds[0];
+  ASSERT_GE(seeds.size(), 4u);
+  EXPECT_EQ(seeds[0].team, Team("SD"));
+  EXPECT_EQ(seeds[3].team, Team("BUF"));
+}
+
 TEST(TieBreak, TwoClubsLeftOfThreeStartAgainAtTheTwoClubSteps) {
   // The three split their games; New England drops out on division record. Buffalo then beat
   // Miami head-to-head, though Miami did better in the games all three played.
@@ -190,6 +202,8 @@ TEST(TieBreak, TwoClubsLeftOfThreeStartAgainAtTheTwoClubSteps) {
   EXPECT_EQ(PlacementReason(League(), east[0]), "Buffalo over Miami: head-to-head");
   EXPECT_EQ(east[1].team, Team("MIA"));
   EXPECT_EQ(east[2].team, Team("NE"));
+  // The other divisions' winners have no wins: Buffalo's seed is owed to its division title.
+  EXPECT_EQ(PlacementReason(League(), standings.seeds[0][0]), "Buffalo over Miami: head-to-head");
 }
 
 TEST(TieBreak, OnlyTheBestLevelClubOfADivisionContendsForAWildCard) {
