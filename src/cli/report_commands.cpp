@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 
+#include "analysis/odds_history.h"
 #include "analysis/playoff_odds.h"
 #include "analysis/season_projection.h"
 #include "analysis/single_game.h"
@@ -183,6 +184,43 @@ int RunOdds(Session& session, const Args& args, std::istream&, std::ostream& out
       csv ? PlayoffOddsCsv(session.store, *odds) : PlayoffOddsLines(session.store, *odds), out);
 }
 
+// TEAM [TEAM2] [--runs N]: a line a played week, the week then each team's play-off and
+// division odds in percent.
+int RunOddsHistory(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  OddsOptions options;
+  options.runs = OddsHistoryRuns;
+  std::vector<int> teams;
+  for (std::size_t index = 0; index < args.size(); ++index) {
+    if (args[index] == "--runs" && index + 1 < args.size()) {
+      const auto runs = ParseWholeNumber(args[++index]);
+      if (!runs || *runs < 1) return UsageError("odds-history needs --runs of at least 1");
+      options.runs = *runs;
+    } else if (const auto team = ParseTeam(session, args[index]); team && teams.size() < 2) {
+      // The same team twice is drawn alone, as on the rating graph.
+      if (teams.empty() || teams.front() != *team) teams.push_back(*team);
+    } else {
+      return UsageError("odds-history needs one or two teams and takes --runs N");
+    }
+  }
+  if (teams.empty()) return UsageError("odds-history needs one or two teams");
+  const auto histories = ShowOddsHistory(session, teams, options);
+  if (!histories) return ExitRefused;
+  for (std::size_t week = 0; week < histories->front().weeks.size(); ++week) {
+    out << histories->front().weeks[week].week;
+    for (const OddsHistory& history : *histories) {
+      const OddsAfterWeek& odds = history.weeks[week];
+      out << ' '
+          << OddsFigureText(odds.playoffs, odds.runs, odds.proven.playoffs,
+                            odds.proven.out_of_playoffs)
+          << ' '
+          << OddsFigureText(odds.division, odds.runs, odds.proven.division,
+                            odds.proven.out_of_division);
+    }
+    out << '\n';
+  }
+  return ExitDone;
+}
+
 int RunSingleGame(Session& session, const Args& args, std::istream&, std::ostream& out) {
   const bool neutral = args.size() == 3 && args[2] == "--neutral";
   const bool shape = args.size() == 2 || neutral;
@@ -241,6 +279,7 @@ std::vector<CliCommand> ReportCommands() {
       {"statistics", "ENTRY [--sort rating|percentage|offense|defense]", RunStatistics},
       {"projection", "", RunProjection},
       {"odds", "[--runs N] [--seed S] [--csv] [--fix WEEK:VISITOR-HOME=WINNER]...", RunOdds},
+      {"odds-history", "TEAM [TEAM2] [--runs N]", RunOddsHistory},
       {"single-game", "VISITOR HOME [--neutral]", RunSingleGame},
       {"graph", "TEAM [TEAM2]", RunGraph},
       WeekReport("probabilities", ShowWinProbabilities),
