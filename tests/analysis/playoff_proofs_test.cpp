@@ -17,6 +17,13 @@ namespace {
 // that one club's record moves no other AFC club's.
 class ConstructedSeason {
  public:
+  struct Club {
+    int team, won, lost, left;
+  };
+  ConstructedSeason() = default;
+  explicit ConstructedSeason(std::initializer_list<Club> clubs) {
+    for (const Club& club : clubs) Record(club.team, club.won, club.lost, club.left);
+  }
   ConstructedSeason& Record(int team, int won, int lost, int left = 0) {
     for (int game = 0; game < won; ++game) Add(team, 31, 7, 0);
     for (int game = 0; game < lost; ++game) Add(team, 30, 0, 7);
@@ -63,51 +70,39 @@ TEST(PlayoffProofs, EachStatusIsProvenExactlyWhereNoResultLeftCanChangeIt) {
     for (int team = 2; team <= league::LastAfcTeam; ++team) season.Record(team, won, lost, left);
     return season;
   };
+  const ConstructedSeason head_to_head =
+      SpreadConference({1, 2}).Game(2, 1, 3, 10).Record(1, 6, 7).Record(2, 7, 6);
   ProofCase cases[] = {
       {"all others can reach 6 of its 10 wins", everyone(4, 8, 2).Record(1, 10, 2), 1,
        OddsStatus::ClinchedRest},
       {"one club ahead for certain", everyone(4, 8, 2).Record(1, 10, 2), 2, OddsStatus::None},
       {"three threats",
-       ConstructedSeason().Record(1, 8, 4).Record(2, 7, 4, 1).Record(6, 8, 4).Record(12, 9, 3), 1,
+       ConstructedSeason({{1, 8, 4, 0}, {2, 7, 4, 1}, {6, 8, 4, 0}, {12, 9, 3, 0}}), 1,
        OddsStatus::ClinchedPlayoffs},
       {"four threats",
-       ConstructedSeason()
-           .Record(1, 8, 4)
-           .Record(2, 7, 4, 1)
-           .Record(6, 8, 4)
-           .Record(12, 9, 3)
-           .Record(13, 8, 3, 1),
+       ConstructedSeason({{1, 8, 4, 0}, {2, 7, 4, 1}, {6, 8, 4, 0}, {12, 9, 3, 0}, {13, 8, 3, 1}}),
        1, OddsStatus::None},
       {"five ahead from three divisions",
-       ConstructedSeason()
-           .Record(5, 2, 9, 1)
-           .Record(1, 8, 4)
-           .Record(6, 8, 4)
-           .Record(7, 8, 4)
-           .Record(12, 8, 4)
-           .Record(13, 8, 4),
+       ConstructedSeason(
+           {{5, 2, 9, 1}, {1, 8, 4, 0}, {6, 8, 4, 0}, {7, 8, 4, 0}, {12, 8, 4, 0}, {13, 8, 4, 0}}),
        5, OddsStatus::None},
       {"six ahead from three divisions",
-       ConstructedSeason()
-           .Record(5, 2, 9, 1)
-           .Record(1, 8, 4)
-           .Record(6, 8, 4)
-           .Record(7, 8, 4)
-           .Record(8, 8, 4)
-           .Record(12, 8, 4)
-           .Record(13, 8, 4),
+       ConstructedSeason({{5, 2, 9, 1},
+                          {1, 8, 4, 0},
+                          {6, 8, 4, 0},
+                          {7, 8, 4, 0},
+                          {8, 8, 4, 0},
+                          {12, 8, 4, 0},
+                          {13, 8, 4, 0}}),
        5, OddsStatus::Eliminated},
       // Buffalo and Indianapolis finish 7-7; Buffalo won their game, which decides the division.
-      {"head-to-head winner",
-       SpreadConference({1, 2}).Game(2, 1, 3, 10).Record(1, 6, 7).Record(2, 7, 6), 1,
-       OddsStatus::ClinchedDivision},
-      {"head-to-head loser",
-       SpreadConference({1, 2}).Game(2, 1, 3, 10).Record(1, 6, 7).Record(2, 7, 6), 2,
-       OddsStatus::Eliminated},
+      {"head-to-head winner", head_to_head, 1, OddsStatus::ClinchedDivision},
+      {"head-to-head loser", head_to_head, 2, OddsStatus::Eliminated},
       {"the same records with a game left",
        SpreadConference({1, 2}).Game(2, 1, 3, 10).Record(1, 6, 7).Record(2, 7, 5, 1), 2,
        OddsStatus::None},
   };
+
   for (const ProofCase& c : cases) {
     const auto stages = ProvePlayoffStages(c.season.games(), true);
     EXPECT_EQ(StatusOf(stages[c.team]), c.status) << c.what;

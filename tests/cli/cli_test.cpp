@@ -296,16 +296,6 @@ TEST_F(DataCommandTest, OddsOptions) {
   for (const auto& [args, status] : cases) EXPECT_EQ(Run("odds", args), status) << args.size();
 }
 
-// Every file of the folder by name, to show that a refused import changed none and left
-// nothing behind.
-std::map<std::string, std::string> FolderBytes(const std::filesystem::path& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    files[entry.path().filename().string()] = tavrin::testing::ReadFileBytes(entry.path());
-  }
-  return files;
-}
-
 // Week 2 unplayed, seven games on lines 2 to 8: slot s is team s at team 16 + s.
 std::string UnplayedWeek(const std::string& header) {
   std::string csv = header;
@@ -319,20 +309,20 @@ TEST_F(DataCommandTest, TyposInScoresAndOptionsAreRefusedNotStoredAsNumbers) {
   StartSeason();
   ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
   ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
-  const auto before = FolderBytes(folder.path());
+  const auto before = testing::FolderFiles(folder.path());
   for (const char* typo : {"1e2", "0x10", "3abc", "24,5", "+3", "21.0"}) {
     EXPECT_NE(
         Run("enter-scores", {"1"}, fmt::format("17 14\n{} 0\n3 0\n3 0\n3 0\n3 0\n0 3\n", typo)),
         ExitDone)
         << typo;
-    EXPECT_EQ(FolderBytes(folder.path()), before) << typo;
+    EXPECT_EQ(testing::FolderFiles(folder.path()), before) << typo;
   }
   for (const auto& [option, value] : {std::pair("--year", "1999abc"),
                                       {"--reactivity", "9e1"},
                                       {"--weighting", " 100x"},
                                       {"--weeks", "0x11"}}) {
     EXPECT_NE(Run("settings", {option, value}), ExitDone) << option << " " << value;
-    EXPECT_EQ(FolderBytes(folder.path()), before) << option;
+    EXPECT_EQ(testing::FolderFiles(folder.path()), before) << option;
   }
   EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n 3 0 \n3 0\n3 0\n3 0\n3 0\n0 3\n"), ExitDone);
 }
@@ -399,12 +389,12 @@ TEST_F(DataCommandTest, ImportRefusesAHostileFileWholeAndNamesEveryLine) {
       {header + "2000,2,1,1,1,17,,\n", "stdin:2: season 2000 is not the working year 1999"},
       {week + "1999,1,1,1,1,17,3,0\n", "stdin:9: week 1 has 1 games; a week needs at least 7"},
   };
-  const auto before = FolderBytes(folder.path());
+  const auto before = testing::FolderFiles(folder.path());
   for (const auto& [csv, problem] : cases) {
     ui.messages.clear();
     EXPECT_EQ(Run("import", {"-"}, csv), ExitRefused) << problem;
     EXPECT_NE(LastMessage().find("\n\r" + problem), std::string::npos) << LastMessage();
-    EXPECT_EQ(FolderBytes(folder.path()), before) << problem;
+    EXPECT_EQ(testing::FolderFiles(folder.path()), before) << problem;
   }
   EXPECT_EQ(Run("import", {}, ""), ExitUsage);
   EXPECT_EQ(Run("import", {(folder.path() / "missing.csv").string()}), ExitUsage);
@@ -418,7 +408,7 @@ TEST_F(DataCommandTest, AnImportOverScoredWeeksAsksFirstInTheWindow) {
   ASSERT_EQ(Run("enter-scores", {"1"}, "17 14\n3 0\n3 0\n3 0\n3 0\n3 0\n0 3\n"), ExitDone);
   const std::string csv =
       UnplayedWeek("season,week,slot,day,visitor,home,visitor_score,home_score\n");
-  const auto before = FolderBytes(folder.path());
+  const auto before = testing::FolderFiles(folder.path());
   for (const bool yes : {false, true}) {
     ui.questions.clear();
     ui.answers = {yes};
@@ -426,7 +416,7 @@ TEST_F(DataCommandTest, AnImportOverScoredWeeksAsksFirstInTheWindow) {
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0].text, "This replaces the 1 scored weeks of 1999. Replace them?");
     EXPECT_EQ(ui.questions[0].default_button, DefaultButton::Second);
-    EXPECT_EQ(FolderBytes(folder.path()) == before, !yes);
+    EXPECT_EQ(testing::FolderFiles(folder.path()) == before, !yes);
   }
   EXPECT_EQ(store.LastScoredWeek, 0);
   SeasonStore settings;
@@ -454,7 +444,7 @@ TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
     csv += fmt::format("1999,{},{},1,{},{},{},3.5\n", week, slot, slot, 16 + slot + week,
                        week == 1 ? "3,10" : ",");
   }
-  const auto before = FolderBytes(folder.path());
+  const auto before = testing::FolderFiles(folder.path());
   for (const FileOperation operation :
        {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
     int failures = 0;
@@ -466,13 +456,13 @@ TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
       if (status == ExitDone) break;
       ++failures;
       EXPECT_EQ(status, ExitRefused);
-      EXPECT_EQ(FolderBytes(folder.path()), before) << nth;
+      EXPECT_EQ(testing::FolderFiles(folder.path()), before) << nth;
       EXPECT_EQ(ui.messages.size(), 1u);  // the user is told, once
     }
     // Each of the four files' staged copies (schedule, market lines, statistics, settings) is
     // opened, written and synced before the journal is renamed into place.
     EXPECT_GE(failures, operation == FileOperation::Rename ? 1 : 4);
-    EXPECT_NE(FolderBytes(folder.path()), before);
+    EXPECT_NE(testing::FolderFiles(folder.path()), before);
     for (const auto& [name, bytes] : before)
       tavrin::testing::WriteFileBytes(folder.path() / name, bytes);
     std::filesystem::remove(folder.path() / MarketLinesFileName(1999));

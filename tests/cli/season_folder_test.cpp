@@ -44,15 +44,9 @@ ToolRun RunTool(const fs::path& folder, const std::string& arguments,
   return run;
 }
 
-// The folder's data files as names and checksums, short enough to print when they differ.
-std::map<std::string, std::size_t> DataFiles(const fs::path& folder) {
-  std::map<std::string, std::size_t> files;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name.front() != '.' && entry.is_regular_file())
-      files[name] = std::hash<std::string>()(ReadFileBytes(entry.path()));
-  }
-  return files;
+// The season's data files, without the lock the tool leaves with its process number.
+std::map<std::string, std::string> DataFiles(const fs::path& folder) {
+  return testing::FolderFiles(folder, false);
 }
 
 std::vector<std::vector<std::string>> CsvRows(const std::string& text) {

@@ -17,16 +17,10 @@ namespace tavrin {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FolderFiles;
 using testing::ReadFileBytes;
 using testing::TempFolder;
 using testing::WriteFileBytes;
-
-std::map<std::string, std::string> Files(const fs::path& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(folder))
-    files[entry.path().filename().string()] = ReadFileBytes(entry.path());
-  return files;
-}
 
 std::string Staged(const std::string& name) { return "." + name + std::string(StagedSuffix); }
 
@@ -57,7 +51,7 @@ TEST_F(SeasonChangeTest, FilesOfOneChangeReachTheDiskTogetherAtTheCommit) {
     EXPECT_EQ(**part, "b");
     ASSERT_TRUE(change.Commit());
   }
-  EXPECT_EQ(Files(folder.path()),
+  EXPECT_EQ(FolderFiles(folder.path()),
             (std::map<std::string, std::string>{{"A.dat", "new a"}, {"B.dat", "new b"}}));
 }
 
@@ -79,7 +73,7 @@ TEST_F(SeasonChangeTest, AnAbandonedChangeWritesNothingAndAJoinedOneTakesBackOnl
     }
     ASSERT_TRUE(outer.Commit());
   }
-  EXPECT_EQ(Files(folder.path()),
+  EXPECT_EQ(FolderFiles(folder.path()),
             (std::map<std::string, std::string>{{"A.dat", "new a"}, {"B.dat", "old b"}}));
 }
 
@@ -122,7 +116,7 @@ TEST_F(SeasonChangeTest, AFailingStepOfACommitLeavesTheFolderAsItWas) {
       ++failures;
       EXPECT_EQ(committed.failure().rfind("A.dat, B.dat (saved together): ", 0), 0u)
           << committed.failure();
-      EXPECT_EQ(Files(folder.path()),
+      EXPECT_EQ(FolderFiles(folder.path()),
                 (std::map<std::string, std::string>{{"A.dat", "old a"}, {"B.dat", "old b"}}));
     }
     EXPECT_GE(failures, 1);
@@ -160,7 +154,7 @@ TEST_F(SeasonChangeTest, TheNextOpenFinishesAJournalledChangeAndRemovesWhatOther
     SetUp();
     for (const auto& [name, bytes] : c.left) WriteFileBytes(folder.path() / name, bytes);
     EXPECT_TRUE(RecoverSeasonFolder(folder.path())) << c.what;
-    EXPECT_EQ(Files(folder.path()), c.after) << c.what;
+    EXPECT_EQ(FolderFiles(folder.path()), c.after) << c.what;
     fs::remove(folder.path() / own_temporary);
   }
 }

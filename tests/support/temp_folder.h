@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -48,6 +49,19 @@ inline std::filesystem::path TestDataDir() { return TAVRIN_TEST_DATA_DIR; }
 inline std::string ReadFileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every regular file of a folder by name, with its bytes; those whose names start with a dot
+// (the program's lock, journal and staged files) only with `dot_files`.
+inline std::map<std::string, std::string> FolderFiles(const std::filesystem::path& folder,
+                                                      bool dot_files = true) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && (dot_files || name.front() != '.'))
+      files[name] = ReadFileBytes(entry.path());
+  }
+  return files;
 }
 
 inline void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes) {
