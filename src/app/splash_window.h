@@ -29,7 +29,6 @@ class SplashWindow : public QWidget {
   // it has passed.
   void AdvanceBanner();
   QString BannerText() const;
-  double BannerLeftTwips() const { return banner_left_twips_; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -136,8 +136,6 @@ void QtPrinter::KeepMargins(QPrinter& device) {
   device.setPageMargins(margins, QPageLayout::Millimeter);
 }
 
-bool QtPrinter::PrintsToPdf() { return Device().outputFormat() == QPrinter::PdfFormat; }
-
 std::filesystem::path QtPrinter::PdfPathFor(const std::string& job_name) const {
   std::error_code error;
   std::filesystem::path folder = std::filesystem::absolute(folder_, error);

@@ -36,7 +36,6 @@ class QtPrinter : public Printer {
   // The title of the next job: the spooler's document name and the PDF's file name.
   void SetJobName(const std::string& name) override;
   const std::string& JobName() const { return job_name_; }
-  bool PrintsToPdf();
   // The file a PDF job of that name is saved in: the first of "name.pdf", "name (2).pdf", ...
   // that does not exist yet.
   std::filesystem::path PdfPathFor(const std::string& job_name) const;
@@ -73,7 +72,6 @@ class QtPrinter : public Printer {
   static void KeepMargins(QPrinter& device);
   // Lays the pending lines out on pages, painting them when `paint`; the number of pages.
   int LayOutPendingLines(bool paint, int page_count);
-  void PaintLine(const QFont& font, double points, const std::string& text);
   void PaintFoot(int page, int page_count);
   void StartNextPage(int page_count);
 
