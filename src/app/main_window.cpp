@@ -22,7 +22,6 @@
 #include "platform/qt/pictures.h"
 #include "platform/qt/push_button.h"
 #include "platform/qt/qt_printer.h"
-#include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/window_keys.h"
 
@@ -106,28 +105,41 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
   setWindowTitle(ProgramCaption);
   statusBar()->setObjectName("statusbar");
 
-  // Step 1: centred, at the design size, unless it was left elsewhere or larger last time.
+  // Centred, at the design size, unless it was left elsewhere or larger last time.
   setMinimumSize(DesignSize());
   resize(DesignSize());
-  qt::CentreOnScreen(this, this);
+  CentreOnScreen();
   restoreGeometry(QSettings().value(GeometryKey).toByteArray());
-  // Step 2: the display's colour depth chooses the toolbar's pictures.
+  // The display's colour depth chooses the toolbar's pictures.
   store.ColourDepthFlag =
       static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
   BuildControls();
   if (store.ColourDepthFlag != FullColourDepth) ApplyLowColourPictures();
 
-  // Steps 4 to 10: the data files, the week menus and the report font.
+  // The data files, the week menus and the report font.
   BuildMenus(LoadAtStartup(store, session_.folder, ui, ui.ReportPrinter()));
   ShowSeasonState();
 
-  qt::InstallPrintAndHelpKeys(this);
-  // Escape closes the listing on show, as its Close button does.
-  auto* close_listing = new QShortcut(Qt::Key_Escape, this);
-  connect(close_listing, &QShortcut::activated, this, [this] {
-    if (QPushButton* done = qt::ButtonWithRole(this, "donebutton")) done->click();
-  });
+  // Ctrl+P prints and Escape closes the listing on show, as its buttons do.
+  const auto press = [this](QPushButton* (MainWindow::*button)() const) {
+    return [this, button] {
+      if (QPushButton* shown = (this->*button)()) shown->click();
+    };
+  };
+  connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+          press(&MainWindow::ShownListingPrintButton));
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+          press(&MainWindow::ShownListingCloseButton));
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+          &MainWindow::OnHelpContents);
   qt::SetGeneralHelp([this] { OnHelpContents(); });
+}
+
+void MainWindow::CentreOnScreen() {
+  const QScreen* shown_on = screen();
+  if (shown_on == nullptr) return;
+  const QRect area = shown_on->availableGeometry();
+  move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
 QSize MainWindow::DesignSize() const {
@@ -148,7 +160,7 @@ void MainWindow::ShowSeasonState() {
   const MenuStates menus = CurrentMenuStates();
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
     const auto button = static_cast<ToolbarButton>(k);
-    tool_[static_cast<std::size_t>(k)]->setEnabled(
+    tool_buttons_[static_cast<std::size_t>(k)]->setEnabled(
         ToolbarButtonAction(button, menus, store.LastScoredWeek, store.WeeksInSeason).command !=
         ToolbarCommand::Nothing);
   }
@@ -181,18 +193,18 @@ void MainWindow::LayOutPanels() {
     return rect.translated(grow_x, down ? grow_y : 0);
   };
 
-  scheduleframe_->setGeometry(
+  schedule_frame_->setGeometry(
       grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
                       ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin)));
   schedule_list_->setGeometry(
       grown(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight)));
   const int buttons_left = PanelLeft + ScheduleListWidth + 180;
-  schprintbutton_->setGeometry(
+  schedule_print_button_->setGeometry(
       moved(TwipsRect(buttons_left, PanelTop + 330, ButtonWidth, ButtonHeight + 120), false));
-  schdonebutton_->setGeometry(
+  schedule_close_button_->setGeometry(
       moved(TwipsRect(buttons_left, PanelTop + 1050, ButtonWidth, ButtonHeight + 120), false));
 
-  reportframe_->setGeometry(
+  report_frame_->setGeometry(
       grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
                       ReportListWidth + FrameMargin, ReportListHeight + FrameMargin)));
   report_list_->setGeometry(
@@ -200,10 +212,10 @@ void MainWindow::LayOutPanels() {
   const int buttons_top = PanelTop + ReportListHeight + 110;
   const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
   const int print_left = done_left - ButtonWidth - 120;
-  for (QPushButton* done : {preddonebutton_, standingsdonebutton_}) {
+  for (QPushButton* done : {predictions_close_button_, standings_close_button_}) {
     done->setGeometry(moved(TwipsRect(done_left, buttons_top, ButtonWidth, ButtonHeight), true));
   }
-  for (QPushButton* print : {Predprintbutton_, standingsprintbutton_}) {
+  for (QPushButton* print : {predictions_print_button_, standings_print_button_}) {
     print->setGeometry(moved(TwipsRect(print_left, buttons_top, ButtonWidth, ButtonHeight), true));
   }
 }
@@ -221,7 +233,7 @@ void MainWindow::BuildToolbar() {
     button->installEventFilter(this);
     connect(button, &QToolButton::clicked, this,
             [this, k] { ClickTool(static_cast<ToolbarButton>(k)); });
-    tool_[static_cast<std::size_t>(k)] = button;
+    tool_buttons_[static_cast<std::size_t>(k)] = button;
 
     auto* caption = new QLabel(HoverCaptions[static_cast<std::size_t>(k)], area);
     caption->setObjectName(QString("helplabel_%1").arg(k));
@@ -232,7 +244,7 @@ void MainWindow::BuildToolbar() {
     const int centre = button->geometry().center().x();
     caption->move(std::max(2, centre - caption->width() / 2), qt::TwipsToPixelsY(CaptionTop));
     caption->hide();
-    helplabel_[static_cast<std::size_t>(k)] = caption;
+    hover_captions_[static_cast<std::size_t>(k)] = caption;
   }
   caption_timer_ = new QTimer(this);
   caption_timer_->setObjectName("Timer1");
@@ -243,18 +255,18 @@ void MainWindow::BuildToolbar() {
 
 void MainWindow::ApplyLowColourPictures() {
   for (int k = 0; k < qt::ToolbarButtonCount; ++k)
-    tool_[static_cast<std::size_t>(k)]->setIcon(qt::ToolbarPicture(k, true));
+    tool_buttons_[static_cast<std::size_t>(k)]->setIcon(qt::ToolbarPicture(k, true));
 }
 
 void MainWindow::BuildSchedulePanel() {
   QWidget* area = centralWidget();
-  Schedulelabel_ = new QLabel("Schedules", area);
-  Schedulelabel_->setObjectName("Schedulelabel");
-  QFont bold = Schedulelabel_->font();
+  schedule_title_ = new QLabel("Schedules", area);
+  schedule_title_->setObjectName("Schedulelabel");
+  QFont bold = schedule_title_->font();
   bold.setBold(true);
-  Schedulelabel_->setFont(bold);
-  Schedulelabel_->setGeometry(TwipsRect(PanelLeft, PanelTop, ScheduleListWidth, 300));
-  scheduleframe_ = MakeListFrame(area, "scheduleframe");
+  schedule_title_->setFont(bold);
+  schedule_title_->setGeometry(TwipsRect(PanelLeft, PanelTop, ScheduleListWidth, 300));
+  schedule_frame_ = MakeListFrame(area, "scheduleframe");
   schedule_list_ = MakeReportList(area, "List1");
 
   team_choice_ = new QComboBox(area);
@@ -266,56 +278,56 @@ void MainWindow::BuildSchedulePanel() {
   team_choice_->lineEdit()->installEventFilter(this);
   connect(team_choice_->lineEdit(), &QLineEdit::returnPressed, this,
           &MainWindow::AcceptScheduleTeam);
-  schbutton_ =
+  team_accept_button_ =
       qt::MakeButton(area, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
-  schbutton_->setGeometry(
+  team_accept_button_->setGeometry(
       TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
 
-  schprintbutton_ =
+  schedule_print_button_ =
       qt::MakeButton(area, "schprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
-  schdonebutton_ =
+  schedule_close_button_ =
       qt::MakeButton(area, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
 
-  connect(schbutton_, &QPushButton::clicked, this, &MainWindow::AcceptScheduleTeam);
-  connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::OnCloseSchedule);
-  connect(schprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintSchedule);
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{Schedulelabel_, scheduleframe_, schedule_list_, team_choice_,
-                                       schbutton_, schdonebutton_, schprintbutton_}) {
+  connect(team_accept_button_, &QPushButton::clicked, this, &MainWindow::AcceptScheduleTeam);
+  connect(schedule_close_button_, &QPushButton::clicked, this, &MainWindow::OnCloseSchedule);
+  connect(schedule_print_button_, &QPushButton::clicked, this, &MainWindow::OnPrintSchedule);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           schedule_title_, schedule_frame_, schedule_list_, team_choice_, team_accept_button_,
+           schedule_close_button_, schedule_print_button_}) {
     control->hide();
     control->setEnabled(false);
   }
-  Schedulelabel_->setEnabled(true);
-  scheduleframe_->setEnabled(true);
+  schedule_title_->setEnabled(true);
+  schedule_frame_->setEnabled(true);
 }
 
 void MainWindow::BuildReportPanel() {
   QWidget* area = centralWidget();
-  reportframe_ = MakeListFrame(area, "reportframe");
+  report_frame_ = MakeListFrame(area, "reportframe");
   report_list_ = MakeReportList(area, "List2");
-  preddonebutton_ =
+  predictions_close_button_ =
       qt::MakeButton(area, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
-  Predprintbutton_ =
+  predictions_print_button_ =
       qt::MakeButton(area, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
-  standingsdonebutton_ = qt::MakeButton(area, "standingsdonebutton", "Close", "Close listing",
-                                        qt::ButtonPicture::Done);
-  standingsprintbutton_ = qt::MakeButton(area, "standingsprintbutton", "Print", "Print Listing",
-                                         qt::ButtonPicture::Print);
-  connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::OnClosePredictions);
-  connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintPredictions);
-  connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::OnCloseStandings);
-  connect(standingsprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintStandings);
+  standings_close_button_ = qt::MakeButton(area, "standingsdonebutton", "Close", "Close listing",
+                                           qt::ButtonPicture::Done);
+  standings_print_button_ = qt::MakeButton(area, "standingsprintbutton", "Print", "Print Listing",
+                                           qt::ButtonPicture::Print);
+  connect(predictions_close_button_, &QPushButton::clicked, this, &MainWindow::OnClosePredictions);
+  connect(predictions_print_button_, &QPushButton::clicked, this, &MainWindow::OnPrintPredictions);
+  connect(standings_close_button_, &QPushButton::clicked, this, &MainWindow::OnCloseStandings);
+  connect(standings_print_button_, &QPushButton::clicked, this, &MainWindow::OnPrintStandings);
   for (QWidget* control : std::initializer_list<QWidget*>{
-           reportframe_, report_list_, preddonebutton_, Predprintbutton_, standingsdonebutton_,
-           standingsprintbutton_}) {
+           report_frame_, report_list_, predictions_close_button_, predictions_print_button_,
+           standings_close_button_, standings_print_button_}) {
     control->hide();
     control->setEnabled(false);
   }
-  reportframe_->setEnabled(true);
+  report_frame_->setEnabled(true);
 }
 
 void MainWindow::ClickTool(ToolbarButton button) {
-  helplabel_[static_cast<std::size_t>(button)]->hide();
+  hover_captions_[static_cast<std::size_t>(button)]->hide();
   const SeasonStore& store = session_.store;
   const ToolbarAction action =
       ToolbarButtonAction(button, CurrentMenuStates(), store.LastScoredWeek, store.WeeksInSeason);
@@ -334,18 +346,18 @@ void MainWindow::ClickTool(ToolbarButton button) {
 
 void MainWindow::ShowHoverCaption(int button) {
   for (int k = 0; k < qt::ToolbarButtonCount; ++k)
-    helplabel_[static_cast<std::size_t>(k)]->setVisible(k == button);
-  helplabel_[static_cast<std::size_t>(button)]->raise();
+    hover_captions_[static_cast<std::size_t>(k)]->setVisible(k == button);
+  hover_captions_[static_cast<std::size_t>(button)]->raise();
 }
 
 void MainWindow::HideHoverCaptions() {
-  for (QLabel* caption : helplabel_) caption->hide();
+  for (QLabel* caption : hover_captions_) caption->hide();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
-    if (watched == tool_[static_cast<std::size_t>(k)] &&
+    if (watched == tool_buttons_[static_cast<std::size_t>(k)] &&
         (type == QEvent::Enter || type == QEvent::MouseMove)) {
       if (CurrentMenuStates().schedules) ShowHoverCaption(k);
       return false;
@@ -374,11 +386,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-      schprintbutton_->isHidden()) {
-    schdonebutton_->hide();
+      schedule_print_button_->isHidden()) {
+    schedule_close_button_->hide();
   }
-  // Back from a secondary window, which may have changed the season or the year.
-  if (event->type() == QEvent::EnabledChange && isEnabled()) ShowSeasonState();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QWindow>
 #include <QtTest>
 
 namespace tavrin::testing {
@@ -40,6 +43,50 @@ QStringList ClippedControls(QWidget* window) {
   const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
   if (!folder.isEmpty()) window->grab().save(folder + "/" + window->objectName() + ".png");
   return clipped;
+}
+
+void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth) {
+  QVERIFY(window != nullptr);
+  const QString name = window->objectName();
+  QVERIFY2(qobject_cast<QDialog*>(window) != nullptr, qPrintable(name));
+  QCOMPARE(window->parentWidget(), main_window);
+  QVERIFY2(window->isWindow() && window->isVisible(), qPrintable(name));
+  QCOMPARE(window->windowModality(), Qt::WindowModal);
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  // A transient window stays above its parent; the modal one takes the parent's input.
+  QCOMPARE(window->windowHandle()->transientParent(), main_window->windowHandle());
+  QCOMPARE(QGuiApplication::modalWindow(), window->windowHandle());
+  main_window->raise();
+  main_window->activateWindow();
+  QCOMPARE(QGuiApplication::modalWindow(), window->windowHandle());
+
+  const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+  const QSize room = SmallScreen - FrameRoom;
+  QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
+           qPrintable(
+               QStringLiteral("%1 needs %2x%3").arg(name).arg(least.width()).arg(least.height())));
+  const QSize before = window->size();
+  QHash<QWidget*, QSize> sizes;
+  for (QWidget* control : window->findChildren<QWidget*>()) sizes.insert(control, control->size());
+  window->resize(before + QSize(120, 90));
+  QCoreApplication::processEvents();
+  if (growth == Growth::Fixed) {
+    QCOMPARE(window->size(), before);
+    return;
+  }
+  QCOMPARE(window->size(), before + QSize(120, 90));
+  // The growth goes to the content (a list, a table, a chart), not to empty margins.
+  bool content_grew = false;
+  for (auto at = sizes.cbegin(); at != sizes.cend(); ++at) {
+    const QSize now = at.key()->size();
+    if (at.key()->isVisible() && now.width() > at.value().width() &&
+        now.height() > at.value().height()) {
+      content_grew = true;
+    }
+  }
+  QVERIFY2(content_grew, qPrintable(name));
+  window->resize(before);
+  QCoreApplication::processEvents();
 }
 
 }  // namespace tavrin::testing
