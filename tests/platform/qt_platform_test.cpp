@@ -5,10 +5,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
+#include "platform/canvas.h"
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/qt_user_interface.h"
 #include "support/temp_folder.h"
@@ -34,6 +37,25 @@ int PdfPageCount(const std::filesystem::path& file) {
   if (at == std::string::npos) return -1;
   const auto count = bytes.find("/Count ", at);
   return count == std::string::npos ? -1 : std::stoi(bytes.substr(count + 7));
+}
+
+// The colours (red green blue, 0 to 1) the pages of a PDF paint with, from its compressed
+// page streams.
+QSet<QString> PageColours(const std::filesystem::path& file) {
+  const QByteArray bytes = QByteArray::fromStdString(testing::ReadFileBytes(file));
+  static const QRegularExpression colour(R"(([\d.]+ [\d.]+ [\d.]+) (?:scn|SCN|rg|RG)\b)");
+  QSet<QString> colours;
+  for (qsizetype at = bytes.indexOf("stream\n"); at >= 0; at = bytes.indexOf("stream\n", at)) {
+    at += 7;
+    const qsizetype end = bytes.indexOf("endstream", at);
+    // qUncompress reads zlib data after a four-byte size, which only has to be a first guess.
+    const QByteArray page = qUncompress(QByteArray("\0\0\x10\0", 4) + bytes.mid(at, end - at));
+    if (!page.contains(" Tj")) continue;
+    for (const auto& match : colour.globalMatch(QString::fromLatin1(page))) {
+      colours.insert(match.captured(1));
+    }
+  }
+  return colours;
 }
 
 }  // namespace
@@ -105,6 +127,31 @@ class QtPlatformTest : public QObject {
     QCOMPARE(notices.size(), std::size_t{2});
     QVERIFY(notices[1].find(pdf.string()) != std::string::npos);
     QCOMPARE(printer.JobName(), std::string("Tavrin Report"));
+  }
+
+  // A drawing in colour does not colour the jobs after it: every job starts in black.
+  void EveryJobStartsInBlack() {
+    testing::TempFolder scratch;
+    QtPrinter printer(scratch.path(), {}, QtPrinter::Destination::PdfFile);
+    const auto print_lines = [&printer](const std::string& name) {
+      printer.SetJobName(name);
+      printer.SetFontSize(12);
+      for (int line = 0; line < 5; ++line)
+        printer.PrintLine("Line of text " + std::to_string(line));
+      printer.EndDocument();
+    };
+    print_lines("first");
+    printer.SetJobName("drawing");
+    Canvas& page = printer.PageCanvas();
+    page.SetPen(12, 3);
+    page.DrawLine(0, 0, 5000, 5000);
+    page.SetFont("", 12, false);
+    page.DrawText(1000, 1000, "red text");
+    printer.EndDocument();
+    print_lines("second");
+    QCOMPARE(PageColours(scratch.path() / "first.pdf"), QSet<QString>{"0 0 0"});
+    QVERIFY(PageColours(scratch.path() / "drawing.pdf").contains("1 0 0"));
+    QCOMPARE(PageColours(scratch.path() / "second.pdf"), QSet<QString>{"0 0 0"});
   }
 
   // An unknown keyword opens the contents; Escape closes the window as Close does (the view

@@ -45,7 +45,8 @@ class QtPrinter : public Printer {
   void SetFootTitle(const std::string& title) { foot_title_ = title; }
   // The printer setup's choices (printer, paper, orientation, margins) are kept for later runs.
   void RememberSetup();
-  // The device the printer setup dialog adjusts; its page settings serve every later job.
+  // The device the printer setup dialog adjusts and the next job prints on; its choices are
+  // remembered (RememberSetup) for every later job, each of which gets a device of its own.
   QPrinter& Device();
 
   int FontCount() override;
@@ -90,7 +91,6 @@ class QtPrinter : public Printer {
   std::filesystem::path next_job_file_;
   std::filesystem::path job_file_;  // the PDF file of the job under way
   bool job_to_chosen_file_ = false;
-  QString printer_after_job_;  // the printer a Print to PDF... job stands in for
   bool job_failed_ = false;
   // Lines wait until the job ends, so each foot can tell the number of pages; a drawing job
   // (the chart) paints at once.
