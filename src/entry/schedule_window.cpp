@@ -80,9 +80,13 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session, QWidget* owner)
   week_row->addWidget(week_label);
   week_row->addWidget(week_box_);
   week_row->addStretch();
+  // The weeks the box takes, so a refused week is no guess.
+  auto* week_range = new QLabel(QStringLiteral("(1 - %1)").arg(session_.store.WeeksInSeason), this);
+  week_range->setObjectName("weekrange");
   auto* side = new QVBoxLayout;
   side->addWidget(year_label);
   side->addLayout(week_row);
+  side->addWidget(week_range, 0, Qt::AlignRight);
   for (QPushButton* button : {load_button, save_button, clear_button, remove_button}) {
     side->addWidget(button);
   }

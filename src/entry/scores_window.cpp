@@ -149,19 +149,29 @@ void ScoreEntryWindow::LoadWeek() {
       widget->setEnabled(true);
     }
   }
-  if (games_ > 0) first_score_boxes_[0]->setFocus();
+  // A week already scored shows its scores, so a correction is one box.
+  const std::vector<ScoreTexts> recorded = RecordedScoreTexts(store, session_.folder, week_);
+  for (std::size_t slot = 0; slot < recorded.size() && slot < first_score_boxes_.size(); ++slot) {
+    first_score_boxes_[slot]->setText(qt::FromLatin1(recorded[slot].first));
+    second_score_boxes_[slot]->setText(qt::FromLatin1(recorded[slot].second));
+  }
+  if (games_ > 0) {
+    first_score_boxes_[0]->setFocus();
+    first_score_boxes_[0]->selectAll();
+  }
 }
 
 bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
   if (!IsEnterKey(event)) return QDialog::eventFilter(watched, event);
   for (int game = 1; game <= games_; ++game) {
     const auto slot = static_cast<std::size_t>(game - 1);
+    // The next box's score is chosen, so typing replaces a recorded one.
     if (watched == first_score_boxes_[slot]) {
-      second_score_boxes_[slot]->setFocus();
+      FocusBox({game, true});
       return true;
     }
     if (watched == second_score_boxes_[slot] && game < games_) {
-      first_score_boxes_[slot + 1]->setFocus();
+      FocusBox({game + 1, false});
       return true;
     }
   }
@@ -183,6 +193,12 @@ void ScoreEntryWindow::OnProcessResults() {
     scores.push_back({qt::ToLatin1(first_score_boxes_[slot]->text()),
                       qt::ToLatin1(second_score_boxes_[slot]->text())});
   }
+  if (const auto empty = FirstEmptyScore(scores, games_)) {
+    ShowScoreMissing(session_, *empty);
+    EnableProcessing(true);
+    FocusBox(*empty);
+    return;
+  }
   // Only a week that could not start may be tried again: after a run that failed to save, the
   // store no longer holds the week's opening figures, so closing loses nothing processable.
   const CommandResult result = ProcessWeekResults(session_, week_, scores);
@@ -192,12 +208,14 @@ void ScoreEntryWindow::OnProcessResults() {
     return;
   }
   EnableProcessing(true);
-  if (const auto refused = FirstRefusedScore(scores, games_)) {
-    const auto slot = static_cast<std::size_t>(refused->game - 1);
-    QLineEdit* box = refused->second ? second_score_boxes_[slot] : first_score_boxes_[slot];
-    box->setFocus();
-    box->selectAll();
-  }
+  if (const auto refused = FirstRefusedScore(scores, games_)) FocusBox(*refused);
+}
+
+void ScoreEntryWindow::FocusBox(ScoreBoxPlace place) {
+  const auto slot = static_cast<std::size_t>(place.game - 1);
+  QLineEdit* box = place.second ? second_score_boxes_[slot] : first_score_boxes_[slot];
+  box->setFocus();
+  box->selectAll();
 }
 
 void ScoreEntryWindow::reject() {

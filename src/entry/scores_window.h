@@ -39,6 +39,8 @@ class ScoreEntryWindow : public QDialog {
  private:
   void OnProcessResults();
   void EnableProcessing(bool enabled);
+  // Puts the focus in a box the user must correct, its text chosen to type over.
+  void FocusBox(ScoreBoxPlace place);
 
   Session& session_;
   int week_;

@@ -147,7 +147,7 @@ class EntryWindowsTest : public QObject {
     int saved_week = 0;
     scores_window->SetWeekSavedNotice([&saved_week](int week) { saved_week = week; });
     std::vector<ScoreTexts> scores;
-    Click(scores_window, "FTTEXT_1");
+    TypeOver(scores_window, "FTTEXT_1", "");
     const auto type = [](const std::string& score, const QString& box) {
       QCOMPARE(QApplication::focusWidget()->objectName(), box);
       QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(score));
@@ -224,6 +224,41 @@ class EntryWindowsTest : public QObject {
     QPointer<QWidget> closing = window;
     window->close();  // the close box asks too; Yes closes
     QCOMPARE(ui().questions.size(), std::size_t{2});
+    QTRY_VERIFY(closing.isNull());
+  }
+
+  // A scored week shows the scores its results report lists, so that a correction is one box;
+  // a box left empty is named by its game and team and takes the focus.
+  void scoredWeekShowsItsScoresAndNamesAnEmptyBox() {
+    ScoreEntryWindow* window = OpenScoresWindow(session(), 5, &main_window_);
+    QVERIFY(window != nullptr);
+    // The report gives the winner's nickname and the winner's score first.
+    const SeasonStore& store = session().store;
+    int game = 0;
+    for (const std::string& line : GoldenReport("1999", "results_week_05.txt")) {
+      if (line.size() < 78 || line.find(" at ") == std::string::npos) continue;
+      ++game;
+      const QStringList score = QString::fromStdString(line.substr(71)).split('-');
+      const bool visitor_won = line.compare(57, store.TeamName[store.GameFirstTeam[game]].size(),
+                                            store.TeamName[store.GameFirstTeam[game]]) == 0;
+      QCOMPARE(Control<QLineEdit>(window, QStringLiteral("FTTEXT_%1").arg(game))->text(),
+               score[visitor_won ? 0 : 1].trimmed());
+      QCOMPARE(Control<QLineEdit>(window, QStringLiteral("STTEXT_%1").arg(game))->text(),
+               score[visitor_won ? 1 : 0].trimmed());
+    }
+    QCOMPARE(game, int{session().store.WeekGameCount});
+
+    TypeOver(window, "STTEXT_4", "");
+    QTest::keyClick(Control<QLineEdit>(window, "STTEXT_4"), Qt::Key_Delete);
+    Click(window, "resultsbutton");
+    const std::string& visitor = store.LocationName[store.GameFirstTeam[4]];
+    const std::string& home = store.LocationName[store.GameSecondTeam[4]];
+    QCOMPARE(ui().messages.size(), std::size_t{1});
+    QCOMPARE(ui().messages[0].text,
+             "Game # 4, " + visitor + " at " + home + ":\n\rthe score of " + home + " is missing.");
+    QCOMPARE(window->focusWidget(), Control<QLineEdit>(window, "STTEXT_4"));
+    QPointer<QWidget> closing = window;
+    window->close();  // typed: the scripted user agrees to drop it
     QTRY_VERIFY(closing.isNull());
   }
 
