@@ -13,6 +13,7 @@
 #include "platform/qt/dialog_buttons.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
+#include "presentation/enter_again_label.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
 
@@ -71,6 +72,7 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds, 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addWidget(odds_table_, 1);
+  if (QLabel* note = MakeEnterAgainLabel(this, session_)) layout->addWidget(note);
   layout->addWidget(buttons);
   connect(print_button, &QPushButton::clicked, this, &PlayoffOddsWindow::OnPrint);
 }

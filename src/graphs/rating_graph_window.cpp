@@ -14,6 +14,7 @@
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/twips.h"
+#include "presentation/enter_again_label.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
 
@@ -50,6 +51,7 @@ RatingGraphWindow::RatingGraphWindow(Session& session, QWidget* owner)
   setObjectName("GRform");
   setSizeGripEnabled(true);
   LoadRatingSeries(session);
+  LeaveOutBlocksToEnterAgain(session.store);
   chart_ = ChartDataFrom(session.store);
   // The title names the teams drawn, so the window says what it shows.
   teams_ = LegendCaption(session.store, chart_.team_one);
@@ -77,6 +79,7 @@ RatingGraphWindow::RatingGraphWindow(Session& session, QWidget* owner)
   lower->addWidget(buttons);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(chart_area, 1);
+  if (QLabel* note = MakeEnterAgainLabel(this, session_)) layout->addWidget(note);
   layout->addLayout(lower);
 
   connect(select_teams_button, &QPushButton::clicked, this, [this] {

@@ -1,12 +1,14 @@
 #include "graphs/scorecard_window.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "graphs/chart_area.h"
 #include "platform/qt/dialog_buttons.h"
 #include "platform/qt/dialog_window.h"
+#include "presentation/enter_again_label.h"
 #include "presentation/report_list_view.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
@@ -40,6 +42,7 @@ ScorecardWindow::ScorecardWindow(Session& session, std::vector<std::string> line
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list, 3);
   layout->addWidget(chart_area, 2);
+  if (QLabel* note = MakeEnterAgainLabel(this, session_)) layout->addWidget(note);
   layout->addWidget(buttons);
 
   list->SetLines(lines_);

@@ -14,6 +14,7 @@
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
 #include "platform/qt/push_button.h"
+#include "presentation/enter_again_label.h"
 #include "presentation/report_list_view.h"
 #include "presentation/report_printing.h"
 #include "presentation/team_choice.h"
@@ -76,6 +77,7 @@ TeamResultsWindow::TeamResultsWindow(Session& session, QWidget* owner)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(team_row_);
   layout->addWidget(results_list_, 1);
+  if (QLabel* note = MakeEnterAgainLabel(this, session_)) layout->addWidget(note);
   layout->addWidget(buttons);
 
   // Until a team is accepted only the choice and the help are offered.

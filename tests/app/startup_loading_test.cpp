@@ -111,6 +111,27 @@ TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
   EXPECT_TRUE(ui.questions.empty());
 }
 
+// A block whose bytes were overwritten is named once, at start-up, with the weeks it spoils.
+TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
+  TAVRIN_REQUIRE_SHARED_DATA();
+  TempFolder folder;
+  folder.CopyFilesFrom(testing::SharedDataDir() / "golden" / "1999" / "final");
+  SeasonStore store;
+  ScriptedUi ui;
+  LoadAtStartup(store, folder.path(), ui, ui.printer);
+  EXPECT_TRUE(ui.messages.empty());
+
+  std::string bytes = testing::ReadFileBytes(folder.path() / "TVSt1999.dat");
+  const std::size_t block_5 = 5 * StatsBlockSize;
+  bytes.replace(block_5, StatsRecordSize, StatsRecordSize, '\xff');
+  WriteFileBytes(folder.path() / "TVSt1999.dat", bytes);
+  LoadAtStartup(store, folder.path(), ui, ui.printer);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "TVSt1999.dat is damaged at Week # 5;\n\rthe scores of Week # 5 to Week # 17 must be "
+            "entered again.");
+}
+
 // Catches a font matched loosely, or kept when the printer offers no fonts at all.
 TEST(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {
   const std::pair<const char*, const char*> cases[] = {

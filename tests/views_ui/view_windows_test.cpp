@@ -3,6 +3,8 @@
 // choice and sort buttons; the single game predictions' picks by mouse and by keys; the rating
 // graph's team selection in each mode and the chart it opens.
 
+#include <fmt/format.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -26,6 +28,7 @@
 #include "reports/statistics_window.h"
 #include "reports/team_results_window.h"
 #include "reports/weekly_results_window.h"
+#include "season/data_files.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -134,6 +137,8 @@ class ViewWindowsTest : public QObject {
       QCOMPARE(window->objectName(), QString(view.name));
       ExpectDialogRules(window, &season.main_window, view.growth);
       QCOMPARE(ClippedControls(window), QStringList());
+      // Every week of the season counts, so there is nothing to enter again.
+      QVERIFY2(window->findChild<QLabel*>("enteragain") == nullptr, view.name);
       window->close();
       SettleClosedWindows();
       QVERIFY2(window.isNull(), view.name);
@@ -171,6 +176,41 @@ class ViewWindowsTest : public QObject {
         QVERIFY2(window.isNull(), view.name);
         qt::SetGeneralHelp({});
       }
+    }
+  }
+
+  // Week 5 scored again after week 17: the weeks after it are left out of the team's totals, the
+  // graph, the scorecard and the odds, and each window says so.
+  void WeeksToEnterAgainAreLeftOutAndSaidSo() {
+    const QString note =
+        "The scores of Week # 6 to Week # 17 must be entered again; they are left "
+        "out here.";
+    for (const ViewWindow& view : ViewWindows) {
+      const QString name = view.name;
+      if (name != "TResults" && name != "GRform" && name != "Scorecard" && name != "PlayoffOdds")
+        continue;
+      SeasonCopy season;
+      season.store.LastScoredWeek = 5;
+      QDialog* window = view.open(season);
+      QVERIFY2(window != nullptr, view.name);
+      QCOMPARE(Control<QLabel>(window, "enteragain")->text(), note);
+      if (name == "GRform") {
+        const RatingChartData& chart = static_cast<RatingGraphWindow*>(window)->chart();
+        QVERIFY(chart.one[5] > 0 && chart.two[5] > 0);
+        for (int block = 6; block <= 17; ++block)
+          QCOMPARE(chart.one[block] + chart.two[block], 0.0f);
+      }
+      if (name == "TResults") {
+        SeasonStore after_week_5 = season.store;
+        QVERIFY(LoadStatsBlockNumber(after_week_5, season.folder.path(), 5));
+        const std::vector<std::string> lines = ListLines(window);
+        QCOMPARE(lines.back(),
+                 fmt::format(" {} Wins, {} Losses, {} Ties", after_week_5.Wins[Buffalo],
+                             after_week_5.Losses[Buffalo], after_week_5.Ties[Buffalo]));
+        QVERIFY(after_week_5.Wins[Buffalo] + after_week_5.Losses[Buffalo] < 10);
+      }
+      window->close();
+      SettleClosedWindows();
     }
   }
 
