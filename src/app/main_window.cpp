@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "engine/recorded_scores.h"
 #include "platform/messages.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
@@ -24,6 +25,7 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/window_keys.h"
+#include "season/data_files.h"
 
 namespace tavrin {
 
@@ -157,13 +159,24 @@ void MainWindow::ShowSeasonState() {
     printer->SetFootTitle(qt::ToLatin1(windowTitle()));
   }
   // A toolbar button that would do nothing looks it.
+  const SeasonProgress season = CurrentSeasonProgress();
   const MenuStates menus = CurrentMenuStates();
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
     const auto button = static_cast<ToolbarButton>(k);
     tool_buttons_[static_cast<std::size_t>(k)]->setEnabled(
-        ToolbarButtonAction(button, menus, store.LastScoredWeek, store.WeeksInSeason).command !=
-        ToolbarCommand::Nothing);
+        ToolbarButtonAction(button, menus, season).command != ToolbarCommand::Nothing);
   }
+}
+
+SeasonProgress MainWindow::CurrentSeasonProgress() const {
+  const SeasonStore& store = session_.store;
+  SeasonStore last_scored = store;
+  std::error_code error;
+  return {
+      store.LastScoredWeek, store.WeeksInSeason,
+      std::filesystem::exists(session_.folder / ScheduleFileName(store.WorkingYear), error),
+      LoadStatsBlockNumber(last_scored, session_.folder, std::max<int>(store.LastScoredWeek, 0)) &&
+          BlockHasRecordedScores(last_scored)};
 }
 
 void MainWindow::ShowWeekSaved(int week) {
@@ -328,9 +341,8 @@ void MainWindow::BuildReportPanel() {
 
 void MainWindow::ClickTool(ToolbarButton button) {
   hover_captions_[static_cast<std::size_t>(button)]->hide();
-  const SeasonStore& store = session_.store;
   const ToolbarAction action =
-      ToolbarButtonAction(button, CurrentMenuStates(), store.LastScoredWeek, store.WeeksInSeason);
+      ToolbarButtonAction(button, CurrentMenuStates(), CurrentSeasonProgress());
   switch (action.command) {
     case ToolbarCommand::Nothing: break;
     case ToolbarCommand::EntireSeason: OnShowSeasonSchedule(); break;

@@ -43,6 +43,8 @@ class MainWindow : public QMainWindow {
   const std::vector<std::string>& ScheduleLines() const { return schedule_lines_; }
   const std::vector<std::string>& ReportLines() const { return report_lines_; }
   MenuStates CurrentMenuStates() const;
+  // The season's progress as the toolbar needs it, from the store and the season's files.
+  SeasonProgress CurrentSeasonProgress() const;
   // The size the window opens at the first time, and the least it may be made.
   QSize DesignSize() const;
 

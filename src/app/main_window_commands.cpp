@@ -10,11 +10,11 @@
 #include "analysis/season_projection_window.h"
 #include "analysis/specials_window.h"
 #include "app/main_window.h"
+#include "app/new_season_command.h"
 #include "app/programmers_window.h"
 #include "app/season_file_commands.h"
 #include "app/splash_window.h"
 #include "entry/names_window.h"
-#include "entry/new_season.h"
 #include "entry/schedule_window.h"
 #include "entry/scores_window.h"
 #include "entry/settings_window.h"
@@ -77,7 +77,7 @@ void MainWindow::OnAbout() {
 }
 
 void MainWindow::OnNewSeason() {
-  RunNewSeasonSetup(session_);
+  RunNewSeasonCommand(session_);
   ShowSeasonState();
 }
 

@@ -17,11 +17,13 @@ MenuStates MenusWhileShowing(ListingPanel panel) {
 }
 
 ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
-                                  int last_scored_week, int weeks_in_season) {
-  const bool next_week_exists = last_scored_week >= 0 && last_scored_week < weeks_in_season;
+                                  const SeasonProgress& season) {
+  const int last_scored_week = season.last_scored_week;
+  const bool scored_through = season.started && last_scored_week >= 0;
+  const bool next_week_exists = scored_through && last_scored_week < season.weeks_in_season;
   switch (button) {
     case ToolbarButton::Schedules:
-      if (menus.schedules) return {ToolbarCommand::EntireSeason, 0};
+      if (menus.schedules && season.has_schedule) return {ToolbarCommand::EntireSeason, 0};
       break;
     case ToolbarButton::EnterScores:
       if (menus.games && next_week_exists) return {ToolbarCommand::EnterScores, last_scored_week};
@@ -30,7 +32,7 @@ ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
       if (menus.games && next_week_exists) return {ToolbarCommand::Predictions, last_scored_week};
       break;
     case ToolbarButton::Standings:
-      if (menus.standings && last_scored_week >= 0)
+      if (menus.standings && scored_through)
         return {ToolbarCommand::Standings, last_scored_week - 1};
       break;
     case ToolbarButton::Help: return {ToolbarCommand::Instructions, 0};

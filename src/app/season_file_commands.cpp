@@ -17,19 +17,24 @@ constexpr const char* CsvFilter = "Season files (*.csv);;All files (*)";
 
 }  // namespace
 
-bool ImportChosenSeasonFile(Session& session) {
+std::optional<ChosenSeasonFile> ChooseSeasonFile(Session& session) {
   const auto chosen = session.ui.ChooseFileToOpen("Import Season", CsvFilter);
-  if (!chosen) return false;
+  if (!chosen) return std::nullopt;
   const std::filesystem::path file = *chosen;
   const std::string name = file.filename().string();
   session.ui.ShowBusyPointer();
-  const std::optional<std::string> text = ReadWholeFile(file);
+  std::optional<std::string> text = ReadWholeFile(file);
   if (!text) {
     session.ui.ShowMessage(fmt::format("Unable to read {}.", name), ProgramCaption,
                            MessageIcon::Exclamation);
-    return false;
+    return std::nullopt;
   }
-  return ImportSeason(session, name, *text, false);
+  return ChosenSeasonFile{name, std::move(*text)};
+}
+
+bool ImportChosenSeasonFile(Session& session) {
+  const auto chosen = ChooseSeasonFile(session);
+  return chosen && ImportSeason(session, chosen->name, chosen->text, false);
 }
 
 bool ExportSeasonToChosenFile(Session& session) {

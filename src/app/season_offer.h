@@ -1,14 +1,15 @@
 #pragma once
 // A folder that holds no season (neither the settings file nor the names file) would open a
 // main window with nothing behind it. Before loading, the user chooses in one dialog: the demo
-// season made there, a new empty season for a year the user types, or quitting.
+// season made there, a new empty season for a year the user types, a season imported from a
+// CSV file (a new season of the file's year, then the file imported), or quitting.
 
 #include "platform/session.h"
 
 namespace tavrin {
 
 // The dialog's buttons, in order.
-enum class EmptyFolderChoice { MakeDemo, NewSeason, Quit };
+enum class EmptyFolderChoice { MakeDemo, NewSeason, ImportSeason, Quit };
 
 // True when the folder holds a settings file or a names file.
 bool FolderHoldsSeason(const std::filesystem::path& folder);

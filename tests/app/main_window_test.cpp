@@ -16,6 +16,7 @@
 #include <array>
 #include <memory>
 
+#include "app/season_offer.h"
 #include "app/splash_window.h"
 #include "entry_ui/window_fixture.h"
 
@@ -157,6 +158,24 @@ class MainWindowTest : public QObject {
       QVERIFY(season_->ui.busy_pointers > busy);
       window_->hide();
     }
+  }
+
+  // A new season's toolbar offers only what can be done: nothing but help until its first week
+  // is scheduled and the season started.
+  void NewSeasonToolbarShowsItsInertButtonsDisabled() {
+    TempFolder folder;
+    SeasonStore store;
+    ScriptedUi ui;
+    Session session{store, ui, folder.path()};
+    ui.choices = {static_cast<int>(EmptyFolderChoice::NewSeason)};
+    ui.inputs = {"2003"};
+    QVERIFY(OfferSeasonForEmptyFolder(session));
+    MainWindow window(store, ui, folder.path());
+    for (int k = 0; k < 5; ++k) {
+      auto* tool = Control<QToolButton>(&window, QString("tool_%1").arg(k));
+      QCOMPARE(tool->isEnabled(), k == static_cast<int>(ToolbarButton::Help));
+    }
+    QVERIFY(ui.messages.empty());
   }
 
   // An empty folder: the loading failure reaches the user and the window still opens.
