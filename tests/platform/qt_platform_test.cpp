@@ -2,6 +2,7 @@
 // pointer's reset, the report printer's PDF jobs and the help window's keys.
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <functional>
 
 #include "platform/canvas.h"
+#include "platform/qt/help_topics.h"
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/qt_user_interface.h"
 #include "support/temp_folder.h"
@@ -152,6 +154,20 @@ class QtPlatformTest : public QObject {
     QCOMPARE(PageColours(scratch.path() / "first.pdf"), QSet<QString>{"0 0 0"});
     QVERIFY(PageColours(scratch.path() / "drawing.pdf").contains("1 0 0"));
     QCOMPARE(PageColours(scratch.path() / "second.pdf"), QSet<QString>{"0 0 0"});
+  }
+
+  // Every keyword the windows and the index use reaches a section the document has.
+  void EveryHelpTopicOpensItsSection() {
+    HelpViewer viewer;  // loads the document's resource
+    QFile document(QUrl(HelpDocumentUrl).path().prepend(':'));
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(document.readAll());
+    for (const HelpTopic& topic : HelpTopics()) {
+      QVERIFY2(text.contains(QStringLiteral("<a name=\"%1\">").arg(topic.anchor)),
+               qPrintable(topic.keyword));
+      viewer.OpenAtKeyword(topic.keyword);
+      QCOMPARE(viewer.CurrentAnchor(), topic.anchor);
+    }
   }
 
   // An unknown keyword opens the contents; Escape closes the window as Close does (the view

@@ -5,6 +5,8 @@ namespace tavrin::qt {
 const std::vector<HelpTopic>& HelpTopics() {
   static const std::vector<HelpTopic> topics{
       {"Contents", "contents"},
+      {"First Season", "first-season"},
+      {"Demo Season", "first-season"},
       {"Getting Started", "getting-started"},
       {"Toolbar", "toolbar"},
       {"Schedule", "schedule-entry"},
@@ -20,6 +22,12 @@ const std::vector<HelpTopic>& HelpTopics() {
       {"Single Game Predictions", "single-game"},
       {"Season Projections", "projection"},
       {"New Season", "new-season"},
+      {"Import Season", "import-export"},
+      {"Export Season", "import-export"},
+      {"Enter Again", "enter-again"},
+      {"Windows", "windows"},
+      {"Play-off Odds", "standings"},
+      {"Scorecard", "scorecard"},
       {"team names", "team-names"},
       {"Settings", "settings"},
       {"Fonts", "fonts"},
