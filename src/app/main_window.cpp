@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +17,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "engine/recorded_scores.h"
 #include "platform/messages.h"
@@ -29,25 +32,14 @@
 
 namespace tavrin {
 
-using qt::TwipsRect;
-
 namespace {
 
-// Design geometry of the controls, in twips from the top-left of the area below the menu bar.
-constexpr int ScheduleListWidth = 7815;
-constexpr int ScheduleListHeight = 4020;
-constexpr int ReportListWidth = 9075;
-constexpr int FrameMargin = 70;  // the frame drawn around a list is this much wider
-constexpr int PanelLeft = 240;
-constexpr int ToolLeft = 120;
-constexpr int ToolTop = 90;
+// Sizes of the controls, in twips.
 constexpr int ToolSize = 780;
-constexpr int ToolPitch = 840;
-constexpr int CaptionTop = ToolTop + ToolSize + 20;
-constexpr int PanelTop = 1200;
+constexpr int PanelTop = 1200;  // the listings start under the toolbar
 constexpr int ButtonWidth = 1080;
 constexpr int ButtonHeight = 480;
-constexpr int ReportListHeight = 3930;
+constexpr int TeamChoiceWidth = 3600;
 constexpr const char* GeometryKey = "mainwindow/geometry";
 
 const std::array<const char*, 5> HoverCaptions{"Schedules", "Enter Scores", "Predictions",
@@ -89,13 +81,25 @@ QListWidget* MakeReportList(QWidget* parent, const char* name) {
   return list;
 }
 
-QFrame* MakeListFrame(QWidget* parent, const char* name) {
+// The green box a listing stands in.
+QFrame* MakeListFrame(QWidget* parent, const char* name, QListWidget* list) {
   auto* frame = new QFrame(parent);
   frame->setObjectName(name);
   frame->setFrameShape(QFrame::Box);
   frame->setLineWidth(2);
-  frame->setStyleSheet("QFrame { color: #2e6b3a; }");
+  frame->setStyleSheet(QStringLiteral("QFrame#%1 { color: #2e6b3a; }").arg(name));
+  list->setParent(frame);
+  auto* inside = new QVBoxLayout(frame);
+  inside->setContentsMargins(2, 2, 2, 2);
+  inside->addWidget(list);
   return frame;
+}
+
+QPushButton* PanelButton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& tooltip, qt::ButtonPicture picture) {
+  QPushButton* button = qt::MakeButton(parent, name, caption, tooltip, picture);
+  button->setMinimumSize(qt::TwipsSize(ButtonWidth, ButtonHeight));
+  return button;
 }
 
 }  // namespace
@@ -190,80 +194,50 @@ void MainWindow::BuildControls() {
   background->setMouseTracking(true);
   background->installEventFilter(this);
   setCentralWidget(background);
-  BuildToolbar();
-  BuildSchedulePanel();
-  BuildReportPanel();
-  LayOutPanels();
+  // The toolbar in its row; under it the listing on show, which takes whatever room the window
+  // has (the two panels share the place, one shown at a time).
+  auto* layout = new QGridLayout(background);
+  layout->addLayout(BuildToolbar(), 0, 0);
+  layout->setRowMinimumHeight(0, qt::TwipsToPixelsY(PanelTop) - layout->verticalSpacing());
+  layout->addWidget(BuildSchedulePanel(), 1, 0);
+  layout->addWidget(BuildReportPanel(), 1, 0);
+  layout->setRowStretch(1, 1);
 }
 
-void MainWindow::LayOutPanels() {
-  // The lists take whatever the window has beyond its design size; their buttons keep to the
-  // lists' right and bottom edges.
-  const int grow_x = std::max(0, width() - DesignSize().width());
-  const int grow_y = std::max(0, height() - DesignSize().height());
-  const auto grown = [grow_x, grow_y](QRect rect) { return rect.adjusted(0, 0, grow_x, grow_y); };
-  const auto moved = [grow_x, grow_y](QRect rect, bool down) {
-    return rect.translated(grow_x, down ? grow_y : 0);
-  };
-
-  schedule_frame_->setGeometry(
-      grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
-                      ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin)));
-  schedule_list_->setGeometry(
-      grown(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight)));
-  const int buttons_left = PanelLeft + ScheduleListWidth + 180;
-  schedule_print_button_->setGeometry(
-      moved(TwipsRect(buttons_left, PanelTop + 330, ButtonWidth, ButtonHeight + 120), false));
-  schedule_close_button_->setGeometry(
-      moved(TwipsRect(buttons_left, PanelTop + 1050, ButtonWidth, ButtonHeight + 120), false));
-
-  report_frame_->setGeometry(
-      grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
-                      ReportListWidth + FrameMargin, ReportListHeight + FrameMargin)));
-  report_list_->setGeometry(
-      grown(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ReportListHeight)));
-  const int buttons_top = PanelTop + ReportListHeight + 110;
-  const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
-  const int print_left = done_left - ButtonWidth - 120;
-  for (QPushButton* done : {predictions_close_button_, standings_close_button_}) {
-    done->setGeometry(moved(TwipsRect(done_left, buttons_top, ButtonWidth, ButtonHeight), true));
-  }
-  for (QPushButton* print : {predictions_print_button_, standings_print_button_}) {
-    print->setGeometry(moved(TwipsRect(print_left, buttons_top, ButtonWidth, ButtonHeight), true));
-  }
-}
-
-void MainWindow::BuildToolbar() {
+QHBoxLayout* MainWindow::BuildToolbar() {
   QWidget* area = centralWidget();
+  auto* row = new QHBoxLayout;
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
     auto* button = new QToolButton(area);
     button->setObjectName(QString("tool_%1").arg(k));
     button->setIcon(qt::ToolbarPicture(k, false));
     button->setIconSize(QSize(qt::ToolbarPictureSize, qt::ToolbarPictureSize));
-    button->setGeometry(TwipsRect(ToolLeft + k * ToolPitch, ToolTop, ToolSize, ToolSize));
+    button->setFixedSize(qt::TwipsSize(ToolSize, ToolSize));
     button->setAutoRaise(false);
     button->setMouseTracking(true);
     button->installEventFilter(this);
     connect(button, &QToolButton::clicked, this,
             [this, k] { ClickTool(static_cast<ToolbarButton>(k)); });
     tool_buttons_[static_cast<std::size_t>(k)] = button;
+    row->addWidget(button, 0, Qt::AlignTop);
 
+    // Shown under its button by ShowHoverCaption, over whatever lies there.
     auto* caption = new QLabel(HoverCaptions[static_cast<std::size_t>(k)], area);
     caption->setObjectName(QString("helplabel_%1").arg(k));
     caption->setStyleSheet(
         "QLabel { background: #fff8c8; color: black; border: 1px solid #8a8060; padding: 1px 4px; "
         "}");
     caption->adjustSize();
-    const int centre = button->geometry().center().x();
-    caption->move(std::max(2, centre - caption->width() / 2), qt::TwipsToPixelsY(CaptionTop));
     caption->hide();
     hover_captions_[static_cast<std::size_t>(k)] = caption;
   }
+  row->addStretch();
   caption_timer_ = new QTimer(this);
   caption_timer_->setObjectName("Timer1");
   caption_timer_->setInterval(CaptionHideMilliseconds);
   connect(caption_timer_, &QTimer::timeout, this, &MainWindow::HideHoverCaptions);
   caption_timer_->start();
+  return row;
 }
 
 void MainWindow::ApplyLowColourPictures() {
@@ -271,35 +245,48 @@ void MainWindow::ApplyLowColourPictures() {
     tool_buttons_[static_cast<std::size_t>(k)]->setIcon(qt::ToolbarPicture(k, true));
 }
 
-void MainWindow::BuildSchedulePanel() {
-  QWidget* area = centralWidget();
-  schedule_title_ = new QLabel("Schedules", area);
+QWidget* MainWindow::BuildSchedulePanel() {
+  auto* panel = new QWidget(centralWidget());
+  schedule_title_ = new QLabel("Schedules", panel);
   schedule_title_->setObjectName("Schedulelabel");
   QFont bold = schedule_title_->font();
   bold.setBold(true);
   schedule_title_->setFont(bold);
-  schedule_title_->setGeometry(TwipsRect(PanelLeft, PanelTop, ScheduleListWidth, 300));
-  schedule_frame_ = MakeListFrame(area, "scheduleframe");
-  schedule_list_ = MakeReportList(area, "List1");
+  schedule_list_ = MakeReportList(panel, "List1");
+  schedule_frame_ = MakeListFrame(panel, "scheduleframe", schedule_list_);
 
-  team_choice_ = new QComboBox(area);
+  team_choice_ = new QComboBox(panel);
   team_choice_->setObjectName("Combo1");
   team_choice_->setEditable(true);
   team_choice_->setInsertPolicy(QComboBox::NoInsert);
   team_choice_->setFont(qt::ReportListFont());
-  team_choice_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, 3600, 360));
+  team_choice_->setMinimumWidth(qt::TwipsToPixelsX(TeamChoiceWidth));
   team_choice_->lineEdit()->installEventFilter(this);
   connect(team_choice_->lineEdit(), &QLineEdit::returnPressed, this,
           &MainWindow::AcceptScheduleTeam);
+  schedule_title_->setBuddy(team_choice_);
   team_accept_button_ =
-      qt::MakeButton(area, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
-  team_accept_button_->setGeometry(
-      TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
-
+      PanelButton(panel, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
   schedule_print_button_ =
-      qt::MakeButton(area, "schprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
+      PanelButton(panel, "schprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
   schedule_close_button_ =
-      qt::MakeButton(area, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
+      PanelButton(panel, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
+
+  auto* team_row = new QHBoxLayout;
+  team_row->addWidget(team_choice_);
+  team_row->addWidget(team_accept_button_);
+  team_row->addStretch();
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(schedule_print_button_);
+  buttons->addWidget(schedule_close_button_);
+  buttons->addStretch();
+  auto* layout = new QGridLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(schedule_title_, 0, 0);
+  layout->addLayout(team_row, 1, 0);
+  layout->addWidget(schedule_frame_, 2, 0);
+  layout->addLayout(buttons, 1, 1, 2, 1);
+  layout->setRowStretch(2, 1);
 
   connect(team_accept_button_, &QPushButton::clicked, this, &MainWindow::AcceptScheduleTeam);
   connect(schedule_close_button_, &QPushButton::clicked, this, &MainWindow::OnCloseSchedule);
@@ -312,20 +299,32 @@ void MainWindow::BuildSchedulePanel() {
   }
   schedule_title_->setEnabled(true);
   schedule_frame_->setEnabled(true);
+  return panel;
 }
 
-void MainWindow::BuildReportPanel() {
-  QWidget* area = centralWidget();
-  report_frame_ = MakeListFrame(area, "reportframe");
-  report_list_ = MakeReportList(area, "List2");
+QWidget* MainWindow::BuildReportPanel() {
+  auto* panel = new QWidget(centralWidget());
+  report_list_ = MakeReportList(panel, "List2");
+  report_frame_ = MakeListFrame(panel, "reportframe", report_list_);
   predictions_close_button_ =
-      qt::MakeButton(area, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
+      PanelButton(panel, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
   predictions_print_button_ =
-      qt::MakeButton(area, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
-  standings_close_button_ = qt::MakeButton(area, "standingsdonebutton", "Close", "Close listing",
-                                           qt::ButtonPicture::Done);
-  standings_print_button_ = qt::MakeButton(area, "standingsprintbutton", "Print", "Print Listing",
-                                           qt::ButtonPicture::Print);
+      PanelButton(panel, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
+  standings_close_button_ =
+      PanelButton(panel, "standingsdonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
+  standings_print_button_ = PanelButton(panel, "standingsprintbutton", "Print", "Print Listing",
+                                        qt::ButtonPicture::Print);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* button : {predictions_print_button_, standings_print_button_,
+                              predictions_close_button_, standings_close_button_}) {
+    buttons->addWidget(button);
+  }
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(report_frame_, 1);
+  layout->addLayout(buttons);
+
   connect(predictions_close_button_, &QPushButton::clicked, this, &MainWindow::OnClosePredictions);
   connect(predictions_print_button_, &QPushButton::clicked, this, &MainWindow::OnPrintPredictions);
   connect(standings_close_button_, &QPushButton::clicked, this, &MainWindow::OnCloseStandings);
@@ -337,6 +336,7 @@ void MainWindow::BuildReportPanel() {
     control->setEnabled(false);
   }
   report_frame_->setEnabled(true);
+  return panel;
 }
 
 void MainWindow::ClickTool(ToolbarButton button) {
@@ -357,6 +357,10 @@ void MainWindow::ClickTool(ToolbarButton button) {
 }
 
 void MainWindow::ShowHoverCaption(int button) {
+  // Under the middle of its button, kept inside the window.
+  const QRect under = tool_buttons_[static_cast<std::size_t>(button)]->geometry();
+  QLabel* caption = hover_captions_[static_cast<std::size_t>(button)];
+  caption->move(std::max(2, under.center().x() - caption->width() / 2), under.bottom() + 2);
   for (int k = 0; k < qt::ToolbarButtonCount; ++k)
     hover_captions_[static_cast<std::size_t>(k)]->setVisible(k == button);
   hover_captions_[static_cast<std::size_t>(button)]->raise();
@@ -382,17 +386,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  // The window may grow, never shrink below its design, where the panels would be cut off.
-  const QSize design = DesignSize();
-  if (width() < design.width() || height() < design.height()) {
-    resize(width() < design.width() ? design.width() : width(),
-           height() < design.height() ? design.height() : height());
-  }
-  LayOutPanels();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

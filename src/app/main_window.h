@@ -20,6 +20,7 @@ class QAction;
 class QComboBox;
 class QDialog;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -58,7 +59,6 @@ class MainWindow : public QMainWindow {
   void ShowWeekSaved(int week);
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,12 +67,10 @@ class MainWindow : public QMainWindow {
   // Layout and pictures.
   void CentreOnScreen();
   void BuildControls();
-  void BuildToolbar();
-  void BuildSchedulePanel();
-  void BuildReportPanel();
+  QHBoxLayout* BuildToolbar();
+  QWidget* BuildSchedulePanel();
+  QWidget* BuildReportPanel();
   void ApplyLowColourPictures();
-  // Lets the lists grow with the window beyond its design size.
-  void LayOutPanels();
   // The season's year in the title, and toolbar buttons enabled only where they would act.
   void ShowSeasonState();
 

@@ -35,8 +35,8 @@ SplashWindow::SplashWindow(MainWindow& main_window)
   black.setColor(QPalette::Window, Qt::black);
   setPalette(black);
 
-  Image1_ = new QLabel(this);
-  Image1_->setObjectName("Image1");
+  picture_ = new QLabel(this);
+  picture_->setObjectName("Image1");
   QPixmap picture = qt::SplashPicture();
   // Low-colour displays get the picture kept beside the data files, when there is a readable one.
   Session& session = main_window.session();
@@ -45,37 +45,37 @@ SplashWindow::SplashWindow(MainWindow& main_window)
     if (low_colour.load(QString::fromStdString((session.folder / LowColourPictureFile).string())))
       picture = low_colour;
   }
-  Image1_->setPixmap(picture);
-  Image1_->setGeometry(0, 0, picture.width(), picture.height());
-  Image1_->installEventFilter(this);
+  picture_->setPixmap(picture);
+  picture_->setGeometry(0, 0, picture.width(), picture.height());
+  picture_->installEventFilter(this);
 
-  Label1_ = new QLabel("Tavrin 2000", this);
-  Label1_->setObjectName("Label1");
-  Label1_->setAlignment(Qt::AlignCenter);
-  Label1_->setStyleSheet(
+  title_ = new QLabel("Tavrin 2000", this);
+  title_->setObjectName("Label1");
+  title_->setAlignment(Qt::AlignCenter);
+  title_->setStyleSheet(
       "QLabel { color: white; background: transparent; font-size: 30pt; font-weight: bold; }");
-  Label1_->setGeometry(0, picture.height() / 12, picture.width(), picture.height() / 6);
-  Label1_->installEventFilter(this);
+  title_->setGeometry(0, picture.height() / 12, picture.width(), picture.height() / 6);
+  title_->installEventFilter(this);
 
   main_window.session().ui.ShowBusyPointer();
 
   // The window takes the picture's width and 8 percent more than its height for the strip.
   const int height = static_cast<int>(picture.height() * 1.08);
   resize(picture.width(), height);
-  Picture2_ = new QLabel(this);
-  Picture2_->setObjectName("Picture2");
-  Picture2_->setAutoFillBackground(true);
-  QPalette strip = Picture2_->palette();
+  banner_ = new QLabel(this);
+  banner_->setObjectName("Picture2");
+  banner_->setAutoFillBackground(true);
+  QPalette strip = banner_->palette();
   strip.setColor(QPalette::Window, qt::PaletteColour(0));
   strip.setColor(QPalette::WindowText, qt::PaletteColour(7));
-  Picture2_->setPalette(strip);
-  QFont small = Picture2_->font();
+  banner_->setPalette(strip);
+  QFont small = banner_->font();
   small.setPointSize(6);
-  Picture2_->setFont(small);
-  Picture2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  Picture2_->setGeometry(qt::TwipsToPixelsX(banner_left_twips_), picture.height(),
+  banner_->setFont(small);
+  banner_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  banner_->setGeometry(qt::TwipsToPixelsX(banner_left_twips_), picture.height(),
                          qt::TwipsToPixelsX(BannerStripWidthTwips), height - picture.height());
-  Picture2_->installEventFilter(this);
+  banner_->installEventFilter(this);
   SetBanner(CreditsLine());
   banner_toggle_ = 0;
 
@@ -92,9 +92,9 @@ SplashWindow::SplashWindow(MainWindow& main_window)
   banner_timer_->start();
 }
 
-QString SplashWindow::BannerText() const { return Picture2_->text(); }
+QString SplashWindow::BannerText() const { return banner_->text(); }
 
-void SplashWindow::SetBanner(const QString& text) { Picture2_->setText(text); }
+void SplashWindow::SetBanner(const QString& text) { banner_->setText(text); }
 
 void SplashWindow::AdvanceBanner() {
   if (banner_left_twips_ < BannerEndTwips) {
@@ -108,7 +108,7 @@ void SplashWindow::AdvanceBanner() {
     }
   }
   banner_left_twips_ -= BannerStepTwips;
-  Picture2_->move(qt::TwipsToPixelsX(banner_left_twips_), Picture2_->y());
+  banner_->move(qt::TwipsToPixelsX(banner_left_twips_), banner_->y());
 }
 
 void SplashWindow::Dismiss() {
@@ -134,7 +134,7 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress &&
-      (watched == Image1_ || watched == Label1_ || watched == Picture2_)) {
+      (watched == picture_ || watched == title_ || watched == banner_)) {
     Dismiss();
     return true;
   }

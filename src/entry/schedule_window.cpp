@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -137,6 +138,7 @@ QWidget* ScheduleEntryWindow::BuildConference(int conference) {
       button->setMinimumWidth(qt::TwipsToPixelsX(TeamButtonWidthTwips));
       // Tab reaches every team, and Space or Enter picks it, so a week can be built by keys.
       button->setFocusPolicy(Qt::StrongFocus);
+      button->installEventFilter(this);
       team_buttons_[static_cast<std::size_t>(team)] = button;
       entry_ui::SetTextColour(button, FreeColour);
       grid->addWidget(button, 1 + team - division.first_team, column);
@@ -298,6 +300,15 @@ void ScheduleEntryWindow::OnSave() {
 
 void ScheduleEntryWindow::OnWeekEdited() {
   if (!games_.empty()) entry_ui::SetTextColour(week_box_, ChangedWeekColour);
+}
+
+bool ScheduleEntryWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    if (auto* team = qobject_cast<QPushButton*>(watched)) {
+      team->setFlat(event->type() == QEvent::FocusOut);
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void ScheduleEntryWindow::reject() {

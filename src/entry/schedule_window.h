@@ -27,6 +27,11 @@ class ScheduleEntryWindow : public QDialog {
   // Games listed but not saved are dropped only when the user agrees.
   void reject() override;
 
+ protected:
+  // A team with the focus stands out as a raised button, so the keyboard user sees where Space
+  // would pick.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QWidget* BuildConference(int conference);
   QWidget* BuildGameBox();

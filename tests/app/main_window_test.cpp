@@ -69,6 +69,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->ReportLines(), GoldenReport("1999", "predictions_week_05.txt"));
     auto* list = Find<QListWidget>("List2");
     QVERIFY(list->isVisible());
+    QCOMPARE(ClippedControls(window_.get()), QStringList());
     for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"})
       QVERIFY2(Locked(menu), menu);
     QVERIFY(!Locked("Filemenu") && !Locked("HelpMenu"));

@@ -274,6 +274,9 @@ class EntryWindowsTest : public QObject {
     Control<QWidget>(window, "Clabel_19")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Clabel_20"));
+    // The team with the focus is marked, the one it left is not.
+    QVERIFY(!Control<QPushButton>(window, "Clabel_20")->isFlat());
+    QVERIFY(Control<QPushButton>(window, "Clabel_19")->isFlat());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     Click(window, "Clabel_3");
     QVERIFY(!Control<QWidget>(window, "gamebox")->isEnabled());
