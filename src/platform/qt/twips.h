@@ -3,7 +3,6 @@
 // are measured in. One mapping to pixels at the screen's logical resolution serves every window,
 // so a size keeps its proportions to the text whatever the desktop's scaling.
 
-#include <QRect>
 #include <QSize>
 
 namespace tavrin::qt {
@@ -17,8 +16,6 @@ double PixelsToTwips(int pixels, double dots_per_inch);
 // The same at the primary screen's logical resolution (96 when there is no screen).
 int TwipsToPixelsX(double twips);
 int TwipsToPixelsY(double twips);
-double PixelsToTwipsX(int pixels);
-QRect TwipsRect(double left, double top, double width, double height);
 QSize TwipsSize(double width, double height);
 
 }  // namespace tavrin::qt
