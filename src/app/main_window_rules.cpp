@@ -41,8 +41,10 @@ ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
 }
 
 std::string WeekSavedMessage(int week, int weeks_in_season) {
-  if (week >= weeks_in_season) return fmt::format("Week {} saved. The season is complete.", week);
-  return fmt::format("Week {} saved. Predictions for week {} are ready.", week, week + 1);
+  if (week >= weeks_in_season) {
+    return fmt::format("Week # {} saved. The season is complete.", week);
+  }
+  return fmt::format("Week # {} saved. Predictions for Week # {} are ready.", week, week + 1);
 }
 
 int ColourDepthFlagFor(int bits_per_pixel) {

@@ -71,8 +71,8 @@ TEST(WeekSaved, NamesTheNextWeekUntilTheSeasonIsComplete) {
   const struct {
     int week, weeks;
     const char* message;
-  } cases[] = {{16, 17, "Week 16 saved. Predictions for week 17 are ready."},
-               {17, 17, "Week 17 saved. The season is complete."}};
+  } cases[] = {{16, 17, "Week # 16 saved. Predictions for Week # 17 are ready."},
+               {17, 17, "Week # 17 saved. The season is complete."}};
   for (const auto& c : cases) EXPECT_EQ(WeekSavedMessage(c.week, c.weeks), c.message) << c.week;
 }
 
