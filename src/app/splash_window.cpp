@@ -74,7 +74,7 @@ SplashWindow::SplashWindow(MainWindow& main_window)
   banner_->setFont(small);
   banner_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   banner_->setGeometry(qt::TwipsToPixelsX(banner_left_twips_), picture.height(),
-                         qt::TwipsToPixelsX(BannerStripWidthTwips), height - picture.height());
+                       qt::TwipsToPixelsX(BannerStripWidthTwips), height - picture.height());
   banner_->installEventFilter(this);
   SetBanner(CreditsLine());
   banner_toggle_ = 0;
