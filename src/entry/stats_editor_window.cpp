@@ -158,6 +158,8 @@ void StatsEditorWindow::OnLoadWeek() {
     week_box_->selectAll();
     return;
   }
+  // Loading over figures typed and not saved drops them only when the user agrees.
+  if (!MayCloseWithTypedChanges(session_.ui, typed_)) return;
   // A block that could not be read must not be written back.
   save_button_->setEnabled(false);
   if (!LoadEditorBlock(session_, *week)) return;

@@ -127,6 +127,16 @@ class EntryWindowsTest : public QObject {
       QTRY_VERIFY(opened.isNull());
     }
     QCOMPARE(ui().questions.size(), std::size_t{4});
+    // Loading a week over figures typed in the statistics editor asks too; No keeps them.
+    StatsEditorWindow* editor = OpenStatsEditorWindow(session(), &main_window_);
+    TypeOver(editor, "Text1", "3");
+    Click(editor, "Loadbutton");
+    TypeOver(editor, "Text2_0", "9");
+    ui().answers = {false, true};
+    Click(editor, "Loadbutton");
+    QCOMPARE(Control<QLineEdit>(editor, "Text2_0")->text(), QString("9"));
+    editor->close();
+    QCOMPARE(ui().questions.size(), std::size_t{6});
     QCOMPARE(session().store.LocationName[5], location);
     QCOMPARE(session().store.WeeksInSeason, weeks);
   }
