@@ -158,9 +158,17 @@ QWidget* SettingsWindow::BuildScroll(const char* name, const char* caption, int 
 void SettingsWindow::OnAccept() {
   const SettingsForm form{qt::ToLatin1(year_box_->text()), qt::ToLatin1(weeks_box_->text()),
                           -reactivity_bar_->value(), -weighting_bar_->value()};
-  // A refused year or week count keeps the window open; so does a file that could not be
-  // written, so that OK can be tried again.
-  if (ApplySettings(session_, form) == CommandResult::Done) accept();
+  // A refused year or week count keeps the window open, with the box to correct taking the
+  // focus; so does a file that could not be written, so that OK can be tried again.
+  const CommandResult result = ApplySettings(session_, form);
+  if (result == CommandResult::Done) {
+    accept();
+  } else if (result == CommandResult::Refused) {
+    const auto year = ReadTypedWholeNumber(form.year_text, LastWorkingYear);
+    QLineEdit* refused = !year || *year < FirstWorkingYear ? year_box_ : weeks_box_;
+    refused->setFocus();
+    refused->selectAll();
+  }
 }
 
 void SettingsWindow::reject() {

@@ -203,11 +203,16 @@ class EntryWindowsTest : public QObject {
     QPointer<QWidget> closing_fonts = fonts;
     Click(fonts, "donebutton");
     QTRY_VERIFY(closing_fonts.isNull());
+    // A refused box is named and takes the focus; the window stays.
+    TypeOver(settings_window, "weekstext", "0");
+    Click(settings_window, "okbutton");
+    QCOMPARE(settings_window->focusWidget(), Control<QLineEdit>(settings_window, "weekstext"));
+    TypeOver(settings_window, "weekstext", "17");
     TypeOver(settings_window, "Text1", "2000");
     CloseWith(settings_window, "okbutton");
     QCOMPARE(ApplySettings(commands.session, {"2000", "17", 100, 100}), CommandResult::Done);
     expect_same_files();
-    QCOMPARE(ui().messages.size(), std::size_t{1});  // the schedule's "saved"
+    QCOMPARE(ui().messages.size(), std::size_t{2});  // the schedule's "saved", the weeks refused
     QCOMPARE(ui().help_topics, (std::vector<std::string>{"Fonts", "Fonts"}));
   }
 
