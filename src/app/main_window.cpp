@@ -403,9 +403,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (settings.value(GeometryKey).toByteArray() != geometry) {
     settings.setValue(GeometryKey, geometry);
   }
-  // The help window and any secondary window go with the main window.
+  // The help window and any secondary window go with the main window; an editor whose user
+  // keeps its typed work keeps the main window open too.
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != this && window->isVisible()) window->close();
+    if (window != this && window->isVisible() && !window->close()) {
+      event->ignore();
+      return;
+    }
   }
   event->accept();
 }
