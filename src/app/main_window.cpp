@@ -29,6 +29,7 @@
 #include "platform/qt/twips.h"
 #include "platform/qt/window_keys.h"
 #include "season/data_files.h"
+#include "season/season_change.h"
 
 namespace tavrin {
 
@@ -156,11 +157,13 @@ QSize MainWindow::DesignSize() const {
 
 void MainWindow::ShowSeasonState() {
   const SeasonStore& store = session_.store;
-  setWindowTitle(store.WorkingYear > 0
-                     ? QString("Tavrin %1").arg(store.WorkingYear, 4, 10, QChar('0'))
-                     : ProgramCaption);
+  const QString title = store.WorkingYear > 0
+                            ? QString("Tavrin %1").arg(store.WorkingYear, 4, 10, QChar('0'))
+                            : QString(ProgramCaption);
+  // A window that may not save says so where it is always seen; its printouts need not.
+  setWindowTitle(SeasonReadOnlyReason(session_.folder) ? title + " (read-only)" : title);
   if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter())) {
-    printer->SetFootTitle(qt::ToLatin1(windowTitle()));
+    printer->SetFootTitle(qt::ToLatin1(title));
   }
   // A toolbar button that would do nothing looks it.
   const SeasonProgress season = CurrentSeasonProgress();

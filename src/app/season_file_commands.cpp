@@ -23,18 +23,19 @@ std::optional<ChosenSeasonFile> ChooseSeasonFile(Session& session) {
   const std::filesystem::path file = *chosen;
   const std::string name = file.filename().string();
   session.ui.ShowBusyPointer();
-  std::optional<std::string> text = ReadWholeFile(file);
-  if (!text) {
-    session.ui.ShowMessage(fmt::format("Unable to read {}.", name), ProgramCaption,
-                           MessageIcon::Exclamation);
+  auto text = ReadWholeFile(file, MaxInputFileSize);
+  if (!text || !*text) {
+    session.ui.ShowMessage(fmt::format("Unable to read {}:\n\r{}.", name,
+                                       text ? "the file does not exist" : text.failure()),
+                           ProgramCaption, MessageIcon::Exclamation);
     return std::nullopt;
   }
-  return ChosenSeasonFile{name, std::move(*text)};
+  return ChosenSeasonFile{name, std::move(**text)};
 }
 
 bool ImportChosenSeasonFile(Session& session) {
   const auto chosen = ChooseSeasonFile(session);
-  return chosen && ImportSeason(session, chosen->name, chosen->text, false);
+  return chosen && ImportSeason(session, chosen->name, chosen->text, ImportChoice{});
 }
 
 bool ExportSeasonToChosenFile(Session& session) {

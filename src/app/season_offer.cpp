@@ -6,11 +6,11 @@
 #include "demo/demo_folder.h"
 #include "demo/demo_teams.h"
 #include "demo/first_season_start.h"
+#include "engine/season_saving.h"
 #include "entry/season_import.h"
 #include "entry/settings_update.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
-#include "season/file_io.h"
 #include "season/season_csv.h"
 
 namespace tavrin {
@@ -39,15 +39,9 @@ bool StartEmptySeason(Session& session, const std::optional<std::string>& year) 
     store.LocationName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].location;
     store.TeamName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].nickname;
   }
-  const auto names = NamesText(store);
-  const auto settings = SettingsText(store);
-  if (!names || !settings ||
-      !ReplaceFilesTogether({{session.folder / NamesFileName, *names},
-                             {session.folder / SettingsFileName, *settings}})) {
-    ShowSaveFailure(session.ui);
-    return false;
-  }
-  return true;
+  SeasonChange change(session.folder);
+  return SaveOrTell(session.ui, change,
+                    {WriteNames(store, session.folder), WriteSettings(store, session.folder)});
 }
 
 // A new season of the year the chosen CSV file holds, then the file imported into it. A first
@@ -60,11 +54,11 @@ void StartImportedSeason(Session& session) {
   std::vector<CsvProblem> problems;
   const SeasonCsv csv = ReadSeasonCsv(chosen->text, NewSeasonWeeks, problems);
   if (!StartEmptySeason(session, std::to_string(csv.year)) ||
-      !ImportSeason(session, chosen->name, chosen->text, true) ||
+      !ImportSeason(session, chosen->name, chosen->text, ImportChoice{.schedules_only = true}) ||
       !demo::WriteFirstSeasonStart(session)) {
     return;
   }
-  ImportSeason(session, chosen->name, chosen->text, false);
+  ImportSeason(session, chosen->name, chosen->text, ImportChoice{});
 }
 
 }  // namespace

@@ -56,7 +56,9 @@ TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {
     const ToolbarAction action = ToolbarButtonAction(c.button, c.menus, c.season);
     EXPECT_EQ(action.command, c.action.command)
         << static_cast<int>(c.button) << " after week " << c.season.last_scored_week;
-    if (c.action.command != C::Nothing) EXPECT_EQ(action, c.action);
+    if (c.action.command != C::Nothing) {
+      EXPECT_EQ(action, c.action);
+    }
   }
 }
 

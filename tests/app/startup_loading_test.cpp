@@ -75,12 +75,12 @@ TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
     bool goes_on;
     int16_t year;           // the settings file's year afterwards; 0 when there is none
     std::size_t messages;   // a refused year, a failed save
-    int failed_rename = 0;  // the names are renamed into place first, then the settings
+    int failed_rename = 0;  // the first rename puts the change's journal in place
   } cases[] = {{{3}, {}, false, 0, 0},
                {{1, 3}, {std::nullopt}, false, 0, 0},
                {{2, 3}, {}, false, 0, 0},
                {{1, 1}, {"20", "2003"}, true, 2003, 1},
-               {{1, 3}, {"2003"}, false, 0, 1, 2},
+               {{1, 3}, {"2003"}, false, 0, 1, 1},
                {{0}, {}, true, 2000, 0}};
   for (const auto& c : cases) {
     TempFolder folder;
@@ -114,9 +114,8 @@ TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
 
 // A block whose bytes were overwritten is named once, at start-up, with the weeks it spoils.
 TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
-  TAVRIN_REQUIRE_SHARED_DATA();
   TempFolder folder;
-  folder.CopyFilesFrom(testing::SharedDataDir() / "golden" / "1999" / "final");
+  folder.CopyFilesFrom(testing::TestDataDir() / "golden" / "1999" / "final");
   SeasonStore store;
   ScriptedUi ui;
   LoadAtStartup(store, folder.path(), ui, ui.printer);
@@ -136,10 +135,9 @@ TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
 // Importing a season CSV into an empty folder makes a season of the file's year and imports
 // the file whole, every scored week included.
 TEST(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
-  TAVRIN_REQUIRE_SHARED_DATA();
   struct ChoosingUi : ScriptedUi {
     std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&) override {
-      return (testing::SharedDataDir() / "seasons" / "1999.csv").string();
+      return (testing::TestDataDir() / "seasons" / "1999.csv").string();
     }
   } ui;
   TempFolder folder;

@@ -127,8 +127,6 @@ class ViewWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { TAVRIN_QSKIP_WITHOUT_SHARED_DATA(); }
-
   void EveryViewWindowIsADialogInFrontOfTheMainWindow() {
     for (const ViewWindow& view : ViewWindows) {
       SeasonCopy season;
