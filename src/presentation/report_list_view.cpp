@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "platform/qt/list_font.h"
 #include "platform/qt/window_keys.h"
@@ -30,8 +31,12 @@ QSize ReportListView::sizeHint() const {
   const QFontMetrics metrics(font());
   // Room beside the text for the frame, the item margins and the upright bar.
   const int spare = 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 12;
+  // A whole report where the screen has room for it (its window is never opened taller than
+  // the screen); the lines as the list draws them, margins and all.
+  const int rows = std::max(rows_, std::min(count(), MostRowsAskedFor));
+  const int row_height = count() > 0 ? sizeHintForRow(0) : metrics.lineSpacing();
   return {metrics.horizontalAdvance(QString(columns_, QChar('0'))) + spare,
-          rows_ * metrics.lineSpacing() + 2 * frameWidth()};
+          rows * row_height + 2 * frameWidth()};
 }
 
 }  // namespace tavrin

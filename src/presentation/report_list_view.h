@@ -18,7 +18,11 @@ class ReportListView : public QListWidget {
   // act on it.
   enum class Selection { Never, Allowed };
 
-  // A list named `List1` that asks for room for `columns` characters and `rows` lines.
+  // The most lines a list asks room for, a whole report of one season on a large screen.
+  static constexpr int MostRowsAskedFor = 40;
+
+  // A list named `List1` that asks for room for `columns` characters and at least `rows` lines,
+  // or for as many lines as it holds up to the most above.
   ReportListView(QWidget* parent, int columns, int rows, Selection selection);
 
   // Shows the lines from the top.

@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPixmap>
+#include <QScreen>
 #include <QWindow>
 #include <QtTest>
 
@@ -41,7 +43,15 @@ QStringList ClippedControls(QWidget* window) {
     }
   }
   const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
-  if (!folder.isEmpty()) window->grab().save(folder + "/" + window->objectName() + ".png");
+  if (!folder.isEmpty()) {
+    // The whole screen where there is one, so the window is seen over what it stands in front of,
+    // once every window on it has painted. Xvfb has no window manager to keep it on top.
+    window->raise();
+    QTest::qWait(300);
+    QPixmap picture = window->screen()->grabWindow(0);
+    if (picture.isNull()) picture = window->grab();
+    picture.save(folder + "/" + window->objectName() + ".png");
+  }
   return clipped;
 }
 

@@ -32,6 +32,10 @@ void AddKey(QPushButton* button, const QKeySequence& keys) {
 
 QDialogButtonBox* MakeDialogButtonBox(QDialog* dialog, Qt::Orientation orientation) {
   auto* box = new QDialogButtonBox(orientation, dialog);
+  // An upright box takes its column's width, so its buttons line up with the buttons above it.
+  if (orientation == Qt::Vertical) {
+    box->setSizePolicy(QSizePolicy::Preferred, box->sizePolicy().verticalPolicy());
+  }
   QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   return box;
 }
