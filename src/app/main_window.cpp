@@ -125,7 +125,13 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
 
   // The data files, the week menus and the report font.
   BuildMenus(LoadAtStartup(store, session_.folder, ui, ui.ReportPrinter()));
-  ShowSeasonState();
+  SetMenuStates(MenusWhileShowing(ListingPanel::None));
+  if (const auto reason = SeasonReadOnlyReason(session_.folder)) {
+    auto* read_only = new QLabel("Read-only: nothing can be saved", this);
+    read_only->setObjectName("readonlylabel");
+    read_only->setToolTip(QString::fromStdString(*reason));
+    statusBar()->addPermanentWidget(read_only);
+  }
 
   // Ctrl+P prints and Escape closes the listing on show, as its buttons do.
   const auto press = [this](QPushButton* (MainWindow::*button)() const) {
@@ -183,7 +189,8 @@ SeasonProgress MainWindow::CurrentSeasonProgress() const {
       store.LastScoredWeek, store.WeeksInSeason,
       std::filesystem::exists(session_.folder / ScheduleFileName(store.WorkingYear), error),
       LoadStatsBlockNumber(last_scored, session_.folder, std::max<int>(store.LastScoredWeek, 0)) &&
-          BlockHasRecordedScores(last_scored)};
+          BlockHasRecordedScores(last_scored),
+      SeasonReadOnlyReason(session_.folder).has_value()};
 }
 
 void MainWindow::ShowWeekSaved(int week) {

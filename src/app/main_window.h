@@ -153,6 +153,8 @@ class MainWindow : public QMainWindow {
   QAction* copy_action_ = nullptr;
   QAction* print_pdf_action_ = nullptr;
   std::array<QAction*, 2> editors_{};  // Namesmenu, Editstatsmenu
+  // The commands that save the season, unavailable while another program holds its folder.
+  std::array<QAction*, 7> season_savers_{};
 
   std::array<QToolButton*, 5> tool_buttons_{};
   std::array<QLabel*, 5> hover_captions_{};

@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/window_keys.h"
+#include "season/season_change.h"
 
 namespace tavrin {
 namespace {
@@ -36,6 +37,7 @@ QMenu* MainWindow::AddWeekMenu(QMenu* parent, const QString& title, const char* 
                                void (MainWindow::*command)(int)) {
   QMenu* weeks = parent->addMenu(title);
   weeks->setObjectName(name);
+  weeks->menuAction()->setObjectName(name);
   for (std::size_t index = 0; index < captions.size(); ++index) {
     QAction* entry = weeks->addAction(qt::FromLatin1(captions[index]));
     entry->setObjectName(QString("%1_%2").arg(entry_name).arg(index));
@@ -52,14 +54,14 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   QMenu* file = AddMenu(bar, "&File", "Filemenu");
   connect(AddEntry(file, "&Programming Information", "programmermenu"), &QAction::triggered, this,
           &MainWindow::OnShowProgrammingInformation);
-  connect(AddEntry(file, "Tavrin &Settings", "Settingsmenu"), &QAction::triggered, this,
-          &MainWindow::OnEditSettings);
+  QAction* settings = AddEntry(file, "Tavrin &Settings", "Settingsmenu");
+  connect(settings, &QAction::triggered, this, &MainWindow::OnEditSettings);
   connect(AddEntry(file, "P&rinter Setup", "printsetupmenu"), &QAction::triggered, this,
           &MainWindow::OnPrinterSetup);
   print_pdf_action_ = AddEntry(file, "Print to P&DF...", "printpdfmenu");
   connect(print_pdf_action_, &QAction::triggered, this, &MainWindow::OnPrintToPdf);
-  connect(AddEntry(file, "&Import Season...", "ImportSeasonmenu"), &QAction::triggered, this,
-          &MainWindow::OnImportSeason);
+  QAction* import = AddEntry(file, "&Import Season...", "ImportSeasonmenu");
+  connect(import, &QAction::triggered, this, &MainWindow::OnImportSeason);
   connect(AddEntry(file, "&Export Season...", "ExportSeasonmenu"), &QAction::triggered, this,
           &MainWindow::OnExportSeason);
   QAction* exit = AddEntry(file, "E&xit", "ExitMenu");
@@ -91,16 +93,17 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
           this, &MainWindow::OnShowSeasonSchedule);
   connect(AddEntry(schedules_menu_, "View Schedules by &Team", "Teamschedulemenu"),
           &QAction::triggered, this, &MainWindow::OnShowTeamSchedule);
-  connect(AddEntry(schedules_menu_, "&Enter / Edit Schedule", "Enterschedulemenu"),
-          &QAction::triggered, this, &MainWindow::OnEnterSchedule);
-  connect(AddEntry(schedules_menu_, "&New Season Setup", "NewSeasonmenu"), &QAction::triggered,
-          this, &MainWindow::OnNewSeason);
+  QAction* schedule_entry =
+      AddEntry(schedules_menu_, "&Enter / Edit Schedule", "Enterschedulemenu");
+  connect(schedule_entry, &QAction::triggered, this, &MainWindow::OnEnterSchedule);
+  QAction* new_season = AddEntry(schedules_menu_, "&New Season Setup", "NewSeasonmenu");
+  connect(new_season, &QAction::triggered, this, &MainWindow::OnNewSeason);
 
   games_menu_ = AddMenu(bar, "&Games", "Gamesmenu");
   AddWeekMenu(games_menu_, "&View Statistics  (weekly)", "Viewstatsmenu", "ViewWKStats",
               weeks.statistics, &MainWindow::OnShowStatistics);
-  AddWeekMenu(games_menu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores,
-              &MainWindow::OnScoresWeekChosen);
+  QMenu* scores = AddWeekMenu(games_menu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores,
+                              &MainWindow::OnScoresWeekChosen);
   AddWeekMenu(games_menu_, "&Predictions", "Predmenu", "PredWeekmenu", weeks.predictions,
               &MainWindow::OnShowPredictions);
   AddWeekMenu(games_menu_, "&Weekly Results", "ResultMenus", "WeekResultMenu", weeks.results,
@@ -133,6 +136,9 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
           &MainWindow::OnSearchHelp);
   connect(AddEntry(help, "&About Tavrin", "AboutMenu"), &QAction::triggered, this,
           &MainWindow::OnAbout);
+
+  season_savers_ = {settings,       import,     editors_[0],         editors_[1],
+                    schedule_entry, new_season, scores->menuAction()};
 }
 
 void MainWindow::SetMenuStates(const MenuStates& states) {
@@ -147,12 +153,16 @@ void MainWindow::SetMenuStates(const MenuStates& states) {
   for (QAction* editor : editors_) editor->setEnabled(states.edit);
   copy_action_->setEnabled(!states.edit);
   print_pdf_action_->setEnabled(!states.edit);
+  // A season another program holds is looked at and printed, never saved.
+  if (SeasonReadOnlyReason(session_.folder)) {
+    for (QAction* saver : season_savers_) saver->setEnabled(false);
+  }
   ShowSeasonState();
 }
 
 MenuStates MainWindow::CurrentMenuStates() const {
   return {schedules_menu_->menuAction()->isEnabled(), games_menu_->menuAction()->isEnabled(),
-          standings_menu_->menuAction()->isEnabled(), editors_[0]->isEnabled()};
+          standings_menu_->menuAction()->isEnabled(), !copy_action_->isEnabled()};
 }
 
 }  // namespace tavrin

@@ -26,7 +26,8 @@ ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
       if (menus.schedules && season.has_schedule) return {ToolbarCommand::EntireSeason, 0};
       break;
     case ToolbarButton::EnterScores:
-      if (menus.games && next_week_exists) return {ToolbarCommand::EnterScores, last_scored_week};
+      if (menus.games && next_week_exists && !season.read_only)
+        return {ToolbarCommand::EnterScores, last_scored_week};
       break;
     case ToolbarButton::Predictions:
       if (menus.games && next_week_exists) return {ToolbarCommand::Predictions, last_scored_week};

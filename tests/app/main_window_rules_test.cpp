@@ -16,6 +16,7 @@ TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {
   const MenuStates schedule = MenusWhileShowing(ListingPanel::Schedule);
   const SeasonProgress not_started{0, 17, true, false};
   const SeasonProgress no_schedule{0, 17, false, false};
+  const SeasonProgress read_only{5, 17, true, true, true};
   const struct {
     B button;
     MenuStates menus;
@@ -32,6 +33,9 @@ TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {
       {B::Predictions, open, {17, 17}, {C::Nothing, 0}},
       {B::Standings, open, {17, 17}, {C::Standings, 16}},
       {B::EnterScores, open, {16, 17}, {C::EnterScores, 16}},
+      // A season another program holds is looked at, never scored.
+      {B::EnterScores, open, read_only, {C::Nothing, 0}},
+      {B::Predictions, open, read_only, {C::Predictions, 5}},
       // Help still works while the report panel is open (the window test shows the rest locked);
       // the schedule panel keeps schedules.
       {B::Help, locked, {5, 17}, {C::Instructions, 0}},

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "app/season_offer.h"
 #include "app/splash_window.h"
 #include "entry_ui/window_fixture.h"
+#include "season/season_change.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -176,6 +178,33 @@ class MainWindowTest : public QObject {
       QCOMPARE(tool->isEnabled(), k == static_cast<int>(ToolbarButton::Help));
     }
     QVERIFY(ui.messages.empty());
+  }
+
+  // A season another program holds: its title says so, every command that would save is
+  // unavailable (through a listing's lock and release too), and looking and printing still work.
+  void ReadOnlySeasonOffersNothingThatSaves() {
+    static const char* const savers[] = {"Settingsmenu",  "ImportSeasonmenu",  "Namesmenu",
+                                         "Editstatsmenu", "Enterschedulemenu", "NewSeasonmenu",
+                                         "Escoresmenu"};
+    MarkSeasonReadOnly(season_->folder.path(), "in use by tavrin-cli");
+    MainWindow window(season_->store, season_->ui, season_->folder.path());
+    QCOMPARE(window.windowTitle(), QString("Tavrin 1999 (read-only)"));
+    QCOMPARE(Control<QLabel>(&window, "readonlylabel")->toolTip(), QString("in use by tavrin-cli"));
+    const auto expect_nothing_saves = [&window] {
+      for (const char* saver : savers)
+        QVERIFY2(!Control<QAction>(&window, saver)->isEnabled(), saver);
+      for (const char* viewer : {"Scorecardmenu", "Entireseasonmenu", "ExportSeasonmenu"})
+        QVERIFY2(Control<QAction>(&window, viewer)->isEnabled(), viewer);
+    };
+    expect_nothing_saves();
+    // A week left to score: it can be predicted, not scored.
+    season_->store.LastScoredWeek = 16;
+    window.findChild<QAction*>("PredWeekmenu_4")->trigger();
+    Control<QPushButton>(&window, "preddonebutton")->click();
+    expect_nothing_saves();
+    QVERIFY(!Control<QToolButton>(&window, "tool_1")->isEnabled());
+    QVERIFY(Control<QToolButton>(&window, "tool_2")->isEnabled());
+    QVERIFY(window_->findChild<QLabel*>("readonlylabel") == nullptr);
   }
 
   // An empty folder: the loading failure reaches the user and the window still opens.
