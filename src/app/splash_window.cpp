@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "app/main_window.h"
 #include "platform/qt/palette.h"
@@ -46,38 +47,51 @@ SplashWindow::SplashWindow(MainWindow& main_window)
       picture = low_colour;
   }
   picture_->setPixmap(picture);
-  picture_->setGeometry(0, 0, picture.width(), picture.height());
+  picture_->setFixedSize(picture.size());
   picture_->installEventFilter(this);
 
-  title_ = new QLabel("Tavrin 2000", this);
+  // The caption stands over the picture, a twelfth of the way down.
+  title_ = new QLabel("Tavrin 2000", picture_);
   title_->setObjectName("Label1");
   title_->setAlignment(Qt::AlignCenter);
   title_->setStyleSheet(
       "QLabel { color: white; background: transparent; font-size: 30pt; font-weight: bold; }");
-  title_->setGeometry(0, picture.height() / 12, picture.width(), picture.height() / 6);
+  title_->setFixedHeight(picture.height() / 6);
   title_->installEventFilter(this);
+  auto* over_picture = new QVBoxLayout(picture_);
+  over_picture->setContentsMargins(0, picture.height() / 12, 0, 0);
+  over_picture->addWidget(title_);
+  over_picture->addStretch();
 
   main_window.session().ui.ShowBusyPointer();
 
-  // The window takes the picture's width and 8 percent more than its height for the strip.
-  const int height = static_cast<int>(picture.height() * 1.08);
-  resize(picture.width(), height);
-  banner_ = new QLabel(this);
+  // Under the picture, a strip 8 percent of its height, in which the banner scrolls by.
+  auto* strip = new QWidget(this);
+  strip->setFixedSize(picture.width(), static_cast<int>(picture.height() * 0.08));
+  banner_ = new QLabel(strip);
   banner_->setObjectName("Picture2");
   banner_->setAutoFillBackground(true);
-  QPalette strip = banner_->palette();
-  strip.setColor(QPalette::Window, qt::PaletteColour(0));
-  strip.setColor(QPalette::WindowText, qt::PaletteColour(7));
-  banner_->setPalette(strip);
+  QPalette colours = banner_->palette();
+  colours.setColor(QPalette::Window, qt::PaletteColour(0));
+  colours.setColor(QPalette::WindowText, qt::PaletteColour(7));
+  banner_->setPalette(colours);
   QFont small = banner_->font();
   small.setPointSize(6);
   banner_->setFont(small);
   banner_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  banner_->setGeometry(qt::TwipsToPixelsX(banner_left_twips_), picture.height(),
-                       qt::TwipsToPixelsX(BannerStripWidthTwips), height - picture.height());
+  banner_->resize(qt::TwipsToPixelsX(BannerStripWidthTwips), strip->height());
+  banner_->move(qt::TwipsToPixelsX(banner_left_twips_), 0);
   banner_->installEventFilter(this);
   SetBanner(CreditsLine());
   banner_toggle_ = 0;
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(picture_);
+  layout->addWidget(strip);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
 
   if (const QScreen* screen = main_window.screen()) {
     const QRect area = screen->geometry();
@@ -108,7 +122,7 @@ void SplashWindow::AdvanceBanner() {
     }
   }
   banner_left_twips_ -= BannerStepTwips;
-  banner_->move(qt::TwipsToPixelsX(banner_left_twips_), banner_->y());
+  banner_->move(qt::TwipsToPixelsX(banner_left_twips_), 0);
 }
 
 void SplashWindow::Dismiss() {
