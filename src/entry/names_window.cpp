@@ -73,6 +73,8 @@ NamesWindow::NamesWindow(Session& session, QWidget* owner) : QDialog(owner), ses
   connect(save_button, &QPushButton::clicked, this, [this] { OnSave(); });
   connect(help_button, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("team names"); });
+  // The window is for typing: it opens in the first team's location.
+  location_boxes_[1]->setFocus();
 }
 
 QWidget* NamesWindow::BuildConference(int conference) {

@@ -119,6 +119,8 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session, QWidget* owner)
   connect(help_button, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Schedule"); });
   connect(week_box_, &QLineEdit::textChanged, this, [this] { OnWeekEdited(); });
+  // A week is loaded first: the window opens in its box, where Enter loads it.
+  week_box_->setFocus();
 }
 
 QWidget* ScheduleEntryWindow::BuildConference(int conference) {

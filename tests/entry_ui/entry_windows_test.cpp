@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <set>
+#include <tuple>
 
 #include "engine/results_processing.h"
 #include "entry/names_window.h"
@@ -75,22 +76,25 @@ class EntryWindowsTest : public QObject {
 
   void everyEntryWindowIsADialogInFrontOfTheMainWindow() {
     using Open = QWidget* (*)(Session&, QWidget*);
-    const std::pair<Open, Growth> windows[] = {
+    const std::tuple<Open, Growth, const char*> windows[] = {
         {[](Session& s, QWidget* owner) -> QWidget* { return OpenScoresWindow(s, 17, owner); },
-         Growth::Fixed},
+         Growth::Fixed, "FTTEXT_1"},
         {[](Session& s, QWidget* owner) -> QWidget* { return OpenScheduleWindow(s, owner); },
-         Growth::Resizable},
+         Growth::Resizable, "Text2"},
         {[](Session& s, QWidget* owner) -> QWidget* { return OpenNamesWindow(s, owner); },
-         Growth::Fixed},
+         Growth::Fixed, "Text1_1"},
         {[](Session& s, QWidget* owner) -> QWidget* { return OpenSettingsWindow(s, owner); },
-         Growth::Fixed},
+         Growth::Fixed, "Text1"},
         {[](Session& s, QWidget* owner) -> QWidget* { return OpenStatsEditorWindow(s, owner); },
-         Growth::Fixed}};
-    for (const auto& [open, growth] : windows) {
+         Growth::Fixed, "Text1"}};
+    for (const auto& [open, growth, focus] : windows) {
       QWidget* window = open(session(), &main_window_);
       QPointer<QWidget> opened = window;
       ExpectDialogRules(window, &main_window_, growth);
       QCOMPARE(ClippedControls(window), QStringList());
+      // Each opens where the user types first.
+      QVERIFY(window->focusWidget() != nullptr);
+      QCOMPARE(window->focusWidget()->objectName(), QString(focus));
       if (window->objectName() == "Settingsform") {
         // The report font window stands in front of the settings.
         Click(window, "fontbutton");

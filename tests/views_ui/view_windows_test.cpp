@@ -66,16 +66,17 @@ struct ViewWindow {
   const char* name;
   Growth growth;
   QDialog* (*open)(SeasonCopy&);
+  const char* focus;  // the control with the focus once it is open
   // How F1 answers: a help topic, or a message of its own (the graph's explanation).
   enum { HelpTopic, Message, GeneralHelp } help;
 };
 
 const ViewWindow ViewWindows[] = {
     {"VResults", Growth::Resizable,
-     [](SeasonCopy& s) { return OpenWeeklyResultsWindow(s.session, 4, &s.main_window); },
+     [](SeasonCopy& s) { return OpenWeeklyResultsWindow(s.session, 4, &s.main_window); }, "List1",
      ViewWindow::GeneralHelp},
     {"VStatsform", Growth::Resizable,
-     [](SeasonCopy& s) { return OpenStatisticsWindow(s.session, 3, &s.main_window); },
+     [](SeasonCopy& s) { return OpenStatisticsWindow(s.session, 3, &s.main_window); }, "List1",
      ViewWindow::GeneralHelp},
     // With a team chosen, as it stands once it shows the team's results.
     {"TResults", Growth::Resizable,
@@ -85,18 +86,18 @@ const ViewWindow ViewWindows[] = {
        Click(window, "schbutton");
        return window;
      },
-     ViewWindow::HelpTopic},
+     "List1", ViewWindow::HelpTopic},
     {"Scorecard", Growth::Resizable,
-     [](SeasonCopy& s) { return OpenScorecardWindow(s.session, &s.main_window); },
+     [](SeasonCopy& s) { return OpenScorecardWindow(s.session, &s.main_window); }, "List1",
      ViewWindow::GeneralHelp},
     {"PlayoffOdds", Growth::Resizable,
      [](SeasonCopy& s) {
        return OpenPlayoffOddsWindow(s.session, &s.main_window, {200, 1});
      },
-     ViewWindow::GeneralHelp},
+     "oddstable", ViewWindow::GeneralHelp},
     {"Pseason", Growth::Fixed,
      [](SeasonCopy& s) { return OpenSeasonProjectionWindow(s.session, &s.main_window); },
-     ViewWindow::HelpTopic},
+     "Donebutton", ViewWindow::HelpTopic},
     // With one game predicted, so that there is a list to print.
     {"Specials", Growth::Resizable,
      [](SeasonCopy& s) {
@@ -105,12 +106,12 @@ const ViewWindow ViewWindows[] = {
        Click(window, "predictbutton");
        return window;
      },
-     ViewWindow::HelpTopic},
+     "predictbutton", ViewWindow::HelpTopic},
     {"Selgraphform", Growth::Fixed,
      [](SeasonCopy& s) {
        return OpenGraphSelectionWindow(s.session, GraphTwoTeams, &s.main_window);
      },
-     ViewWindow::GeneralHelp},
+     "List1", ViewWindow::GeneralHelp},
     {"GRform", Growth::Resizable,
      [](SeasonCopy& s) {
        s.store.GraphMode = GraphTwoTeams;
@@ -118,7 +119,7 @@ const ViewWindow ViewWindows[] = {
        s.store.GraphTeamTwo = Jacksonville;
        return OpenRatingGraphWindow(s.session, &s.main_window);
      },
-     ViewWindow::Message},
+     "donebutton", ViewWindow::Message},
 };
 
 }  // namespace
@@ -135,6 +136,8 @@ class ViewWindowsTest : public QObject {
       QCOMPARE(window->objectName(), QString(view.name));
       ExpectDialogRules(window, &season.main_window, view.growth);
       QCOMPARE(ClippedControls(window), QStringList());
+      QVERIFY2(window->focusWidget() != nullptr, view.name);
+      QCOMPARE(window->focusWidget()->objectName(), QString(view.focus));
       // Every week of the season counts, so there is nothing to enter again.
       QVERIFY2(window->findChild<QLabel*>("enteragain") == nullptr, view.name);
       window->close();
