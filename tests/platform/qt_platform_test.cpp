@@ -2,6 +2,7 @@
 // pointer's reset, the report printer's PDF jobs and the help window's keys.
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -93,6 +94,26 @@ class QtPlatformTest : public QObject {
         },
         QMessageBox::No);
     QVERIFY(!ui.AskYesNo("Sure?", "Tavrin", MessageIcon::Critical, DefaultButton::First));
+  }
+
+  // A message stands over the secondary window in front even before the window system has made
+  // that window active: over the main window it would leave the secondary window without keys.
+  void MessagesStandOverTheWindowInFront() {
+    QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
+    QWidget main_window;
+    ui.SetMainWindow(&main_window);
+    main_window.show();
+    auto* in_front = new QDialog(&main_window);
+    in_front->setWindowModality(Qt::WindowModal);
+    in_front->show();
+    QApplication::setActiveWindow(&main_window);
+    OnNextDialog([in_front](QMessageBox& box) { QCOMPARE(box.parentWidget(), in_front); },
+                 QMessageBox::Ok);
+    ui.ShowMessage("Saved.", "Tavrin", MessageIcon::Information);
+    in_front->close();
+    OnNextDialog([&main_window](QMessageBox& box) { QCOMPARE(box.parentWidget(), &main_window); },
+                 QMessageBox::Ok);
+    ui.ShowMessage("Saved.", "Tavrin", MessageIcon::Information);
   }
 
   void BusyPointerIsResetByTheWaitTimer() {
