@@ -1,11 +1,16 @@
 #include "entry_ui/window_fixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QWindow>
@@ -55,6 +60,27 @@ QStringList ClippedControls(QWidget* window) {
   return clipped;
 }
 
+QStringList UnlabelledBoxes(QWidget* window) {
+  QSet<QWidget*> labelled;
+  for (const QLabel* label : window->findChildren<QLabel*>()) labelled.insert(label->buddy());
+  QStringList unlabelled;
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    // A scroll bar of a list or table moves its view; one on its own sets a value.
+    const bool view_part =
+        qobject_cast<QAbstractScrollArea*>(control->parentWidget()) != nullptr ||
+        (control->parentWidget() != nullptr &&
+         qobject_cast<QAbstractScrollArea*>(control->parentWidget()->parentWidget()) != nullptr) ||
+        qobject_cast<QComboBox*>(control->parentWidget()) != nullptr;
+    const bool box = qobject_cast<QLineEdit*>(control) != nullptr ||
+                     qobject_cast<QComboBox*>(control) != nullptr ||
+                     qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
+                     qobject_cast<QAbstractSlider*>(control) != nullptr;
+    if (box && !view_part && !labelled.contains(control) && control->accessibleName().isEmpty())
+      unlabelled << control->objectName();
+  }
+  return unlabelled;
+}
+
 void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth) {
   QVERIFY(window != nullptr);
   const QString name = window->objectName();
@@ -69,6 +95,7 @@ void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth) {
   main_window->raise();
   main_window->activateWindow();
   QCOMPARE(QGuiApplication::modalWindow(), window->windowHandle());
+  QCOMPARE(UnlabelledBoxes(window), QStringList());
 
   const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
   const QSize room = SmallScreen - FrameRoom;

@@ -29,10 +29,14 @@ inline constexpr QSize FrameRoom(20, 40);
 // Whether a window's content can grow with it (reports, charts) or it keeps its laid-out size.
 enum class Growth { Resizable, Fixed };
 
+// The boxes (text, choice, number and slider) that no label names as its buddy and that carry no
+// name of their own, so that neither a mnemonic nor a screen reader reaches them.
+QStringList UnlabelledBoxes(QWidget* window);
+
 // Checks the rules every secondary window keeps: a dialog owned by `main_window` and
 // window-modal over it, so the window system keeps it in front and the main window takes no
-// input; its least size fits a 1024x700 screen; and it resizes exactly when its content can
-// grow, the growth going to its content.
+// input; every box labelled; its least size fits a 1024x700 screen; and it resizes exactly when its
+// content can grow, the growth going to its content.
 void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth);
 
 // The controls whose text does not fit the room the layout gave them, and the window itself
