@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -136,6 +137,23 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(season_->store.GraphMode, int16_t{2});
     QVERIFY(season_->ui.messages.empty());
+  }
+
+  // Closing the main window closes its windows, but an editor whose user keeps the typed work
+  // keeps both open.
+  void ClosingAsksAnEditorAboutItsTypedWork() {
+    Trigger("Namesmenu");
+    QPointer<QWidget> names = OpenWindow("Namesform");
+    QVERIFY(names != nullptr);
+    QTest::keyClicks(Control<QLineEdit>(names, "Text1_5"), "x");
+    season_->ui.answers = {false};
+    QVERIFY(!window_->close());
+    QVERIFY(window_->isVisible());
+    QCOMPARE(OpenWindow("Namesform"), names.data());
+    season_->ui.answers = {true};
+    QVERIFY(window_->close());
+    QTRY_VERIFY(names.isNull());
+    QCOMPARE(season_->ui.questions.size(), std::size_t{2});
   }
 
   void ToolbarScoresButtonOpensScoreEntryForTheNextWeek() {
