@@ -180,6 +180,22 @@ class ViewWindowsTest : public QObject {
     }
   }
 
+  // Enter where the focus opens closes a view, as its help says, unless the window has a button
+  // that accepts (the team selection's OK) or acts (Predict).
+  void EnterClosesAViewWithNothingToAccept() {
+    for (const ViewWindow& view : ViewWindows) {
+      const QString name = view.name;
+      if (name == "Selgraphform" || name == "Specials") continue;
+      SeasonCopy season;
+      QPointer<QDialog> window = view.open(season);
+      QVERIFY2(window != nullptr, view.name);
+      QApplication::setActiveWindow(window);
+      QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+      SettleClosedWindows();
+      QVERIFY2(window.isNull(), view.name);
+    }
+  }
+
   // Week 5 scored again after week 17: the weeks after it are left out of the team's totals, the
   // graph, the scorecard and the odds, and each window says so.
   void WeeksToEnterAgainAreLeftOutAndSaidSo() {
