@@ -283,6 +283,9 @@ class EntryWindowsTest : public QObject {
     TypeOver(window, "Text2", "18");
     Click(window, "loadbutton");
     QCOMPARE(ui().messages.size(), std::size_t{1});
+    // The refused week goes back to its box, beside the weeks it takes.
+    QCOMPARE(window->focusWidget(), Control<QLineEdit>(window, "Text2"));
+    QCOMPARE(Control<QLabel>(window, "weekrange")->text(), QString("(1 - 17)"));
 
     // A, B, then A again: B is left as the first team. B is reached by Tab and picked by Space.
     Click(window, "Clabel_3");
