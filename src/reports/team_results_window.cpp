@@ -26,7 +26,8 @@ namespace tavrin {
 
 namespace {
 
-constexpr int ShownLines = 16;
+// A team's whole season: its games under the heading, and the totals.
+constexpr int ShownLines = 23;
 constexpr int ChoiceColumns = 20;
 
 }  // namespace
