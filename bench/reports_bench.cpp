@@ -28,7 +28,8 @@
 namespace tavrin {
 namespace {
 
-const std::filesystem::path Golden = std::filesystem::path(TAVRIN_SHARED_DIR) / "golden" / "1999";
+const std::filesystem::path Golden =
+    std::filesystem::path(TAVRIN_BENCH_DATA_DIR) / "golden" / "1999";
 
 // A scratch folder with a copy of a golden folder's files, and a session started on it.
 class SeasonFolder {
@@ -56,14 +57,7 @@ class SeasonFolder {
   Session session{store, ui, path_};
 };
 
-bool HaveSeason(benchmark::State& state) {
-  if (std::filesystem::is_directory(Golden / "final")) return true;
-  state.SkipWithError("the shared golden seasons are not present");
-  return false;
-}
-
 void RunReport(benchmark::State& state, const std::function<std::size_t(Session&)>& build) {
-  if (!HaveSeason(state)) return;
   SeasonFolder folder(Golden / "final");
   for (auto _ : state) benchmark::DoNotOptimize(build(folder.session));
 }
@@ -138,13 +132,12 @@ std::size_t EveryReport(Session& session) {
 }
 
 void BM_SeasonWithReports(benchmark::State& state) {
-  if (!HaveSeason(state)) return;
   const auto commands = cli::DataCommands();
   const auto import = std::find_if(commands.begin(), commands.end(),
                                    [](const cli::CliCommand& c) { return c.name == "import"; });
   SeasonFolder folder(Golden / "start");
   const std::string csv =
-      (std::filesystem::path(TAVRIN_SHARED_DIR) / "seasons" / "1999.csv").string();
+      (std::filesystem::path(TAVRIN_BENCH_DATA_DIR) / "seasons" / "1999.csv").string();
   for (auto _ : state) {
     state.PauseTiming();
     folder.Refill(Golden / "start");
@@ -162,7 +155,6 @@ BENCHMARK(BM_SeasonWithReports)->Unit(benchmark::kMillisecond);
 
 // The reports part of the above alone, over the season's final files.
 void BM_EveryReportOfASeason(benchmark::State& state) {
-  if (!HaveSeason(state)) return;
   SeasonFolder folder(Golden / "final");
   for (auto _ : state) benchmark::DoNotOptimize(EveryReport(folder.session));
 }
@@ -172,7 +164,6 @@ BENCHMARK(BM_EveryReportOfASeason)->Unit(benchmark::kMillisecond);
 // builds it: the files read, the figures, the report lines and the chart's data. It must stay
 // under a frame (16 ms).
 void BM_Scorecard(benchmark::State& state) {
-  if (!HaveSeason(state)) return;
   SeasonFolder folder(Golden / "final");
   const auto games = ReadPlayedGames(folder.session, folder.store.LastScoredWeek);
   std::vector<MarketLine> lines;

@@ -2,7 +2,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "bench_folder.h"
@@ -14,25 +13,13 @@ namespace {
 
 constexpr int Year = 1999;
 
-// A scratch folder holding the 1999 golden final statistics file, or a synthetic file of the
-// same size (18 blocks with predictions) when the shared data is absent.
+// A scratch folder holding the 1999 recorded season's final statistics file (18 blocks).
 class StatisticsFolder {
  public:
   StatisticsFolder() : path_(MakeBenchFolder()) {
-    const std::filesystem::path golden = std::filesystem::path(TAVRIN_SHARED_DIR) / "golden" /
-                                         "1999" / "final" / StatisticsFileName(Year);
-    std::error_code error;
-    if (std::filesystem::copy_file(golden, path_ / StatisticsFileName(Year), error)) return;
-    SeasonStore store;
-    store.WorkingYear = Year;
-    for (int block = 0; block <= 17; ++block) {
-      for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
-        store.Cqr[slot] = 60 + block * 0.1 + slot;
-        store.PickTeam[slot] = static_cast<int16_t>(slot);
-        store.PickMargin[slot] = 3.5f;
-      }
-      if (!WriteStatsBlock(store, path_, block)) std::abort();
-    }
+    std::filesystem::copy_file(std::filesystem::path(TAVRIN_BENCH_DATA_DIR) / "golden" / "1999" /
+                                   "final" / StatisticsFileName(Year),
+                               path_ / StatisticsFileName(Year));
   }
   ~StatisticsFolder() {
     std::error_code ignored;

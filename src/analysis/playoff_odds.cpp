@@ -5,17 +5,34 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "analysis/tiebreakers.h"
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
 #include "engine/win_probability.h"
+#include "platform/messages.h"
 #include "presentation/report_messages.h"
 #include "presentation/report_printing.h"
 #include "presentation/report_text.h"
 #include "season/data_files.h"
 
 namespace tavrin {
+
+// Measured with bench/odds_calibration.cpp (10,000 runs, weeks 4 to 16 of the recorded 1999 and
+// 2000 seasons, both pooled; division Brier, its calibration slope, play-off Brier):
+//   ratings held fixed          0.0897  0.62  0.0855
+//   spread 4, drift 2           0.0875  0.87  0.0881
+//   spread 8, drift 2           0.0869  1.12  0.0923
+//   every game a coin flip      0.0830  1.34  0.1003
+// Fixed ratings are over-confident in 2000 (slope 0.46): the rest of a season is played by
+// teams whose strength the ratings only estimate, and that keeps changing. A per-run offset
+// with a weekly drift was preferred to replaying results processing inside each run: it moves
+// the odds as much for a tenth of the time. 4 and 2 bring the pooled slope near 1 at a small
+// cost in the play-off Brier; larger spreads make 1999 (slope 1.0 with fixed ratings)
+// under-confident.
+const double StrengthSpread = 4.0;
+const double StrengthWeeklyDrift = 2.0;
 
 namespace {
 
@@ -61,36 +78,58 @@ double HomeWinProbability(double home_margin) {
 }
 
 struct GameToPlay {
+  int week;
   int visitor;
   int home;
-  double home_margin;
-  double home_win_probability;
+  double home_margin;  // as predicted from today's ratings
+  std::optional<PickedResult> pick;
 };
+
+const PickedGame* PickFor(const SeasonGame& game, const std::vector<PickedGame>& picks) {
+  for (const PickedGame& pick : picks) {
+    if (pick.week == game.week && pick.visitor == game.visitor && pick.home == game.home) {
+      return &pick;
+    }
+  }
+  return nullptr;
+}
 
 class SeasonSimulator {
  public:
-  SeasonSimulator(const SeasonStore& store, const std::vector<SeasonGame>& games, uint64_t seed)
-      : random_(seed) {
+  SeasonSimulator(const SeasonStore& store, const std::vector<SeasonGame>& games,
+                  const OddsOptions& options)
+      : random_(options.seed),
+        coin_flips_(options.model == GameModel::CoinFlips),
+        spread_(coin_flips_ ? 0.0 : options.strength_spread),
+        drift_(coin_flips_ ? 0.0 : options.weekly_drift) {
+    const auto margin = [&](int visitor, int home, PredictionRules rules) {
+      return coin_flips_ ? 0.0 : HomeMargin(store, visitor, home, rules);
+    };
     for (const SeasonGame& game : games) {
       if (game.played) {
         played_.AddGame(game.visitor, game.home, game.visitor_points, game.home_points);
       } else {
-        const double margin = HomeMargin(store, game.visitor, game.home, {});
-        to_play_.push_back({game.visitor, game.home, margin, HomeWinProbability(margin)});
+        const PickedGame* pick = PickFor(game, options.picks);
+        to_play_.push_back({game.week, game.visitor, game.home, margin(game.visitor, game.home, {}),
+                            pick ? std::optional(pick->result) : std::nullopt});
       }
     }
     for (int visitor = 1; visitor < Slots; ++visitor) {
       for (int home = 1; home < Slots; ++home) {
-        at_home_[visitor][home] = HomeWinProbability(HomeMargin(store, visitor, home, {}));
-        neutral_[visitor][home] = HomeWinProbability(
-            HomeMargin(store, visitor, home, PredictionRules{.home_advantage = false}));
+        at_home_[visitor][home] = margin(visitor, home, {});
+        neutral_[visitor][home] = margin(visitor, home, PredictionRules{.home_advantage = false});
       }
     }
   }
 
   void Run(std::array<TeamOdds, Slots>& odds) {
     *table_ = played_;
-    for (const GameToPlay& game : to_play_) PlayRegularGame(game);
+    DrawStrengths();
+    int week = to_play_.empty() ? 0 : to_play_.front().week;
+    for (const GameToPlay& game : to_play_) {
+      for (; week < game.week; ++week) DriftStrengths();
+      PlayRegularGame(game);
+    }
     const int afc = PlayConference(league::Conference::Afc, odds);
     const int nfc = PlayConference(league::Conference::Nfc, odds);
     ++odds[afc].final_game;
@@ -99,21 +138,53 @@ class SeasonSimulator {
   }
 
  private:
-  using ProbabilityTable = std::array<std::array<double, Slots>, Slots>;
+  using MarginTable = std::array<std::array<double, Slots>, Slots>;
+
+  // A run's true strengths: each team's rating is off by an amount it keeps for the run, and
+  // moves a little more each week, so that a team's games of one run are not independent
+  // draws around the same fixed rating. Nothing is drawn when both spreads are 0.
+  void DrawStrengths() {
+    if (spread_ == 0) {
+      strength_.fill(0.0);  // what the last run's drift left behind
+      return;
+    }
+    for (int team = 1; team < Slots; ++team) strength_[team] = spread_ * NormalQuantile(Open());
+  }
+  void DriftStrengths() {
+    if (drift_ == 0) return;
+    for (int team = 1; team < Slots; ++team) strength_[team] += drift_ * NormalQuantile(Open());
+  }
+  double Open() { return random_.Open01(); }
+
+  double RunMargin(double home_margin, int visitor, int home) const {
+    return home_margin + strength_[home] - strength_[visitor];
+  }
 
   // One uniform number decides the winner with the game's probability, and its normal quantile
   // gives the point margin the net-point steps need: the real margin spreads around the
-  // predicted one by the fitted sigma. Tied games are left out.
+  // predicted one by the fitted sigma. Tied games are left out, unless picked. A picked winner
+  // draws its number from its own side of the probability, so the margin fits the result.
   void PlayRegularGame(const GameToPlay& game) {
-    const double u = random_.Open01();
-    const bool home_wins = u < game.home_win_probability;
-    const double margin = game.home_margin - PredictionMarginSigma * NormalQuantile(u);
+    double u = Open();
+    if (game.pick == PickedResult::Tie) {
+      table_->AddGame(game.visitor, game.home, 0, 0);
+      return;
+    }
+    const double home_margin = RunMargin(game.home_margin, game.visitor, game.home);
+    const double home_win_probability = HomeWinProbability(home_margin);
+    if (game.pick == PickedResult::HomeWins) u *= home_win_probability;
+    if (game.pick == PickedResult::VisitorWins) {
+      u = home_win_probability + u * (1 - home_win_probability);
+    }
+    const bool home_wins = u < home_win_probability;
+    const double margin = home_margin - PredictionMarginSigma * NormalQuantile(u);
     const int points = std::max(1, static_cast<int>(std::lround(std::abs(margin))));
     table_->AddGame(game.visitor, game.home, home_wins ? 0 : points, home_wins ? points : 0);
   }
 
-  int Winner(int visitor, int home, const ProbabilityTable& probability) {
-    return random_.Open01() < probability[visitor][home] ? home : visitor;
+  int Winner(int visitor, int home, const MarginTable& margins) {
+    const double home_margin = RunMargin(margins[visitor][home], visitor, home);
+    return Open() < HomeWinProbability(home_margin) ? home : visitor;
   }
 
   // Seeds the conference, plays its rounds and returns its champion.
@@ -141,23 +212,56 @@ class SeasonSimulator {
   }
 
   PlayoffRandom random_;
+  bool coin_flips_;
+  double spread_;
+  double drift_;
   LeagueTable played_;
   std::unique_ptr<LeagueTable> table_ = std::make_unique<LeagueTable>();
   std::vector<GameToPlay> to_play_;
-  ProbabilityTable at_home_{};
-  ProbabilityTable neutral_{};
+  std::array<double, Slots> strength_{};
+  MarginTable at_home_{};
+  MarginTable neutral_{};
 };
 
-// The team's line: location, record, then each stage and each seed in percent.
+constexpr std::string_view ProvenMarks = " zyxe";  // by OddsStatus
+
+// The team's line: its mark, location, record, then each stage and each seed in percent.
 std::string OddsLine(const SeasonStore& store, const PlayoffOdds& odds, int team) {
-  const TeamOdds& team_odds = odds.teams[team];
-  const auto percent = [&](int count) { return OddsPercent(count, odds.runs); };
-  std::string line = fmt::format(
-      "{:<14}{:>8}{:>9.1f}{:>10.1f}{:>7.1f}{:>7.1f}{:>7.1f}", LocationOf(store, team),
-      RecordText(odds.records[team]), percent(team_odds.division), percent(team_odds.playoffs),
-      percent(team_odds.rest), percent(team_odds.final_game), percent(team_odds.title));
-  for (int count : team_odds.seeds) line += fmt::format("{:>6.1f}", percent(count));
+  const auto texts = TeamOddsTexts(odds, team);
+  std::string line =
+      fmt::format("{:<2}{:<14}{:>8}{:>9}{:>10}{:>7}{:>7}{:>7}",
+                  StatusMark(StatusOf(odds.proven[team])), LocationOf(store, team),
+                  RecordText(odds.records[team]), texts[0], texts[1], texts[2], texts[3], texts[4]);
+  for (std::size_t seed = 5; seed < texts.size(); ++seed) line += fmt::format("{:>6}", texts[seed]);
   return line;
+}
+
+// The played games with the picked ones as played: what the proofs may take as settled. A
+// picked result carries no margin, so only the proof by records may use it.
+std::vector<SeasonGame> WithPicksPlayed(const std::vector<SeasonGame>& games,
+                                        const std::vector<PickedGame>& picks) {
+  std::vector<SeasonGame> settled = games;
+  for (SeasonGame& game : settled) {
+    const PickedGame* pick = game.played ? nullptr : PickFor(game, picks);
+    if (pick == nullptr) continue;
+    game.played = true;
+    game.visitor_points = pick->result == PickedResult::VisitorWins;
+    game.home_points = pick->result == PickedResult::HomeWins;
+  }
+  return settled;
+}
+
+double RecordPercentage(const WonLostTied& record) {
+  const int games = record.won + record.lost + record.tied;
+  return games == 0 ? 0.0 : (2.0 * record.won + record.tied) / (2.0 * games);
+}
+
+// A name as a CSV field: quoted, with doubled quotes, when it holds a comma or a quote.
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
 }
 
 }  // namespace
@@ -177,7 +281,8 @@ PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<Seas
       ++(scored > allowed ? record.won : scored < allowed ? record.lost : record.tied);
     }
   }
-  auto simulator = std::make_unique<SeasonSimulator>(store, games, options.seed);
+  odds->proven = ProvePlayoffStages(WithPicksPlayed(games, options.picks), options.picks.empty());
+  auto simulator = std::make_unique<SeasonSimulator>(store, games, options);
   for (int run = 1; run <= odds->runs; ++run) {
     simulator->Run(odds->teams);
     if (progress && (run % ProgressEvery == 0 || run == odds->runs)) progress(run, odds->runs);
@@ -194,11 +299,113 @@ std::optional<PlayoffOdds> ShowPlayoffOdds(Session& session, const OddsOptions& 
     ShowStatisticsUnavailable(session.ui, season.unreadable_week + 1);
     return std::nullopt;
   }
+  if (const auto unknown = UnknownPicks(store, season.games, options.picks); !unknown.empty()) {
+    std::string text = "Cannot Complete Action....";
+    for (const std::string& line : unknown) text += "\n\r" + line + ".";
+    session.ui.ShowMessage(text, ProgramCaption, MessageIcon::Exclamation);
+    return std::nullopt;
+  }
   session.ui.ShowBusyPointer();
   return SimulatePlayoffOdds(store, season.games, store.LastScoredWeek, options, progress);
 }
 
+std::vector<std::string> UnknownPicks(const SeasonStore& store,
+                                      const std::vector<SeasonGame>& games,
+                                      const std::vector<PickedGame>& picks) {
+  std::vector<std::string> unknown;
+  for (const PickedGame& pick : picks) {
+    const bool found = std::any_of(games.begin(), games.end(), [&](const SeasonGame& game) {
+      return !game.played && game.week == pick.week && game.visitor == pick.visitor &&
+             game.home == pick.home;
+    });
+    if (!found) {
+      unknown.push_back(fmt::format("week {} has no game left of {} at {}", pick.week,
+                                    LocationOf(store, pick.visitor), LocationOf(store, pick.home)));
+    }
+  }
+  return unknown;
+}
+
 double OddsPercent(int count, int runs) { return runs > 0 ? 100.0 * count / runs : 0.0; }
+
+std::string OddsFigureText(int count, int runs, bool proven_in, bool proven_out) {
+  if (proven_in) return "100.0";
+  if (proven_out) return "0.0";
+  const std::string text = fmt::format("{:.1f}", OddsPercent(count, runs));
+  if (text == "100.0") return ">99.9";
+  if (text == "0.0") return "<0.1";
+  return text;
+}
+
+std::array<std::string, 11> TeamOddsTexts(const PlayoffOdds& odds, int team) {
+  const TeamOdds& figures = odds.teams[team];
+  const ProvenStages& proven = odds.proven[team];
+  const bool out = proven.out_of_playoffs;
+  const auto text = [&](int count, bool in, bool out_of_stage) {
+    return OddsFigureText(count, odds.runs, in, out || out_of_stage);
+  };
+  std::array<std::string, 11> texts{text(figures.division, proven.division, proven.out_of_division),
+                                    text(figures.playoffs, proven.playoffs, false),
+                                    text(figures.rest, proven.rest, proven.out_of_rest),
+                                    text(figures.final_game, false, false),
+                                    text(figures.title, false, false)};
+  for (int seed = 1; seed <= 6; ++seed) {
+    const bool known = proven.seed != 0;
+    texts[4 + seed] =
+        text(figures.seeds[seed - 1], known && proven.seed == seed, known && proven.seed != seed);
+  }
+  return texts;
+}
+
+std::string_view StatusMark(OddsStatus status) {
+  const auto index = static_cast<std::size_t>(status);
+  return index == 0 ? std::string_view() : ProvenMarks.substr(index, 1);
+}
+
+std::array<std::string_view, 2> StatusLegend() {
+  return {
+      "z first-round rest clinched   y division clinched   x play-off place clinched   "
+      "e eliminated",
+      ">99.9 and <0.1: not proven, only sampled"};
+}
+
+bool ListsBefore(const SeasonStore& store, const PlayoffOdds& odds, int a, int b) {
+  const TeamOdds& first = odds.teams[a];
+  const TeamOdds& second = odds.teams[b];
+  const auto key = [&](const TeamOdds& figures, int team) {
+    return std::tuple(figures.playoffs, figures.division, figures.title,
+                      RecordPercentage(odds.records[team]));
+  };
+  if (key(first, a) != key(second, b)) return key(first, a) > key(second, b);
+  return LocationOf(store, a) < LocationOf(store, b);
+}
+
+std::vector<std::string> PlayoffOddsCsv(const SeasonStore& store, const PlayoffOdds& odds) {
+  static constexpr std::array<std::string_view, 5> StatusWords{
+      "", "clinched-rest", "clinched-division", "clinched-playoffs", "eliminated"};
+  std::vector<std::string> lines{
+      "team,conference,division,won,lost,tied,p_division,p_playoffs,p_rest,p_final,p_title,"
+      "p_seed1,p_seed2,p_seed3,p_seed4,p_seed5,p_seed6,status"};
+  const auto fraction = [&](int count) {
+    return fmt::format("{:.4f}", static_cast<double>(count) / odds.runs);
+  };
+  for (int team = 1; team <= league::TeamCount; ++team) {
+    const TeamOdds& figures = odds.teams[team];
+    const WonLostTied& record = odds.records[team];
+    const auto& division = league::Divisions[league::DivisionIndexOf(team)];
+    std::string line = fmt::format("{},{},{},{},{},{}", CsvField(LocationOf(store, team)),
+                                   league::ConferenceNames[static_cast<int>(division.conference)],
+                                   division.name, record.won, record.lost, record.tied);
+    for (int count :
+         {figures.division, figures.playoffs, figures.rest, figures.final_game, figures.title}) {
+      line += "," + fraction(count);
+    }
+    for (int count : figures.seeds) line += "," + fraction(count);
+    line += fmt::format(",{}", StatusWords[static_cast<std::size_t>(StatusOf(odds.proven[team]))]);
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
 
 std::string RecordText(const WonLostTied& record) {
   if (record.tied == 0) return fmt::format("{}-{}", record.won, record.lost);
@@ -209,9 +416,10 @@ std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const Playof
   std::vector<std::string> lines{
       fmt::format("Play-off Odds after Week # {} {}", odds.played_through, YearText(store)),
       fmt::format("{} seasons simulated; every figure is a percentage", odds.runs)};
-  const std::string header = fmt::format(
-      "{:<14}{:>8}{:>9}{:>10}{:>7}{:>7}{:>7}{:>6}{:>6}{:>6}{:>6}{:>6}{:>6}", "Team", "Record",
-      "Division", "Play-offs", "Rest", "Final", "Title", "#1", "#2", "#3", "#4", "#5", "#6");
+  const std::string header =
+      fmt::format("{:<2}{:<14}{:>8}{:>9}{:>10}{:>7}{:>7}{:>7}{:>6}{:>6}{:>6}{:>6}{:>6}{:>6}", "",
+                  "Team", "Record", "Division", "Play-offs", "Rest", "Final", "Title", "#1", "#2",
+                  "#3", "#4", "#5", "#6");
   for (std::size_t index = 0; index < league::Divisions.size(); ++index) {
     const auto& division = league::Divisions[index];
     lines.push_back(" ");
@@ -220,14 +428,12 @@ std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const Playof
     lines.push_back(header);
     std::vector<int> teams;
     for (int team = division.first_team; team <= division.last_team; ++team) teams.push_back(team);
-    std::stable_sort(teams.begin(), teams.end(), [&](int a, int b) {
-      const TeamOdds& first = odds.teams[a];
-      const TeamOdds& second = odds.teams[b];
-      return std::tie(first.playoffs, first.division, first.title) >
-             std::tie(second.playoffs, second.division, second.title);
-    });
+    std::sort(teams.begin(), teams.end(),
+              [&](int a, int b) { return ListsBefore(store, odds, a, b); });
     for (int team : teams) lines.push_back(OddsLine(store, odds, team));
   }
+  lines.push_back(" ");
+  for (std::string_view line : StatusLegend()) lines.emplace_back(line);
   return lines;
 }
 

@@ -7,8 +7,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "analysis/playoff_proofs.h"
 #include "analysis/season_games.h"
 #include "platform/session.h"
 #include "season/league.h"
@@ -16,9 +18,35 @@
 
 namespace tavrin {
 
+// A result the user picks for a game not yet played ("what if?"): the runs play it that way.
+// Never saved into the season.
+enum class PickedResult { VisitorWins, HomeWins, Tie };
+
+struct PickedGame {
+  int week = 0;
+  int visitor = 0;
+  int home = 0;
+  PickedResult result = PickedResult::HomeWins;
+};
+
+// How the games left are played. Ratings: from the predictions, each team's strength drawn
+// anew for each run around its rating and left to wander week by week, as real ratings do over
+// the rest of a season. CoinFlips: every game an even chance, the baseline odds are judged by.
+enum class GameModel { Ratings, CoinFlips };
+
+// The spread, in points of margin, of a team's true strength around its rating today, and of
+// its change from one week to the next. Chosen by the calibration of the odds on the 1999 and
+// 2000 seasons (bench/odds_calibration.cpp): see playoff_odds.cpp.
+extern const double StrengthSpread;
+extern const double StrengthWeeklyDrift;
+
 struct OddsOptions {
   int runs = 10000;
   uint64_t seed = 1;
+  std::vector<PickedGame> picks;
+  GameModel model = GameModel::Ratings;
+  double strength_spread = StrengthSpread;
+  double weekly_drift = StrengthWeeklyDrift;
 };
 
 // In how many runs a team reached each stage; seeds[s - 1] counts the runs it was seeded s.
@@ -42,15 +70,23 @@ struct PlayoffOdds {
   int played_through = 0;  // the last week whose scores were taken as they are
   std::array<TeamOdds, league::TeamCount + 1> teams{};       // by team number
   std::array<WonLostTied, league::TeamCount + 1> records{};  // the played games' records
+  std::array<ProvenStages, league::TeamCount + 1> proven{};  // what no result left can change
 };
 
 // Called now and then with the runs done so far, for a progress indication.
 using OddsProgress = std::function<void(int runs_done, int runs)>;
 
+// The picked games that are no unplayed game of the season, each as a message ("week 9 has no
+// game left of Buffalo at Miami"); empty when every pick names one.
+std::vector<std::string> UnknownPicks(const SeasonStore& store,
+                                      const std::vector<SeasonGame>& games,
+                                      const std::vector<PickedGame>& picks);
+
 // Plays the games not yet played `options.runs` times, each game won by the home side with the
 // probability of its weekly prediction (from the store's Cqr and Weighting, held fixed; the
-// championship on a neutral field), and counts each team's stages. The same seed gives the same
-// odds. At least one run.
+// championship on a neutral field), and counts each team's stages. A picked game ends as picked,
+// its margin drawn as the prediction's given that result. The same seed gives the same odds. At
+// least one run.
 PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<SeasonGame>& games,
                                 int played_through, const OddsOptions& options,
                                 const OddsProgress& progress = {});
@@ -64,12 +100,33 @@ std::optional<PlayoffOdds> ShowPlayoffOdds(Session& session, const OddsOptions& 
 // A stage's share of the runs in percent.
 double OddsPercent(int count, int runs);
 
+// A stage's figure as the odds show it, to one decimal: "100.0" and "0.0" only when proven;
+// a sampled certainty shows as ">99.9" or "<0.1".
+std::string OddsFigureText(int count, int runs, bool proven_in, bool proven_out);
+
+// A team's eleven figures as shown: division, play-offs, rest, final, title, seeds 1 to 6.
+std::array<std::string, 11> TeamOddsTexts(const PlayoffOdds& odds, int team);
+
+// The one-letter mark of a proven status ("z", "y", "x", "e"; "" for none), and the legend that
+// explains the marks.
+std::string_view StatusMark(OddsStatus status);
+std::array<std::string_view, 2> StatusLegend();
+
+// Teams in the order the odds list them: best play-off chance first, then division and title
+// chances, then record, then name.
+bool ListsBefore(const SeasonStore& store, const PlayoffOdds& odds, int a, int b);
+
 // "W-L" or "W-L-T" when there are ties.
 std::string RecordText(const WonLostTied& record);
 
 // The report: a title, then per conference and division each team's record and odds, best
 // play-off chance first.
 std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const PlayoffOdds& odds);
+
+// For scripts: a header, then one line per team in team-number order, the figures as fractions
+// with four decimals and the status in words ("clinched-rest", "clinched-division",
+// "clinched-playoffs", "eliminated" or nothing).
+std::vector<std::string> PlayoffOddsCsv(const SeasonStore& store, const PlayoffOdds& odds);
 
 // The print button: nothing for an empty report or on Cancel.
 void PrintPlayoffOdds(Session& session, const std::vector<std::string>& lines);

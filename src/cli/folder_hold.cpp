@@ -22,14 +22,14 @@ Outcome<std::optional<SeasonLock>> HoldFolder(const std::filesystem::path& folde
     std::error_code ignored;  // a folder that cannot be made fails to lock, with the reason
     std::filesystem::create_directories(folder, ignored);
   }
+  // The window keeps its folder for as long as it is open: waiting for it would be in vain.
+  const bool window_holds = SeasonLockHolder(folder) == WindowProgramName;
+  const auto patience = window_holds ? std::chrono::milliseconds(0) : Patience;
+  auto lock = OpenSeasonForChanges(folder, ToolProgramName, patience);
   if (Changes(access, args)) {
-    auto lock = OpenSeasonForChanges(folder, ToolProgramName, Patience);
     if (!lock) return Failure{lock.failure() + ". Nothing has been changed"};
     return std::optional<SeasonLock>(std::move(*lock));
   }
-  const bool window_holds = SeasonLockHolder(folder) == WindowProgramName;
-  auto lock = OpenSeasonForChanges(folder, ToolProgramName,
-                                   window_holds ? std::chrono::milliseconds(0) : Patience);
   if (!lock) return std::optional<SeasonLock>();
   return std::optional<SeasonLock>(std::move(*lock));
 }

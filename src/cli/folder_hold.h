@@ -12,10 +12,10 @@
 
 namespace tavrin::cli {
 
-// A command that changes the season takes the folder's lock, waiting a moment for another
-// program, and finishes or undoes a change a crash interrupted; refused when the folder stays
-// in use. A command that reads does the same when it can, and otherwise reads without the lock
-// (nothing): beside the window, which keeps its folder for as long as it is open, at once.
+// A command that changes the season takes the folder's lock, waiting a moment for another tool
+// command (not for the window, which keeps its folder for as long as it is open), and finishes
+// or undoes a change a crash interrupted; refused when the folder stays in use. A command that
+// reads does the same when it can, and otherwise reads without the lock (nothing).
 Outcome<std::optional<SeasonLock>> HoldFolder(const std::filesystem::path& folder, Access access,
                                               const std::vector<std::string>& args);
 

@@ -55,10 +55,10 @@ int RunCommand(const CliCommand& command, const std::filesystem::path& folder,
   }
   const int status = command.run(session, args, std::cin, std::cout);
   // Whatever the command made of a file it could not read is not to be trusted: its writes were
-  // refused already, and its output must not pass for done.
-  if (const auto failure = tavrin::FirstReadFailure(); failure && status == tavrin::cli::ExitDone) {
+  // refused already, and its output must not pass for done. The user learns the file and why.
+  if (const auto failure = tavrin::FirstReadFailure()) {
     std::cerr << "tavrin-cli: " << failure->text << ".\n";
-    return tavrin::cli::ExitRefused;
+    return status == tavrin::cli::ExitDone ? tavrin::cli::ExitRefused : status;
   }
   return status;
 }

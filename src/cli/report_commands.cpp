@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 
+#include "analysis/odds_history.h"
 #include "analysis/playoff_odds.h"
 #include "analysis/season_projection.h"
 #include "analysis/single_game.h"
@@ -113,30 +114,111 @@ int RunProjection(Session& session, const Args& args, std::istream&, std::ostrea
   return WriteLines(ProjectionReportLines(session.store, *projection), out);
 }
 
-// --runs N (at least one) and --seed S, in any order, each at most once.
+// WEEK:VISITOR-HOME=WINNER, the teams by number or name, the winner one of them or "tie".
+std::optional<PickedGame> ParsePick(const Session& session, const std::string& text) {
+  const std::size_t colon = text.find(':');
+  const std::size_t equals = text.rfind('=');
+  if (colon == std::string::npos || equals == std::string::npos || equals < colon) return {};
+  const std::string teams = text.substr(colon + 1, equals - colon - 1);
+  // A name may hold a hyphen itself: the split is the one that names two teams.
+  for (std::size_t dash = teams.find('-'); dash != std::string::npos;
+       dash = teams.find('-', dash + 1)) {
+    const auto week = ParseWeek(session, text.substr(0, colon));
+    const auto visitor = ParseTeam(session, teams.substr(0, dash));
+    const auto home = ParseTeam(session, teams.substr(dash + 1));
+    if (!week || !visitor || !home) continue;
+    const std::string winner_text = text.substr(equals + 1);
+    PickedGame pick{*week, *visitor, *home};
+    if (winner_text == "tie") {
+      pick.result = PickedResult::Tie;
+      return pick;
+    }
+    const auto winner = ParseTeam(session, winner_text);
+    if (winner != visitor && winner != home) return {};
+    pick.result = winner == home ? PickedResult::HomeWins : PickedResult::VisitorWins;
+    return pick;
+  }
+  return {};
+}
+
+// --runs N (at least one) and --seed S, each at most once; --csv; --fix PICK, repeatable.
 int RunOdds(Session& session, const Args& args, std::istream&, std::ostream& out) {
   OddsOptions options;
   bool runs_given = false;
   bool seed_given = false;
-  for (std::size_t index = 0; index < args.size(); index += 2) {
-    const bool has_value = index + 1 < args.size();
-    if (args[index] == "--runs" && !runs_given && has_value) {
-      const auto runs = ParseWholeNumber(args[index + 1]);
+  bool csv = false;
+  for (std::size_t index = 0; index < args.size();) {
+    const std::string& option = args[index++];
+    if (option == "--csv" && !csv) {
+      csv = true;
+      continue;
+    }
+    if (index == args.size()) return UsageError("odds needs a value after " + option);
+    const std::string& value = args[index++];
+    if (option == "--runs" && !runs_given) {
+      const auto runs = ParseWholeNumber(value);
       if (!runs || *runs < 1) return UsageError("odds needs --runs of at least 1");
       options.runs = *runs;
       runs_given = true;
-    } else if (args[index] == "--seed" && !seed_given && has_value) {
-      const auto seed = ParseWholeNumber<uint64_t>(args[index + 1]);
+    } else if (option == "--seed" && !seed_given) {
+      const auto seed = ParseWholeNumber<uint64_t>(value);
       if (!seed) return UsageError("odds needs --seed as a whole number of at least 0");
       options.seed = *seed;
       seed_given = true;
+    } else if (option == "--fix") {
+      const auto pick = ParsePick(session, value);
+      if (!pick) {
+        return UsageError(
+            "odds --fix takes WEEK:VISITOR-HOME=WINNER (teams by number or name, "
+            "the winner one of them or tie), not \"" +
+            value + "\"");
+      }
+      options.picks.push_back(*pick);
     } else {
-      return UsageError("odds takes --runs N and --seed S");
+      return UsageError("odds takes --runs N, --seed S, --csv and --fix WEEK:VISITOR-HOME=WINNER");
     }
   }
   const auto odds = ShowPlayoffOdds(session, options);
   if (!odds) return ExitRefused;
-  return WriteLines(PlayoffOddsLines(session.store, *odds), out);
+  return WriteLines(
+      csv ? PlayoffOddsCsv(session.store, *odds) : PlayoffOddsLines(session.store, *odds), out);
+}
+
+// TEAM [TEAM2] [--runs N]: a line a played week, the week then each team's play-off and
+// division odds in percent.
+int RunOddsHistory(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  OddsOptions options;
+  options.runs = OddsHistoryRuns;
+  std::vector<int> teams;
+  for (std::size_t index = 0; index < args.size(); ++index) {
+    if (args[index] == "--runs" && index + 1 < args.size()) {
+      const auto runs = ParseWholeNumber(args[++index]);
+      if (!runs || *runs < 1) return UsageError("odds-history needs --runs of at least 1");
+      options.runs = *runs;
+    } else if (const auto team = ParseTeam(session, args[index]); team && teams.size() < 2) {
+      // The same team twice is drawn alone, as on the rating graph.
+      if (teams.empty() || teams.front() != *team) teams.push_back(*team);
+    } else {
+      return UsageError("odds-history needs one or two teams and takes --runs N");
+    }
+  }
+  if (teams.empty()) return UsageError("odds-history needs one or two teams");
+  const auto histories = ShowOddsHistory(session, teams, options);
+  if (!histories) return ExitRefused;
+  for (std::size_t week = 0; week < histories->front().weeks.size(); ++week) {
+    out << histories->front().weeks[week].week;
+    for (const OddsHistory& history : *histories) {
+      const OddsAfterWeek& odds = history.weeks[week];
+      out << ' '
+          << OddsFigureText(odds.playoffs, odds.runs, odds.proven.playoffs,
+                            odds.proven.out_of_playoffs)
+          << ' '
+          << OddsFigureText(odds.division, odds.runs, odds.proven.division,
+                            odds.proven.out_of_division);
+    }
+    out << '\n';
+  }
+  return ExitDone;
 }
 
 int RunSingleGame(Session& session, const Args& args, std::istream&, std::ostream& out) {
@@ -196,7 +278,8 @@ std::vector<CliCommand> ReportCommands() {
       TeamReport("team-results", "TEAM", ShowTeamResults),
       {"statistics", "ENTRY [--sort rating|percentage|offense|defense]", RunStatistics},
       {"projection", "", RunProjection},
-      {"odds", "[--runs N] [--seed S]", RunOdds},
+      {"odds", "[--runs N] [--seed S] [--csv] [--fix WEEK:VISITOR-HOME=WINNER]...", RunOdds},
+      {"odds-history", "TEAM [TEAM2] [--runs N]", RunOddsHistory},
       {"single-game", "VISITOR HOME [--neutral]", RunSingleGame},
       {"graph", "TEAM [TEAM2]", RunGraph},
       WeekReport("probabilities", ShowWinProbabilities),

@@ -1,21 +1,19 @@
 #include "demo/demo_teams.h"
 
+#include "league/season_league.h"
+
 namespace tavrin::demo {
 
+// The demo follows the first season of the 31-team league, under that league's names.
 const std::array<DemoTeam, DemoTeamCount>& DemoTeams() {
-  static const std::array<DemoTeam, DemoTeamCount> teams{{
-      {"Buffalo", "Bills"},        {"Indianapolis", "Colts"},  {"Miami", "Dolphins"},
-      {"New England", "Patriots"}, {"NY Jets", "Jets"},        {"Baltimore", "Ravens"},
-      {"Cincinnati", "Bengals"},   {"Cleveland", "Browns"},    {"Jacksonville", "Jaguars"},
-      {"Pittsburgh", "Steelers"},  {"Tennessee", "Titans"},    {"Denver", "Broncos"},
-      {"Kansas City", "Chiefs"},   {"Oakland", "Raiders"},     {"San Diego", "Chargers"},
-      {"Seattle", "Seahawks"},     {"Arizona", "Cardinals"},   {"Dallas", "Cowboys"},
-      {"NY Giants", "Giants"},     {"Philadelphia", "Eagles"}, {"Washington", "Redskins"},
-      {"Chicago", "Bears"},        {"Detroit", "Lions"},       {"Green Bay", "Packers"},
-      {"Minnesota", "Vikings"},    {"Tampa Bay", "Bucs"},      {"Atlanta", "Falcons"},
-      {"Carolina", "Panthers"},    {"New Orleans", "Saints"},  {"St. Louis", "Rams"},
-      {"San Fran.", "49ers"},
-  }};
+  static const std::array<DemoTeam, DemoTeamCount> teams = [] {
+    const auto league = LeagueOf(FirstLeagueYear);
+    std::array<DemoTeam, DemoTeamCount> named{};
+    for (std::size_t i = 0; i < named.size(); ++i) {
+      named[i] = {league->teams[i].location, league->teams[i].nickname};
+    }
+    return named;
+  }();
   return teams;
 }
 

@@ -2,12 +2,13 @@
 // The league's 31 teams as the demo season names them.
 
 #include <array>
+#include <string_view>
 
 namespace tavrin::demo {
 
 struct DemoTeam {
-  const char* location;  // at most 12 characters, as the pairings print it
-  const char* nickname;  // at most 9 characters
+  std::string_view location;  // at most 12 characters, as the pairings print it
+  std::string_view nickname;  // at most 9 characters
 };
 
 inline constexpr int DemoTeamCount = 31;

@@ -72,6 +72,7 @@ class SeasonInMemory {
         !ReadExisting(StatisticsFileName(store_.WorkingYear), statistics_, problems)) {
       return false;
     }
+    if (!schedules_only) ForgetScoredWeeks();
     for (const auto& [week, games] : csv_.weeks) SaveSchedule(week, games);
     // A full import plays the season again from week 1; a schedules-only one goes on from the
     // week after the last scored.
@@ -98,7 +99,7 @@ class SeasonInMemory {
       writes.push_back(
           WriteSeasonFile(folder / StatisticsFileName(store_.WorkingYear), statistics_));
     }
-    if (scored_weeks_ > 0) writes.push_back(WriteSettings(store_, folder));
+    if (scored_weeks_ > 0 || forgot_scored_weeks_) writes.push_back(WriteSettings(store_, folder));
     return writes;
   }
 
@@ -115,6 +116,18 @@ class SeasonInMemory {
     }
     bytes = std::move(*read).value_or(std::string());
     return true;
+  }
+
+  // A full import replaces the season whole: the weeks scored before it go, down to the start
+  // of the season's block, so that nothing of them outlives the import (a fresh folder given the
+  // same file ends the same).
+  void ForgetScoredWeeks() {
+    if (statistics_.size() > StatsBlockSize) {
+      statistics_.resize(StatsBlockSize);
+      statistics_changed_ = true;
+    }
+    forgot_scored_weeks_ = store_.LastScoredWeek != 0;
+    store_.LastScoredWeek = 0;
   }
 
   // The next week to play keeps no prediction made for a schedule the import replaced: its
@@ -218,6 +231,7 @@ class SeasonInMemory {
   std::string statistics_;
   int scored_weeks_ = 0;
   bool statistics_changed_ = false;
+  bool forgot_scored_weeks_ = false;
 };
 
 void ShowProblems(Session& session, std::string_view file_name, std::vector<CsvProblem> problems) {

@@ -198,8 +198,8 @@ Outcome<void> SeasonChange::Commit() {
   const std::map<std::string, std::string> staged = std::move(open_->staged);
   open_->staged.clear();
   if (staged.empty()) return {};
-  if (auto recovered = RecoverSeasonFolder(open_->folder); !recovered) return recovered;
-  auto committed = CommitStaged(open_->folder, staged);
+  auto recovered = RecoverSeasonFolder(open_->folder);
+  auto committed = recovered ? CommitStaged(open_->folder, staged) : recovered;
   committed_ = static_cast<bool>(committed);
   if (committed_) return committed;
   RemoveStaged(open_->folder, staged);

@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "analysis/odds_history.h"
 #include "analysis/playoff_odds.h"
 #include "analysis/team_ranking.h"
 #include "analysis/tiebreakers.h"
+#include "engine/recorded_scores.h"
 #include "reports/golden_case.h"
 
 namespace tavrin {
@@ -188,7 +190,10 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
   for (const RealSeeds& real : RealSeasons) {
     SCOPED_TRACE(real.season);
     testing::OpenedCase opened(real.season);
-    const auto odds = ShowPlayoffOdds(opened.session, {.runs = 50, .seed = 3});
+    OddsOptions options;
+    options.runs = 50;
+    options.seed = 3;
+    const auto odds = ShowPlayoffOdds(opened.session, options);
     ASSERT_TRUE(odds.has_value());
     for (int team = 1; team <= league::TeamCount; ++team) {
       const TeamOdds& team_odds = odds->teams[team];
@@ -208,7 +213,9 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
 TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
   testing::OpenedCase opened("2000");
   opened.store.LastScoredWeek = 8;
-  const OddsOptions options{.runs = 400, .seed = 11};
+  OddsOptions options;
+  options.runs = 400;
+  options.seed = 11;
   const auto odds = ShowPlayoffOdds(opened.session, options);
   ASSERT_TRUE(odds.has_value());
   EXPECT_EQ(odds->played_through, 8);
@@ -236,6 +243,31 @@ TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
   ASSERT_TRUE(again.has_value());
   for (int team = 1; team <= league::TeamCount; ++team) {
     EXPECT_EQ(again->teams[team].seeds, odds->teams[team].seeds);
+  }
+}
+
+// The chart's weeks are the odds as they stood after each week, and the store is left alone.
+TEST(PlayoffOdds, HistoryGivesEachWeeksOddsAndKeepsTheStore) {
+  testing::OpenedCase opened("2000");
+  opened.store.LastScoredWeek = 6;
+  ASSERT_TRUE(LoadLastScoredBlock(opened.session));
+  const SeasonStore before = opened.store;
+  OddsOptions options;
+  options.runs = 100;
+  const auto histories = ShowOddsHistory(opened.session, {30, 19}, options);
+  ASSERT_TRUE(histories.has_value());
+  ASSERT_EQ(histories->size(), 2u);
+  EXPECT_EQ(opened.store.Cqr, before.Cqr);
+  EXPECT_EQ(opened.store.LastScoredWeek, 6);
+  for (const OddsHistory& history : *histories) {
+    ASSERT_EQ(history.weeks.size(), 6u);
+    for (const OddsAfterWeek& week : history.weeks) {
+      opened.store.LastScoredWeek = static_cast<int16_t>(week.week);
+      const auto odds = ShowPlayoffOdds(opened.session, options);
+      ASSERT_TRUE(odds.has_value());
+      EXPECT_EQ(week.playoffs, odds->teams[history.team].playoffs) << week.week;
+      EXPECT_EQ(week.division, odds->teams[history.team].division) << week.week;
+    }
   }
 }
 

@@ -16,6 +16,7 @@
 #include "cli/cli_command.h"
 #include "cli/console_ui.h"
 #include "engine/season_fixture.h"
+#include "entry/season_import.h"
 #include "reports/golden_case.h"
 #include "season/file_io.h"
 #include "season/market_lines.h"
@@ -313,6 +314,29 @@ std::string UnplayedWeek(const std::string& header) {
   return csv;
 }
 
+// A typo is refused whole, never read as the number at its start.
+TEST_F(DataCommandTest, TyposInScoresAndOptionsAreRefusedNotStoredAsNumbers) {
+  StartSeason();
+  ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
+  ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
+  const auto before = FolderBytes(folder.path());
+  for (const char* typo : {"1e2", "0x10", "3abc", "24,5", "+3", "21.0"}) {
+    EXPECT_NE(
+        Run("enter-scores", {"1"}, fmt::format("17 14\n{} 0\n3 0\n3 0\n3 0\n3 0\n0 3\n", typo)),
+        ExitDone)
+        << typo;
+    EXPECT_EQ(FolderBytes(folder.path()), before) << typo;
+  }
+  for (const auto& [option, value] : {std::pair("--year", "1999abc"),
+                                      {"--reactivity", "9e1"},
+                                      {"--weighting", " 100x"},
+                                      {"--weeks", "0x11"}}) {
+    EXPECT_NE(Run("settings", {option, value}), ExitDone) << option << " " << value;
+    EXPECT_EQ(FolderBytes(folder.path()), before) << option;
+  }
+  EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n 3 0 \n3 0\n3 0\n3 0\n3 0\n0 3\n"), ExitDone);
+}
+
 // The schedules-only import is the golden replay's (its 2000 case).
 TEST_F(DataCommandTest, ImportReadsColumnsByNameWithBomAndCrLfThenScoresAtOnce) {
   StartSeason();
@@ -384,6 +408,30 @@ TEST_F(DataCommandTest, ImportRefusesAHostileFileWholeAndNamesEveryLine) {
   }
   EXPECT_EQ(Run("import", {}, ""), ExitUsage);
   EXPECT_EQ(Run("import", {(folder.path() / "missing.csv").string()}), ExitUsage);
+}
+
+// The window's import over scored weeks: asked first, No by default, and No changes nothing.
+TEST_F(DataCommandTest, AnImportOverScoredWeeksAsksFirstInTheWindow) {
+  StartSeason();
+  ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
+  ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
+  ASSERT_EQ(Run("enter-scores", {"1"}, "17 14\n3 0\n3 0\n3 0\n3 0\n3 0\n0 3\n"), ExitDone);
+  const std::string csv =
+      UnplayedWeek("season,week,slot,day,visitor,home,visitor_score,home_score\n");
+  const auto before = FolderBytes(folder.path());
+  for (const bool yes : {false, true}) {
+    ui.questions.clear();
+    ui.answers = {yes};
+    EXPECT_EQ(ImportSeason(session, "week2.csv", csv, ImportChoice{}), yes);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, "This replaces the 1 scored weeks of 1999. Replace them?");
+    EXPECT_EQ(ui.questions[0].default_button, DefaultButton::Second);
+    EXPECT_EQ(FolderBytes(folder.path()) == before, !yes);
+  }
+  EXPECT_EQ(store.LastScoredWeek, 0);
+  SeasonStore settings;
+  ASSERT_TRUE(ReadSettings(settings, folder.path()));
+  EXPECT_EQ(settings.LastScoredWeek, 0);
 }
 
 // Catches the 51st problem listed, or its count left out.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace tavrin {
 namespace {
@@ -79,6 +80,37 @@ TEST(FormatNumber, FillsThePatternsRoundingHalvesAwayFromZero) {
   EXPECT_EQ(FormatNumber(-7, "00"), "-07");
   EXPECT_EQ(FormatNumber(static_cast<int16_t>(2000), "0000"), "2000");
   EXPECT_EQ(FormatNumber(std::numeric_limits<float>::max(), "00").size(), 39u);
+}
+
+// What a person types or an input file gives: a whole number with blanks around it and nothing
+// else. Catches a reader that takes the digits at the start, an exponent, hex, a sign or a
+// decimal comma, and one that overflows.
+TEST(StrictNumbers, OnlyAWholeNumberWithBlanksAroundItIsANumber) {
+  const std::pair<const char*, std::optional<int>> cases[] = {
+      {"21", 21},    {"21 ", 21},          {" \t7\t", 7},
+      {"007", 7},    {"999", 999},         {"1000", {}},
+      {"21abc", {}}, {"1e2", {}},          {"0x10", {}},
+      {"24,5", {}},  {"+3", {}},           {"-3", {}},
+      {"", {}},      {"  ", {}},           {"2 1", {}},
+      {"3.0", {}},   {"\xef\xbc\x93", {}}, {"99999999999999999999999", {}},
+  };
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(ReadTypedWholeNumber(text, 999), expected) << '"' << text << '"';
+    const auto digits = ReadWholeDigits(text);
+    EXPECT_EQ(digits.has_value(), expected.has_value() || std::string_view(text) == "1000")
+        << '"' << text << '"';
+  }
+}
+
+// The statistics editor's figures: digits with at most one point.
+TEST(StrictNumbers, ADecimalIsDigitsWithAtMostOnePoint) {
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {"62.5", 62.5}, {" .5 ", 0.5}, {"7.", 7.0},  {"21", 21.0}, {".", {}},
+      {"1.2.3", {}},  {"1e2", {}},   {"-1.5", {}}, {"+1.5", {}}, {"24,5", {}},
+      {"0x1p3", {}},  {"inf", {}},   {"nan", {}},  {"", {}},     {"3.5abc", {}},
+  };
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(ReadTypedDecimal(text), expected) << '"' << text << '"';
 }
 
 }  // namespace

@@ -92,7 +92,9 @@ const ViewWindow ViewWindows[] = {
      ViewWindow::GeneralHelp},
     {"PlayoffOdds", Growth::Resizable,
      [](SeasonCopy& s) {
-       return OpenPlayoffOddsWindow(s.session, &s.main_window, {200, 1});
+       OddsOptions few_runs;
+       few_runs.runs = 200;
+       return OpenPlayoffOddsWindow(s.session, &s.main_window, few_runs);
      },
      "oddstable", ViewWindow::GeneralHelp},
     {"Pseason", Growth::Fixed,

@@ -1,0 +1,252 @@
+// The tool on a real season folder, as a separate program: the folder's lock, a read that fails,
+// input that is not a season's, and an import that replaces a season.
+
+#include <fmt/format.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "reports/golden_case.h"
+#include "season/season_lock.h"
+
+namespace tavrin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFileBytes;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+struct ToolRun {
+  int status = -1;
+  std::string output;  // standard output and error together
+};
+
+// Runs the tool on `folder`, its standard input from `input` (a path) when given; a tool that
+// hangs is stopped after ten seconds and counts as failed.
+ToolRun RunTool(const fs::path& folder, const std::string& arguments,
+                const std::string& input = "/dev/null") {
+  const std::string command = fmt::format("timeout 10 {} -C '{}' {} <'{}' 2>&1", TAVRIN_CLI_PATH,
+                                          folder.string(), arguments, input);
+  ToolRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  for (std::size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.output.append(buffer, read);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+// The folder's data files as names and checksums, short enough to print when they differ.
+std::map<std::string, std::size_t> DataFiles(const fs::path& folder) {
+  std::map<std::string, std::size_t> files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.front() != '.' && entry.is_regular_file())
+      files[name] = std::hash<std::string>()(ReadFileBytes(entry.path()));
+  }
+  return files;
+}
+
+std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> fields;
+    std::istringstream parts(line);
+    for (std::string field; std::getline(parts, field, ',');) fields.push_back(field);
+    rows.push_back(fields);
+  }
+  return rows;
+}
+
+// 1999 as recorded, its columns: season, week, slot, day, visitor, home, visitor_score,
+// home_score, ...
+enum { Week = 1, Day = 3, Visitor = 4, Home = 5, VisitorScore = 6, HomeScore = 7 };
+
+class SeasonFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    season_rows_ = CsvRows(ReadFileBytes(testing::TestDataDir() / "seasons" / "1999.csv"));
+    folder_.CopyFilesFrom(testing::GoldenCaseDir("1999") / "start");
+    ASSERT_EQ(Import(Season(5, false)).status, 0);
+    std::string week6;
+    for (const auto& row : season_rows_)
+      if (row[Week] == "6") week6 += row[VisitorScore] + " " + row[HomeScore] + "\n";
+    WriteFileBytes(Input("week6.txt"), week6);
+    std::string week7;
+    for (const auto& row : season_rows_)
+      if (row[Week] == "7") week7 += row[Visitor] + " " + row[Home] + " " + row[Day] + "\n";
+    WriteFileBytes(Input("week7.txt"), week7);
+  }
+
+  // 1999 scored through `scored` weeks; with `turned`, week 1's games with their teams swapped.
+  std::string Season(int scored, bool turned) const {
+    std::string csv;
+    for (auto row : season_rows_) {
+      if (row[Week] != "week" && std::stoi(row[Week]) > scored)
+        row[VisitorScore] = row[HomeScore] = "";
+      if (turned && row[Week] == "1") std::swap(row[Visitor], row[Home]);
+      for (std::size_t at = 0; at < row.size(); ++at) csv += (at ? "," : "") + row[at];
+      csv += "\n";
+    }
+    return csv;
+  }
+
+  ToolRun Import(const std::string& csv, const std::string& options = "",
+                 const fs::path& into = {}) {
+    WriteFileBytes(Input("season.csv"), csv);
+    return RunTool(into.empty() ? folder() : into,
+                   "import " + options + " '" + Input("season.csv").string() + "'");
+  }
+
+  fs::path folder() const { return folder_.path(); }
+  fs::path Input(const char* name) const { return inputs_.path() / name; }
+
+  std::vector<std::vector<std::string>> season_rows_;
+  TempFolder folder_;
+  TempFolder inputs_;
+};
+
+// Catches a second writer let in beside the window, a refusal that does not say by whom, and
+// readers shut out with it.
+TEST_F(SeasonFolderTest, BesideTheWindowAWriterIsRefusedAtOnceAndAReaderStillReads) {
+  const auto before = DataFiles(folder());
+  {
+    const auto window =
+        SeasonLock::Acquire(folder(), WindowProgramName, std::chrono::milliseconds(0));
+    ASSERT_TRUE(window);
+    const ToolRun refused =
+        RunTool(folder(), "enter-scores 6 '" + Input("week6.txt").string() + "'");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.output.find(fmt::format("is in use by tavrin (process {}). Nothing has "
+                                              "been changed",
+                                              ::getpid())),
+              std::string::npos)
+        << refused.output;
+    EXPECT_EQ(DataFiles(folder()), before);
+    EXPECT_EQ(RunTool(folder(), "predictions 6").status, 0);
+  }
+  EXPECT_EQ(RunTool(folder(), "enter-scores 6 '" + Input("week6.txt").string() + "'").status, 0);
+  EXPECT_NE(DataFiles(folder()), before);
+}
+
+// A file of the season that cannot be read (here a folder in its place) is never taken for an
+// empty one: every command that needs it refuses, and no file changes.
+TEST_F(SeasonFolderTest, ACommandThatCannotReadTheSeasonRefusesAndWritesNothing) {
+  const fs::path schedule = folder() / "TVSC1999.dat";
+  fs::rename(schedule, folder() / "kept");
+  fs::create_directory(schedule);
+  const auto before = DataFiles(folder());
+  for (const std::string& command :
+       {"enter-scores 6 '" + Input("week6.txt").string() + "'",
+        "set-schedule 7 '" + Input("week7.txt").string() + "'",
+        "export '" + Input("out.csv").string() + "'", std::string("predictions 6")}) {
+    const ToolRun run = RunTool(folder(), command);
+    EXPECT_EQ(run.status, 1) << command << "\n" << run.output;
+    EXPECT_NE(run.output.find("TVSC1999.dat"), std::string::npos) << command << run.output;
+    EXPECT_EQ(DataFiles(folder()), before) << command;
+    EXPECT_FALSE(fs::exists(Input("out.csv"))) << command;
+  }
+}
+
+// Input that is no file of lines, or far too large for one, is refused at once: never read
+// until memory runs out, never waited on.
+TEST_F(SeasonFolderTest, InputThatIsNotARegularFileOrIsTooLargeIsRefusedAtOnce) {
+  const fs::path fifo = Input("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const fs::path large = Input("large.txt");
+  WriteFileBytes(large, "");
+  fs::resize_file(large, 17u << 20);
+  const auto before = DataFiles(folder());
+  const struct {
+    std::string arguments, input, says;
+  } cases[] = {
+      {"enter-scores 6 '" + fifo.string() + "'", "/dev/null", "not a regular file"},
+      {"enter-scores 6 /dev/urandom", "/dev/null", "not a regular file"},
+      {"enter-scores 6 '" + large.string() + "'", "/dev/null", "larger than"},
+      {"enter-scores 6 -", large.string(), "more than"},
+      {"import --replace '" + large.string() + "'", "/dev/null", "larger than"},
+      {"set-schedule 7 /dev/zero", "/dev/null", "not a regular file"},
+  };
+  for (const auto& c : cases) {
+    const ToolRun run = RunTool(folder(), c.arguments, c.input);
+    EXPECT_EQ(run.status, 2) << c.arguments << "\n" << run.output;
+    EXPECT_NE(run.output.find(c.says), std::string::npos) << c.arguments << "\n" << run.output;
+  }
+  EXPECT_EQ(DataFiles(folder()), before);
+}
+
+// An import replaces the season whole: the same files as the same import into a fresh folder,
+// week 1's predictions included, and never over scored weeks without being told to.
+TEST_F(SeasonFolderTest, AnImportOverAScoredSeasonNeedsReplaceAndLeavesNothingOfTheOld) {
+  const auto before = DataFiles(folder());
+  const ToolRun refused = Import(Season(3, true));
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.output.find("this replaces the 5 scored weeks of 1999; give --replace"),
+            std::string::npos)
+      << refused.output;
+  EXPECT_EQ(DataFiles(folder()), before);
+
+  ASSERT_EQ(Import(Season(3, true), "--replace").status, 0);
+  TempFolder fresh;
+  fresh.CopyFilesFrom(testing::GoldenCaseDir("1999") / "start");
+  ASSERT_EQ(Import(Season(3, true), "", fresh.path()).status, 0);
+  EXPECT_EQ(DataFiles(folder()), DataFiles(fresh.path()));
+  const ToolRun replaced = RunTool(folder(), "predictions 1");
+  const ToolRun imported = RunTool(fresh.path(), "predictions 1");
+  EXPECT_EQ(replaced.output, imported.output);
+  EXPECT_NE(replaced.output, RunTool(folder(), "predictions 2").output);
+}
+
+// The odds for scripts, and "what if?": a picked result moves its teams' odds its way and is
+// never saved.
+TEST_F(SeasonFolderTest, OddsPicksMoveTheOddsTheirWayAndAreNeverSaved) {
+  const auto before = DataFiles(folder());
+  const auto playoffs = [&](const std::string& picks, int team) {
+    const ToolRun run = RunTool(folder(), "odds --csv --runs 2000 --seed 3" + picks);
+    EXPECT_EQ(run.status, 0) << run.output;
+    const auto rows = CsvRows(run.output);
+    EXPECT_EQ(rows.size(), 32u);
+    double sum = 0;
+    for (std::size_t row = 1; row < rows.size(); ++row) sum += std::stod(rows[row].at(7));
+    EXPECT_NEAR(sum, 12.0, 0.01);  // six places a conference
+    return std::stod(rows.at(team).at(7));
+  };
+  std::vector<std::string> game;
+  for (const auto& row : season_rows_)
+    if (row[Week] == "6" && game.empty()) game = row;
+  const int visitor = std::stoi(game[Visitor]);
+  const std::string pick = fmt::format(" --fix 6:{}-{}=", game[Visitor], game[Home]);
+  const double as_is = playoffs("", visitor);
+  const double won = playoffs(pick + game[Visitor], visitor);
+  const double lost = playoffs(pick + game[Home], visitor);
+  EXPECT_GE(won, as_is);
+  EXPECT_LE(lost, as_is);
+  EXPECT_GT(won, lost);
+  EXPECT_EQ(DataFiles(folder()), before);
+
+  const ToolRun played = RunTool(folder(), "odds --fix 5:1-2=1");
+  EXPECT_EQ(played.status, 1);
+  EXPECT_NE(played.output.find("week 5 has no game left of Buffalo at Indianapolis"),
+            std::string::npos)
+      << played.output;
+  for (const char* malformed : {"6:1-2=3", "6:1=1", "19:1-2=1", "6:1-2"})
+    EXPECT_EQ(RunTool(folder(), std::string("odds --fix ") + malformed).status, 2) << malformed;
+  EXPECT_EQ(RunTool(folder(), "odds --csv --runs 10")
+                .output.rfind("team,conference,division,won,lost,tied,p_division,p_playoffs,"
+                              "p_rest,p_final,p_title,p_seed1,p_seed2,p_seed3,p_seed4,p_seed5,"
+                              "p_seed6,status\n",
+                              0),
+            0u);
+}
+
+}  // namespace
+}  // namespace tavrin

@@ -1,0 +1,134 @@
+// The league of each year: its layout, the clubs' codes and names, and each club followed from
+// one year's league to the next.
+
+#include "league/season_league.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "entry/names_update.h"
+#include "season/text_file_lines.h"
+
+namespace tavrin {
+namespace {
+
+constexpr int LastYearChecked = 2030;
+
+struct Era {
+  int year;
+  int teams;
+  std::size_t divisions;
+  int weeks;
+  int games;
+  int seeds;
+  int resting;
+};
+
+TEST(SeasonLeague, EachEraHasItsLayoutAndPlayoffFormat) {
+  const Era eras[] = {
+      {1999, 31, 6, 17, 16, 6, 2}, {2001, 31, 6, 17, 16, 6, 2}, {2002, 32, 8, 17, 16, 6, 2},
+      {2019, 32, 8, 17, 16, 6, 2}, {2020, 32, 8, 17, 16, 7, 1}, {2021, 32, 8, 18, 17, 7, 1},
+      {2024, 32, 8, 18, 17, 7, 1},
+  };
+  for (const Era& era : eras) {
+    const auto league = LeagueOf(era.year);
+    ASSERT_TRUE(league) << era.year;
+    EXPECT_EQ(league->team_count(), era.teams) << era.year;
+    EXPECT_EQ(league->divisions.size(), era.divisions) << era.year;
+    EXPECT_EQ(league->weeks, era.weeks) << era.year;
+    EXPECT_EQ(league->games_per_team, era.games) << era.year;
+    EXPECT_EQ(league->seeds_per_conference, era.seeds) << era.year;
+    EXPECT_EQ(league->resting_seeds, era.resting) << era.year;
+  }
+  EXPECT_FALSE(LeagueOf(FirstLeagueYear - 1));
+}
+
+TEST(SeasonLeague, TheThirtyOneTeamLeagueIsTheProgramsOwnLayout) {
+  const auto league = LeagueOf(2001);
+  ASSERT_TRUE(league);
+  EXPECT_EQ(league->rules, SeedingRules::SixDivisions);
+  EXPECT_EQ(league->team_count(), league::TeamCount);
+  for (int team = 1; team <= league->team_count(); ++team) {
+    EXPECT_EQ(league->DivisionIndexOf(team), league::DivisionIndexOf(team)) << team;
+    EXPECT_EQ(league->ConferenceOf(team), league::ConferenceOf(team)) << team;
+  }
+}
+
+TEST(SeasonLeague, DivisionsNumberTheirTeamsOneAfterAnother) {
+  for (int year = FirstLeagueYear; year <= LastYearChecked; ++year) {
+    const auto league = LeagueOf(year);
+    int next = 1;
+    for (const auto& division : league->divisions) {
+      EXPECT_EQ(division.first_team, next) << year;
+      next = division.last_team + 1;
+    }
+    EXPECT_EQ(next, league->team_count() + 1) << year;
+  }
+}
+
+TEST(SeasonLeague, CodesFollowTheClubsMoves) {
+  struct Code {
+    int year;
+    const char* code;
+    bool known;
+  };
+  const Code codes[] = {
+      {2001, "HOU", false}, {2002, "HOU", true}, {2015, "STL", true},  {2016, "STL", false},
+      {2016, "LA", true},   {2016, "SD", true},  {2016, "LAC", false}, {2017, "SD", false},
+      {2017, "LAC", true},  {2019, "OAK", true}, {2019, "LV", false},  {2020, "OAK", false},
+      {2020, "LV", true},   {2024, "WAS", true},
+  };
+  for (const Code& code : codes) {
+    EXPECT_EQ(LeagueOf(code.year)->TeamOfCode(code.code).has_value(), code.known)
+        << code.year << " " << code.code;
+  }
+}
+
+TEST(SeasonLeague, WashingtonsNicknameChangesIn2020And2022) {
+  const auto nickname = [](int year) {
+    const auto league = LeagueOf(year);
+    return std::string(league->Team(*league->TeamOfCode("WAS")).nickname);
+  };
+  EXPECT_EQ(nickname(2019), nickname(2002));
+  EXPECT_NE(nickname(2020), nickname(2019));
+  EXPECT_EQ(nickname(2021), nickname(2020));
+  EXPECT_NE(nickname(2022), nickname(2021));
+  EXPECT_EQ(nickname(2030), nickname(2022));
+}
+
+TEST(SeasonLeague, EveryNameFitsTheNamesFile) {
+  for (int year = FirstLeagueYear; year <= LastYearChecked; ++year) {
+    std::set<std::string_view> locations;
+    const auto league = LeagueOf(year);
+    for (const LeagueTeam& team : league->teams) {
+      EXPECT_LE(team.location.size(), static_cast<std::size_t>(MaxLocationLength)) << year;
+      EXPECT_LE(team.nickname.size(), static_cast<std::size_t>(MaxTeamNameLength)) << year;
+      EXPECT_TRUE(FitsQuotedLine(team.location) && FitsQuotedLine(team.nickname));
+      // Seed lines name clubs by location, so no two may share one.
+      EXPECT_TRUE(locations.insert(team.location).second) << year << " " << team.location;
+    }
+  }
+}
+
+TEST(SeasonLeague, EachClubKeepsItsFranchiseFromYearToYear) {
+  for (int year = FirstLeagueYear; year < LastYearChecked; ++year) {
+    const auto league = LeagueOf(year);
+    const auto next = LeagueOf(year + 1);
+    std::set<int> franchises;
+    for (const LeagueTeam& team : league->teams) {
+      EXPECT_TRUE(franchises.insert(team.franchise).second) << year;
+      // A club changes its code only when it moves; from 2002 on its number is its franchise.
+      const auto same_code = next->TeamOfCode(team.code);
+      if (same_code) {
+        EXPECT_EQ(next->Team(*same_code).franchise, team.franchise) << year << " " << team.code;
+      }
+      if (year >= 2002) {
+        EXPECT_EQ(team.franchise, *league->TeamOfCode(team.code)) << year;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavrin
