@@ -11,6 +11,7 @@
 #include "entry/settings_update.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
+#include "season/season_change.h"
 #include "season/season_csv.h"
 
 namespace tavrin {
@@ -70,6 +71,14 @@ bool FolderHoldsSeason(const std::filesystem::path& folder) {
 }
 
 bool OfferSeasonForEmptyFolder(Session& session) {
+  // Every choice would save into a folder another program holds (the user has been told which).
+  if (!FolderHoldsSeason(session.folder) && SeasonReadOnlyReason(session.folder)) {
+    session.ui.ShowMessage(
+        "There is no season in this folder yet, and none can be made here while the other "
+        "program holds the folder.\n\rStart Tavrin again once it has finished.",
+        ProgramCaption, MessageIcon::Exclamation);
+    return false;
+  }
   while (!FolderHoldsSeason(session.folder)) {
     const int choice = session.ui.AskChoice(
         "There is no season in this folder yet.\n\rMake the demo season here, start a new empty "

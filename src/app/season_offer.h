@@ -16,7 +16,8 @@ bool FolderHoldsSeason(const std::filesystem::path& folder);
 
 // Nothing happens for a folder that holds a season. Otherwise the dialog, asked again after a
 // choice that did not give the folder a season (the user has been told why). True when the
-// program should go on loading, false when the user chose to quit.
+// program should go on loading, false when the user chose to quit, or when another program
+// holds the folder, so that nothing could be made there (the user is told).
 bool OfferSeasonForEmptyFolder(Session& session);
 
 }  // namespace tavrin

@@ -8,6 +8,7 @@
 #include "app/season_offer.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
+#include "season/season_change.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -101,6 +102,18 @@ TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
       LoadAtStartup(store, folder.path(), ui, ui.printer);
     }
     EXPECT_EQ(ui.messages.size(), c.messages);
+  }
+  // An empty folder another program holds: nothing could be saved there, so nothing is offered.
+  {
+    TempFolder held;
+    MarkSeasonReadOnly(held.path(), "in use by tavrin-cli");
+    SeasonStore store;
+    ScriptedUi ui;
+    Session session{store, ui, held.path()};
+    EXPECT_FALSE(OfferSeasonForEmptyFolder(session));
+    EXPECT_TRUE(ui.questions.empty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(held.path()));
   }
   // A folder that holds a season is not asked about.
   TempFolder folder;
