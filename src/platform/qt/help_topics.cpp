@@ -34,6 +34,7 @@ const std::vector<HelpTopic>& HelpTopics() {
       {"Printing", "printing"},
       {"CQR", "cqr"},
       {"Files", "files"},
+      {"Read-only", "read-only"},
       {"Keyboard", "keyboard"},
   };
   return topics;
