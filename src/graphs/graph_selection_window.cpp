@@ -28,6 +28,8 @@ QListWidget* TeamList(QWidget* parent, const char* name, const SeasonStore& stor
   list->setObjectName(name);
   for (const std::string& team : TeamChoices(store)) list->addItem(qt::FromLatin1(team));
   list->setMinimumSize(qt::TwipsSize(ListWidth, ListHeight));
+  // Every team at once where the screen has room for them; the window opens no larger than it.
+  list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   return list;
 }
 
@@ -72,7 +74,6 @@ GraphSelectionWindow::GraphSelectionWindow(Session& session, QWidget* owner)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(team_frame, 1);
   layout->addWidget(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(ok_button, &QPushButton::clicked, this, &GraphSelectionWindow::OnAccept);
   // In two-team mode the second list still has to be used, so only it accepts on a double click.

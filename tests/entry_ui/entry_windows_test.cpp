@@ -159,17 +159,20 @@ class EntryWindowsTest : public QObject {
     scores_window->SetWeekSavedNotice([&saved_week](int week) { saved_week = week; });
     std::vector<ScoreTexts> scores;
     TypeOver(scores_window, "FTTEXT_1", "");
-    const auto type = [](const std::string& score, const QString& box) {
-      QCOMPARE(QApplication::focusWidget()->objectName(), box);
-      QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(score));
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // The window's own focus, whether or not the window system has it active just now.
+    const auto type = [scores_window](const std::string& score, const QString& box) {
+      QWidget* focus = scores_window->focusWidget();
+      QVERIFY(focus != nullptr);
+      QCOMPARE(focus->objectName(), box);
+      QTest::keyClicks(focus, QString::fromStdString(score));
+      QTest::keyClick(focus, Qt::Key_Return);
     };
     for (int game = 1; game <= session().store.WeekGameCount; ++game) {
       scores.push_back({std::to_string(10 + game), std::to_string(30 - 2 * game)});
       type(scores.back().first, QStringLiteral("FTTEXT_%1").arg(game));
       type(scores.back().second, QStringLiteral("STTEXT_%1").arg(game));
     }
-    QCOMPARE(QApplication::focusWidget()->objectName(),
+    QCOMPARE(scores_window->focusWidget()->objectName(),
              QStringLiteral("STTEXT_%1").arg(scores.size()));
     Click(scores_window, "resultsbutton");
     QCOMPARE(saved_week, 17);

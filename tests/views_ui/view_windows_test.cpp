@@ -109,7 +109,7 @@ const ViewWindow ViewWindows[] = {
        return window;
      },
      "predictbutton", ViewWindow::HelpTopic},
-    {"Selgraphform", Growth::Fixed,
+    {"Selgraphform", Growth::Resizable,
      [](SeasonCopy& s) {
        return OpenGraphSelectionWindow(s.session, GraphTwoTeams, &s.main_window);
      },
