@@ -2,15 +2,18 @@
 
 #include <fmt/format.h>
 
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
+#include "platform/qt/dialog_buttons.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
-#include "platform/qt/secondary_window.h"
-#include "platform/qt/twips.h"
+#include "presentation/enter_again_label.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
 
@@ -43,32 +46,35 @@ NumberItem* PercentItem(int count, int runs) {
 
 }  // namespace
 
-PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds)
-    : session_(session), lines_(PlayoffOddsLines(session.store, odds)) {
+PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds, QWidget* owner)
+    : QDialog(owner), session_(session), lines_(PlayoffOddsLines(session.store, odds)) {
   setObjectName("PlayoffOdds");
   setWindowTitle("Play-off Odds");
-  setFixedSize(qt::TwipsSize(15000, 10200));
+  setSizeGripEnabled(true);
 
   auto* title = new QLabel(qt::FromLatin1(lines_[0] + "\n" + lines_[1]), this);
   title->setObjectName("oddstitle");
-  title->setGeometry(qt::TwipsRect(120, 60, 14760, 520));
 
   odds_table_ = new QTableWidget(this);
   odds_table_->setObjectName("oddstable");
-  odds_table_->setGeometry(qt::TwipsRect(120, 600, 14760, 8700));
   odds_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   odds_table_->setSelectionMode(QAbstractItemView::NoSelection);
   odds_table_->verticalHeader()->hide();
   odds_table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  // Every team's row on a large screen; a smaller one scrolls the table.
+  odds_table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   FillTable(odds);
 
-  print_button_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
-                                    "Print Play-off Odds", 13440, 9420);
-  done_button_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done,
-                                   "Close Play-off Odds", 14160, 9420);
-  connect(done_button_, &QPushButton::clicked, this, &QWidget::close);
-  connect(print_button_, &QPushButton::clicked, this, &PlayoffOddsWindow::PrintButtonClick);
-  ArrangeClosingButtons(this);
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* print_button =
+      AddViewButton(buttons, "printbutton", qt::ButtonPicture::Print, "Print Play-off Odds");
+  AddViewButton(buttons, "Donebutton", qt::ButtonPicture::Done, "Close Play-off Odds");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(title);
+  layout->addWidget(odds_table_, 1);
+  if (QLabel* note = MakeEnterAgainLabel(this, session_)) layout->addWidget(note);
+  layout->addWidget(buttons);
+  connect(print_button, &QPushButton::clicked, this, &PlayoffOddsWindow::OnPrint);
 }
 
 void PlayoffOddsWindow::FillTable(const PlayoffOdds& odds) {
@@ -106,11 +112,11 @@ void PlayoffOddsWindow::FillTable(const PlayoffOdds& odds) {
   odds_table_->sortByColumn(4, Qt::DescendingOrder);
 }
 
-void PlayoffOddsWindow::PrintButtonClick() {
+void PlayoffOddsWindow::OnPrint() {
   PrintAsJob(session_, "Tavrin Play-off Odds", [this] { PrintPlayoffOdds(session_, lines_); });
 }
 
-QWidget* OpenPlayoffOddsWindow(Session& session, QWidget* main_window, const OddsOptions& options) {
+QDialog* OpenPlayoffOddsWindow(Session& session, QWidget* main_window, const OddsOptions& options) {
   QProgressDialog progress("Playing the rest of the season...", QString(), 0, options.runs,
                            main_window);
   progress.setWindowTitle("Play-off Odds");
@@ -123,8 +129,8 @@ QWidget* OpenPlayoffOddsWindow(Session& session, QWidget* main_window, const Odd
   });
   progress.reset();
   if (!odds) return nullptr;
-  auto* window = new PlayoffOddsWindow(session, *odds);
-  qt::ShowSecondaryWindow(window, main_window);
+  auto* window = new PlayoffOddsWindow(session, *odds, main_window);
+  qt::ShowDialog(window);
   return window;
 }
 

@@ -1,21 +1,22 @@
 #include "analysis/specials_window.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
+#include <QVBoxLayout>
 
 #include "analysis/single_game.h"
+#include "platform/qt/dialog_buttons.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/palette.h"
 #include "platform/qt/push_button.h"
-#include "platform/qt/secondary_window.h"
-#include "platform/qt/twips.h"
 #include "presentation/report_list_view.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
@@ -25,11 +26,8 @@ namespace tavrin {
 namespace {
 
 constexpr std::array<const char*, 2> FrameNames = {"Frame1", "Frame2"};
-
-constexpr double FrameWidth = 4620;
-constexpr double ColumnWidth = 1500;
-constexpr double LabelHeight = 270;
-constexpr double ListTop = 3540;
+constexpr int ShownLines = 10;
+constexpr int PairingColumns = 30;
 
 void SetLabelColour(QLabel* label, int palette_colour) {
   QPalette palette = label->palette();
@@ -38,97 +36,77 @@ void SetLabelColour(QLabel* label, int palette_colour) {
   label->setPalette(palette);
 }
 
-QPushButton* CaptionButton(QWidget* parent, const char* name, const QString& caption,
-                           const QString& tooltip, const QRect& geometry) {
-  QPushButton* button = qt::MakeButton(parent, name, caption, tooltip);
-  button->setGeometry(geometry);
-  return button;
-}
-
 }  // namespace
 
-SpecialsWindow::SpecialsWindow(Session& session) : session_(session), model_(session.store) {
+SpecialsWindow::SpecialsWindow(Session& session, QWidget* owner)
+    : QDialog(owner), session_(session), model_(session.store) {
   setObjectName("Specials");
   setWindowTitle("Play-Off and Single Game Predictions");
-  // The list shows a whole prediction line; the buttons stand in a column to its right.
-  const double list_width = std::max(4875.0, ReportListWidthFor(SingleGameLineLength));
-  const double column = 120 + list_width + 180;
-  setFixedSize(qt::TwipsSize(std::max(9705.0, column + 2700), 6960));
-  BuildTeamFrames();
+  setSizeGripEnabled(true);
 
-  gamebox_ = new QFrame(this);
-  gamebox_->setObjectName("gamebox");
-  gamebox_->setFrameShape(QFrame::Panel);
-  gamebox_->setFrameShadow(QFrame::Sunken);
-  const double gamebox_width = list_width - 2160;
-  gamebox_->setGeometry(qt::TwipsRect(120, 2880, gamebox_width, 480));
-  gamelabel_ = new QLabel(gamebox_);
-  gamelabel_->setObjectName("gamelabel");
-  gamelabel_->setGeometry(qt::TwipsRect(120, 90, gamebox_width - 1680, 300));
-  auto* reversebutton = CaptionButton(gamebox_, "reversebutton", "Reverse", "",
-                                      qt::TwipsRect(gamebox_width - 1440, 60, 1320, 360));
-  neutralcheck_ = new QCheckBox("Neutral Site Game", this);
-  neutralcheck_->setObjectName("neutralcheck");
-  neutralcheck_->setGeometry(qt::TwipsRect(column - 1980, 2940, 3240, 360));
-  auto* predictbutton = CaptionButton(this, "predictbutton", "Predict", "Make game prediction",
-                                      qt::TwipsRect(column + 1380, 2880, 1200, 480));
-
-  prediction_list_ = new ReportListView(this, {120, ListTop, list_width, 2760, ListTop + 2790, 255},
+  prediction_list_ = new ReportListView(this, SingleGameLineLength, ShownLines,
                                         ReportListView::Selection::Allowed);
-  auto* Removebutton = CaptionButton(this, "Removebutton", "Remove", "Remove selected line",
-                                     qt::TwipsRect(column, ListTop, 1200, 420));
-  auto* clearbutton = CaptionButton(this, "clearbutton", "Clear", "Clear prediction list",
-                                    qt::TwipsRect(column, ListTop + 540, 1200, 420));
-  auto* infobutton = CaptionButton(this, "infobutton", "Info", "",
-                                   qt::TwipsRect(column + 1380, ListTop, 1200, 420));
-  auto* Printbutton = MakePictureButton(this, "Printbutton", qt::ButtonPicture::Print,
-                                        "Send list to printer", column, ListTop + 2340);
-  donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done,
-                                  "Close Prediction window", column + 1980, ListTop + 2340);
-  auto* label8 = new QLabel(qt::FromLatin1(model_.YearLabel()), this);
-  label8->setObjectName("label8");
-  label8->setGeometry(qt::TwipsRect(column, ListTop + 1260, 2580, 300));
+  auto* remove_button = qt::MakeButton(this, "Removebutton", "Remove", "Remove selected line");
+  auto* clear_button = qt::MakeButton(this, "clearbutton", "Clear", "Clear prediction list");
+  auto* year_label = new QLabel(qt::FromLatin1(model_.YearLabel()), this);
+  year_label->setObjectName("label8");
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* help_button = qt::AddDialogButton(buttons, qt::DialogButton::Help, "infobutton",
+                                                 "Info", "Help on single game predictions");
+  QPushButton* print_button =
+      AddViewButton(buttons, "Printbutton", qt::ButtonPicture::Print, "Send list to printer");
+  AddViewButton(buttons, "donebutton", qt::ButtonPicture::Done, "Close Prediction window");
 
-  connect(reversebutton, &QPushButton::clicked, this, [this] {
-    model_.Reverse();
-    RefreshPicks();
-  });
-  connect(predictbutton, &QPushButton::clicked, this, &SpecialsWindow::OnPredict);
-  connect(Removebutton, &QPushButton::clicked, this, &SpecialsWindow::OnRemoveGame);
-  connect(clearbutton, &QPushButton::clicked, this, [this] {
+  auto* list_buttons = new QVBoxLayout;
+  list_buttons->addWidget(remove_button);
+  list_buttons->addWidget(clear_button);
+  list_buttons->addWidget(year_label);
+  list_buttons->addStretch();
+  auto* list_row = new QHBoxLayout;
+  list_row->addWidget(prediction_list_, 1);
+  list_row->addLayout(list_buttons);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(BuildTeamFrames());
+  layout->addLayout(BuildGameRow());
+  layout->addLayout(list_row, 1);
+  layout->addWidget(buttons);
+
+  connect(remove_button, &QPushButton::clicked, this, &SpecialsWindow::OnRemoveGame);
+  connect(clear_button, &QPushButton::clicked, this, [this] {
     model_.Clear(session_.ui);
     RefreshPicks();
     RefreshList();
   });
-  connect(Printbutton, &QPushButton::clicked, this, [this] {
+  connect(print_button, &QPushButton::clicked, this, [this] {
     PrintAsJob(session_, "Tavrin Single Game Predictions", [this] { model_.Print(session_); });
   });
-  connect(infobutton, &QPushButton::clicked, this,
+  connect(help_button, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Single Game Predictions"); });
-  connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
   RefreshPicks();
   RefreshList();
-  ArrangeClosingButtons(this);
 }
 
-void SpecialsWindow::BuildTeamFrames() {
-  std::array<QGroupBox*, 2> frames{};
-  for (std::size_t conference = 0; conference < frames.size(); ++conference) {
+QHBoxLayout* SpecialsWindow::BuildTeamFrames() {
+  std::array<QGridLayout*, 2> columns{};
+  auto* frames = new QHBoxLayout;
+  for (std::size_t conference = 0; conference < columns.size(); ++conference) {
     const std::string_view name = league::ConferenceNames[conference];
-    frames[conference] = new QGroupBox(qt::FromLatin1(name) + " Conference", this);
-    frames[conference]->setObjectName(FrameNames[conference]);
-    frames[conference]->setGeometry(qt::TwipsRect(
-        120 + (FrameWidth + 120) * static_cast<double>(conference), 120, FrameWidth, 2640));
+    auto* frame = new QGroupBox(qt::FromLatin1(name) + " Conference", this);
+    frame->setObjectName(FrameNames[conference]);
+    columns[conference] = new QGridLayout(frame);
+    frames->addWidget(frame);
   }
   for (std::size_t index = 0; index < league::Divisions.size(); ++index) {
     const league::Division& division = league::Divisions[index];
-    QGroupBox* frame = frames[static_cast<std::size_t>(division.conference)];
-    const double left = 90 + ColumnWidth * static_cast<double>(index % 3);
+    QGridLayout* grid = columns[static_cast<std::size_t>(division.conference)];
+    auto* frame = grid->parentWidget();
+    const int column = static_cast<int>(index % 3);
     auto* heading = new QLabel(qt::FromLatin1(division.name).toUpper(), frame);
-    heading->setGeometry(qt::TwipsRect(left, 300, ColumnWidth - 90, LabelHeight));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
+    grid->addWidget(heading, 0, column);
     for (int team = division.first_team; team <= division.last_team; ++team) {
       auto* label = new QLabel(qt::FromLatin1(session_.store.LocationName[team]), frame);
       label->setObjectName(QString("Clabel_%1").arg(team));
@@ -136,13 +114,46 @@ void SpecialsWindow::BuildTeamFrames() {
       label->setCursor(Qt::PointingHandCursor);
       // Tab reaches every team, and Space or Enter picks it, as a click does.
       label->setFocusPolicy(Qt::StrongFocus);
-      label->setGeometry(qt::TwipsRect(left,
-                                       330 + (LabelHeight + 60) * (team - division.first_team + 1),
-                                       ColumnWidth - 90, LabelHeight));
+      // Room for the frame that marks the team with the focus.
+      label->setMargin(2);
       label->installEventFilter(this);
-      Clabel_[static_cast<std::size_t>(team)] = label;
+      grid->addWidget(label, 1 + team - division.first_team, column);
+      team_labels_[static_cast<std::size_t>(team)] = label;
     }
   }
+  for (QGridLayout* grid : columns) grid->setRowStretch(grid->rowCount(), 1);
+  return frames;
+}
+
+QHBoxLayout* SpecialsWindow::BuildGameRow() {
+  game_box_ = new QFrame(this);
+  game_box_->setObjectName("gamebox");
+  game_box_->setFrameShape(QFrame::Panel);
+  game_box_->setFrameShadow(QFrame::Sunken);
+  game_label_ = new QLabel(game_box_);
+  game_label_->setObjectName("gamelabel");
+  // Room for two locations and " at " between them.
+  game_label_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(PairingColumns, 'n')));
+  auto* reverse_button = qt::MakeButton(game_box_, "reversebutton", "Reverse", "");
+  auto* game_layout = new QHBoxLayout(game_box_);
+  game_layout->addWidget(game_label_, 1);
+  game_layout->addWidget(reverse_button);
+  neutral_check_ = new QCheckBox("Neutral Site Game", this);
+  neutral_check_->setObjectName("neutralcheck");
+  auto* predict_button = qt::MakeButton(this, "predictbutton", "Predict", "Make game prediction");
+  // Enter predicts the pairing picked.
+  predict_button->setDefault(true);
+  auto* row = new QHBoxLayout;
+  row->addWidget(game_box_, 1);
+  row->addWidget(neutral_check_);
+  row->addWidget(predict_button);
+
+  connect(reverse_button, &QPushButton::clicked, this, [this] {
+    model_.Reverse();
+    RefreshPicks();
+  });
+  connect(predict_button, &QPushButton::clicked, this, &SpecialsWindow::OnPredict);
+  return row;
 }
 
 bool SpecialsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -160,13 +171,13 @@ bool SpecialsWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (picks()) {
     for (int team = 1; team <= LeagueTeamCount; ++team) {
-      if (watched == Clabel_[static_cast<std::size_t>(team)]) {
+      if (watched == team_labels_[static_cast<std::size_t>(team)]) {
         OnTeamLabelClicked(team);
         return true;
       }
     }
   }
-  return QWidget::eventFilter(watched, event);
+  return QDialog::eventFilter(watched, event);
 }
 
 void SpecialsWindow::OnTeamLabelClicked(int team) {
@@ -175,34 +186,34 @@ void SpecialsWindow::OnTeamLabelClicked(int team) {
 }
 
 void SpecialsWindow::OnPredict() {
-  if (!model_.Predict(session_.ui, neutralcheck_->isChecked())) return;
-  neutralcheck_->setChecked(false);
+  if (!model_.Predict(session_.ui, neutral_check_->isChecked())) return;
+  neutral_check_->setChecked(false);
   RefreshPicks();
   RefreshList();
 }
 
 void SpecialsWindow::OnRemoveGame() {
-  const QListWidgetItem* selected = prediction_list_->list()->currentItem();
+  const QListWidgetItem* selected = prediction_list_->currentItem();
   const bool has_selection = selected != nullptr && selected->isSelected();
-  model_.Remove(has_selection ? prediction_list_->list()->row(selected) : -1);
+  model_.Remove(has_selection ? prediction_list_->row(selected) : -1);
   RefreshList();
 }
 
 void SpecialsWindow::RefreshPicks() {
   for (int team = 1; team <= LeagueTeamCount; ++team) {
-    SetLabelColour(Clabel_[static_cast<std::size_t>(team)],
+    SetLabelColour(team_labels_[static_cast<std::size_t>(team)],
                    model_.IsPicked(team) ? PickedColour : UnpickedColour);
   }
-  gamebox_->setEnabled(model_.GameBoxEnabled());
-  gamelabel_->setText(qt::FromLatin1(model_.GameLabel()));
+  game_box_->setEnabled(model_.GameBoxEnabled());
+  game_label_->setText(qt::FromLatin1(model_.GameLabel()));
 }
 
 void SpecialsWindow::RefreshList() { prediction_list_->SetLines(model_.Lines()); }
 
-QWidget* OpenSpecialsWindow(Session& session, QWidget* main_window) {
+QDialog* OpenSpecialsWindow(Session& session, QWidget* main_window) {
   if (!LoadSpecialsRatings(session)) return nullptr;
-  auto* window = new SpecialsWindow(session);
-  qt::ShowSecondaryWindow(window, main_window);
+  auto* window = new SpecialsWindow(session, main_window);
+  qt::ShowDialog(window);
   return window;
 }
 

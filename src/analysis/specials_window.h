@@ -2,7 +2,7 @@
 // The play-off and single game predictions window `Specials`: team labels grouped by
 // conference and division to pick a pairing, and the list of predictions made.
 
-#include <QWidget>
+#include <QDialog>
 #include <array>
 
 #include "analysis/specials_model.h"
@@ -11,18 +11,18 @@
 
 class QCheckBox;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
-class QPushButton;
 
 namespace tavrin {
 
 class ReportListView;
 
-class SpecialsWindow : public QWidget {
+class SpecialsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit SpecialsWindow(Session& session);
+  SpecialsWindow(Session& session, QWidget* owner);
 
   // Label colours from the 16-colour palette.
   static constexpr int PickedColour = 12;
@@ -32,7 +32,8 @@ class SpecialsWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildTeamFrames();
+  QHBoxLayout* BuildTeamFrames();
+  QHBoxLayout* BuildGameRow();
   void OnTeamLabelClicked(int team);
   void OnPredict();
   void OnRemoveGame();
@@ -43,16 +44,15 @@ class SpecialsWindow : public QWidget {
 
   Session& session_;
   SpecialsModel model_;
-  std::array<QLabel*, MaxTeamSlot + 1> Clabel_{};
-  QFrame* gamebox_;
-  QLabel* gamelabel_;
-  QCheckBox* neutralcheck_;
-  ReportListView* prediction_list_;
-  QPushButton* donebutton_;
+  std::array<QLabel*, MaxTeamSlot + 1> team_labels_{};
+  QFrame* game_box_ = nullptr;
+  QLabel* game_label_ = nullptr;
+  QCheckBox* neutral_check_ = nullptr;
+  ReportListView* prediction_list_ = nullptr;
 };
 
 // The "Play-Off & Single Game Predictions" entry: loads the latest ratings and opens the
-// window in front of the disabled main window. Null after the refusal message.
-QWidget* OpenSpecialsWindow(Session& session, QWidget* main_window);
+// window in front of the main window. Null after the refusal message.
+QDialog* OpenSpecialsWindow(Session& session, QWidget* main_window);
 
 }  // namespace tavrin

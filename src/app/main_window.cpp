@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,39 +17,30 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
+#include "engine/recorded_scores.h"
 #include "platform/messages.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/push_button.h"
 #include "platform/qt/qt_printer.h"
-#include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/window_keys.h"
+#include "season/data_files.h"
 #include "season/season_change.h"
 
 namespace tavrin {
 
-using qt::TwipsRect;
-
 namespace {
 
-// Design geometry of the controls, in twips from the top-left of the area below the menu bar.
-constexpr int ScheduleListWidth = 7815;
-constexpr int ScheduleListHeight = 4020;
-constexpr int ReportListWidth = 9075;
-constexpr int FrameMargin = 70;  // the frame drawn around a list is this much wider
-constexpr int PanelLeft = 240;
-constexpr int ToolLeft = 120;
-constexpr int ToolTop = 90;
+// Sizes of the controls, in twips.
 constexpr int ToolSize = 780;
-constexpr int ToolPitch = 840;
-constexpr int CaptionTop = ToolTop + ToolSize + 20;
-constexpr int PanelTop = 1200;
+constexpr int PanelTop = 1200;  // the listings start under the toolbar
 constexpr int ButtonWidth = 1080;
 constexpr int ButtonHeight = 480;
-constexpr int ReportListHeight = 3930;
+constexpr int TeamChoiceWidth = 3600;
 constexpr const char* GeometryKey = "mainwindow/geometry";
 
 const std::array<const char*, 5> HoverCaptions{"Schedules", "Enter Scores", "Predictions",
@@ -89,13 +82,25 @@ QListWidget* MakeReportList(QWidget* parent, const char* name) {
   return list;
 }
 
-QFrame* MakeListFrame(QWidget* parent, const char* name) {
+// The green box a listing stands in.
+QFrame* MakeListFrame(QWidget* parent, const char* name, QListWidget* list) {
   auto* frame = new QFrame(parent);
   frame->setObjectName(name);
   frame->setFrameShape(QFrame::Box);
   frame->setLineWidth(2);
-  frame->setStyleSheet("QFrame { color: #2e6b3a; }");
+  frame->setStyleSheet(QStringLiteral("QFrame#%1 { color: #2e6b3a; }").arg(name));
+  list->setParent(frame);
+  auto* inside = new QVBoxLayout(frame);
+  inside->setContentsMargins(2, 2, 2, 2);
+  inside->addWidget(list);
   return frame;
+}
+
+QPushButton* PanelButton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& tooltip, qt::ButtonPicture picture) {
+  QPushButton* button = qt::MakeButton(parent, name, caption, tooltip, picture);
+  button->setMinimumSize(qt::TwipsSize(ButtonWidth, ButtonHeight));
+  return button;
 }
 
 }  // namespace
@@ -107,28 +112,47 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
   setWindowTitle(ProgramCaption);
   statusBar()->setObjectName("statusbar");
 
-  // Step 1: centred, at the design size, unless it was left elsewhere or larger last time.
+  // Centred, at the design size, unless it was left elsewhere or larger last time.
   setMinimumSize(DesignSize());
   resize(DesignSize());
-  qt::CentreOnScreen(this, this);
+  CentreOnScreen();
   restoreGeometry(QSettings().value(GeometryKey).toByteArray());
-  // Step 2: the display's colour depth chooses the toolbar's pictures.
+  // The display's colour depth chooses the toolbar's pictures.
   store.ColourDepthFlag =
       static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
   BuildControls();
   if (store.ColourDepthFlag != FullColourDepth) ApplyLowColourPictures();
 
-  // Steps 4 to 10: the data files, the week menus and the report font.
+  // The data files, the week menus and the report font.
   BuildMenus(LoadAtStartup(store, session_.folder, ui, ui.ReportPrinter()));
-  ShowSeasonState();
+  SetMenuStates(MenusWhileShowing(ListingPanel::None));
+  if (const auto reason = SeasonReadOnlyReason(session_.folder)) {
+    auto* read_only = new QLabel("Read-only: nothing can be saved", this);
+    read_only->setObjectName("readonlylabel");
+    read_only->setToolTip(QString::fromStdString(*reason));
+    statusBar()->addPermanentWidget(read_only);
+  }
 
-  qt::InstallPrintAndHelpKeys(this);
-  // Escape closes the listing on show, as its Close button does.
-  auto* close_listing = new QShortcut(Qt::Key_Escape, this);
-  connect(close_listing, &QShortcut::activated, this, [this] {
-    if (QPushButton* done = qt::ButtonWithRole(this, "donebutton")) done->click();
-  });
+  // Ctrl+P prints and Escape closes the listing on show, as its buttons do.
+  const auto press = [this](QPushButton* (MainWindow::*button)() const) {
+    return [this, button] {
+      if (QPushButton* shown = (this->*button)()) shown->click();
+    };
+  };
+  connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+          press(&MainWindow::ShownListingPrintButton));
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+          press(&MainWindow::ShownListingCloseButton));
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+          &MainWindow::OnHelpContents);
   qt::SetGeneralHelp([this] { OnHelpContents(); });
+}
+
+void MainWindow::CentreOnScreen() {
+  const QScreen* shown_on = screen();
+  if (shown_on == nullptr) return;
+  const QRect area = shown_on->availableGeometry();
+  move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
 QSize MainWindow::DesignSize() const {
@@ -148,13 +172,25 @@ void MainWindow::ShowSeasonState() {
     printer->SetFootTitle(qt::ToLatin1(title));
   }
   // A toolbar button that would do nothing looks it.
+  const SeasonProgress season = CurrentSeasonProgress();
   const MenuStates menus = CurrentMenuStates();
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
     const auto button = static_cast<ToolbarButton>(k);
-    tool_[static_cast<std::size_t>(k)]->setEnabled(
-        ToolbarButtonAction(button, menus, store.LastScoredWeek, store.WeeksInSeason).command !=
-        ToolbarCommand::Nothing);
+    tool_buttons_[static_cast<std::size_t>(k)]->setEnabled(
+        ToolbarButtonAction(button, menus, season).command != ToolbarCommand::Nothing);
   }
+}
+
+SeasonProgress MainWindow::CurrentSeasonProgress() const {
+  const SeasonStore& store = session_.store;
+  SeasonStore last_scored = store;
+  std::error_code error;
+  return {
+      store.LastScoredWeek, store.WeeksInSeason,
+      std::filesystem::exists(session_.folder / ScheduleFileName(store.WorkingYear), error),
+      LoadStatsBlockNumber(last_scored, session_.folder, std::max<int>(store.LastScoredWeek, 0)) &&
+          BlockHasRecordedScores(last_scored),
+      SeasonReadOnlyReason(session_.folder).has_value()};
 }
 
 void MainWindow::ShowWeekSaved(int week) {
@@ -168,160 +204,155 @@ void MainWindow::BuildControls() {
   background->setMouseTracking(true);
   background->installEventFilter(this);
   setCentralWidget(background);
-  BuildToolbar();
-  BuildSchedulePanel();
-  BuildReportPanel();
-  LayOutPanels();
+  // The toolbar in its row; under it the listing on show, which takes whatever room the window
+  // has (the two panels share the place, one shown at a time).
+  auto* layout = new QGridLayout(background);
+  layout->addLayout(BuildToolbar(), 0, 0);
+  layout->setRowMinimumHeight(0, qt::TwipsToPixelsY(PanelTop) - layout->verticalSpacing());
+  layout->addWidget(BuildSchedulePanel(), 1, 0);
+  layout->addWidget(BuildReportPanel(), 1, 0);
+  layout->setRowStretch(1, 1);
 }
 
-void MainWindow::LayOutPanels() {
-  // The lists take whatever the window has beyond its design size; their buttons keep to the
-  // lists' right and bottom edges.
-  const int grow_x = std::max(0, width() - DesignSize().width());
-  const int grow_y = std::max(0, height() - DesignSize().height());
-  const auto grown = [grow_x, grow_y](QRect rect) { return rect.adjusted(0, 0, grow_x, grow_y); };
-  const auto moved = [grow_x, grow_y](QRect rect, bool down) {
-    return rect.translated(grow_x, down ? grow_y : 0);
-  };
-
-  scheduleframe_->setGeometry(
-      grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop + 330 - FrameMargin / 2,
-                      ScheduleListWidth + FrameMargin, ScheduleListHeight + FrameMargin)));
-  schedule_list_->setGeometry(
-      grown(TwipsRect(PanelLeft, PanelTop + 330, ScheduleListWidth, ScheduleListHeight)));
-  const int buttons_left = PanelLeft + ScheduleListWidth + 180;
-  schprintbutton_->setGeometry(
-      moved(TwipsRect(buttons_left, PanelTop + 330, ButtonWidth, ButtonHeight + 120), false));
-  schdonebutton_->setGeometry(
-      moved(TwipsRect(buttons_left, PanelTop + 1050, ButtonWidth, ButtonHeight + 120), false));
-
-  reportframe_->setGeometry(
-      grown(TwipsRect(PanelLeft - FrameMargin / 2, PanelTop - FrameMargin / 2,
-                      ReportListWidth + FrameMargin, ReportListHeight + FrameMargin)));
-  report_list_->setGeometry(
-      grown(TwipsRect(PanelLeft, PanelTop, ReportListWidth, ReportListHeight)));
-  const int buttons_top = PanelTop + ReportListHeight + 110;
-  const int done_left = PanelLeft + ReportListWidth - ButtonWidth;
-  const int print_left = done_left - ButtonWidth - 120;
-  for (QPushButton* done : {preddonebutton_, standingsdonebutton_}) {
-    done->setGeometry(moved(TwipsRect(done_left, buttons_top, ButtonWidth, ButtonHeight), true));
-  }
-  for (QPushButton* print : {Predprintbutton_, standingsprintbutton_}) {
-    print->setGeometry(moved(TwipsRect(print_left, buttons_top, ButtonWidth, ButtonHeight), true));
-  }
-}
-
-void MainWindow::BuildToolbar() {
+QHBoxLayout* MainWindow::BuildToolbar() {
   QWidget* area = centralWidget();
+  auto* row = new QHBoxLayout;
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
     auto* button = new QToolButton(area);
     button->setObjectName(QString("tool_%1").arg(k));
     button->setIcon(qt::ToolbarPicture(k, false));
     button->setIconSize(QSize(qt::ToolbarPictureSize, qt::ToolbarPictureSize));
-    button->setGeometry(TwipsRect(ToolLeft + k * ToolPitch, ToolTop, ToolSize, ToolSize));
+    button->setFixedSize(qt::TwipsSize(ToolSize, ToolSize));
     button->setAutoRaise(false);
     button->setMouseTracking(true);
     button->installEventFilter(this);
     connect(button, &QToolButton::clicked, this,
             [this, k] { ClickTool(static_cast<ToolbarButton>(k)); });
-    tool_[static_cast<std::size_t>(k)] = button;
+    tool_buttons_[static_cast<std::size_t>(k)] = button;
+    row->addWidget(button, 0, Qt::AlignTop);
 
+    // Shown under its button by ShowHoverCaption, over whatever lies there.
     auto* caption = new QLabel(HoverCaptions[static_cast<std::size_t>(k)], area);
     caption->setObjectName(QString("helplabel_%1").arg(k));
     caption->setStyleSheet(
         "QLabel { background: #fff8c8; color: black; border: 1px solid #8a8060; padding: 1px 4px; "
         "}");
     caption->adjustSize();
-    const int centre = button->geometry().center().x();
-    caption->move(std::max(2, centre - caption->width() / 2), qt::TwipsToPixelsY(CaptionTop));
     caption->hide();
-    helplabel_[static_cast<std::size_t>(k)] = caption;
+    hover_captions_[static_cast<std::size_t>(k)] = caption;
   }
+  row->addStretch();
   caption_timer_ = new QTimer(this);
   caption_timer_->setObjectName("Timer1");
   caption_timer_->setInterval(CaptionHideMilliseconds);
   connect(caption_timer_, &QTimer::timeout, this, &MainWindow::HideHoverCaptions);
   caption_timer_->start();
+  return row;
 }
 
 void MainWindow::ApplyLowColourPictures() {
   for (int k = 0; k < qt::ToolbarButtonCount; ++k)
-    tool_[static_cast<std::size_t>(k)]->setIcon(qt::ToolbarPicture(k, true));
+    tool_buttons_[static_cast<std::size_t>(k)]->setIcon(qt::ToolbarPicture(k, true));
 }
 
-void MainWindow::BuildSchedulePanel() {
-  QWidget* area = centralWidget();
-  Schedulelabel_ = new QLabel("Schedules", area);
-  Schedulelabel_->setObjectName("Schedulelabel");
-  QFont bold = Schedulelabel_->font();
+QWidget* MainWindow::BuildSchedulePanel() {
+  auto* panel = new QWidget(centralWidget());
+  schedule_title_ = new QLabel("Schedules", panel);
+  schedule_title_->setObjectName("Schedulelabel");
+  QFont bold = schedule_title_->font();
   bold.setBold(true);
-  Schedulelabel_->setFont(bold);
-  Schedulelabel_->setGeometry(TwipsRect(PanelLeft, PanelTop, ScheduleListWidth, 300));
-  scheduleframe_ = MakeListFrame(area, "scheduleframe");
-  schedule_list_ = MakeReportList(area, "List1");
+  schedule_title_->setFont(bold);
+  schedule_list_ = MakeReportList(panel, "List1");
+  schedule_frame_ = MakeListFrame(panel, "scheduleframe", schedule_list_);
 
-  team_choice_ = new QComboBox(area);
+  team_choice_ = new QComboBox(panel);
   team_choice_->setObjectName("Combo1");
   team_choice_->setEditable(true);
   team_choice_->setInsertPolicy(QComboBox::NoInsert);
   team_choice_->setFont(qt::ReportListFont());
-  team_choice_->setGeometry(TwipsRect(PanelLeft, PanelTop + 330, 3600, 360));
+  team_choice_->setMinimumWidth(qt::TwipsToPixelsX(TeamChoiceWidth));
   team_choice_->lineEdit()->installEventFilter(this);
   connect(team_choice_->lineEdit(), &QLineEdit::returnPressed, this,
           &MainWindow::AcceptScheduleTeam);
-  schbutton_ =
-      qt::MakeButton(area, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
-  schbutton_->setGeometry(
-      TwipsRect(PanelLeft + 3720, PanelTop + 330, ButtonWidth + 120, ButtonHeight));
+  schedule_title_->setBuddy(team_choice_);
+  team_accept_button_ =
+      PanelButton(panel, "schbutton", "Accept", "Accept selection", qt::ButtonPicture::Accept);
+  schedule_print_button_ =
+      PanelButton(panel, "schprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
+  schedule_close_button_ =
+      PanelButton(panel, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
 
-  schprintbutton_ =
-      qt::MakeButton(area, "schprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
-  schdonebutton_ =
-      qt::MakeButton(area, "schdonebutton", "Close", "Close Listing", qt::ButtonPicture::Done);
+  auto* team_row = new QHBoxLayout;
+  team_row->addWidget(team_choice_);
+  team_row->addWidget(team_accept_button_);
+  team_row->addStretch();
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(schedule_print_button_);
+  buttons->addWidget(schedule_close_button_);
+  buttons->addStretch();
+  auto* layout = new QGridLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(schedule_title_, 0, 0);
+  layout->addLayout(team_row, 1, 0);
+  layout->addWidget(schedule_frame_, 2, 0);
+  layout->addLayout(buttons, 1, 1, 2, 1);
+  layout->setRowStretch(2, 1);
 
-  connect(schbutton_, &QPushButton::clicked, this, &MainWindow::AcceptScheduleTeam);
-  connect(schdonebutton_, &QPushButton::clicked, this, &MainWindow::OnCloseSchedule);
-  connect(schprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintSchedule);
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{Schedulelabel_, scheduleframe_, schedule_list_, team_choice_,
-                                       schbutton_, schdonebutton_, schprintbutton_}) {
+  connect(team_accept_button_, &QPushButton::clicked, this, &MainWindow::AcceptScheduleTeam);
+  connect(schedule_close_button_, &QPushButton::clicked, this, &MainWindow::OnCloseSchedule);
+  connect(schedule_print_button_, &QPushButton::clicked, this, &MainWindow::OnPrintSchedule);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           schedule_title_, schedule_frame_, schedule_list_, team_choice_, team_accept_button_,
+           schedule_close_button_, schedule_print_button_}) {
     control->hide();
     control->setEnabled(false);
   }
-  Schedulelabel_->setEnabled(true);
-  scheduleframe_->setEnabled(true);
+  schedule_title_->setEnabled(true);
+  schedule_frame_->setEnabled(true);
+  return panel;
 }
 
-void MainWindow::BuildReportPanel() {
-  QWidget* area = centralWidget();
-  reportframe_ = MakeListFrame(area, "reportframe");
-  report_list_ = MakeReportList(area, "List2");
-  preddonebutton_ =
-      qt::MakeButton(area, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
-  Predprintbutton_ =
-      qt::MakeButton(area, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
-  standingsdonebutton_ = qt::MakeButton(area, "standingsdonebutton", "Close", "Close listing",
-                                        qt::ButtonPicture::Done);
-  standingsprintbutton_ = qt::MakeButton(area, "standingsprintbutton", "Print", "Print Listing",
-                                         qt::ButtonPicture::Print);
-  connect(preddonebutton_, &QPushButton::clicked, this, &MainWindow::OnClosePredictions);
-  connect(Predprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintPredictions);
-  connect(standingsdonebutton_, &QPushButton::clicked, this, &MainWindow::OnCloseStandings);
-  connect(standingsprintbutton_, &QPushButton::clicked, this, &MainWindow::OnPrintStandings);
+QWidget* MainWindow::BuildReportPanel() {
+  auto* panel = new QWidget(centralWidget());
+  report_list_ = MakeReportList(panel, "List2");
+  report_frame_ = MakeListFrame(panel, "reportframe", report_list_);
+  predictions_close_button_ =
+      PanelButton(panel, "preddonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
+  predictions_print_button_ =
+      PanelButton(panel, "Predprintbutton", "Print", "Print Listing", qt::ButtonPicture::Print);
+  standings_close_button_ =
+      PanelButton(panel, "standingsdonebutton", "Close", "Close listing", qt::ButtonPicture::Done);
+  standings_print_button_ = PanelButton(panel, "standingsprintbutton", "Print", "Print Listing",
+                                        qt::ButtonPicture::Print);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* button : {predictions_print_button_, standings_print_button_,
+                              predictions_close_button_, standings_close_button_}) {
+    buttons->addWidget(button);
+  }
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(report_frame_, 1);
+  layout->addLayout(buttons);
+
+  connect(predictions_close_button_, &QPushButton::clicked, this, &MainWindow::OnClosePredictions);
+  connect(predictions_print_button_, &QPushButton::clicked, this, &MainWindow::OnPrintPredictions);
+  connect(standings_close_button_, &QPushButton::clicked, this, &MainWindow::OnCloseStandings);
+  connect(standings_print_button_, &QPushButton::clicked, this, &MainWindow::OnPrintStandings);
   for (QWidget* control : std::initializer_list<QWidget*>{
-           reportframe_, report_list_, preddonebutton_, Predprintbutton_, standingsdonebutton_,
-           standingsprintbutton_}) {
+           report_frame_, report_list_, predictions_close_button_, predictions_print_button_,
+           standings_close_button_, standings_print_button_}) {
     control->hide();
     control->setEnabled(false);
   }
-  reportframe_->setEnabled(true);
+  report_frame_->setEnabled(true);
+  return panel;
 }
 
 void MainWindow::ClickTool(ToolbarButton button) {
-  helplabel_[static_cast<std::size_t>(button)]->hide();
-  const SeasonStore& store = session_.store;
+  hover_captions_[static_cast<std::size_t>(button)]->hide();
   const ToolbarAction action =
-      ToolbarButtonAction(button, CurrentMenuStates(), store.LastScoredWeek, store.WeeksInSeason);
+      ToolbarButtonAction(button, CurrentMenuStates(), CurrentSeasonProgress());
   switch (action.command) {
     case ToolbarCommand::Nothing: break;
     case ToolbarCommand::EntireSeason: OnShowSeasonSchedule(); break;
@@ -336,19 +367,23 @@ void MainWindow::ClickTool(ToolbarButton button) {
 }
 
 void MainWindow::ShowHoverCaption(int button) {
+  // Under the middle of its button, kept inside the window.
+  const QRect under = tool_buttons_[static_cast<std::size_t>(button)]->geometry();
+  QLabel* caption = hover_captions_[static_cast<std::size_t>(button)];
+  caption->move(std::max(2, under.center().x() - caption->width() / 2), under.bottom() + 2);
   for (int k = 0; k < qt::ToolbarButtonCount; ++k)
-    helplabel_[static_cast<std::size_t>(k)]->setVisible(k == button);
-  helplabel_[static_cast<std::size_t>(button)]->raise();
+    hover_captions_[static_cast<std::size_t>(k)]->setVisible(k == button);
+  hover_captions_[static_cast<std::size_t>(button)]->raise();
 }
 
 void MainWindow::HideHoverCaptions() {
-  for (QLabel* caption : helplabel_) caption->hide();
+  for (QLabel* caption : hover_captions_) caption->hide();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   for (int k = 0; k < qt::ToolbarButtonCount; ++k) {
-    if (watched == tool_[static_cast<std::size_t>(k)] &&
+    if (watched == tool_buttons_[static_cast<std::size_t>(k)] &&
         (type == QEvent::Enter || type == QEvent::MouseMove)) {
       if (CurrentMenuStates().schedules) ShowHoverCaption(k);
       return false;
@@ -363,25 +398,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  // The window may grow, never shrink below its design, where the panels would be cut off.
-  const QSize design = DesignSize();
-  if (width() < design.width() || height() < design.height()) {
-    resize(width() < design.width() ? design.width() : width(),
-           height() < design.height() ? design.height() : height());
-  }
-  LayOutPanels();
-}
-
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-      schprintbutton_->isHidden()) {
-    schdonebutton_->hide();
+      schedule_print_button_->isHidden()) {
+    schedule_close_button_->hide();
   }
-  // Back from a secondary window, which may have changed the season or the year.
-  if (event->type() == QEvent::EnabledChange && isEnabled()) ShowSeasonState();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -391,9 +413,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (settings.value(GeometryKey).toByteArray() != geometry) {
     settings.setValue(GeometryKey, geometry);
   }
-  // The help window and any secondary window go with the main window.
+  // The help window and any secondary window go with the main window; an editor whose user
+  // keeps its typed work keeps the main window open too.
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != this && window->isVisible()) window->close();
+    if (window != this && window->isVisible() && !window->close()) {
+      event->ignore();
+      return;
+    }
   }
   event->accept();
 }

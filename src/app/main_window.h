@@ -5,7 +5,6 @@
 // (the constructor) reads the settings and names into the store.
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <filesystem>
@@ -19,7 +18,9 @@
 
 class QAction;
 class QComboBox;
+class QDialog;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -43,6 +44,8 @@ class MainWindow : public QMainWindow {
   const std::vector<std::string>& ScheduleLines() const { return schedule_lines_; }
   const std::vector<std::string>& ReportLines() const { return report_lines_; }
   MenuStates CurrentMenuStates() const;
+  // The season's progress as the toolbar needs it, from the store and the season's files.
+  SeasonProgress CurrentSeasonProgress() const;
   // The size the window opens at the first time, and the least it may be made.
   QSize DesignSize() const;
 
@@ -54,24 +57,20 @@ class MainWindow : public QMainWindow {
   Session& session() { return session_; }
   // Tells in the status line that week `week` was processed and saved.
   void ShowWeekSaved(int week);
-  // The secondary window last opened in front of the disabled main window, while it is open.
-  QWidget* SecondaryWindow() const { return secondary_window_; }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Layout and pictures.
+  void CentreOnScreen();
   void BuildControls();
-  void BuildToolbar();
-  void BuildSchedulePanel();
-  void BuildReportPanel();
+  QHBoxLayout* BuildToolbar();
+  QWidget* BuildSchedulePanel();
+  QWidget* BuildReportPanel();
   void ApplyLowColourPictures();
-  // Lets the lists grow with the window beyond its design size.
-  void LayOutPanels();
   // The season's year in the title, and toolbar buttons enabled only where they would act.
   void ShowSeasonState();
 
@@ -105,6 +104,9 @@ class MainWindow : public QMainWindow {
   void OpenReportPanel(ListingPanel panel, std::vector<std::string> lines);
   // The listing on show, for Edit > Copy.
   QListWidget* ShownListing() const;
+  // The print and close buttons of the listing on show, for Ctrl+P and Escape; null when none.
+  QPushButton* ShownListingPrintButton() const;
+  QPushButton* ShownListingCloseButton() const;
   // File > Print to PDF...: the listing on show, to a PDF file the user names.
   void OnPrintToPdf();
   void CloseReportPanel();
@@ -132,11 +134,11 @@ class MainWindow : public QMainWindow {
   void OnHelpContents();
   void OnSearchHelp();
   void OnAbout();
-  // Shows a secondary window with the main window disabled until it closes.
-  void OpenSecondaryWindow(QWidget* window);
+  // A window opened in front of the main window: once it closes, the title and the toolbar
+  // show what it may have changed (the year, the weeks scored).
+  void FollowDialog(QDialog* dialog);
 
   Session session_;
-  QPointer<QWidget> secondary_window_;
   std::vector<std::string> schedule_lines_;
   std::vector<std::string> report_lines_;
   // The print jobs of the listings on show, named after their week or team.
@@ -144,32 +146,34 @@ class MainWindow : public QMainWindow {
   std::string report_job_;
   ListingPanel report_panel_ = ListingPanel::None;
 
-  QMenu* SchedMenu_ = nullptr;
-  QMenu* Gamesmenu_ = nullptr;
-  QMenu* standingsmenu_ = nullptr;
-  QMenu* Editmenu_ = nullptr;
-  QAction* Copymenu_ = nullptr;
-  QAction* printpdfmenu_ = nullptr;
+  QMenu* schedules_menu_ = nullptr;
+  QMenu* games_menu_ = nullptr;
+  QMenu* standings_menu_ = nullptr;
+  QMenu* edit_menu_ = nullptr;
+  QAction* copy_action_ = nullptr;
+  QAction* print_pdf_action_ = nullptr;
   std::array<QAction*, 2> editors_{};  // Namesmenu, Editstatsmenu
+  // The commands that save the season, unavailable while another program holds its folder.
+  std::array<QAction*, 7> season_savers_{};
 
-  std::array<QToolButton*, 5> tool_{};
-  std::array<QLabel*, 5> helplabel_{};
+  std::array<QToolButton*, 5> tool_buttons_{};
+  std::array<QLabel*, 5> hover_captions_{};
   QTimer* caption_timer_;
 
-  QLabel* Schedulelabel_ = nullptr;
-  QFrame* scheduleframe_ = nullptr;
+  QLabel* schedule_title_ = nullptr;
+  QFrame* schedule_frame_ = nullptr;
   QListWidget* schedule_list_ = nullptr;
   QComboBox* team_choice_ = nullptr;
-  QPushButton* schbutton_ = nullptr;
-  QPushButton* schdonebutton_ = nullptr;
-  QPushButton* schprintbutton_ = nullptr;
+  QPushButton* team_accept_button_ = nullptr;
+  QPushButton* schedule_close_button_ = nullptr;
+  QPushButton* schedule_print_button_ = nullptr;
 
-  QFrame* reportframe_ = nullptr;
+  QFrame* report_frame_ = nullptr;
   QListWidget* report_list_ = nullptr;
-  QPushButton* preddonebutton_ = nullptr;
-  QPushButton* Predprintbutton_ = nullptr;
-  QPushButton* standingsdonebutton_ = nullptr;
-  QPushButton* standingsprintbutton_ = nullptr;
+  QPushButton* predictions_close_button_ = nullptr;
+  QPushButton* predictions_print_button_ = nullptr;
+  QPushButton* standings_close_button_ = nullptr;
+  QPushButton* standings_print_button_ = nullptr;
 };
 
 }  // namespace tavrin

@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/window_keys.h"
+#include "season/season_change.h"
 
 namespace tavrin {
 namespace {
@@ -36,6 +37,7 @@ QMenu* MainWindow::AddWeekMenu(QMenu* parent, const QString& title, const char* 
                                void (MainWindow::*command)(int)) {
   QMenu* weeks = parent->addMenu(title);
   weeks->setObjectName(name);
+  weeks->menuAction()->setObjectName(name);
   for (std::size_t index = 0; index < captions.size(); ++index) {
     QAction* entry = weeks->addAction(qt::FromLatin1(captions[index]));
     entry->setObjectName(QString("%1_%2").arg(entry_name).arg(index));
@@ -52,78 +54,79 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
   QMenu* file = AddMenu(bar, "&File", "Filemenu");
   connect(AddEntry(file, "&Programming Information", "programmermenu"), &QAction::triggered, this,
           &MainWindow::OnShowProgrammingInformation);
-  connect(AddEntry(file, "Tavrin &Settings", "Settingsmenu"), &QAction::triggered, this,
-          &MainWindow::OnEditSettings);
+  QAction* settings = AddEntry(file, "Tavrin &Settings", "Settingsmenu");
+  connect(settings, &QAction::triggered, this, &MainWindow::OnEditSettings);
   connect(AddEntry(file, "P&rinter Setup", "printsetupmenu"), &QAction::triggered, this,
           &MainWindow::OnPrinterSetup);
-  printpdfmenu_ = AddEntry(file, "Print to P&DF...", "printpdfmenu");
-  connect(printpdfmenu_, &QAction::triggered, this, &MainWindow::OnPrintToPdf);
-  connect(AddEntry(file, "&Import Season...", "ImportSeasonmenu"), &QAction::triggered, this,
-          &MainWindow::OnImportSeason);
+  print_pdf_action_ = AddEntry(file, "Print to P&DF...", "printpdfmenu");
+  connect(print_pdf_action_, &QAction::triggered, this, &MainWindow::OnPrintToPdf);
+  QAction* import = AddEntry(file, "&Import Season...", "ImportSeasonmenu");
+  connect(import, &QAction::triggered, this, &MainWindow::OnImportSeason);
   connect(AddEntry(file, "&Export Season...", "ExportSeasonmenu"), &QAction::triggered, this,
           &MainWindow::OnExportSeason);
   QAction* exit = AddEntry(file, "E&xit", "ExitMenu");
   exit->setShortcut(QKeySequence::Quit);
   connect(exit, &QAction::triggered, qApp, &QCoreApplication::quit);
 
-  Editmenu_ = AddMenu(bar, "&Edit", "Editmenu");
+  edit_menu_ = AddMenu(bar, "&Edit", "Editmenu");
   // Copy takes the chosen lines of the listing on show; Cut and Paste have nothing to work on.
   for (const char* placeholder : {"Cut", "Copy", "Paste"}) {
-    QAction* entry = AddEntry(Editmenu_, placeholder, "Editmenudis");
+    QAction* entry = AddEntry(edit_menu_, placeholder, "Editmenudis");
     entry->setEnabled(false);
-    if (std::string_view(placeholder) == "Copy") Copymenu_ = entry;
+    if (std::string_view(placeholder) == "Copy") copy_action_ = entry;
   }
-  Copymenu_->setShortcut(QKeySequence::Copy);
-  connect(Copymenu_, &QAction::triggered, this, [this] {
+  copy_action_->setShortcut(QKeySequence::Copy);
+  connect(copy_action_, &QAction::triggered, this, [this] {
     if (QListWidget* list = ShownListing())
       QGuiApplication::clipboard()->setText(qt::ChosenLines(list));
   });
-  Editmenu_->addSeparator()->setObjectName("menudivider1");
-  editors_[0] = AddEntry(Editmenu_, "&Names and Locations", "Namesmenu");
-  editors_[1] = AddEntry(Editmenu_, "&Weekly Statistics", "Editstatsmenu");
+  edit_menu_->addSeparator()->setObjectName("menudivider1");
+  editors_[0] = AddEntry(edit_menu_, "&Names and Locations", "Namesmenu");
+  editors_[1] = AddEntry(edit_menu_, "&Weekly Statistics", "Editstatsmenu");
   connect(editors_[0], &QAction::triggered, this, &MainWindow::OnEditNames);
   connect(editors_[1], &QAction::triggered, this, &MainWindow::OnEditStatistics);
 
-  SchedMenu_ = AddMenu(bar, "&Schedules", "SchedMenu");
-  AddWeekMenu(SchedMenu_, "View &Weekly Schedules", "ViewSchedulesMenu", "Weeksmenu",
+  schedules_menu_ = AddMenu(bar, "&Schedules", "SchedMenu");
+  AddWeekMenu(schedules_menu_, "View &Weekly Schedules", "ViewSchedulesMenu", "Weeksmenu",
               weeks.schedules, &MainWindow::OnScheduleWeekChosen);
-  connect(AddEntry(SchedMenu_, "View Entire &Season", "Entireseasonmenu"), &QAction::triggered,
+  connect(AddEntry(schedules_menu_, "View Entire &Season", "Entireseasonmenu"), &QAction::triggered,
           this, &MainWindow::OnShowSeasonSchedule);
-  connect(AddEntry(SchedMenu_, "View Schedules by &Team", "Teamschedulemenu"), &QAction::triggered,
-          this, &MainWindow::OnShowTeamSchedule);
-  connect(AddEntry(SchedMenu_, "&Enter / Edit Schedule", "Enterschedulemenu"), &QAction::triggered,
-          this, &MainWindow::OnEnterSchedule);
-  connect(AddEntry(SchedMenu_, "&New Season Setup", "NewSeasonmenu"), &QAction::triggered, this,
-          &MainWindow::OnNewSeason);
+  connect(AddEntry(schedules_menu_, "View Schedules by &Team", "Teamschedulemenu"),
+          &QAction::triggered, this, &MainWindow::OnShowTeamSchedule);
+  QAction* schedule_entry =
+      AddEntry(schedules_menu_, "&Enter / Edit Schedule", "Enterschedulemenu");
+  connect(schedule_entry, &QAction::triggered, this, &MainWindow::OnEnterSchedule);
+  QAction* new_season = AddEntry(schedules_menu_, "&New Season Setup", "NewSeasonmenu");
+  connect(new_season, &QAction::triggered, this, &MainWindow::OnNewSeason);
 
-  Gamesmenu_ = AddMenu(bar, "&Games", "Gamesmenu");
-  AddWeekMenu(Gamesmenu_, "&View Statistics  (weekly)", "Viewstatsmenu", "ViewWKStats",
+  games_menu_ = AddMenu(bar, "&Games", "Gamesmenu");
+  AddWeekMenu(games_menu_, "&View Statistics  (weekly)", "Viewstatsmenu", "ViewWKStats",
               weeks.statistics, &MainWindow::OnShowStatistics);
-  AddWeekMenu(Gamesmenu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores,
-              &MainWindow::OnScoresWeekChosen);
-  AddWeekMenu(Gamesmenu_, "&Predictions", "Predmenu", "PredWeekmenu", weeks.predictions,
+  QMenu* scores = AddWeekMenu(games_menu_, "&Enter Scores", "Escoresmenu", "SWeek", weeks.scores,
+                              &MainWindow::OnScoresWeekChosen);
+  AddWeekMenu(games_menu_, "&Predictions", "Predmenu", "PredWeekmenu", weeks.predictions,
               &MainWindow::OnShowPredictions);
-  AddWeekMenu(Gamesmenu_, "&Weekly Results", "ResultMenus", "WeekResultMenu", weeks.results,
+  AddWeekMenu(games_menu_, "&Weekly Results", "ResultMenus", "WeekResultMenu", weeks.results,
               &MainWindow::OnShowWeeklyResults);
-  connect(AddEntry(Gamesmenu_, "&Results by Team", "teamresultsmenu"), &QAction::triggered, this,
+  connect(AddEntry(games_menu_, "&Results by Team", "teamresultsmenu"), &QAction::triggered, this,
           &MainWindow::OnShowTeamResults);
-  QMenu* graphs = Gamesmenu_->addMenu("&Graph Team Ratings");
+  QMenu* graphs = games_menu_->addMenu("&Graph Team Ratings");
   graphs->setObjectName("Gteammenu");
   connect(AddEntry(graphs, "&Single Team Rating", "singlegraphmenu"), &QAction::triggered, this,
           &MainWindow::OnShowSingleTeamRating);
   connect(AddEntry(graphs, "&Compare Team Ratings", "Graphtwoteammenu"), &QAction::triggered, this,
           &MainWindow::OnCompareTeamRatings);
-  connect(AddEntry(Gamesmenu_, "Play-&Off && Single Game Predictions", "Specialsmenu"),
+  connect(AddEntry(games_menu_, "Play-&Off && Single Game Predictions", "Specialsmenu"),
           &QAction::triggered, this, &MainWindow::OnShowSingleGamePredictions);
-  connect(AddEntry(Gamesmenu_, "Predict &Season / Playoffs", "Pseasonmenu"), &QAction::triggered,
+  connect(AddEntry(games_menu_, "Predict &Season / Playoffs", "Pseasonmenu"), &QAction::triggered,
           this, &MainWindow::OnShowSeasonProjection);
-  connect(AddEntry(Gamesmenu_, "Season Scorecard", "Scorecardmenu"), &QAction::triggered, this,
+  connect(AddEntry(games_menu_, "Season Scorecard", "Scorecardmenu"), &QAction::triggered, this,
           &MainWindow::OnShowScorecard);
 
-  standingsmenu_ = AddMenu(bar, "S&tandings", "standingsmenu");
-  AddWeekMenu(standingsmenu_, "&View Standings", "standingsvmenu", "StandingsWKmenu",
+  standings_menu_ = AddMenu(bar, "S&tandings", "standingsmenu");
+  AddWeekMenu(standings_menu_, "&View Standings", "standingsvmenu", "StandingsWKmenu",
               weeks.standings, &MainWindow::OnShowStandings);
-  connect(AddEntry(standingsmenu_, "Play-off &Odds", "PlayoffOddsmenu"), &QAction::triggered, this,
+  connect(AddEntry(standings_menu_, "Play-off &Odds", "PlayoffOddsmenu"), &QAction::triggered, this,
           &MainWindow::OnShowPlayoffOdds);
 
   QMenu* help = AddMenu(bar, "&Help", "HelpMenu");
@@ -133,26 +136,33 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
           &MainWindow::OnSearchHelp);
   connect(AddEntry(help, "&About Tavrin", "AboutMenu"), &QAction::triggered, this,
           &MainWindow::OnAbout);
+
+  season_savers_ = {settings,       import,     editors_[0],         editors_[1],
+                    schedule_entry, new_season, scores->menuAction()};
 }
 
 void MainWindow::SetMenuStates(const MenuStates& states) {
-  const std::pair<QMenu*, bool> menus[] = {{SchedMenu_, states.schedules},
-                                           {Gamesmenu_, states.games},
-                                           {standingsmenu_, states.standings}};
+  const std::pair<QMenu*, bool> menus[] = {{schedules_menu_, states.schedules},
+                                           {games_menu_, states.games},
+                                           {standings_menu_, states.standings}};
   for (const auto& [menu, enabled] : menus) {
     menu->setEnabled(enabled);
     menu->menuAction()->setEnabled(enabled);
   }
   // The Edit menu stays open for Copy while a listing is shown; only its editors are locked.
   for (QAction* editor : editors_) editor->setEnabled(states.edit);
-  Copymenu_->setEnabled(!states.edit);
-  printpdfmenu_->setEnabled(!states.edit);
+  copy_action_->setEnabled(!states.edit);
+  print_pdf_action_->setEnabled(!states.edit);
+  // A season another program holds is looked at and printed, never saved.
+  if (SeasonReadOnlyReason(session_.folder)) {
+    for (QAction* saver : season_savers_) saver->setEnabled(false);
+  }
   ShowSeasonState();
 }
 
 MenuStates MainWindow::CurrentMenuStates() const {
-  return {SchedMenu_->menuAction()->isEnabled(), Gamesmenu_->menuAction()->isEnabled(),
-          standingsmenu_->menuAction()->isEnabled(), editors_[0]->isEnabled()};
+  return {schedules_menu_->menuAction()->isEnabled(), games_menu_->menuAction()->isEnabled(),
+          standings_menu_->menuAction()->isEnabled(), !copy_action_->isEnabled()};
 }
 
 }  // namespace tavrin

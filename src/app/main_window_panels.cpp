@@ -46,7 +46,7 @@ void MainWindow::OnShowTeamSchedule() {
   schedule_list_->clear();
   schedule_list_->hide();
   report_list_->hide();
-  ShowControls({schbutton_, team_choice_}, true);
+  ShowControls({team_accept_button_, team_choice_}, true);
   team_choice_->clear();
   for (const std::string& name : TeamChoices(session_.store))
     team_choice_->addItem(qt::FromLatin1(name));
@@ -62,15 +62,15 @@ void MainWindow::AcceptScheduleTeam() {
   if (lines) OpenSchedulePanel(std::move(*lines));
 }
 
-void MainWindow::HideTeamChoice() { ShowControls({schbutton_, team_choice_}, false); }
+void MainWindow::HideTeamChoice() { ShowControls({team_accept_button_, team_choice_}, false); }
 
 void MainWindow::OpenSchedulePanel(std::vector<std::string> lines) {
   HideTeamChoice();
   schedule_lines_ = std::move(lines);
   qt::ShowReportLines(schedule_list_, schedule_lines_);
-  ShowControls({schedule_list_, schprintbutton_, schdonebutton_}, true);
-  scheduleframe_->show();
-  Schedulelabel_->show();
+  ShowControls({schedule_list_, schedule_print_button_, schedule_close_button_}, true);
+  schedule_frame_->show();
+  schedule_title_->show();
   SetMenuStates(MenusWhileShowing(ListingPanel::Schedule));
   schedule_list_->setFocus();
 }
@@ -78,9 +78,9 @@ void MainWindow::OpenSchedulePanel(std::vector<std::string> lines) {
 void MainWindow::OnCloseSchedule() {
   schedule_lines_.clear();
   schedule_list_->clear();
-  ShowControls({schedule_list_, schprintbutton_, schdonebutton_}, false);
-  scheduleframe_->hide();
-  Schedulelabel_->hide();
+  ShowControls({schedule_list_, schedule_print_button_, schedule_close_button_}, false);
+  schedule_frame_->hide();
+  schedule_title_->hide();
   SetMenuStates(MenusWhileShowing(ListingPanel::None));
 }
 
@@ -112,10 +112,12 @@ void MainWindow::OpenReportPanel(ListingPanel panel, std::vector<std::string> li
   report_panel_ = panel;
   report_lines_ = std::move(lines);
   qt::ShowReportLines(report_list_, report_lines_);
-  reportframe_->show();
+  report_frame_->show();
   ShowControls({report_list_}, true);
-  ShowControls({preddonebutton_, Predprintbutton_}, panel == ListingPanel::Predictions);
-  ShowControls({standingsdonebutton_, standingsprintbutton_}, panel == ListingPanel::Standings);
+  ShowControls({predictions_close_button_, predictions_print_button_},
+               panel == ListingPanel::Predictions);
+  ShowControls({standings_close_button_, standings_print_button_},
+               panel == ListingPanel::Standings);
   SetMenuStates(MenusWhileShowing(panel));
   report_list_->setFocus();
 }
@@ -125,13 +127,32 @@ QListWidget* MainWindow::ShownListing() const {
   return schedule_list_->isVisible() ? schedule_list_ : nullptr;
 }
 
+namespace {
+
+QPushButton* FirstShown(std::initializer_list<QPushButton*> buttons) {
+  for (QPushButton* button : buttons) {
+    if (button->isVisible() && button->isEnabled()) return button;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QPushButton* MainWindow::ShownListingPrintButton() const {
+  return FirstShown({predictions_print_button_, standings_print_button_, schedule_print_button_});
+}
+
+QPushButton* MainWindow::ShownListingCloseButton() const {
+  return FirstShown({predictions_close_button_, standings_close_button_, schedule_close_button_});
+}
+
 void MainWindow::CloseReportPanel() {
   report_panel_ = ListingPanel::None;
   report_lines_.clear();
   report_list_->clear();
-  reportframe_->hide();
-  ShowControls({report_list_, preddonebutton_, Predprintbutton_, standingsdonebutton_,
-                standingsprintbutton_},
+  report_frame_->hide();
+  ShowControls({report_list_, predictions_close_button_, predictions_print_button_,
+                standings_close_button_, standings_print_button_},
                false);
   SetMenuStates(MenusWhileShowing(ListingPanel::None));
 }

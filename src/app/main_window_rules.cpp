@@ -17,20 +17,23 @@ MenuStates MenusWhileShowing(ListingPanel panel) {
 }
 
 ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
-                                  int last_scored_week, int weeks_in_season) {
-  const bool next_week_exists = last_scored_week >= 0 && last_scored_week < weeks_in_season;
+                                  const SeasonProgress& season) {
+  const int last_scored_week = season.last_scored_week;
+  const bool scored_through = season.started && last_scored_week >= 0;
+  const bool next_week_exists = scored_through && last_scored_week < season.weeks_in_season;
   switch (button) {
     case ToolbarButton::Schedules:
-      if (menus.schedules) return {ToolbarCommand::EntireSeason, 0};
+      if (menus.schedules && season.has_schedule) return {ToolbarCommand::EntireSeason, 0};
       break;
     case ToolbarButton::EnterScores:
-      if (menus.games && next_week_exists) return {ToolbarCommand::EnterScores, last_scored_week};
+      if (menus.games && next_week_exists && !season.read_only)
+        return {ToolbarCommand::EnterScores, last_scored_week};
       break;
     case ToolbarButton::Predictions:
       if (menus.games && next_week_exists) return {ToolbarCommand::Predictions, last_scored_week};
       break;
     case ToolbarButton::Standings:
-      if (menus.standings && last_scored_week >= 0)
+      if (menus.standings && scored_through)
         return {ToolbarCommand::Standings, last_scored_week - 1};
       break;
     case ToolbarButton::Help: return {ToolbarCommand::Instructions, 0};
@@ -39,8 +42,10 @@ ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
 }
 
 std::string WeekSavedMessage(int week, int weeks_in_season) {
-  if (week >= weeks_in_season) return fmt::format("Week {} saved. The season is complete.", week);
-  return fmt::format("Week {} saved. Predictions for week {} are ready.", week, week + 1);
+  if (week >= weeks_in_season) {
+    return fmt::format("Week # {} saved. The season is complete.", week);
+  }
+  return fmt::format("Week # {} saved. Predictions for Week # {} are ready.", week, week + 1);
 }
 
 int ColourDepthFlagFor(int bits_per_pixel) {

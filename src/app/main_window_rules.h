@@ -45,11 +45,26 @@ struct ToolbarAction {
   bool operator==(const ToolbarAction&) const = default;
 };
 
+// How far the season has come, as the toolbar needs it.
+struct SeasonProgress {
+  int last_scored_week = 0;
+  int weeks_in_season = 0;
+  bool has_schedule = true;  // the season's schedule file exists
+  // The block of the last scored week holds its scores (for week 0, the season's start): until
+  // then no week can be scored, predicted or stood.
+  bool started = true;
+  // Nothing can be saved while another program holds the season's folder.
+  bool read_only = false;
+};
+
 // A locked menu means a panel is open, and then only Help works. Scores and predictions act on
 // the week after the last one scored while the season has one; the standings show the week
-// last scored. A negative last scored week (a damaged settings file) runs no week command.
+// last scored. A negative last scored week (a damaged settings file) runs no week command, nor
+// does a season not started, and scores are not entered into a read-only season; the
+// schedules need a schedule. A button with nothing to do looks
+// disabled, so a new season's toolbar shows what can be done.
 ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
-                                  int last_scored_week, int weeks_in_season);
+                                  const SeasonProgress& season);
 
 // What the main window says once week `week` is processed and saved.
 std::string WeekSavedMessage(int week, int weeks_in_season);

@@ -1,8 +1,11 @@
 #include "app/programmers_window.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "platform/qt/dialog_buttons.h"
 
 namespace tavrin {
 namespace {
@@ -18,7 +21,7 @@ QLabel* Panel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-ProgrammersWindow::ProgrammersWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+ProgrammersWindow::ProgrammersWindow(QWidget* owner) : QDialog(owner) {
   setObjectName("programmers");
   setWindowTitle("Tavrin Programming Information");
 
@@ -44,11 +47,12 @@ ProgrammersWindow::ProgrammersWindow(QWidget* parent) : QWidget(parent, Qt::Wind
       "New to Tavrin? Help, Instructions walks through a season week by week, and every window "
       "has its own page there. Enjoy the season!",
       this));
-  auto* okbutton = new QPushButton("OK", this);
-  okbutton->setObjectName("okbutton");
-  okbutton->setDefault(true);
-  layout->addWidget(okbutton, 0, Qt::AlignHCenter);
-  connect(okbutton, &QPushButton::clicked, this, &QWidget::close);
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  buttons->setCenterButtons(true);
+  QPushButton* ok_button =
+      qt::AddDialogButton(buttons, qt::DialogButton::Accept, "okbutton", "OK", QString());
+  layout->addWidget(buttons);
+  connect(ok_button, &QPushButton::clicked, this, &QDialog::accept);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

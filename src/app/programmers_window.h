@@ -2,15 +2,15 @@
 // The information window `programmers` (File, Programming Information): a few panels about
 // the program, closed with its OK button.
 
-#include <QWidget>
+#include <QDialog>
 
 namespace tavrin {
 
-class ProgrammersWindow : public QWidget {
+class ProgrammersWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit ProgrammersWindow(QWidget* parent = nullptr);
+  explicit ProgrammersWindow(QWidget* owner);
 };
 
 }  // namespace tavrin

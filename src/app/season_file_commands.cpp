@@ -17,20 +17,25 @@ constexpr const char* CsvFilter = "Season files (*.csv);;All files (*)";
 
 }  // namespace
 
-bool ImportChosenSeasonFile(Session& session) {
+std::optional<ChosenSeasonFile> ChooseSeasonFile(Session& session) {
   const auto chosen = session.ui.ChooseFileToOpen("Import Season", CsvFilter);
-  if (!chosen) return false;
+  if (!chosen) return std::nullopt;
   const std::filesystem::path file = *chosen;
   const std::string name = file.filename().string();
   session.ui.ShowBusyPointer();
-  const auto text = ReadWholeFile(file, MaxInputFileSize);
+  auto text = ReadWholeFile(file, MaxInputFileSize);
   if (!text || !*text) {
     session.ui.ShowMessage(fmt::format("Unable to read {}:\n\r{}.", name,
                                        text ? "the file does not exist" : text.failure()),
                            ProgramCaption, MessageIcon::Exclamation);
-    return false;
+    return std::nullopt;
   }
-  return ImportSeason(session, name, **text, ImportChoice{});
+  return ChosenSeasonFile{name, std::move(**text)};
+}
+
+bool ImportChosenSeasonFile(Session& session) {
+  const auto chosen = ChooseSeasonFile(session);
+  return chosen && ImportSeason(session, chosen->name, chosen->text, ImportChoice{});
 }
 
 bool ExportSeasonToChosenFile(Session& session) {

@@ -2,9 +2,21 @@
 // The File menu's season import and export: the standard file dialogs, then the commands the
 // companion tool runs too.
 
+#include <optional>
+#include <string>
+
 #include "platform/session.h"
 
 namespace tavrin {
+
+// A season CSV the user chose to open: its name and its text.
+struct ChosenSeasonFile {
+  std::string name;
+  std::string text;
+};
+// The open file dialog for a season CSV, and the file read; nothing when the user cancelled or
+// the file could not be read (the user has been told).
+std::optional<ChosenSeasonFile> ChooseSeasonFile(Session& session);
 
 // "Import Season...": the file chosen to open, imported whole or not at all. True when the
 // season's files were replaced; false when the user cancelled or the import was refused.

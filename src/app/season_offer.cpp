@@ -2,12 +2,17 @@
 
 #include <fmt/format.h>
 
+#include "app/season_file_commands.h"
 #include "demo/demo_folder.h"
 #include "demo/demo_teams.h"
+#include "demo/first_season_start.h"
 #include "engine/season_saving.h"
+#include "entry/season_import.h"
 #include "entry/settings_update.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
+#include "season/season_change.h"
+#include "season/season_csv.h"
 
 namespace tavrin {
 
@@ -16,13 +21,16 @@ namespace {
 constexpr int NewSeasonWeeks = 17;
 constexpr int NewSeasonPercent = 100;
 
-// Settings for the typed year and the league's names, written together or not at all: settings
-// alone would pass for a season at the next start. True when both files were written.
-bool StartEmptySeason(Session& session) {
+// The year of the new season, as the user types it.
+std::optional<std::string> AskSeasonYear(Session& session) {
   const std::string today = session.ui.TodayText();
-  const auto year =
-      session.ui.InputBox("Enter the year of the new season (four digits):", ProgramCaption,
-                          today.size() >= 4 ? today.substr(today.size() - 4) : "");
+  return session.ui.InputBox("Enter the year of the new season (four digits):", ProgramCaption,
+                             today.size() >= 4 ? today.substr(today.size() - 4) : "");
+}
+
+// Settings for the year and the league's names, written together or not at all: settings
+// alone would pass for a season at the next start. True when both files were written.
+bool StartEmptySeason(Session& session, const std::optional<std::string>& year) {
   if (!year) return false;
   const SettingsForm form{*year, std::to_string(NewSeasonWeeks), NewSeasonPercent,
                           NewSeasonPercent};
@@ -37,6 +45,23 @@ bool StartEmptySeason(Session& session) {
                     {WriteNames(store, session.folder), WriteSettings(store, session.folder)});
 }
 
+// A new season of the year the chosen CSV file holds, then the file imported into it. A first
+// season has no last season to carry its ratings from, so the schedules go in first, then the
+// season's start as a league's first season has it, then the scores week by week. A file the
+// import refuses leaves the new season as far as it got, and the user has been told why.
+void StartImportedSeason(Session& session) {
+  const auto chosen = ChooseSeasonFile(session);
+  if (!chosen) return;
+  std::vector<CsvProblem> problems;
+  const SeasonCsv csv = ReadSeasonCsv(chosen->text, NewSeasonWeeks, problems);
+  if (!StartEmptySeason(session, std::to_string(csv.year)) ||
+      !ImportSeason(session, chosen->name, chosen->text, ImportChoice{.schedules_only = true}) ||
+      !demo::WriteFirstSeasonStart(session)) {
+    return;
+  }
+  ImportSeason(session, chosen->name, chosen->text, ImportChoice{});
+}
+
 }  // namespace
 
 bool FolderHoldsSeason(const std::filesystem::path& folder) {
@@ -46,17 +71,28 @@ bool FolderHoldsSeason(const std::filesystem::path& folder) {
 }
 
 bool OfferSeasonForEmptyFolder(Session& session) {
+  // Every choice would save into a folder another program holds (the user has been told which).
+  if (!FolderHoldsSeason(session.folder) && SeasonReadOnlyReason(session.folder)) {
+    session.ui.ShowMessage(
+        "There is no season in this folder yet, and none can be made here while the other "
+        "program holds the folder.\n\rStart Tavrin again once it has finished.",
+        ProgramCaption, MessageIcon::Exclamation);
+    return false;
+  }
   while (!FolderHoldsSeason(session.folder)) {
     const int choice = session.ui.AskChoice(
         "There is no season in this folder yet.\n\rMake the demo season here, start a new empty "
-        "season for a year you type, or quit?",
-        ProgramCaption, {"Make the demo season", "Start a new season", "Quit"},
+        "season for a year you type, import a season from a CSV file (as File, Export Season... "
+        "writes it), or quit?",
+        ProgramCaption,
+        {"Make the demo season", "Start a new season", "Import a season file...", "Quit"},
         static_cast<int>(EmptyFolderChoice::MakeDemo));
     switch (static_cast<EmptyFolderChoice>(choice)) {
       case EmptyFolderChoice::MakeDemo:
         demo::WriteDemoSeason(session.folder, demo::DemoOptions{}, session.ui);
         break;
-      case EmptyFolderChoice::NewSeason: StartEmptySeason(session); break;
+      case EmptyFolderChoice::NewSeason: StartEmptySeason(session, AskSeasonYear(session)); break;
+      case EmptyFolderChoice::ImportSeason: StartImportedSeason(session); break;
       case EmptyFolderChoice::Quit:
       default: return false;
     }

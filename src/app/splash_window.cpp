@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "app/main_window.h"
 #include "platform/qt/palette.h"
@@ -35,8 +36,8 @@ SplashWindow::SplashWindow(MainWindow& main_window)
   black.setColor(QPalette::Window, Qt::black);
   setPalette(black);
 
-  Image1_ = new QLabel(this);
-  Image1_->setObjectName("Image1");
+  picture_ = new QLabel(this);
+  picture_->setObjectName("Image1");
   QPixmap picture = qt::SplashPicture();
   // Low-colour displays get the picture kept beside the data files, when there is a readable one.
   Session& session = main_window.session();
@@ -45,39 +46,52 @@ SplashWindow::SplashWindow(MainWindow& main_window)
     if (low_colour.load(QString::fromStdString((session.folder / LowColourPictureFile).string())))
       picture = low_colour;
   }
-  Image1_->setPixmap(picture);
-  Image1_->setGeometry(0, 0, picture.width(), picture.height());
-  Image1_->installEventFilter(this);
+  picture_->setPixmap(picture);
+  picture_->setFixedSize(picture.size());
+  picture_->installEventFilter(this);
 
-  Label1_ = new QLabel("Tavrin 2000", this);
-  Label1_->setObjectName("Label1");
-  Label1_->setAlignment(Qt::AlignCenter);
-  Label1_->setStyleSheet(
+  // The caption stands over the picture, a twelfth of the way down.
+  title_ = new QLabel("Tavrin 2000", picture_);
+  title_->setObjectName("Label1");
+  title_->setAlignment(Qt::AlignCenter);
+  title_->setStyleSheet(
       "QLabel { color: white; background: transparent; font-size: 30pt; font-weight: bold; }");
-  Label1_->setGeometry(0, picture.height() / 12, picture.width(), picture.height() / 6);
-  Label1_->installEventFilter(this);
+  title_->setFixedHeight(picture.height() / 6);
+  title_->installEventFilter(this);
+  auto* over_picture = new QVBoxLayout(picture_);
+  over_picture->setContentsMargins(0, picture.height() / 12, 0, 0);
+  over_picture->addWidget(title_);
+  over_picture->addStretch();
 
   main_window.session().ui.ShowBusyPointer();
 
-  // The window takes the picture's width and 8 percent more than its height for the strip.
-  const int height = static_cast<int>(picture.height() * 1.08);
-  resize(picture.width(), height);
-  Picture2_ = new QLabel(this);
-  Picture2_->setObjectName("Picture2");
-  Picture2_->setAutoFillBackground(true);
-  QPalette strip = Picture2_->palette();
-  strip.setColor(QPalette::Window, qt::PaletteColour(0));
-  strip.setColor(QPalette::WindowText, qt::PaletteColour(7));
-  Picture2_->setPalette(strip);
-  QFont small = Picture2_->font();
+  // Under the picture, a strip 8 percent of its height, in which the banner scrolls by.
+  auto* strip = new QWidget(this);
+  strip->setFixedSize(picture.width(), static_cast<int>(picture.height() * 0.08));
+  banner_ = new QLabel(strip);
+  banner_->setObjectName("Picture2");
+  banner_->setAutoFillBackground(true);
+  QPalette colours = banner_->palette();
+  colours.setColor(QPalette::Window, qt::PaletteColour(0));
+  colours.setColor(QPalette::WindowText, qt::PaletteColour(7));
+  banner_->setPalette(colours);
+  QFont small = banner_->font();
   small.setPointSize(6);
-  Picture2_->setFont(small);
-  Picture2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  Picture2_->setGeometry(qt::TwipsToPixelsX(banner_left_twips_), picture.height(),
-                         qt::TwipsToPixelsX(BannerStripWidthTwips), height - picture.height());
-  Picture2_->installEventFilter(this);
+  banner_->setFont(small);
+  banner_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  banner_->resize(qt::TwipsToPixelsX(BannerStripWidthTwips), strip->height());
+  banner_->move(qt::TwipsToPixelsX(banner_left_twips_), 0);
+  banner_->installEventFilter(this);
   SetBanner(CreditsLine());
   banner_toggle_ = 0;
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(picture_);
+  layout->addWidget(strip);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
 
   if (const QScreen* screen = main_window.screen()) {
     const QRect area = screen->geometry();
@@ -92,9 +106,9 @@ SplashWindow::SplashWindow(MainWindow& main_window)
   banner_timer_->start();
 }
 
-QString SplashWindow::BannerText() const { return Picture2_->text(); }
+QString SplashWindow::BannerText() const { return banner_->text(); }
 
-void SplashWindow::SetBanner(const QString& text) { Picture2_->setText(text); }
+void SplashWindow::SetBanner(const QString& text) { banner_->setText(text); }
 
 void SplashWindow::AdvanceBanner() {
   if (banner_left_twips_ < BannerEndTwips) {
@@ -108,7 +122,7 @@ void SplashWindow::AdvanceBanner() {
     }
   }
   banner_left_twips_ -= BannerStepTwips;
-  Picture2_->move(qt::TwipsToPixelsX(banner_left_twips_), Picture2_->y());
+  banner_->move(qt::TwipsToPixelsX(banner_left_twips_), 0);
 }
 
 void SplashWindow::Dismiss() {
@@ -134,7 +148,7 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress &&
-      (watched == Image1_ || watched == Label1_ || watched == Picture2_)) {
+      (watched == picture_ || watched == title_ || watched == banner_)) {
     Dismiss();
     return true;
   }

@@ -29,7 +29,6 @@ class SplashWindow : public QWidget {
   // it has passed.
   void AdvanceBanner();
   QString BannerText() const;
-  double BannerLeftTwips() const { return banner_left_twips_; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -40,9 +39,9 @@ class SplashWindow : public QWidget {
   void SetBanner(const QString& text);
 
   MainWindow& main_window_;
-  QLabel* Image1_;
-  QLabel* Label1_;
-  QLabel* Picture2_;
+  QLabel* picture_;
+  QLabel* title_;
+  QLabel* banner_;
   QTimer* banner_timer_;
   int banner_toggle_ = 0;
   double banner_left_twips_ = BannerRestartTwips;

@@ -1,8 +1,11 @@
 #include "app/startup_loading.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 
+#include "platform/messages.h"
 #include "season/data_files.h"
 
 namespace tavrin {
@@ -57,7 +60,25 @@ WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& 
   failed = !ReadNames(store, folder) || failed;
   if (failed) ShowLoadingFailure(ui);
   for (std::size_t day = 0; day < DayNames.size(); ++day) store.DayName[day + 1] = DayNames[day];
+  if (!failed) ShowFirstDamagedBlock(store, folder, ui);
   return menus;
+}
+
+void ShowFirstDamagedBlock(const SeasonStore& store, const std::filesystem::path& folder,
+                           UserInterface& ui) {
+  for (int block = 0; block <= store.LastScoredWeek && block <= store.WeeksInSeason; ++block) {
+    if (!StatsBlockDamaged(store, folder, block)) continue;
+    // Block 0 opens the season: the weeks from the first on follow from it.
+    const int first = std::max(block, 1);
+    const std::string weeks =
+        first >= store.LastScoredWeek
+            ? fmt::format("the scores of Week # {} must", first)
+            : fmt::format("the scores of Week # {} to Week # {} must", first, store.LastScoredWeek);
+    ui.ShowMessage(fmt::format("{} is damaged at Week # {};\n\r{} be entered again.",
+                               StatisticsFileName(store.WorkingYear), block, weeks),
+                   ProgramCaption, MessageIcon::Exclamation);
+    return;
+  }
 }
 
 }  // namespace tavrin

@@ -40,7 +40,14 @@ WeekMenuCaptions BuildWeekMenuCaptions(int weeks_in_season);
 // Forgets ReportFont when the printer offers no font of exactly that name.
 void ForgetMissingReportFont(SeasonStore& store, Printer& printer);
 
-// The load step over the data files in `folder`; returns the week menus' captions.
+// Names the first damaged block of the season's statistics file among the weeks scored, once,
+// with the weeks that must be entered again because of it: "TVSt2000.dat is damaged at Week # 5;"
+// / "the scores of Week # 5 to Week # 8 must be entered again."; nothing when none is damaged.
+void ShowFirstDamagedBlock(const SeasonStore& store, const std::filesystem::path& folder,
+                           UserInterface& ui);
+
+// The load step over the data files in `folder`, ending with the damaged-block check above;
+// returns the week menus' captions.
 WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& folder,
                                UserInterface& ui, Printer& printer);
 

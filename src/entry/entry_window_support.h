@@ -1,19 +1,15 @@
 #pragma once
-// What the data entry windows share: how they open, their buttons, coloured text, and the
-// captions of the league's conferences and divisions.
+// What the data entry windows share: how they open, coloured text, and the captions of the
+// league's conferences and divisions.
 
 #include <QString>
 #include <array>
 
-#include "platform/qt/pictures.h"
-#include "platform/qt/push_button.h"
-#include "platform/qt/secondary_window.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/session.h"
 #include "season/league.h"
 #include "season/season_store.h"
 
-class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace tavrin::entry_ui {
@@ -23,8 +19,8 @@ namespace tavrin::entry_ui {
 template <typename Window>
 Window* OpenEntryWindow(Session& session, QWidget* owner) {
   session.ui.ShowBusyPointer();
-  auto* window = new Window(session);
-  qt::ShowSecondaryWindow(window, owner);
+  auto* window = new Window(session, owner);
+  qt::ShowDialog(window);
   return window;
 }
 

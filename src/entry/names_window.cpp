@@ -1,5 +1,6 @@
 #include "entry/names_window.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,9 @@
 
 #include "entry/entry_window_support.h"
 #include "entry/names_update.h"
+#include "entry/typed_changes.h"
+#include "platform/qt/dialog_buttons.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/twips.h"
 
@@ -35,7 +39,7 @@ QLineEdit* NameBox(QWidget* parent, const QString& name, int max_length, int wid
 
 }  // namespace
 
-NamesWindow::NamesWindow(Session& session) : session_(session) {
+NamesWindow::NamesWindow(Session& session, QWidget* owner) : QDialog(owner), session_(session) {
   setObjectName("Namesform");
   setWindowTitle("Tavrin Names and Locations");
 
@@ -43,29 +47,34 @@ NamesWindow::NamesWindow(Session& session) : session_(session) {
   QFont bold = important->font();
   bold.setBold(true);
   important->setFont(bold);
-  auto* savebutton =
-      qt::MakeButton(this, "savebutton", "Save", "Record Changes", qt::ButtonPicture::Accept);
-  auto* infobutton = qt::MakeButton(this, "infobutton", "Info", "Help on changing team names",
-                                    qt::ButtonPicture::Info);
-  auto* donebutton = qt::MakeButton(this, "donebutton", "Done", "Close Names and Locations",
-                                    qt::ButtonPicture::Done);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(important);
-  buttons->addWidget(new QLabel("Names are written to disk only when saved.", this));
-  buttons->addStretch();
-  for (QPushButton* button : {savebutton, infobutton, donebutton}) buttons->addWidget(button);
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* save_button =
+      qt::AddDialogButton(buttons, qt::DialogButton::Action, "savebutton", "Save", "Record Changes",
+                          qt::ButtonPicture::Accept);
+  QPushButton* help_button =
+      qt::AddDialogButton(buttons, qt::DialogButton::Help, "infobutton", "Info",
+                          "Help on changing team names", qt::ButtonPicture::Info);
+  qt::AddDialogButton(buttons, qt::DialogButton::Close, "donebutton", "Done",
+                      "Close Names and Locations", qt::ButtonPicture::Done);
+  auto* lower = new QHBoxLayout;
+  lower->addWidget(important);
+  lower->addWidget(new QLabel("Names are written to disk only when saved.", this));
+  lower->addStretch();
+  lower->addWidget(buttons);
 
   auto* conferences = new QHBoxLayout;
   conferences->addWidget(BuildConference(0), 0, Qt::AlignTop);
   conferences->addWidget(BuildConference(1), 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(conferences);
-  layout->addLayout(buttons);
+  layout->addLayout(lower);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(savebutton, &QPushButton::clicked, this, [this] { OnSave(); });
-  connect(infobutton, &QPushButton::clicked, this,
+  connect(save_button, &QPushButton::clicked, this, [this] { OnSave(); });
+  connect(help_button, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("team names"); });
-  connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+  // The window is for typing: it opens in the first team's location.
+  location_boxes_[1]->setFocus();
 }
 
 QWidget* NamesWindow::BuildConference(int conference) {
@@ -79,20 +88,33 @@ QWidget* NamesWindow::BuildConference(int conference) {
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
+    auto* team_name_heading = new QLabel("Team name", frame);
     grid->addWidget(caption, row, 0);
-    grid->addWidget(new QLabel("Team name", frame), row, 1);
+    grid->addWidget(team_name_heading, row, 1);
     ++row;
     for (int team = division.first_team; team <= division.last_team; ++team) {
       const auto slot = static_cast<std::size_t>(team);
-      Text1_[slot] = NameBox(frame, QStringLiteral("Text1_%1").arg(team), MaxLocationLength,
-                             LocationBoxWidthTwips, session_.store.LocationName[slot]);
-      Text2_[slot] = NameBox(frame, QStringLiteral("Text2_%1").arg(team), MaxTeamNameLength,
-                             TeamNameBoxWidthTwips, session_.store.TeamName[slot]);
-      for (QLineEdit* box : {Text1_[slot], Text2_[slot]}) {
-        connect(box, &QLineEdit::textEdited, this, [this, box] { RefuseUnstorableText(box); });
+      QLineEdit* location = NameBox(frame, QStringLiteral("Text1_%1").arg(team), MaxLocationLength,
+                                    LocationBoxWidthTwips, session_.store.LocationName[slot]);
+      QLineEdit* team_name = NameBox(frame, QStringLiteral("Text2_%1").arg(team), MaxTeamNameLength,
+                                     TeamNameBoxWidthTwips, session_.store.TeamName[slot]);
+      // Each box is known by its column's heading and the team's number.
+      location->setAccessibleName(QStringLiteral("Location of team %1").arg(team));
+      team_name->setAccessibleName(QStringLiteral("Team name of team %1").arg(team));
+      if (team == division.first_team) {
+        caption->setBuddy(location);
+        team_name_heading->setBuddy(team_name);
       }
-      grid->addWidget(Text1_[slot], row, 0);
-      grid->addWidget(Text2_[slot], row, 1);
+      for (QLineEdit* box : {location, team_name}) {
+        connect(box, &QLineEdit::textEdited, this, [this, box] {
+          typed_ = true;
+          RefuseUnstorableText(box);
+        });
+      }
+      location_boxes_[slot] = location;
+      team_name_boxes_[slot] = team_name;
+      grid->addWidget(location, row, 0);
+      grid->addWidget(team_name, row, 1);
       ++row;
     }
   }
@@ -118,10 +140,14 @@ void NamesWindow::OnSave() {
   std::vector<std::string> team_names;
   for (int team = 1; team <= session_.store.TeamCount && IsTeamNumber(team); ++team) {
     const auto slot = static_cast<std::size_t>(team);
-    locations.push_back(qt::ToLatin1(Text1_[slot]->text()));
-    team_names.push_back(qt::ToLatin1(Text2_[slot]->text()));
+    locations.push_back(qt::ToLatin1(location_boxes_[slot]->text()));
+    team_names.push_back(qt::ToLatin1(team_name_boxes_[slot]->text()));
   }
-  SaveNames(session_, locations, team_names);
+  if (SaveNames(session_, locations, team_names) == CommandResult::Done) typed_ = false;
+}
+
+void NamesWindow::reject() {
+  if (MayCloseWithTypedChanges(session_.ui, typed_)) QDialog::reject();
 }
 
 NamesWindow* OpenNamesWindow(Session& session, QWidget* main_window) {

@@ -2,7 +2,7 @@
 // The names and locations editor `Namesform`: every team's location and nickname, grouped by
 // conference and division, saved to the names file on request.
 
-#include <QWidget>
+#include <QDialog>
 #include <array>
 
 #include "platform/session.h"
@@ -12,9 +12,12 @@ class QLineEdit;
 
 namespace tavrin {
 
-class NamesWindow : public QWidget {
+class NamesWindow : public QDialog {
  public:
-  explicit NamesWindow(Session& session);
+  NamesWindow(Session& session, QWidget* owner);
+
+  // Names typed but not saved are dropped only when the user agrees.
+  void reject() override;
 
  private:
   QWidget* BuildConference(int conference);
@@ -23,8 +26,9 @@ class NamesWindow : public QWidget {
   void RefuseUnstorableText(QLineEdit* box);
 
   Session& session_;
-  std::array<QLineEdit*, MaxTeamSlot + 1> Text1_{};  // locations
-  std::array<QLineEdit*, MaxTeamSlot + 1> Text2_{};  // team names
+  bool typed_ = false;  // names typed since the window opened or last saved
+  std::array<QLineEdit*, MaxTeamSlot + 1> location_boxes_{};
+  std::array<QLineEdit*, MaxTeamSlot + 1> team_name_boxes_{};
 };
 
 // The "&Names and Locations" command: opens the editor in front of `main_window`.

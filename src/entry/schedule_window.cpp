@@ -1,7 +1,8 @@
 #include "entry/schedule_window.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,8 +14,10 @@
 
 #include "entry/entry_window_support.h"
 #include "entry/typed_changes.h"
+#include "platform/qt/dialog_buttons.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
+#include "platform/qt/push_button.h"
 #include "platform/qt/twips.h"
 #include "season/text_convention.h"
 
@@ -36,7 +39,8 @@ constexpr int ListHeightTwips = 3600;
 
 }  // namespace
 
-ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
+ScheduleEntryWindow::ScheduleEntryWindow(Session& session, QWidget* owner)
+    : QDialog(owner), session_(session) {
   setObjectName("Schedule");
   setWindowTitle("Tavrin Schedule Entry");
 
@@ -46,23 +50,28 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
   game_list_->setMinimumSize(qt::TwipsSize(ListWidthTwips, ListHeightTwips));
   game_list_->addItem(ScheduleListHeading);
 
-  Text2_ = new QLineEdit(this);
-  Text2_->setObjectName("Text2");
-  Text2_->setFixedWidth(qt::TwipsToPixelsX(720));
-  auto* week_label = new QLabel("Week #", this);
-  Label8_ = new QLabel(this);
-  Label8_->setObjectName("Label8");
-  Label8_->setText(qt::FromLatin1("Year  " + FormatNumber(session_.store.WorkingYear, "0000")));
+  week_box_ = new QLineEdit(this);
+  week_box_->setObjectName("Text2");
+  week_box_->setFixedWidth(qt::TwipsToPixelsX(720));
+  auto* week_label = new QLabel("&Week #", this);
+  week_label->setBuddy(week_box_);
+  auto* year_label = new QLabel(this);
+  year_label->setObjectName("Label8");
+  year_label->setText(qt::FromLatin1("Year  " + FormatNumber(session_.store.WorkingYear, "0000")));
 
-  auto* Removebutton = qt::MakeButton(this, "Removebutton", "Remove", "Remove the selected line");
-  auto* loadbutton = qt::MakeButton(this, "loadbutton", "Load", "Load a schedule week");
-  auto* Clearbutton = qt::MakeButton(this, "Clearbutton", "Clear", "Clear list");
-  auto* Savebutton =
+  auto* remove_button = qt::MakeButton(this, "Removebutton", "Remove", "Remove the selected line");
+  auto* load_button = qt::MakeButton(this, "loadbutton", "Load", "Load a schedule week");
+  // Enter in the week box loads the week.
+  load_button->setDefault(true);
+  auto* clear_button = qt::MakeButton(this, "Clearbutton", "Clear", "Clear list");
+  auto* save_button =
       qt::MakeButton(this, "Savebutton", "Save", "Save week to disk", qt::ButtonPicture::Accept);
-  auto* donebutton = qt::MakeButton(this, "Command1", "Done", "Close schedule entry window",
-                                    qt::ButtonPicture::Done);
-  auto* Infobutton =
-      qt::MakeButton(this, "Infobutton", "Info", "Help on schedule entry", qt::ButtonPicture::Info);
+  QDialogButtonBox* closing = qt::MakeDialogButtonBox(this, Qt::Vertical);
+  QPushButton* help_button =
+      qt::AddDialogButton(closing, qt::DialogButton::Help, "Infobutton", "Info",
+                          "Help on schedule entry", qt::ButtonPicture::Info);
+  qt::AddDialogButton(closing, qt::DialogButton::Close, "Command1", "Done",
+                      "Close schedule entry window", qt::ButtonPicture::Done);
 
   auto* conferences = new QHBoxLayout;
   conferences->addWidget(BuildConference(0));
@@ -70,17 +79,20 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
 
   auto* week_row = new QHBoxLayout;
   week_row->addWidget(week_label);
-  week_row->addWidget(Text2_);
+  week_row->addWidget(week_box_);
   week_row->addStretch();
+  // The weeks the box takes, so a refused week is no guess.
+  auto* week_range = new QLabel(QStringLiteral("(1 - %1)").arg(session_.store.WeeksInSeason), this);
+  week_range->setObjectName("weekrange");
   auto* side = new QVBoxLayout;
-  side->addWidget(Label8_);
+  side->addWidget(year_label);
   side->addLayout(week_row);
-  for (QPushButton* button : {loadbutton, Savebutton, Clearbutton, Removebutton}) {
+  side->addWidget(week_range, 0, Qt::AlignRight);
+  for (QPushButton* button : {load_button, save_button, clear_button, remove_button}) {
     side->addWidget(button);
   }
   side->addStretch();
-  side->addWidget(Infobutton);
-  side->addWidget(donebutton);
+  side->addWidget(closing);
 
   auto* lower = new QHBoxLayout;
   lower->addWidget(game_list_, 1);
@@ -89,25 +101,26 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
 
   // Add lies outside the game box, so that it stays clickable (and beeps) while the pairing is
   // incomplete.
-  auto* Addbutton = qt::MakeButton(this, "Addbutton", "Add", "Add selected teams to list");
+  auto* add_button = qt::MakeButton(this, "Addbutton", "Add", "Add selected teams to list");
   auto* game_row = new QHBoxLayout;
   game_row->addWidget(BuildGameBox(), 1);
-  game_row->addWidget(Addbutton);
+  game_row->addWidget(add_button);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(conferences);
   layout->addLayout(game_row);
   layout->addLayout(lower);
 
-  connect(Addbutton, &QPushButton::clicked, this, [this] { OnAddGame(); });
-  connect(Removebutton, &QPushButton::clicked, this, [this] { OnRemoveGame(); });
-  connect(loadbutton, &QPushButton::clicked, this, [this] { OnLoadWeek(); });
-  connect(Clearbutton, &QPushButton::clicked, this, [this] { ClearList(); });
-  connect(Savebutton, &QPushButton::clicked, this, [this] { OnSave(); });
-  connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
-  connect(Infobutton, &QPushButton::clicked, this,
+  connect(add_button, &QPushButton::clicked, this, [this] { OnAddGame(); });
+  connect(remove_button, &QPushButton::clicked, this, [this] { OnRemoveGame(); });
+  connect(load_button, &QPushButton::clicked, this, [this] { OnLoadWeek(); });
+  connect(clear_button, &QPushButton::clicked, this, [this] { ClearList(); });
+  connect(save_button, &QPushButton::clicked, this, [this] { OnSave(); });
+  connect(help_button, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Schedule"); });
-  connect(Text2_, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
+  connect(week_box_, &QLineEdit::textChanged, this, [this] { OnWeekEdited(); });
+  // A week is loaded first: the window opens in its box, where Enter loads it.
+  week_box_->setFocus();
 }
 
 QWidget* ScheduleEntryWindow::BuildConference(int conference) {
@@ -127,7 +140,8 @@ QWidget* ScheduleEntryWindow::BuildConference(int conference) {
       button->setMinimumWidth(qt::TwipsToPixelsX(TeamButtonWidthTwips));
       // Tab reaches every team, and Space or Enter picks it, so a week can be built by keys.
       button->setFocusPolicy(Qt::StrongFocus);
-      Clabel_[static_cast<std::size_t>(team)] = button;
+      button->installEventFilter(this);
+      team_buttons_[static_cast<std::size_t>(team)] = button;
       entry_ui::SetTextColour(button, FreeColour);
       grid->addWidget(button, 1 + team - division.first_team, column);
       connect(button, &QPushButton::clicked, this, [this, team] { OnTeamLabelClicked(team); });
@@ -139,29 +153,29 @@ QWidget* ScheduleEntryWindow::BuildConference(int conference) {
 }
 
 QWidget* ScheduleEntryWindow::BuildGameBox() {
-  gamebox_ = new QGroupBox(this);
-  gamebox_->setObjectName("gamebox");
-  gamelabel_ = new QLabel(gamebox_);
-  gamelabel_->setObjectName("gamelabel");
-  gamelabel_->setMinimumWidth(qt::TwipsToPixelsX(3600));
-  auto* days = new QButtonGroup(gamebox_);
-  auto* row = new QHBoxLayout(gamebox_);
-  row->addWidget(gamelabel_, 1);
+  game_box_ = new QGroupBox(this);
+  game_box_->setObjectName("gamebox");
+  game_label_ = new QLabel(game_box_);
+  game_label_->setObjectName("gamelabel");
+  game_label_->setMinimumWidth(qt::TwipsToPixelsX(3600));
+  auto* days = new QButtonGroup(game_box_);
+  auto* row = new QHBoxLayout(game_box_);
+  row->addWidget(game_label_, 1);
   for (int day = 1; day <= 7; ++day) {
-    auto* option = new QRadioButton(DayCaptions[static_cast<std::size_t>(day)], gamebox_);
+    auto* option = new QRadioButton(DayCaptions[static_cast<std::size_t>(day)], game_box_);
     option->setObjectName(QStringLiteral("Option1_%1").arg(day));
     days->addButton(option, day);
-    Option1_[static_cast<std::size_t>(day)] = option;
+    day_options_[static_cast<std::size_t>(day)] = option;
     row->addWidget(option);
   }
-  Option1_[1]->setChecked(true);
-  auto* Reversebutton =
-      qt::MakeButton(gamebox_, "Reversebutton", "Reverse", "Swap home/away order");
+  day_options_[1]->setChecked(true);
+  auto* reverse_button =
+      qt::MakeButton(game_box_, "Reversebutton", "Reverse", "Swap home/away order");
   row->addSpacing(qt::TwipsToPixelsX(240));
-  row->addWidget(Reversebutton);
-  connect(Reversebutton, &QPushButton::clicked, this, [this] { OnReverseTeams(); });
-  gamebox_->setEnabled(false);
-  return gamebox_;
+  row->addWidget(reverse_button);
+  connect(reverse_button, &QPushButton::clicked, this, [this] { OnReverseTeams(); });
+  game_box_->setEnabled(false);
+  return game_box_;
 }
 
 void ScheduleEntryWindow::ShowTeamStates() {
@@ -170,12 +184,12 @@ void ScheduleEntryWindow::ShowTeamStates() {
     const int colour = state == TeamPairPicker::TeamState::Picked   ? SelectedColour
                        : state == TeamPairPicker::TeamState::Listed ? ListedColour
                                                                     : FreeColour;
-    entry_ui::SetTextColour(Clabel_[static_cast<std::size_t>(team)], colour);
+    entry_ui::SetTextColour(team_buttons_[static_cast<std::size_t>(team)], colour);
   }
 }
 
 void ScheduleEntryWindow::ShowPairing() {
-  gamelabel_->setText(
+  game_label_->setText(
       qt::FromLatin1(PairingText(session_.store, picker_.First(), picker_.Second())));
 }
 
@@ -183,13 +197,13 @@ void ScheduleEntryWindow::OnTeamLabelClicked(int team) {
   const int picked_before = picker_.PickedCount();
   picker_.ClickTeam(team);
   ShowTeamStates();
-  gamebox_->setEnabled(picker_.PairComplete());
+  game_box_->setEnabled(picker_.PairComplete());
   if (picker_.PairComplete()) {
     ShowPairing();
   } else if (picker_.PickedCount() == 1) {
-    gamelabel_->setText(qt::FromLatin1(session_.store.LocationName[picker_.First()] + " at "));
+    game_label_->setText(qt::FromLatin1(session_.store.LocationName[picker_.First()] + " at "));
   } else if (picked_before == 1) {
-    gamelabel_->clear();
+    game_label_->clear();
   }
 }
 
@@ -199,11 +213,11 @@ void ScheduleEntryWindow::OnReverseTeams() {
 }
 
 void ScheduleEntryWindow::OnAddGame() {
-  if (!gamebox_->isEnabled()) {
+  if (!game_box_->isEnabled()) {
     ShowPairingIncomplete(session_.ui);
     return;
   }
-  gamebox_->setEnabled(false);
+  game_box_->setEnabled(false);
   const int first_team = picker_.First();
   const int second_team = picker_.Second();
   picker_.SetListed(first_team, true);
@@ -212,14 +226,14 @@ void ScheduleEntryWindow::OnAddGame() {
   ShowTeamStates();
   int day = 1;
   for (int option = 1; option <= 7; ++option) {
-    if (Option1_[static_cast<std::size_t>(option)]->isChecked()) day = option;
+    if (day_options_[static_cast<std::size_t>(option)]->isChecked()) day = option;
   }
   const ScheduledGame game{static_cast<int16_t>(first_team), static_cast<int16_t>(second_team),
                            static_cast<int16_t>(day)};
   AddListLine(game);
   typed_ = true;
-  gamelabel_->clear();
-  Option1_[1]->setChecked(true);
+  game_label_->clear();
+  day_options_[1]->setChecked(true);
 }
 
 void ScheduleEntryWindow::AddListLine(const ScheduledGame& game) {
@@ -256,16 +270,22 @@ bool ScheduleEntryWindow::ClearList() {
   game_list_->clear();
   game_list_->addItem(ScheduleListHeading);
   games_.clear();
-  gamelabel_->clear();
-  gamebox_->setEnabled(false);
+  game_label_->clear();
+  game_box_->setEnabled(false);
   typed_ = false;
-  entry_ui::SetTextColour(Text2_, SettledWeekColour);
+  entry_ui::SetTextColour(week_box_, SettledWeekColour);
   return true;
 }
 
 void ScheduleEntryWindow::OnLoadWeek() {
-  const auto week = EntryWeek(session_, qt::ToLatin1(Text2_->text()));
-  if (!week || !ClearList()) return;
+  const auto week = EntryWeek(session_, qt::ToLatin1(week_box_->text()));
+  if (!week) {
+    // The refused week is the one to correct.
+    week_box_->setFocus();
+    week_box_->selectAll();
+    return;
+  }
+  if (!ClearList()) return;
   for (const ScheduledGame& game : LoadScheduleWeek(session_, *week)) {
     AddListLine(game);
     for (const int team : {game.first, game.second}) picker_.SetListed(team, true);
@@ -274,22 +294,27 @@ void ScheduleEntryWindow::OnLoadWeek() {
 }
 
 void ScheduleEntryWindow::OnSave() {
-  if (SaveScheduleWeek(session_, qt::ToLatin1(Text2_->text()), games_)) {
-    entry_ui::SetTextColour(Text2_, SettledWeekColour);
+  if (SaveScheduleWeek(session_, qt::ToLatin1(week_box_->text()), games_)) {
+    entry_ui::SetTextColour(week_box_, SettledWeekColour);
     typed_ = false;
   }
 }
 
-void ScheduleEntryWindow::Text2_Change() {
-  if (!games_.empty()) entry_ui::SetTextColour(Text2_, ChangedWeekColour);
+void ScheduleEntryWindow::OnWeekEdited() {
+  if (!games_.empty()) entry_ui::SetTextColour(week_box_, ChangedWeekColour);
 }
 
-void ScheduleEntryWindow::closeEvent(QCloseEvent* event) {
-  if (MayCloseWithTypedChanges(session_.ui, typed_)) {
-    event->accept();
-  } else {
-    event->ignore();
+bool ScheduleEntryWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    if (auto* team = qobject_cast<QPushButton*>(watched)) {
+      team->setFlat(event->type() == QEvent::FocusOut);
+    }
   }
+  return QDialog::eventFilter(watched, event);
+}
+
+void ScheduleEntryWindow::reject() {
+  if (MayCloseWithTypedChanges(session_.ui, typed_)) QDialog::reject();
 }
 
 ScheduleEntryWindow* OpenScheduleWindow(Session& session, QWidget* main_window) {

@@ -2,7 +2,7 @@
 // The schedule entry window `Schedule`: a week's games built by clicking the visiting and the
 // home team, listed with their days, loaded from and saved to the season's schedule file.
 
-#include <QWidget>
+#include <QDialog>
 #include <array>
 #include <vector>
 
@@ -20,13 +20,17 @@ class QRadioButton;
 
 namespace tavrin {
 
-class ScheduleEntryWindow : public QWidget {
+class ScheduleEntryWindow : public QDialog {
  public:
-  explicit ScheduleEntryWindow(Session& session);
+  ScheduleEntryWindow(Session& session, QWidget* owner);
+
+  // Games listed but not saved are dropped only when the user agrees.
+  void reject() override;
 
  protected:
-  // Games listed but not saved are dropped only when the user agrees.
-  void closeEvent(QCloseEvent* event) override;
+  // A team with the focus stands out as a raised button, so the keyboard user sees where Space
+  // would pick.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* BuildConference(int conference);
@@ -42,7 +46,7 @@ class ScheduleEntryWindow : public QWidget {
   bool ClearList();
   void OnLoadWeek();
   void OnSave();
-  void Text2_Change();
+  void OnWeekEdited();
   void AddListLine(const ScheduledGame& game);
   void ShowPairing();
 
@@ -51,13 +55,12 @@ class ScheduleEntryWindow : public QWidget {
   std::vector<ScheduledGame> games_;  // game k is line k of the list
   bool typed_ = false;                // games added or removed since the last clear, load or save
 
-  std::array<QPushButton*, MaxTeamSlot + 1> Clabel_{};
-  QGroupBox* gamebox_ = nullptr;
-  std::array<QRadioButton*, 8> Option1_{};
-  QLabel* gamelabel_ = nullptr;
+  std::array<QPushButton*, MaxTeamSlot + 1> team_buttons_{};
+  QGroupBox* game_box_ = nullptr;
+  std::array<QRadioButton*, 8> day_options_{};
+  QLabel* game_label_ = nullptr;
   QListWidget* game_list_;
-  QLineEdit* Text2_;
-  QLabel* Label8_;
+  QLineEdit* week_box_;
 };
 
 // The "&Enter / Edit Schedule" command: opens the window in front of `main_window`.

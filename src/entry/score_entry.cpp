@@ -5,6 +5,7 @@
 #include "engine/recorded_scores.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
+#include "season/text_convention.h"
 
 namespace tavrin {
 
@@ -63,6 +64,40 @@ bool LoadScoreEntryWeek(Session& session, int week) {
 
 bool OpenScoreEntry(Session& session, int week) {
   return CheckScoreEntryBlock(session, week) && LoadScoreEntryWeek(session, week);
+}
+
+std::vector<ScoreTexts> RecordedScoreTexts(const SeasonStore& store,
+                                           const std::filesystem::path& folder, int week) {
+  if (!WeekHasBeenScored(store, folder, week)) return {};
+  SeasonStore block = store;
+  if (!LoadStatsBlockNumber(block, folder, week)) return {};
+  std::vector<ScoreTexts> scores;
+  for (int game = 1; game <= store.WeekGameCount && game <= MaxScheduleSlot; ++game) {
+    scores.push_back({GeneralNumber(static_cast<int>(block.FirstScore[game])),
+                      GeneralNumber(block.SecondScore[game])});
+  }
+  return scores;
+}
+
+std::optional<ScoreBoxPlace> FirstEmptyScore(const std::vector<ScoreTexts>& scores, int games) {
+  for (int game = 1; game <= games; ++game) {
+    const auto index = static_cast<std::size_t>(game - 1);
+    if (index >= scores.size() || scores[index].first.empty()) return ScoreBoxPlace{game, false};
+    if (scores[index].second.empty()) return ScoreBoxPlace{game, true};
+  }
+  return std::nullopt;
+}
+
+void ShowScoreMissing(Session& session, ScoreBoxPlace place) {
+  const SeasonStore& store = session.store;
+  const auto location = [&store](int team) {
+    return IsTeamNumber(team) ? store.LocationName[team] : std::string();
+  };
+  const std::string first = location(store.GameFirstTeam[place.game]);
+  const std::string second = location(store.GameSecondTeam[place.game]);
+  session.ui.ShowMessage(fmt::format("Game # {}, {} at {}:\n\rthe score of {} is missing.",
+                                     place.game, first, second, place.second ? second : first),
+                         ProgramCaption, MessageIcon::Exclamation);
 }
 
 }  // namespace tavrin

@@ -1,6 +1,11 @@
 #pragma once
 // The score entry command: the checks that let the score entry window open for week W.
 
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "engine/results_processing.h"
 #include "platform/session.h"
 #include "season/season_store.h"
 
@@ -20,5 +25,17 @@ bool LoadScoreEntryWeek(Session& session, int week);
 
 // Both steps, for callers without a window: true when scores can be entered for the week.
 bool OpenScoreEntry(Session& session, int week);
+
+// The scores recorded for week `week`, game by game as its boxes show them, when the week has
+// been scored (so that correcting one score means typing one box); empty when it has not. The
+// store holds the week's schedule; the block is read without touching the store.
+std::vector<ScoreTexts> RecordedScoreTexts(const SeasonStore& store,
+                                           const std::filesystem::path& folder, int week);
+
+// The first of games 1..`games` with a box left empty, if any.
+std::optional<ScoreBoxPlace> FirstEmptyScore(const std::vector<ScoreTexts>& scores, int games);
+// Names the empty box's game and team: "Game # 3, Miami at Buffalo:" / "the score of Buffalo
+// is missing."
+void ShowScoreMissing(Session& session, ScoreBoxPlace place);
 
 }  // namespace tavrin

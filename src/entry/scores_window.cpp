@@ -1,6 +1,6 @@
 #include "entry/scores_window.h"
 
-#include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,9 +11,10 @@
 #include "engine/results_processing.h"
 #include "entry/entry_window_support.h"
 #include "entry/typed_changes.h"
+#include "platform/qt/dialog_buttons.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/pictures.h"
-#include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 
 namespace tavrin {
@@ -48,7 +49,8 @@ bool IsEnterKey(const QEvent* event) {
 
 }  // namespace
 
-ScoreEntryWindow::ScoreEntryWindow(Session& session, int week) : session_(session), week_(week) {
+ScoreEntryWindow::ScoreEntryWindow(Session& session, int week, QWidget* owner)
+    : QDialog(owner), session_(session), week_(week) {
   setObjectName("Scores");
   setWindowTitle(QStringLiteral("    Enter the Results for Week # %1").arg(week));
 
@@ -62,64 +64,65 @@ ScoreEntryWindow::ScoreEntryWindow(Session& session, int week) : session_(sessio
   }
   for (int game = 1; game <= MaxScoredGames; ++game) {
     const auto slot = static_cast<std::size_t>(game - 1);
-    TLabel_[slot] = RowWidget(new QLabel(this), "TLabel", game);
-    STLabel_[slot] = RowWidget(new QLabel(this), "STLabel", game);
+    visitor_labels_[slot] = RowWidget(new QLabel(this), "TLabel", game);
+    home_labels_[slot] = RowWidget(new QLabel(this), "STLabel", game);
     first_score_boxes_[slot] = RowWidget(new QLineEdit(this), "FTTEXT", game);
     second_score_boxes_[slot] = RowWidget(new QLineEdit(this), "STTEXT", game);
-    TLabel_[slot]->setMinimumWidth(qt::TwipsToPixelsX(LocationWidthTwips));
-    STLabel_[slot]->setMinimumWidth(qt::TwipsToPixelsX(LocationWidthTwips));
+    visitor_labels_[slot]->setMinimumWidth(qt::TwipsToPixelsX(LocationWidthTwips));
+    home_labels_[slot]->setMinimumWidth(qt::TwipsToPixelsX(LocationWidthTwips));
+    visitor_labels_[slot]->setBuddy(first_score_boxes_[slot]);
+    home_labels_[slot]->setBuddy(second_score_boxes_[slot]);
     for (QLineEdit* box : {first_score_boxes_[slot], second_score_boxes_[slot]}) {
       box->setFixedWidth(qt::TwipsToPixelsX(ScoreBoxWidthTwips));
       box->setAlignment(Qt::AlignRight);
       box->installEventFilter(this);
       connect(box, &QLineEdit::textEdited, this, [this] { typed_ = true; });
     }
-    rows->addWidget(TLabel_[slot], game, 0);
-    rows->addWidget(STLabel_[slot], game, 1);
+    rows->addWidget(visitor_labels_[slot], game, 0);
+    rows->addWidget(home_labels_[slot], game, 1);
     rows->addWidget(first_score_boxes_[slot], game, 2);
     rows->addWidget(second_score_boxes_[slot], game, 3);
   }
 
-  Image1_ = new QLabel(this);
-  Image1_->setObjectName("Image1");
-  Image1_->setPixmap(qt::ToolbarPicture(ScoresButton, false));
-  Image1_->setAlignment(Qt::AlignCenter);
-  Image1_->setVisible(false);
-  QSizePolicy image_policy = Image1_->sizePolicy();
-  image_policy.setRetainSizeWhenHidden(true);
-  Image1_->setSizePolicy(image_policy);
-  resultsbutton_ = qt::MakeButton(this, "resultsbutton", "Process", "Save scores to file",
-                                  qt::ButtonPicture::Accept);
-  cancelbutton_ = qt::MakeButton(this, "cancelbutton", "Cancel", "Cancel Score Entry");
-  donebutton_ =
-      qt::MakeButton(this, "donebutton", "Done", "Close score entry", qt::ButtonPicture::Done);
-  infobutton_ = qt::MakeButton(this, "infobutton", "Info", "Help on Entering Scores",
-                               qt::ButtonPicture::Info);
+  auto* picture = new QLabel(this);
+  picture->setObjectName("Image1");
+  picture->setPixmap(qt::ToolbarPicture(ScoresButton, false));
+  picture->setAlignment(Qt::AlignCenter);
+  QSizePolicy picture_policy = picture->sizePolicy();
+  picture_policy.setRetainSizeWhenHidden(true);
+  picture->setSizePolicy(picture_policy);
+  picture->setVisible(session_.store.ColourDepthFlag == FullColourDepth);
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this, Qt::Vertical);
+  process_button_ =
+      qt::AddDialogButton(buttons, qt::DialogButton::Action, "resultsbutton", "Process",
+                          "Save scores to file", qt::ButtonPicture::Accept);
+  // Cancel drops the scores not yet processed, exactly as Done does.
+  cancel_button_ = qt::AddDialogButton(buttons, qt::DialogButton::Close, "cancelbutton", "Cancel",
+                                       "Cancel Score Entry");
+  qt::AddDialogButton(buttons, qt::DialogButton::Close, "donebutton", "Done", "Close score entry",
+                      qt::ButtonPicture::Done);
+  QPushButton* help_button =
+      qt::AddDialogButton(buttons, qt::DialogButton::Help, "infobutton", "Info",
+                          "Help on Entering Scores", qt::ButtonPicture::Info);
 
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(Image1_);
-  buttons->addSpacing(qt::TwipsToPixelsY(240));
-  for (QPushButton* button : {resultsbutton_, cancelbutton_, donebutton_, infobutton_}) {
-    buttons->addWidget(button);
-  }
-  buttons->addStretch();
+  auto* side = new QVBoxLayout;
+  side->addWidget(picture);
+  side->addSpacing(qt::TwipsToPixelsY(240));
+  side->addWidget(buttons);
+  side->addStretch();
 
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(rows);
   layout->addSpacing(qt::TwipsToPixelsX(240));
-  layout->addLayout(buttons);
+  layout->addLayout(side);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   failed_opening_timer_.setInterval(FailedOpeningMilliseconds);
   failed_opening_timer_.setSingleShot(true);
   connect(&failed_opening_timer_, &QTimer::timeout, this, &QWidget::close);
-  connect(resultsbutton_, &QPushButton::clicked, this, [this] { OnProcessResults(); });
-  // Cancel drops the scores not yet processed, exactly as Done does.
-  connect(cancelbutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(infobutton_, &QPushButton::clicked, this,
+  connect(process_button_, &QPushButton::clicked, this, [this] { OnProcessResults(); });
+  connect(help_button, &QPushButton::clicked, this,
           [this] { session_.ui.ShowHelpTopic("Score Entry"); });
-
-  if (session_.store.ColourDepthFlag == FullColourDepth) Image1_->setVisible(true);
 }
 
 void ScoreEntryWindow::LoadWeek() {
@@ -134,40 +137,52 @@ void ScoreEntryWindow::LoadWeek() {
     const auto slot = static_cast<std::size_t>(game - 1);
     const int first = store.GameFirstTeam[game];
     const int second = store.GameSecondTeam[game];
-    TLabel_[slot]->setText(IsTeamNumber(first) ? qt::FromLatin1(store.LocationName[first])
-                                               : QString());
-    STLabel_[slot]->setText(
+    visitor_labels_[slot]->setText(IsTeamNumber(first) ? qt::FromLatin1(store.LocationName[first])
+                                                       : QString());
+    home_labels_[slot]->setText(
         "at " + (IsTeamNumber(second) ? qt::FromLatin1(store.LocationName[second]) : QString()));
     for (QWidget* widget :
-         {static_cast<QWidget*>(TLabel_[slot]), static_cast<QWidget*>(STLabel_[slot]),
+         {static_cast<QWidget*>(visitor_labels_[slot]), static_cast<QWidget*>(home_labels_[slot]),
           static_cast<QWidget*>(first_score_boxes_[slot]),
           static_cast<QWidget*>(second_score_boxes_[slot])}) {
       widget->setVisible(true);
       widget->setEnabled(true);
     }
   }
-  if (games_ > 0) first_score_boxes_[0]->setFocus();
+  // A week already scored shows its scores, so a correction is one box.
+  const std::vector<ScoreTexts> recorded = RecordedScoreTexts(store, session_.folder, week_);
+  for (std::size_t slot = 0; slot < recorded.size() && slot < first_score_boxes_.size(); ++slot) {
+    first_score_boxes_[slot]->setText(qt::FromLatin1(recorded[slot].first));
+    second_score_boxes_[slot]->setText(qt::FromLatin1(recorded[slot].second));
+  }
+  if (games_ > 0) {
+    first_score_boxes_[0]->setFocus();
+    first_score_boxes_[0]->selectAll();
+  }
 }
 
 bool ScoreEntryWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (!IsEnterKey(event)) return QWidget::eventFilter(watched, event);
+  if (!IsEnterKey(event)) return QDialog::eventFilter(watched, event);
   for (int game = 1; game <= games_; ++game) {
     const auto slot = static_cast<std::size_t>(game - 1);
+    // The next box's score is chosen, so typing replaces a recorded one.
     if (watched == first_score_boxes_[slot]) {
-      second_score_boxes_[slot]->setFocus();
+      FocusBox({game, true});
       return true;
     }
     if (watched == second_score_boxes_[slot] && game < games_) {
-      first_score_boxes_[slot + 1]->setFocus();
+      FocusBox({game + 1, false});
       return true;
     }
   }
-  return QWidget::eventFilter(watched, event);  // the last row's second box keeps its Enter
+  // The last row's second box keeps the focus: Enter there presses no button either, so that
+  // processing is always the user's deliberate click.
+  return true;
 }
 
 void ScoreEntryWindow::EnableProcessing(bool enabled) {
-  resultsbutton_->setEnabled(enabled);
-  cancelbutton_->setEnabled(enabled);
+  process_button_->setEnabled(enabled);
+  cancel_button_->setEnabled(enabled);
 }
 
 void ScoreEntryWindow::OnProcessResults() {
@@ -178,6 +193,12 @@ void ScoreEntryWindow::OnProcessResults() {
     scores.push_back({qt::ToLatin1(first_score_boxes_[slot]->text()),
                       qt::ToLatin1(second_score_boxes_[slot]->text())});
   }
+  if (const auto empty = FirstEmptyScore(scores, games_)) {
+    ShowScoreMissing(session_, *empty);
+    EnableProcessing(true);
+    FocusBox(*empty);
+    return;
+  }
   // Only a week that could not start may be tried again: after a run that failed to save, the
   // store no longer holds the week's opening figures, so closing loses nothing processable.
   const CommandResult result = ProcessWeekResults(session_, week_, scores);
@@ -187,26 +208,24 @@ void ScoreEntryWindow::OnProcessResults() {
     return;
   }
   EnableProcessing(true);
-  if (const auto refused = FirstRefusedScore(scores, games_)) {
-    const auto slot = static_cast<std::size_t>(refused->game - 1);
-    QLineEdit* box = refused->second ? second_score_boxes_[slot] : first_score_boxes_[slot];
-    box->setFocus();
-    box->selectAll();
-  }
+  if (const auto refused = FirstRefusedScore(scores, games_)) FocusBox(*refused);
 }
 
-void ScoreEntryWindow::closeEvent(QCloseEvent* event) {
-  if (MayCloseWithTypedChanges(session_.ui, typed_)) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
+void ScoreEntryWindow::FocusBox(ScoreBoxPlace place) {
+  const auto slot = static_cast<std::size_t>(place.game - 1);
+  QLineEdit* box = place.second ? second_score_boxes_[slot] : first_score_boxes_[slot];
+  box->setFocus();
+  box->selectAll();
+}
+
+void ScoreEntryWindow::reject() {
+  if (MayCloseWithTypedChanges(session_.ui, typed_)) QDialog::reject();
 }
 
 ScoreEntryWindow* OpenScoresWindow(Session& session, int week, QWidget* main_window) {
   if (!CheckScoreEntryBlock(session, week)) return nullptr;
-  auto* window = new ScoreEntryWindow(session, week);
-  qt::ShowSecondaryWindow(window, main_window);
+  auto* window = new ScoreEntryWindow(session, week, main_window);
+  qt::ShowDialog(window);
   window->LoadWeek();
   return window;
 }

@@ -2,8 +2,8 @@
 // The score entry window `Scores`: one row of two score boxes per game of the week, Enter
 // moving from box to box, and the button that processes the week's results.
 
+#include <QDialog>
 #include <QTimer>
-#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -16,42 +16,42 @@ class QPushButton;
 
 namespace tavrin {
 
-class ScoreEntryWindow : public QWidget {
+class ScoreEntryWindow : public QDialog {
  public:
   // The window closes itself this long after a failed opening.
   static constexpr int FailedOpeningMilliseconds = 2000;
 
-  ScoreEntryWindow(Session& session, int week);
+  ScoreEntryWindow(Session& session, int week, QWidget* owner);
 
   // The window's load: reads the week's schedules and shows one row per game; when they are
-  // missing the user is told and `Timer1` closes the window.
+  // missing the user is told and the window closes itself a moment later.
   void LoadWeek();
-  const QTimer& FailedOpeningTimer() const { return failed_opening_timer_; }
   // Told the week once its results are processed and saved.
   void SetWeekSavedNotice(std::function<void(int week)> notice) { week_saved_ = std::move(notice); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ public:
   // Scores typed but not processed are dropped only when the user agrees.
-  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
 
  private:
   void OnProcessResults();
   void EnableProcessing(bool enabled);
+  // Puts the focus in a box the user must correct, its text chosen to type over.
+  void FocusBox(ScoreBoxPlace place);
 
   Session& session_;
   int week_;
   int games_ = 0;
   bool typed_ = false;  // scores typed and not yet processed
-  std::array<QLabel*, MaxScoredGames> TLabel_{};
-  std::array<QLabel*, MaxScoredGames> STLabel_{};
+  std::array<QLabel*, MaxScoredGames> visitor_labels_{};
+  std::array<QLabel*, MaxScoredGames> home_labels_{};
   std::array<QLineEdit*, MaxScoredGames> first_score_boxes_{};
   std::array<QLineEdit*, MaxScoredGames> second_score_boxes_{};
-  QLabel* Image1_;
-  QPushButton* resultsbutton_;
-  QPushButton* cancelbutton_;
-  QPushButton* donebutton_;
-  QPushButton* infobutton_;
+  QPushButton* process_button_;
+  QPushButton* cancel_button_;
   QTimer failed_opening_timer_;
   std::function<void(int week)> week_saved_;
 };

@@ -1,5 +1,6 @@
 #include "entry/settings_window.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,7 +14,9 @@
 
 #include "entry/entry_window_support.h"
 #include "entry/settings_update.h"
+#include "entry/typed_changes.h"
 #include "platform/printer.h"
+#include "platform/qt/dialog_buttons.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
 #include "platform/qt/twips.h"
@@ -48,68 +51,85 @@ int ScrollValue(float setting, int minimum, int maximum) {
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(Session& session) : session_(session) {
+SettingsWindow::SettingsWindow(Session& session, QWidget* owner)
+    : QDialog(owner),
+      session_(session),
+      reactivity_at_open_(session.store.Reactivity),
+      weighting_at_open_(session.store.Weighting) {
   setObjectName("Settingsform");
   setWindowTitle("Tavrin Settings");
   const SeasonStore& store = session_.store;
 
-  Text1_ = CourierEntry(this, "Text1", FormatNumber(store.WorkingYear, "0000"));
-  weekstext_ = CourierEntry(this, "weekstext", GeneralNumber(store.WeeksInSeason));
+  year_box_ = CourierEntry(this, "Text1", FormatNumber(store.WorkingYear, "0000"));
+  weeks_box_ = CourierEntry(this, "weekstext", GeneralNumber(store.WeeksInSeason));
+  auto* year_label = new QLabel("&Working Year", this);
+  auto* weeks_label = new QLabel("# Wee&ks in the regular Season", this);
+  year_label->setBuddy(year_box_);
+  weeks_label->setBuddy(weeks_box_);
   auto* entries = new QGridLayout;
-  entries->addWidget(new QLabel("Working Year", this), 0, 0);
-  entries->addWidget(Text1_, 0, 1);
+  entries->addWidget(year_label, 0, 0);
+  entries->addWidget(year_box_, 0, 1);
   entries->addWidget(new QLabel("(4 digits)", this), 0, 2);
-  entries->addWidget(new QLabel("# Weeks in the regular Season", this), 1, 0);
-  entries->addWidget(weekstext_, 1, 1);
+  entries->addWidget(weeks_label, 1, 0);
+  entries->addWidget(weeks_box_, 1, 1);
   entries->addWidget(new QLabel("(Including \"bye\" weeks)", this), 1, 2);
 
   auto* scrolls = new QHBoxLayout;
-  scrolls->addWidget(BuildScroll("Reactivityscroll", "Overall Reactivity", MinReactivity,
-                                 MaxReactivity, store.Reactivity, Reactivityscroll_, Reactlabel_));
-  scrolls->addWidget(BuildScroll("Weightingscroll", "Off / Def Weighting", MinWeighting,
-                                 MaxWeighting, store.Weighting, Weightingscroll_, OffDeflabel_));
-  Reactlabel_->setObjectName("Reactlabel");
-  OffDeflabel_->setObjectName("OffDeflabel");
+  scrolls->addWidget(BuildScroll("Reactivityscroll", "Overall &Reactivity", MinReactivity,
+                                 MaxReactivity, store.Reactivity, reactivity_bar_,
+                                 reactivity_label_));
+  scrolls->addWidget(BuildScroll("Weightingscroll", "&Off / Def Weighting", MinWeighting,
+                                 MaxWeighting, store.Weighting, weighting_bar_, weighting_label_));
+  reactivity_label_->setObjectName("Reactlabel");
+  weighting_label_->setObjectName("OffDeflabel");
 
-  auto* okbutton = qt::MakeButton(this, "okbutton", "OK", "Accept and close settings",
-                                  qt::ButtonPicture::Accept);
-  auto* fontbutton =
-      qt::MakeButton(this, "fontbutton", "Report Font", "Pick printer font for reports");
-  auto* infobutton =
-      qt::MakeButton(this, "infobutton", "Info", "Help on Settings", qt::ButtonPicture::Info);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  okbutton->setDefault(true);  // Enter in a box accepts the settings
-  for (QPushButton* button : {okbutton, fontbutton, infobutton}) buttons->addWidget(button);
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* ok_button =
+      qt::AddDialogButton(buttons, qt::DialogButton::Accept, "okbutton", "OK",
+                          "Accept and close settings", qt::ButtonPicture::Accept);
+  QPushButton* font_button = qt::AddDialogButton(buttons, qt::DialogButton::Action, "fontbutton",
+                                                 "Report Font", "Pick printer font for reports");
+  QPushButton* help_button =
+      qt::AddDialogButton(buttons, qt::DialogButton::Help, "infobutton", "Info", "Help on Settings",
+                          qt::ButtonPicture::Info);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(entries);
   layout->addSpacing(qt::TwipsToPixelsY(180));
   layout->addLayout(scrolls);
   layout->addSpacing(qt::TwipsToPixelsY(180));
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   // The store follows the bars at once; only OK writes the settings file.
-  connect(Reactivityscroll_, &QScrollBar::valueChanged, this, [this](int value) {
-    Reactlabel_->setText(PercentText(-value));
+  connect(reactivity_bar_, &QScrollBar::valueChanged, this, [this](int value) {
+    typed_ = true;
+    reactivity_label_->setText(PercentText(-value));
     session_.store.Reactivity =
-        static_cast<float>(ReadLenientNumber(qt::ToLatin1(Reactlabel_->text())));
+        static_cast<float>(ReadLenientNumber(qt::ToLatin1(reactivity_label_->text())));
   });
-  connect(Weightingscroll_, &QScrollBar::valueChanged, this, [this](int value) {
-    OffDeflabel_->setText(PercentText(-value));
+  connect(weighting_bar_, &QScrollBar::valueChanged, this, [this](int value) {
+    typed_ = true;
+    weighting_label_->setText(PercentText(-value));
     session_.store.Weighting = static_cast<float>(-value);
   });
-  connect(okbutton, &QPushButton::clicked, this, [this] { OnAccept(); });
-  connect(fontbutton, &QPushButton::clicked, this,
+  for (QLineEdit* box : {year_box_, weeks_box_}) {
+    connect(box, &QLineEdit::textEdited, this, [this] { typed_ = true; });
+  }
+  connect(ok_button, &QPushButton::clicked, this, [this] { OnAccept(); });
+  connect(font_button, &QPushButton::clicked, this,
           [this] { entry_ui::OpenEntryWindow<ReportFontWindow>(session_, this); });
-  connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
+  connect(help_button, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
 }
 
 QWidget* SettingsWindow::BuildScroll(const char* name, const char* caption, int minimum,
                                      int maximum, float setting, QScrollBar*& scroll,
                                      QLabel*& value_label) {
-  auto* frame = new QGroupBox(caption, this);
+  auto* frame = new QGroupBox(this);
   scroll = new QScrollBar(Qt::Vertical, frame);
+  // The frame's caption is the bar's label: its letter takes the focus to the bar.
+  auto* frame_caption = new QLabel(caption, frame);
+  frame_caption->setBuddy(scroll);
   scroll->setObjectName(name);
   // An upright bar counts down from its top; the bar holds the setting's negative so that the
   // up arrow, the top and PgUp mean more.
@@ -124,66 +144,86 @@ QWidget* SettingsWindow::BuildScroll(const char* name, const char* caption, int 
   large.setBold(true);
   value_label->setFont(large);
   value_label->setMinimumWidth(qt::TwipsToPixelsX(900));
-  auto* row = new QHBoxLayout(frame);
+  auto* row = new QHBoxLayout;
   row->addWidget(scroll);
   row->addSpacing(qt::TwipsToPixelsX(180));
   row->addWidget(value_label);
   row->addStretch();
+  auto* column = new QVBoxLayout(frame);
+  column->addWidget(frame_caption);
+  column->addLayout(row);
   return frame;
 }
 
 void SettingsWindow::OnAccept() {
-  const SettingsForm form{qt::ToLatin1(Text1_->text()), qt::ToLatin1(weekstext_->text()),
-                          -Reactivityscroll_->value(), -Weightingscroll_->value()};
-  // A refused year or week count keeps the window open; so does a file that could not be
-  // written, so that OK can be tried again.
-  if (ApplySettings(session_, form) == CommandResult::Done) close();
+  const SettingsForm form{qt::ToLatin1(year_box_->text()), qt::ToLatin1(weeks_box_->text()),
+                          -reactivity_bar_->value(), -weighting_bar_->value()};
+  // A refused year or week count keeps the window open, with the box to correct taking the
+  // focus; so does a file that could not be written, so that OK can be tried again.
+  const CommandResult result = ApplySettings(session_, form);
+  if (result == CommandResult::Done) {
+    accept();
+  } else if (result == CommandResult::Refused) {
+    const auto year = ReadTypedWholeNumber(form.year_text, LastWorkingYear);
+    QLineEdit* refused = !year || *year < FirstWorkingYear ? year_box_ : weeks_box_;
+    refused->setFocus();
+    refused->selectAll();
+  }
 }
 
-ReportFontWindow::ReportFontWindow(Session& session) : session_(session) {
+void SettingsWindow::reject() {
+  if (!MayCloseWithTypedChanges(session_.ui, typed_)) return;
+  session_.store.Reactivity = reactivity_at_open_;
+  session_.store.Weighting = weighting_at_open_;
+  QDialog::reject();
+}
+
+ReportFontWindow::ReportFontWindow(Session& session, QWidget* owner)
+    : QDialog(owner), session_(session) {
   setObjectName("Setfont");
   setWindowTitle("Tavrin Report Font");
 
   auto* frame = new QGroupBox("Current Font", this);
-  fontlabel_ = new QLabel(qt::FromLatin1(session_.store.ReportFont), frame);
-  fontlabel_->setObjectName("fontlabel");
-  fontlabel_->setMinimumWidth(qt::TwipsToPixelsX(3000));
+  font_label_ = new QLabel(qt::FromLatin1(session_.store.ReportFont), frame);
+  font_label_->setObjectName("fontlabel");
+  font_label_->setMinimumWidth(qt::TwipsToPixelsX(3000));
   auto* frame_layout = new QVBoxLayout(frame);
-  frame_layout->addWidget(fontlabel_);
+  frame_layout->addWidget(font_label_);
 
   font_list_ = new QListWidget(this);
   font_list_->setObjectName("List1");
   font_list_->setMinimumHeight(qt::TwipsToPixelsY(2400));
+  font_list_->setAccessibleName("Printer fonts");
   Printer& printer = session_.ui.ReportPrinter();
   for (int index = 0; index < printer.FontCount(); ++index) {
     font_list_->addItem(qt::FromLatin1(printer.FontName(index)));
   }
 
-  auto* donebutton = qt::MakeButton(this, "donebutton", "Done", "Accept setting and exit",
-                                    qt::ButtonPicture::Done);
-  auto* infobutton = qt::MakeButton(this, "infobutton", "Info", "Help on selecting fonts",
-                                    qt::ButtonPicture::Info);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(infobutton);
-  buttons->addWidget(donebutton);
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* help_button =
+      qt::AddDialogButton(buttons, qt::DialogButton::Help, "infobutton", "Info",
+                          "Help on selecting fonts", qt::ButtonPicture::Info);
+  QPushButton* done_button =
+      qt::AddDialogButton(buttons, qt::DialogButton::Accept, "donebutton", "Done",
+                          "Accept setting and exit", qt::ButtonPicture::Done);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame);
   layout->addWidget(font_list_);
   layout->addWidget(new QLabel("MonoSpaced fonts are required for straight columns.", this));
   layout->addWidget(new QLabel("Courier New is the Recommended Font", this));
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(font_list_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { fontlabel_->setText(item->text()); });
-  connect(donebutton, &QPushButton::clicked, this, [this] { OnDone(); });
-  connect(infobutton, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
+          [this](QListWidgetItem* item) { font_label_->setText(item->text()); });
+  connect(done_button, &QPushButton::clicked, this, [this] { OnDone(); });
+  connect(help_button, &QPushButton::clicked, this, [this] { session_.ui.ShowHelpTopic("Fonts"); });
 }
 
 void ReportFontWindow::OnDone() {
-  session_.store.ReportFont = qt::ToLatin1(fontlabel_->text());
-  close();
+  session_.store.ReportFont = qt::ToLatin1(font_label_->text());
+  accept();
 }
 
 SettingsWindow* OpenSettingsWindow(Session& session, QWidget* main_window) {

@@ -2,7 +2,7 @@
 // The settings window `Settingsform` (working year, season length, the two rating settings)
 // and, opened from it, the report font window `Setfont`.
 
-#include <QWidget>
+#include <QDialog>
 
 #include "platform/session.h"
 
@@ -13,9 +13,13 @@ class QScrollBar;
 
 namespace tavrin {
 
-class SettingsWindow : public QWidget {
+class SettingsWindow : public QDialog {
  public:
-  explicit SettingsWindow(Session& session);
+  SettingsWindow(Session& session, QWidget* owner);
+
+  // Settings changed but not accepted are dropped only when the user agrees; dropped, the
+  // store's rating settings go back to what they were.
+  void reject() override;
 
  private:
   QWidget* BuildScroll(const char* name, const char* caption, int minimum, int maximum,
@@ -23,23 +27,26 @@ class SettingsWindow : public QWidget {
   void OnAccept();
 
   Session& session_;
-  QLineEdit* Text1_;
-  QLineEdit* weekstext_;
-  QScrollBar* Reactivityscroll_ = nullptr;
-  QScrollBar* Weightingscroll_ = nullptr;
-  QLabel* Reactlabel_ = nullptr;
-  QLabel* OffDeflabel_ = nullptr;
+  float reactivity_at_open_;
+  float weighting_at_open_;
+  bool typed_ = false;  // a box typed in or a bar moved since the window opened
+  QLineEdit* year_box_;
+  QLineEdit* weeks_box_;
+  QScrollBar* reactivity_bar_ = nullptr;
+  QScrollBar* weighting_bar_ = nullptr;
+  QLabel* reactivity_label_ = nullptr;
+  QLabel* weighting_label_ = nullptr;
 };
 
-class ReportFontWindow : public QWidget {
+class ReportFontWindow : public QDialog {
  public:
-  explicit ReportFontWindow(Session& session);
+  ReportFontWindow(Session& session, QWidget* owner);
 
  private:
   void OnDone();
 
   Session& session_;
-  QLabel* fontlabel_;
+  QLabel* font_label_;
   QListWidget* font_list_;
 };
 

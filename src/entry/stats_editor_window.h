@@ -2,7 +2,7 @@
 // The statistics editor window `Statedit`: load any week's statistics block, step through the
 // teams, correct a team's figures and write the block back.
 
-#include <QWidget>
+#include <QDialog>
 #include <array>
 #include <optional>
 #include <vector>
@@ -15,18 +15,17 @@ class QPushButton;
 
 namespace tavrin {
 
-class StatsEditorWindow : public QWidget {
+class StatsEditorWindow : public QDialog {
  public:
   static constexpr int ValueBoxCount = 8;
 
-  explicit StatsEditorWindow(Session& session);
+  StatsEditorWindow(Session& session, QWidget* owner);
 
- protected:
   // Typed figures not yet saved are dropped only when the user agrees.
-  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
 
  private:
-  void Text1_Change();
+  void OnWeekEdited();
   void OnLoadWeek();
   void OnSave();
   void StepTeam(int step);
@@ -40,10 +39,10 @@ class StatsEditorWindow : public QWidget {
   bool typed_ = false;              // figures typed since the last load or save
   int team_ = 1;
   std::vector<QWidget*> team_controls_;
-  QLineEdit* Text1_;
-  QPushButton* Savebutton_;
-  QLabel* Teamlabel_;
-  std::array<QLineEdit*, ValueBoxCount> Text2_{};
+  QLineEdit* week_box_;
+  QPushButton* save_button_;
+  QLabel* team_label_;
+  std::array<QLineEdit*, ValueBoxCount> value_boxes_{};
 };
 
 // The "&Weekly Statistics" command: opens the editor in front of `main_window`.

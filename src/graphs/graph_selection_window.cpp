@@ -1,13 +1,18 @@
 #include "graphs/graph_selection_window.h"
 
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "graphs/graph_selection.h"
 #include "graphs/rating_graph_window.h"
+#include "platform/qt/dialog_buttons.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
-#include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "presentation/team_choice.h"
 #include "presentation/view_buttons.h"
@@ -17,13 +22,14 @@ namespace {
 
 constexpr double ListWidth = 2400;
 constexpr double ListHeight = 3300;
-constexpr double SingleListLeft = 2640;
 
-QListWidget* TeamList(QWidget* parent, const char* name, const SeasonStore& store, double left) {
+QListWidget* TeamList(QWidget* parent, const char* name, const SeasonStore& store) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
   for (const std::string& team : TeamChoices(store)) list->addItem(qt::FromLatin1(team));
-  list->setGeometry(qt::TwipsRect(left, 480, ListWidth, ListHeight));
+  list->setMinimumSize(qt::TwipsSize(ListWidth, ListHeight));
+  // Every team at once where the screen has room for them; the window opens no larger than it.
+  list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   return list;
 }
 
@@ -35,55 +41,68 @@ std::string ChosenText(const QListWidget* list) {
 
 }  // namespace
 
-GraphSelectionWindow::GraphSelectionWindow(Session& session, QWidget* main_window)
-    : session_(session), main_window_(main_window) {
+GraphSelectionWindow::GraphSelectionWindow(Session& session, QWidget* owner)
+    : QDialog(owner), session_(session) {
   setObjectName("Selgraphform");
   setWindowTitle("Tavrin Rating Trends");
-  setFixedSize(qt::TwipsSize(7680, 5100));
-  auto* Panel3D1 = new QGroupBox("Select Team(s)", this);
-  Panel3D1->setObjectName("Panel3D1");
-  Panel3D1->setGeometry(qt::TwipsRect(480, 120, 6720, 4020));
-  first_team_list_ = TeamList(Panel3D1, "List1", session.store, 600);
-  second_team_list_ = TeamList(Panel3D1, "List2", session.store, 3720);
-  if (session.store.GraphMode != GraphTwoTeams) {
-    second_team_list_->setEnabled(false);
-    second_team_list_->hide();
-    // The single list stands in the middle (its left edge in the window's coordinates).
-    first_team_list_->move(qt::TwipsToPixelsX(SingleListLeft - 480), first_team_list_->y());
+  auto* team_frame = new QGroupBox("Select Team(s)", this);
+  team_frame->setObjectName("Panel3D1");
+  first_team_list_ = TeamList(team_frame, "List1", session.store);
+  second_team_list_ = TeamList(team_frame, "List2", session.store);
+  const bool two_teams = session.store.GraphMode == GraphTwoTeams;
+  auto* first_label = new QLabel(two_teams ? "Team &one" : "&Team", team_frame);
+  auto* second_label = new QLabel("Team t&wo", team_frame);
+  first_label->setBuddy(first_team_list_);
+  second_label->setBuddy(second_team_list_);
+  auto* lists = new QGridLayout(team_frame);
+  lists->addWidget(first_label, 0, 0);
+  lists->addWidget(first_team_list_, 1, 0);
+  lists->addWidget(second_label, 0, 1);
+  lists->addWidget(second_team_list_, 1, 1);
+  if (!two_teams) {
+    for (QWidget* second :
+         {static_cast<QWidget*>(second_team_list_), static_cast<QWidget*>(second_label)}) {
+      second->setEnabled(false);
+      second->hide();
+    }
   }
-  auto* okbutton = MakePictureButton(this, "okbutton", qt::ButtonPicture::Accept,
-                                     "Accept selections", 5880, 4320);
-  auto* cancelbutton = MakePictureButton(this, "cancelbutton", qt::ButtonPicture::Done,
-                                         "Cancel team selection", 6600, 4320);
-  connect(okbutton, &QPushButton::clicked, this, &GraphSelectionWindow::OnAccept);
-  connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
+
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* ok_button =
+      AddViewButton(buttons, "okbutton", qt::ButtonPicture::Accept, "Accept selections");
+  AddViewButton(buttons, "cancelbutton", qt::ButtonPicture::Done, "Cancel team selection");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(team_frame, 1);
+  layout->addWidget(buttons);
+
+  connect(ok_button, &QPushButton::clicked, this, &GraphSelectionWindow::OnAccept);
   // In two-team mode the second list still has to be used, so only it accepts on a double click.
   connect(first_team_list_, &QListWidget::itemDoubleClicked, this, [this] {
     if (session_.store.GraphMode != GraphTwoTeams) OnAccept();
   });
   connect(second_team_list_, &QListWidget::itemDoubleClicked, this,
           &GraphSelectionWindow::OnAccept);
-  ArrangeClosingButtons(this);
+  first_team_list_->setFocus();
 }
 
 void GraphSelectionWindow::OnAccept() {
   if (!AcceptGraphTeams(session_.store, session_.ui, ChosenText(first_team_list_),
                         ChosenText(second_team_list_)))
     return;
-  // The graph opens before this window closes, so the main window stays disabled throughout.
-  OpenRatingGraphWindow(session_, main_window_);
-  close();
+  // The graph opens before this window closes, so the main window stays blocked throughout.
+  OpenRatingGraphWindow(session_, parentWidget());
+  accept();
 }
 
-QWidget* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window) {
+QDialog* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window) {
   session.store.GraphMode = graph_mode;
   return ShowGraphSelectionWindow(session, main_window);
 }
 
-QWidget* ShowGraphSelectionWindow(Session& session, QWidget* main_window) {
+QDialog* ShowGraphSelectionWindow(Session& session, QWidget* main_window) {
   session.ui.ShowBusyPointer();
   auto* window = new GraphSelectionWindow(session, main_window);
-  qt::ShowSecondaryWindow(window, main_window);
+  qt::ShowDialog(window);
   return window;
 }
 

@@ -2,7 +2,7 @@
 // The graph team selection window `Selgraphform`: one list of teams for a one-team graph, two
 // side by side to compare two teams; accepting opens the graph in its place.
 
-#include <QWidget>
+#include <QDialog>
 
 #include "platform/session.h"
 
@@ -10,25 +10,23 @@ class QListWidget;
 
 namespace tavrin {
 
-class GraphSelectionWindow : public QWidget {
+class GraphSelectionWindow : public QDialog {
   Q_OBJECT
 
  public:
-  GraphSelectionWindow(Session& session, QWidget* main_window);
+  GraphSelectionWindow(Session& session, QWidget* owner);
 
  private:
   void OnAccept();
 
   Session& session_;
-  QWidget* main_window_;
   QListWidget* first_team_list_;
   QListWidget* second_team_list_;
 };
 
-// The two graph commands: sets GraphMode and opens the selection in
-// front of the disabled main window.
-QWidget* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window);
+// The two graph commands: sets GraphMode and opens the selection in front of the main window.
+QDialog* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window);
 // Opens the selection again in the mode it was left in (the graph's "Select Teams").
-QWidget* ShowGraphSelectionWindow(Session& session, QWidget* main_window);
+QDialog* ShowGraphSelectionWindow(Session& session, QWidget* main_window);
 
 }  // namespace tavrin

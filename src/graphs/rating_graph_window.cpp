@@ -1,31 +1,33 @@
 #include "graphs/rating_graph_window.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include "graphs/chart_area.h"
 #include "graphs/graph_selection_window.h"
 #include "graphs/rating_series.h"
+#include "platform/qt/dialog_buttons.h"
+#include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
-#include "platform/qt/painter_canvas.h"
-#include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
+#include "presentation/enter_again_label.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
 
 namespace tavrin {
 namespace {
 
-constexpr double AreaLeft = 120;
-constexpr double AreaTop = 30;
+constexpr double LegendCaptionWidth = 2295;
 
 // A legend stroke `Line1`(index): a short thick line left of its caption.
-QFrame* LegendStroke(QWidget* window, int index, double y, const QColor& colour) {
+QFrame* LegendStroke(QWidget* window, int index, const QColor& colour) {
   auto* stroke = new QFrame(window);
   stroke->setObjectName(QString("Line1_%1").arg(index));
-  stroke->setGeometry(qt::TwipsToPixelsX(360), qt::TwipsToPixelsY(y) - 1, qt::TwipsToPixelsX(240),
-                      3);
+  stroke->setFixedSize(qt::TwipsToPixelsX(240), 3);
   stroke->setAutoFillBackground(true);
   QPalette palette = stroke->palette();
   palette.setColor(QPalette::Window, colour);
@@ -34,89 +36,88 @@ QFrame* LegendStroke(QWidget* window, int index, double y, const QColor& colour)
 }
 
 // A legend caption `Lab2`(index) on a sunken panel.
-QLabel* LegendCaptionPanel(QWidget* window, int index, double top, const std::string& caption) {
+QLabel* LegendCaptionPanel(QWidget* window, int index, const std::string& caption) {
   auto* panel = new QLabel(qt::FromLatin1(caption), window);
   panel->setObjectName(QString("Lab2_%1").arg(index));
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  panel->setGeometry(qt::TwipsRect(660, top, 2295, 315));
+  panel->setMinimumWidth(qt::TwipsToPixelsX(LegendCaptionWidth));
   return panel;
 }
 
 }  // namespace
 
-RatingChartArea::RatingChartArea(QWidget* parent, const RatingChartData& chart)
-    : QWidget(parent), chart_(chart) {
-  setObjectName("Picture1");
-  setGeometry(qt::TwipsRect(AreaLeft, AreaTop, ChartAreaWidth, ChartAreaHeight));
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  setPalette(palette);
-}
-
-void RatingChartArea::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  qt::PainterCanvas canvas;
-  canvas.Attach(&painter, logicalDpiX());
-  DrawRatingChart(canvas, chart_);
-  canvas.Detach();
-}
-
-RatingGraphWindow::RatingGraphWindow(Session& session, QWidget* main_window)
-    : session_(session), main_window_(main_window) {
+RatingGraphWindow::RatingGraphWindow(Session& session, QWidget* owner)
+    : QDialog(owner), session_(session) {
   setObjectName("GRform");
-  setFixedSize(qt::TwipsSize(8835, 6060));
+  setSizeGripEnabled(true);
   LoadRatingSeries(session);
+  LeaveOutBlocksToEnterAgain(session.store);
   chart_ = ChartDataFrom(session.store);
   // The title names the teams drawn, so the window says what it shows.
   teams_ = LegendCaption(session.store, chart_.team_one);
   if (chart_.mode == 2) teams_ += " and " + LegendCaption(session.store, chart_.team_two);
   setWindowTitle(qt::FromLatin1("Tavrin Rating Trends - " + teams_));
-  new RatingChartArea(this, chart_);
-  BuildLegend();
+  auto* chart_area = new ChartArea(this, "Picture1", ChartAreaWidth, ChartAreaHeight,
+                                   [this](Canvas& canvas) { DrawRatingChart(canvas, chart_); });
 
-  auto* selteamsbutton = new QPushButton("Select Teams", this);
-  selteamsbutton->setObjectName("selteamsbutton");
-  selteamsbutton->setToolTip("Pick other teams");
-  selteamsbutton->setGeometry(qt::TwipsRect(3060, 5220, 1500, 480));
-  auto* infobutton = MakePictureButton(this, "infobutton", qt::ButtonPicture::Info,
-                                       "Help on Team Ratings", 6000, 5160);
-  auto* printbutton =
-      MakePictureButton(this, "printbutton", qt::ButtonPicture::Print, "Print Graph", 6960, 5160);
-  auto* donebutton = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done,
-                                       "Close graph window", 7920, 5160);
-  connect(selteamsbutton, &QPushButton::clicked, this, [this] {
-    // The selection opens before the graph closes, so the main window stays disabled.
-    ShowGraphSelectionWindow(session_, main_window_);
+  auto* select_teams_button = new QPushButton("Select Teams", this);
+  select_teams_button->setObjectName("selteamsbutton");
+  select_teams_button->setToolTip("Pick other teams");
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* help_button =
+      AddViewButton(buttons, "infobutton", qt::ButtonPicture::Info, "Help on Team Ratings");
+  QPushButton* print_button =
+      AddViewButton(buttons, "printbutton", qt::ButtonPicture::Print, "Print Graph");
+  QPushButton* close_button =
+      AddViewButton(buttons, "donebutton", qt::ButtonPicture::Done, "Close graph window");
+
+  auto* lower = new QHBoxLayout;
+  lower->addLayout(BuildLegend());
+  lower->addStretch();
+  lower->addWidget(select_teams_button);
+  lower->addStretch();
+  lower->addWidget(buttons);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(chart_area, 1);
+  if (QLabel* note = MakeEnterAgainLabel(this, session_)) layout->addWidget(note);
+  layout->addLayout(lower);
+
+  connect(select_teams_button, &QPushButton::clicked, this, [this] {
+    // The selection opens before the graph closes, so the main window stays blocked.
+    ShowGraphSelectionWindow(session_, parentWidget());
     close();
   });
-  connect(infobutton, &QPushButton::clicked, this, [this] { ShowRatingExplanation(session_.ui); });
-  connect(printbutton, &QPushButton::clicked, this, [this] {
+  connect(help_button, &QPushButton::clicked, this, [this] { ShowRatingExplanation(session_.ui); });
+  connect(print_button, &QPushButton::clicked, this, [this] {
     PrintAsJob(session_, "Tavrin Chart " + teams_, [this] { PrintRatingChart(session_, chart_); });
   });
-  connect(donebutton, &QPushButton::clicked, this, [this] {
-    session_.ui.ShowBusyPointer();
-    close();
-  });
-  ArrangeClosingButtons(this);
+  connect(close_button, &QPushButton::clicked, this, [this] { session_.ui.ShowBusyPointer(); });
 }
 
-void RatingGraphWindow::BuildLegend() {
+QGridLayout* RatingGraphWindow::BuildLegend() {
   const SeasonStore& store = session_.store;
-  LegendStroke(this, 0, 5180, QColor(192, 0, 0));
-  LegendCaptionPanel(this, 1, 5040, LegendCaption(store, chart_.team_one));
-  QFrame* second_stroke = LegendStroke(this, 1, 5540, Qt::black);
-  QLabel* second_caption = LegendCaptionPanel(this, 2, 5400, "Team two");
+  auto* legend = new QGridLayout;
+  legend->addWidget(LegendStroke(this, 0, QColor(192, 0, 0)), 0, 0);
+  legend->addWidget(LegendCaptionPanel(this, 1, LegendCaption(store, chart_.team_one)), 0, 1);
+  QFrame* second_stroke = LegendStroke(this, 1, Qt::black);
+  QLabel* second_caption = LegendCaptionPanel(this, 2, "Team two");
+  legend->addWidget(second_stroke, 1, 0);
+  legend->addWidget(second_caption, 1, 1);
   const bool two_teams = chart_.mode == 2;
-  second_stroke->setVisible(two_teams);
-  second_caption->setVisible(two_teams);
+  for (QWidget* second :
+       {static_cast<QWidget*>(second_stroke), static_cast<QWidget*>(second_caption)}) {
+    QSizePolicy keeps_room = second->sizePolicy();
+    keeps_room.setRetainSizeWhenHidden(true);
+    second->setSizePolicy(keeps_room);
+    second->setVisible(two_teams);
+  }
   if (two_teams) second_caption->setText(qt::FromLatin1(LegendCaption(store, chart_.team_two)));
+  return legend;
 }
 
-QWidget* OpenRatingGraphWindow(Session& session, QWidget* main_window) {
+QDialog* OpenRatingGraphWindow(Session& session, QWidget* main_window) {
   auto* window = new RatingGraphWindow(session, main_window);
-  qt::ShowSecondaryWindow(window, main_window);
+  qt::ShowDialog(window);
   return window;
 }
 

@@ -28,4 +28,11 @@ void LoadRatingSeries(Session& session) {
   }
 }
 
+void LeaveOutBlocksToEnterAgain(SeasonStore& store) {
+  for (int block = std::max<int>(store.LastScoredWeek, 0) + 1; block <= LastGraphedBlock; ++block) {
+    store.RatingSeriesOne[block] = 0;
+    store.RatingSeriesTwo[block] = 0;
+  }
+}
+
 }  // namespace tavrin

@@ -18,4 +18,8 @@ int LastSeriesBlock(const SeasonStore& store);
 // in single-team mode) give 0, which the chart does not draw.
 void LoadRatingSeries(Session& session);
 
+// Clears the series' blocks beyond the last scored week: blocks left behind when an earlier week
+// was scored again no longer follow from the weeks before them, so the graph does not draw them.
+void LeaveOutBlocksToEnterAgain(SeasonStore& store);
+
 }  // namespace tavrin

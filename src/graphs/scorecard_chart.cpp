@@ -151,12 +151,10 @@ void PrintSeasonScorecard(Session& session, const std::vector<std::string>& line
     page.DrawText(left, top + line_height * index, lines[index]);
   }
 
+  // The chart follows the table after a blank line; the page's foot carries the date.
   AreaCanvas area(page, ScorecardChartWidth, ScorecardChartHeight, left,
-                  std::max(top + line_height * lines.size(), text_bottom), chart_width,
-                  chart_height);
+                  top + line_height * (lines.size() + 1), chart_width, chart_height);
   DrawScorecardChart(area, chart);
-  page.SetFont(font, 9, true);
-  page.DrawText(0.85 * width, 0.96 * height, session.ui.TodayText());
   printer->EndDocument();
 }
 

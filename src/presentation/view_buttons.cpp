@@ -1,19 +1,16 @@
 #include "presentation/view_buttons.h"
 
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <algorithm>
-#include <map>
-#include <vector>
 
-#include "platform/qt/push_button.h"
+#include "platform/qt/dialog_buttons.h"
 #include "platform/qt/twips.h"
 
 namespace tavrin {
 namespace {
 
-constexpr double ButtonTwips = 600;
-constexpr double GapTwips = 120;
-constexpr const char* PictureProperty = "tavrinPicture";
+constexpr double PictureTwips = 360;
 
 QString CaptionFor(qt::ButtonPicture picture) {
   switch (picture) {
@@ -25,38 +22,32 @@ QString CaptionFor(qt::ButtonPicture picture) {
   return "OK";
 }
 
-}  // namespace
-
-QPushButton* MakePictureButton(QWidget* window, const char* name, qt::ButtonPicture picture,
-                               const QString& tooltip, double left, double top) {
-  QPushButton* button = qt::MakeButton(window, name, QString(), tooltip, picture);
-  button->setIconSize(qt::TwipsSize(ButtonTwips * 0.6, ButtonTwips * 0.6));
-  button->setProperty(PictureProperty, static_cast<int>(picture));
-  button->setGeometry(qt::TwipsRect(left, top, ButtonTwips, ButtonTwips));
-  return button;
+qt::DialogButton KindOf(qt::ButtonPicture picture) {
+  switch (picture) {
+    case qt::ButtonPicture::Print: return qt::DialogButton::Print;
+    case qt::ButtonPicture::Done: return qt::DialogButton::Close;
+    case qt::ButtonPicture::Info: return qt::DialogButton::Help;
+    case qt::ButtonPicture::Accept: break;
+  }
+  return qt::DialogButton::Accept;
 }
 
-void ArrangeClosingButtons(QWidget* window) {
-  std::map<int, std::vector<QPushButton*>> rows;
-  for (QPushButton* button : window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
-    if (button->property(PictureProperty).isValid()) rows[button->y()].push_back(button);
-  }
-  for (auto& [top, row] : rows) {
-    const bool closes = std::any_of(row.begin(), row.end(), [](const QPushButton* button) {
-      return button->property(PictureProperty).toInt() == static_cast<int>(qt::ButtonPicture::Done);
-    });
-    if (!closes) continue;  // a button beside a box (Accept) keeps its place and its picture
-    std::sort(row.begin(), row.end(),
-              [](const QPushButton* a, const QPushButton* b) { return a->x() > b->x(); });
-    int right = row.front()->geometry().right() + 1;
-    for (QPushButton* button : row) {
-      button->setText(
-          CaptionFor(static_cast<qt::ButtonPicture>(button->property(PictureProperty).toInt())));
-      const int width = std::max(button->sizeHint().width(), qt::TwipsToPixelsX(ButtonTwips));
-      button->setGeometry(right - width, top, width, button->height());
-      right -= width + qt::TwipsToPixelsX(GapTwips);
-    }
-  }
+}  // namespace
+
+QPushButton* AddViewButton(QDialogButtonBox* box, const char* name, qt::ButtonPicture picture,
+                           const QString& tooltip) {
+  QPushButton* button =
+      qt::AddDialogButton(box, KindOf(picture), name, CaptionFor(picture), tooltip, picture);
+  button->setIconSize(qt::TwipsSize(PictureTwips, PictureTwips));
+  // Enter in a view with nothing to accept closes it, rather than pressing whichever button
+  // comes next (Print would start a printout).
+  const QList<QAbstractButton*> buttons = box->buttons();
+  const bool accepts = std::any_of(buttons.cbegin(), buttons.cend(), [](QAbstractButton* other) {
+    const auto* push = qobject_cast<QPushButton*>(other);
+    return push != nullptr && push->isDefault();
+  });
+  if (picture == qt::ButtonPicture::Done && !accepts) button->setDefault(true);
+  return button;
 }
 
 }  // namespace tavrin

@@ -1,24 +1,19 @@
 #pragma once
-// The picture buttons of the view windows: a picture with its caption, a tooltip and the design
-// name.
+// The picture buttons of the view windows, in the window's button box: a picture with its
+// caption ("Print", "Close", "Help", "OK"), a tooltip and the design name. Each does what its
+// picture says, so the window's keys reach it (platform/qt/dialog_buttons.h); the close button
+// is the one Enter presses unless the window has a button that accepts.
 
 #include <QString>
 
 #include "platform/qt/pictures.h"
 
+class QDialogButtonBox;
 class QPushButton;
-class QWidget;
 
 namespace tavrin {
 
-// A picture button at (left, top) in twips, captioned after its picture ("Print", "Close",
-// "Help", "OK").
-QPushButton* MakePictureButton(QWidget* window, const char* name, qt::ButtonPicture picture,
-                               const QString& tooltip, double left, double top);
-
-// Sets each row of picture buttons that holds a close button side by side, wide enough for their
-// captions, in their order from left to right and ending where the row's rightmost button ended,
-// so every window closes from its bottom right corner with Print just before Close.
-void ArrangeClosingButtons(QWidget* window);
+QPushButton* AddViewButton(QDialogButtonBox* box, const char* name, qt::ButtonPicture picture,
+                           const QString& tooltip);
 
 }  // namespace tavrin

@@ -1,12 +1,15 @@
 #include "reports/statistics_window.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
+#include <QVBoxLayout>
+#include <array>
 
-#include "platform/qt/secondary_window.h"
-#include "platform/qt/twips.h"
+#include "platform/qt/dialog_buttons.h"
+#include "platform/qt/dialog_window.h"
 #include "presentation/report_list_view.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
@@ -16,50 +19,45 @@ namespace {
 
 constexpr std::array<const char*, 4> OrderCaptions = {"Quality Rating", "Percentage", "Ave Offense",
                                                       "Ave Defense"};
+constexpr int ShownLines = 19;
 
 }  // namespace
 
-StatisticsWindow::StatisticsWindow(Session& session, int week, std::vector<std::string> lines)
-    : session_(session), week_(week), lines_(std::move(lines)) {
+StatisticsWindow::StatisticsWindow(Session& session, int week, std::vector<std::string> lines,
+                                   QWidget* owner)
+    : QDialog(owner), session_(session), week_(week), lines_(std::move(lines)) {
   setObjectName("VStatsform");
   setWindowTitle("Tavrin Statistics");
-  const ReportListLayout layout = ReportWindowListLayout(9255, StatisticsLineLength, 5040);
-  const double right = layout.left + layout.width;
-  setFixedSize(qt::TwipsSize(right + layout.left, 6600));
-  statistics_list_ = new ReportListView(this, layout, ReportListView::Selection::Never);
+  setSizeGripEnabled(true);
+  statistics_list_ =
+      new ReportListView(this, StatisticsLineLength, ShownLines, ReportListView::Selection::Never);
 
   auto* frame = new QGroupBox("Sort Teams by...", this);
   frame->setObjectName("Frame1");
-  frame->setGeometry(qt::TwipsRect(90, 5520, 6600, 900));
-  int caption_widths = 0;
-  for (std::size_t index = 0; index < Option1_.size(); ++index) {
+  auto* orders = new QHBoxLayout(frame);
+  for (std::size_t index = 0; index < OrderCaptions.size(); ++index) {
     auto* option = new QRadioButton(OrderCaptions[index], frame);
     option->setObjectName(QString("Option1_%1").arg(index));
-    caption_widths += option->sizeHint().width();
+    option->setChecked(index == 0);
     const auto order = static_cast<StatisticsOrder>(index);
     connect(option, &QRadioButton::clicked, this, [this, order] { OnSortOrderChosen(order); });
-    Option1_[index] = option;
+    orders->addWidget(option);
   }
-  // Each as wide as its caption, the room left shared out between them: in equal columns
-  // "Quality Rating" would be cut short.
-  const QRect row = qt::TwipsRect(120, 400, 6360, 330);
-  const int gap =
-      std::max(0, (row.width() - caption_widths) / static_cast<int>(Option1_.size() - 1));
-  int left = row.left();
-  for (QRadioButton* option : Option1_) {
-    option->setGeometry(left, row.top(), option->sizeHint().width(), row.height());
-    left += option->width() + gap;
-  }
-  Option1_[0]->setChecked(true);
 
-  printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print,
-                                   "Print Statistics", right - 1320, 5700);
-  Donebutton_ = MakePictureButton(this, "Donebutton", qt::ButtonPicture::Done, "Close Statistics",
-                                  right - 600, 5700);
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* print_button =
+      AddViewButton(buttons, "printbutton", qt::ButtonPicture::Print, "Print Statistics");
+  AddViewButton(buttons, "Donebutton", qt::ButtonPicture::Done, "Close Statistics");
+  auto* lower = new QHBoxLayout;
+  lower->addWidget(frame);
+  lower->addStretch();
+  lower->addWidget(buttons, 0, Qt::AlignBottom);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(statistics_list_, 1);
+  layout->addLayout(lower);
+
   statistics_list_->SetLines(lines_);
-  connect(Donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(printbutton_, &QPushButton::clicked, this, &StatisticsWindow::OnPrint);
-  ArrangeClosingButtons(this);
+  connect(print_button, &QPushButton::clicked, this, &StatisticsWindow::OnPrint);
 }
 
 void StatisticsWindow::OnSortOrderChosen(StatisticsOrder order) {
@@ -73,11 +71,11 @@ void StatisticsWindow::OnPrint() {
   PrintAsJob(session_, "Tavrin Statistics " + when, [this] { PrintStatistics(session_, lines_); });
 }
 
-QWidget* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window) {
+QDialog* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window) {
   auto lines = ShowStatistics(session, menu_index);
   if (!lines) return nullptr;
-  auto* window = new StatisticsWindow(session, menu_index + 1, std::move(*lines));
-  qt::ShowSecondaryWindow(window, main_window);
+  auto* window = new StatisticsWindow(session, menu_index + 1, std::move(*lines), main_window);
+  qt::ShowDialog(window);
   return window;
 }
 

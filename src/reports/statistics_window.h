@@ -2,27 +2,23 @@
 // The statistics window `VStatsform`: every team's figures at one point of the season, sorted
 // four ways.
 
-#include <QWidget>
-#include <array>
+#include <QDialog>
 #include <string>
 #include <vector>
 
 #include "platform/session.h"
 #include "reports/statistics_view.h"
 
-class QPushButton;
-class QRadioButton;
-
 namespace tavrin {
 
 class ReportListView;
 
-class StatisticsWindow : public QWidget {
+class StatisticsWindow : public QDialog {
   Q_OBJECT
 
  public:
   // `week` is the week the shown block opens (entry index + 1).
-  StatisticsWindow(Session& session, int week, std::vector<std::string> lines);
+  StatisticsWindow(Session& session, int week, std::vector<std::string> lines, QWidget* owner);
 
  private:
   void OnSortOrderChosen(StatisticsOrder order);
@@ -32,13 +28,10 @@ class StatisticsWindow : public QWidget {
   int week_;
   std::vector<std::string> lines_;
   ReportListView* statistics_list_;
-  std::array<QRadioButton*, 4> Option1_{};
-  QPushButton* Donebutton_;
-  QPushButton* printbutton_;
 };
 
 // The statistics entry with index menu_index: runs the command's checks and, when they pass,
-// opens the window in front of the disabled main window. Null when refused.
-QWidget* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window);
+// opens the window in front of the main window. Null when refused.
+QDialog* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window);
 
 }  // namespace tavrin

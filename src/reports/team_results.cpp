@@ -53,27 +53,29 @@ bool HoldScoredBlock(Session& session, int block, HeldBlock& held) {
   return held.scored;
 }
 
-// Adds the team's games of week W when both blocks around it hold scores.
-void AddWeek(Session& session, int team, int week, HeldBlock& held,
+// Adds the team's games of week W when both blocks around it hold scores. False when the week
+// must be entered again, so that its block's record does not count.
+bool AddWeek(Session& session, int team, int week, HeldBlock& held,
              std::vector<std::string>& lines) {
   SeasonStore& store = session.store;
-  if (!HoldScoredBlock(session, week - 1, held)) return;
+  if (!HoldScoredBlock(session, week - 1, held)) return true;
   SaveOpeningPredictions(store);
   const bool closed = HoldScoredBlock(session, week, held);
   store.SelectedWeek = static_cast<int16_t>(week);
-  if (!closed) return;
+  if (!closed) return true;
   if (BlockLeftBehind(store, week)) {
     lines.push_back(fmt::format("{:>2} The scores of this week must be entered again.", week));
-    return;
+    return false;
   }
 
   ReadScheduleWeek(store, session.folder, week);
-  if (store.ScheduleStatus == StatusError) return;
+  if (store.ScheduleStatus == StatusError) return true;
   const int games = LoadedGameCount(store);
   for (int game = 1; game <= games; ++game) {
     if (store.GameFirstTeam[game] != team && store.GameSecondTeam[game] != team) continue;
     lines.push_back(ResultGameLine(store, game, GameLead(store, week, game)));
   }
+  return true;
 }
 
 }  // namespace
@@ -93,12 +95,17 @@ std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
   };
   Record record;
   HeldBlock held;
+  bool left_out = false;
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
-    AddWeek(session, team, week, held, lines);
-    record.RaiseTo(store, team);
+    if (AddWeek(session, team, week, held, lines)) {
+      record.RaiseTo(store, team);
+    } else {
+      left_out = true;
+    }
   }
 
   lines.emplace_back(" ");
+  if (left_out) lines.push_back(" The totals leave out the weeks to be entered again.");
   if (record.wins + record.losses + record.ties == 0) {
     lines.push_back(" No Scores have been recorded for " + YearText(store));
     lines.emplace_back(" ");

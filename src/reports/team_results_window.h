@@ -2,7 +2,7 @@
 // The team results window `TResults`: the user picks a team, then sees its season game by game
 // with its record.
 
-#include <QWidget>
+#include <QDialog>
 #include <string>
 #include <vector>
 
@@ -15,11 +15,11 @@ namespace tavrin {
 
 class ReportListView;
 
-class TeamResultsWindow : public QWidget {
+class TeamResultsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TeamResultsWindow(Session& session);
+  TeamResultsWindow(Session& session, QWidget* owner);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,15 +30,15 @@ class TeamResultsWindow : public QWidget {
 
   Session& session_;
   std::vector<std::string> lines_;
+  QWidget* team_row_;
   QComboBox* team_choice_;
-  QPushButton* schbutton_;
-  QPushButton* infobutton_;
+  QPushButton* accept_button_;
   ReportListView* results_list_;
-  QPushButton* Donebutton_;
-  QPushButton* Printbutton_;
+  QPushButton* close_button_;
+  QPushButton* print_button_;
 };
 
-// The "Results by Team" entry: opens the window in front of the disabled main window.
-QWidget* OpenTeamResultsWindow(Session& session, QWidget* main_window);
+// The "Results by Team" entry: opens the window in front of the main window.
+QDialog* OpenTeamResultsWindow(Session& session, QWidget* main_window);
 
 }  // namespace tavrin

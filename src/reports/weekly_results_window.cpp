@@ -1,9 +1,11 @@
 #include "reports/weekly_results_window.h"
 
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
-#include "platform/qt/secondary_window.h"
-#include "platform/qt/twips.h"
+#include "platform/qt/dialog_buttons.h"
+#include "platform/qt/dialog_window.h"
 #include "presentation/report_list_view.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
@@ -11,22 +13,29 @@
 
 namespace tavrin {
 
-WeeklyResultsWindow::WeeklyResultsWindow(Session& session, std::vector<std::string> lines)
-    : session_(session), lines_(std::move(lines)) {
+namespace {
+
+constexpr int ShownLines = 16;
+
+}  // namespace
+
+WeeklyResultsWindow::WeeklyResultsWindow(Session& session, std::vector<std::string> lines,
+                                         QWidget* owner)
+    : QDialog(owner), session_(session), lines_(std::move(lines)) {
   setObjectName("VResults");
   setWindowTitle("Tavrin Results");
-  const ReportListLayout layout = ReportWindowListLayout(9255, ResultsLineLength, 4440);
-  const double right = layout.left + layout.width;
-  setFixedSize(qt::TwipsSize(right + layout.left, 5760));
-  results_list_ = new ReportListView(this, layout, ReportListView::Selection::Never);
-  printbutton_ = MakePictureButton(this, "printbutton", qt::ButtonPicture::Print, "Print Results",
-                                   right - 1320, 5010);
-  donebutton_ = MakePictureButton(this, "donebutton", qt::ButtonPicture::Done, "Close Results",
-                                  right - 600, 5010);
-  results_list_->SetLines(lines_);
-  connect(donebutton_, &QPushButton::clicked, this, &QWidget::close);
-  connect(printbutton_, &QPushButton::clicked, this, &WeeklyResultsWindow::OnPrint);
-  ArrangeClosingButtons(this);
+  setSizeGripEnabled(true);
+  auto* results_list =
+      new ReportListView(this, ResultsLineLength, ShownLines, ReportListView::Selection::Never);
+  QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
+  QPushButton* print_button =
+      AddViewButton(buttons, "printbutton", qt::ButtonPicture::Print, "Print Results");
+  AddViewButton(buttons, "donebutton", qt::ButtonPicture::Done, "Close Results");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(results_list, 1);
+  layout->addWidget(buttons);
+  results_list->SetLines(lines_);
+  connect(print_button, &QPushButton::clicked, this, &WeeklyResultsWindow::OnPrint);
 }
 
 void WeeklyResultsWindow::OnPrint() {
@@ -34,11 +43,11 @@ void WeeklyResultsWindow::OnPrint() {
              [this] { PrintResults(session_, lines_, ResultsFontOrder::SizeThenName); });
 }
 
-QWidget* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window) {
+QDialog* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window) {
   auto lines = ShowWeeklyResults(session, menu_index);
   if (!lines) return nullptr;
-  auto* window = new WeeklyResultsWindow(session, std::move(*lines));
-  qt::ShowSecondaryWindow(window, main_window);
+  auto* window = new WeeklyResultsWindow(session, std::move(*lines), main_window);
+  qt::ShowDialog(window);
   return window;
 }
 

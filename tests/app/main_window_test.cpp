@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -16,8 +18,10 @@
 #include <array>
 #include <memory>
 
+#include "app/season_offer.h"
 #include "app/splash_window.h"
 #include "entry_ui/window_fixture.h"
+#include "season/season_change.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -30,9 +34,7 @@ class MainWindowTest : public QObject {
 
   template <typename T>
   T* Find(const char* name) {
-    if (T* found = Control<T>(window_.get(), name)) return found;
-    QTest::qFail(name, __FILE__, __LINE__);  // a blank stand-in lets the test end without a crash
-    return new T(window_.get());
+    return Control<T>(window_.get(), name);
   }
   void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
   // The Edit menu stays open for Copy; a listing locks its editors.
@@ -69,6 +71,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->ReportLines(), GoldenReport("1999", "predictions_week_05.txt"));
     auto* list = Find<QListWidget>("List2");
     QVERIFY(list->isVisible());
+    QCOMPARE(ClippedControls(window_.get()), QStringList());
     for (const char* menu : {"SchedMenu", "Gamesmenu", "standingsmenu", "Editmenu"})
       QVERIFY2(Locked(menu), menu);
     QVERIFY(!Locked("Filemenu") && !Locked("HelpMenu"));
@@ -107,8 +110,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(reopened.size(), design + QSize(40, 30));
   }
 
-  // Each command opens its window, its texts whole, over a disabled main window, which
-  // closing enables again.
+  // Each command opens its window, its texts whole, in front of the main window, which takes
+  // input again once it closes.
   void CommandsOpenTheirWindows() {
     const std::pair<const char*, const char*> commands[] = {
         {"Editstatsmenu", "Statedit"},       {"Enterschedulemenu", "Schedule"},
@@ -123,16 +126,34 @@ class MainWindowTest : public QObject {
       Trigger(command);
       QPointer<QWidget> opened = OpenWindow(name);
       QVERIFY2(opened != nullptr, command);
-      QVERIFY2(!window_->isEnabled(), command);
+      QCOMPARE(opened->parentWidget(), window_.get());
+      QCOMPARE(QGuiApplication::modalWindow(), opened->windowHandle());
       QVERIFY(QTest::qWaitForWindowExposed(opened));
       const QStringList clipped = ClippedControls(opened);
       QVERIFY2(clipped.isEmpty(), qPrintable(QString(name) + ": " + clipped.join(", ")));
       opened->close();
       QTRY_VERIFY(opened.isNull());
-      QVERIFY2(window_->isEnabled(), command);
+      QCOMPARE(QGuiApplication::modalWindow(), nullptr);
     }
     QCOMPARE(season_->store.GraphMode, int16_t{2});
     QVERIFY(season_->ui.messages.empty());
+  }
+
+  // Closing the main window closes its windows, but an editor whose user keeps the typed work
+  // keeps both open.
+  void ClosingAsksAnEditorAboutItsTypedWork() {
+    Trigger("Namesmenu");
+    QPointer<QWidget> names = OpenWindow("Namesform");
+    QVERIFY(names != nullptr);
+    QTest::keyClicks(Control<QLineEdit>(names, "Text1_5"), "x");
+    season_->ui.answers = {false};
+    QVERIFY(!window_->close());
+    QVERIFY(window_->isVisible());
+    QCOMPARE(OpenWindow("Namesform"), names.data());
+    season_->ui.answers = {true};
+    QVERIFY(window_->close());
+    QTRY_VERIFY(names.isNull());
+    QCOMPARE(season_->ui.questions.size(), std::size_t{2});
   }
 
   void ToolbarScoresButtonOpensScoreEntryForTheNextWeek() {
@@ -157,6 +178,51 @@ class MainWindowTest : public QObject {
       QVERIFY(season_->ui.busy_pointers > busy);
       window_->hide();
     }
+  }
+
+  // A new season's toolbar offers only what can be done: nothing but help until its first week
+  // is scheduled and the season started.
+  void NewSeasonToolbarShowsItsInertButtonsDisabled() {
+    TempFolder folder;
+    SeasonStore store;
+    ScriptedUi ui;
+    Session session{store, ui, folder.path()};
+    ui.choices = {static_cast<int>(EmptyFolderChoice::NewSeason)};
+    ui.inputs = {"2003"};
+    QVERIFY(OfferSeasonForEmptyFolder(session));
+    MainWindow window(store, ui, folder.path());
+    for (int k = 0; k < 5; ++k) {
+      auto* tool = Control<QToolButton>(&window, QString("tool_%1").arg(k));
+      QCOMPARE(tool->isEnabled(), k == static_cast<int>(ToolbarButton::Help));
+    }
+    QVERIFY(ui.messages.empty());
+  }
+
+  // A season another program holds: its title says so, every command that would save is
+  // unavailable (through a listing's lock and release too), and looking and printing still work.
+  void ReadOnlySeasonOffersNothingThatSaves() {
+    static const char* const savers[] = {"Settingsmenu",  "ImportSeasonmenu",  "Namesmenu",
+                                         "Editstatsmenu", "Enterschedulemenu", "NewSeasonmenu",
+                                         "Escoresmenu"};
+    MarkSeasonReadOnly(season_->folder.path(), "in use by tavrin-cli");
+    MainWindow window(season_->store, season_->ui, season_->folder.path());
+    QCOMPARE(window.windowTitle(), QString("Tavrin 1999 (read-only)"));
+    QCOMPARE(Control<QLabel>(&window, "readonlylabel")->toolTip(), QString("in use by tavrin-cli"));
+    const auto expect_nothing_saves = [&window] {
+      for (const char* saver : savers)
+        QVERIFY2(!Control<QAction>(&window, saver)->isEnabled(), saver);
+      for (const char* viewer : {"Scorecardmenu", "Entireseasonmenu", "ExportSeasonmenu"})
+        QVERIFY2(Control<QAction>(&window, viewer)->isEnabled(), viewer);
+    };
+    expect_nothing_saves();
+    // A week left to score: it can be predicted, not scored.
+    season_->store.LastScoredWeek = 16;
+    window.findChild<QAction*>("PredWeekmenu_4")->trigger();
+    Control<QPushButton>(&window, "preddonebutton")->click();
+    expect_nothing_saves();
+    QVERIFY(!Control<QToolButton>(&window, "tool_1")->isEnabled());
+    QVERIFY(Control<QToolButton>(&window, "tool_2")->isEnabled());
+    QVERIFY(window_->findChild<QLabel*>("readonlylabel") == nullptr);
   }
 
   // An empty folder: the loading failure reaches the user and the window still opens.

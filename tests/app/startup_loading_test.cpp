@@ -8,6 +8,7 @@
 #include "app/season_offer.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
+#include "season/season_change.h"
 #include "support/scripted_ui.h"
 #include "support/temp_folder.h"
 
@@ -70,16 +71,17 @@ TEST(StartupLoading, ShortNamesFileIsReportedAfterTheSettingsAreRead) {
 // Catches a new season left half-written: settings without names would pass for a season.
 TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
   const struct {
-    std::vector<int> choices;  // 0 demo, 1 new season, 2 quit
+    std::vector<int> choices;  // 0 demo, 1 new season, 2 import (nothing chosen here), 3 quit
     std::vector<std::optional<std::string>> years;
     bool goes_on;
     int16_t year;           // the settings file's year afterwards; 0 when there is none
     std::size_t messages;   // a refused year, a failed save
     int failed_rename = 0;  // the first rename puts the change's journal in place
-  } cases[] = {{{2}, {}, false, 0, 0},
-               {{1, 2}, {std::nullopt}, false, 0, 0},
+  } cases[] = {{{3}, {}, false, 0, 0},
+               {{1, 3}, {std::nullopt}, false, 0, 0},
+               {{2, 3}, {}, false, 0, 0},
                {{1, 1}, {"20", "2003"}, true, 2003, 1},
-               {{1, 2}, {"2003"}, false, 0, 1, 1},
+               {{1, 3}, {"2003"}, false, 0, 1, 1},
                {{0}, {}, true, 2000, 0}};
   for (const auto& c : cases) {
     TempFolder folder;
@@ -101,6 +103,18 @@ TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
     }
     EXPECT_EQ(ui.messages.size(), c.messages);
   }
+  // An empty folder another program holds: nothing could be saved there, so nothing is offered.
+  {
+    TempFolder held;
+    MarkSeasonReadOnly(held.path(), "in use by tavrin-cli");
+    SeasonStore store;
+    ScriptedUi ui;
+    Session session{store, ui, held.path()};
+    EXPECT_FALSE(OfferSeasonForEmptyFolder(session));
+    EXPECT_TRUE(ui.questions.empty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(held.path()));
+  }
   // A folder that holds a season is not asked about.
   TempFolder folder;
   WriteFileBytes(folder.path() / "TavNM.dat", "\"Buffalo\"\r\n");
@@ -109,6 +123,50 @@ TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
   Session session{store, ui, folder.path()};
   EXPECT_TRUE(OfferSeasonForEmptyFolder(session));
   EXPECT_TRUE(ui.questions.empty());
+}
+
+// A block whose bytes were overwritten is named once, at start-up, with the weeks it spoils.
+TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
+  TempFolder folder;
+  folder.CopyFilesFrom(testing::TestDataDir() / "golden" / "1999" / "final");
+  SeasonStore store;
+  ScriptedUi ui;
+  LoadAtStartup(store, folder.path(), ui, ui.printer);
+  EXPECT_TRUE(ui.messages.empty());
+
+  std::string bytes = testing::ReadFileBytes(folder.path() / "TVSt1999.dat");
+  const std::size_t block_5 = 5 * StatsBlockSize;
+  bytes.replace(block_5, StatsRecordSize, StatsRecordSize, '\xff');
+  WriteFileBytes(folder.path() / "TVSt1999.dat", bytes);
+  LoadAtStartup(store, folder.path(), ui, ui.printer);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "TVSt1999.dat is damaged at Week # 5;\n\rthe scores of Week # 5 to Week # 17 must be "
+            "entered again.");
+}
+
+// Importing a season CSV into an empty folder makes a season of the file's year and imports
+// the file whole, every scored week included.
+TEST(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
+  struct ChoosingUi : ScriptedUi {
+    std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&) override {
+      return (testing::TestDataDir() / "seasons" / "1999.csv").string();
+    }
+  } ui;
+  TempFolder folder;
+  SeasonStore store;
+  Session session{store, ui, folder.path()};
+  ui.choices = {static_cast<int>(EmptyFolderChoice::ImportSeason)};
+  EXPECT_TRUE(OfferSeasonForEmptyFolder(session));
+  // The schedules first, then the scores from the season's start.
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[1].text,
+            "Season 1999 imported from 1999.csv: 17 weeks of schedules, 17 weeks of scores.");
+  SeasonStore loaded;
+  ASSERT_TRUE(ReadSettings(loaded, folder.path()));
+  EXPECT_EQ(loaded.WorkingYear, 1999);
+  EXPECT_EQ(loaded.LastScoredWeek, 17);
+  EXPECT_TRUE(ReadNames(loaded, folder.path()));
 }
 
 // Catches a font matched loosely, or kept when the printer offers no fonts at all.

@@ -1,6 +1,7 @@
-// The data entry windows by clicks and key presses: they store what the commands store for the
-// same input, a refused box takes the focus, typed work is not dropped without a question, the
-// pairing picks enable the game box, and the information buttons reach their help topics.
+// The data entry windows by clicks and key presses: each a dialog in front of the main window
+// that fits a small screen; they store what the commands store for the same input, a refused
+// box takes the focus, typed work is not dropped without a question, the pairing picks enable
+// the game box, and the information buttons reach their help topics.
 
 #include <QApplication>
 #include <QLabel>
@@ -9,14 +10,17 @@
 #include <QPushButton>
 #include <QtTest>
 #include <set>
+#include <tuple>
 
 #include "engine/results_processing.h"
+#include "entry/names_window.h"
 #include "entry/schedule_save.h"
 #include "entry/schedule_window.h"
 #include "entry/score_entry.h"
 #include "entry/scores_window.h"
 #include "entry/settings_update.h"
 #include "entry/settings_window.h"
+#include "entry/stats_editor_window.h"
 #include "entry_ui/window_fixture.h"
 #include "platform/qt/palette.h"
 
@@ -59,14 +63,84 @@ class EntryWindowsTest : public QObject {
   ScriptedUi& ui() { return season_->ui; }
 
   void CloseWith(QWidget* window, const char* button) {
+    QPointer<QWidget> closing = window;
     Click(window, button);
-    QTRY_VERIFY(main_window_.isEnabled());
+    QTRY_VERIFY(closing.isNull());
+    QCOMPARE(QGuiApplication::modalWindow(), nullptr);
   }
 
  private slots:
   void initTestCase() { main_window_.show(); }
 
   void init() { season_ = std::make_unique<SeasonCopy>(); }
+
+  void everyEntryWindowIsADialogInFrontOfTheMainWindow() {
+    using Open = QWidget* (*)(Session&, QWidget*);
+    const std::tuple<Open, Growth, const char*> windows[] = {
+        {[](Session& s, QWidget* owner) -> QWidget* { return OpenScoresWindow(s, 17, owner); },
+         Growth::Fixed, "FTTEXT_1"},
+        {[](Session& s, QWidget* owner) -> QWidget* { return OpenScheduleWindow(s, owner); },
+         Growth::Resizable, "Text2"},
+        {[](Session& s, QWidget* owner) -> QWidget* { return OpenNamesWindow(s, owner); },
+         Growth::Fixed, "Text1_1"},
+        {[](Session& s, QWidget* owner) -> QWidget* { return OpenSettingsWindow(s, owner); },
+         Growth::Fixed, "Text1"},
+        {[](Session& s, QWidget* owner) -> QWidget* { return OpenStatsEditorWindow(s, owner); },
+         Growth::Fixed, "Text1"}};
+    for (const auto& [open, growth, focus] : windows) {
+      QWidget* window = open(session(), &main_window_);
+      QPointer<QWidget> opened = window;
+      ExpectDialogRules(window, &main_window_, growth);
+      QCOMPARE(ClippedControls(window), QStringList());
+      // Each opens where the user types first.
+      QVERIFY(window->focusWidget() != nullptr);
+      QCOMPARE(window->focusWidget()->objectName(), QString(focus));
+      if (window->objectName() == "Settingsform") {
+        // The report font window stands in front of the settings.
+        Click(window, "fontbutton");
+        QWidget* fonts = OpenWindow("Setfont");
+        ExpectDialogRules(fonts, window, Growth::Fixed);
+        QTest::keyClick(fonts, Qt::Key_Escape);
+      }
+      window->close();
+      QTRY_VERIFY(opened.isNull());
+    }
+    QVERIFY(ui().questions.empty());
+  }
+
+  // Names and settings typed but not saved are dropped only after a Yes; No keeps the window
+  // and what was typed.
+  void editorsAskBeforeDroppingTypedChanges() {
+    const std::string location = session().store.LocationName[5];
+    const int weeks = session().store.WeeksInSeason;
+    const std::pair<QWidget*, const char*> windows[] = {
+        {OpenNamesWindow(session(), &main_window_), "Text1_5"},
+        {OpenSettingsWindow(session(), &main_window_), "weekstext"}};
+    for (const auto& [window, box] : windows) {
+      QPointer<QWidget> opened = window;
+      QApplication::setActiveWindow(window);
+      TypeOver(window, box, "18");
+      ui().answers = {false, true};
+      QTest::keyClick(window, Qt::Key_Escape);
+      QCOMPARE(OpenWindow(window->objectName()), window);
+      QCOMPARE(Control<QLineEdit>(window, box)->text(), QString("18"));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+      QTRY_VERIFY(opened.isNull());
+    }
+    QCOMPARE(ui().questions.size(), std::size_t{4});
+    // Loading a week over figures typed in the statistics editor asks too; No keeps them.
+    StatsEditorWindow* editor = OpenStatsEditorWindow(session(), &main_window_);
+    TypeOver(editor, "Text1", "3");
+    Click(editor, "Loadbutton");
+    TypeOver(editor, "Text2_0", "9");
+    ui().answers = {false, true};
+    Click(editor, "Loadbutton");
+    QCOMPARE(Control<QLineEdit>(editor, "Text2_0")->text(), QString("9"));
+    editor->close();
+    QCOMPARE(ui().questions.size(), std::size_t{6});
+    QCOMPARE(session().store.LocationName[5], location);
+    QCOMPARE(session().store.WeeksInSeason, weeks);
+  }
 
   // A week's scores, a week's schedule and the settings typed anew: after each step the files
   // equal those the same input gives through the commands, so a window that stores what the
@@ -84,18 +158,21 @@ class EntryWindowsTest : public QObject {
     int saved_week = 0;
     scores_window->SetWeekSavedNotice([&saved_week](int week) { saved_week = week; });
     std::vector<ScoreTexts> scores;
-    Click(scores_window, "FTTEXT_1");
-    const auto type = [](const std::string& score, const QString& box) {
-      QCOMPARE(QApplication::focusWidget()->objectName(), box);
-      QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(score));
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    TypeOver(scores_window, "FTTEXT_1", "");
+    // The window's own focus, whether or not the window system has it active just now.
+    const auto type = [scores_window](const std::string& score, const QString& box) {
+      QWidget* focus = scores_window->focusWidget();
+      QVERIFY(focus != nullptr);
+      QCOMPARE(focus->objectName(), box);
+      QTest::keyClicks(focus, QString::fromStdString(score));
+      QTest::keyClick(focus, Qt::Key_Return);
     };
     for (int game = 1; game <= session().store.WeekGameCount; ++game) {
       scores.push_back({std::to_string(10 + game), std::to_string(30 - 2 * game)});
       type(scores.back().first, QStringLiteral("FTTEXT_%1").arg(game));
       type(scores.back().second, QStringLiteral("STTEXT_%1").arg(game));
     }
-    QCOMPARE(QApplication::focusWidget()->objectName(),
+    QCOMPARE(scores_window->focusWidget()->objectName(),
              QStringLiteral("STTEXT_%1").arg(scores.size()));
     Click(scores_window, "resultsbutton");
     QCOMPARE(saved_week, 17);
@@ -127,13 +204,19 @@ class EntryWindowsTest : public QObject {
     QWidget* fonts = OpenWindow("Setfont");
     QCOMPARE(ClippedControls(fonts), QStringList());
     Click(fonts, "infobutton");
+    QPointer<QWidget> closing_fonts = fonts;
     Click(fonts, "donebutton");
-    QTRY_VERIFY(settings_window->isEnabled());
+    QTRY_VERIFY(closing_fonts.isNull());
+    // A refused box is named and takes the focus; the window stays.
+    TypeOver(settings_window, "weekstext", "0");
+    Click(settings_window, "okbutton");
+    QCOMPARE(settings_window->focusWidget(), Control<QLineEdit>(settings_window, "weekstext"));
+    TypeOver(settings_window, "weekstext", "17");
     TypeOver(settings_window, "Text1", "2000");
     CloseWith(settings_window, "okbutton");
     QCOMPARE(ApplySettings(commands.session, {"2000", "17", 100, 100}), CommandResult::Done);
     expect_same_files();
-    QCOMPARE(ui().messages.size(), std::size_t{1});  // the schedule's "saved"
+    QCOMPARE(ui().messages.size(), std::size_t{2});  // the schedule's "saved", the weeks refused
     QCOMPARE(ui().help_topics, (std::vector<std::string>{"Fonts", "Fonts"}));
   }
 
@@ -157,9 +240,45 @@ class EntryWindowsTest : public QObject {
     Click(window, "cancelbutton");
     QCOMPARE(ui().questions.size(), std::size_t{1});
     QCOMPARE(OpenWindow("Scores"), window);
+    QPointer<QWidget> closing = window;
     window->close();  // the close box asks too; Yes closes
     QCOMPARE(ui().questions.size(), std::size_t{2});
-    QTRY_VERIFY(main_window_.isEnabled());
+    QTRY_VERIFY(closing.isNull());
+  }
+
+  // A scored week shows the scores its results report lists, so that a correction is one box;
+  // a box left empty is named by its game and team and takes the focus.
+  void scoredWeekShowsItsScoresAndNamesAnEmptyBox() {
+    ScoreEntryWindow* window = OpenScoresWindow(session(), 5, &main_window_);
+    QVERIFY(window != nullptr);
+    // The report gives the winner's nickname and the winner's score first.
+    const SeasonStore& store = session().store;
+    int game = 0;
+    for (const std::string& line : GoldenReport("1999", "results_week_05.txt")) {
+      if (line.size() < 78 || line.find(" at ") == std::string::npos) continue;
+      ++game;
+      const QStringList score = QString::fromStdString(line.substr(71)).split('-');
+      const bool visitor_won = line.compare(57, store.TeamName[store.GameFirstTeam[game]].size(),
+                                            store.TeamName[store.GameFirstTeam[game]]) == 0;
+      QCOMPARE(Control<QLineEdit>(window, QStringLiteral("FTTEXT_%1").arg(game))->text(),
+               score[visitor_won ? 0 : 1].trimmed());
+      QCOMPARE(Control<QLineEdit>(window, QStringLiteral("STTEXT_%1").arg(game))->text(),
+               score[visitor_won ? 1 : 0].trimmed());
+    }
+    QCOMPARE(game, int{session().store.WeekGameCount});
+
+    TypeOver(window, "STTEXT_4", "");
+    QTest::keyClick(Control<QLineEdit>(window, "STTEXT_4"), Qt::Key_Delete);
+    Click(window, "resultsbutton");
+    const std::string& visitor = store.LocationName[store.GameFirstTeam[4]];
+    const std::string& home = store.LocationName[store.GameSecondTeam[4]];
+    QCOMPARE(ui().messages.size(), std::size_t{1});
+    QCOMPARE(ui().messages[0].text,
+             "Game # 4, " + visitor + " at " + home + ":\n\rthe score of " + home + " is missing.");
+    QCOMPARE(window->focusWidget(), Control<QLineEdit>(window, "STTEXT_4"));
+    QPointer<QWidget> closing = window;
+    window->close();  // typed: the scripted user agrees to drop it
+    QTRY_VERIFY(closing.isNull());
   }
 
   void scheduleWeekBoxAndPairings() {
@@ -167,6 +286,9 @@ class EntryWindowsTest : public QObject {
     TypeOver(window, "Text2", "18");
     Click(window, "loadbutton");
     QCOMPARE(ui().messages.size(), std::size_t{1});
+    // The refused week goes back to its box, beside the weeks it takes.
+    QCOMPARE(window->focusWidget(), Control<QLineEdit>(window, "Text2"));
+    QCOMPARE(Control<QLabel>(window, "weekrange")->text(), QString("(1 - 17)"));
 
     // A, B, then A again: B is left as the first team. B is reached by Tab and picked by Space.
     Click(window, "Clabel_3");
@@ -174,6 +296,9 @@ class EntryWindowsTest : public QObject {
     Control<QWidget>(window, "Clabel_19")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Control<QWidget>(window, "Clabel_20"));
+    // The team with the focus is marked, the one it left is not.
+    QVERIFY(!Control<QPushButton>(window, "Clabel_20")->isFlat());
+    QVERIFY(Control<QPushButton>(window, "Clabel_19")->isFlat());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     Click(window, "Clabel_3");
     QVERIFY(!Control<QWidget>(window, "gamebox")->isEnabled());

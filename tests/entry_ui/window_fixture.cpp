@@ -1,9 +1,19 @@
 #include "entry_ui/window_fixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 namespace tavrin::testing {
@@ -38,8 +48,82 @@ QStringList ClippedControls(QWidget* window) {
     }
   }
   const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
-  if (!folder.isEmpty()) window->grab().save(folder + "/" + window->objectName() + ".png");
+  if (!folder.isEmpty()) {
+    // The whole screen where there is one, so the window is seen over what it stands in front of,
+    // once every window on it has painted. Xvfb has no window manager to keep it on top.
+    window->raise();
+    QTest::qWait(300);
+    QPixmap picture = window->screen()->grabWindow(0);
+    if (picture.isNull()) picture = window->grab();
+    picture.save(folder + "/" + window->objectName() + ".png");
+  }
   return clipped;
+}
+
+QStringList UnlabelledBoxes(QWidget* window) {
+  QSet<QWidget*> labelled;
+  for (const QLabel* label : window->findChildren<QLabel*>()) labelled.insert(label->buddy());
+  QStringList unlabelled;
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    // A scroll bar of a list or table moves its view; one on its own sets a value.
+    const bool view_part =
+        qobject_cast<QAbstractScrollArea*>(control->parentWidget()) != nullptr ||
+        (control->parentWidget() != nullptr &&
+         qobject_cast<QAbstractScrollArea*>(control->parentWidget()->parentWidget()) != nullptr) ||
+        qobject_cast<QComboBox*>(control->parentWidget()) != nullptr;
+    const bool box = qobject_cast<QLineEdit*>(control) != nullptr ||
+                     qobject_cast<QComboBox*>(control) != nullptr ||
+                     qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
+                     qobject_cast<QAbstractSlider*>(control) != nullptr;
+    if (box && !view_part && !labelled.contains(control) && control->accessibleName().isEmpty())
+      unlabelled << control->objectName();
+  }
+  return unlabelled;
+}
+
+void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth) {
+  QVERIFY(window != nullptr);
+  const QString name = window->objectName();
+  QVERIFY2(qobject_cast<QDialog*>(window) != nullptr, qPrintable(name));
+  QCOMPARE(window->parentWidget(), main_window);
+  QVERIFY2(window->isWindow() && window->isVisible(), qPrintable(name));
+  QCOMPARE(window->windowModality(), Qt::WindowModal);
+  QVERIFY(QTest::qWaitForWindowExposed(window));
+  // A transient window stays above its parent; the modal one takes the parent's input.
+  QCOMPARE(window->windowHandle()->transientParent(), main_window->windowHandle());
+  QCOMPARE(QGuiApplication::modalWindow(), window->windowHandle());
+  main_window->raise();
+  main_window->activateWindow();
+  QCOMPARE(QGuiApplication::modalWindow(), window->windowHandle());
+  QCOMPARE(UnlabelledBoxes(window), QStringList());
+
+  const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+  const QSize room = SmallScreen - FrameRoom;
+  QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
+           qPrintable(
+               QStringLiteral("%1 needs %2x%3").arg(name).arg(least.width()).arg(least.height())));
+  const QSize before = window->size();
+  QHash<QWidget*, QSize> sizes;
+  for (QWidget* control : window->findChildren<QWidget*>()) sizes.insert(control, control->size());
+  window->resize(before + QSize(120, 90));
+  QCoreApplication::processEvents();
+  if (growth == Growth::Fixed) {
+    QCOMPARE(window->size(), before);
+    return;
+  }
+  QCOMPARE(window->size(), before + QSize(120, 90));
+  // The growth goes to the content (a list, a table, a chart), not to empty margins.
+  bool content_grew = false;
+  for (auto at = sizes.cbegin(); at != sizes.cend(); ++at) {
+    const QSize now = at.key()->size();
+    if (at.key()->isVisible() && now.width() > at.value().width() &&
+        now.height() > at.value().height()) {
+      content_grew = true;
+    }
+  }
+  QVERIFY2(content_grew, qPrintable(name));
+  window->resize(before);
+  QCoreApplication::processEvents();
 }
 
 }  // namespace tavrin::testing

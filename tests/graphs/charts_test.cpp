@@ -181,14 +181,15 @@ TEST(ScorecardChart, PrintoutFitsOnePortraitPage) {
   const std::vector<std::string> lines(58, std::string(74, 'x'));
   PrintSeasonScorecard(session, lines, {20, {60.0, 70.0}, {65.0, 50.0}});
 
-  double points = 10, last_line_bottom = 0, lowest = 0;
+  double points = 10, line_height = 0, last_line_bottom = 0, lowest = 0;
   int lines_printed = 0;
   for (const std::string& event : page.events) {
     double x = 0, y = 0, x2 = 0, y2 = 0;
     if (std::sscanf(event.c_str(), "canvasfont:%*[^,],%lf", &points) == 1) continue;
     if (event.rfind("text:", 0) == 0 && event.find(std::string(74, 'x')) != std::string::npos) {
       std::sscanf(event.c_str(), "text:%lf,%lf", &x, &y);
-      last_line_bottom = y + 24 * points;
+      line_height = 24 * points;
+      last_line_bottom = y + line_height;
       EXPECT_LE(x + 12 * points * 74, page.page_width);
       ++lines_printed;
     }
@@ -199,6 +200,18 @@ TEST(ScorecardChart, PrintoutFitsOnePortraitPage) {
   }
   EXPECT_EQ(lines_printed, 58);
   EXPECT_GT(lowest, last_line_bottom);
+  // The chart follows the table with no more than a blank line between, and nothing but the
+  // report and the chart is written (the page's foot has the date).
+  double highest = page.page_height;
+  for (const std::string& event : page.events) {
+    double x = 0, y = 0, x2 = 0, y2 = 0;
+    if (std::sscanf(event.c_str(), "lineto:%lf,%lf,%lf,%lf", &x, &y, &x2, &y2) == 4)
+      highest = std::min({highest, y, y2});
+    if (std::sscanf(event.c_str(), "text:%lf,%lf", &x, &y) == 2 && y >= last_line_bottom)
+      highest = std::min(highest, y);
+    EXPECT_EQ(event.find(ui.TodayText()), std::string::npos) << event;
+  }
+  EXPECT_LE(highest - last_line_bottom, 2 * line_height);
   EXPECT_LE(lowest, page.page_height);
   EXPECT_EQ(page.events.back(), "end");
 }

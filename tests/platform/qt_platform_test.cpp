@@ -2,13 +2,19 @@
 // pointer's reset, the report printer's PDF jobs and the help window's keys.
 
 #include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
+#include "platform/canvas.h"
+#include "platform/qt/help_topics.h"
 #include "platform/qt/help_viewer.h"
 #include "platform/qt/qt_user_interface.h"
 #include "support/temp_folder.h"
@@ -34,6 +40,25 @@ int PdfPageCount(const std::filesystem::path& file) {
   if (at == std::string::npos) return -1;
   const auto count = bytes.find("/Count ", at);
   return count == std::string::npos ? -1 : std::stoi(bytes.substr(count + 7));
+}
+
+// The colours (red green blue, 0 to 1) the pages of a PDF paint with, from its compressed
+// page streams.
+QSet<QString> PageColours(const std::filesystem::path& file) {
+  const QByteArray bytes = QByteArray::fromStdString(testing::ReadFileBytes(file));
+  static const QRegularExpression colour(R"(([\d.]+ [\d.]+ [\d.]+) (?:scn|SCN|rg|RG)\b)");
+  QSet<QString> colours;
+  for (qsizetype at = bytes.indexOf("stream\n"); at >= 0; at = bytes.indexOf("stream\n", at)) {
+    at += 7;
+    const qsizetype end = bytes.indexOf("endstream", at);
+    // qUncompress reads zlib data after a four-byte size, which only has to be a first guess.
+    const QByteArray page = qUncompress(QByteArray("\0\0\x10\0", 4) + bytes.mid(at, end - at));
+    if (!page.contains(" Tj")) continue;
+    for (const auto& match : colour.globalMatch(QString::fromLatin1(page))) {
+      colours.insert(match.captured(1));
+    }
+  }
+  return colours;
 }
 
 }  // namespace
@@ -71,6 +96,26 @@ class QtPlatformTest : public QObject {
     QVERIFY(!ui.AskYesNo("Sure?", "Tavrin", MessageIcon::Critical, DefaultButton::First));
   }
 
+  // A message stands over the secondary window in front even before the window system has made
+  // that window active: over the main window it would leave the secondary window without keys.
+  void MessagesStandOverTheWindowInFront() {
+    QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
+    QWidget main_window;
+    ui.SetMainWindow(&main_window);
+    main_window.show();
+    auto* in_front = new QDialog(&main_window);
+    in_front->setWindowModality(Qt::WindowModal);
+    in_front->show();
+    QApplication::setActiveWindow(&main_window);
+    OnNextDialog([in_front](QMessageBox& box) { QCOMPARE(box.parentWidget(), in_front); },
+                 QMessageBox::Ok);
+    ui.ShowMessage("Saved.", "Tavrin", MessageIcon::Information);
+    in_front->close();
+    OnNextDialog([&main_window](QMessageBox& box) { QCOMPARE(box.parentWidget(), &main_window); },
+                 QMessageBox::Ok);
+    ui.ShowMessage("Saved.", "Tavrin", MessageIcon::Information);
+  }
+
   void BusyPointerIsResetByTheWaitTimer() {
     BusyPointer busy;
     busy.Show();
@@ -105,6 +150,45 @@ class QtPlatformTest : public QObject {
     QCOMPARE(notices.size(), std::size_t{2});
     QVERIFY(notices[1].find(pdf.string()) != std::string::npos);
     QCOMPARE(printer.JobName(), std::string("Tavrin Report"));
+  }
+
+  // A drawing in colour does not colour the jobs after it: every job starts in black.
+  void EveryJobStartsInBlack() {
+    testing::TempFolder scratch;
+    QtPrinter printer(scratch.path(), {}, QtPrinter::Destination::PdfFile);
+    const auto print_lines = [&printer](const std::string& name) {
+      printer.SetJobName(name);
+      printer.SetFontSize(12);
+      for (int line = 0; line < 5; ++line)
+        printer.PrintLine("Line of text " + std::to_string(line));
+      printer.EndDocument();
+    };
+    print_lines("first");
+    printer.SetJobName("drawing");
+    Canvas& page = printer.PageCanvas();
+    page.SetPen(12, 3);
+    page.DrawLine(0, 0, 5000, 5000);
+    page.SetFont("", 12, false);
+    page.DrawText(1000, 1000, "red text");
+    printer.EndDocument();
+    print_lines("second");
+    QCOMPARE(PageColours(scratch.path() / "first.pdf"), QSet<QString>{"0 0 0"});
+    QVERIFY(PageColours(scratch.path() / "drawing.pdf").contains("1 0 0"));
+    QCOMPARE(PageColours(scratch.path() / "second.pdf"), QSet<QString>{"0 0 0"});
+  }
+
+  // Every keyword the windows and the index use reaches a section the document has.
+  void EveryHelpTopicOpensItsSection() {
+    HelpViewer viewer;  // loads the document's resource
+    QFile document(QUrl(HelpDocumentUrl).path().prepend(':'));
+    QVERIFY(document.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(document.readAll());
+    for (const HelpTopic& topic : HelpTopics()) {
+      QVERIFY2(text.contains(QStringLiteral("<a name=\"%1\">").arg(topic.anchor)),
+               qPrintable(topic.keyword));
+      viewer.OpenAtKeyword(topic.keyword);
+      QCOMPARE(viewer.CurrentAnchor(), topic.anchor);
+    }
   }
 
   // An unknown keyword opens the contents; Escape closes the window as Close does (the view

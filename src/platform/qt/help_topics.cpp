@@ -5,6 +5,8 @@ namespace tavrin::qt {
 const std::vector<HelpTopic>& HelpTopics() {
   static const std::vector<HelpTopic> topics{
       {"Contents", "contents"},
+      {"First Season", "first-season"},
+      {"Demo Season", "first-season"},
       {"Getting Started", "getting-started"},
       {"Toolbar", "toolbar"},
       {"Schedule", "schedule-entry"},
@@ -20,12 +22,19 @@ const std::vector<HelpTopic>& HelpTopics() {
       {"Single Game Predictions", "single-game"},
       {"Season Projections", "projection"},
       {"New Season", "new-season"},
+      {"Import Season", "import-export"},
+      {"Export Season", "import-export"},
+      {"Enter Again", "enter-again"},
+      {"Windows", "windows"},
+      {"Play-off Odds", "standings"},
+      {"Scorecard", "scorecard"},
       {"team names", "team-names"},
       {"Settings", "settings"},
       {"Fonts", "fonts"},
       {"Printing", "printing"},
       {"CQR", "cqr"},
       {"Files", "files"},
+      {"Read-only", "read-only"},
       {"Keyboard", "keyboard"},
   };
   return topics;

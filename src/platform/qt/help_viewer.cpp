@@ -61,7 +61,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   resize(820, 560);
 
   connect(close_button, &QPushButton::clicked, this, &QWidget::close);
-  InstallWindowKeys(this);
+  InstallCloseKeys(this);
   connect(contents_button, &QPushButton::clicked, this, [this] { ShowAnchor("contents"); });
   connect(back_button, &QPushButton::clicked, browser_, &QTextBrowser::backward);
   connect(searchbox_, &QLineEdit::textChanged, this, &HelpViewer::FilterIndex);

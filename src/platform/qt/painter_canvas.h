@@ -15,7 +15,6 @@ class PainterCanvas : public Canvas {
   // on high-resolution devices.
   void Attach(QPainter* painter, double device_dots_per_inch);
   void Detach();
-  bool IsAttached() const { return painter_ != nullptr; }
 
   void SetPen(int palette_colour, int width) override;
   void SetPenStyle(PenStyle style) override;

@@ -1,5 +1,5 @@
 #pragma once
-// The classic 16-colour palette the windows and the chart name their colours by
+// The 16-colour palette the windows and the chart name their colours by
 // (0 black, 7 light grey, 15 white, ...).
 
 #include <QColor>

@@ -136,8 +136,6 @@ void QtPrinter::KeepMargins(QPrinter& device) {
   device.setPageMargins(margins, QPageLayout::Millimeter);
 }
 
-bool QtPrinter::PrintsToPdf() { return Device().outputFormat() == QPrinter::PdfFormat; }
-
 std::filesystem::path QtPrinter::PdfPathFor(const std::string& job_name) const {
   std::error_code error;
   std::filesystem::path folder = std::filesystem::absolute(folder_, error);
@@ -186,10 +184,7 @@ bool QtPrinter::BeginJobIfIdle() {
   job_file_ = next_job_file_;
   job_to_chosen_file_ = !next_job_file_.empty();
   next_job_file_.clear();
-  if (!job_file_.empty() && device.outputFormat() == QPrinter::NativeFormat) {
-    printer_after_job_ = device.printerName();
-    device.setOutputFormat(QPrinter::PdfFormat);
-  }
+  if (!job_file_.empty()) device.setOutputFormat(QPrinter::PdfFormat);
   if (device.outputFormat() == QPrinter::PdfFormat) {
     if (job_file_.empty()) job_file_ = PdfPathFor(job_name_);
     device.setOutputFileName(QString::fromStdString(job_file_.string()));
@@ -203,6 +198,7 @@ bool QtPrinter::BeginJobIfIdle() {
     return false;
   }
   painter_ = std::move(painter);
+  canvas_ = PainterCanvas();
   canvas_.Attach(painter_.get(), device.resolution());
   line_top_ = 0.0;
   page_ = 1;
@@ -280,14 +276,18 @@ void QtPrinter::StartNextPage(int page_count) {
 
 void QtPrinter::PaintFoot(int page, int page_count) {
   // Under the printable area, in the bottom margin kept free for it: the program and season,
-  // the date as the user's locale writes it, and the page.
+  // the date as the user's locale writes it, and the page, which ends as far from the paper's
+  // right edge as the text begins from its left.
   QPrinter& device = Device();
   const double resolution = device.resolution();
-  const QRectF area = device.pageLayout().paintRectPixels(static_cast<int>(resolution));
+  const QPageLayout layout = device.pageLayout();
+  const QRectF area = layout.paintRectPixels(static_cast<int>(resolution));
+  const double paper_width = layout.fullRectPixels(static_cast<int>(resolution)).width();
+  const double foot_right = paper_width - area.left() - LeastLeftMarginMm / 25.4 * resolution;
   const QFont font =
       FontOf(ToLatin1(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()), FootPoints);
   const QFontMetricsF metrics(font, &device);
-  const QRectF foot(0.0, area.height() + LeastBottomMarginMm / 25.4 * resolution / 4, area.width(),
+  const QRectF foot(0.0, area.height() + LeastBottomMarginMm / 25.4 * resolution / 4, foot_right,
                     metrics.height());
   const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
   const QString pages = page_count > 0 ? QString("page %1 of %2").arg(page).arg(page_count)
@@ -325,12 +325,10 @@ void QtPrinter::EndDocument() {
   job_file_.clear();
   const bool chosen_file = job_to_chosen_file_;
   job_to_chosen_file_ = false;
-  if (!printer_after_job_.isEmpty()) {
-    // Back to the printer a Print to PDF... stood in for.
-    device_->setOutputFormat(QPrinter::NativeFormat);
-    device_->setPrinterName(printer_after_job_);
-    printer_after_job_.clear();
-  }
+  // The next job starts on a device made afresh from the remembered setup: a device that
+  // painted once carries its pen and colour into the next document (a chart's red would colour
+  // the following report), and a Print to PDF... job's file format would outlast it.
+  device_.reset();
   job_name_ = DefaultJobName;  // each print command names its own job
   if (!notice_) return;
   const std::string shown_path = ToLatin1(QString::fromStdString(pdf.string()));

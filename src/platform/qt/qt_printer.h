@@ -36,7 +36,6 @@ class QtPrinter : public Printer {
   // The title of the next job: the spooler's document name and the PDF's file name.
   void SetJobName(const std::string& name) override;
   const std::string& JobName() const { return job_name_; }
-  bool PrintsToPdf();
   // The file a PDF job of that name is saved in: the first of "name.pdf", "name (2).pdf", ...
   // that does not exist yet.
   std::filesystem::path PdfPathFor(const std::string& job_name) const;
@@ -46,7 +45,8 @@ class QtPrinter : public Printer {
   void SetFootTitle(const std::string& title) { foot_title_ = title; }
   // The printer setup's choices (printer, paper, orientation, margins) are kept for later runs.
   void RememberSetup();
-  // The device the printer setup dialog adjusts; its page settings serve every later job.
+  // The device the printer setup dialog adjusts and the next job prints on; its choices are
+  // remembered (RememberSetup) for every later job, each of which gets a device of its own.
   QPrinter& Device();
 
   int FontCount() override;
@@ -73,7 +73,6 @@ class QtPrinter : public Printer {
   static void KeepMargins(QPrinter& device);
   // Lays the pending lines out on pages, painting them when `paint`; the number of pages.
   int LayOutPendingLines(bool paint, int page_count);
-  void PaintLine(const QFont& font, double points, const std::string& text);
   void PaintFoot(int page, int page_count);
   void StartNextPage(int page_count);
 
@@ -92,7 +91,6 @@ class QtPrinter : public Printer {
   std::filesystem::path next_job_file_;
   std::filesystem::path job_file_;  // the PDF file of the job under way
   bool job_to_chosen_file_ = false;
-  QString printer_after_job_;  // the printer a Print to PDF... job stands in for
   bool job_failed_ = false;
   // Lines wait until the job ends, so each foot can tell the number of pages; a drawing job
   // (the chart) paints at once.

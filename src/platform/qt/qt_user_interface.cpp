@@ -59,6 +59,7 @@ QtUserInterface::~QtUserInterface() { delete help_viewer_.data(); }
 void QtUserInterface::SetMainWindow(QWidget* window) { main_window_ = window; }
 
 QWidget* QtUserInterface::DialogParent() const {
+  if (QWidget* in_front = QApplication::activeModalWidget()) return in_front;
   QWidget* active = QApplication::activeWindow();
   return active != nullptr ? active : main_window_.data();
 }

@@ -54,6 +54,8 @@ class QtUserInterface : public UserInterface {
   HelpViewer* help_viewer() const { return help_viewer_; }
 
  private:
+  // The window a message or question stands over: the secondary window in front, whether or not
+  // the window system has handed it the focus yet, else the active window, else the main window.
   QWidget* DialogParent() const;
   HelpViewer& Help();
 

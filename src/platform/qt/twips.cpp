@@ -31,12 +31,6 @@ double PixelsToTwips(int pixels, double dots_per_inch) {
 
 int TwipsToPixelsX(double twips) { return TwipsToPixels(twips, ScreenDpiX()); }
 int TwipsToPixelsY(double twips) { return TwipsToPixels(twips, ScreenDpiY()); }
-double PixelsToTwipsX(int pixels) { return PixelsToTwips(pixels, ScreenDpiX()); }
-double PixelsToTwipsY(int pixels) { return PixelsToTwips(pixels, ScreenDpiY()); }
-
-QRect TwipsRect(double left, double top, double width, double height) {
-  return {TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height)};
-}
 
 QSize TwipsSize(double width, double height) {
   return {TwipsToPixelsX(width), TwipsToPixelsY(height)};

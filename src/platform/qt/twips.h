@@ -1,9 +1,8 @@
 #pragma once
-// The windows are laid out in twips (1440 to the inch), as they were designed. One mapping to
-// pixels at the screen's logical resolution serves every window, so a layout keeps its
-// proportions to the text whatever the desktop's scaling.
+// Sizes given in twips (1440 to the inch), the unit the season's charts and the windows' room
+// are measured in. One mapping to pixels at the screen's logical resolution serves every window,
+// so a size keeps its proportions to the text whatever the desktop's scaling.
 
-#include <QRect>
 #include <QSize>
 
 namespace tavrin::qt {
@@ -17,9 +16,6 @@ double PixelsToTwips(int pixels, double dots_per_inch);
 // The same at the primary screen's logical resolution (96 when there is no screen).
 int TwipsToPixelsX(double twips);
 int TwipsToPixelsY(double twips);
-double PixelsToTwipsX(int pixels);
-double PixelsToTwipsY(int pixels);
-QRect TwipsRect(double left, double top, double width, double height);
 QSize TwipsSize(double width, double height);
 
 }  // namespace tavrin::qt

@@ -1,8 +1,7 @@
 #pragma once
-// The keys people expect of a desktop window. Every window answers Escape and Ctrl+W by closing
-// through its own close path (so an editor can still ask about unsaved work), Enter by pressing
-// the focused button or else the default one, Ctrl+P by pressing its print button and F1 by
-// pressing its help button. Report lists take the focus, scroll by keys and copy their lines.
+// The keys people expect of a desktop window beyond what Qt's dialogs give: F1 for the general
+// help where a window has no help of its own, Escape and Ctrl+W for a window that is not a
+// dialog, and report lists that take the focus, scroll by keys and copy their lines.
 
 #include <QString>
 #include <functional>
@@ -10,23 +9,16 @@
 #include <vector>
 
 class QListWidget;
-class QPushButton;
 class QWidget;
 
 namespace tavrin::qt {
 
 // The help shown by F1 in a window without a help button of its own.
 void SetGeneralHelp(std::function<void()> show_help);
+void ShowGeneralHelp();
 
-// Gives `window` the keys above; Escape and Ctrl+W close it.
-void InstallWindowKeys(QWidget* window);
-
-// The visible, enabled button of `window` whose design name ends in `role` ("printbutton",
-// "infobutton", "donebutton"; the design names differ only in case), or null.
-QPushButton* ButtonWithRole(const QWidget* window, const QString& role);
-
-// Ctrl+P and F1 for a window that closes in its own way (the main window).
-void InstallPrintAndHelpKeys(QWidget* window);
+// Escape and Ctrl+W close `window` (a window of its own that is not a dialog).
+void InstallCloseKeys(QWidget* window);
 
 // A report list that takes the focus, so the arrows, PgUp/PgDn and Home/End scroll it, and
 // whose lines can be chosen to copy them.
