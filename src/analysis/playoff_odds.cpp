@@ -281,6 +281,10 @@ PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<Seas
       ++(scored > allowed ? record.won : scored < allowed ? record.lost : record.tied);
     }
   }
+  for (const SeasonGame& game : games) {
+    if (!game.played) odds->unplayed.push_back(game);
+  }
+  odds->picked_games = static_cast<int>(options.picks.size());
   odds->proven = ProvePlayoffStages(WithPicksPlayed(games, options.picks), options.picks.empty());
   auto simulator = std::make_unique<SeasonSimulator>(store, games, options);
   for (int run = 1; run <= odds->runs; ++run) {
@@ -415,7 +419,10 @@ std::string RecordText(const WonLostTied& record) {
 std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const PlayoffOdds& odds) {
   std::vector<std::string> lines{
       fmt::format("Play-off Odds after Week # {} {}", odds.played_through, YearText(store)),
-      fmt::format("{} seasons simulated; every figure is a percentage", odds.runs)};
+      fmt::format("{} seasons simulated; every figure is a percentage{}", odds.runs,
+                  odds.picked_games == 0
+                      ? ""
+                      : fmt::format("; {} game results picked (what if?)", odds.picked_games))};
   const std::string header =
       fmt::format("{:<2}{:<14}{:>8}{:>9}{:>10}{:>7}{:>7}{:>7}{:>6}{:>6}{:>6}{:>6}{:>6}{:>6}", "",
                   "Team", "Record", "Division", "Play-offs", "Rest", "Final", "Title", "#1", "#2",

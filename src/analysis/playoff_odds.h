@@ -71,6 +71,8 @@ struct PlayoffOdds {
   std::array<TeamOdds, league::TeamCount + 1> teams{};       // by team number
   std::array<WonLostTied, league::TeamCount + 1> records{};  // the played games' records
   std::array<ProvenStages, league::TeamCount + 1> proven{};  // what no result left can change
+  std::vector<SeasonGame> unplayed;  // the games the runs played, in week order
+  int picked_games = 0;              // of those, how many were played as the user picked
 };
 
 // Called now and then with the runs done so far, for a progress indication.

@@ -2,13 +2,20 @@
 
 #include <fmt/format.h>
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "platform/qt/dialog_buttons.h"
 #include "platform/qt/dialog_window.h"
@@ -22,9 +29,16 @@ namespace {
 
 constexpr int ProgressShownAfterMs = 250;
 
-const QStringList ColumnTitles{"Team",   "Division", "Record", "Wins div.", "Play-offs",
-                               "Rest",   "Final",    "Title",  "Seed 1",    "Seed 2",
-                               "Seed 3", "Seed 4",   "Seed 5", "Seed 6"};
+const QStringList ColumnTitles{"Team", "Division", "Record", "Wins div.", "Play-offs",
+                               "Rest", "Final",    "Title",  "#1",        "#2",
+                               "#3",   "#4",       "#5",     "#6",        "Clinched"};
+constexpr int PlayoffsColumn = 4;
+
+// The status column's words, by OddsStatus.
+const QStringList StatusWords{"", "First-round rest", "Division", "Play-off place", "Eliminated"};
+
+// The result box of a game left: nothing picked, the visitor, the home team, a tie.
+enum PickChoice { NotPicked, VisitorPicked, HomePicked, TiePicked };
 
 // A cell shown as text that sorts by a number.
 class NumberItem : public QTableWidgetItem {
@@ -39,15 +53,50 @@ class NumberItem : public QTableWidgetItem {
   }
 };
 
-NumberItem* PercentItem(int count, int runs) {
+// A figure as the odds show it, with its change from the odds without picks when there are
+// picks; it sorts by its value.
+NumberItem* FigureItem(const std::string& text, int count, int runs, std::optional<int> count_as_is,
+                       int runs_as_is) {
   const double percent = OddsPercent(count, runs);
-  return new NumberItem(QString::fromStdString(fmt::format("{:.1f}", percent)), percent);
+  std::string shown = text;
+  if (count_as_is) {
+    const double change = percent - OddsPercent(*count_as_is, runs_as_is);
+    if (std::abs(change) >= 0.05) shown += fmt::format(" {:+.1f}", change);
+  }
+  return new NumberItem(QString::fromStdString(shown), percent);
+}
+
+// Every stage's count in the order of the table's figure columns.
+std::array<int, 11> StageCounts(const TeamOdds& odds) {
+  std::array<int, 11> counts{odds.division, odds.playoffs, odds.rest, odds.final_game, odds.title};
+  std::copy(odds.seeds.begin(), odds.seeds.end(), counts.begin() + 5);
+  return counts;
+}
+
+// Runs the odds with a progress dialog over `parent` when they take longer than a blink.
+std::optional<PlayoffOdds> RunOdds(Session& session, QWidget* parent, const OddsOptions& options) {
+  QProgressDialog progress("Playing the rest of the season...", QString(), 0, options.runs, parent);
+  progress.setWindowTitle("Play-off Odds");
+  progress.setWindowModality(Qt::ApplicationModal);
+  progress.setMinimumDuration(ProgressShownAfterMs);
+  progress.setValue(0);
+  auto odds = ShowPlayoffOdds(session, options, [&progress](int done, int runs) {
+    progress.setMaximum(runs);
+    progress.setValue(done);
+  });
+  progress.reset();
+  return odds;
 }
 
 }  // namespace
 
-PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds, QWidget* owner)
-    : QDialog(owner), session_(session), lines_(PlayoffOddsLines(session.store, odds)) {
+PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds,
+                                     const OddsOptions& options, QWidget* owner)
+    : QDialog(owner),
+      session_(session),
+      options_(options),
+      as_is_(std::make_unique<PlayoffOdds>(odds)),
+      lines_(PlayoffOddsLines(session.store, odds)) {
   setObjectName("PlayoffOdds");
   setWindowTitle("Play-off Odds");
   setSizeGripEnabled(true);
@@ -63,7 +112,43 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds, 
   odds_table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   // Every team's row on a large screen; a smaller one scrolls the table.
   odds_table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-  FillTable(odds);
+  FillOddsTable(odds);
+
+  const auto legend = StatusLegend();
+  auto* legend_label = new QLabel(
+      QString::fromLatin1("Clinched: no result left can change it.  %1")
+          .arg(QString::fromLatin1(legend[1].data(), static_cast<int>(legend[1].size()))),
+      this);
+  legend_label->setObjectName("oddslegend");
+  legend_label->setWordWrap(true);
+
+  // What if? The games left, each with a result the user may pick.
+  auto* what_if = new QGroupBox("&What if? Pick results of the games left", this);
+  what_if->setObjectName("whatif");
+  pick_table_ = new QTableWidget(what_if);
+  pick_table_->setObjectName("picktable");
+  pick_table_->setSelectionMode(QAbstractItemView::NoSelection);
+  pick_table_->verticalHeader()->hide();
+  FillPickTable();
+  auto* play_button = new QPushButton("&Play with these results", what_if);
+  play_button->setObjectName("whatifbutton");
+  auto* clear_button = new QPushButton("C&lear picks", what_if);
+  clear_button->setObjectName("clearpicksbutton");
+  auto* pick_buttons = new QVBoxLayout;
+  pick_buttons->addWidget(play_button);
+  pick_buttons->addWidget(clear_button);
+  pick_buttons->addStretch(1);
+  auto* what_if_layout = new QHBoxLayout(what_if);
+  what_if_layout->addWidget(pick_table_, 1);
+  what_if_layout->addLayout(pick_buttons);
+  // The odds table and the games left share the height as the user drags their border.
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  splitter->setChildrenCollapsible(false);
+  splitter->addWidget(odds_table_);
+  splitter->addWidget(what_if);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  what_if->setVisible(!odds.unplayed.empty());  // a season played out has nothing to pick
 
   QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
   QPushButton* print_button =
@@ -71,19 +156,24 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds, 
   AddViewButton(buttons, "Donebutton", qt::ButtonPicture::Done, "Close Play-off Odds");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
-  layout->addWidget(odds_table_, 1);
+  layout->addWidget(splitter, 1);
+  layout->addWidget(legend_label);
   if (QLabel* note = MakeEnterAgainLabel(this, session_)) layout->addWidget(note);
   layout->addWidget(buttons);
   connect(print_button, &QPushButton::clicked, this, &PlayoffOddsWindow::OnPrint);
+  connect(play_button, &QPushButton::clicked, this, &PlayoffOddsWindow::OnPlayPicks);
+  connect(clear_button, &QPushButton::clicked, this, &PlayoffOddsWindow::OnClearPicks);
 }
 
-void PlayoffOddsWindow::FillTable(const PlayoffOdds& odds) {
+void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
+  const bool picked = odds.picked_games > 0;
+  odds_table_->setSortingEnabled(false);  // rows stay where they are while they are filled
+  odds_table_->clear();
   odds_table_->setColumnCount(static_cast<int>(ColumnTitles.size()));
   odds_table_->setHorizontalHeaderLabels(ColumnTitles);
   odds_table_->setRowCount(league::TeamCount);
   for (int team = 1; team <= league::TeamCount; ++team) {
     const int row = team - 1;
-    const TeamOdds& team_odds = odds.teams[team];
     const auto& division = league::Divisions[league::DivisionIndexOf(team)];
     const WonLostTied& record = odds.records[team];
     const int games = record.won + record.lost + record.tied;
@@ -97,19 +187,87 @@ void PlayoffOddsWindow::FillTable(const PlayoffOdds& odds) {
                        league::DivisionIndexOf(team) + team / 100.0, Qt::AlignLeft));
     put(new NumberItem(QString::fromStdString(RecordText(record)),
                        games == 0 ? 0.0 : (record.won + record.tied / 2.0) / games));
-    for (int count : {team_odds.division, team_odds.playoffs, team_odds.rest, team_odds.final_game,
-                      team_odds.title}) {
-      put(PercentItem(count, odds.runs));
+    const auto texts = TeamOddsTexts(odds, team);
+    const auto counts = StageCounts(odds.teams[team]);
+    const auto counts_as_is = StageCounts(as_is_->teams[team]);
+    for (std::size_t stage = 0; stage < counts.size(); ++stage) {
+      put(FigureItem(texts[stage], counts[stage], odds.runs,
+                     picked ? std::optional(counts_as_is[stage]) : std::nullopt, as_is_->runs));
     }
-    for (int count : team_odds.seeds) put(PercentItem(count, odds.runs));
+    const auto status = StatusOf(odds.proven[team]);
+    // Sorted from a clinched rest down to eliminated, which comes after no status at all.
+    const int rank = status == OddsStatus::None         ? 0
+                     : status == OddsStatus::Eliminated ? -1
+                                                        : 4 - static_cast<int>(status);
+    put(new NumberItem(StatusWords[static_cast<int>(status)], rank, Qt::AlignLeft));
   }
-  // The names take what they need; the figures share the rest, with room for the sort arrow.
+  // Every column as wide as its widest figure and change; a narrow screen scrolls them.
   QHeaderView* header = odds_table_->horizontalHeader();
-  header->setSectionResizeMode(QHeaderView::Stretch);
-  header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header->setStretchLastSection(true);
   odds_table_->setSortingEnabled(true);
-  odds_table_->sortByColumn(4, Qt::DescendingOrder);
+  odds_table_->sortByColumn(PlayoffsColumn, Qt::DescendingOrder);
+}
+
+void PlayoffOddsWindow::FillPickTable() {
+  const std::vector<SeasonGame>& games = as_is_->unplayed;
+  pick_table_->setColumnCount(4);
+  pick_table_->setHorizontalHeaderLabels({"Week", "Visitor", "Home", "Result"});
+  pick_table_->setRowCount(static_cast<int>(games.size()));
+  const auto location = [&](int team) { return qt::FromLatin1(session_.store.LocationName[team]); };
+  for (int row = 0; row < pick_table_->rowCount(); ++row) {
+    const SeasonGame& game = games[static_cast<std::size_t>(row)];
+    auto* week = new QTableWidgetItem(QString::number(game.week));
+    week->setFlags(Qt::ItemIsEnabled);
+    pick_table_->setItem(row, 0, week);
+    for (const auto& [column, team] : {std::pair(1, game.visitor), std::pair(2, game.home)}) {
+      auto* item = new QTableWidgetItem(location(team));
+      item->setFlags(Qt::ItemIsEnabled);
+      pick_table_->setItem(row, column, item);
+    }
+    auto* result = new QComboBox(pick_table_);
+    result->addItems({"", location(game.visitor) + " win", location(game.home) + " win", "Tie"});
+    result->setAccessibleName(QString("Result of %1 at %2, week %3")
+                                  .arg(location(game.visitor), location(game.home))
+                                  .arg(game.week));
+    pick_table_->setCellWidget(row, 3, result);
+  }
+  pick_table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  pick_table_->horizontalHeader()->setStretchLastSection(true);
+}
+
+std::vector<PickedGame> PlayoffOddsWindow::Picks() const {
+  std::vector<PickedGame> picks;
+  for (int row = 0; row < pick_table_->rowCount(); ++row) {
+    const auto* result = qobject_cast<const QComboBox*>(pick_table_->cellWidget(row, 3));
+    if (result == nullptr || result->currentIndex() == NotPicked) continue;
+    const SeasonGame& game = as_is_->unplayed[static_cast<std::size_t>(row)];
+    const PickedResult picked = result->currentIndex() == VisitorPicked ? PickedResult::VisitorWins
+                                : result->currentIndex() == HomePicked  ? PickedResult::HomeWins
+                                                                        : PickedResult::Tie;
+    picks.push_back({game.week, game.visitor, game.home, picked});
+  }
+  return picks;
+}
+
+void PlayoffOddsWindow::OnPlayPicks() {
+  OddsOptions options = options_;
+  options.picks = Picks();
+  const auto odds = RunOdds(session_, this, options);
+  if (!odds) return;
+  lines_ = PlayoffOddsLines(session_.store, *odds);
+  findChild<QLabel*>("oddstitle")->setText(qt::FromLatin1(lines_[0] + "\n" + lines_[1]));
+  FillOddsTable(*odds);
+}
+
+void PlayoffOddsWindow::OnClearPicks() {
+  for (int row = 0; row < pick_table_->rowCount(); ++row) {
+    if (auto* result = qobject_cast<QComboBox*>(pick_table_->cellWidget(row, 3)))
+      result->setCurrentIndex(NotPicked);
+  }
+  lines_ = PlayoffOddsLines(session_.store, *as_is_);
+  findChild<QLabel*>("oddstitle")->setText(qt::FromLatin1(lines_[0] + "\n" + lines_[1]));
+  FillOddsTable(*as_is_);
 }
 
 void PlayoffOddsWindow::OnPrint() {
@@ -117,19 +275,9 @@ void PlayoffOddsWindow::OnPrint() {
 }
 
 QDialog* OpenPlayoffOddsWindow(Session& session, QWidget* main_window, const OddsOptions& options) {
-  QProgressDialog progress("Playing the rest of the season...", QString(), 0, options.runs,
-                           main_window);
-  progress.setWindowTitle("Play-off Odds");
-  progress.setWindowModality(Qt::ApplicationModal);
-  progress.setMinimumDuration(ProgressShownAfterMs);
-  progress.setValue(0);
-  const auto odds = ShowPlayoffOdds(session, options, [&progress](int done, int runs) {
-    progress.setMaximum(runs);
-    progress.setValue(done);
-  });
-  progress.reset();
+  const auto odds = RunOdds(session, main_window, options);
   if (!odds) return nullptr;
-  auto* window = new PlayoffOddsWindow(session, *odds, main_window);
+  auto* window = new PlayoffOddsWindow(session, *odds, options, main_window);
   qt::ShowDialog(window);
   return window;
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "analysis/playoff_odds_window.h"
@@ -344,6 +345,49 @@ class ViewWindowsTest : public QObject {
     QCOMPARE(season.ui.questions.size(), std::size_t{1});
     graph->close();
     SettleClosedWindows();
+  }
+
+  // What if? A picked win moves its team's odds up, with the change shown; Clear picks goes
+  // back; the season's files never change; only a proven figure reads 100.0.
+  void OddsPicksMoveTheOddsAndClearPicksGoesBack() {
+    SeasonCopy s;
+    s.store.LastScoredWeek = 14;
+    const auto files = FolderFiles(s.folder.path());
+    OddsOptions options;
+    options.runs = 400;
+    QDialog* window = OpenPlayoffOddsWindow(s.session, &s.main_window, options);
+    QVERIFY(window != nullptr);
+    auto* picks = Control<QTableWidget>(window, "picktable");
+    auto* odds = Control<QTableWidget>(window, "oddstable");
+    QCOMPARE(picks->rowCount(), 45);  // weeks 15 to 17
+    QString visitor;
+    const auto playoffs = [&] {
+      for (int row = 0; row < odds->rowCount(); ++row) {
+        if (odds->item(row, 0)->text() == visitor) return odds->item(row, 4);
+      }
+      return odds->item(0, 4);
+    };
+    int game = 0;  // the first game whose visitor is still in doubt
+    for (; game < picks->rowCount(); ++game) {
+      visitor = picks->item(game, 1)->text();
+      const double percent = playoffs()->data(Qt::UserRole).toDouble();
+      if (percent > 5 && percent < 95) break;
+    }
+    QVERIFY(game < picks->rowCount());
+    const double as_is = playoffs()->data(Qt::UserRole).toDouble();
+    qobject_cast<QComboBox*>(picks->cellWidget(game, 3))->setCurrentIndex(1);
+    Click(window, "whatifbutton");
+    QVERIFY(playoffs()->data(Qt::UserRole).toDouble() > as_is);
+    QVERIFY2(playoffs()->text().contains(" +"), qPrintable(playoffs()->text()));
+    Click(window, "clearpicksbutton");
+    QCOMPARE(playoffs()->data(Qt::UserRole).toDouble(), as_is);
+    QVERIFY(!playoffs()->text().contains('+'));
+    for (int row = 0; row < odds->rowCount(); ++row) {
+      const QString clinched = odds->item(row, 14)->text();
+      if (odds->item(row, 4)->text() == "100.0")
+        QVERIFY2(!clinched.isEmpty() && clinched != "Eliminated", qPrintable(clinched));
+    }
+    QCOMPARE(FolderFiles(s.folder.path()), files);
   }
 };
 
