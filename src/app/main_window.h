@@ -127,6 +127,8 @@ class MainWindow : public QMainWindow {
   void OnShowTeamResults();
   void OnShowSingleTeamRating();
   void OnCompareTeamRatings();
+  void OnShowTeamOddsGraph();
+  void OnCompareTeamOddsGraphs();
   void OnShowSingleGamePredictions();
   void OnShowSeasonProjection();
   void OnShowScorecard();

@@ -95,6 +95,12 @@ void MainWindow::OnShowSingleTeamRating() {
 void MainWindow::OnCompareTeamRatings() {
   FollowDialog(OpenGraphSelectionWindow(session_, GraphTwoTeams, this));
 }
+void MainWindow::OnShowTeamOddsGraph() {
+  FollowDialog(OpenGraphSelectionWindow(session_, GraphOneTeam, this, GraphKind::PlayoffOdds));
+}
+void MainWindow::OnCompareTeamOddsGraphs() {
+  FollowDialog(OpenGraphSelectionWindow(session_, GraphTwoTeams, this, GraphKind::PlayoffOdds));
+}
 void MainWindow::OnShowSingleGamePredictions() { FollowDialog(OpenSpecialsWindow(session_, this)); }
 void MainWindow::OnShowSeasonProjection() {
   FollowDialog(OpenSeasonProjectionWindow(session_, this));

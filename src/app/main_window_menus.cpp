@@ -116,6 +116,11 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
           &MainWindow::OnShowSingleTeamRating);
   connect(AddEntry(graphs, "&Compare Team Ratings", "Graphtwoteammenu"), &QAction::triggered, this,
           &MainWindow::OnCompareTeamRatings);
+  graphs->addSeparator();
+  connect(AddEntry(graphs, "Play-off &Odds of a Team", "Graphoddsmenu"), &QAction::triggered, this,
+          &MainWindow::OnShowTeamOddsGraph);
+  connect(AddEntry(graphs, "Compare &Play-off Odds", "Graphtwooddsmenu"), &QAction::triggered, this,
+          &MainWindow::OnCompareTeamOddsGraphs);
   connect(AddEntry(games_menu_, "Play-&Off && Single Game Predictions", "Specialsmenu"),
           &QAction::triggered, this, &MainWindow::OnShowSingleGamePredictions);
   connect(AddEntry(games_menu_, "Predict &Season / Playoffs", "Pseasonmenu"), &QAction::triggered,

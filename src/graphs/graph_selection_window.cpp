@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "graphs/graph_selection.h"
+#include "graphs/odds_chart_window.h"
 #include "graphs/rating_graph_window.h"
 #include "platform/qt/dialog_buttons.h"
 #include "platform/qt/dialog_window.h"
@@ -41,10 +42,10 @@ std::string ChosenText(const QListWidget* list) {
 
 }  // namespace
 
-GraphSelectionWindow::GraphSelectionWindow(Session& session, QWidget* owner)
-    : QDialog(owner), session_(session) {
+GraphSelectionWindow::GraphSelectionWindow(Session& session, GraphKind kind, QWidget* owner)
+    : QDialog(owner), session_(session), kind_(kind) {
   setObjectName("Selgraphform");
-  setWindowTitle("Tavrin Rating Trends");
+  setWindowTitle(kind == GraphKind::Ratings ? "Tavrin Rating Trends" : "Tavrin Play-off Odds");
   auto* team_frame = new QGroupBox("Select Team(s)", this);
   team_frame->setObjectName("Panel3D1");
   first_team_list_ = TeamList(team_frame, "List1", session.store);
@@ -90,18 +91,23 @@ void GraphSelectionWindow::OnAccept() {
                         ChosenText(second_team_list_)))
     return;
   // The graph opens before this window closes, so the main window stays blocked throughout.
-  OpenRatingGraphWindow(session_, parentWidget());
+  if (kind_ == GraphKind::Ratings) {
+    OpenRatingGraphWindow(session_, parentWidget());
+  } else {
+    OpenOddsChartWindow(session_, parentWidget());
+  }
   accept();
 }
 
-QDialog* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window) {
+QDialog* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window,
+                                  GraphKind kind) {
   session.store.GraphMode = graph_mode;
-  return ShowGraphSelectionWindow(session, main_window);
+  return ShowGraphSelectionWindow(session, main_window, kind);
 }
 
-QDialog* ShowGraphSelectionWindow(Session& session, QWidget* main_window) {
+QDialog* ShowGraphSelectionWindow(Session& session, QWidget* main_window, GraphKind kind) {
   session.ui.ShowBusyPointer();
-  auto* window = new GraphSelectionWindow(session, main_window);
+  auto* window = new GraphSelectionWindow(session, kind, main_window);
   qt::ShowDialog(window);
   return window;
 }

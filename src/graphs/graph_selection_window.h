@@ -10,23 +10,29 @@ class QListWidget;
 
 namespace tavrin {
 
+// What the chosen teams are drawn on: their ratings, or their play-off odds through the season.
+enum class GraphKind { Ratings, PlayoffOdds };
+
 class GraphSelectionWindow : public QDialog {
   Q_OBJECT
 
  public:
-  GraphSelectionWindow(Session& session, QWidget* owner);
+  GraphSelectionWindow(Session& session, GraphKind kind, QWidget* owner);
 
  private:
   void OnAccept();
 
   Session& session_;
+  GraphKind kind_;
   QListWidget* first_team_list_;
   QListWidget* second_team_list_;
 };
 
 // The two graph commands: sets GraphMode and opens the selection in front of the main window.
-QDialog* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window);
+QDialog* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window,
+                                  GraphKind kind = GraphKind::Ratings);
 // Opens the selection again in the mode it was left in (the graph's "Select Teams").
-QDialog* ShowGraphSelectionWindow(Session& session, QWidget* main_window);
+QDialog* ShowGraphSelectionWindow(Session& session, QWidget* main_window,
+                                  GraphKind kind = GraphKind::Ratings);
 
 }  // namespace tavrin

@@ -22,6 +22,8 @@ constexpr double AreaFontPoints = 8;
 
 float Clamped(float rating) { return std::clamp(rating, LowestRating, HighestRating); }
 
+}  // namespace
+
 void PrintLegendEntry(Canvas& page, const std::string& font, double x, double page_width,
                       double page_height, int colour, const std::string& caption) {
   const double stroke_end = x + page_width / 50;
@@ -31,8 +33,6 @@ void PrintLegendEntry(Canvas& page, const std::string& font, double x, double pa
   page.SetFont(font, 10, true);
   page.DrawText(stroke_end, 0.518 * page_height, " " + caption);
 }
-
-}  // namespace
 
 RatingChartData ChartDataFrom(const SeasonStore& store) {
   return {store.GraphMode, store.GraphTeamOne, store.GraphTeamTwo, store.RatingSeriesOne,

@@ -50,6 +50,11 @@ void DrawRatingCurve(Canvas& canvas, const RatingSeries& series, int colour);
 // LocationName + " " + TeamName: the legend's caption for a team.
 std::string LegendCaption(const SeasonStore& store, int team);
 
+// One entry of a printed chart's legend below the chart: a thick stroke of `colour`, then the
+// caption, at `x` across the page.
+void PrintLegendEntry(Canvas& page, const std::string& font, double x, double page_width,
+                      double page_height, int colour, const std::string& caption);
+
 // The print button: the chart scaled onto the page, the legend strokes and captions below
 // it, and the date. Nothing on Cancel.
 void PrintRatingChart(Session& session, const RatingChartData& chart);

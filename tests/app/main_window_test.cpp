@@ -121,7 +121,7 @@ class MainWindowTest : public QObject {
         {"teamresultsmenu", "TResults"},     {"Graphtwoteammenu", "Selgraphform"},
         {"Specialsmenu", "Specials"},        {"PlayoffOddsmenu", "PlayoffOdds"},
         {"WeekResultMenu_4", "VResults"},    {"programmermenu", "programmers"},
-        {"Settingsmenu", "Settingsform"}};
+        {"Settingsmenu", "Settingsform"},    {"Graphtwooddsmenu", "Selgraphform"}};
     for (const auto& [command, name] : commands) {
       Trigger(command);
       QPointer<QWidget> opened = OpenWindow(name);

@@ -10,6 +10,7 @@
 
 #include "engine/season_fixture.h"
 #include "graphs/graph_selection.h"
+#include "graphs/odds_chart.h"
 #include "graphs/rating_chart.h"
 #include "graphs/rating_series.h"
 #include "graphs/scorecard_chart.h"
@@ -214,6 +215,22 @@ TEST(ScorecardChart, PrintoutFitsOnePortraitPage) {
   EXPECT_LE(highest - last_line_bottom, 2 * line_height);
   EXPECT_LE(lowest, page.page_height);
   EXPECT_EQ(page.events.back(), "end");
+}
+
+// Catches a curve drawn from the wrong figure, a week out of place, or the scale upside down:
+// play-offs then division, 380 twips a week from 660, 100% at 350 and 0% on the week axis.
+TEST(OddsChart, EachTeamDrawsItsPlayoffAndDivisionOddsWeekByWeek) {
+  const OddsHistory history{30, {{1, 2000, 1000, 500, {}}, {2, 2000, 2000, 0, {}}}};
+  testing::RecordingPrinter canvas;
+  DrawOddsChart(canvas, {{history}, 17});
+  std::vector<std::string> curves;
+  for (const auto& event : canvas.events) {
+    if (event.rfind("lineto:", 0) == 0) curves.push_back(event);
+  }
+  const auto y = [](double percent) { return 4420 - 4070 * percent / 100; };
+  ASSERT_GE(curves.size(), 2u);
+  EXPECT_EQ(curves[curves.size() - 2], fmt::format("lineto:1040,{},1420,{}", y(50), y(100)));
+  EXPECT_EQ(curves.back(), fmt::format("lineto:1040,{},1420,{}", y(25), y(0)));
 }
 
 }  // namespace

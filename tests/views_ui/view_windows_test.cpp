@@ -21,6 +21,7 @@
 #include "analysis/specials_window.h"
 #include "entry_ui/window_fixture.h"
 #include "graphs/graph_selection_window.h"
+#include "graphs/odds_chart_window.h"
 #include "graphs/rating_graph_window.h"
 #include "graphs/scorecard_window.h"
 #include "platform/qt/latin1_text.h"
@@ -123,6 +124,14 @@ const ViewWindow ViewWindows[] = {
        return OpenRatingGraphWindow(s.session, &s.main_window);
      },
      "donebutton", ViewWindow::Message},
+    {"OddsGraph", Growth::Resizable,
+     [](SeasonCopy& s) {
+       s.store.GraphMode = GraphTwoTeams;
+       s.store.GraphTeamOne = StLouis;
+       s.store.GraphTeamTwo = Jacksonville;
+       return OpenOddsChartWindow(s.session, &s.main_window);
+     },
+     "donebutton", ViewWindow::GeneralHelp},
 };
 
 }  // namespace

@@ -1,0 +1,100 @@
+#include "graphs/odds_chart.h"
+
+#include <algorithm>
+
+#include "graphs/area_canvas.h"
+#include "graphs/rating_chart.h"
+#include "presentation/report_printing.h"
+
+namespace tavrin {
+namespace {
+
+constexpr double AxisX = 660;
+constexpr double ChartTop = 350;
+constexpr double WeekAxisY = 4420;
+constexpr double GridRight = 8800;  // beyond the area's right edge: the lines run to the edge
+constexpr double WeekWidth = 380;
+constexpr const char* AreaFontName = "";
+constexpr double AreaFontPoints = 8;
+
+constexpr int TeamColours[] = {TeamOneCurveColour, TeamTwoCurveColour};
+constexpr int PrintedLegendColours[] = {TeamOnePrintedLegendColour, TeamTwoCurveColour};
+
+void DrawGrid(Canvas& canvas, int weeks) {
+  canvas.SetFont(AreaFontName, AreaFontPoints, false);
+  canvas.SetPen(0, 2);
+  canvas.SetPenStyle(PenStyle::Solid);
+  canvas.DrawLine(AxisX, ChartTop - 100, AxisX, WeekAxisY);
+  canvas.DrawLine(AxisX, WeekAxisY, GridRight, WeekAxisY);
+  canvas.DrawText(60, 120, "Play-offs (solid) and division (dotted), in percent");
+  canvas.SetPen(0, 1);
+  canvas.DrawText(300, WeekAxisY - 100, "0%");
+  for (int percent = 25; percent <= 100; percent += 25) {
+    const double y = OddsPoint(1, percent).y;
+    canvas.DrawText(150, y - 100, std::to_string(percent) + "%");
+    canvas.SetPenStyle(PenStyle::Dotted);
+    canvas.DrawLine(AxisX + 10, y, GridRight, y);
+    canvas.SetPenStyle(PenStyle::Solid);
+  }
+  for (int week = 1; week <= weeks; ++week) {
+    canvas.DrawText(OddsPoint(week, 0).x - (week < 10 ? 45 : 90), WeekAxisY + 40,
+                    std::to_string(week));
+  }
+  canvas.DrawText(0.4 * ChartAreaWidth, 0.95 * ChartAreaHeight, "          Week #");
+}
+
+template <typename Share>
+void DrawCurve(Canvas& canvas, const OddsHistory& history, Share share) {
+  for (std::size_t at = 1; at < history.weeks.size(); ++at) {
+    const OddsAfterWeek& from = history.weeks[at - 1];
+    const OddsAfterWeek& to = history.weeks[at];
+    const ChartPoint a = OddsPoint(from.week, share(from));
+    const ChartPoint b = OddsPoint(to.week, share(to));
+    canvas.DrawLine(a.x, a.y, b.x, b.y);
+  }
+}
+
+}  // namespace
+
+ChartPoint OddsPoint(int week, double percent) {
+  return {AxisX + WeekWidth * week, WeekAxisY - (WeekAxisY - ChartTop) * percent / 100.0};
+}
+
+void DrawOddsChart(Canvas& canvas, const OddsChartData& chart) {
+  DrawGrid(canvas, chart.weeks_in_season);
+  for (std::size_t index = 0; index < chart.teams.size() && index < 2; ++index) {
+    const OddsHistory& history = chart.teams[index];
+    canvas.SetPen(TeamColours[index], 2);
+    canvas.SetPenStyle(PenStyle::Solid);
+    DrawCurve(canvas, history,
+              [](const OddsAfterWeek& odds) { return OddsPercent(odds.playoffs, odds.runs); });
+    canvas.SetPen(TeamColours[index], 1);
+    canvas.SetPenStyle(PenStyle::Dotted);
+    DrawCurve(canvas, history,
+              [](const OddsAfterWeek& odds) { return OddsPercent(odds.division, odds.runs); });
+  }
+  canvas.SetPenStyle(PenStyle::Solid);
+}
+
+void PrintOddsChart(Session& session, const OddsChartData& chart) {
+  Printer* printer = StartReportPrint(session, "Ready to send chart to Printer");
+  if (printer == nullptr) return;
+  Canvas& page = printer->PageCanvas();
+  const double width = page.Width();
+  const double height = page.Height();
+  AreaCanvas area(page, ChartAreaWidth, ChartAreaHeight, width / 20, height / 10, width / 1.1,
+                  height / 2.5);
+  DrawOddsChart(area, chart);
+  const SeasonStore& store = session.store;
+  const std::string font = store.ReportFont.empty() ? printer->CurrentFontName() : store.ReportFont;
+  page.SetPenStyle(PenStyle::Solid);
+  for (std::size_t index = 0; index < chart.teams.size() && index < 2; ++index) {
+    PrintLegendEntry(page, font, (index == 0 ? 0.55 : 0.2) * width, width, height,
+                     PrintedLegendColours[index], LegendCaption(store, chart.teams[index].team));
+  }
+  page.SetFont(font, 9, true);
+  page.DrawText(0.85 * width, 0.9 * height, session.ui.TodayText());
+  printer->EndDocument();
+}
+
+}  // namespace tavrin
