@@ -54,8 +54,10 @@ void StartImportedSeason(Session& session) {
   if (!chosen) return;
   std::vector<CsvProblem> problems;
   const SeasonCsv csv = ReadSeasonCsv(chosen->text, NewSeasonWeeks, problems);
+  ImportChoice schedules_only;
+  schedules_only.schedules_only = true;
   if (!StartEmptySeason(session, std::to_string(csv.year)) ||
-      !ImportSeason(session, chosen->name, chosen->text, ImportChoice{.schedules_only = true}) ||
+      !ImportSeason(session, chosen->name, chosen->text, schedules_only) ||
       !demo::WriteFirstSeasonStart(session)) {
     return;
   }

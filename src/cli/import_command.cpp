@@ -9,6 +9,7 @@
 #include "cli/data_command_parts.h"
 #include "entry/season_export.h"
 #include "entry/season_import.h"
+#include "league/games_file.h"
 
 namespace tavrin::cli {
 
@@ -18,17 +19,21 @@ int RunImport(Session& session, const std::vector<std::string>& args, std::istre
               std::ostream&) {
   ImportChoice choice;
   std::vector<std::string> files;
-  for (const auto& arg : args) {
-    if (arg == "--schedules-only") {
+  std::optional<int> season;
+  for (std::size_t index = 0; index < args.size(); ++index) {
+    if (args[index] == "--schedules-only") {
       choice.schedules_only = true;
-    } else if (arg == "--replace") {
+    } else if (args[index] == "--replace") {
       choice.replace_confirmed = true;
+    } else if (args[index] == "--season" && index + 1 < args.size() && !season) {
+      season = ParseWholeNumber(args[++index]);
+      if (!season) return UsageError("import --season needs a year");
     } else {
-      files.push_back(arg);
+      files.push_back(args[index]);
     }
   }
   if (files.size() != 1)
-    return UsageError("import needs [--schedules-only] [--replace] SEASON.csv");
+    return UsageError("import needs [--schedules-only] [--replace] [--season YEAR] SEASON.csv");
   if (const int replaced = ScoredWeeksReplaced(session.store, choice);
       replaced > 0 && !choice.replace_confirmed) {
     std::cerr << fmt::format(
@@ -40,6 +45,16 @@ int RunImport(Session& session, const std::vector<std::string>& args, std::istre
   const auto text = ReadInputText(files[0], in);
   if (!text) return UsageError(fmt::format("import: {}", text.failure()));
   const std::string name = files[0] == "-" ? "stdin" : files[0];
+  if (IsGamesFileHeader(*text)) {
+    auto reader = GamesFileReader(season.value_or(session.store.WorkingYear));
+    if (!reader) {
+      std::cerr << "tavrin-cli: import: " << reader.failure() << '\n';
+      return ExitRefused;
+    }
+    choice.reader = std::move(*reader);
+  } else if (season) {
+    return UsageError("import --season picks a season of the community's games file");
+  }
   return ImportSeason(session, name, *text, choice) ? ExitDone : ExitRefused;
 }
 
@@ -62,9 +77,10 @@ int RunExport(Session& session, const std::vector<std::string>& args, std::istre
 
 CliCommand ImportCommand() {
   return {"import",
-          "[--schedules-only] [--replace] SEASON.csv   check the whole file, then save every "
-          "week's schedule and score every scored week, all at once or not at all (--replace: "
-          "over a season that already holds scored weeks)",
+          "[--schedules-only] [--replace] [--season YEAR] SEASON.csv   check the whole file, then "
+          "save every week's schedule and score every scored week, all at once or not at all "
+          "(--replace: over a season that already holds scored weeks; the community's games "
+          "file is read too, its season picked by --season or the working year)",
           RunImport, Access::Writes};
 }
 

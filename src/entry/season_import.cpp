@@ -258,7 +258,8 @@ bool ImportSeason(Session& session, std::string_view file_name, std::string_view
   const bool schedules_only = choice.schedules_only;
   session.ui.ShowBusyPointer();
   std::vector<CsvProblem> problems;
-  const SeasonCsv csv = ReadSeasonCsv(text, session.store.WeeksInSeason, problems);
+  const SeasonCsv csv = choice.reader ? choice.reader(text, problems)
+                                      : ReadSeasonCsv(text, session.store.WeeksInSeason, problems);
   CheckWeeks(session.store, csv, problems);
   if (!problems.empty()) {
     ShowProblems(session, file_name, std::move(problems));

@@ -2,9 +2,12 @@
 // The season import: a season CSV checked whole, the season computed from it in memory, and
 // the season's files replaced together, or nothing changed at all.
 
+#include <functional>
 #include <string_view>
+#include <vector>
 
 #include "platform/session.h"
+#include "season/season_csv.h"
 #include "season/season_store.h"
 
 namespace tavrin {
@@ -18,6 +21,9 @@ namespace tavrin {
 struct ImportChoice {
   bool schedules_only = false;
   bool replace_confirmed = false;
+  // How the text is read when it is not the program's own season CSV (the community's games
+  // file, read by the caller that knows its league); empty for the season CSV.
+  std::function<SeasonCsv(std::string_view text, std::vector<CsvProblem>& problems)> reader;
 };
 bool ImportSeason(Session& session, std::string_view file_name, std::string_view text,
                   const ImportChoice& choice);

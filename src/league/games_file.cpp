@@ -8,6 +8,7 @@
 #include <set>
 
 #include "league/season_league.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 
@@ -180,6 +181,19 @@ SeasonCsv ReadGamesFile(std::string_view text, int year, std::vector<CsvProblem>
     problems.push_back({0, fmt::format("the file holds no regular-season games of {}", year)});
   }
   return season;
+}
+
+Outcome<SeasonReader> GamesFileReader(int year) {
+  const auto league = LeagueOf(year);
+  if (league && league->team_count() != LeagueTeamCount) {
+    return Failure{
+        fmt::format("the {} season is one of the {}-team league; this version keeps "
+                    "the seasons of the {}-team league, 1999 to 2001",
+                    year, league->team_count(), LeagueTeamCount)};
+  }
+  return SeasonReader([year](std::string_view text, std::vector<CsvProblem>& problems) {
+    return ReadGamesFile(text, year, problems);
+  });
 }
 
 }  // namespace tavrin

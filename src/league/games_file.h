@@ -5,9 +5,11 @@
 // column is ignored), and the teams as the codes of their year. A season is read from it at a
 // time: its regular-season rows, each week's games in file order, as the season CSV gives them.
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
+#include "season/outcome.h"
 #include "season/season_csv.h"
 
 namespace tavrin {
@@ -22,5 +24,12 @@ std::vector<int> GamesFileSeasons(std::string_view text);
 // The regular-season games of `year`. Post-season rows are skipped and rows of other seasons
 // are only checked for their shape; every problem is added to `problems`.
 SeasonCsv ReadGamesFile(std::string_view text, int year, std::vector<CsvProblem>& problems);
+
+// A season's text as the import reads it.
+using SeasonReader = std::function<SeasonCsv(std::string_view text, std::vector<CsvProblem>&)>;
+
+// The reader of `year`'s season from a games file, or why that season cannot be kept here: the
+// season files hold the 31-team league's seasons only.
+Outcome<SeasonReader> GamesFileReader(int year);
 
 }  // namespace tavrin

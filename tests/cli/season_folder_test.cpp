@@ -242,5 +242,27 @@ TEST_F(SeasonFolderTest, OddsPicksMoveTheOddsTheirWayAndAreNeverSaved) {
             0u);
 }
 
+// The community's games file imports a season of the 31-team league into the same files as
+// the season's own CSV; a season of the 32-team league is refused whole.
+TEST_F(SeasonFolderTest, TheCommunitysGamesFileImportsAsTheSeasonCsvDoes) {
+  const fs::path games = testing::TestDataDir() / "seasons" / "modern" / "games_1999.csv";
+  TempFolder own, community;
+  for (const TempFolder* into : {&own, &community})
+    into->CopyFilesFrom(testing::GoldenCaseDir("1999") / "start");
+  ASSERT_EQ(Import(Season(17, false), "", own.path()).status, 0);
+  EXPECT_EQ(RunTool(community.path(), "import --season 1999 '" + games.string() + "'").status, 0);
+  EXPECT_EQ(DataFiles(community.path()), DataFiles(own.path()));
+  const auto before = DataFiles(folder());
+  const ToolRun modern = RunTool(
+      folder(), "import --replace --season 2019 '" +
+                    (testing::TestDataDir() / "seasons" / "modern" / "games_2019.csv").string() +
+                    "'");
+  EXPECT_EQ(modern.status, 1);
+  EXPECT_NE(modern.output.find("the 2019 season is one of the 32-team league"), std::string::npos)
+      << modern.output;
+  EXPECT_EQ(DataFiles(folder()), before);
+  EXPECT_EQ(Import(Season(17, false), "--replace --season 1999").status, 2);
+}
+
 }  // namespace
 }  // namespace tavrin
