@@ -46,7 +46,9 @@ TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {
     const ToolbarAction action = ToolbarButtonAction(c.button, c.menus, c.last_scored, c.weeks);
     EXPECT_EQ(action.command, c.action.command)
         << static_cast<int>(c.button) << " after week " << c.last_scored;
-    if (c.action.command != C::Nothing) EXPECT_EQ(action, c.action);
+    if (c.action.command != C::Nothing) {
+      EXPECT_EQ(action, c.action);
+    }
   }
 }
 
