@@ -14,12 +14,13 @@
 #include "presentation/report_printing.h"
 #include "presentation/report_text.h"
 #include "season/data_files.h"
+#include "season/text_convention.h"
 
 namespace tavrin {
 
 namespace {
 
-constexpr int Slots = league::TeamCount + 1;
+constexpr int Slots = LeagueTeamCount + 1;
 constexpr int ProgressEvery = 250;
 
 // The standard normal quantile (Acklam's rational approximation, relative error below 1.2e-9):

@@ -40,8 +40,8 @@ struct WonLostTied {
 struct PlayoffOdds {
   int runs = 0;
   int played_through = 0;  // the last week whose scores were taken as they are
-  std::array<TeamOdds, league::TeamCount + 1> teams{};       // by team number
-  std::array<WonLostTied, league::TeamCount + 1> records{};  // the played games' records
+  std::array<TeamOdds, LeagueTeamCount + 1> teams{};       // by team number
+  std::array<WonLostTied, LeagueTeamCount + 1> records{};  // the played games' records
 };
 
 // Called now and then with the runs done so far, for a progress indication.

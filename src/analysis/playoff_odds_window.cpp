@@ -74,8 +74,8 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds)
 void PlayoffOddsWindow::FillTable(const PlayoffOdds& odds) {
   odds_table_->setColumnCount(static_cast<int>(ColumnTitles.size()));
   odds_table_->setHorizontalHeaderLabels(ColumnTitles);
-  odds_table_->setRowCount(league::TeamCount);
-  for (int team = 1; team <= league::TeamCount; ++team) {
+  odds_table_->setRowCount(LeagueTeamCount);
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
     const int row = team - 1;
     const TeamOdds& team_odds = odds.teams[team];
     const auto& division = league::Divisions[league::DivisionIndexOf(team)];

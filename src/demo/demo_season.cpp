@@ -36,7 +36,7 @@ std::optional<std::string> SetYear(Session& session, DemoUi& ui, int year) {
 }
 
 std::optional<std::string> WriteTeamNames(Session& session, DemoUi& ui) {
-  for (int team = 1; team <= DemoTeamCount; ++team) {
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
     session.store.LocationName[team] = DemoTeams()[team - 1].location;
     session.store.TeamName[team] = DemoTeams()[team - 1].nickname;
   }

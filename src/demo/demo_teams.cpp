@@ -2,8 +2,8 @@
 
 namespace tavrin::demo {
 
-const std::array<DemoTeam, DemoTeamCount>& DemoTeams() {
-  static const std::array<DemoTeam, DemoTeamCount> teams{{
+const std::array<DemoTeam, LeagueTeamCount>& DemoTeams() {
+  static const std::array<DemoTeam, LeagueTeamCount> teams{{
       {"Buffalo", "Bills"},        {"Indianapolis", "Colts"},  {"Miami", "Dolphins"},
       {"New England", "Patriots"}, {"NY Jets", "Jets"},        {"Baltimore", "Ravens"},
       {"Cincinnati", "Bengals"},   {"Cleveland", "Browns"},    {"Jacksonville", "Jaguars"},

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "season/league.h"
+
 namespace tavrin::demo {
 
 struct DemoTeam {
@@ -10,9 +12,7 @@ struct DemoTeam {
   const char* nickname;  // at most 9 characters
 };
 
-inline constexpr int DemoTeamCount = 31;
-
 // Team t is DemoTeams()[t - 1].
-const std::array<DemoTeam, DemoTeamCount>& DemoTeams();
+const std::array<DemoTeam, LeagueTeamCount>& DemoTeams();
 
 }  // namespace tavrin::demo

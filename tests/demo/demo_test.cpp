@@ -92,7 +92,7 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
   store.Reactivity = store.Weighting = 100;
   store.WeeksInSeason = 17;
   store.TeamCount = LeagueTeamCount;
-  for (int t = 1; t <= DemoTeamCount; ++t) {
+  for (int t = 1; t <= LeagueTeamCount; ++t) {
     store.LocationName[t] = DemoTeams()[t - 1].location;
     store.TeamName[t] = DemoTeams()[t - 1].nickname;
   }
@@ -120,14 +120,14 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
 void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
   SCOPED_TRACE(::testing::Message() << "seed " << seed);
   ASSERT_EQ(season.size(), static_cast<std::size_t>(DemoWeekCount));
-  std::array<int, DemoTeamCount + 1> games{};
-  std::array<int, DemoTeamCount + 1> home{};
+  std::array<int, LeagueTeamCount + 1> games{};
+  std::array<int, LeagueTeamCount + 1> home{};
   std::map<std::pair<int, int>, int> meetings;  // (visitor, home)
   for (int w = 1; w <= DemoWeekCount; ++w) {
     const DemoWeek& week = season[w - 1];
     ASSERT_FALSE(week.empty()) << "week " << w;
     for (const DemoGame& game : week) {
-      ASSERT_TRUE(league::IsLeagueTeam(game.first) && league::IsLeagueTeam(game.second));
+      ASSERT_TRUE(IsTeamNumber(game.first) && IsTeamNumber(game.second));
       ++games[game.first];
       ++games[game.second];
       ++home[game.second];
@@ -136,12 +136,12 @@ void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
     }
     EXPECT_EQ(week.back().day, 2) << "the Monday night game closes week " << w;
   }
-  for (int t = 1; t <= DemoTeamCount; ++t) {
+  for (int t = 1; t <= LeagueTeamCount; ++t) {
     EXPECT_EQ(games[t], DemoGamesPerTeam) << "team " << t;
     EXPECT_EQ(home[t], DemoGamesPerTeam / 2) << "team " << t;
   }
-  for (int a = 1; a <= DemoTeamCount; ++a) {
-    for (int b = a + 1; b <= DemoTeamCount; ++b) {
+  for (int a = 1; a <= LeagueTeamCount; ++a) {
+    for (int b = a + 1; b <= LeagueTeamCount; ++b) {
       const int there = meetings[{a, b}], back = meetings[{b, a}];
       if (league::SameDivision(a, b)) {
         EXPECT_TRUE(there == 1 && back == 1) << a << " and " << b << " meet home and away";
@@ -201,7 +201,7 @@ class DemoSeasonTest : public ::testing::Test {
 TEST_F(DemoSeasonTest, TheSeasonBeforeSetsTheTeamsApart) {
   LoadBlock(2000, 0);
   const auto [low, high] =
-      std::minmax_element(store_.Cqr.begin() + 1, store_.Cqr.begin() + DemoTeamCount + 1);
+      std::minmax_element(store_.Cqr.begin() + 1, store_.Cqr.begin() + LeagueTeamCount + 1);
   EXPECT_GT(*high - *low, 5.0);
 }
 
