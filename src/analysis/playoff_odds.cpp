@@ -208,7 +208,8 @@ std::string RecordText(const WonLostTied& record) {
 
 std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const PlayoffOdds& odds) {
   std::vector<std::string> lines{
-      fmt::format("Play-off Odds after Week # {} {}", odds.played_through, YearText(store)),
+      fmt::format("Play-off Odds after Week # {} {}", odds.played_through,
+                  YearText(store.WorkingYear)),
       fmt::format("{} seasons simulated; every figure is a percentage", odds.runs)};
   const std::string header = fmt::format(
       "{:<14}{:>8}{:>9}{:>10}{:>7}{:>7}{:>7}{:>6}{:>6}{:>6}{:>6}{:>6}{:>6}", "Team", "Record",

@@ -53,7 +53,7 @@ std::vector<std::string> StandingsLines(SeasonStore& store, int week) {
   SortTeamKeys(store);
 
   std::vector<std::string> lines{
-      fmt::format("                   Standings Week #{} {}", week, YearText(store))};
+      fmt::format("                   Standings Week #{} {}", week, YearText(store.WorkingYear))};
   const league::Division* previous = nullptr;
   for (const league::Division& division : league::Divisions) {
     const bool opens_conference =

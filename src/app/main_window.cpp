@@ -25,6 +25,7 @@
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/window_keys.h"
+#include "season/text_convention.h"
 
 namespace tavrin {
 
@@ -138,9 +139,8 @@ QSize MainWindow::DesignSize() const {
 
 void MainWindow::ShowSeasonState() {
   const SeasonStore& store = session_.store;
-  setWindowTitle(store.WorkingYear > 0
-                     ? QString("Tavrin %1").arg(store.WorkingYear, 4, 10, QChar('0'))
-                     : ProgramCaption);
+  setWindowTitle(store.WorkingYear > 0 ? qt::FromLatin1("Tavrin " + YearText(store.WorkingYear))
+                                       : ProgramCaption);
   if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter())) {
     printer->SetFootTitle(qt::ToLatin1(windowTitle()));
   }

@@ -52,7 +52,7 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session) : session_(session) {
   auto* week_label = new QLabel("Week #", this);
   Label8_ = new QLabel(this);
   Label8_->setObjectName("Label8");
-  Label8_->setText(qt::FromLatin1("Year  " + FormatNumber(session_.store.WorkingYear, "0000")));
+  Label8_->setText(qt::FromLatin1("Year  " + YearText(session_.store.WorkingYear)));
 
   auto* Removebutton = qt::MakeButton(this, "Removebutton", "Remove", "Remove the selected line");
   auto* loadbutton = qt::MakeButton(this, "loadbutton", "Load", "Load a schedule week");

@@ -53,7 +53,7 @@ SettingsWindow::SettingsWindow(Session& session) : session_(session) {
   setWindowTitle("Tavrin Settings");
   const SeasonStore& store = session_.store;
 
-  Text1_ = CourierEntry(this, "Text1", FormatNumber(store.WorkingYear, "0000"));
+  Text1_ = CourierEntry(this, "Text1", YearText(store.WorkingYear));
   weekstext_ = CourierEntry(this, "weekstext", GeneralNumber(store.WeeksInSeason));
   auto* entries = new QGridLayout;
   entries->addWidget(new QLabel("Working Year", this), 0, 0);

@@ -30,7 +30,4 @@ std::string PredictionText(const SeasonStore& store, int favourite, float margin
 // 10^(width - 1) that it stays below: right-aligned in `width` columns for usual values.
 std::string RightAlignedCount(float value, int width);
 
-// The working year written "0000".
-std::string YearText(const SeasonStore& store);
-
 }  // namespace tavrin

@@ -108,7 +108,7 @@ std::optional<Scorecard> ShowSeasonScorecard(Session& session, int through_week)
 std::vector<std::string> ScorecardLines(const SeasonStore& store, const Scorecard& scorecard) {
   std::vector<std::string> lines{
       fmt::format("                   Season Scorecard thru Week # {}  {}", scorecard.weeks.size(),
-                  YearText(store)),
+                  YearText(store.WorkingYear)),
       std::string(ScorecardWidth, '='),
   };
   AddTable(lines, "Tavrin", scorecard, &ScorecardWeek::tavrin, scorecard.tavrin);

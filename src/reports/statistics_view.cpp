@@ -32,10 +32,10 @@ double SortFigure(const SeasonStore& store, int team, StatisticsOrder order) {
 std::string Heading(const SeasonStore& store, int week) {
   if (week == store.WeeksInSeason + 1) {
     return fmt::format("             Tavrin Statistics at the completion of the {} Season",
-                       YearText(store));
+                       YearText(store.WorkingYear));
   }
   return fmt::format("                 Tavrin Statistics Entering Week #{} {}", week,
-                     YearText(store));
+                     YearText(store.WorkingYear));
 }
 
 std::string TeamLine(const SeasonStore& store, int team) {

@@ -86,7 +86,8 @@ std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
   session.ui.ShowBusyPointer();
 
   std::vector<std::string> lines{
-      fmt::format("                        {} {} Results", store.TeamName[team], YearText(store)),
+      fmt::format("                        {} {} Results", store.TeamName[team],
+                  YearText(store.WorkingYear)),
       std::string(ResultsLineLength, '='),
       "Wk    -- Games --              Day   Prediction                Game Results",
       std::string(ResultsLineLength, '_'),
@@ -100,7 +101,7 @@ std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
 
   lines.emplace_back(" ");
   if (record.wins + record.losses + record.ties == 0) {
-    lines.push_back(" No Scores have been recorded for " + YearText(store));
+    lines.push_back(" No Scores have been recorded for " + YearText(store.WorkingYear));
     lines.emplace_back(" ");
   }
   lines.push_back(

@@ -53,7 +53,8 @@ bool ReadWeekPredictions(Session& session, int week) {
 
 std::vector<std::string> WeeklyPredictionLines(const SeasonStore& store, int week) {
   std::vector<std::string> lines{
-      fmt::format("                 Predictions for Week # {}  {}", week, YearText(store)),
+      fmt::format("                 Predictions for Week # {}  {}", week,
+                  YearText(store.WorkingYear)),
       DoubleRule,
       "   -- Teams --                 Day   Prediction          O/U",
       std::string(61, '_'),

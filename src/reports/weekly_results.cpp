@@ -63,7 +63,8 @@ void SaveOpeningPredictions(SeasonStore& store) {
 
 std::vector<std::string> WeeklyResultLines(const SeasonStore& store, int week) {
   std::vector<std::string> lines{
-      fmt::format("                       Results for Week # {}  {}", week, YearText(store)),
+      fmt::format("                       Results for Week # {}  {}", week,
+                  YearText(store.WorkingYear)),
       DoubleRule,
       "   -- Teams --                 Day   Prediction                Game Results",
       std::string(ResultsLineLength, '_'),

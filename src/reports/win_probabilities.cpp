@@ -33,7 +33,8 @@ std::optional<std::vector<std::string>> ShowWinProbabilities(Session& session, i
 
 std::vector<std::string> WinProbabilityLines(const SeasonStore& store, int week) {
   std::vector<std::string> lines{
-      fmt::format("               Win Probabilities for Week # {}  {}", week, YearText(store)),
+      fmt::format("               Win Probabilities for Week # {}  {}", week,
+                  YearText(store.WorkingYear)),
       std::string(ListingWidth, '='),
       PadRight(PadRight("   -- Teams --", 31) + "Prediction", ListingWidth - 6) + "Chance",
       std::string(ListingWidth, '_'),

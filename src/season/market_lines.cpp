@@ -77,7 +77,7 @@ std::optional<std::optional<double>> ReadMarketFigure(std::string_view text) {
   return std::optional<double>(value);
 }
 
-std::string MarketLinesFileName(int year) { return "TVML" + FormatNumber(year, "0000") + ".csv"; }
+std::string MarketLinesFileName(int year) { return "TVML" + YearText(year) + ".csv"; }
 
 std::optional<std::vector<MarketLine>> ReadMarketLines(const std::filesystem::path& folder,
                                                        int year) {

@@ -37,6 +37,10 @@ std::string FormatNumber(double value, std::string_view pattern);
 // Whole numbers (years, weeks, scores), so that 16-bit values pick no floating overload.
 std::string FormatNumber(int value, std::string_view pattern);
 
+// A year in four digits ("0000"), as every caption, report and the market lines file name
+// write it.
+std::string YearText(int year);
+
 // Pads with spaces to the given width; a longer text is returned whole.
 std::string PadRight(std::string text, std::size_t width);
 
