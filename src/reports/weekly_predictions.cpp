@@ -14,16 +14,20 @@ namespace tavrin {
 
 namespace {
 
-const std::string DoubleRule(61, '=');
+// The rules' width; the over/under total starts after TotalColumn characters.
+constexpr std::size_t PredictionsLineLength = 61;
+constexpr std::size_t TotalColumn = 57;
+
+const std::string DoubleRule(PredictionsLineLength, '=');
 
 std::string GameLine(const SeasonStore& store, int game) {
   const int visitor = store.GameFirstTeam[game];
   const int home = store.GameSecondTeam[game];
-  std::string line = PadRight(Pairing(store, visitor, home), 31) +
+  std::string line = PadRight(Pairing(store, visitor, home), PairingColumnWidth) +
                      DayAbbreviation(store, store.GameDay[game]) + "   " +
                      PredictionText(store, store.PickTeam[game], store.PickMargin[game]);
   const int total = OverUnderTotal(store, TeamSlot(visitor), TeamSlot(home));
-  return PadRight(std::move(line), 57) + FormatNumber(static_cast<double>(total), "00");
+  return PadRight(std::move(line), TotalColumn) + FormatNumber(static_cast<double>(total), "00");
 }
 
 }  // namespace
@@ -57,7 +61,7 @@ std::vector<std::string> WeeklyPredictionLines(const SeasonStore& store, int wee
                   YearText(store.WorkingYear)),
       DoubleRule,
       "   -- Teams --                 Day   Prediction          O/U",
-      std::string(61, '_'),
+      std::string(PredictionsLineLength, '_'),
   };
   const int games = LoadedGameCount(store);
   for (int game = 1; game <= games; ++game) lines.push_back(GameLine(store, game));

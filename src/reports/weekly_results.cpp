@@ -13,6 +13,10 @@ namespace tavrin {
 
 namespace {
 
+// A game line's result starts after ResultColumn characters, its score after ScoreColumn.
+constexpr std::size_t ResultColumn = 57;
+constexpr std::size_t ScoreColumn = 71;
+
 const std::string DoubleRule(ResultsLineLength, '=');
 
 std::string ScoreText(int16_t first, float second) {
@@ -75,7 +79,7 @@ std::vector<std::string> WeeklyResultLines(const SeasonStore& store, int week) {
   for (int game = 1; game <= games; ++game) {
     const std::string pairing =
         Pairing(store, store.GameFirstTeam[game], store.GameSecondTeam[game]);
-    lines.push_back(ResultGameLine(store, game, PadRight(pairing, 31)));
+    lines.push_back(ResultGameLine(store, game, PadRight(pairing, PairingColumnWidth)));
     const int favourite = store.SavedPickTeam[game];
     if (favourite == 0) continue;
     ++picked;
@@ -90,10 +94,11 @@ std::string ResultGameLine(const SeasonStore& store, int game, std::string lead)
   std::string line = std::move(lead) + DayAbbreviation(store, store.GameDay[game]) + "   " +
                      PredictionText(store, store.SavedPickTeam[game], store.SavedPickMargin[game]);
   const int winner = store.GameWinner[game];
-  line = PadRight(std::move(line), 57) +
+  line = PadRight(std::move(line), ResultColumn) +
          (winner != 0 ? NicknameOf(store, winner) + " _" + GeneralNumber(store.WinMargin[game])
                       : std::string("Tied"));
-  return PadRight(std::move(line), 71) + ScoreText(store.FirstScore[game], store.SecondScore[game]);
+  return PadRight(std::move(line), ScoreColumn) +
+         ScoreText(store.FirstScore[game], store.SecondScore[game]);
 }
 
 std::string ResultsSummaryLine(int correct, int picked) {

@@ -32,8 +32,8 @@ void SaveOpeningPredictions(SeasonStore& store);
 // The report of week W from the loaded schedule, block W and the saved predictions.
 std::vector<std::string> WeeklyResultLines(const SeasonStore& store, int week);
 
-// Game slot g from the day column on, after the lead (the pairing, already padded to 31): the
-// saved prediction, the result and the score, larger first.
+// Game slot g from the day column on, after the lead (the pairing, already padded to
+// PairingColumnWidth): the saved prediction, the result and the score, larger first.
 std::string ResultGameLine(const SeasonStore& store, int game, std::string lead);
 
 // " " + correct + " right out of " + picked + " for " + percentage "00.0" + "%"; a week with no

@@ -12,13 +12,15 @@ namespace tavrin {
 namespace {
 
 constexpr int ListingWidth = 62;
+constexpr std::size_t PredictionWidth = 24;  // the chance follows, right-aligned
 
 std::string GameLine(const SeasonStore& store, int game) {
   const int favourite = store.PickTeam[game];
   const float margin = store.PickMargin[game];
   const double chance = favourite == 0 ? 0.5 : FavouriteWinProbability(margin);
-  return PadRight(Pairing(store, store.GameFirstTeam[game], store.GameSecondTeam[game]), 31) +
-         PadRight(PredictionText(store, favourite, margin), 24) +
+  return PadRight(Pairing(store, store.GameFirstTeam[game], store.GameSecondTeam[game]),
+                  PairingColumnWidth) +
+         PadRight(PredictionText(store, favourite, margin), PredictionWidth) +
          fmt::format("{:>6}%", FormatNumber(100.0 * chance, "#0.0"));
 }
 
@@ -36,7 +38,8 @@ std::vector<std::string> WinProbabilityLines(const SeasonStore& store, int week)
       fmt::format("               Win Probabilities for Week # {}  {}", week,
                   YearText(store.WorkingYear)),
       std::string(ListingWidth, '='),
-      PadRight(PadRight("   -- Teams --", 31) + "Prediction", ListingWidth - 6) + "Chance",
+      PadRight(PadRight("   -- Teams --", PairingColumnWidth) + "Prediction", ListingWidth - 6) +
+          "Chance",
       std::string(ListingWidth, '_'),
   };
   const int games = LoadedGameCount(store);
