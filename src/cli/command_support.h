@@ -18,8 +18,7 @@ namespace tavrin::cli {
 
 // A whole number of the given type written in plain digits (a minus sign where the type has
 // one), nothing else. Stricter on purpose than ReadTypedWholeNumber, which the windows use: a
-// box takes the number its text starts with, as the program always has, while in a script
-// "21abc" is a mistake to refuse.
+// box takes the number its text starts with, while in a script "21abc" is a mistake to refuse.
 template <typename Number = int>
 std::optional<Number> ParseWholeNumber(std::string_view text) {
   Number value = 0;

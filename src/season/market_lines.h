@@ -1,6 +1,6 @@
 #pragma once
 // The betting lines an imported CSV carried, kept in a small text file of their own so that the
-// four classic data files stay exactly as they were.
+// settings, names, schedule and statistics files keep their fixed layouts.
 
 #include <filesystem>
 #include <optional>

@@ -10,8 +10,8 @@ namespace tavrin {
 
 namespace {
 
-// Two-digit years from older files: 98 and 99 are the 1900s, 0..96 the 2000s; 97 is left
-// alone, as it always was.
+// A two-digit year in the file is widened: 98 and 99 into the 1900s, 0..96 into the 2000s;
+// 97, like a four-digit year, is kept as it is.
 int16_t WidenYear(int16_t year) {
   int value = year;
   if (value == 98 || value == 99) value += 1900;

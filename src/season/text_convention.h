@@ -1,5 +1,5 @@
 #pragma once
-// The classic text conventions that every data file and report column hangs on: the lenient
+// The text conventions that every data file and report column hangs on: the lenient
 // number reading, the 16-bit conversion with halves to even, "general number form" and the
 // format patterns of the reports.
 
