@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <chrono>
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "app/season_hold.h"
 #include "app/season_offer.h"
 #include "app/splash_window.h"
 #include "platform/qt/pictures.h"
@@ -37,6 +39,8 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path folder = ".";
   tavrin::qt::QtUserInterface ui(folder);
   tavrin::Session session{store, ui, folder};
+  // Kept until the program ends: no other program changes the season under this window.
+  const auto lock = tavrin::HoldSeasonFolder(folder, ui, std::chrono::seconds(2));
   if (!tavrin::OfferSeasonForEmptyFolder(session)) return 0;
   tavrin::MainWindow main_window(store, ui, folder);
   ui.SetMainWindow(&main_window);

@@ -25,6 +25,7 @@
 #include "platform/qt/secondary_window.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/window_keys.h"
+#include "season/season_change.h"
 #include "season/text_convention.h"
 
 namespace tavrin {
@@ -139,10 +140,13 @@ QSize MainWindow::DesignSize() const {
 
 void MainWindow::ShowSeasonState() {
   const SeasonStore& store = session_.store;
-  setWindowTitle(store.WorkingYear > 0 ? qt::FromLatin1("Tavrin " + YearText(store.WorkingYear))
-                                       : ProgramCaption);
+  const QString title = store.WorkingYear > 0
+                            ? qt::FromLatin1("Tavrin " + YearText(store.WorkingYear))
+                            : QString(ProgramCaption);
+  // A window that may not save says so where it is always seen; its printouts need not.
+  setWindowTitle(SeasonReadOnlyReason(session_.folder) ? title + " (read-only)" : title);
   if (auto* printer = dynamic_cast<qt::QtPrinter*>(&session_.ui.ReportPrinter())) {
-    printer->SetFootTitle(qt::ToLatin1(windowTitle()));
+    printer->SetFootTitle(qt::ToLatin1(title));
   }
   // A toolbar button that would do nothing looks it.
   const MenuStates menus = CurrentMenuStates();

@@ -23,13 +23,14 @@ bool ImportChosenSeasonFile(Session& session) {
   const std::filesystem::path file = *chosen;
   const std::string name = file.filename().string();
   session.ui.ShowBusyPointer();
-  const std::optional<std::string> text = ReadWholeFile(file);
-  if (!text) {
-    session.ui.ShowMessage(fmt::format("Unable to read {}.", name), ProgramCaption,
-                           MessageIcon::Exclamation);
+  const auto text = ReadWholeFile(file, MaxInputFileSize);
+  if (!text || !*text) {
+    session.ui.ShowMessage(fmt::format("Unable to read {}:\n\r{}.", name,
+                                       text ? "the file does not exist" : text.failure()),
+                           ProgramCaption, MessageIcon::Exclamation);
     return false;
   }
-  return ImportSeason(session, name, *text, false);
+  return ImportSeason(session, name, **text, ImportChoice{});
 }
 
 bool ExportSeasonToChosenFile(Session& session) {

@@ -4,10 +4,10 @@
 
 #include "demo/demo_folder.h"
 #include "demo/demo_teams.h"
+#include "engine/season_saving.h"
 #include "entry/settings_update.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
-#include "season/file_io.h"
 
 namespace tavrin {
 
@@ -32,15 +32,9 @@ bool StartEmptySeason(Session& session) {
     store.LocationName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].location;
     store.TeamName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].nickname;
   }
-  const auto names = NamesText(store);
-  const auto settings = SettingsText(store);
-  if (!names || !settings ||
-      !ReplaceFilesTogether({{session.folder / NamesFileName, *names},
-                             {session.folder / SettingsFileName, *settings}})) {
-    ShowSaveFailure(session.ui);
-    return false;
-  }
-  return true;
+  SeasonChange change(session.folder);
+  return SaveOrTell(session.ui, change,
+                    {WriteNames(store, session.folder), WriteSettings(store, session.folder)});
 }
 
 }  // namespace

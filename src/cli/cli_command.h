@@ -15,6 +15,13 @@ inline constexpr int ExitDone = 0;
 inline constexpr int ExitRefused = 1;  // the program would have shown a message and stopped
 inline constexpr int ExitUsage = 2;
 
+enum class Access {
+  Reads,
+  Writes,
+  WritesWithOptions,  // reads when given no option ("settings" alone lists them)
+  MakesSeason,        // writes a season where there is none: no start-up reading of the files
+};
+
 struct CliCommand {
   std::string name;   // the first word on the command line
   std::string usage;  // the rest of the synopsis, for the help text
@@ -22,9 +29,10 @@ struct CliCommand {
   std::function<int(Session& session, const std::vector<std::string>& args, std::istream& in,
                     std::ostream& out)>
       run;
-  // False for a command that makes a season instead of reading one: the tool then skips the
-  // start-up reading of the settings and names files, and its message about their absence.
-  bool reads_season = true;
+  // How the command uses the season folder. A command that changes it holds the folder's lock
+  // from before its first read to its last write; one that reads it takes the lock when it is
+  // free, and reads without it beside a window that keeps the folder open.
+  Access access = Access::Reads;
 };
 
 std::vector<CliCommand>

@@ -1,6 +1,8 @@
 #include "cli/command_support.h"
 
-#include <fstream>
+#include <fmt/format.h>
+
+#include <algorithm>
 #include <iostream>
 
 #include "cli/cli_command.h"
@@ -14,40 +16,38 @@ int UsageError(const std::string& problem) {
   return ExitUsage;
 }
 
-namespace {
-
-std::vector<std::string> ReadLines(std::istream& in) {
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
+Outcome<std::string> ReadInputText(const std::string& file_arg, std::istream& in) {
+  if (!file_arg.empty() && file_arg != "-") {
+    auto read = ReadWholeFile(file_arg, MaxInputFileSize);
+    if (!read) return Failure{read.failure()};
+    if (!*read) return Failure{fmt::format("{} does not exist", file_arg)};
+    return std::move(**read);
   }
-  return lines;
-}
-
-}  // namespace
-
-std::optional<std::vector<std::string>> ReadInputLines(const std::string& file_arg,
-                                                       std::istream& in) {
-  if (file_arg.empty() || file_arg == "-") return ReadLines(in);
-  std::ifstream file(file_arg, std::ios::binary);
-  if (!file) return std::nullopt;
-  auto lines = ReadLines(file);
-  if (file.bad()) return std::nullopt;
-  return lines;
-}
-
-std::optional<std::string> ReadInputText(const std::string& file_arg, std::istream& in) {
-  if (!file_arg.empty() && file_arg != "-") return ReadWholeFile(file_arg);
   std::string text;
   char buffer[4096];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     text.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (text.size() > MaxDataFileSize) return std::nullopt;
+    if (text.size() > MaxInputFileSize) {
+      return Failure{fmt::format("standard input holds more than {} bytes", MaxInputFileSize)};
+    }
   }
-  if (in.bad()) return std::nullopt;
+  if (in.bad()) return Failure{"standard input could not be read"};
   return text;
+}
+
+Outcome<std::vector<std::string>> ReadInputLines(const std::string& file_arg, std::istream& in) {
+  auto text = ReadInputText(file_arg, in);
+  if (!text) return Failure{text.failure()};
+  std::vector<std::string> lines;
+  std::string_view rest = *text;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    std::string_view line = rest.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
+  return lines;
 }
 
 std::vector<std::string> SplitWords(std::string_view line) {

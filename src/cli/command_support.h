@@ -3,8 +3,9 @@
 // (saving a schedule week, entering a week's scores) that both the single-week commands and
 // the season import go through.
 
-#include <charconv>
+#include <cstdint>
 #include <iosfwd>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,32 +14,32 @@
 #include "engine/results_processing.h"
 #include "entry/schedule_save.h"
 #include "platform/session.h"
+#include "season/outcome.h"
+#include "season/text_convention.h"
 
 namespace tavrin::cli {
 
-// A whole number of the given type written in plain digits (a minus sign where the type has
-// one), nothing else. Stricter on purpose than ReadTypedWholeNumber, which the windows use: a
-// box takes the number its text starts with, while in a script "21abc" is a mistake to refuse.
+// A whole number of the given type as every box reads one (ReadWholeDigits): digits with
+// blanks around them, nothing else.
 template <typename Number = int>
 std::optional<Number> ParseWholeNumber(std::string_view text) {
-  Number value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
+  const auto value = ReadWholeDigits(text);
+  if (!value || *value > static_cast<std::uint64_t>(std::numeric_limits<Number>::max())) {
+    return std::nullopt;
+  }
+  return static_cast<Number>(*value);
 }
 
 // Writes "tavrin-cli: " + problem to standard error and returns the usage exit status.
 int UsageError(const std::string& problem);
 
-// The lines of the file named by `file_arg` (standard input when it is empty or "-"), without
-// line ends; nothing when the file cannot be read.
-std::optional<std::vector<std::string>> ReadInputLines(const std::string& file_arg,
-                                                       std::istream& in);
+// The whole text of the file named by `file_arg` (standard input when it is empty or "-"); a
+// failure naming the file when it cannot be read, is not a regular file (a device, a FIFO) or
+// is larger than MaxInputFileSize.
+Outcome<std::string> ReadInputText(const std::string& file_arg, std::istream& in);
 
-// The whole text of the file named by `file_arg` (standard input when it is empty or "-"),
-// nothing when it cannot be read or is larger than a data file may be.
-std::optional<std::string> ReadInputText(const std::string& file_arg, std::istream& in);
+// The same text as lines, without their line ends.
+Outcome<std::vector<std::string>> ReadInputLines(const std::string& file_arg, std::istream& in);
 
 // The words of a line, split at blanks and tabs.
 std::vector<std::string> SplitWords(std::string_view line);

@@ -66,7 +66,7 @@ int RunDemo(Session& session, const std::vector<std::string>& args, std::istream
 CliCommand DemoCommand() {
   return {"demo",
           "[--year Y] [--seed S] [--weeks-played N]   make the demo season in a folder without one",
-          RunDemo, false};
+          RunDemo, Access::MakesSeason};
 }
 
 }  // namespace tavrin::cli

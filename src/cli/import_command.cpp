@@ -16,27 +16,43 @@ namespace {
 
 int RunImport(Session& session, const std::vector<std::string>& args, std::istream& in,
               std::ostream&) {
-  bool schedules_only = false;
+  ImportChoice choice;
   std::vector<std::string> files;
   for (const auto& arg : args) {
     if (arg == "--schedules-only") {
-      schedules_only = true;
+      choice.schedules_only = true;
+    } else if (arg == "--replace") {
+      choice.replace_confirmed = true;
     } else {
       files.push_back(arg);
     }
   }
-  if (files.size() != 1) return UsageError("import needs [--schedules-only] SEASON.csv");
+  if (files.size() != 1)
+    return UsageError("import needs [--schedules-only] [--replace] SEASON.csv");
+  if (const int replaced = ScoredWeeksReplaced(session.store, choice);
+      replaced > 0 && !choice.replace_confirmed) {
+    std::cerr << fmt::format(
+        "tavrin-cli: import: this replaces the {} scored weeks of {}; give --replace to replace "
+        "them\n",
+        replaced, session.store.WorkingYear);
+    return ExitRefused;
+  }
   const auto text = ReadInputText(files[0], in);
-  if (!text) return UsageError(fmt::format("import: cannot read {}", files[0]));
+  if (!text) return UsageError(fmt::format("import: {}", text.failure()));
   const std::string name = files[0] == "-" ? "stdin" : files[0];
-  return ImportSeason(session, name, *text, schedules_only) ? ExitDone : ExitRefused;
+  return ImportSeason(session, name, *text, choice) ? ExitDone : ExitRefused;
 }
 
 int RunExport(Session& session, const std::vector<std::string>& args, std::istream&,
               std::ostream& out) {
   if (args.size() > 1) return UsageError("export needs [FILE]");
   if (args.empty() || args[0] == "-") {
-    out << SeasonCsvText(session);
+    const auto text = SeasonCsvText(session);
+    if (!text) {
+      std::cerr << "tavrin-cli: the season was not exported: " << text.failure() << '\n';
+      return ExitRefused;
+    }
+    out << *text;
     return ExitDone;
   }
   return ExportSeason(session, args[0]) ? ExitDone : ExitRefused;
@@ -46,14 +62,15 @@ int RunExport(Session& session, const std::vector<std::string>& args, std::istre
 
 CliCommand ImportCommand() {
   return {"import",
-          "[--schedules-only] SEASON.csv   check the whole file, then save every week's "
-          "schedule and score every scored week, all at once or not at all",
-          RunImport};
+          "[--schedules-only] [--replace] SEASON.csv   check the whole file, then save every "
+          "week's schedule and score every scored week, all at once or not at all (--replace: "
+          "over a season that already holds scored weeks)",
+          RunImport, Access::Writes};
 }
 
 CliCommand ExportCommand() {
   return {"export", "[FILE]   the season as the CSV import reads, with each game's prediction",
-          RunExport};
+          RunExport, Access::Reads};
 }
 
 }  // namespace tavrin::cli

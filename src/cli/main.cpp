@@ -1,13 +1,17 @@
 // tavrin-cli: the program's commands without its windows, over the data files of one folder.
 //   tavrin-cli [-C DIR] COMMAND [ARGS...]
 
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_command.h"
 #include "cli/console_ui.h"
+#include "cli/folder_hold.h"
 #include "cli/session_start.h"
+#include "season/season_change.h"
 #include "season/season_store.h"
 
 namespace {
@@ -24,10 +28,39 @@ void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
   out << "usage: tavrin-cli [-C DIR] COMMAND [ARGS...]\n"
          "Runs one of Tavrin's commands on the data files of DIR (default: the current folder).\n"
          "FILE missing or \"-\" reads standard input. Exit status: 0 done, 1 refused (the\n"
-         "message is on standard error), 2 bad usage.\n\n"
+         "message is on standard error), 2 bad usage.\n"
+         "A command that changes the season waits a moment for another program working on the\n"
+         "same folder, then refuses; one that only reads goes on beside it.\n\n"
          "commands:\n"
          "  help\n";
   for (const auto& command : commands) out << "  " << command.name << ' ' << command.usage << '\n';
+}
+
+int RunCommand(const CliCommand& command, const std::filesystem::path& folder,
+               const std::vector<std::string>& args) {
+  const auto hold = tavrin::cli::HoldFolder(folder, command.access, args);
+  if (!hold) {
+    std::cerr << "tavrin-cli: " << hold.failure() << ".\n";
+    return tavrin::cli::ExitRefused;
+  }
+  tavrin::SeasonStore store;
+  tavrin::cli::ConsoleUi ui(std::cerr, std::cout);
+  tavrin::Session session{store, ui, folder};
+  if (command.access != tavrin::cli::Access::MakesSeason) {
+    tavrin::cli::StartSession(session);
+    if (const auto failure = tavrin::FirstReadFailure()) {
+      std::cerr << "tavrin-cli: " << failure->text << ". Nothing has been changed.\n";
+      return tavrin::cli::ExitRefused;
+    }
+  }
+  const int status = command.run(session, args, std::cin, std::cout);
+  // Whatever the command made of a file it could not read is not to be trusted: its writes were
+  // refused already, and its output must not pass for done.
+  if (const auto failure = tavrin::FirstReadFailure(); failure && status == tavrin::cli::ExitDone) {
+    std::cerr << "tavrin-cli: " << failure->text << ".\n";
+    return tavrin::cli::ExitRefused;
+  }
+  return status;
 }
 
 }  // namespace
@@ -45,13 +78,9 @@ int main(int argc, char** argv) {
     return words.empty() ? tavrin::cli::ExitUsage : tavrin::cli::ExitDone;
   }
   for (const auto& command : commands) {
-    if (command.name != words[0]) continue;
-    tavrin::SeasonStore store;
-    tavrin::cli::ConsoleUi ui(std::cerr, std::cout);
-    tavrin::Session session{store, ui, folder};
-    if (command.reads_season) tavrin::cli::StartSession(session);
-    const std::vector<std::string> args(words.begin() + 1, words.end());
-    return command.run(session, args, std::cin, std::cout);
+    if (command.name == words[0]) {
+      return RunCommand(command, folder, std::vector<std::string>(words.begin() + 1, words.end()));
+    }
   }
   std::cerr << "tavrin-cli: unknown command \"" << words[0] << "\" (see tavrin-cli help)\n";
   return tavrin::cli::ExitUsage;

@@ -106,14 +106,14 @@ int RunSettings(Session& session, const std::vector<std::string>& args, std::ist
 
 CliCommand NewSeasonCommand() {
   return {"new-season", "[--weeks N]   start the working year from last season's week N (17)",
-          RunNewSeason};
+          RunNewSeason, Access::Writes};
 }
 
 CliCommand SettingsCommand() {
   return {"settings",
           "[--year Y] [--reactivity R] [--weighting W] [--weeks N] [--font NAME]   show or "
           "change the settings",
-          RunSettings};
+          RunSettings, Access::WritesWithOptions};
 }
 
 }  // namespace tavrin::cli

@@ -28,7 +28,7 @@ std::optional<WeekInput> ReadWeekInput(const std::string& command,
   }
   const auto lines = ReadInputLines(args.size() == 2 ? args[1] : "", in);
   if (!lines) {
-    UsageError(fmt::format("{}: cannot read {}", command, args[1]));
+    UsageError(fmt::format("{}: {}", command, lines.failure()));
     return std::nullopt;
   }
   WeekInput input{*week, {}};
@@ -84,12 +84,12 @@ int RunEnterScores(Session& session, const std::vector<std::string>& args, std::
 
 CliCommand SetScheduleCommand() {
   return {"set-schedule", "WEEK [FILE]   save a week's games, lines \"visitor home day\"",
-          RunSetSchedule};
+          RunSetSchedule, Access::Writes};
 }
 
 CliCommand EnterScoresCommand() {
   return {"enter-scores", "WEEK [FILE]   enter a week's scores, lines \"first second\"",
-          RunEnterScores};
+          RunEnterScores, Access::Writes};
 }
 
 }  // namespace tavrin::cli

@@ -1,16 +1,13 @@
 #include "demo/demo_folder.h"
 
-#include <fcntl.h>
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <system_error>
 
 #include "platform/messages.h"
 #include "season/data_files.h"
+#include "season/season_change.h"
 
 namespace tavrin::demo {
 namespace {
@@ -22,49 +19,6 @@ bool IsSeasonFileName(std::string_view name, std::string_view prefix) {
   constexpr std::string_view extension = ".dat";
   return name.size() >= prefix.size() + extension.size() && name.starts_with(prefix) &&
          name.ends_with(extension);
-}
-
-// Renames without ever replacing the target. Where the file system cannot promise that in one
-// step, the target's absence is checked just before an ordinary rename.
-bool MoveWithoutReplacing(const fs::path& from, const fs::path& to) {
-  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
-  if (errno != EINVAL && errno != ENOSYS) return false;
-  std::error_code error;
-  if (fs::exists(to, error) || error) return false;
-  fs::rename(from, to, error);
-  return !error;
-}
-
-// A new folder inside `folder`, so that moving out of it never crosses file systems.
-std::optional<fs::path> MakeScratchFolder(const fs::path& folder) {
-  std::string pattern = (folder / ".tavrin-demo-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) return std::nullopt;
-  return fs::path(pattern);
-}
-
-// Moves every file of the scratch folder in, the settings file last, so that the program never
-// finds a settings file naming a season whose files are not there yet. On a failure the files
-// already moved go back and the reason is returned.
-std::optional<std::string> MoveFilesIn(const fs::path& scratch, const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(scratch))
-    names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  std::stable_partition(names.begin(), names.end(),
-                        [](const std::string& name) { return name != SettingsFileName; });
-  std::vector<std::string> moved;
-  for (const std::string& name : names) {
-    if (MoveWithoutReplacing(scratch / name, folder / name)) {
-      moved.push_back(name);
-      continue;
-    }
-    const std::string reason = fs::exists(folder / name)
-                                   ? fmt::format("{} appeared in the folder meanwhile", name)
-                                   : fmt::format("{} could not be moved into the folder", name);
-    for (const std::string& back : moved) MoveWithoutReplacing(folder / back, scratch / back);
-    return reason;
-  }
-  return std::nullopt;
 }
 
 std::string JoinNames(const std::vector<std::string>& names) {
@@ -110,14 +64,13 @@ CommandResult WriteDemoSeason(const fs::path& folder, const DemoOptions& options
                    ProgramCaption, MessageIcon::Exclamation);
     return CommandResult::Refused;
   }
-  const auto scratch = MakeScratchFolder(folder);
-  if (!scratch) {
-    ReportFailure(ui, fmt::format("no files can be written in {}", folder.string()));
-    return CommandResult::NotSaved;
+  // Made whole in memory and written in one step: a crash leaves the folder empty or with the
+  // whole demo season, never a part of it.
+  SeasonChange change(folder);
+  auto failure = MakeDemoSeason(folder, options, ui);
+  if (!failure) {
+    if (auto committed = change.Commit(); !committed) failure = committed.failure();
   }
-  auto failure = MakeDemoSeason(*scratch, options, ui);
-  if (!failure) failure = MoveFilesIn(*scratch, folder);
-  fs::remove_all(*scratch, error);
   if (failure) {
     ReportFailure(ui, *failure);
     return CommandResult::NotSaved;

@@ -1,7 +1,5 @@
 #pragma once
-// Putting the demo season into a folder without ever replacing a user's data: the season is
-// made whole in a scratch folder beside the target's files and only then moved in, file by file,
-// each move refusing to replace an existing file.
+// Putting the demo season into a folder that holds no season yet, all of it or none.
 
 #include <filesystem>
 #include <string>

@@ -22,7 +22,7 @@ constexpr int DemoReactivity = 100;
 constexpr int DemoWeighting = 100;
 
 // A failed step, with whatever the commands told the user on the way.
-std::string Failure(DemoUi& ui, const std::string& step) {
+std::string StepFailed(DemoUi& ui, const std::string& step) {
   const std::string messages = ui.TakeMessages();
   return messages.empty() ? step : step + ": " + messages;
 }
@@ -31,7 +31,7 @@ std::optional<std::string> SetYear(Session& session, DemoUi& ui, int year) {
   const SettingsForm form{std::to_string(year), std::to_string(DemoWeekCount), DemoReactivity,
                           DemoWeighting};
   if (ApplySettings(session, form) != CommandResult::Done)
-    return Failure(ui, fmt::format("the settings for {} could not be saved", year));
+    return StepFailed(ui, fmt::format("the settings for {} could not be saved", year));
   return std::nullopt;
 }
 
@@ -40,8 +40,8 @@ std::optional<std::string> WriteTeamNames(Session& session, DemoUi& ui) {
     session.store.LocationName[team] = DemoTeams()[team - 1].location;
     session.store.TeamName[team] = DemoTeams()[team - 1].nickname;
   }
-  if (WriteNames(session.store, session.folder) != NamesWriteResult::Written)
-    return Failure(ui, "the team names could not be saved");
+  if (!WriteNames(session.store, session.folder))
+    return StepFailed(ui, "the team names could not be saved");
   return std::nullopt;
 }
 
@@ -55,7 +55,7 @@ std::optional<std::string> EnterSchedule(Session& session, DemoUi& ui, uint64_t 
       games.push_back({static_cast<int16_t>(game.first), static_cast<int16_t>(game.second),
                        static_cast<int16_t>(game.day)});
     if (!SaveScheduleWeek(session, std::to_string(week), games))
-      return Failure(
+      return StepFailed(
           ui, fmt::format("week {} of {} could not be saved", week, session.store.WorkingYear));
   }
   ui.TakeMessages();  // the saves' confirmations
@@ -67,7 +67,7 @@ std::optional<std::string> ScoreWeek(Session& session, DemoUi& ui, int week,
                                      const LeagueStrengths& strengths, DemoRandom& rng) {
   const SeasonStore& store = session.store;
   if (!OpenScoreEntry(session, week))
-    return Failure(
+    return StepFailed(
         ui, fmt::format("score entry for week {} of {} did not open", week, store.WorkingYear));
   std::vector<ScoreTexts> scores;
   for (int game = 1; game <= store.WeekGameCount; ++game) {
@@ -76,7 +76,7 @@ std::optional<std::string> ScoreWeek(Session& session, DemoUi& ui, int week,
     scores.push_back({std::to_string(score.first), std::to_string(score.second)});
   }
   if (ProcessWeekResults(session, week, scores) != CommandResult::Done)
-    return Failure(
+    return StepFailed(
         ui, fmt::format("the scores of week {} of {} were not processed", week, store.WorkingYear));
   return std::nullopt;
 }
@@ -95,7 +95,7 @@ std::optional<std::string> PlayLastSeason(Session& session, DemoUi& ui, int year
   if (auto failure = WriteTeamNames(session, ui)) return failure;
   if (auto failure = EnterSchedule(session, ui, schedule_seed)) return failure;
   if (!WriteFirstSeasonStart(session))
-    return Failure(ui, fmt::format("the start of {} could not be written", year));
+    return StepFailed(ui, fmt::format("the start of {} could not be written", year));
   return ScoreWeeks(session, ui, DemoWeekCount, strengths, rng);
 }
 
@@ -104,7 +104,7 @@ std::optional<std::string> StartNewSeason(Session& session, DemoUi& ui, int year
   if (auto failure = SetYear(session, ui, year)) return failure;
   if (auto failure = EnterSchedule(session, ui, schedule_seed)) return failure;
   if (RunNewSeasonSetup(session) != CommandResult::Done)
-    return Failure(ui, fmt::format("the new season setup for {} did not finish", year));
+    return StepFailed(ui, fmt::format("the new season setup for {} did not finish", year));
   return std::nullopt;
 }
 

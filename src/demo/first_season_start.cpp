@@ -3,6 +3,7 @@
 #include "engine/prediction.h"
 #include "engine/results_processing.h"
 #include "season/data_files.h"
+#include "season/season_change.h"
 
 namespace tavrin::demo {
 
@@ -22,9 +23,10 @@ bool WriteFirstSeasonStart(Session& session) {
   store.SelectedWeek = 0;
   PredictNextWeek(store, session.folder, 0);
   RoundStatistics(store);
-  if (!WriteStatsBlock(store, session.folder, 0)) return false;
   store.LastScoredWeek = 0;
-  return WriteSettings(store, session.folder);
+  SeasonChange change(session.folder);
+  return WriteStatsBlock(store, session.folder, 0) && WriteSettings(store, session.folder) &&
+         change.Commit();
 }
 
 }  // namespace tavrin::demo

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/prediction.h"
+#include "engine/season_saving.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
@@ -236,18 +237,18 @@ CommandResult ProcessWeekResults(Session& session, int week,
   const auto read = ReadScores(session, week, scores);
   if (!read) return CommandResult::Refused;
   if (!LaterWeeksMayBeLeftBehind(session, week)) return CommandResult::Declined;
+  SeasonChange change(session.folder);
   ApplyReadScores(session.store, week, *read);
   SeasonStore& store = session.store;
   PredictNextWeek(store, session.folder, week);
   RoundStatistics(store);
 
-  if (!WriteStatsBlock(store, session.folder, week)) {
-    ShowSaveFailure(session.ui, StatisticsFileName(store.WorkingYear));
-    return CommandResult::NotSaved;
-  }
+  const int16_t last_scored = store.LastScoredWeek;
   store.LastScoredWeek = static_cast<int16_t>(week);
-  if (!WriteSettings(store, session.folder)) {
-    ShowSaveFailure(session.ui, SettingsFileName);
+  if (!SaveOrTell(
+          session.ui, change,
+          {WriteStatsBlock(store, session.folder, week), WriteSettings(store, session.folder)})) {
+    store.LastScoredWeek = last_scored;
     return CommandResult::NotSaved;
   }
   return CommandResult::Done;

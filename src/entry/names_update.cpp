@@ -5,6 +5,7 @@
 #include <cctype>
 #include <map>
 
+#include "engine/season_saving.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 
@@ -91,11 +92,11 @@ CommandResult SaveNames(Session& session, const std::vector<std::string>& locati
     store.LocationName[index + 1] = locations[index];
     store.TeamName[index + 1] = team_names[index];
   }
-  if (WriteNames(store, session.folder) != NamesWriteResult::Written) {
+  SeasonChange change(session.folder);
+  if (!SaveOrTell(session.ui, change, {WriteNames(store, session.folder)})) {
     // Reports go on naming the teams as the names file still does.
     store.LocationName = old_locations;
     store.TeamName = old_team_names;
-    ShowSaveFailure(session.ui);
     return CommandResult::NotSaved;
   }
   return CommandResult::Done;

@@ -7,6 +7,7 @@
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
 #include "engine/results_processing.h"
+#include "engine/season_saving.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
@@ -99,13 +100,13 @@ CommandResult RunNewSeasonSetup(Session& session) {
   PredictNextWeek(store, session.folder, 0);
   RoundStatistics(store);
   ClearRecordsAndPoints(store);
-  if (!WriteStatsBlock(store, session.folder, 0)) {
-    ShowSaveFailure(session.ui, StatisticsFileName(new_year));
-    return CommandResult::NotSaved;
-  }
+  SeasonChange change(session.folder);
+  const int16_t last_scored = store.LastScoredWeek;
   store.LastScoredWeek = 0;
-  if (!WriteSettings(store, session.folder)) {
-    ShowSaveFailure(session.ui, SettingsFileName);
+  if (!SaveOrTell(
+          session.ui, change,
+          {WriteStatsBlock(store, session.folder, 0), WriteSettings(store, session.folder)})) {
+    store.LastScoredWeek = last_scored;
     return CommandResult::NotSaved;
   }
   return CommandResult::Done;

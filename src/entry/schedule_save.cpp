@@ -5,6 +5,7 @@
 #include <array>
 
 #include "engine/recorded_scores.h"
+#include "engine/season_saving.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
@@ -94,8 +95,8 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
     store.GameSecondTeam[index + 1] = games[index].second;
     store.GameDay[index + 1] = games[index].day;
   }
-  if (!WriteScheduleWeek(store, session.folder, *week)) {
-    ShowSaveFailure(session.ui);
+  SeasonChange change(session.folder);
+  if (!SaveOrTell(session.ui, change, {WriteScheduleWeek(store, session.folder, *week)})) {
     return false;
   }
   session.ui.ShowMessage(fmt::format("Schedule for Week {} has been saved.", *week), ProgramCaption,

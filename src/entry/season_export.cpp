@@ -11,6 +11,7 @@
 #include "season/data_files.h"
 #include "season/file_io.h"
 #include "season/market_lines.h"
+#include "season/season_change.h"
 #include "season/text_convention.h"
 
 namespace tavrin {
@@ -34,9 +35,20 @@ const MarketLine* FindLine(const std::vector<MarketLine>& lines, int week, int v
   return nullptr;
 }
 
+// A block the export needs; a missing file or a block beyond its end reads as zeros, as every
+// view reads it, but a damaged one stops the export.
+bool LoadWholeBlock(Session& session, int block) {
+  return LoadStatsBlockNumber(session.store, session.folder, block) ||
+         !StatsBlockDamaged(session.store, session.folder, block);
+}
+
+std::string DamagedWeekText(const std::string& file_name, int week) {
+  return fmt::format("{} is damaged at week {}", file_name, week);
+}
+
 }  // namespace
 
-std::string SeasonCsvText(Session& session) {
+Outcome<std::string> SeasonCsvText(Session& session) {
   SeasonStore& store = session.store;
   // A damaged market lines file is left out rather than stopping the export.
   const std::vector<MarketLine> lines =
@@ -47,13 +59,18 @@ std::string SeasonCsvText(Session& session) {
 
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
     ReadScheduleWeek(store, session.folder, week);
-    if (store.ScheduleStatus == StatusError) continue;
+    if (store.ScheduleStatus == StatusError) {
+      if (!ScheduleWeekDamaged(store, session.folder, week)) continue;  // not scheduled yet
+      return Failure{DamagedWeekText(ScheduleFileName(store.WorkingYear), week)};
+    }
     const int games = store.WeekGameCount;
 
     // Block week - 1 holds the week's predictions, block week its results.
     std::vector<std::optional<ExportedPrediction>> predictions(games + 1);
     if (week - 1 <= store.LastScoredWeek) {
-      LoadStatsBlockNumber(store, session.folder, week - 1);
+      if (!LoadWholeBlock(session, week - 1)) {
+        return Failure{DamagedWeekText(StatisticsFileName(store.WorkingYear), week - 1)};
+      }
       for (int game = 1; game <= games; ++game) {
         predictions[game] = ExportedPrediction{
             store.PickTeam[game], store.PickMargin[game],
@@ -61,7 +78,9 @@ std::string SeasonCsvText(Session& session) {
       }
     }
     const bool scored = week <= store.LastScoredWeek;
-    if (scored) LoadStatsBlockNumber(store, session.folder, week);
+    if (scored && !LoadWholeBlock(session, week)) {
+      return Failure{DamagedWeekText(StatisticsFileName(store.WorkingYear), week)};
+    }
 
     for (int game = 1; game <= games; ++game) {
       const int visitor = store.GameFirstTeam[game];
@@ -84,13 +103,20 @@ std::string SeasonCsvText(Session& session) {
       text += '\n';
     }
   }
+  if (auto failure = FirstReadFailure()) return *failure;
   return text;
 }
 
 bool ExportSeason(Session& session, const std::filesystem::path& file) {
   session.ui.ShowBusyPointer();
-  if (!ReplaceFileAtomically(file, SeasonCsvText(session))) {
-    ShowSaveFailure(session.ui, file.filename().string());
+  const auto text = SeasonCsvText(session);
+  if (!text) {
+    session.ui.ShowMessage(fmt::format("The season was not exported:\n\r{}.", text.failure()),
+                           ProgramCaption, MessageIcon::Exclamation);
+    return false;
+  }
+  if (auto written = ReplaceFileAtomically(file, *text); !written) {
+    ShowSaveFailure(session.ui, written.failure() + ".");
     return false;
   }
   session.ui.ShowMessage(

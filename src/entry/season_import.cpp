@@ -10,12 +10,13 @@
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
 #include "engine/results_processing.h"
+#include "engine/season_saving.h"
 #include "entry/schedule_save.h"
 #include "entry/score_entry.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
-#include "season/file_io.h"
 #include "season/market_lines.h"
+#include "season/season_change.h"
 #include "season/season_csv.h"
 
 namespace tavrin {
@@ -72,6 +73,9 @@ class SeasonInMemory {
       return false;
     }
     for (const auto& [week, games] : csv_.weeks) SaveSchedule(week, games);
+    // A full import plays the season again from week 1; a schedules-only one goes on from the
+    // week after the last scored.
+    PredictWeekAnew(schedules_only ? store_.LastScoredWeek + 1 : 1);
     if (schedules_only) return true;
     for (const auto& [week, games] : csv_.weeks) {
       if (IsScored(games.front()) && !Score(week, games, problems)) return false;
@@ -79,23 +83,23 @@ class SeasonInMemory {
     return true;
   }
 
-  // The files to replace, the settings file (which says how far the others go) last.
-  std::optional<std::vector<FileReplacement>> Replacements() const {
+  // Every file the import changes, staged in the change open on the season's folder.
+  std::vector<Outcome<void>> Write() const {
     const std::filesystem::path& folder = session_.folder;
-    std::vector<FileReplacement> files;
+    std::vector<Outcome<void>> writes;
     if (!csv_.weeks.empty()) {
-      files.push_back({folder / ScheduleFileName(store_.WorkingYear), schedule_});
+      writes.push_back(WriteSeasonFile(folder / ScheduleFileName(store_.WorkingYear), schedule_));
     }
     if (csv_.has_market_lines) {
-      files.push_back({folder / MarketLinesFileName(store_.WorkingYear), MarketText()});
+      writes.push_back(
+          WriteSeasonFile(folder / MarketLinesFileName(store_.WorkingYear), MarketText()));
     }
-    if (scored_weeks_ > 0) {
-      const std::optional<std::string> settings = SettingsText(store_);
-      if (!settings) return std::nullopt;
-      files.push_back({folder / StatisticsFileName(store_.WorkingYear), statistics_});
-      files.push_back({folder / SettingsFileName, *settings});
+    if (statistics_changed_) {
+      writes.push_back(
+          WriteSeasonFile(folder / StatisticsFileName(store_.WorkingYear), statistics_));
     }
-    return files;
+    if (scored_weeks_ > 0) writes.push_back(WriteSettings(store_, folder));
+    return writes;
   }
 
   const SeasonStore& store() const { return store_; }
@@ -104,16 +108,26 @@ class SeasonInMemory {
  private:
   bool ReadExisting(const std::string& name, std::string& bytes,
                     std::vector<CsvProblem>& problems) {
-    const std::filesystem::path file = session_.folder / name;
-    std::error_code error;
-    if (!std::filesystem::exists(file, error) && !error) return true;
-    std::optional<std::string> read = ReadWholeFile(file);
+    auto read = ReadSeasonFile(session_.folder / name);
     if (!read) {
-      problems.push_back({0, fmt::format("the season's file {} cannot be read", name)});
+      problems.push_back({0, read.failure()});
       return false;
     }
-    bytes = std::move(*read);
+    bytes = std::move(*read).value_or(std::string());
     return true;
+  }
+
+  // The next week to play keeps no prediction made for a schedule the import replaced: its
+  // games are predicted anew from the ratings before it, as results processing would have.
+  void PredictWeekAnew(int week) {
+    const std::uint64_t offset = static_cast<std::uint64_t>(week - 1) * StatsBlockSize;
+    if (week < 1 || !csv_.weeks.count(week) || statistics_.size() < offset + StatsBlockSize) return;
+    if (!ReadStatsBlockBytes(store_, Slice(statistics_, offset, StatsBlockSize))) return;
+    LoadSchedule(week);
+    PredictLoadedWeek(store_);
+    RoundStatistics(store_);
+    Patch(statistics_, offset, StatsBlockBytes(store_));
+    statistics_changed_ = true;
   }
 
   void SaveSchedule(int week, const std::vector<CsvGame>& games) {
@@ -173,6 +187,7 @@ class SeasonInMemory {
     Patch(statistics_, static_cast<std::uint64_t>(week) * StatsBlockSize, StatsBlockBytes(store_));
     store_.LastScoredWeek = static_cast<int16_t>(week);
     ++scored_weeks_;
+    statistics_changed_ = true;
     return true;
   }
 
@@ -202,6 +217,7 @@ class SeasonInMemory {
   std::string schedule_;
   std::string statistics_;
   int scored_weeks_ = 0;
+  bool statistics_changed_ = false;
 };
 
 void ShowProblems(Session& session, std::string_view file_name, std::vector<CsvProblem> problems) {
@@ -210,18 +226,22 @@ void ShowProblems(Session& session, std::string_view file_name, std::vector<CsvP
       ProblemLines(std::move(problems), file_name), ProgramCaption);
 }
 
-std::string FileNames(const std::vector<FileReplacement>& files) {
-  std::string names;
-  for (const FileReplacement& file : files) {
-    names += (names.empty() ? "" : ", ") + file.file.filename().string();
-  }
-  return names;
-}
-
 }  // namespace
 
+int ScoredWeeksReplaced(const SeasonStore& store, const ImportChoice& choice) {
+  return choice.schedules_only ? 0 : std::max<int>(store.LastScoredWeek, 0);
+}
+
 bool ImportSeason(Session& session, std::string_view file_name, std::string_view text,
-                  bool schedules_only) {
+                  const ImportChoice& choice) {
+  const int replaced = ScoredWeeksReplaced(session.store, choice);
+  if (replaced > 0 && !choice.replace_confirmed &&
+      !session.ui.AskYesNo(fmt::format("This replaces the {} scored weeks of {}. Replace them?",
+                                       replaced, session.store.WorkingYear),
+                           ProgramCaption, MessageIcon::Exclamation, DefaultButton::Second)) {
+    return false;
+  }
+  const bool schedules_only = choice.schedules_only;
   session.ui.ShowBusyPointer();
   std::vector<CsvProblem> problems;
   const SeasonCsv csv = ReadSeasonCsv(text, session.store.WeeksInSeason, problems);
@@ -235,16 +255,15 @@ bool ImportSeason(Session& session, std::string_view file_name, std::string_view
     ShowProblems(session, file_name, std::move(problems));
     return false;
   }
-  const auto files = season.Replacements();
-  if (!files) {
-    ShowProblems(session, file_name,
-                 {{0, "the report font cannot be written to the settings file"}});
-    return false;
+  SeasonChange change(session.folder);
+  const std::vector<Outcome<void>> writes = season.Write();
+  for (const Outcome<void>& write : writes) {
+    if (!write) {
+      ShowProblems(session, file_name, {{0, write.failure()}});
+      return false;
+    }
   }
-  if (!ReplaceFilesTogether(*files)) {
-    ShowSaveFailure(session.ui, FileNames(*files) + "\n\rNo file has been changed.");
-    return false;
-  }
+  if (!SaveOrTell(session.ui, change, {})) return false;
   session.store = season.store();
   session.ui.ShowMessage(fmt::format("Season {} imported from {}: {} weeks of schedules, {} "
                                      "weeks of scores.",

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/session.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 
@@ -12,8 +13,16 @@ namespace tavrin {
 // every week whose games carry scores, week by week as score entry would; the betting lines
 // the CSV carries go to the market lines file. `file_name` names the file in the problems,
 // which the user is shown all together ("FILE:LINE: what is wrong"). True when the season's
-// files were replaced; false, with no file changed and the user told why, otherwise.
+// files were replaced; false, with no file changed and the user told why, otherwise. Scoring
+// weeks over a season that already holds scored weeks asks first, unless `replace_confirmed`.
+struct ImportChoice {
+  bool schedules_only = false;
+  bool replace_confirmed = false;
+};
 bool ImportSeason(Session& session, std::string_view file_name, std::string_view text,
-                  bool schedules_only);
+                  const ImportChoice& choice);
+
+// The scored weeks of the season an import with this choice would replace.
+int ScoredWeeksReplaced(const SeasonStore& store, const ImportChoice& choice);
 
 }  // namespace tavrin

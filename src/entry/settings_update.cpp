@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "engine/results_processing.h"
+#include "engine/season_saving.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
@@ -38,11 +39,11 @@ bool TakeSettingsForm(Session& session, const SettingsForm& form) {
 CommandResult ApplySettings(Session& session, const SettingsForm& form) {
   const SeasonStore before = session.store;
   if (!TakeSettingsForm(session, form)) return CommandResult::Refused;
-  if (!WriteSettings(session.store, session.folder)) {
+  SeasonChange change(session.folder);
+  if (!SaveOrTell(session.ui, change, {WriteSettings(session.store, session.folder)})) {
     // The program goes on with the settings the file still holds, so that every later command
     // reads and writes the season the user sees on disk.
     session.store = before;
-    ShowSaveFailure(session.ui, SettingsFileName);
     return CommandResult::NotSaved;
   }
   return CommandResult::Done;

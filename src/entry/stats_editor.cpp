@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "engine/results_processing.h"
+#include "engine/season_saving.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
@@ -37,13 +38,10 @@ const FieldRule& RuleOf(StatsField field) { return FieldRules[static_cast<std::s
 // The figure typed for a field, when it is a number (no sign) within the field's range.
 std::optional<double> ReadFieldValue(StatsField field, std::string_view text) {
   const FieldRule& rule = RuleOf(field);
-  const std::size_t start = text.find_first_not_of(' ');
-  if (start == std::string_view::npos) return std::nullopt;
-  const bool point_first = text[start] == '.' && start + 1 < text.size() &&
-                           std::isdigit(static_cast<unsigned char>(text[start + 1]));
-  if (!std::isdigit(static_cast<unsigned char>(text[start])) && !point_first) return std::nullopt;
-  const double value = ReadLenientNumber(text);
-  if (value > rule.highest || (rule.whole && value != std::floor(value))) return std::nullopt;
+  const auto value = ReadTypedDecimal(text);
+  if (!value || *value > rule.highest || (rule.whole && *value != std::floor(*value))) {
+    return std::nullopt;
+  }
   return value;
 }
 
@@ -140,11 +138,8 @@ std::string EditorValueText(const SeasonStore& store, int team, StatsField field
 bool SaveEditorBlock(Session& session, int week) {
   if (!EditableWeek(session, week)) return false;
   RoundStatistics(session.store);
-  if (!WriteStatsBlock(session.store, session.folder, week)) {
-    ShowSaveFailure(session.ui, StatisticsFileName(session.store.WorkingYear));
-    return false;
-  }
-  return true;
+  SeasonChange change(session.folder);
+  return SaveOrTell(session.ui, change, {WriteStatsBlock(session.store, session.folder, week)});
 }
 
 }  // namespace tavrin

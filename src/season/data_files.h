@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "season/outcome.h"
 #include "season/season_store.h"
 
 namespace tavrin {
@@ -17,22 +18,24 @@ inline constexpr const char* NamesFileName = "TavNM.dat";
 std::string ScheduleFileName(int year);    // "TVSC" + year + ".dat"
 std::string StatisticsFileName(int year);  // "TVSt" + year + ".dat"
 
+// Every writer stages its file in the change open on the folder (see season/season_change.h), or
+// replaces it at once when none is open; a failure names the file and the reason.
+
 // Settings "TavSE.dat". Reading sets TeamCount to 31, fills the six settings in file order
 // and stops at the first line that is missing or does not fit (a 16-bit value out of range, a
 // single beyond its range), returning false; values not read keep what they held. Two-digit
 // years are widened (98 -> 1998, 5 -> 2005). Writing refuses a ReportFont holding a double
-// quote or a line break (false), since it could not be read back.
+// quote or a line break, since it could not be read back.
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder);
-bool WriteSettings(const SeasonStore& store, const std::filesystem::path& folder);
+Outcome<void> WriteSettings(const SeasonStore& store, const std::filesystem::path& folder);
 // The settings file's whole text, or nothing when the ReportFont could not be read back.
 std::optional<std::string> SettingsText(const SeasonStore& store);
 
 // Names "TavNM.dat": LocationName(1..31), then TeamName(1..31). Reading returns false on a
-// missing file or fewer than 62 lines (the lines present are still taken). Writing refuses,
-// with QuoteInName and the file untouched, a name holding a double quote or a line break.
+// missing file or fewer than 62 lines (the lines present are still taken). Writing refuses a
+// name holding a double quote or a line break.
 bool ReadNames(SeasonStore& store, const std::filesystem::path& folder);
-enum class NamesWriteResult { Written, Failed, QuoteInName };
-NamesWriteResult WriteNames(const SeasonStore& store, const std::filesystem::path& folder);
+Outcome<void> WriteNames(const SeasonStore& store, const std::filesystem::path& folder);
 // The names file's whole text, or nothing when a name could not be read back.
 std::optional<std::string> NamesText(const SeasonStore& store);
 
@@ -45,7 +48,8 @@ std::optional<std::string> NamesText(const SeasonStore& store);
 inline constexpr int ScheduleRecordSize = 100;
 inline constexpr int MaxGamesPerScheduleRecord = 18;
 void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week);
-bool WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder, int week);
+Outcome<void> WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder,
+                                int week);
 // The same two steps on one record's bytes held in memory: reading (nothing or a short record
 // reads as a week never written) and the record of the loaded week, nothing when the week
 // cannot be written.
@@ -77,7 +81,7 @@ bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folde
 bool StatsBlockDamaged(const SeasonStore& store, const std::filesystem::path& folder, int block);
 // Replaces block b from the statistics arrays (the caller rounds first); a shorter file is
 // padded with zero bytes. False, with the file untouched, when it cannot be replaced.
-bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);
+Outcome<void> WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);
 // The same on a block's bytes held in memory: reading (a short block reads as zeros; false when
 // a record is damaged) and the block of the statistics arrays.
 inline constexpr std::size_t StatsBlockSize =

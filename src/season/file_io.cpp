@@ -1,12 +1,13 @@
 #include "season/file_io.h"
 
 #include <fcntl.h>
+#include <fmt/format.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace tavrin {
@@ -16,14 +17,14 @@ namespace {
 // Countdowns of the injected faults, one per operation kind; 0 means none is armed.
 std::array<int, 4> fault_countdown{};
 
+std::optional<Failure> first_read_failure;
+
 bool InjectedFault(FileOperation operation) {
   int& countdown = fault_countdown[static_cast<std::size_t>(operation)];
   if (countdown == 0) return false;
   return --countdown == 0;
 }
 
-// Reads open with O_NONBLOCK so that a FIFO put in place of a data file cannot hang the
-// program; it is then refused for not being a regular file.
 int OpenFile(const std::filesystem::path& file, int flags, mode_t mode = 0) {
   if (InjectedFault(FileOperation::Open)) {
     errno = EIO;
@@ -74,7 +75,10 @@ bool ReadAt(int fd, std::uint64_t offset, std::size_t length, std::string& out) 
 }
 
 bool WriteAll(int fd, std::string_view contents) {
-  if (InjectedFault(FileOperation::Write)) return false;
+  if (InjectedFault(FileOperation::Write)) {
+    errno = ENOSPC;
+    return false;
+  }
   std::size_t done = 0;
   while (done < contents.size()) {
     const ssize_t wrote = ::write(fd, contents.data() + done, contents.size() - done);
@@ -86,191 +90,175 @@ bool WriteAll(int fd, std::string_view contents) {
 }
 
 bool SyncFile(int fd) {
-  if (InjectedFault(FileOperation::Flush)) return false;
-  return ::fsync(fd) == 0;
-}
-
-// Best effort: some file systems cannot sync a folder, and the rename has already happened.
-void SyncFolder(const std::filesystem::path& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-// A new, exclusive temporary file beside the target, so that the rename stays in one file
-// system. Its name starts with a dot so it never looks like a data file.
-int CreateTemporaryBeside(const std::filesystem::path& file, std::filesystem::path& temporary) {
-  static unsigned sequence = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = file;
-    temporary.replace_filename("." + file.filename().string() + ".tmp" +
-                               std::to_string(::getpid()) + "-" + std::to_string(++sequence));
-    const int fd = OpenFile(temporary, O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+  if (InjectedFault(FileOperation::Flush)) {
+    errno = EIO;
+    return false;
   }
-  return -1;
-}
-
-bool RenameFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-  return !InjectedFault(FileOperation::Rename) && ::rename(from.c_str(), to.c_str()) == 0;
+  return ::fsync(fd) == 0;
 }
 
 std::filesystem::path FolderOf(const std::filesystem::path& file) {
   return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-// The new contents written and synced in a temporary file beside the target, keeping the
-// target's permissions; false, with nothing left behind, when that fails or the target exists
-// but is not a writable regular file.
-bool WriteTemporaryBeside(const std::filesystem::path& file, std::string_view contents,
-                          std::filesystem::path& temporary, bool& target_exists) {
-  struct stat existing {};
-  target_exists = ::stat(file.c_str(), &existing) == 0;
-  if (target_exists && (!S_ISREG(existing.st_mode) || ::access(file.c_str(), W_OK) != 0)) {
-    return false;
+// A file that is missing (or whose folder is) simply is not there; anything else is a failure.
+bool IsAbsence(int error) { return error == ENOENT || error == ENOTDIR; }
+
+// Opens for reading and checks what was opened: nothing for a missing file, the descriptor
+// and the file's size, or a failure.
+struct OpenedForReading {
+  int fd = -1;
+  std::uint64_t size = 0;
+};
+Outcome<std::optional<OpenedForReading>> OpenForReading(const std::filesystem::path& file,
+                                                        std::uint64_t limit) {
+  // O_NONBLOCK: a FIFO put in place of a data file must not hang the program.
+  const int fd = OpenFile(file, O_RDONLY | O_NONBLOCK);
+  if (fd < 0) {
+    if (IsAbsence(errno)) return std::optional<OpenedForReading>();
+    return FileFailure(file, "could not be read");
   }
-  FileDescriptor fd(CreateTemporaryBeside(file, temporary));
-  if (!fd.valid()) return false;
-  const bool written = (!target_exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0) &&
-                       WriteAll(fd.get(), contents) && SyncFile(fd.get()) && fd.Close();
-  if (!written) ::unlink(temporary.c_str());
-  return written;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) {
+    Failure failure = FileFailure(file, "could not be read");
+    ::close(fd);
+    return failure;
+  }
+  if (!S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return Failure{file.filename().string() + " is not a regular file"};
+  }
+  if (static_cast<std::uint64_t>(status.st_size) > limit) {
+    ::close(fd);
+    return Failure{fmt::format("{} is larger than {} bytes", file.filename().string(), limit)};
+  }
+  return std::optional<OpenedForReading>(
+      OpenedForReading{fd, static_cast<std::uint64_t>(status.st_size)});
 }
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
-  FileDescriptor fd(OpenFile(file, O_RDONLY | O_NONBLOCK));
-  if (!fd.valid()) return std::nullopt;
-  struct stat status {};
-  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-  if (static_cast<std::uint64_t>(status.st_size) > MaxDataFileSize) return std::nullopt;
+Failure FileFailure(const std::filesystem::path& file, std::string_view what) {
+  return Failure{fmt::format("{} {}: {}", file.filename().string(), what, std::strerror(errno))};
+}
+
+Outcome<FileContents> ReadWholeFile(const std::filesystem::path& file, std::uint64_t limit) {
+  auto opened = OpenForReading(file, limit);
+  if (!opened) return Failure{opened.failure()};
+  if (!*opened) return FileContents();
+  FileDescriptor fd((*opened)->fd);
   std::string contents;
   // The size is a hint only: a file that grows or shrinks meanwhile is read to its end.
-  if (!ReadAt(fd.get(), 0, static_cast<std::size_t>(status.st_size), contents)) return std::nullopt;
+  if (!ReadAt(fd.get(), 0, static_cast<std::size_t>((*opened)->size), contents)) {
+    return FileFailure(file, "could not be read");
+  }
   std::string more;
   while (true) {
-    if (!ReadAt(fd.get(), contents.size(), 4096, more)) return std::nullopt;
+    if (!ReadAt(fd.get(), contents.size(), 4096, more)) {
+      return FileFailure(file, "could not be read");
+    }
     if (more.empty()) break;
-    if (contents.size() + more.size() > MaxDataFileSize) return std::nullopt;
+    if (contents.size() + more.size() > limit) {
+      return Failure{fmt::format("{} is larger than {} bytes", file.filename().string(), limit)};
+    }
     contents += more;
   }
-  return contents;
+  return FileContents(std::move(contents));
 }
 
-std::optional<std::string> ReadFileRange(const std::filesystem::path& file, std::uint64_t offset,
-                                         std::size_t length) {
-  FileDescriptor fd(OpenFile(file, O_RDONLY | O_NONBLOCK));
-  if (!fd.valid()) return std::nullopt;
-  struct stat status {};
-  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-  const auto size = static_cast<std::uint64_t>(status.st_size);
-  if (offset >= size) return std::string();
+Outcome<FileContents> ReadFileRange(const std::filesystem::path& file, std::uint64_t offset,
+                                    std::size_t length) {
+  auto opened = OpenForReading(file, MaxDataFileSize);
+  if (!opened) return Failure{opened.failure()};
+  if (!*opened) return FileContents();
+  FileDescriptor fd((*opened)->fd);
+  if (offset >= (*opened)->size) return FileContents(std::string());
   std::string contents;
-  if (!ReadAt(fd.get(), offset, length, contents)) return std::nullopt;
-  return contents;
+  if (!ReadAt(fd.get(), offset, length, contents)) return FileFailure(file, "could not be read");
+  return FileContents(std::move(contents));
 }
 
-bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view contents) {
-  std::filesystem::path temporary;
-  bool exists = false;
-  if (!WriteTemporaryBeside(file, contents, temporary, exists)) return false;
-  if (!RenameFile(temporary, file)) {
+Outcome<void> CheckReplaceable(const std::filesystem::path& file) {
+  struct stat existing {};
+  if (::stat(file.c_str(), &existing) != 0) {
+    if (IsAbsence(errno)) return {};
+    return FileFailure(file, "could not be examined");
+  }
+  if (!S_ISREG(existing.st_mode))
+    return Failure{file.filename().string() + " is not a regular file"};
+  if (::access(file.c_str(), W_OK) != 0) return FileFailure(file, "cannot be replaced");
+  return {};
+}
+
+Outcome<void> WriteSyncedFile(const std::filesystem::path& file, std::string_view contents,
+                              const std::filesystem::path& model) {
+  struct stat existing {};
+  const bool keep_mode = ::stat(model.c_str(), &existing) == 0;
+  FileDescriptor fd(OpenFile(file, O_WRONLY | O_CREAT | O_TRUNC, 0666));
+  if (!fd.valid()) return FileFailure(file, "could not be created");
+  if (keep_mode && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) {
+    return FileFailure(file, "could not be given its permissions");
+  }
+  if (!WriteAll(fd.get(), contents)) return FileFailure(file, "could not be written");
+  if (!SyncFile(fd.get())) return FileFailure(file, "could not be written to disk");
+  if (!fd.Close()) return FileFailure(file, "could not be written");
+  return {};
+}
+
+Outcome<void> RenameFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (InjectedFault(FileOperation::Rename)) {
+    errno = EIO;
+    return FileFailure(to, "could not be put in place");
+  }
+  if (::rename(from.c_str(), to.c_str()) != 0) return FileFailure(to, "could not be put in place");
+  return {};
+}
+
+Outcome<void> SyncFolder(const std::filesystem::path& folder) {
+  FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.valid()) return FileFailure(folder, "could not be opened");
+  if (!SyncFile(fd.get())) {
+    // Some file systems cannot sync a folder at all; that is no failure of ours.
+    if (errno == EINVAL || errno == ENOTSUP) return {};
+    return FileFailure(folder, "could not be written to disk");
+  }
+  return {};
+}
+
+Outcome<void> ReplaceFileAtomically(const std::filesystem::path& file, std::string_view contents) {
+  if (auto replaceable = CheckReplaceable(file); !replaceable) return replaceable;
+  static unsigned sequence = 0;
+  std::filesystem::path temporary = file;
+  // A dot name, so it never looks like a data file; the process number lets the next open of a
+  // season folder tell a dead writer's leftover from a live one's.
+  temporary.replace_filename(
+      fmt::format(".{}{}{}-{}", file.filename().string(), TemporaryMarker, ::getpid(), ++sequence));
+  if (auto written = WriteSyncedFile(temporary, contents, file); !written) {
     ::unlink(temporary.c_str());
-    return false;
+    return written;
   }
-  SyncFolder(FolderOf(file));
-  return true;
-}
-
-bool ReplaceFilesTogether(const std::vector<FileReplacement>& replacements) {
-  struct Step {
-    std::filesystem::path temporary;
-    std::filesystem::path backup;  // a second name for the old file; empty when there was none
-    // The old file's bytes, where the file system has no second names (FAT, for one).
-    std::optional<std::string> old_contents;
-    bool renamed = false;
-  };
-  std::vector<Step> steps(replacements.size());
-  const auto undo = [&] {
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-      const Step& step = steps[i];
-      if (!step.renamed) {
-        if (!step.temporary.empty()) ::unlink(step.temporary.c_str());
-        if (!step.backup.empty()) ::unlink(step.backup.c_str());
-      } else if (step.old_contents) {
-        std::filesystem::path temporary;
-        bool exists = false;
-        if (WriteTemporaryBeside(replacements[i].file, *step.old_contents, temporary, exists)) {
-          ::rename(temporary.c_str(), replacements[i].file.c_str());
-        }
-      } else if (step.backup.empty()) {
-        ::unlink(replacements[i].file.c_str());
-      } else {
-        // Should even this fail, the old contents stay under the backup's name.
-        ::rename(step.backup.c_str(), replacements[i].file.c_str());
-      }
-    }
-    return false;
-  };
-
-  for (std::size_t i = 0; i < replacements.size(); ++i) {
-    bool exists = false;
-    if (!WriteTemporaryBeside(replacements[i].file, replacements[i].contents, steps[i].temporary,
-                              exists)) {
-      steps[i].temporary.clear();
-      return undo();
-    }
-    if (exists) {
-      // A hard link keeps the old contents reachable, so that a later failure can restore them.
-      std::filesystem::path backup = steps[i].temporary;
-      backup += ".old";
-      if (::link(replacements[i].file.c_str(), backup.c_str()) == 0) {
-        steps[i].backup = backup;
-      } else if (!(steps[i].old_contents = ReadWholeFile(replacements[i].file))) {
-        return undo();
-      }
-    }
+  if (auto renamed = RenameFile(temporary, file); !renamed) {
+    ::unlink(temporary.c_str());
+    return renamed;
   }
-  for (std::size_t i = 0; i < replacements.size(); ++i) {
-    if (!RenameFile(steps[i].temporary, replacements[i].file)) return undo();
-    steps[i].renamed = true;
-  }
-  std::vector<std::filesystem::path> folders;
-  for (std::size_t i = 0; i < replacements.size(); ++i) {
-    if (!steps[i].backup.empty()) ::unlink(steps[i].backup.c_str());
-    const std::filesystem::path folder = FolderOf(replacements[i].file);
-    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
-      folders.push_back(folder);
-      SyncFolder(folder);
-    }
-  }
-  return true;
-}
-
-bool PatchFileAtomically(const std::filesystem::path& file, std::uint64_t offset,
-                         std::string_view bytes) {
-  if (offset + bytes.size() > MaxDataFileSize) return false;
-  std::string contents;
-  std::error_code error;
-  if (std::filesystem::exists(file, error)) {
-    std::optional<std::string> old = ReadWholeFile(file);
-    if (!old) return false;  // never replace a file that could not be read
-    contents = std::move(*old);
-  } else if (error) {
-    return false;
-  }
-  const auto end = static_cast<std::size_t>(offset + bytes.size());
-  if (contents.size() < end) contents.resize(end, '\0');
-  contents.replace(static_cast<std::size_t>(offset), bytes.size(), bytes);
-  return ReplaceFileAtomically(file, contents);
+  // The new file is complete and in place; only its name's durability is left to the system.
+  (void)SyncFolder(FolderOf(file));
+  return {};
 }
 
 void InjectFileFault(FileOperation operation, int nth) {
   fault_countdown[static_cast<std::size_t>(operation)] = nth > 0 ? nth : 0;
 }
 
-void ClearFileFaults() { fault_countdown.fill(0); }
+void ClearFileFaults() {
+  fault_countdown.fill(0);
+  first_read_failure.reset();
+}
+
+std::optional<Failure> FirstReadFailure() { return first_read_failure; }
+
+void RememberReadFailure(const Failure& failure) {
+  if (!first_read_failure) first_read_failure = failure;
+}
 
 }  // namespace tavrin

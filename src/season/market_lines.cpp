@@ -6,7 +6,7 @@
 #include <cmath>
 #include <system_error>
 
-#include "season/file_io.h"
+#include "season/season_change.h"
 #include "season/season_store.h"
 #include "season/text_convention.h"
 #include "season/text_file_lines.h"
@@ -81,18 +81,12 @@ std::string MarketLinesFileName(int year) { return "TVML" + YearText(year) + ".c
 
 std::optional<std::vector<MarketLine>> ReadMarketLines(const std::filesystem::path& folder,
                                                        int year) {
-  const std::filesystem::path file = folder / MarketLinesFileName(year);
-  std::error_code error;
-  if (!std::filesystem::exists(file, error)) {
-    if (error) return std::nullopt;
-    return std::vector<MarketLine>{};
-  }
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error || size > MaxFileSize) return std::nullopt;
-  const std::optional<std::string> text = ReadWholeFile(file);
+  const auto text = ReadSeasonFile(folder / MarketLinesFileName(year));
   if (!text) return std::nullopt;
+  if (!*text) return std::vector<MarketLine>{};
+  if ((*text)->size() > MaxFileSize) return std::nullopt;
 
-  std::vector<std::string_view> rows = SplitLines(*text);
+  std::vector<std::string_view> rows = SplitLines(**text);
   // The writer ends its last row with a line break, so one empty last line is not damage.
   if (!rows.empty() && rows.back().empty()) rows.pop_back();
   if (rows.empty() || rows.front() != Header || rows.size() > MaxLines) return std::nullopt;

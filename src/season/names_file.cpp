@@ -1,13 +1,13 @@
 #include "season/data_files.h"
-#include "season/file_io.h"
+#include "season/season_change.h"
 #include "season/text_file_lines.h"
 
 namespace tavrin {
 
 bool ReadNames(SeasonStore& store, const std::filesystem::path& folder) {
-  const std::optional<std::string> text = ReadWholeFile(folder / NamesFileName);
-  if (!text) return false;
-  const std::vector<std::string_view> lines = SplitLines(*text);
+  const auto text = ReadSeasonFile(folder / NamesFileName);
+  if (!text || !*text) return false;
+  const std::vector<std::string_view> lines = SplitLines(**text);
   // Line k of each block belongs to team k; lines past the two blocks are ignored.
   for (int line = 0; line < 2 * LeagueTeamCount; ++line) {
     if (static_cast<std::size_t>(line) >= lines.size()) return false;
@@ -28,11 +28,10 @@ std::optional<std::string> NamesText(const SeasonStore& store) {
   return text;
 }
 
-NamesWriteResult WriteNames(const SeasonStore& store, const std::filesystem::path& folder) {
-  const std::optional<std::string> text = NamesText(store);
-  if (!text) return NamesWriteResult::QuoteInName;
-  return ReplaceFileAtomically(folder / NamesFileName, *text) ? NamesWriteResult::Written
-                                                              : NamesWriteResult::Failed;
+Outcome<void> WriteNames(const SeasonStore& store, const std::filesystem::path& folder) {
+  std::optional<std::string> text = NamesText(store);
+  if (!text) return Failure{"a name cannot contain a double quote or a line break"};
+  return WriteSeasonFile(folder / NamesFileName, std::move(*text));
 }
 
 }  // namespace tavrin

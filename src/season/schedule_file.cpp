@@ -1,8 +1,10 @@
+#include <fmt/format.h>
+
 #include <limits>
 
 #include "season/data_files.h"
-#include "season/file_io.h"
 #include "season/little_endian.h"
+#include "season/season_change.h"
 #include "season/text_convention.h"
 
 namespace tavrin {
@@ -100,7 +102,9 @@ std::string ScheduleFileName(int year) { return "TVSC" + std::to_string(year) + 
 std::optional<std::string> ReadWeekRecordBytes(const SeasonStore& store,
                                                const std::filesystem::path& folder, int week) {
   if (week < 1) return std::nullopt;
-  return ReadFileRange(ScheduleFile(store, folder), ScheduleRecordOffset(week), ScheduleRecordSize);
+  auto read = ReadSeasonFileRange(ScheduleFile(store, folder), ScheduleRecordOffset(week),
+                                  ScheduleRecordSize);
+  return read ? *read : std::nullopt;
 }
 
 void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
@@ -141,11 +145,15 @@ std::optional<std::string> ScheduleRecordBytes(const SeasonStore& store) {
   return record;
 }
 
-bool WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder, int week) {
-  if (week < 1 || week > std::numeric_limits<int16_t>::max()) return false;
+Outcome<void> WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder,
+                                int week) {
+  const std::string name = ScheduleFileName(store.WorkingYear);
+  if (week < 1 || week > std::numeric_limits<int16_t>::max()) {
+    return Failure{fmt::format("{} has no week {}", name, week)};
+  }
   const std::optional<std::string> record = ScheduleRecordBytes(store);
-  return record &&
-         PatchFileAtomically(ScheduleFile(store, folder), ScheduleRecordOffset(week), *record);
+  if (!record) return Failure{fmt::format("week {} does not fit a record of {}", week, name)};
+  return PatchSeasonFile(folder / name, ScheduleRecordOffset(week), *record);
 }
 
 }  // namespace tavrin

@@ -36,26 +36,63 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr int FirstYear = 1000;
 constexpr int LastYear = 9999;
 constexpr int MaxSlot = 99;
+// Far more than any real games file has; the header's names are kept in memory.
+constexpr std::size_t MaxCsvColumns = 256;
+// Past this many, a file is plainly not a season and the rest is not read.
+constexpr std::size_t MaxCsvProblems = 1000;
 // Long enough for any real field; a longer one is quoted cut short in a message.
 constexpr std::size_t QuotedFieldLength = 24;
 
 std::string_view Trimmed(std::string_view field) {
   const std::size_t first = field.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
-  field = field.substr(first, field.find_last_not_of(" \t") - first + 1);
-  if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
-    field = field.substr(1, field.size() - 2);
-  }
-  return field;
+  return field.substr(first, field.find_last_not_of(" \t") - first + 1);
 }
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-  std::vector<std::string_view> fields;
+// One line's fields, quoted as RFC 4180 has it: a field in double quotes may hold commas and
+// doubled quotes; a quote anywhere else, or a quoted field not closed on its line, is refused.
+// Blanks around a field are dropped. Only the first `kept` fields are kept (a hostile line of
+// commas must not cost memory); `count` counts them all.
+struct LineFields {
+  std::vector<std::string_view> kept;
+  std::size_t count = 0;
+  std::optional<std::string> fault;
+};
+
+LineFields SplitFields(std::string_view line, std::size_t kept) {
+  LineFields fields;
+  std::size_t at = 0;
   while (true) {
-    const std::size_t comma = line.find(',');
-    fields.push_back(Trimmed(line.substr(0, comma)));
-    if (comma == std::string_view::npos) return fields;
-    line.remove_prefix(comma + 1);
+    std::size_t end = line.find(',', at);
+    std::string_view field =
+        Trimmed(line.substr(at, end == std::string_view::npos ? end : end - at));
+    if (!field.empty() && field.front() == '"') {
+      // The closing quote is the first one not doubled; the field runs on past commas inside.
+      const std::size_t open = line.find('"', at);
+      std::size_t close = open + 1;
+      while ((close = line.find('"', close)) != std::string_view::npos && close + 1 < line.size() &&
+             line[close + 1] == '"') {
+        close += 2;
+      }
+      if (close == std::string_view::npos) {
+        fields.fault = fmt::format("field {} opens a quote it does not close", fields.count + 1);
+        return fields;
+      }
+      end = line.find(',', close);
+      if (!Trimmed(line.substr(close + 1, end == std::string_view::npos ? end : end - close - 1))
+               .empty()) {
+        fields.fault = fmt::format("field {} has text after its closing quote", fields.count + 1);
+        return fields;
+      }
+      field = line.substr(open + 1, close - open - 1);
+    } else if (field.find('"') != std::string_view::npos) {
+      fields.fault = fmt::format("field {} has a quote but is not quoted", fields.count + 1);
+      return fields;
+    }
+    if (fields.kept.size() < kept) fields.kept.push_back(field);
+    ++fields.count;
+    if (end == std::string_view::npos) return fields;
+    at = end + 1;
   }
 }
 
@@ -133,18 +170,27 @@ SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
   SeasonCsv season;
   if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
     text.remove_prefix(ByteOrderMark.size());
-  const std::vector<std::string_view> lines = SplitLines(text);
-  if (lines.empty()) {
+  std::string_view header;
+  if (!TakeLine(text, header)) {
     problems.push_back({1, "the file is empty"});
     return season;
   }
 
   std::array<std::optional<std::size_t>, ColumnCount> columns;
-  const std::vector<std::string_view> names = SplitFields(lines[0]);
+  const LineFields names = SplitFields(header, MaxCsvColumns);
+  if (names.fault) {
+    problems.push_back({1, *names.fault});
+    return season;
+  }
+  if (names.count > MaxCsvColumns) {
+    problems.push_back({1, fmt::format("the header has more than {} columns", MaxCsvColumns)});
+    return season;
+  }
   for (int column = 0; column < ColumnCount; ++column) {
-    const auto found = std::find(names.begin(), names.end(), ColumnNames[column]);
-    if (found != names.end()) columns[column] = static_cast<std::size_t>(found - names.begin());
-    if (found == names.end() && column < RequiredColumns) {
+    const auto found = std::find(names.kept.begin(), names.kept.end(), ColumnNames[column]);
+    if (found != names.kept.end())
+      columns[column] = static_cast<std::size_t>(found - names.kept.begin());
+    if (found == names.kept.end() && column < RequiredColumns) {
       problems.push_back({1, fmt::format("the header has no {} column", ColumnNames[column])});
     }
   }
@@ -153,20 +199,26 @@ SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
     return season;
   }
   season.has_market_lines = columns[SpreadLine] || columns[TotalLine];
-  const std::size_t needed_fields =
-      1 + std::max_element(columns.begin(), columns.end())->value_or(0);
 
   const int last_week = std::clamp(weeks_in_season, 0, MaxSlot);
   std::map<int, WeekIndex> indexes;
   int year_line = 0;
-  for (std::size_t index = 1; index < lines.size(); ++index) {
-    const int line = static_cast<int>(index + 1);
-    if (Trimmed(lines[index]).empty()) continue;
-    const std::vector<std::string_view> fields = SplitFields(lines[index]);
-    RowReader row(line, fields, columns, problems);
-    if (fields.size() < needed_fields) {
-      row.Problem(
-          fmt::format("the row has {} fields but the header has {}", fields.size(), names.size()));
+  int line = 1;
+  for (std::string_view row_text; TakeLine(text, row_text);) {
+    ++line;
+    if (problems.size() >= MaxCsvProblems) {
+      problems.push_back({line, "reading stopped here: the file has too many problems"});
+      break;
+    }
+    if (Trimmed(row_text).empty()) continue;
+    const LineFields fields = SplitFields(row_text, names.count);
+    RowReader row(line, fields.kept, columns, problems);
+    if (fields.fault) {
+      row.Problem(*fields.fault);
+      continue;
+    }
+    if (fields.count != names.count) {
+      row.Problem(fmt::format("{} fields, the header has {}", fields.count, names.count));
       continue;
     }
     const auto year = row.Whole(Season, FirstYear, LastYear, "a year");
@@ -238,7 +290,7 @@ SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
               [](const CsvGame& a, const CsvGame& b) { return a.slot < b.slot; });
   }
   if (season.weeks.empty() && problems.empty()) {
-    problems.push_back({static_cast<int>(lines.size()), "the file holds no games"});
+    problems.push_back({line, "the file holds no games"});
   }
   return season;
 }

@@ -2,7 +2,8 @@
 // A season's games as CSV, the one door through which outside data enters a season: a header
 // naming at least season, week, slot, day, visitor, home, visitor_score and home_score (in any
 // order; spread_line and total_line are read when present, other columns ignored), then one
-// row per game. Every field is checked before anything is used.
+// row per game with exactly as many fields as the header. Fields may be quoted as RFC 4180 has
+// it, on one line. Every field is checked before anything is used.
 
 #include <map>
 #include <optional>

@@ -2,7 +2,7 @@
 #include <limits>
 
 #include "season/data_files.h"
-#include "season/file_io.h"
+#include "season/season_change.h"
 #include "season/text_convention.h"
 #include "season/text_file_lines.h"
 
@@ -41,9 +41,9 @@ std::optional<float> LineSingle(std::optional<std::string_view> line) {
 
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {
   store.TeamCount = LeagueTeamCount;
-  const std::optional<std::string> text = ReadWholeFile(folder / SettingsFileName);
-  if (!text) return false;
-  const std::vector<std::string_view> lines = SplitLines(*text);
+  const auto text = ReadSeasonFile(folder / SettingsFileName);
+  if (!text || !*text) return false;
+  const std::vector<std::string_view> lines = SplitLines(**text);
   std::size_t next = 0;
   const auto next_line = [&]() -> std::optional<std::string_view> {
     if (next >= lines.size()) return std::nullopt;
@@ -91,9 +91,10 @@ std::optional<std::string> SettingsText(const SeasonStore& store) {
   return text;
 }
 
-bool WriteSettings(const SeasonStore& store, const std::filesystem::path& folder) {
-  const std::optional<std::string> text = SettingsText(store);
-  return text && ReplaceFileAtomically(folder / SettingsFileName, *text);
+Outcome<void> WriteSettings(const SeasonStore& store, const std::filesystem::path& folder) {
+  std::optional<std::string> text = SettingsText(store);
+  if (!text) return Failure{"the report font cannot be written to the settings file"};
+  return WriteSeasonFile(folder / SettingsFileName, std::move(*text));
 }
 
 }  // namespace tavrin

@@ -1,10 +1,12 @@
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "season/data_files.h"
-#include "season/file_io.h"
 #include "season/little_endian.h"
+#include "season/season_change.h"
 
 namespace tavrin {
 
@@ -48,7 +50,8 @@ void SanitizeSlot(SeasonStore& store, int slot, bool& damaged) {
 // Reads the block that starts at `offset` into slots 1..31; a missing file or a short one
 // reads as zeros. False when the file is unreadable or a record is damaged.
 bool ReadBlockAt(SeasonStore& store, const std::filesystem::path& file, std::uint64_t offset) {
-  return ReadStatsBlockBytes(store, ReadFileRange(file, offset, StatsBlockSize));
+  auto read = ReadSeasonFileRange(file, offset, StatsBlockSize);
+  return ReadStatsBlockBytes(store, read ? *read : std::nullopt);
 }
 
 }  // namespace
@@ -122,16 +125,16 @@ bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folde
 }
 
 bool StatsBlockDamaged(const SeasonStore& store, const std::filesystem::path& folder, int block) {
-  const auto file = StatisticsFile(store, folder);
-  std::error_code error;
-  if (!std::filesystem::exists(file, error)) return false;
-  const std::uint64_t size = std::filesystem::file_size(file, error);
-  if (error) return true;
+  const auto read = ReadSeasonFile(StatisticsFile(store, folder));
+  if (!read) return true;
+  if (!*read) return false;
+  const std::string& bytes = **read;
   const std::uint64_t start = BlockOffset(block);
-  if (size <= start) return false;
-  if (size < start + StatsBlockSize && size % StatsRecordSize != 0) return true;
+  if (bytes.size() <= start) return false;
+  if (bytes.size() < start + StatsBlockSize && bytes.size() % StatsRecordSize != 0) return true;
   SeasonStore scratch = store;
-  return !ReadBlockAt(scratch, file, start);
+  return !ReadStatsBlockBytes(scratch,
+                              bytes.substr(static_cast<std::size_t>(start), StatsBlockSize));
 }
 
 std::string StatsBlockBytes(const SeasonStore& store) {
@@ -144,10 +147,11 @@ std::string StatsBlockBytes(const SeasonStore& store) {
   return bytes;
 }
 
-bool WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block) {
-  if (block < 0 || block > std::numeric_limits<int16_t>::max()) return false;
-  return PatchFileAtomically(StatisticsFile(store, folder), BlockOffset(block),
-                             StatsBlockBytes(store));
+Outcome<void> WriteStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block) {
+  if (block < 0 || block > std::numeric_limits<int16_t>::max()) {
+    return Failure{fmt::format("{} has no block {}", StatisticsFileName(store.WorkingYear), block)};
+  }
+  return PatchSeasonFile(StatisticsFile(store, folder), BlockOffset(block), StatsBlockBytes(store));
 }
 
 }  // namespace tavrin

@@ -1,5 +1,6 @@
 #include "season/text_convention.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -153,13 +154,49 @@ double ReadLenientNumber(std::string_view text) {
   return negative ? -magnitude : magnitude;
 }
 
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t start = text.find_first_not_of(" \t");
+  if (start == std::string_view::npos) return {};
+  return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+}
+
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c); });
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> ReadWholeDigits(std::string_view text) {
+  const std::string_view digits = TrimBlanks(text);
+  if (digits.empty() || !AllDigits(digits)) return std::nullopt;
+  std::uint64_t value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+  return value;
+}
+
 std::optional<int> ReadTypedWholeNumber(std::string_view text, int limit) {
-  const std::size_t start = text.find_first_not_of(' ');
-  if (start == std::string_view::npos || text[start] < '0' || text[start] > '9')
+  const auto value = ReadWholeDigits(text);
+  if (!value || limit < 0 || *value > static_cast<std::uint64_t>(limit)) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+std::optional<double> ReadTypedDecimal(std::string_view text) {
+  const std::string_view number = TrimBlanks(text);
+  const std::size_t point = number.find('.');
+  const std::string_view whole = number.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view() : number.substr(point + 1);
+  if (whole.size() + fraction.size() == 0 || !AllDigits(whole) || !AllDigits(fraction)) {
     return std::nullopt;
-  const double value = ReadLenientNumber(text);
-  if (value != std::floor(value) || value > limit) return std::nullopt;
-  return static_cast<int>(value);
+  }
+  double value = 0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                            std::chars_format::fixed);
+  if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
+  return value;
 }
 
 std::optional<int16_t> ToInt16(double value) {

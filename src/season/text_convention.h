@@ -12,12 +12,19 @@ namespace tavrin {
 
 // The number at the start of the text: leading blanks, an optional sign, digits, an optional
 // point and digits; no exponent, and a blank inside the number ends it. 0 when there is none.
+// For the fields of the data files only, which must load as they are written.
 double ReadLenientNumber(std::string_view text);
 
-// A whole number the user typed in a box: the number at the start of the text after blanks, as
-// the lenient reading takes it ("21 " and "21abc" are 21). Nothing when the text does not start
-// with a digit (empty, a sign, a quote, a letter), has a fraction ("20.5") or exceeds `limit`.
+// What a person or an input file gives as a number is read strictly: blanks around it are
+// harmless, anything else makes it no number, so a typo is refused rather than stored.
+// Digits only: "21 " is 21; "21abc", "1e2", "0x10", "24,5", "+3", "-3" and "" are nothing, as is
+// a number too large for 64 bits.
+std::optional<std::uint64_t> ReadWholeDigits(std::string_view text);
+// The same, nothing above `limit` either.
 std::optional<int> ReadTypedWholeNumber(std::string_view text, int limit);
+// Digits with at most one decimal point and a digit on one side of it at least ("62.5", ".5",
+// "7."); no sign, no exponent.
+std::optional<double> ReadTypedDecimal(std::string_view text);
 
 // Rounds half to even (2.5 -> 2, 3.5 -> 4); nothing when the result does not fit 16 bits.
 std::optional<int16_t> ToInt16(double value);

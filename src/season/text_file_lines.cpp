@@ -2,19 +2,22 @@
 
 namespace tavrin {
 
+bool TakeLine(std::string_view& text, std::string_view& line) {
+  if (text.empty()) return false;
+  const std::size_t end = text.find_first_of("\r\n");
+  line = text.substr(0, end);
+  if (end == std::string_view::npos) {
+    text = {};
+    return true;
+  }
+  const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+  text.remove_prefix(end + (crlf ? 2 : 1));
+  return true;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-  }
+  for (std::string_view line; TakeLine(text, line);) lines.push_back(line);
   return lines;
 }
 

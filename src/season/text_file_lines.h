@@ -14,6 +14,10 @@ inline constexpr std::string_view LineEnd = "\r\n";
 // last line without an ending still counts.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// Takes the first line off `text` into `line`, by the same rules; false when no text is left.
+// For files too large to hold a view of every line at once.
+bool TakeLine(std::string_view& text, std::string_view& line);
+
 // A line's value: leading blanks skipped, then either the text inside double quotes (to the
 // closing quote, or to the end of the line when there is none) or the text up to the first
 // comma with trailing blanks removed.

@@ -22,7 +22,6 @@ namespace {
 // The predictions list holds, for every game of the coming week, its prediction and the same
 // pairing on a neutral site, then the projection's contenders and champions.
 TEST(GoldenAnalysis, ProjectionAndSingleGamePredictionsAfterEveryWeek) {
-  TAVRIN_REQUIRE_SHARED_DATA();
   for (const char* name : testing::GoldenCases) {
     testing::OpenedCase opened(name);
     SeasonStore& store = opened.store;

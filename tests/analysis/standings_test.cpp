@@ -185,7 +185,6 @@ const RealSeeds RealSeasons[] = {
 };
 
 TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
-  TAVRIN_REQUIRE_SHARED_DATA();
   for (const RealSeeds& real : RealSeasons) {
     SCOPED_TRACE(real.season);
     testing::OpenedCase opened(real.season);
@@ -207,7 +206,6 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
 // Half way through 2000: the records are the standings' own, the stages add up, and a seed
 // repeats its odds.
 TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
-  TAVRIN_REQUIRE_SHARED_DATA();
   testing::OpenedCase opened("2000");
   opened.store.LastScoredWeek = 8;
   const OddsOptions options{.runs = 400, .seed = 11};

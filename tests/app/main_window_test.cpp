@@ -47,7 +47,6 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
     season_ = std::make_unique<SeasonCopy>();
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();

@@ -75,11 +75,11 @@ TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
     bool goes_on;
     int16_t year;           // the settings file's year afterwards; 0 when there is none
     std::size_t messages;   // a refused year, a failed save
-    int failed_rename = 0;  // the names are renamed into place first, then the settings
+    int failed_rename = 0;  // the first rename puts the change's journal in place
   } cases[] = {{{2}, {}, false, 0, 0},
                {{1, 2}, {std::nullopt}, false, 0, 0},
                {{1, 1}, {"20", "2003"}, true, 2003, 1},
-               {{1, 2}, {"2003"}, false, 0, 1, 2},
+               {{1, 2}, {"2003"}, false, 0, 1, 1},
                {{0}, {}, true, 2000, 0}};
   for (const auto& c : cases) {
     TempFolder folder;

@@ -67,16 +67,24 @@ TEST(DemoFolder, WritesIntoAFolderWithOtherFiles) {
 
 // Catches a failed step leaving files or its scratch folder behind, and bad options written.
 TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
-  for (int nth : {0, 1, 30, 60}) {
-    SCOPED_TRACE(::testing::Message() << "rename " << nth << " fails (0: weeks played 40)");
+  const struct {
+    FileOperation operation;
+    int nth;  // 0: no fault, but 40 weeks played
+  } cases[] = {{FileOperation::Open, 0},
+               {FileOperation::Open, 2},
+               {FileOperation::Write, 3},
+               {FileOperation::Flush, 1},
+               {FileOperation::Rename, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << static_cast<int>(c.operation) << " #" << c.nth);
     TempFolder folder;
     ScriptedUi ui;
-    if (nth > 0) InjectFileFault(FileOperation::Rename, nth);
-    const DemoOptions options{2000, 1, nth > 0 ? 8 : 40};
+    if (c.nth > 0) InjectFileFault(c.operation, c.nth);
+    const DemoOptions options{2000, 1, c.nth > 0 ? 8 : 40};
     EXPECT_EQ(WriteDemoSeason(folder.path(), options, ui),
-              nth > 0 ? CommandResult::NotSaved : CommandResult::Refused);
+              c.nth > 0 ? CommandResult::NotSaved : CommandResult::Refused);
     ClearFileFaults();
-    EXPECT_TRUE(Entries(folder.path()).empty()) << "no data file and no scratch folder";
+    EXPECT_TRUE(Entries(folder.path()).empty()) << "no data file and no temporary file";
     EXPECT_FALSE(ui.messages.empty());
   }
 }
@@ -84,8 +92,7 @@ TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
 // The golden 1999 case starts from a made-up block 0 over 1999's real first week; the demo's
 // first season is started the same way, so with that week it must give the same files.
 TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
-  TAVRIN_REQUIRE_SHARED_DATA();
-  const fs::path shared = testing::SharedDataDir();
+  const fs::path data = testing::TestDataDir();
   TempFolder folder;
   SeasonStore store;
   store.WorkingYear = 1999;
@@ -96,10 +103,10 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
     store.LocationName[t] = DemoTeams()[t - 1].location;
     store.TeamName[t] = DemoTeams()[t - 1].nickname;
   }
-  ASSERT_EQ(WriteNames(store, folder.path()), NamesWriteResult::Written);
+  ASSERT_TRUE(WriteNames(store, folder.path()));
   std::vector<CsvProblem> problems;
   const SeasonCsv season =
-      ReadSeasonCsv(ReadFileBytes(shared / "seasons" / "1999.csv"), 17, problems);
+      ReadSeasonCsv(ReadFileBytes(data / "seasons" / "1999.csv"), 17, problems);
   ASSERT_TRUE(problems.empty());
   for (const CsvGame& game : season.weeks.at(1)) {
     store.GameFirstTeam[game.slot] = static_cast<int16_t>(game.visitor);
@@ -112,7 +119,7 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
   ScriptedUi ui;
   Session session{store, ui, folder.path()};
   ASSERT_TRUE(WriteFirstSeasonStart(session));
-  const fs::path golden = shared / "golden" / "1999" / "start";
+  const fs::path golden = data / "golden" / "1999" / "start";
   for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSt1999.dat"})
     EXPECT_EQ(ReadFileBytes(folder.path() / name), ReadFileBytes(golden / name)) << name;
 }

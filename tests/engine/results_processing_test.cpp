@@ -7,6 +7,7 @@
 
 #include "engine/season_fixture.h"
 #include "season/file_io.h"
+#include "season/season_change.h"
 
 namespace tavrin {
 namespace {
@@ -35,7 +36,7 @@ TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
     double home_start, visitor_after, home_after;
   } cases[] = {
       {90, 1, 2, 0, 0, {" 37", "7 "}, 60, 63.2, 56.8},     // no favourite, by 30: clamped to 16
-      {90, 4, 5, 4, 7, {"24abc", "17"}, 60, 60.0, 60.0},   // favourite wins by exactly its margin
+      {90, 4, 5, 4, 7, {"24\t", "17"}, 60, 60.0, 60.0},    // favourite wins by exactly its margin
       {90, 8, 9, 21, 2, {"13", "10"}, 60, 61.0, 59.0},     // favourite in neither team: wrong pick
       {100, 14, 15, 14, 3, {"14", "14"}, 60, 59.3, 60.7},  // a tie costs the favourite its margin
       {100, 16, 17, 17, 3, {"7", "7"}, 60, 60.7, 59.3},
@@ -127,24 +128,36 @@ TEST_F(ProcessWeekTest, AnEmptyBoxChangesNothing) {
   EXPECT_TRUE(StatsFileBytes().empty());
 }
 
-// A failed write is reported by name; a statistics block that failed leaves the week unscored.
-TEST_F(ProcessWeekTest, AFileThatCannotBeWrittenIsReportedAndTheWeekNotRecorded) {
-  for (const auto& [rename, file] : {std::pair(1, "TVSt1999.dat"), std::pair(2, "TavSE.dat")}) {
+// The block and the settings change together: a failure before the journal is in place leaves
+// both as they were and the week unscored; a failure after it is finished by the next open.
+TEST_F(ProcessWeekTest, TheBlockAndTheSettingsAreSavedTogetherOrNotAtAll) {
+  const struct {
+    FileOperation operation;
+    int nth;
+    bool saved;
+  } cases[] = {{FileOperation::Write, 2, false},   // the settings' staged copy
+               {FileOperation::Flush, 3, false},   // the folder, before the journal
+               {FileOperation::Rename, 1, false},  // the journal itself
+               {FileOperation::Rename, 2, true}};  // the block, after the journal
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << static_cast<int>(c.operation) << " #" << c.nth);
     ui.messages.clear();
+    store.LastScoredWeek = 4;
     ScheduleWeek(5, {{1, 2}});
-    InjectFileFault(FileOperation::Rename, rename);
-    EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}), CommandResult::NotSaved);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-              fmt::format("Unable to Save file - check disk, write protect etc..\n\r{}", file));
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / SettingsFileName));
-    if (rename == 1) {
-      EXPECT_EQ(store.LastScoredWeek, 0);
-    }
+    const std::string block_before = StatsFileBytes();
+    InjectFileFault(c.operation, c.nth);
+    EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}),
+              c.saved ? CommandResult::Done : CommandResult::NotSaved);
+    ClearFileFaults();
+    EXPECT_EQ(ui.messages.size(), c.saved ? 0u : 1u);
+    EXPECT_EQ(store.LastScoredWeek, c.saved ? 5 : 4);
+    ASSERT_TRUE(RecoverSeasonFolder(folder.path()));
+    SeasonStore settings;
+    EXPECT_EQ(ReadSettings(settings, folder.path()), c.saved);
+    EXPECT_EQ(StatsFileBytes() != block_before, c.saved);
+    EXPECT_EQ(std::filesystem::exists(folder.path() / JournalFileName), false);
+    std::filesystem::remove(folder.path() / SettingsFileName);
   }
-  SeasonStore written = store;  // the block, written before the settings failed
-  ASSERT_TRUE(LoadStatsBlockNumber(written, folder.path(), 5));
-  EXPECT_EQ(written.GameWinner[1], 1);
 }
 
 // Catches a rating rounded in double (60.55f is held as 60.5499992, ten times it is 605.5 in

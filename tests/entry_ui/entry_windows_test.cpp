@@ -64,10 +64,7 @@ class EntryWindowsTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    TAVRIN_QSKIP_WITHOUT_SHARED_DATA();
-    main_window_.show();
-  }
+  void initTestCase() { main_window_.show(); }
 
   void init() { season_ = std::make_unique<SeasonCopy>(); }
 

@@ -36,10 +36,3 @@ void Click(QWidget* window, const QString& name);
 QWidget* OpenWindow(const QString& name);
 
 }  // namespace tavrin::testing
-
-// Skips the test when the recorded seasons are not beside the clone.
-#define TAVRIN_QSKIP_WITHOUT_SHARED_DATA()                            \
-  do {                                                                \
-    if (::tavrin::testing::SharedDataDir().empty())                   \
-      QSKIP("the shared seasons and golden outputs are not present"); \
-  } while (false)

@@ -22,7 +22,7 @@ namespace tavrin::testing {
 inline const std::array<const char*, 3> GoldenCases{"1999", "1999_r75_w120", "2000"};
 
 inline std::filesystem::path GoldenCaseDir(const std::string& name) {
-  return SharedDataDir() / "golden" / name;
+  return TestDataDir() / "golden" / name;
 }
 
 // One line per element, as the report files hold them (LF line ends).

@@ -429,7 +429,6 @@ TEST_F(Refusals, TeamViewsSkipWhatIsMissing) {
 }
 
 TEST(ScorecardReport, RefusesWeeksNotScoredAndLeavesOutDamagedLines) {
-  TAVRIN_REQUIRE_SHARED_DATA();
   testing::OpenedCase start("1999");
   start.folder.CopyFilesFrom(testing::GoldenCaseDir("1999") / "start");
   ASSERT_TRUE(ReadSettings(start.store, start.folder.path()));
@@ -453,7 +452,6 @@ TEST(ScorecardReport, RefusesWeeksNotScoredAndLeavesOutDamagedLines) {
 }
 
 TEST(WinProbabilities, FavouritesChanceFromTheStoredMargin) {
-  TAVRIN_REQUIRE_SHARED_DATA();
   testing::OpenedCase opened("1999");
   const auto lines = ShowWinProbabilities(opened.session, 4);
   ASSERT_TRUE(lines);

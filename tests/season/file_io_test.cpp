@@ -8,12 +8,20 @@
 
 #include "engine/season_fixture.h"
 #include "season/data_files.h"
+#include "season/season_change.h"
 
 namespace tavrin {
 namespace {
 
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
+
+// What a read gave, as one comparable value: the bytes, "(none)" for a missing file, or
+// "(failed)".
+std::string Read(const Outcome<FileContents>& read) {
+  if (!read) return "(failed)";
+  return read->value_or("(none)");
+}
 
 class FileIo : public testing::SeasonFixture {
  protected:
@@ -28,20 +36,24 @@ class FileIo : public testing::SeasonFixture {
 // Catches a reader that creates what is missing, stops at a NUL, overruns the end, or waits on
 // a FIFO or reads a folder as a file.
 TEST_F(FileIo, ReadsWholeFilesAndRangesAndRefusesWhatIsNotAFile) {
-  EXPECT_EQ(ReadWholeFile(file), std::nullopt);
-  EXPECT_EQ(ReadFileRange(file, 0, 10), std::nullopt);
+  EXPECT_EQ(Read(ReadWholeFile(file)), "(none)");
+  EXPECT_EQ(Read(ReadFileRange(file, 0, 10)), "(none)");
+  EXPECT_EQ(Read(ReadWholeFile(folder.path() / "no" / "such.dat")), "(none)");
   EXPECT_FALSE(std::filesystem::exists(file));
   const std::string bytes("ab\0cdef\r\n", 9);
   WriteFileBytes(file, bytes);
-  EXPECT_EQ(ReadWholeFile(file), bytes);
-  EXPECT_EQ(ReadFileRange(file, 2, 3), std::string("\0cd", 3));
-  EXPECT_EQ(ReadFileRange(file, 7, 10), "\r\n");  // short at the end
-  EXPECT_EQ(ReadFileRange(file, 50, 10), "");     // past the end
-  EXPECT_EQ(ReadWholeFile(folder.path()), std::nullopt);
+  EXPECT_EQ(Read(ReadWholeFile(file)), bytes);
+  EXPECT_EQ(Read(ReadWholeFile(file, 8)), "(failed)");  // larger than the limit
+  EXPECT_EQ(Read(ReadFileRange(file, 2, 3)), std::string("\0cd", 3));
+  EXPECT_EQ(Read(ReadFileRange(file, 7, 10)), "\r\n");  // short at the end
+  EXPECT_EQ(Read(ReadFileRange(file, 50, 10)), "");     // past the end
+  EXPECT_EQ(Read(ReadWholeFile(folder.path())), "(failed)");
   const auto fifo = folder.path() / "fifo.dat";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(ReadWholeFile(fifo), std::nullopt);
-  EXPECT_EQ(ReadFileRange(fifo, 0, 48), std::nullopt);
+  EXPECT_EQ(ReadWholeFile(fifo).failure(), "fifo.dat is not a regular file");
+  EXPECT_EQ(Read(ReadFileRange(fifo, 0, 48)), "(failed)");
+  InjectFileFault(FileOperation::Open, 1);
+  EXPECT_EQ(ReadWholeFile(file).failure(), "data.dat could not be read: Input/output error");
 }
 
 TEST_F(FileIo, ReplacesWholeKeepingThePermissionsAndRefusesAWriteProtectedFile) {
@@ -56,7 +68,7 @@ TEST_F(FileIo, ReplacesWholeKeepingThePermissionsAndRefusesAWriteProtectedFile) 
   if (::geteuid() == 0) return;  // write protection does not bind the superuser
   std::filesystem::permissions(file, std::filesystem::perms::owner_read);
   EXPECT_FALSE(ReplaceFileAtomically(file, "new"));
-  EXPECT_FALSE(PatchFileAtomically(file, 0, "n"));
+  EXPECT_FALSE(PatchSeasonFile(file, 0, "n"));
   std::filesystem::permissions(file, std::filesystem::perms::owner_all);
   EXPECT_EQ(ReadFileBytes(file), "");
 }
@@ -70,15 +82,16 @@ TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
   const auto& dir = folder.path();
   const struct {
     std::string file;
-    std::function<bool()> write;
+    std::function<Outcome<void>()> write;
   } writers[] = {
       {SettingsFileName, [&] { return WriteSettings(store, dir); }},
-      {NamesFileName, [&] { return WriteNames(store, dir) == NamesWriteResult::Written; }},
+      {NamesFileName, [&] { return WriteNames(store, dir); }},
       {"TVSC1999.dat", [&] { return WriteScheduleWeek(store, dir, 1); }},
       {"TVSt1999.dat", [&] { return WriteStatsBlock(store, dir, 0); }},
       {"data.dat", [&] { return ReplaceFileAtomically(file, "new"); }},
   };
   for (const auto& writer : writers) ASSERT_TRUE(writer.write()) << writer.file;
+  EXPECT_EQ(EntryCount(), std::size(writers)) << "a temporary file was left behind";
   store.Weighting = 50;
   store.TeamName[1] = "Changed";
   store.GameDay[1] = 2;
@@ -108,19 +121,19 @@ TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
 TEST_F(FileIo, AFaultFiresOnTheNthOperationOnlyAndOnce) {
   WriteFileBytes(file, "x");
   InjectFileFault(FileOperation::Open, 2);
-  EXPECT_TRUE(ReadWholeFile(file).has_value());
-  EXPECT_FALSE(ReadWholeFile(file).has_value());
-  EXPECT_TRUE(ReadWholeFile(file).has_value());
+  EXPECT_EQ(Read(ReadWholeFile(file)), "x");
+  EXPECT_EQ(Read(ReadWholeFile(file)), "(failed)");
+  EXPECT_EQ(Read(ReadWholeFile(file)), "x");
 }
 
 // Catches a patch that replaces a file it could not read, or grows one past the size limit.
 TEST_F(FileIo, PatchingPadsAShortFileWithZeroBytesAndNeverLosesTheOld) {
-  ASSERT_TRUE(PatchFileAtomically(file, 4, "xy"));
-  ASSERT_TRUE(PatchFileAtomically(file, 1, "A"));
+  ASSERT_TRUE(PatchSeasonFile(file, 4, "xy"));
+  ASSERT_TRUE(PatchSeasonFile(file, 1, "A"));
   EXPECT_EQ(ReadFileBytes(file), std::string("\0A\0\0xy", 6));
-  EXPECT_FALSE(PatchFileAtomically(file, MaxDataFileSize, "z"));
+  EXPECT_FALSE(PatchSeasonFile(file, MaxDataFileSize, "z"));
   InjectFileFault(FileOperation::Open, 1);  // the read of the old contents
-  EXPECT_FALSE(PatchFileAtomically(file, 0, "x"));
+  EXPECT_FALSE(PatchSeasonFile(file, 0, "x"));
   EXPECT_EQ(ReadFileBytes(file), std::string("\0A\0\0xy", 6));
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Scratch folders for tests, and the shared real seasons and golden outputs beside the clone.
+// Scratch folders for tests, and the recorded seasons and golden outputs kept with them.
 
 #include <stdlib.h>
 
@@ -42,12 +42,8 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// The shared test data folder, or an empty path when it is not beside the clone.
-inline std::filesystem::path SharedDataDir() {
-  const std::filesystem::path dir = TAVRIN_SHARED_DIR;
-  std::error_code error;
-  return std::filesystem::is_directory(dir / "golden", error) ? dir : std::filesystem::path{};
-}
+// tests/data: the recorded seasons and golden outputs, byte for byte.
+inline std::filesystem::path TestDataDir() { return TAVRIN_TEST_DATA_DIR; }
 
 inline std::string ReadFileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -59,10 +55,3 @@ inline void WriteFileBytes(const std::filesystem::path& file, const std::string&
 }
 
 }  // namespace tavrin::testing
-
-// Skips the current test when the shared data is absent.
-#define TAVRIN_REQUIRE_SHARED_DATA()                                           \
-  do {                                                                         \
-    if (::tavrin::testing::SharedDataDir().empty())                            \
-      GTEST_SKIP() << "the shared seasons and golden outputs are not present"; \
-  } while (false)

@@ -58,8 +58,6 @@ class ViewWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { TAVRIN_QSKIP_WITHOUT_SHARED_DATA(); }
-
   void KeysCloseReportWindowsPrintAndOpenTheirHelp() {
     using Open = QWidget* (*)(SeasonCopy&);
     const Open windows[] = {

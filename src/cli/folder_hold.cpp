@@ -1,0 +1,37 @@
+#include "cli/folder_hold.h"
+
+#include <chrono>
+
+namespace tavrin::cli {
+
+namespace {
+
+// Long enough for any other tool command on the same folder to finish.
+constexpr std::chrono::milliseconds Patience{10000};
+
+bool Changes(Access access, const std::vector<std::string>& args) {
+  return access == Access::Writes || access == Access::MakesSeason ||
+         (access == Access::WritesWithOptions && !args.empty());
+}
+
+}  // namespace
+
+Outcome<std::optional<SeasonLock>> HoldFolder(const std::filesystem::path& folder, Access access,
+                                              const std::vector<std::string>& args) {
+  if (access == Access::MakesSeason) {
+    std::error_code ignored;  // a folder that cannot be made fails to lock, with the reason
+    std::filesystem::create_directories(folder, ignored);
+  }
+  if (Changes(access, args)) {
+    auto lock = OpenSeasonForChanges(folder, ToolProgramName, Patience);
+    if (!lock) return Failure{lock.failure() + ". Nothing has been changed"};
+    return std::optional<SeasonLock>(std::move(*lock));
+  }
+  const bool window_holds = SeasonLockHolder(folder) == WindowProgramName;
+  auto lock = OpenSeasonForChanges(folder, ToolProgramName,
+                                   window_holds ? std::chrono::milliseconds(0) : Patience);
+  if (!lock) return std::optional<SeasonLock>();
+  return std::optional<SeasonLock>(std::move(*lock));
+}
+
+}  // namespace tavrin::cli
