@@ -100,10 +100,10 @@ int RunStatistics(Session& session, const Args& args, std::istream&, std::ostrea
   if ((args.size() != 1 && !sorted) || order == orders.end()) {
     return UsageError("statistics takes ENTRY [--sort rating|percentage|offense|defense]");
   }
-  const int entry = ParseWeek(session, args[0], 0).value_or(-1);
-  if (entry < 0) return UsageError("statistics needs an entry 0..weeks of the season");
-  if (!ShowStatistics(session, entry)) return ExitRefused;
-  return WriteLines(StatisticsLines(session.store, entry + 1, order->second), out);
+  const auto entry = ParseWeek(session, args[0], 0);
+  if (!entry) return UsageError("statistics needs an entry 0..weeks of the season");
+  if (!ShowStatistics(session, *entry)) return ExitRefused;
+  return WriteLines(StatisticsLines(session.store, *entry + 1, order->second), out);
 }
 
 int RunProjection(Session& session, const Args& args, std::istream&, std::ostream& out) {

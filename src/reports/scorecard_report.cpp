@@ -102,7 +102,7 @@ std::optional<Scorecard> ShowSeasonScorecard(Session& session, int through_week)
                                        MarketLinesFileName(store.WorkingYear)),
                            ProgramCaption, MessageIcon::Exclamation);
   }
-  return BuildScorecard(*games, lines.value_or(std::vector<MarketLine>{}), through_week);
+  return BuildScorecard(*games, lines.value_or({}), through_week);
 }
 
 std::vector<std::string> ScorecardLines(const SeasonStore& store, const Scorecard& scorecard) {

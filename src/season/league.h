@@ -42,12 +42,12 @@ inline constexpr std::array<std::string_view, 2> ConferenceNames{"AFC", "NFC"};
 
 inline constexpr int LastAfcTeam = Divisions[2].last_team;
 
-// The index in Divisions of a league team's division; -1 for a number outside the league.
+// The index in Divisions of a league team's division. Only a team number (IsTeamNumber) has
+// one; the result for any other number is an index of some division, never out of range.
 constexpr int DivisionIndexOf(int team) {
-  for (int index = 0; index < DivisionCount; ++index) {
-    if (team >= Divisions[index].first_team && team <= Divisions[index].last_team) return index;
-  }
-  return -1;
+  int index = 0;
+  while (index + 1 < DivisionCount && team > Divisions[index].last_team) ++index;
+  return index;
 }
 
 constexpr Conference ConferenceOf(int team) {
@@ -55,7 +55,7 @@ constexpr Conference ConferenceOf(int team) {
 }
 
 constexpr bool SameDivision(int a, int b) {
-  return DivisionIndexOf(a) >= 0 && DivisionIndexOf(a) == DivisionIndexOf(b);
+  return IsTeamNumber(a) && IsTeamNumber(b) && DivisionIndexOf(a) == DivisionIndexOf(b);
 }
 
 constexpr bool SameConference(int a, int b) { return ConferenceOf(a) == ConferenceOf(b); }

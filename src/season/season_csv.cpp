@@ -141,10 +141,13 @@ class RowReader {
     return value;
   }
 
-  std::optional<std::optional<double>> Figure(Column column) {
+  // A betting line's figure, absent when the field is empty or the column missing; a failure
+  // is listed among the problems as well.
+  Outcome<std::optional<double>> Figure(Column column) {
     const std::string_view text = Field(column);
     auto figure = ReadMarketFigure(text);
-    if (!figure) Problem(fmt::format("{} {} is not a number", ColumnNames[column], Quoted(text)));
+    if (!figure)
+      Problem(fmt::format("{} {} {}", ColumnNames[column], Quoted(text), figure.failure()));
     return figure;
   }
 
@@ -242,10 +245,8 @@ SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
                             : "visitor_score is empty but home_score is not");
       scores_read = false;
     }
-    std::optional<std::optional<double>> spread = std::optional<double>();
-    std::optional<std::optional<double>> total = std::optional<double>();
-    if (columns[SpreadLine]) spread = row.Figure(SpreadLine);
-    if (columns[TotalLine]) total = row.Figure(TotalLine);
+    const auto spread = row.Figure(SpreadLine);
+    const auto total = row.Figure(TotalLine);
 
     if (year) {
       if (season.weeks.empty() && year_line == 0) {

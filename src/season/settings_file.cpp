@@ -73,8 +73,10 @@ bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {
   return true;
 }
 
-std::optional<std::string> SettingsText(const SeasonStore& store) {
-  if (!FitsQuotedLine(store.ReportFont)) return std::nullopt;
+Outcome<std::string> SettingsText(const SeasonStore& store) {
+  if (!FitsQuotedLine(store.ReportFont)) {
+    return Failure{"the report font cannot be written to the settings file"};
+  }
   std::string text;
   text += GeneralNumber(store.WorkingYear);
   text += LineEnd;
@@ -92,8 +94,8 @@ std::optional<std::string> SettingsText(const SeasonStore& store) {
 }
 
 Outcome<void> WriteSettings(const SeasonStore& store, const std::filesystem::path& folder) {
-  std::optional<std::string> text = SettingsText(store);
-  if (!text) return Failure{"the report font cannot be written to the settings file"};
+  Outcome<std::string> text = SettingsText(store);
+  if (!text) return Failure{text.failure()};
   return WriteSeasonFile(folder / SettingsFileName, std::move(*text));
 }
 

@@ -176,7 +176,7 @@ class DemoSeasonTest : public ::testing::Test {
   static void SetUpTestSuite() {
     folder_ = new TempFolder;
     ScriptedUi ui;
-    failure_ = MakeDemoSeason(folder_->path(), DemoOptions{}, ui);
+    made_ = MakeDemoSeason(folder_->path(), DemoOptions{}, ui);
   }
   static void TearDownTestSuite() {
     delete folder_;
@@ -184,7 +184,7 @@ class DemoSeasonTest : public ::testing::Test {
   }
 
   void SetUp() override {
-    ASSERT_FALSE(failure_) << *failure_;
+    ASSERT_TRUE(made_) << made_.failure();
     ASSERT_TRUE(ReadSettings(store_, folder()));
     store_.TeamCount = LeagueTeamCount;
     ASSERT_TRUE(ReadNames(store_, folder()));
@@ -198,7 +198,7 @@ class DemoSeasonTest : public ::testing::Test {
   }
 
   static inline TempFolder* folder_ = nullptr;
-  static inline std::optional<std::string> failure_;
+  static inline Outcome<void> made_;
   SeasonStore store_;
   ScriptedUi ui_;
 };
@@ -237,14 +237,16 @@ TEST(DemoSeason, OptionsOutsideTheirRangesAreRefused) {
                                                 {{2000, 1, -1}, false}, {{2000, 1, 18}, false},
                                                 {{1998, 1, 0}, true},   {{2000, 1, 17}, true}};
   for (const auto& [options, usable] : cases) {
-    EXPECT_EQ(!CheckDemoOptions(options), usable) << options.year << " " << options.weeks_played;
+    EXPECT_EQ(static_cast<bool>(CheckDemoOptions(options)), usable)
+        << options.year << " " << options.weeks_played;
   }
 }
 
 TEST(DemoSeason, AWholeSeasonPlayedLeavesTheLastWeekScored) {
   TempFolder folder;
   ScriptedUi ui;
-  ASSERT_FALSE(MakeDemoSeason(folder.path(), DemoOptions{2001, 9, 17}, ui));
+  const Outcome<void> made = MakeDemoSeason(folder.path(), DemoOptions{2001, 9, 17}, ui);
+  ASSERT_TRUE(made) << made.failure();
   SeasonStore store;
   ASSERT_TRUE(ReadSettings(store, folder.path()));
   EXPECT_EQ(store.WorkingYear, 2001);
