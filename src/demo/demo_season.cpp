@@ -75,7 +75,7 @@ Outcome<void> ScoreWeek(Session& session, DemoUi& ui, int week, const LeagueStre
         SimulateGame(strengths, store.GameFirstTeam[game], store.GameSecondTeam[game], rng);
     scores.push_back({std::to_string(score.first), std::to_string(score.second)});
   }
-  if (ProcessWeekResults(session, week, scores) != CommandResult::Done)
+  if (EnterScores(session, week, scores) != CommandResult::Done)
     return StepFailed(
         ui, fmt::format("the scores of week {} of {} were not processed", week, store.WorkingYear));
   return {};

@@ -1,6 +1,10 @@
 #pragma once
 // The score entry command: the checks that let the score entry window open for week W.
 
+#include <vector>
+
+#include "engine/results_processing.h"
+#include "platform/command_result.h"
 #include "platform/session.h"
 #include "season/season_store.h"
 
@@ -20,5 +24,10 @@ bool LoadScoreEntryWeek(Session& session, int week);
 
 // Both steps, for callers without a window: true when scores can be entered for the week.
 bool OpenScoreEntry(Session& session, int week);
+
+// Scoring the opened week: every box read first; then, for a week before the last scored one,
+// the question whether to go on, since the later weeks must be entered again (No: Declined);
+// then results processing (see ProcessWeekResults).
+CommandResult EnterScores(Session& session, int week, const std::vector<ScoreTexts>& scores);
 
 }  // namespace tavrin

@@ -50,9 +50,8 @@ void AddTable(std::vector<std::string>& lines, const std::string& forecaster,
 // Loads block b (the state after week b); false, after the message naming week b, when it holds
 // no predictions or no scores.
 bool LoadScoredBlock(Session& session, int block) {
-  session.store.SelectedWeek = static_cast<int16_t>(block + 1);
   ClearGameOneAndTwoScores(session.store);
-  if (LoadBlockWithScores(session)) return true;
+  if (LoadBlockWithScores(session, block)) return true;
   ShowScoresNotCurrent(session.ui, block);
   return false;
 }

@@ -53,13 +53,11 @@ std::string TeamLine(const SeasonStore& store, int team) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ShowStatistics(Session& session, int menu_index) {
+std::optional<std::vector<std::string>> ShowStatistics(Session& session, int block) {
   SeasonStore& store = session.store;
   session.ui.ShowBusyPointer();
-  const int week = menu_index + 1;
-  store.SelectedWeek = static_cast<int16_t>(week);
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
+  const int week = block + 1;
+  LoadStatsBlock(store, session.folder, block);
   if (!CheckBlockCurrent(session, week - 1, week - 1)) return std::nullopt;
   ComputeWinPercentages(store);
   return StatisticsLines(store, week, StatisticsOrder::QualityRating);

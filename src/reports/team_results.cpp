@@ -46,9 +46,8 @@ struct HeldBlock {
 // Loads block b unless the store holds it already; true when it has predictions and scores.
 bool HoldScoredBlock(Session& session, int block, HeldBlock& held) {
   if (held.block != block) {
-    session.store.SelectedWeek = static_cast<int16_t>(block + 1);
     ClearGameOneAndTwoScores(session.store);
-    held = {block, LoadBlockWithScores(session)};
+    held = {block, LoadBlockWithScores(session, block)};
   }
   return held.scored;
 }

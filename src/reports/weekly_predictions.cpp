@@ -32,8 +32,7 @@ std::string GameLine(const SeasonStore& store, int game) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int menu_index) {
-  const int week = menu_index + 1;
+std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int week) {
   session.ui.ShowBusyPointer();
   if (!ReadWeekPredictions(session, week)) return std::nullopt;
   return WeeklyPredictionLines(session.store, week);
@@ -42,8 +41,7 @@ std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, 
 bool ReadWeekPredictions(Session& session, int week) {
   SeasonStore& store = session.store;
   if (!ReadWeekToList(session, week)) return false;
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
+  LoadStatsBlock(store, session.folder, week - 1);
   if (store.StatsStatus == StatusError) {
     if (!ShowWhenStatsBlockDamaged(session, week - 1)) ShowStatisticsUnavailable(session.ui, week);
     return false;

@@ -34,24 +34,23 @@ void ClearGameOneAndTwoScores(SeasonStore& store) {
   }
 }
 
-bool LoadBlockWithScores(Session& session) {
-  LoadStatsBlock(session.store, session.folder);
+bool LoadBlockWithScores(Session& session, int block) {
+  LoadStatsBlock(session.store, session.folder, block);
   return BlockHasRecordedScores(session.store);
 }
 
-std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int menu_index) {
+std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int week) {
   SeasonStore& store = session.store;
   session.ui.ShowBusyPointer();
-  const int week = menu_index + 1;
 
-  store.SelectedWeek = static_cast<int16_t>(week);
   ClearGameOneAndTwoScores(store);
-  LoadBlockWithScores(session);
+  LoadBlockWithScores(session, week - 1);
   if (!CheckBlockCurrent(session, week - 1, week - 1)) return std::nullopt;
   SaveOpeningPredictions(store);
 
+  // The results window names its print job by it.
   store.SelectedWeek = static_cast<int16_t>(week + 1);
-  LoadBlockWithScores(session);
+  LoadBlockWithScores(session, week);
   if (!CheckBlockCurrent(session, week, week)) return std::nullopt;
 
   if (!ReadWeekToList(session, week)) return std::nullopt;

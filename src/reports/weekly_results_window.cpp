@@ -35,7 +35,7 @@ void WeeklyResultsWindow::OnPrint() {
 }
 
 QWidget* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window) {
-  auto lines = ShowWeeklyResults(session, menu_index);
+  auto lines = ShowWeeklyResults(session, menu_index + 1);
   if (!lines) return nullptr;
   auto* window = new WeeklyResultsWindow(session, std::move(*lines));
   qt::ShowSecondaryWindow(window, main_window);

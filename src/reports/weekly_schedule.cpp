@@ -7,9 +7,8 @@
 
 namespace tavrin {
 
-std::optional<std::vector<std::string>> ShowWeeklySchedule(Session& session, int menu_index) {
+std::optional<std::vector<std::string>> ShowWeeklySchedule(Session& session, int week) {
   const SeasonStore& store = session.store;
-  const int week = menu_index + 1;
   session.ui.ShowBusyPointer();
   if (!ReadWeekToList(session, week)) return std::nullopt;
 

@@ -26,8 +26,7 @@ std::string GameLine(const SeasonStore& store, int game) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ShowWinProbabilities(Session& session, int menu_index) {
-  const int week = menu_index + 1;
+std::optional<std::vector<std::string>> ShowWinProbabilities(Session& session, int week) {
   session.ui.ShowBusyPointer();
   if (!ReadWeekPredictions(session, week)) return std::nullopt;
   return WinProbabilityLines(session.store, week);

@@ -67,11 +67,11 @@ using StatsRecord = std::array<uint8_t, StatsRecordSize>;
 StatsRecord PackStatsRecord(const SeasonStore& store, int slot);
 void UnpackStatsRecord(SeasonStore& store, int slot, const StatsRecord& record);
 
-// The loader: block SelectedWeek - 1 into the statistics arrays; sets StatsStatus to "error"
-// when the block cannot be read or its game slots 1..5 hold no favourite. A missing or short
-// file reads as zeros. A damaged record (a winner or favourite that is not a team, a value
-// that is not a number) has those fields set to 0 and also gives "error".
-void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder);
+// The loader: block `block` (the state after that week) into the statistics arrays; sets
+// StatsStatus to "error" when the block cannot be read or its game slots 1..5 hold no favourite. A
+// missing or short file reads as zeros. A damaged record (a winner or favourite that is not a team,
+// a value that is not a number) has those fields set to 0 and also gives "error".
+void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);
 // Block b by number, for callers that do not use StatsStatus; false when the file is missing
 // or unreadable or a record is damaged (read as above).
 bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folder, int block);
