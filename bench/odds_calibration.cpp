@@ -90,7 +90,7 @@ class RecordedSeason {
     SeasonForecasts forecasts;
     for (int week = FirstWeek; week <= LastWeek; ++week) {
       const PlayoffOdds odds = OddsAfter(week, options);
-      for (int team = 1; team <= league::TeamCount; ++team) {
+      for (int team = 1; team <= LeagueTeamCount; ++team) {
         const auto share = [&](int count) { return static_cast<double>(count) / odds.runs; };
         forecasts.division.push_back(
             {share(odds.teams[team].division), final_odds.teams[team].division});

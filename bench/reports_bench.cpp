@@ -74,13 +74,13 @@ std::size_t ProjectionLines(Session& session) {
 
 void Register() {
   const std::pair<const char*, std::function<std::size_t(Session&)>> reports[] = {
-      {"predictions", [](Session& s) { return Count(ShowWeeklyPredictions(s, 8)); }},
-      {"schedule_week", [](Session& s) { return Count(ShowWeeklySchedule(s, 8)); }},
+      {"predictions", [](Session& s) { return Count(ShowWeeklyPredictions(s, 9)); }},
+      {"schedule_week", [](Session& s) { return Count(ShowWeeklySchedule(s, 9)); }},
       {"schedule_season", [](Session& s) { return ShowSeasonSchedule(s).size(); }},
       {"schedule_team", [](Session& s) { return Count(ShowTeamSchedule(s, "Jets")); }},
-      {"results", [](Session& s) { return Count(ShowWeeklyResults(s, 8)); }},
+      {"results", [](Session& s) { return Count(ShowWeeklyResults(s, 9)); }},
       {"team_results", [](Session& s) { return Count(ShowTeamResults(s, "Jets")); }},
-      {"standings", [](Session& s) { return Count(ShowStandings(s, 8)); }},
+      {"standings", [](Session& s) { return Count(ShowStandings(s, 9)); }},
       {"statistics", [](Session& s) { return Count(ShowStatistics(s, 9)); }},
       {"statistics_resort",
        [](Session& s) { return StatisticsLines(s.store, 10, StatisticsOrder::AveDefense).size(); }},
@@ -109,10 +109,10 @@ std::size_t EveryReport(Session& session) {
   SeasonStore& store = session.store;
   std::size_t lines = ShowSeasonSchedule(session).size();
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
-    lines += Count(ShowWeeklyPredictions(session, week - 1));
-    lines += Count(ShowWeeklySchedule(session, week - 1));
-    lines += Count(ShowWeeklyResults(session, week - 1));
-    lines += Count(ShowStandings(session, week - 1));
+    lines += Count(ShowWeeklyPredictions(session, week));
+    lines += Count(ShowWeeklySchedule(session, week));
+    lines += Count(ShowWeeklyResults(session, week));
+    lines += Count(ShowStandings(session, week));
   }
   for (int block = 0; block <= store.WeeksInSeason; ++block) {
     lines += Count(ShowStatistics(session, block));

@@ -16,9 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   store.WorkingYear = Year;
   store.TeamCount = LeagueTeamCount;
   const int weeks = static_cast<int>(std::min<std::size_t>(size / BlockSize + 2, 40));
-  for (int week = 0; week <= weeks; ++week) {
-    store.SelectedWeek = static_cast<int16_t>(week);
-    LoadStatsBlock(store, fuzz::ScratchFolder());
+  for (int block = -1; block < weeks; ++block) {
+    LoadStatsBlock(store, fuzz::ScratchFolder(), block);
     for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
       const bool safe = store.PickTeam[slot] >= 0 && store.PickTeam[slot] <= 31 &&
                         store.GameWinner[slot] >= 0 && store.GameWinner[slot] <= 31 &&

@@ -23,7 +23,7 @@ GameRecord LeagueTable::InDivision(int team) const {
 
 GameRecord LeagueTable::InConference(int team) const {
   GameRecord record;
-  for (int opponent = 1; opponent <= league::TeamCount; ++opponent) {
+  for (int opponent = 1; opponent <= LeagueTeamCount; ++opponent) {
     if (league::SameConference(team, opponent)) record += pairs_[team][opponent];
   }
   return record;

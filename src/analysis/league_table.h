@@ -38,7 +38,7 @@ class LeagueTable {
   GameRecord InConference(int team) const;
 
  private:
-  static constexpr int Slots = league::TeamCount + 1;
+  static constexpr int Slots = LeagueTeamCount + 1;
   std::array<GameRecord, Slots> overall_{};
   std::array<std::array<GameRecord, Slots>, Slots> pairs_{};
 };

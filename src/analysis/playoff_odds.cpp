@@ -16,6 +16,7 @@
 #include "presentation/report_printing.h"
 #include "presentation/report_text.h"
 #include "season/data_files.h"
+#include "season/text_convention.h"
 
 namespace tavrin {
 
@@ -36,7 +37,7 @@ const double StrengthWeeklyDrift = 2.0;
 
 namespace {
 
-constexpr int Slots = league::TeamCount + 1;
+constexpr int Slots = LeagueTeamCount + 1;
 constexpr int ProgressEvery = 250;
 
 // The standard normal quantile (Acklam's rational approximation, relative error below 1.2e-9):
@@ -393,7 +394,7 @@ std::vector<std::string> PlayoffOddsCsv(const SeasonStore& store, const PlayoffO
   const auto fraction = [&](int count) {
     return fmt::format("{:.4f}", static_cast<double>(count) / odds.runs);
   };
-  for (int team = 1; team <= league::TeamCount; ++team) {
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
     const TeamOdds& figures = odds.teams[team];
     const WonLostTied& record = odds.records[team];
     const auto& division = league::Divisions[league::DivisionIndexOf(team)];
@@ -418,7 +419,8 @@ std::string RecordText(const WonLostTied& record) {
 
 std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const PlayoffOdds& odds) {
   std::vector<std::string> lines{
-      fmt::format("Play-off Odds after Week # {} {}", odds.played_through, YearText(store)),
+      fmt::format("Play-off Odds after Week # {} {}", odds.played_through,
+                  YearText(store.WorkingYear)),
       fmt::format("{} seasons simulated; every figure is a percentage{}", odds.runs,
                   odds.picked_games == 0
                       ? ""

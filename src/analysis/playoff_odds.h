@@ -68,9 +68,9 @@ struct WonLostTied {
 struct PlayoffOdds {
   int runs = 0;
   int played_through = 0;  // the last week whose scores were taken as they are
-  std::array<TeamOdds, league::TeamCount + 1> teams{};       // by team number
-  std::array<WonLostTied, league::TeamCount + 1> records{};  // the played games' records
-  std::array<ProvenStages, league::TeamCount + 1> proven{};  // what no result left can change
+  std::array<TeamOdds, LeagueTeamCount + 1> teams{};       // by team number
+  std::array<WonLostTied, LeagueTeamCount + 1> records{};  // the played games' records
+  std::array<ProvenStages, LeagueTeamCount + 1> proven{};  // what no result left can change
   std::vector<SeasonGame> unplayed;  // the games the runs played, in week order
   int picked_games = 0;              // of those, how many were played as the user picked
 };

@@ -171,8 +171,8 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
   odds_table_->clear();
   odds_table_->setColumnCount(static_cast<int>(ColumnTitles.size()));
   odds_table_->setHorizontalHeaderLabels(ColumnTitles);
-  odds_table_->setRowCount(league::TeamCount);
-  for (int team = 1; team <= league::TeamCount; ++team) {
+  odds_table_->setRowCount(LeagueTeamCount);
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
     const int row = team - 1;
     const auto& division = league::Divisions[league::DivisionIndexOf(team)];
     const WonLostTied& record = odds.records[team];

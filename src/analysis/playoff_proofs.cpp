@@ -10,7 +10,7 @@ namespace tavrin {
 
 namespace {
 
-constexpr int Slots = league::TeamCount + 1;
+constexpr int Slots = LeagueTeamCount + 1;
 constexpr int DivisionWinners = 3;  // a conference's play-off places won by a division title
 constexpr int WildCards = 3;
 constexpr int RestPlaces = 2;
@@ -133,7 +133,7 @@ OddsStatus StatusOf(const ProvenStages& stages) {
   return OddsStatus::None;
 }
 
-std::array<ProvenStages, league::TeamCount + 1> ProvePlayoffStages(
+std::array<ProvenStages, LeagueTeamCount + 1> ProvePlayoffStages(
     const std::vector<SeasonGame>& games, bool by_seeding) {
   std::array<ProvenStages, Slots> stages{};
   const RecordBounds bounds = BoundsOf(games);

@@ -30,7 +30,7 @@ OddsStatus StatusOf(const ProvenStages& stages);
 // with the most it can still win; and, once no game is left and `by_seeding` allows (the scores
 // are real, not picked), the season's seeding itself, which the tie-break rules settle unless
 // lots must be drawn.
-std::array<ProvenStages, league::TeamCount + 1> ProvePlayoffStages(
+std::array<ProvenStages, LeagueTeamCount + 1> ProvePlayoffStages(
     const std::vector<SeasonGame>& games, bool by_seeding);
 
 }  // namespace tavrin

@@ -30,8 +30,7 @@ SeasonGames LoadSeasonGames(const SeasonStore& store, const std::filesystem::pat
     const int count = LoadedGameCount(*scratch);
     for (int slot = 1; slot <= count; ++slot) {
       SeasonGame game{week, scratch->GameFirstTeam[slot], scratch->GameSecondTeam[slot], played};
-      if (!league::IsLeagueTeam(game.visitor) || !league::IsLeagueTeam(game.home) ||
-          game.visitor == game.home) {
+      if (!IsTeamNumber(game.visitor) || !IsTeamNumber(game.home) || game.visitor == game.home) {
         continue;
       }
       if (played) {

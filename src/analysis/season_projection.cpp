@@ -9,6 +9,7 @@
 #include "presentation/report_text.h"
 #include "season/data_files.h"
 #include "season/league.h"
+#include "season/text_convention.h"
 
 namespace tavrin {
 
@@ -65,7 +66,7 @@ SeasonProjection ProjectSeason(const SeasonStore& store) {
   for (int team = 1; team <= teams; ++team) ratings[team] = static_cast<float>(store.Cqr[team]);
 
   SeasonProjection projection;
-  projection.caption = "Tavrin " + YearText(store) + " Projections";
+  projection.caption = "Tavrin " + YearText(store.WorkingYear) + " Projections";
   projection.title = ChampionshipTitle(store.WorkingYear);
   auto& box = projection.box_team;
   box[1] = BestTeam(ratings, 1, league::LastAfcTeam, 0);

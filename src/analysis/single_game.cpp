@@ -27,9 +27,7 @@ float RoundToHalfPoints(float margin) {
 
 bool LoadSpecialsRatings(Session& session) {
   SeasonStore& store = session.store;
-  store.SelectedWeek = static_cast<int16_t>(store.LastScoredWeek + 1);
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
+  LoadStatsBlock(store, session.folder, store.LastScoredWeek);
   if (store.StatsStatus != StatusError) return true;
   ShowStatisticsUnavailable(session.ui, store.LastScoredWeek + 1);
   return false;

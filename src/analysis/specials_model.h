@@ -37,7 +37,7 @@ class SpecialsModel {
   bool GameBoxEnabled() const { return picker_.PairComplete(); }
   const std::string& GameLabel() const { return game_label_; }
   const std::vector<std::string>& Lines() const { return lines_; }
-  // "Year  " + the year, for the window's year label.
+  // "Year  " + the year as a plain number (this label alone does not pad it to four digits).
   std::string YearLabel() const;
 
  private:

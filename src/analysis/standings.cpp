@@ -34,12 +34,9 @@ void AddDivisionRows(const SeasonStore& store, const league::Division& division,
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ShowStandings(Session& session, int menu_index) {
+std::optional<std::vector<std::string>> ShowStandings(Session& session, int week) {
   SeasonStore& store = session.store;
-  const int week = menu_index + 1;
-  store.SelectedWeek = static_cast<int16_t>(week + 1);
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
+  LoadStatsBlock(store, session.folder, week);
   if (!CheckBlockCurrent(session, week, week)) return std::nullopt;
   session.ui.ShowBusyPointer();
   return StandingsLines(store, week);
@@ -53,7 +50,7 @@ std::vector<std::string> StandingsLines(SeasonStore& store, int week) {
   SortTeamKeys(store);
 
   std::vector<std::string> lines{
-      fmt::format("                   Standings Week #{} {}", week, YearText(store))};
+      fmt::format("                   Standings Week #{} {}", week, YearText(store.WorkingYear))};
   const league::Division* previous = nullptr;
   for (const league::Division& division : league::Divisions) {
     const bool opens_conference =

@@ -11,9 +11,9 @@
 
 namespace tavrin {
 
-// The standings entry with index menu_index (after week N = menu_index + 1): loads block N.
+// The standings after week `week`: loads block `week`.
 // Nothing after the scores-not-current message when the block holds no predictions or scores.
-std::optional<std::vector<std::string>> ShowStandings(Session& session, int menu_index);
+std::optional<std::vector<std::string>> ShowStandings(Session& session, int week);
 
 // The listing after week N from the loaded block; fills WinPct and SortKey.
 std::vector<std::string> StandingsLines(SeasonStore& store, int week);

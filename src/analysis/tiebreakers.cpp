@@ -73,7 +73,7 @@ GameRecord RecordAgainstGroup(const LeagueTable& table, int club, const ClubGrou
 bool CommonGameKeys(const LeagueTable& table, const ClubGroup& clubs, int minimum, StepKeys& keys) {
   for (int i = 0; i < clubs.size(); ++i) {
     GameRecord record;
-    for (int opponent = 1; opponent <= league::TeamCount; ++opponent) {
+    for (int opponent = 1; opponent <= LeagueTeamCount; ++opponent) {
       const bool common = std::all_of(clubs.begin(), clubs.end(),
                                       [&](int club) { return table.HavePlayed(club, opponent); });
       if (common) record += table.Against(clubs[i], opponent);

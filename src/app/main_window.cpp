@@ -30,6 +30,7 @@
 #include "platform/qt/window_keys.h"
 #include "season/data_files.h"
 #include "season/season_change.h"
+#include "season/text_convention.h"
 
 namespace tavrin {
 
@@ -164,7 +165,7 @@ QSize MainWindow::DesignSize() const {
 void MainWindow::ShowSeasonState() {
   const SeasonStore& store = session_.store;
   const QString title = store.WorkingYear > 0
-                            ? QString("Tavrin %1").arg(store.WorkingYear, 4, 10, QChar('0'))
+                            ? qt::FromLatin1("Tavrin " + YearText(store.WorkingYear))
                             : QString(ProgramCaption);
   // A window that may not save says so where it is always seen; its printouts need not.
   setWindowTitle(SeasonReadOnlyReason(session_.folder) ? title + " (read-only)" : title);

@@ -30,7 +30,7 @@ void ShowControls(std::initializer_list<QWidget*> controls, bool shown) {
 }  // namespace
 
 void MainWindow::OnScheduleWeekChosen(int index) {
-  if (auto lines = ShowWeeklySchedule(session_, index)) {
+  if (auto lines = ShowWeeklySchedule(session_, index + 1)) {
     schedule_job_ = "Tavrin Schedule week " + std::to_string(index + 1);
     OpenSchedulePanel(std::move(*lines));
   }
@@ -94,14 +94,14 @@ void MainWindow::OnPrintSchedule() {
 }
 
 void MainWindow::OnShowPredictions(int index) {
-  if (auto lines = ShowWeeklyPredictions(session_, index)) {
+  if (auto lines = ShowWeeklyPredictions(session_, index + 1)) {
     report_job_ = "Tavrin Predictions week " + std::to_string(index + 1);
     OpenReportPanel(ListingPanel::Predictions, std::move(*lines));
   }
 }
 
 void MainWindow::OnShowStandings(int index) {
-  if (auto lines = ShowStandings(session_, index)) {
+  if (auto lines = ShowStandings(session_, index + 1)) {
     report_job_ = "Tavrin Standings week " + std::to_string(index + 1);
     OpenReportPanel(ListingPanel::Standings, std::move(*lines));
   }

@@ -36,7 +36,7 @@ bool StartEmptySeason(Session& session, const std::optional<std::string>& year) 
                           NewSeasonPercent};
   if (!TakeSettingsForm(session, form)) return false;
   SeasonStore& store = session.store;
-  for (int team = 1; team <= demo::DemoTeamCount; ++team) {
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
     store.LocationName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].location;
     store.TeamName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].nickname;
   }

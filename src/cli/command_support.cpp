@@ -8,6 +8,7 @@
 #include "cli/cli_command.h"
 #include "entry/score_entry.h"
 #include "season/file_io.h"
+#include "season/season_change.h"
 
 namespace tavrin::cli {
 
@@ -68,6 +69,8 @@ int SaveWeekSchedule(Session& session, int week, const std::vector<ScheduledGame
 }
 
 int EnterWeekScores(Session& session, int week, const std::vector<ScoreTexts>& scores) {
+  // Opened before the first read, so that the command reads each file once.
+  SeasonChange change(session.folder);
   if (!OpenScoreEntry(session, week)) return ExitRefused;
   const int games = session.store.WeekGameCount;
   if (scores.size() > static_cast<std::size_t>(games)) {
@@ -75,7 +78,12 @@ int EnterWeekScores(Session& session, int week, const std::vector<ScoreTexts>& s
               << " scores were given\n";
     return ExitRefused;
   }
-  return ProcessWeekResults(session, week, scores) == CommandResult::Done ? ExitDone : ExitRefused;
+  if (EnterScores(session, week, scores) != CommandResult::Done) return ExitRefused;
+  if (auto committed = change.Commit(); !committed) {
+    std::cerr << "tavrin-cli: " << committed.failure() << "\n";
+    return ExitRefused;
+  }
+  return ExitDone;
 }
 
 }  // namespace tavrin::cli

@@ -42,8 +42,8 @@ std::optional<demo::DemoOptions> ParseDemoOptions(const std::vector<std::string>
     }
     (name == "--year" ? options.year : options.weeks_played) = *number;
   }
-  if (auto problem = demo::CheckDemoOptions(options)) {
-    UsageError("demo: " + *problem);
+  if (auto usable = demo::CheckDemoOptions(options); !usable) {
+    UsageError("demo: " + usable.failure());
     return std::nullopt;
   }
   return options;

@@ -55,13 +55,13 @@ std::optional<int> ParseTeam(const Session& session, const std::string& text) {
   return team;
 }
 
-// Commands that take one week: the view's menu entry for that week.
+// Commands that take one week of the season.
 CliCommand WeekReport(std::string name, std::optional<Lines> (*show)(Session&, int)) {
   return {name, "WEEK",
           [name, show](Session& session, const Args& args, std::istream&, std::ostream& out) {
             const auto week = args.size() == 1 ? ParseWeek(session, args[0]) : std::nullopt;
             if (!week) return UsageError(name + " needs a week number of the season");
-            return WriteLines(show(session, *week - 1), out);
+            return WriteLines(show(session, *week), out);
           }};
 }
 
@@ -80,7 +80,7 @@ int RunSchedule(Session& session, const Args& args, std::istream& in, std::ostre
   if (args.size() == 2 && args[0] == "week") {
     const auto week = ParseWeek(session, args[1]);
     if (!week) return UsageError("schedule week needs a week number of the season");
-    return WriteLines(ShowWeeklySchedule(session, *week - 1), out);
+    return WriteLines(ShowWeeklySchedule(session, *week), out);
   }
   if (args.size() == 1 && args[0] == "season") return WriteLines(ShowSeasonSchedule(session), out);
   if (!args.empty() && args[0] == "team") {
@@ -101,10 +101,10 @@ int RunStatistics(Session& session, const Args& args, std::istream&, std::ostrea
   if ((args.size() != 1 && !sorted) || order == orders.end()) {
     return UsageError("statistics takes ENTRY [--sort rating|percentage|offense|defense]");
   }
-  const int entry = ParseWeek(session, args[0], 0).value_or(-1);
-  if (entry < 0) return UsageError("statistics needs an entry 0..weeks of the season");
-  if (!ShowStatistics(session, entry)) return ExitRefused;
-  return WriteLines(StatisticsLines(session.store, entry + 1, order->second), out);
+  const auto entry = ParseWeek(session, args[0], 0);
+  if (!entry) return UsageError("statistics needs an entry 0..weeks of the season");
+  if (!ShowStatistics(session, *entry)) return ExitRefused;
+  return WriteLines(StatisticsLines(session.store, *entry + 1, order->second), out);
 }
 
 int RunProjection(Session& session, const Args& args, std::istream&, std::ostream& out) {

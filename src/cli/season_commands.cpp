@@ -45,7 +45,7 @@ int RunNewSeason(Session& session, const std::vector<std::string>& args, std::is
 }
 
 void PrintSettings(const SeasonStore& store, std::ostream& out) {
-  out << fmt::format("Working Year: {:04}\n", store.WorkingYear)
+  out << fmt::format("Working Year: {}\n", YearText(store.WorkingYear))
       << "Overall Reactivity: " << GeneralNumber(store.Reactivity) << "%\n"
       << "Off / Def Weighting: " << GeneralNumber(store.Weighting) << "%\n"
       << "Last Scored Week: " << store.LastScoredWeek << '\n'

@@ -52,8 +52,8 @@ std::vector<std::string> DataFilesIn(const fs::path& folder) {
 
 CommandResult WriteDemoSeason(const fs::path& folder, const DemoOptions& options,
                               UserInterface& ui) {
-  if (auto problem = CheckDemoOptions(options)) {
-    ReportFailure(ui, *problem);
+  if (auto usable = CheckDemoOptions(options); !usable) {
+    ReportFailure(ui, usable.failure());
     return CommandResult::Refused;
   }
   std::error_code error;
@@ -67,12 +67,10 @@ CommandResult WriteDemoSeason(const fs::path& folder, const DemoOptions& options
   // Made whole in memory and written in one step: a crash leaves the folder empty or with the
   // whole demo season, never a part of it.
   SeasonChange change(folder);
-  auto failure = MakeDemoSeason(folder, options, ui);
-  if (!failure) {
-    if (auto committed = change.Commit(); !committed) failure = committed.failure();
-  }
-  if (failure) {
-    ReportFailure(ui, *failure);
+  Outcome<void> made = MakeDemoSeason(folder, options, ui);
+  if (made) made = change.Commit();
+  if (!made) {
+    ReportFailure(ui, made.failure());
     return CommandResult::NotSaved;
   }
   return CommandResult::Done;

@@ -12,7 +12,7 @@ namespace tavrin::demo {
 namespace {
 
 constexpr int Weeks = DemoWeekCount;
-constexpr int Teams = DemoTeamCount;
+constexpr int Teams = LeagueTeamCount;
 constexpr int DivisionCount = league::DivisionCount;
 constexpr int OpenWeeksPerDivision = 7;  // 17 weeks less the 10 of a double round robin
 constexpr int MondayNight = 2;

@@ -42,7 +42,7 @@ void PlayPossession(int touchdown, int& own, int& other, DemoRandom& rng) {
 
 LeagueStrengths DrawStrengths(DemoRandom& rng) {
   LeagueStrengths strengths{};
-  for (int t = 1; t <= DemoTeamCount; ++t)
+  for (int t = 1; t <= LeagueTeamCount; ++t)
     strengths[t] = {rng.Between(-StrengthSpread, StrengthSpread),
                     rng.Between(-StrengthSpread, StrengthSpread)};
   return strengths;
@@ -50,7 +50,7 @@ LeagueStrengths DrawStrengths(DemoRandom& rng) {
 
 LeagueStrengths NextSeasonStrengths(const LeagueStrengths& last, DemoRandom& rng) {
   LeagueStrengths next = last;
-  for (int t = 1; t <= DemoTeamCount; ++t) {
+  for (int t = 1; t <= LeagueTeamCount; ++t) {
     next[t].offense = Clamp(last[t].offense + rng.Between(-YearlyDrift, YearlyDrift),
                             -StrengthSpread, StrengthSpread);
     next[t].defense = Clamp(last[t].defense + rng.Between(-YearlyDrift, YearlyDrift),

@@ -15,7 +15,7 @@ struct TeamStrength {
   int offense = 0;  // per-mille change of the touchdown chance on its own possessions
   int defense = 0;  // per-mille cut of the touchdown chance of opposing possessions
 };
-using LeagueStrengths = std::array<TeamStrength, DemoTeamCount + 1>;  // slot t for team t
+using LeagueStrengths = std::array<TeamStrength, LeagueTeamCount + 1>;  // slot t for team t
 
 // A league of uneven teams, drawn from the seed.
 LeagueStrengths DrawStrengths(DemoRandom& rng);

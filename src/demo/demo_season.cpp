@@ -22,33 +22,33 @@ constexpr int DemoReactivity = 100;
 constexpr int DemoWeighting = 100;
 
 // A failed step, with whatever the commands told the user on the way.
-std::string StepFailed(DemoUi& ui, const std::string& step) {
+Failure StepFailed(DemoUi& ui, const std::string& step) {
   const std::string messages = ui.TakeMessages();
-  return messages.empty() ? step : step + ": " + messages;
+  return {messages.empty() ? step : step + ": " + messages};
 }
 
-std::optional<std::string> SetYear(Session& session, DemoUi& ui, int year) {
+Outcome<void> SetYear(Session& session, DemoUi& ui, int year) {
   const SettingsForm form{std::to_string(year), std::to_string(DemoWeekCount), DemoReactivity,
                           DemoWeighting};
   if (ApplySettings(session, form) != CommandResult::Done)
     return StepFailed(ui, fmt::format("the settings for {} could not be saved", year));
-  return std::nullopt;
+  return {};
 }
 
-std::optional<std::string> WriteTeamNames(Session& session, DemoUi& ui) {
-  for (int team = 1; team <= DemoTeamCount; ++team) {
+Outcome<void> WriteTeamNames(Session& session, DemoUi& ui) {
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
     session.store.LocationName[team] = DemoTeams()[team - 1].location;
     session.store.TeamName[team] = DemoTeams()[team - 1].nickname;
   }
-  if (!WriteNames(session.store, session.folder))
-    return StepFailed(ui, "the team names could not be saved");
-  return std::nullopt;
+  if (auto written = WriteNames(session.store, session.folder); !written)
+    return StepFailed(ui, "the team names could not be saved: " + written.failure());
+  return {};
 }
 
 // Every week entered as the schedule entry window saves it.
-std::optional<std::string> EnterSchedule(Session& session, DemoUi& ui, uint64_t seed) {
+Outcome<void> EnterSchedule(Session& session, DemoUi& ui, uint64_t seed) {
   const std::vector<DemoWeek> season = MakeDemoSchedule(seed);
-  if (season.empty()) return "no schedule could be drawn for this seed";
+  if (season.empty()) return Failure{"no schedule could be drawn for this seed"};
   for (int week = 1; week <= DemoWeekCount; ++week) {
     std::vector<ScheduledGame> games;
     for (const DemoGame& game : season[week - 1])
@@ -59,12 +59,12 @@ std::optional<std::string> EnterSchedule(Session& session, DemoUi& ui, uint64_t 
           ui, fmt::format("week {} of {} could not be saved", week, session.store.WorkingYear));
   }
   ui.TakeMessages();  // the saves' confirmations
-  return std::nullopt;
+  return {};
 }
 
 // Score entry for the week, with the simulated final scores typed into its boxes.
-std::optional<std::string> ScoreWeek(Session& session, DemoUi& ui, int week,
-                                     const LeagueStrengths& strengths, DemoRandom& rng) {
+Outcome<void> ScoreWeek(Session& session, DemoUi& ui, int week, const LeagueStrengths& strengths,
+                        DemoRandom& rng) {
   const SeasonStore& store = session.store;
   if (!OpenScoreEntry(session, week))
     return StepFailed(
@@ -75,52 +75,50 @@ std::optional<std::string> ScoreWeek(Session& session, DemoUi& ui, int week,
         SimulateGame(strengths, store.GameFirstTeam[game], store.GameSecondTeam[game], rng);
     scores.push_back({std::to_string(score.first), std::to_string(score.second)});
   }
-  if (ProcessWeekResults(session, week, scores) != CommandResult::Done)
+  if (EnterScores(session, week, scores) != CommandResult::Done)
     return StepFailed(
         ui, fmt::format("the scores of week {} of {} were not processed", week, store.WorkingYear));
-  return std::nullopt;
+  return {};
 }
 
-std::optional<std::string> ScoreWeeks(Session& session, DemoUi& ui, int weeks,
-                                      const LeagueStrengths& strengths, DemoRandom& rng) {
+Outcome<void> ScoreWeeks(Session& session, DemoUi& ui, int weeks, const LeagueStrengths& strengths,
+                         DemoRandom& rng) {
   for (int week = 1; week <= weeks; ++week)
-    if (auto failure = ScoreWeek(session, ui, week, strengths, rng)) return failure;
-  return std::nullopt;
+    if (auto scored = ScoreWeek(session, ui, week, strengths, rng); !scored) return scored;
+  return {};
 }
 
-std::optional<std::string> PlayLastSeason(Session& session, DemoUi& ui, int year,
-                                          uint64_t schedule_seed, const LeagueStrengths& strengths,
-                                          DemoRandom& rng) {
-  if (auto failure = SetYear(session, ui, year)) return failure;
-  if (auto failure = WriteTeamNames(session, ui)) return failure;
-  if (auto failure = EnterSchedule(session, ui, schedule_seed)) return failure;
+Outcome<void> PlayLastSeason(Session& session, DemoUi& ui, int year, uint64_t schedule_seed,
+                             const LeagueStrengths& strengths, DemoRandom& rng) {
+  if (auto done = SetYear(session, ui, year); !done) return done;
+  if (auto done = WriteTeamNames(session, ui); !done) return done;
+  if (auto done = EnterSchedule(session, ui, schedule_seed); !done) return done;
   if (!WriteFirstSeasonStart(session))
     return StepFailed(ui, fmt::format("the start of {} could not be written", year));
   return ScoreWeeks(session, ui, DemoWeekCount, strengths, rng);
 }
 
-std::optional<std::string> StartNewSeason(Session& session, DemoUi& ui, int year,
-                                          uint64_t schedule_seed) {
-  if (auto failure = SetYear(session, ui, year)) return failure;
-  if (auto failure = EnterSchedule(session, ui, schedule_seed)) return failure;
+Outcome<void> StartNewSeason(Session& session, DemoUi& ui, int year, uint64_t schedule_seed) {
+  if (auto done = SetYear(session, ui, year); !done) return done;
+  if (auto done = EnterSchedule(session, ui, schedule_seed); !done) return done;
   if (RunNewSeasonSetup(session) != CommandResult::Done)
     return StepFailed(ui, fmt::format("the new season setup for {} did not finish", year));
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace
 
-std::optional<std::string> CheckDemoOptions(const DemoOptions& options) {
+Outcome<void> CheckDemoOptions(const DemoOptions& options) {
   if (options.year < FirstDemoYear || options.year > LastDemoYear)
-    return fmt::format("the year must lie between {} and {}", FirstDemoYear, LastDemoYear);
+    return Failure{fmt::format("the year must lie between {} and {}", FirstDemoYear, LastDemoYear)};
   if (options.weeks_played < 0 || options.weeks_played > DemoWeekCount)
-    return fmt::format("the weeks played must lie between 0 and {}", DemoWeekCount);
-  return std::nullopt;
+    return Failure{fmt::format("the weeks played must lie between 0 and {}", DemoWeekCount)};
+  return {};
 }
 
-std::optional<std::string> MakeDemoSeason(const std::filesystem::path& folder,
-                                          const DemoOptions& options, UserInterface& ui) {
-  if (auto problem = CheckDemoOptions(options)) return problem;
+Outcome<void> MakeDemoSeason(const std::filesystem::path& folder, const DemoOptions& options,
+                             UserInterface& ui) {
+  if (auto usable = CheckDemoOptions(options); !usable) return usable;
   SeasonStore store;
   DemoUi demo_ui(ui, DemoWeekCount);
   Session session{store, demo_ui, folder};
@@ -135,11 +133,12 @@ std::optional<std::string> MakeDemoSeason(const std::filesystem::path& folder,
   const LeagueStrengths last_strengths = DrawStrengths(strength_rng);
   const LeagueStrengths new_strengths = NextSeasonStrengths(last_strengths, strength_rng);
 
-  if (auto failure = PlayLastSeason(session, demo_ui, options.year - 1, last_schedule_seed,
-                                    last_strengths, last_scores))
-    return failure;
-  if (auto failure = StartNewSeason(session, demo_ui, options.year, new_schedule_seed))
-    return failure;
+  if (auto played = PlayLastSeason(session, demo_ui, options.year - 1, last_schedule_seed,
+                                   last_strengths, last_scores);
+      !played)
+    return played;
+  if (auto started = StartNewSeason(session, demo_ui, options.year, new_schedule_seed); !started)
+    return started;
   return ScoreWeeks(session, demo_ui, options.weeks_played, new_strengths, new_scores);
 }
 

@@ -5,10 +5,9 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
-#include <string>
 
 #include "platform/user_interface.h"
+#include "season/outcome.h"
 
 namespace tavrin::demo {
 
@@ -22,14 +21,14 @@ struct DemoOptions {
   int weeks_played = 8;  // 0..17 weeks of the demo year scored
 };
 
-// Nothing when the options are usable, otherwise what is wrong with them.
-std::optional<std::string> CheckDemoOptions(const DemoOptions& options);
+// Refused with what is wrong with the options when they are not usable.
+Outcome<void> CheckDemoOptions(const DemoOptions& options);
 
 // Writes the demo season's files into `folder`, which should be empty: the settings, the names,
 // and the schedule and statistics files of the demo year and the year before. Printing and help
-// requests go to `ui`; the commands' questions are answered here. Nothing when every step
-// succeeded, otherwise what failed.
-std::optional<std::string> MakeDemoSeason(const std::filesystem::path& folder,
-                                          const DemoOptions& options, UserInterface& ui);
+// requests go to `ui`; the commands' questions are answered here. A failure names the step
+// that failed.
+Outcome<void> MakeDemoSeason(const std::filesystem::path& folder, const DemoOptions& options,
+                             UserInterface& ui);
 
 }  // namespace tavrin::demo

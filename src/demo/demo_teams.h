@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "season/league.h"
+
 namespace tavrin::demo {
 
 struct DemoTeam {
@@ -11,9 +13,7 @@ struct DemoTeam {
   std::string_view nickname;  // at most 9 characters
 };
 
-inline constexpr int DemoTeamCount = 31;
-
 // Team t is DemoTeams()[t - 1].
-const std::array<DemoTeam, DemoTeamCount>& DemoTeams();
+const std::array<DemoTeam, LeagueTeamCount>& DemoTeams();
 
 }  // namespace tavrin::demo

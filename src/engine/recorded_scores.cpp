@@ -31,9 +31,7 @@ bool CheckBlockCurrent(Session& session, int block, int current_week) {
 
 bool LoadLastScoredBlock(Session& session) {
   SeasonStore& store = session.store;
-  store.SelectedWeek = static_cast<int16_t>(store.LastScoredWeek + 1);
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
+  LoadStatsBlock(store, session.folder, store.LastScoredWeek);
   if (BlockHasRecordedScores(store)) return true;
   ShowScoresNotCurrent(session.ui, store.LastScoredWeek);
   return false;

@@ -24,7 +24,7 @@ bool BlockLeftBehind(const SeasonStore& store, int block);
 // scores, the enter-again message when it was left behind. True when the block can be shown.
 bool CheckBlockCurrent(Session& session, int block, int current_week);
 
-// Loads the block of the last scored week (SelectedWeek = LastScoredWeek + 1), for the views that
+// Loads the block of the last scored week (block LastScoredWeek), for the views that
 // start from the latest ratings; the scores-not-current message when it has no scores. True when
 // the block can be used.
 bool LoadLastScoredBlock(Session& session);

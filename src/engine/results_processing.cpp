@@ -43,19 +43,6 @@ void ShowScoreRefused(Session& session, ScoreBoxPlace place) {
       ProgramCaption, MessageIcon::Exclamation);
 }
 
-// A week processed before the last scored one leaves the later weeks' blocks behind it.
-bool LaterWeeksMayBeLeftBehind(Session& session, int week) {
-  const int last = session.store.LastScoredWeek;
-  if (week >= last) return true;
-  const std::string later = week + 1 == last ? fmt::format("week {}", last)
-                                             : fmt::format("weeks {} to {}", week + 1, last);
-  return session.ui.AskYesNo(
-      fmt::format("Week {} comes before the last scored week, {}.\n\rAfter processing it, the "
-                  "scores of {} must be entered again.\n\rProcess week {} anyway?",
-                  week, last, later, week),
-      ProgramCaption, MessageIcon::Exclamation, DefaultButton::Second);
-}
-
 // Reads every box before anything changes, so that a refusal leaves the season as it was.
 std::optional<std::vector<GameScore>> ReadScores(Session& session, int week,
                                                  const std::vector<ScoreTexts>& scores) {
@@ -224,6 +211,10 @@ void ApplyReadScores(SeasonStore& store, int week, const std::vector<GameScore>&
 
 }  // namespace
 
+bool CheckWeekScores(Session& session, int week, const std::vector<ScoreTexts>& scores) {
+  return ReadScores(session, week, scores).has_value();
+}
+
 bool ApplyWeekScores(Session& session, int week, const std::vector<ScoreTexts>& scores) {
   const auto read = ReadScores(session, week, scores);
   if (!read) return false;
@@ -233,10 +224,8 @@ bool ApplyWeekScores(Session& session, int week, const std::vector<ScoreTexts>& 
 
 CommandResult ProcessWeekResults(Session& session, int week,
                                  const std::vector<ScoreTexts>& scores) {
-  // Every box is read before the question, and the question comes before anything changes.
   const auto read = ReadScores(session, week, scores);
   if (!read) return CommandResult::Refused;
-  if (!LaterWeeksMayBeLeftBehind(session, week)) return CommandResult::Declined;
   SeasonChange change(session.folder);
   ApplyReadScores(session.store, week, *read);
   SeasonStore& store = session.store;

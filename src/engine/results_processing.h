@@ -35,10 +35,14 @@ std::optional<int> ReadScoreText(std::string_view text);
 // The first of games 1..`games` whose box is filled but holds no score, if any.
 std::optional<ScoreBoxPlace> FirstRefusedScore(const std::vector<ScoreTexts>& scores, int games);
 
+// Every box of the loaded week read as processing reads it, with nothing changed: false, with
+// the user told, when a box is empty or holds no score or the loaded schedule is unusable.
+bool CheckWeekScores(Session& session, int week, const std::vector<ScoreTexts>& scores);
+
 // Processes week `week` from the store as the score entry left it: statistics block week - 1
 // and week `week`'s schedule loaded. scores[g - 1] holds the boxes of game g. Refused: an empty
 // or refused score box, or no usable schedule. Done: block `week` written and the settings file
-// rewritten.
+// rewritten. It asks nothing: a caller that may leave later weeks behind asks first.
 CommandResult ProcessWeekResults(Session& session, int week, const std::vector<ScoreTexts>& scores);
 
 // The steps before the prediction, in the store only: the week's records, points, moved ratings

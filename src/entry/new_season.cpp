@@ -56,8 +56,7 @@ std::optional<int> AskLastSeasonWeeksPlusOne(Session& session, int last_year) {
 void LoadLastSeasonFinalBlock(Session& session, int new_year, int weeks_plus_one) {
   SeasonStore& store = session.store;
   store.WorkingYear = static_cast<int16_t>(new_year - 1);
-  store.SelectedWeek = static_cast<int16_t>(weeks_plus_one);
-  LoadStatsBlock(store, session.folder);
+  LoadStatsBlock(store, session.folder, weeks_plus_one - 1);
   store.WorkingYear = static_cast<int16_t>(new_year);
 }
 

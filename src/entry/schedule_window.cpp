@@ -57,7 +57,7 @@ ScheduleEntryWindow::ScheduleEntryWindow(Session& session, QWidget* owner)
   week_label->setBuddy(week_box_);
   auto* year_label = new QLabel(this);
   year_label->setObjectName("Label8");
-  year_label->setText(qt::FromLatin1("Year  " + FormatNumber(session_.store.WorkingYear, "0000")));
+  year_label->setText(qt::FromLatin1("Year  " + YearText(session_.store.WorkingYear)));
 
   auto* remove_button = qt::MakeButton(this, "Removebutton", "Remove", "Remove the selected line");
   auto* load_button = qt::MakeButton(this, "loadbutton", "Load", "Load a schedule week");

@@ -29,6 +29,19 @@ bool ReadScoringSchedules(Session& session, int week) {
   return store.ScheduleStatus != StatusError;
 }
 
+// A week processed before the last scored one leaves the later weeks' blocks behind it.
+bool LaterWeeksMayBeLeftBehind(Session& session, int week) {
+  const int last = session.store.LastScoredWeek;
+  if (week >= last) return true;
+  const std::string later = week + 1 == last ? fmt::format("week {}", last)
+                                             : fmt::format("weeks {} to {}", week + 1, last);
+  return session.ui.AskYesNo(
+      fmt::format("Week {} comes before the last scored week, {}.\n\rAfter processing it, the "
+                  "scores of {} must be entered again.\n\rProcess week {} anyway?",
+                  week, last, later, week),
+      ProgramCaption, MessageIcon::Exclamation, DefaultButton::Second);
+}
+
 }  // namespace
 
 bool CheckScoreEntryBlock(Session& session, int week) {
@@ -37,9 +50,8 @@ bool CheckScoreEntryBlock(Session& session, int week) {
     session.ui.ShowMessage("Please enter the week Number.", ProgramCaption, MessageIcon::None);
     return false;
   }
-  store.SelectedWeek = static_cast<int16_t>(week);
   session.ui.ShowBusyPointer();
-  LoadStatsBlock(store, session.folder);
+  LoadStatsBlock(store, session.folder, week - 1);
   return CheckBlockCurrent(session, week - 1, week - 1);
 }
 
@@ -98,6 +110,13 @@ void ShowScoreMissing(Session& session, ScoreBoxPlace place) {
   session.ui.ShowMessage(fmt::format("Game # {}, {} at {}:\n\rthe score of {} is missing.",
                                      place.game, first, second, place.second ? second : first),
                          ProgramCaption, MessageIcon::Exclamation);
+}
+
+CommandResult EnterScores(Session& session, int week, const std::vector<ScoreTexts>& scores) {
+  // Every box is read before the question, and the question comes before anything changes.
+  if (!CheckWeekScores(session, week, scores)) return CommandResult::Refused;
+  if (!LaterWeeksMayBeLeftBehind(session, week)) return CommandResult::Declined;
+  return ProcessWeekResults(session, week, scores);
 }
 
 }  // namespace tavrin

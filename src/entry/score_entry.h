@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/results_processing.h"
+#include "platform/command_result.h"
 #include "platform/session.h"
 #include "season/season_store.h"
 
@@ -37,5 +38,10 @@ std::optional<ScoreBoxPlace> FirstEmptyScore(const std::vector<ScoreTexts>& scor
 // Names the empty box's game and team: "Game # 3, Miami at Buffalo:" / "the score of Buffalo
 // is missing."
 void ShowScoreMissing(Session& session, ScoreBoxPlace place);
+
+// Scoring the opened week: every box read first; then, for a week before the last scored one,
+// the question whether to go on, since the later weeks must be entered again (No: Declined);
+// then results processing (see ProcessWeekResults).
+CommandResult EnterScores(Session& session, int week, const std::vector<ScoreTexts>& scores);
 
 }  // namespace tavrin

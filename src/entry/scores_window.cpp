@@ -201,7 +201,7 @@ void ScoreEntryWindow::OnProcessResults() {
   }
   // Only a week that could not start may be tried again: after a run that failed to save, the
   // store no longer holds the week's opening figures, so closing loses nothing processable.
-  const CommandResult result = ProcessWeekResults(session_, week_, scores);
+  const CommandResult result = EnterScores(session_, week_, scores);
   if (result == CommandResult::Done || result == CommandResult::NotSaved) {
     typed_ = false;
     if (result == CommandResult::Done && week_saved_) week_saved_(week_);

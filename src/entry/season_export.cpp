@@ -52,7 +52,7 @@ Outcome<std::string> SeasonCsvText(Session& session) {
   SeasonStore& store = session.store;
   // A damaged market lines file is left out rather than stopping the export.
   const std::vector<MarketLine> lines =
-      ReadMarketLines(session.folder, store.WorkingYear).value_or(std::vector<MarketLine>{});
+      ReadMarketLines(session.folder, store.WorkingYear).value_or({});
   std::string text =
       "season,week,slot,day,visitor,home,visitor_score,home_score,favourite,margin,over_under";
   text += lines.empty() ? "\n" : ",spread_line,total_line\n";

@@ -208,7 +208,7 @@ class SeasonInMemory {
   // the file is damaged, when the CSV's lines stand alone.
   std::string MarketText() const {
     std::vector<MarketLine> lines =
-        ReadMarketLines(session_.folder, store_.WorkingYear).value_or(std::vector<MarketLine>{});
+        ReadMarketLines(session_.folder, store_.WorkingYear).value_or({});
     lines.erase(std::remove_if(lines.begin(), lines.end(),
                                [&](const MarketLine& line) { return csv_.weeks.count(line.week); }),
                 lines.end());

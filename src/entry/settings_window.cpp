@@ -60,7 +60,7 @@ SettingsWindow::SettingsWindow(Session& session, QWidget* owner)
   setWindowTitle("Tavrin Settings");
   const SeasonStore& store = session_.store;
 
-  year_box_ = CourierEntry(this, "Text1", FormatNumber(store.WorkingYear, "0000"));
+  year_box_ = CourierEntry(this, "Text1", YearText(store.WorkingYear));
   weeks_box_ = CourierEntry(this, "weekstext", GeneralNumber(store.WeeksInSeason));
   auto* year_label = new QLabel("&Working Year", this);
   auto* weeks_label = new QLabel("# Wee&ks in the regular Season", this);

@@ -87,8 +87,8 @@ class SeasonRows {
     const auto home = Team(row, HomeTeam);
     const auto scores = row.GameScores(ColumnNames[AwayScore], columns_[AwayScore],
                                        ColumnNames[HomeScore], columns_[HomeScore]);
-    std::optional<std::optional<double>> spread = std::optional<double>();
-    std::optional<std::optional<double>> total = std::optional<double>();
+    Outcome<std::optional<double>> spread = std::optional<double>();
+    Outcome<std::optional<double>> total = std::optional<double>();
     if (columns_[SpreadLine]) spread = row.Figure(ColumnNames[SpreadLine], columns_[SpreadLine]);
     if (columns_[TotalLine]) total = row.Figure(ColumnNames[TotalLine], columns_[TotalLine]);
     if (visitor && home && *visitor == *home) {

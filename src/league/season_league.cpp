@@ -12,7 +12,7 @@ constexpr int FirstSevenSeedYear = 2020;
 constexpr int FirstEighteenWeekYear = 2021;
 
 // The 31-team league's clubs in its numbering, each with the number it has from 2002 on.
-constexpr std::array<LeagueTeam, league::TeamCount> SixDivisionTeams{{
+constexpr std::array<LeagueTeam, LeagueTeamCount> SixDivisionTeams{{
     {"BUF", "Buffalo", "Bills", 1},         {"IND", "Indianapolis", "Colts", 10},
     {"MIA", "Miami", "Dolphins", 2},        {"NE", "New England", "Patriots", 3},
     {"NYJ", "NY Jets", "Jets", 4},          {"BAL", "Baltimore", "Ravens", 5},

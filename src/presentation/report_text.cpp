@@ -51,8 +51,4 @@ std::string RightAlignedCount(float value, int width) {
   return text + GeneralNumber(value);
 }
 
-std::string YearText(const SeasonStore& store) {
-  return FormatNumber(static_cast<double>(store.WorkingYear), "0000");
-}
-
 }  // namespace tavrin

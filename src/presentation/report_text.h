@@ -2,6 +2,7 @@
 // Text pieces every report line is built from. Team numbers and day codes come from data files,
 // so a number outside its range gives an empty name instead of reaching past a table.
 
+#include <cstddef>
 #include <string>
 
 #include "season/season_store.h"
@@ -22,6 +23,9 @@ int LoadedGameCount(const SeasonStore& store);
 
 // LocationName(visitor) + " at " + LocationName(home).
 std::string Pairing(const SeasonStore& store, int visitor, int home);
+// The pairing column of the week listings (predictions, results, win probabilities): the
+// pairing padded to this width, the next column starting after it.
+inline constexpr std::size_t PairingColumnWidth = 31;
 
 // TeamName(favourite) + " by " + margin in general number form, or "a Pick" with no favourite.
 std::string PredictionText(const SeasonStore& store, int favourite, float margin);
@@ -29,8 +33,5 @@ std::string PredictionText(const SeasonStore& store, int favourite, float margin
 // A count in general number form preceded by one space for each power of ten from 10 up to
 // 10^(width - 1) that it stays below: right-aligned in `width` columns for usual values.
 std::string RightAlignedCount(float value, int width);
-
-// The working year written "0000".
-std::string YearText(const SeasonStore& store);
 
 }  // namespace tavrin

@@ -15,9 +15,9 @@ namespace tavrin {
 // The game text of game slot g of the loaded week: the pairing padded to 32, "on   ", the day.
 std::string ScheduleGameText(const SeasonStore& store, int game);
 
-// The weekly schedule entry with index menu_index (week menu_index + 1). Nothing when the
-// week has no first game (after the message when the week could not be read).
-std::optional<std::vector<std::string>> ShowWeeklySchedule(Session& session, int menu_index);
+// The schedule of week `week`. Nothing when the week has no first game (after the message when the
+// week could not be read).
+std::optional<std::vector<std::string>> ShowWeeklySchedule(Session& session, int week);
 
 // Every week of the season; unreadable weeks are listed as not available.
 std::vector<std::string> ShowSeasonSchedule(Session& session);

@@ -50,9 +50,8 @@ void AddTable(std::vector<std::string>& lines, const std::string& forecaster,
 // Loads block b (the state after week b); false, after the message naming week b, when it holds
 // no predictions or no scores.
 bool LoadScoredBlock(Session& session, int block) {
-  session.store.SelectedWeek = static_cast<int16_t>(block + 1);
   ClearGameOneAndTwoScores(session.store);
-  if (LoadBlockWithScores(session)) return true;
+  if (LoadBlockWithScores(session, block)) return true;
   ShowScoresNotCurrent(session.ui, block);
   return false;
 }
@@ -102,13 +101,13 @@ std::optional<Scorecard> ShowSeasonScorecard(Session& session, int through_week)
                                        MarketLinesFileName(store.WorkingYear)),
                            ProgramCaption, MessageIcon::Exclamation);
   }
-  return BuildScorecard(*games, lines.value_or(std::vector<MarketLine>{}), through_week);
+  return BuildScorecard(*games, lines.value_or({}), through_week);
 }
 
 std::vector<std::string> ScorecardLines(const SeasonStore& store, const Scorecard& scorecard) {
   std::vector<std::string> lines{
       fmt::format("                   Season Scorecard thru Week # {}  {}", scorecard.weeks.size(),
-                  YearText(store)),
+                  YearText(store.WorkingYear)),
       std::string(ScorecardWidth, '='),
   };
   AddTable(lines, "Tavrin", scorecard, &ScorecardWeek::tavrin, scorecard.tavrin);

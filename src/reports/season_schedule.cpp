@@ -3,6 +3,7 @@
 #include "presentation/report_text.h"
 #include "reports/schedule_views.h"
 #include "season/data_files.h"
+#include "season/text_convention.h"
 
 namespace tavrin {
 
@@ -14,7 +15,8 @@ std::vector<std::string> ShowSeasonSchedule(Session& session) {
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
     store.SelectedWeek = static_cast<int16_t>(week);
     ReadScheduleWeek(store, session.folder, week);
-    lines.push_back(fmt::format("                   Week # {} {}", week, YearText(store)));
+    lines.push_back(
+        fmt::format("                   Week # {} {}", week, YearText(store.WorkingYear)));
     lines.push_back(rule);
     if (store.ScheduleStatus == StatusError) {
       lines.emplace_back("Schedule for this week was not available");

@@ -32,10 +32,10 @@ double SortFigure(const SeasonStore& store, int team, StatisticsOrder order) {
 std::string Heading(const SeasonStore& store, int week) {
   if (week == store.WeeksInSeason + 1) {
     return fmt::format("             Tavrin Statistics at the completion of the {} Season",
-                       YearText(store));
+                       YearText(store.WorkingYear));
   }
   return fmt::format("                 Tavrin Statistics Entering Week #{} {}", week,
-                     YearText(store));
+                     YearText(store.WorkingYear));
 }
 
 std::string TeamLine(const SeasonStore& store, int team) {
@@ -53,13 +53,11 @@ std::string TeamLine(const SeasonStore& store, int team) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ShowStatistics(Session& session, int menu_index) {
+std::optional<std::vector<std::string>> ShowStatistics(Session& session, int block) {
   SeasonStore& store = session.store;
   session.ui.ShowBusyPointer();
-  const int week = menu_index + 1;
-  store.SelectedWeek = static_cast<int16_t>(week);
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
+  const int week = block + 1;
+  LoadStatsBlock(store, session.folder, block);
   if (!CheckBlockCurrent(session, week - 1, week - 1)) return std::nullopt;
   ComputeWinPercentages(store);
   return StatisticsLines(store, week, StatisticsOrder::QualityRating);

@@ -17,10 +17,10 @@ inline constexpr int StatisticsLineLength = 76;
 // The option buttons of "Sort Teams by...", in their index order.
 enum class StatisticsOrder { QualityRating = 0, Percentage = 1, AveOffense = 2, AveDefense = 3 };
 
-// The statistics entry with index menu_index (block menu_index, week W = menu_index + 1):
-// loads the block, computes WinPct and lists it by quality rating. Nothing after the
+// The statistics after week `block` (0: the season's start), the block that opens week
+// block + 1: loads the block, computes WinPct and lists it by quality rating. Nothing after the
 // scores-not-current message when the block holds no predictions or scores.
-std::optional<std::vector<std::string>> ShowStatistics(Session& session, int menu_index);
+std::optional<std::vector<std::string>> ShowStatistics(Session& session, int block);
 
 // The listing of the loaded block (which opens week W) in the chosen order; the option buttons
 // call it again with the block still loaded. Needs WinPct computed for that block.

@@ -46,9 +46,8 @@ struct HeldBlock {
 // Loads block b unless the store holds it already; true when it has predictions and scores.
 bool HoldScoredBlock(Session& session, int block, HeldBlock& held) {
   if (held.block != block) {
-    session.store.SelectedWeek = static_cast<int16_t>(block + 1);
     ClearGameOneAndTwoScores(session.store);
-    held = {block, LoadBlockWithScores(session)};
+    held = {block, LoadBlockWithScores(session, block)};
   }
   return held.scored;
 }
@@ -88,7 +87,8 @@ std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
   session.ui.ShowBusyPointer();
 
   std::vector<std::string> lines{
-      fmt::format("                        {} {} Results", store.TeamName[team], YearText(store)),
+      fmt::format("                        {} {} Results", store.TeamName[team],
+                  YearText(store.WorkingYear)),
       std::string(ResultsLineLength, '='),
       "Wk    -- Games --              Day   Prediction                Game Results",
       std::string(ResultsLineLength, '_'),
@@ -107,7 +107,7 @@ std::optional<std::vector<std::string>> ShowTeamResults(Session& session,
   lines.emplace_back(" ");
   if (left_out) lines.push_back(" The totals leave out the weeks to be entered again.");
   if (record.wins + record.losses + record.ties == 0) {
-    lines.push_back(" No Scores have been recorded for " + YearText(store));
+    lines.push_back(" No Scores have been recorded for " + YearText(store.WorkingYear));
     lines.emplace_back(" ");
   }
   lines.push_back(

@@ -3,6 +3,7 @@
 #include "presentation/report_text.h"
 #include "reports/schedule_views.h"
 #include "season/data_files.h"
+#include "season/text_convention.h"
 
 namespace tavrin {
 
@@ -15,8 +16,9 @@ std::optional<std::vector<std::string>> ShowTeamSchedule(Session& session,
   if (team == 0) return std::nullopt;
 
   const std::string rule(49, '=');
-  std::vector<std::string> lines{
-      fmt::format("Week #         {}  {} Schedule", store.TeamName[team], YearText(store)), rule};
+  std::vector<std::string> lines{fmt::format("Week #         {}  {} Schedule", store.TeamName[team],
+                                             YearText(store.WorkingYear)),
+                                 rule};
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
     store.SelectedWeek = static_cast<int16_t>(week);
     ReadScheduleWeek(store, session.folder, week);

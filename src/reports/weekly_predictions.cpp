@@ -14,22 +14,25 @@ namespace tavrin {
 
 namespace {
 
-const std::string DoubleRule(61, '=');
+// The rules' width; the over/under total starts after TotalColumn characters.
+constexpr std::size_t PredictionsLineLength = 61;
+constexpr std::size_t TotalColumn = 57;
+
+const std::string DoubleRule(PredictionsLineLength, '=');
 
 std::string GameLine(const SeasonStore& store, int game) {
   const int visitor = store.GameFirstTeam[game];
   const int home = store.GameSecondTeam[game];
-  std::string line = PadRight(Pairing(store, visitor, home), 31) +
+  std::string line = PadRight(Pairing(store, visitor, home), PairingColumnWidth) +
                      DayAbbreviation(store, store.GameDay[game]) + "   " +
                      PredictionText(store, store.PickTeam[game], store.PickMargin[game]);
   const int total = OverUnderTotal(store, TeamSlot(visitor), TeamSlot(home));
-  return PadRight(std::move(line), 57) + FormatNumber(static_cast<double>(total), "00");
+  return PadRight(std::move(line), TotalColumn) + FormatNumber(static_cast<double>(total), "00");
 }
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int menu_index) {
-  const int week = menu_index + 1;
+std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int week) {
   session.ui.ShowBusyPointer();
   if (!ReadWeekPredictions(session, week)) return std::nullopt;
   return WeeklyPredictionLines(session.store, week);
@@ -38,8 +41,7 @@ std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, 
 bool ReadWeekPredictions(Session& session, int week) {
   SeasonStore& store = session.store;
   if (!ReadWeekToList(session, week)) return false;
-  store.StatsStatus.clear();
-  LoadStatsBlock(store, session.folder);
+  LoadStatsBlock(store, session.folder, week - 1);
   if (store.StatsStatus == StatusError) {
     if (!ShowWhenStatsBlockDamaged(session, week - 1)) ShowStatisticsUnavailable(session.ui, week);
     return false;
@@ -53,10 +55,11 @@ bool ReadWeekPredictions(Session& session, int week) {
 
 std::vector<std::string> WeeklyPredictionLines(const SeasonStore& store, int week) {
   std::vector<std::string> lines{
-      fmt::format("                 Predictions for Week # {}  {}", week, YearText(store)),
+      fmt::format("                 Predictions for Week # {}  {}", week,
+                  YearText(store.WorkingYear)),
       DoubleRule,
       "   -- Teams --                 Day   Prediction          O/U",
-      std::string(61, '_'),
+      std::string(PredictionsLineLength, '_'),
   };
   const int games = LoadedGameCount(store);
   for (int game = 1; game <= games; ++game) lines.push_back(GameLine(store, game));

@@ -11,10 +11,9 @@
 
 namespace tavrin {
 
-// The predictions menu entry with index menu_index (week menu_index + 1): reads the week's
-// schedule and the block that opens it. Nothing when the week has no games or a message
-// was shown instead.
-std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int menu_index);
+// The predictions of week `week`: reads the week's schedule and the block that opens it. Nothing
+// when the week has no games or a message was shown instead.
+std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, int week);
 
 // Reads the week's schedule and the block that opens it; false after the schedule or the
 // statistics message, or when the week has no games.

@@ -13,6 +13,10 @@ namespace tavrin {
 
 namespace {
 
+// A game line's result starts after ResultColumn characters, its score after ScoreColumn.
+constexpr std::size_t ResultColumn = 57;
+constexpr std::size_t ScoreColumn = 71;
+
 const std::string DoubleRule(ResultsLineLength, '=');
 
 std::string ScoreText(int16_t first, float second) {
@@ -30,24 +34,23 @@ void ClearGameOneAndTwoScores(SeasonStore& store) {
   }
 }
 
-bool LoadBlockWithScores(Session& session) {
-  LoadStatsBlock(session.store, session.folder);
+bool LoadBlockWithScores(Session& session, int block) {
+  LoadStatsBlock(session.store, session.folder, block);
   return BlockHasRecordedScores(session.store);
 }
 
-std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int menu_index) {
+std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int week) {
   SeasonStore& store = session.store;
   session.ui.ShowBusyPointer();
-  const int week = menu_index + 1;
 
-  store.SelectedWeek = static_cast<int16_t>(week);
   ClearGameOneAndTwoScores(store);
-  LoadBlockWithScores(session);
+  LoadBlockWithScores(session, week - 1);
   if (!CheckBlockCurrent(session, week - 1, week - 1)) return std::nullopt;
   SaveOpeningPredictions(store);
 
+  // The results window names its print job by it.
   store.SelectedWeek = static_cast<int16_t>(week + 1);
-  LoadBlockWithScores(session);
+  LoadBlockWithScores(session, week);
   if (!CheckBlockCurrent(session, week, week)) return std::nullopt;
 
   if (!ReadWeekToList(session, week)) return std::nullopt;
@@ -63,7 +66,8 @@ void SaveOpeningPredictions(SeasonStore& store) {
 
 std::vector<std::string> WeeklyResultLines(const SeasonStore& store, int week) {
   std::vector<std::string> lines{
-      fmt::format("                       Results for Week # {}  {}", week, YearText(store)),
+      fmt::format("                       Results for Week # {}  {}", week,
+                  YearText(store.WorkingYear)),
       DoubleRule,
       "   -- Teams --                 Day   Prediction                Game Results",
       std::string(ResultsLineLength, '_'),
@@ -74,7 +78,7 @@ std::vector<std::string> WeeklyResultLines(const SeasonStore& store, int week) {
   for (int game = 1; game <= games; ++game) {
     const std::string pairing =
         Pairing(store, store.GameFirstTeam[game], store.GameSecondTeam[game]);
-    lines.push_back(ResultGameLine(store, game, PadRight(pairing, 31)));
+    lines.push_back(ResultGameLine(store, game, PadRight(pairing, PairingColumnWidth)));
     const int favourite = store.SavedPickTeam[game];
     if (favourite == 0) continue;
     ++picked;
@@ -89,10 +93,11 @@ std::string ResultGameLine(const SeasonStore& store, int game, std::string lead)
   std::string line = std::move(lead) + DayAbbreviation(store, store.GameDay[game]) + "   " +
                      PredictionText(store, store.SavedPickTeam[game], store.SavedPickMargin[game]);
   const int winner = store.GameWinner[game];
-  line = PadRight(std::move(line), 57) +
+  line = PadRight(std::move(line), ResultColumn) +
          (winner != 0 ? NicknameOf(store, winner) + " _" + GeneralNumber(store.WinMargin[game])
                       : std::string("Tied"));
-  return PadRight(std::move(line), 71) + ScoreText(store.FirstScore[game], store.SecondScore[game]);
+  return PadRight(std::move(line), ScoreColumn) +
+         ScoreText(store.FirstScore[game], store.SecondScore[game]);
 }
 
 std::string ResultsSummaryLine(int correct, int picked) {

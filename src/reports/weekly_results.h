@@ -15,16 +15,16 @@ namespace tavrin {
 // The width of the results views' rules and of a game line with two-digit scores.
 inline constexpr int ResultsLineLength = 81;
 
-// The weekly results entry with index menu_index (week W = menu_index + 1): loads block W - 1,
+// The results of week W (`week`): loads block W - 1,
 // keeps its predictions in SavedPickTeam/SavedPickMargin, loads block W and reads week W's
 // schedule. Nothing after the message when either block lacks scores or the week is unreadable.
-std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int menu_index);
+std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int week);
 
 // Sets FirstScore and SecondScore of game slots 1 and 2 to 0, so that a block that cannot be
 // read is not taken for one with scores.
 void ClearGameOneAndTwoScores(SeasonStore& store);
-// Loads the block that opens SelectedWeek; false when it holds no predictions or no scores.
-bool LoadBlockWithScores(Session& session);
+// Loads block `block`; false when it holds no predictions or no scores.
+bool LoadBlockWithScores(Session& session, int block);
 
 // Copies PickTeam and PickMargin of every slot 1..TeamCount into the saved predictions.
 void SaveOpeningPredictions(SeasonStore& store);
@@ -32,8 +32,8 @@ void SaveOpeningPredictions(SeasonStore& store);
 // The report of week W from the loaded schedule, block W and the saved predictions.
 std::vector<std::string> WeeklyResultLines(const SeasonStore& store, int week);
 
-// Game slot g from the day column on, after the lead (the pairing, already padded to 31): the
-// saved prediction, the result and the score, larger first.
+// Game slot g from the day column on, after the lead (the pairing, already padded to
+// PairingColumnWidth): the saved prediction, the result and the score, larger first.
 std::string ResultGameLine(const SeasonStore& store, int game, std::string lead);
 
 // " " + correct + " right out of " + picked + " for " + percentage "00.0" + "%"; a week with no

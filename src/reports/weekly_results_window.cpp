@@ -44,7 +44,7 @@ void WeeklyResultsWindow::OnPrint() {
 }
 
 QDialog* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window) {
-  auto lines = ShowWeeklyResults(session, menu_index);
+  auto lines = ShowWeeklyResults(session, menu_index + 1);
   if (!lines) return nullptr;
   auto* window = new WeeklyResultsWindow(session, std::move(*lines), main_window);
   qt::ShowDialog(window);

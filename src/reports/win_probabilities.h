@@ -10,9 +10,9 @@
 
 namespace tavrin {
 
-// Week menu_index + 1: reads its schedule and the block that opens it, as the predictions listing
+// Week `week`: reads its schedule and the block that opens it, as the predictions listing
 // does, with the same refusals.
-std::optional<std::vector<std::string>> ShowWinProbabilities(Session& session, int menu_index);
+std::optional<std::vector<std::string>> ShowWinProbabilities(Session& session, int week);
 
 // Every game of the loaded week: the pairing, the stored favourite and margin, and the favourite's
 // chance as a percentage with one decimal (50.0% for a Pick).

@@ -28,16 +28,16 @@ std::string StatisticsFileName(int year);  // "TVSt" + year + ".dat"
 // quote or a line break, since it could not be read back.
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder);
 Outcome<void> WriteSettings(const SeasonStore& store, const std::filesystem::path& folder);
-// The settings file's whole text, or nothing when the ReportFont could not be read back.
-std::optional<std::string> SettingsText(const SeasonStore& store);
+// The settings file's whole text, refused when the ReportFont could not be read back.
+Outcome<std::string> SettingsText(const SeasonStore& store);
 
 // Names "TavNM.dat": LocationName(1..31), then TeamName(1..31). Reading returns false on a
 // missing file or fewer than 62 lines (the lines present are still taken). Writing refuses a
 // name holding a double quote or a line break.
 bool ReadNames(SeasonStore& store, const std::filesystem::path& folder);
 Outcome<void> WriteNames(const SeasonStore& store, const std::filesystem::path& folder);
-// The names file's whole text, or nothing when a name could not be read back.
-std::optional<std::string> NamesText(const SeasonStore& store);
+// The names file's whole text, refused when a name could not be read back.
+Outcome<std::string> NamesText(const SeasonStore& store);
 
 // Schedule: one 100-byte record per week. Reading clears ScheduleStatus, then sets it to "error"
 // when the week has no first game or the record is damaged (a count above 21, a team outside
@@ -51,10 +51,10 @@ void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, i
 Outcome<void> WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder,
                                 int week);
 // The same two steps on one record's bytes held in memory: reading (nothing or a short record
-// reads as a week never written) and the record of the loaded week, nothing when the week
+// reads as a week never written) and the record of the loaded week, refused when the week
 // cannot be written.
 void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record);
-std::optional<std::string> ScheduleRecordBytes(const SeasonStore& store);
+Outcome<std::string> ScheduleRecordBytes(const SeasonStore& store);
 inline std::uint64_t ScheduleRecordOffset(int week) {
   return static_cast<std::uint64_t>(week - 1) * ScheduleRecordSize;
 }
@@ -67,11 +67,11 @@ using StatsRecord = std::array<uint8_t, StatsRecordSize>;
 StatsRecord PackStatsRecord(const SeasonStore& store, int slot);
 void UnpackStatsRecord(SeasonStore& store, int slot, const StatsRecord& record);
 
-// The loader: block SelectedWeek - 1 into the statistics arrays; sets StatsStatus to "error"
-// when the block cannot be read or its game slots 1..5 hold no favourite. A missing or short
-// file reads as zeros. A damaged record (a winner or favourite that is not a team, a value
-// that is not a number) has those fields set to 0 and also gives "error".
-void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder);
+// The loader: block `block` (the state after that week) into the statistics arrays; sets
+// StatsStatus to "error" when the block cannot be read or its game slots 1..5 hold no favourite. A
+// missing or short file reads as zeros. A damaged record (a winner or favourite that is not a team,
+// a value that is not a number) has those fields set to 0 and also gives "error".
+void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);
 // Block b by number, for callers that do not use StatsStatus; false when the file is missing
 // or unreadable or a record is damaged (read as above).
 bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folder, int block);

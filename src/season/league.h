@@ -4,9 +4,18 @@
 // rules) asks this table rather than writing team numbers of its own.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
-namespace tavrin::league {
+namespace tavrin {
+
+// Teams are numbered 1..LeagueTeamCount; every per-team table has a slot for each.
+inline constexpr int16_t LeagueTeamCount = 31;
+
+// A number that names one of the league's teams, and so may index the per-team tables.
+constexpr bool IsTeamNumber(int team) { return team >= 1 && team <= LeagueTeamCount; }
+
+namespace league {
 
 enum class Conference { Afc, Nfc };
 
@@ -17,7 +26,6 @@ struct Division {
   int last_team;
 };
 
-inline constexpr int TeamCount = 31;
 inline constexpr int DivisionCount = 6;
 
 // AFC East, Central, West, then NFC East, Central, West.
@@ -34,14 +42,12 @@ inline constexpr std::array<std::string_view, 2> ConferenceNames{"AFC", "NFC"};
 
 inline constexpr int LastAfcTeam = Divisions[2].last_team;
 
-constexpr bool IsLeagueTeam(int team) { return team >= 1 && team <= TeamCount; }
-
-// The index in Divisions of a league team's division; -1 for a number outside the league.
+// The index in Divisions of a league team's division. Only a team number (IsTeamNumber) has
+// one; the result for any other number is an index of some division, never out of range.
 constexpr int DivisionIndexOf(int team) {
-  for (int index = 0; index < DivisionCount; ++index) {
-    if (team >= Divisions[index].first_team && team <= Divisions[index].last_team) return index;
-  }
-  return -1;
+  int index = 0;
+  while (index + 1 < DivisionCount && team > Divisions[index].last_team) ++index;
+  return index;
 }
 
 constexpr Conference ConferenceOf(int team) {
@@ -49,7 +55,7 @@ constexpr Conference ConferenceOf(int team) {
 }
 
 constexpr bool SameDivision(int a, int b) {
-  return DivisionIndexOf(a) >= 0 && DivisionIndexOf(a) == DivisionIndexOf(b);
+  return IsTeamNumber(a) && IsTeamNumber(b) && DivisionIndexOf(a) == DivisionIndexOf(b);
 }
 
 constexpr bool SameConference(int a, int b) { return ConferenceOf(a) == ConferenceOf(b); }
@@ -62,4 +68,5 @@ inline constexpr int LastLowerGroupTeam = 15;
 constexpr bool InLowerGroup(int team) { return team <= LastLowerGroupTeam; }
 constexpr int ProjectionGroupOf(int team) { return team > 30 ? 6 : (team - 1) / 5 + 1; }
 
-}  // namespace tavrin::league
+}  // namespace league
+}  // namespace tavrin

@@ -67,35 +67,38 @@ std::string FigureText(const std::optional<double>& figure) {
 
 }  // namespace
 
-std::optional<std::optional<double>> ReadMarketFigure(std::string_view text) {
+Outcome<std::optional<double>> ReadMarketFigure(std::string_view text) {
   if (text.empty()) return std::optional<double>();
   double value = 0;
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (!std::isfinite(value) || std::fabs(value) > MaxFigure) return std::nullopt;
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
+      std::fabs(value) > MaxFigure) {
+    return Failure{"is not a number"};
+  }
   return std::optional<double>(value);
 }
 
-std::string MarketLinesFileName(int year) { return "TVML" + FormatNumber(year, "0000") + ".csv"; }
+std::string MarketLinesFileName(int year) { return "TVML" + YearText(year) + ".csv"; }
 
-std::optional<std::vector<MarketLine>> ReadMarketLines(const std::filesystem::path& folder,
-                                                       int year) {
-  const auto text = ReadSeasonFile(folder / MarketLinesFileName(year));
-  if (!text) return std::nullopt;
+Outcome<std::vector<MarketLine>> ReadMarketLines(const std::filesystem::path& folder, int year) {
+  const std::string name = MarketLinesFileName(year);
+  const auto text = ReadSeasonFile(folder / name);
+  if (!text) return Failure{text.failure()};
   if (!*text) return std::vector<MarketLine>{};
-  if ((*text)->size() > MaxFileSize) return std::nullopt;
+  if ((*text)->size() > MaxFileSize) return Failure{name + " is too large to be betting lines"};
 
   std::vector<std::string_view> rows = SplitLines(**text);
   // The writer ends its last row with a line break, so one empty last line is not damage.
   if (!rows.empty() && rows.back().empty()) rows.pop_back();
-  if (rows.empty() || rows.front() != Header || rows.size() > MaxLines) return std::nullopt;
+  if (rows.empty() || rows.front() != Header) return Failure{name + " has no header line"};
+  if (rows.size() > MaxLines) return Failure{name + " has too many lines to be betting lines"};
 
   std::vector<MarketLine> lines;
   lines.reserve(rows.size() - 1);
   for (std::size_t i = 1; i < rows.size(); ++i) {
     std::optional<MarketLine> line = ParseRow(rows[i]);
-    if (!line) return std::nullopt;
+    if (!line) return Failure{fmt::format("{}:{}: not a game's betting line", name, i + 1)};
     lines.push_back(*line);
   }
   return lines;

@@ -17,11 +17,13 @@ bool ReadNames(SeasonStore& store, const std::filesystem::path& folder) {
   return true;
 }
 
-std::optional<std::string> NamesText(const SeasonStore& store) {
+Outcome<std::string> NamesText(const SeasonStore& store) {
   std::string text;
   for (const auto* table : {&store.LocationName, &store.TeamName}) {
     for (int team = 1; team <= LeagueTeamCount; ++team) {
-      if (!FitsQuotedLine((*table)[team])) return std::nullopt;
+      if (!FitsQuotedLine((*table)[team])) {
+        return Failure{"a name cannot contain a double quote or a line break"};
+      }
       text += QuotedLine((*table)[team]);
     }
   }
@@ -29,8 +31,8 @@ std::optional<std::string> NamesText(const SeasonStore& store) {
 }
 
 Outcome<void> WriteNames(const SeasonStore& store, const std::filesystem::path& folder) {
-  std::optional<std::string> text = NamesText(store);
-  if (!text) return Failure{"a name cannot contain a double quote or a line break"};
+  Outcome<std::string> text = NamesText(store);
+  if (!text) return Failure{text.failure()};
   return WriteSeasonFile(folder / NamesFileName, std::move(*text));
 }
 

@@ -27,6 +27,8 @@ class [[nodiscard]] Outcome {
   T* operator->() { return &std::get<0>(state_); }
   const T* operator->() const { return &std::get<0>(state_); }
   const std::string& failure() const { return std::get<1>(state_).text; }
+  // For a caller that goes on without the value when it failed (and has said so, if it must).
+  T value_or(T fallback) const { return *this ? **this : std::move(fallback); }
 
  private:
   std::variant<T, Failure> state_;

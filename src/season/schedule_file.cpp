@@ -122,9 +122,10 @@ bool ScheduleWeekDamaged(const SeasonStore& store, const std::filesystem::path& 
   return ReadRecordIntoStore(scratch, ReadWeekRecordBytes(store, folder, week));
 }
 
-std::optional<std::string> ScheduleRecordBytes(const SeasonStore& store) {
+Outcome<std::string> ScheduleRecordBytes(const SeasonStore& store) {
   if (store.WeekGameCount < 0 || store.WeekGameCount > MaxGamesPerScheduleRecord) {
-    return std::nullopt;
+    return Failure{
+        fmt::format("a week of {} games does not fit a schedule record", store.WeekGameCount)};
   }
   std::string text;
   AppendDigits(text, store.WeekGameCount, 2);
@@ -132,7 +133,7 @@ std::optional<std::string> ScheduleRecordBytes(const SeasonStore& store) {
     if (!AppendDigits(text, store.GameFirstTeam[game], 2) ||
         !AppendDigits(text, store.GameSecondTeam[game], 2) ||
         !AppendDigits(text, store.GameDay[game], 1)) {
-      return std::nullopt;
+      return Failure{fmt::format("game {} does not fit a schedule record", game)};
     }
   }
   text.resize(ScheduleTextLength, ' ');
@@ -151,8 +152,8 @@ Outcome<void> WriteScheduleWeek(const SeasonStore& store, const std::filesystem:
   if (week < 1 || week > std::numeric_limits<int16_t>::max()) {
     return Failure{fmt::format("{} has no week {}", name, week)};
   }
-  const std::optional<std::string> record = ScheduleRecordBytes(store);
-  if (!record) return Failure{fmt::format("week {} does not fit a record of {}", week, name)};
+  const Outcome<std::string> record = ScheduleRecordBytes(store);
+  if (!record) return Failure{fmt::format("week {} of {}: {}", week, name, record.failure())};
   return PatchSeasonFile(folder / name, ScheduleRecordOffset(week), *record);
 }
 

@@ -17,6 +17,9 @@ namespace fs = std::filesystem;
 struct SeasonChange::Open {
   fs::path folder;
   std::map<std::string, std::string> staged;  // file name -> its new contents
+  // What the files held on disk when first read in this change: nothing else writes the folder
+  // while the change is open (its program holds the lock), so each file is read once.
+  std::map<std::string, FileContents> read;
 };
 
 namespace {
@@ -171,7 +174,7 @@ SeasonChange::SeasonChange(const fs::path& folder) {
   open_ = OpenChangeFor(key);
   outermost_ = open_ == nullptr;
   if (outermost_) {
-    open_ = new Open{key, {}};
+    open_ = new Open{key, {}, {}};
     open_changes.push_back(open_);
   } else {
     staged_before_ = open_->staged;
@@ -210,23 +213,32 @@ Outcome<void> SeasonChange::Commit() {
 }
 
 Outcome<FileContents> ReadSeasonFile(const fs::path& file) {
-  if (SeasonChange::Open* open = OpenChangeFor(FolderOfFile(file))) {
-    const auto staged = open->staged.find(file.filename().string());
-    if (staged != open->staged.end()) return FileContents(staged->second);
+  SeasonChange::Open* open = OpenChangeFor(FolderOfFile(file));
+  if (open) {
+    const std::string name = file.filename().string();
+    if (const auto staged = open->staged.find(name); staged != open->staged.end()) {
+      return FileContents(staged->second);
+    }
+    if (const auto read = open->read.find(name); read != open->read.end()) return read->second;
   }
   auto read = ReadWholeFile(file);
-  if (!read) RememberReadFailure(Failure{read.failure()});
+  if (!read) {
+    RememberReadFailure(Failure{read.failure()});
+  } else if (open) {
+    open->read.emplace(file.filename().string(), *read);
+  }
   return read;
 }
 
 Outcome<FileContents> ReadSeasonFileRange(const fs::path& file, std::uint64_t offset,
                                           std::size_t length) {
-  if (SeasonChange::Open* open = OpenChangeFor(FolderOfFile(file))) {
-    const auto staged = open->staged.find(file.filename().string());
-    if (staged != open->staged.end()) {
-      if (offset >= staged->second.size()) return FileContents(std::string());
-      return FileContents(staged->second.substr(static_cast<std::size_t>(offset), length));
-    }
+  if (OpenChangeFor(FolderOfFile(file))) {
+    // The whole file, once, rather than a range at each read.
+    const auto whole = ReadSeasonFile(file);
+    if (!whole || !*whole) return whole;
+    const std::string& contents = **whole;
+    if (offset >= contents.size()) return FileContents(std::string());
+    return FileContents(contents.substr(static_cast<std::size_t>(offset), length));
   }
   auto read = ReadFileRange(file, offset, length);
   if (!read) RememberReadFailure(Failure{read.failure()});

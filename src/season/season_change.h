@@ -2,7 +2,8 @@
 // Changing a season folder as one step.
 //
 // While a SeasonChange is open on a folder, the data files written there are only staged in
-// memory: readers of the folder see the staged contents, the disk does not change. Commit writes
+// memory: readers of the folder see the staged contents, the disk does not change, and each file
+// is read from the disk once. Commit writes
 // and syncs every staged file beside its target, then renames a journal naming them into place.
 // That rename is the moment the change happens: a crash before it leaves the season as it was,
 // a crash after it leaves a journal from which the next open of the folder finishes the change

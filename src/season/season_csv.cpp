@@ -62,7 +62,7 @@ class RowReader : public CsvRow {
   std::optional<int> Whole(Column column, int low, int high, std::string_view range) {
     return CsvRow::Whole(ColumnNames[column], columns_[column], low, high, range);
   }
-  std::optional<std::optional<double>> Figure(Column column) {
+  Outcome<std::optional<double>> Figure(Column column) {
     return CsvRow::Figure(ColumnNames[column], columns_[column]);
   }
 
@@ -103,8 +103,8 @@ SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
     const auto home = row.Whole(Home, 1, LeagueTeamCount, teams);
     const auto scores = row.GameScores(ColumnNames[VisitorScore], columns[VisitorScore],
                                        ColumnNames[HomeScore], columns[HomeScore]);
-    std::optional<std::optional<double>> spread = std::optional<double>();
-    std::optional<std::optional<double>> total = std::optional<double>();
+    Outcome<std::optional<double>> spread = std::optional<double>();
+    Outcome<std::optional<double>> total = std::optional<double>();
     if (columns[SpreadLine]) spread = row.Figure(SpreadLine);
     if (columns[TotalLine]) total = row.Figure(TotalLine);
 
@@ -308,11 +308,11 @@ std::optional<CsvRow::Scores> CsvRow::GameScores(std::string_view visitor_name,
   return scores;
 }
 
-std::optional<std::optional<double>> CsvRow::Figure(std::string_view name,
-                                                    std::optional<std::size_t> at) {
+Outcome<std::optional<double>> CsvRow::Figure(std::string_view name,
+                                              std::optional<std::size_t> at) {
   const std::string_view text = Field(at);
   auto figure = ReadMarketFigure(text);
-  if (!figure) Problem(fmt::format("{} {} is not a number", name, QuotedCsvField(text)));
+  if (!figure) Problem(fmt::format("{} {} {}", name, QuotedCsvField(text), figure.failure()));
   return figure;
 }
 

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "season/outcome.h"
+
 namespace tavrin {
 
 struct CsvGame {
@@ -110,7 +112,7 @@ class CsvRow {
                                    std::optional<std::size_t> visitor_at,
                                    std::string_view home_name, std::optional<std::size_t> home_at);
   // A market figure (empty for none), as the market lines file keeps it.
-  std::optional<std::optional<double>> Figure(std::string_view name, std::optional<std::size_t> at);
+  Outcome<std::optional<double>> Figure(std::string_view name, std::optional<std::size_t> at);
   void Problem(std::string what) { problems_.push_back({line_, std::move(what)}); }
   int line() const { return line_; }
 

@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <string>
 
+#include "season/league.h"
+
 namespace tavrin {
 
 inline constexpr int MaxTeamSlot = 36;      // per-team and per-game arrays have slots 0..36
 inline constexpr int MaxScheduleSlot = 21;  // the loaded week's schedule arrays have slots 0..21
-inline constexpr int16_t LeagueTeamCount = 31;
 
 template <typename T>
 using SlotArray = std::array<T, MaxTeamSlot + 1>;
@@ -92,9 +93,6 @@ struct SeasonStore {
   // Sets every statistics array slot 1..TeamCount to zero.
   void ClearStatistics();
 };
-
-// Team numbers that may index the name tables and per-team arrays.
-inline bool IsTeamNumber(int team) { return team >= 1 && team <= LeagueTeamCount; }
 
 // A loaded week that may be indexed game by game: 1..MaxScheduleSlot games, every team one of
 // the league's.

@@ -10,8 +10,8 @@ namespace tavrin {
 
 namespace {
 
-// Two-digit years from older files: 98 and 99 are the 1900s, 0..96 the 2000s; 97 is left
-// alone, as it always was.
+// A two-digit year in the file is widened: 98 and 99 into the 1900s, 0..96 into the 2000s;
+// 97, like a four-digit year, is kept as it is.
 int16_t WidenYear(int16_t year) {
   int value = year;
   if (value == 98 || value == 99) value += 1900;
@@ -73,8 +73,10 @@ bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {
   return true;
 }
 
-std::optional<std::string> SettingsText(const SeasonStore& store) {
-  if (!FitsQuotedLine(store.ReportFont)) return std::nullopt;
+Outcome<std::string> SettingsText(const SeasonStore& store) {
+  if (!FitsQuotedLine(store.ReportFont)) {
+    return Failure{"the report font cannot be written to the settings file"};
+  }
   std::string text;
   text += GeneralNumber(store.WorkingYear);
   text += LineEnd;
@@ -92,8 +94,8 @@ std::optional<std::string> SettingsText(const SeasonStore& store) {
 }
 
 Outcome<void> WriteSettings(const SeasonStore& store, const std::filesystem::path& folder) {
-  std::optional<std::string> text = SettingsText(store);
-  if (!text) return Failure{"the report font cannot be written to the settings file"};
+  Outcome<std::string> text = SettingsText(store);
+  if (!text) return Failure{text.failure()};
   return WriteSeasonFile(folder / SettingsFileName, std::move(*text));
 }
 

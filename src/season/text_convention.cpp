@@ -223,6 +223,8 @@ std::string FormatNumber(int value, std::string_view pattern) {
   return FormatWithDigits(value, pattern, DoubleDigits);
 }
 
+std::string YearText(int year) { return FormatNumber(year, "0000"); }
+
 std::string PadRight(std::string text, std::size_t width) {
   if (text.size() < width) text.append(width - text.size(), ' ');
   return text;

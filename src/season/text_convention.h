@@ -1,5 +1,5 @@
 #pragma once
-// The classic text conventions that every data file and report column hangs on: the lenient
+// The text conventions that every data file and report column hangs on: the lenient
 // number reading, the 16-bit conversion with halves to even, "general number form" and the
 // format patterns of the reports.
 
@@ -43,6 +43,10 @@ std::string FormatNumber(float value, std::string_view pattern);
 std::string FormatNumber(double value, std::string_view pattern);
 // Whole numbers (years, weeks, scores), so that 16-bit values pick no floating overload.
 std::string FormatNumber(int value, std::string_view pattern);
+
+// A year in four digits ("0000"), as every caption, report and the market lines file name
+// write it.
+std::string YearText(int year);
 
 // Pads with spaces to the given width; a longer text is returned whole.
 std::string PadRight(std::string text, std::size_t width);

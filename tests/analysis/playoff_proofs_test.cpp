@@ -131,7 +131,7 @@ TEST(PlayoffProofs, ProvenStagesAgreeWithEveryRun) {
       opened.store.LastScoredWeek = static_cast<int16_t>(week);
       const auto odds = ShowPlayoffOdds(opened.session, options);
       ASSERT_TRUE(odds.has_value());
-      for (int team = 1; team <= league::TeamCount; ++team) {
+      for (int team = 1; team <= LeagueTeamCount; ++team) {
         const ProvenStages& stages = odds->proven[team];
         const TeamOdds& counts = odds->teams[team];
         const auto trace = ::testing::Message() << name << " week " << week << " team " << team;

@@ -195,7 +195,7 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
     options.seed = 3;
     const auto odds = ShowPlayoffOdds(opened.session, options);
     ASSERT_TRUE(odds.has_value());
-    for (int team = 1; team <= league::TeamCount; ++team) {
+    for (int team = 1; team <= LeagueTeamCount; ++team) {
       const TeamOdds& team_odds = odds->teams[team];
       for (int count : {team_odds.division, team_odds.playoffs, team_odds.rest}) {
         EXPECT_TRUE(count == 0 || count == 50) << team;
@@ -221,7 +221,7 @@ TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
   EXPECT_EQ(odds->played_through, 8);
   int division = 0, playoffs = 0, rest = 0, title = 0, seeded = 0;
   int final_game[2] = {};  // by conference: one finalist of each every run
-  for (int team = 1; team <= league::TeamCount; ++team) {
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
     const TeamOdds& team_odds = odds->teams[team];
     EXPECT_EQ(odds->records[team].won, opened.store.Wins[team]) << team;
     EXPECT_EQ(odds->records[team].lost, opened.store.Losses[team]) << team;
@@ -241,7 +241,7 @@ TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
   EXPECT_EQ(title, 400);
   const auto again = ShowPlayoffOdds(opened.session, options);
   ASSERT_TRUE(again.has_value());
-  for (int team = 1; team <= league::TeamCount; ++team) {
+  for (int team = 1; team <= LeagueTeamCount; ++team) {
     EXPECT_EQ(again->teams[team].seeds, odds->teams[team].seeds);
   }
 }

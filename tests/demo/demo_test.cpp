@@ -99,7 +99,7 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
   store.Reactivity = store.Weighting = 100;
   store.WeeksInSeason = 17;
   store.TeamCount = LeagueTeamCount;
-  for (int t = 1; t <= DemoTeamCount; ++t) {
+  for (int t = 1; t <= LeagueTeamCount; ++t) {
     store.LocationName[t] = DemoTeams()[t - 1].location;
     store.TeamName[t] = DemoTeams()[t - 1].nickname;
   }
@@ -127,14 +127,14 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
 void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
   SCOPED_TRACE(::testing::Message() << "seed " << seed);
   ASSERT_EQ(season.size(), static_cast<std::size_t>(DemoWeekCount));
-  std::array<int, DemoTeamCount + 1> games{};
-  std::array<int, DemoTeamCount + 1> home{};
+  std::array<int, LeagueTeamCount + 1> games{};
+  std::array<int, LeagueTeamCount + 1> home{};
   std::map<std::pair<int, int>, int> meetings;  // (visitor, home)
   for (int w = 1; w <= DemoWeekCount; ++w) {
     const DemoWeek& week = season[w - 1];
     ASSERT_FALSE(week.empty()) << "week " << w;
     for (const DemoGame& game : week) {
-      ASSERT_TRUE(league::IsLeagueTeam(game.first) && league::IsLeagueTeam(game.second));
+      ASSERT_TRUE(IsTeamNumber(game.first) && IsTeamNumber(game.second));
       ++games[game.first];
       ++games[game.second];
       ++home[game.second];
@@ -143,12 +143,12 @@ void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
     }
     EXPECT_EQ(week.back().day, 2) << "the Monday night game closes week " << w;
   }
-  for (int t = 1; t <= DemoTeamCount; ++t) {
+  for (int t = 1; t <= LeagueTeamCount; ++t) {
     EXPECT_EQ(games[t], DemoGamesPerTeam) << "team " << t;
     EXPECT_EQ(home[t], DemoGamesPerTeam / 2) << "team " << t;
   }
-  for (int a = 1; a <= DemoTeamCount; ++a) {
-    for (int b = a + 1; b <= DemoTeamCount; ++b) {
+  for (int a = 1; a <= LeagueTeamCount; ++a) {
+    for (int b = a + 1; b <= LeagueTeamCount; ++b) {
       const int there = meetings[{a, b}], back = meetings[{b, a}];
       if (league::SameDivision(a, b)) {
         EXPECT_TRUE(there == 1 && back == 1) << a << " and " << b << " meet home and away";
@@ -176,7 +176,7 @@ class DemoSeasonTest : public ::testing::Test {
   static void SetUpTestSuite() {
     folder_ = new TempFolder;
     ScriptedUi ui;
-    failure_ = MakeDemoSeason(folder_->path(), DemoOptions{}, ui);
+    made_ = MakeDemoSeason(folder_->path(), DemoOptions{}, ui);
   }
   static void TearDownTestSuite() {
     delete folder_;
@@ -184,7 +184,7 @@ class DemoSeasonTest : public ::testing::Test {
   }
 
   void SetUp() override {
-    ASSERT_FALSE(failure_) << *failure_;
+    ASSERT_TRUE(made_) << made_.failure();
     ASSERT_TRUE(ReadSettings(store_, folder()));
     store_.TeamCount = LeagueTeamCount;
     ASSERT_TRUE(ReadNames(store_, folder()));
@@ -198,7 +198,7 @@ class DemoSeasonTest : public ::testing::Test {
   }
 
   static inline TempFolder* folder_ = nullptr;
-  static inline std::optional<std::string> failure_;
+  static inline Outcome<void> made_;
   SeasonStore store_;
   ScriptedUi ui_;
 };
@@ -208,7 +208,7 @@ class DemoSeasonTest : public ::testing::Test {
 TEST_F(DemoSeasonTest, TheSeasonBeforeSetsTheTeamsApart) {
   LoadBlock(2000, 0);
   const auto [low, high] =
-      std::minmax_element(store_.Cqr.begin() + 1, store_.Cqr.begin() + DemoTeamCount + 1);
+      std::minmax_element(store_.Cqr.begin() + 1, store_.Cqr.begin() + LeagueTeamCount + 1);
   EXPECT_GT(*high - *low, 5.0);
 }
 
@@ -237,14 +237,16 @@ TEST(DemoSeason, OptionsOutsideTheirRangesAreRefused) {
                                                 {{2000, 1, -1}, false}, {{2000, 1, 18}, false},
                                                 {{1998, 1, 0}, true},   {{2000, 1, 17}, true}};
   for (const auto& [options, usable] : cases) {
-    EXPECT_EQ(!CheckDemoOptions(options), usable) << options.year << " " << options.weeks_played;
+    EXPECT_EQ(static_cast<bool>(CheckDemoOptions(options)), usable)
+        << options.year << " " << options.weeks_played;
   }
 }
 
 TEST(DemoSeason, AWholeSeasonPlayedLeavesTheLastWeekScored) {
   TempFolder folder;
   ScriptedUi ui;
-  ASSERT_FALSE(MakeDemoSeason(folder.path(), DemoOptions{2001, 9, 17}, ui));
+  const Outcome<void> made = MakeDemoSeason(folder.path(), DemoOptions{2001, 9, 17}, ui);
+  ASSERT_TRUE(made) << made.failure();
   SeasonStore store;
   ASSERT_TRUE(ReadSettings(store, folder.path()));
   EXPECT_EQ(store.WorkingYear, 2001);

@@ -98,22 +98,12 @@ TEST_F(ProcessWeekTest, ABoxThatHoldsNoScoreIsRefusedBeforeAnythingChanges) {
   }
 }
 
-TEST_F(ProcessWeekTest, AnEarlierWeekAsksFirstNamingTheWeeksToEnterAgain) {
+// The question about later weeks is the caller's; processing itself never stops to ask.
+TEST_F(ProcessWeekTest, AnEarlierWeekIsProcessedWithoutAQuestion) {
   ScheduleWeek(7, {{1, 2}});
-  for (const auto& [last, later] : {std::pair(9, "weeks 8 to 9"), std::pair(8, "week 8")}) {
-    store.LastScoredWeek = static_cast<int16_t>(last);
-    ui.questions.clear();
-    ui.answers = {false};
-    EXPECT_EQ(ProcessWeekResults(session, 7, {{"17", "14"}}), CommandResult::Declined);
-    ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, fmt::format("Week 7 comes before the last scored week, {}.\n\r"
-                                                "After processing it, the scores of {} must be "
-                                                "entered again.\n\rProcess week 7 anyway?",
-                                                last, later));
-    EXPECT_EQ(ui.questions[0].default_button, DefaultButton::Second);
-    EXPECT_TRUE(StatsFileBytes().empty());
-  }
+  store.LastScoredWeek = 9;
   ASSERT_EQ(ProcessWeekResults(session, 7, {{"17", "14"}}), CommandResult::Done);
+  EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(store.LastScoredWeek, 7);
 }
 

@@ -1,5 +1,6 @@
 #include "entry/score_entry.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -76,6 +77,27 @@ TEST_F(ScoreEntryTest, RefusesAWeekItCannotOpen) {
   EXPECT_EQ(store.WeekGameCount, 7);
   EXPECT_EQ(store.GameFirstTeam[7], 13);
   EXPECT_EQ(store.Cqr[1], 60.0);
+}
+
+TEST_F(ScoreEntryTest, AnEarlierWeekAsksFirstNamingTheWeeksToEnterAgain) {
+  FillStartBlock(60.0);
+  WriteSchedule(7, {{1, 2}});
+  LoadSchedule(7);
+  for (const auto& [last, later] : {std::pair(9, "weeks 8 to 9"), std::pair(8, "week 8")}) {
+    store.LastScoredWeek = static_cast<int16_t>(last);
+    ui.questions.clear();
+    ui.answers = {false};
+    EXPECT_EQ(EnterScores(session, 7, {{"17", "14"}}), CommandResult::Declined);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, fmt::format("Week 7 comes before the last scored week, {}.\n\r"
+                                                "After processing it, the scores of {} must be "
+                                                "entered again.\n\rProcess week 7 anyway?",
+                                                last, later));
+    EXPECT_EQ(ui.questions[0].default_button, DefaultButton::Second);
+    EXPECT_TRUE(StatsFileBytes().empty());
+  }
+  ASSERT_EQ(EnterScores(session, 7, {{"17", "14"}}), CommandResult::Done);
+  EXPECT_EQ(store.LastScoredWeek, 7);
 }
 
 }  // namespace

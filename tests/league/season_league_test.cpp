@@ -48,7 +48,7 @@ TEST(SeasonLeague, TheThirtyOneTeamLeagueIsTheProgramsOwnLayout) {
   const auto league = LeagueOf(2001);
   ASSERT_TRUE(league);
   EXPECT_EQ(league->rules, SeedingRules::SixDivisions);
-  EXPECT_EQ(league->team_count(), league::TeamCount);
+  EXPECT_EQ(league->team_count(), LeagueTeamCount);
   for (int team = 1; team <= league->team_count(); ++team) {
     EXPECT_EQ(league->DivisionIndexOf(team), league::DivisionIndexOf(team)) << team;
     EXPECT_EQ(league->ConferenceOf(team), league::ConferenceOf(team)) << team;

@@ -320,25 +320,25 @@ class Refusals : public ::testing::Test {
 };
 
 TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
-  ExpectRefused(ShowWeeklyPredictions(session, 1).has_value(),
+  ExpectRefused(ShowWeeklyPredictions(session, 2).has_value(),
                 "Unable to Load the Schedule for Week 2.");
   WriteWeek(2);
   ExpectRefused(
-      ShowWeeklyPredictions(session, 1).has_value(),
+      ShowWeeklyPredictions(session, 2).has_value(),
       "Unable to Load the Statistics for Week 2.\n\rScores must be current thru week # 1.");
   WriteBlock(1, false);
-  EXPECT_TRUE(ShowWeeklyPredictions(session, 1).has_value());
+  EXPECT_TRUE(ShowWeeklyPredictions(session, 2).has_value());
 }
 
 TEST_F(Refusals, WeeklyScheduleOfAMissingOrDamagedWeek) {
-  ExpectRefused(ShowWeeklySchedule(session, 0).has_value(),
+  ExpectRefused(ShowWeeklySchedule(session, 1).has_value(),
                 "Unable to Load the Schedule for Week 1.");
   WriteWeek(1);
   const auto file = folder.path() / ScheduleFileName(2001);
   std::string bytes = testing::ReadFileBytes(file);
   bytes[6] = 'x';  // the first team of game 1
   testing::WriteFileBytes(file, bytes);
-  ExpectRefused(ShowWeeklySchedule(session, 0).has_value(),
+  ExpectRefused(ShowWeeklySchedule(session, 1).has_value(),
                 "TVSC2001.dat is damaged at week 1: its games for that week cannot be read.\n\r"
                 "Save the schedule of week 1 again in schedule entry.");
 }
@@ -350,17 +350,17 @@ TEST_F(Refusals, ResultsAndStatisticsNameTheWeekWithoutScores) {
   ExpectRefused(ShowStatistics(session, 0).has_value(), NotCurrent(0));
   WriteBlock(0, true);
   WriteBlock(1, true);
-  ExpectRefused(ShowWeeklyResults(session, 0).has_value(),
+  ExpectRefused(ShowWeeklyResults(session, 1).has_value(),
                 "Unable to Load the Schedule for Week 1.");
   WriteWeek(2);
   WriteBlock(1, false);
   WriteBlock(2, true);  // results of week 2, none of week 1
-  ExpectRefused(ShowWeeklyResults(session, 1).has_value(), NotCurrent(1));
+  ExpectRefused(ShowWeeklyResults(session, 2).has_value(), NotCurrent(1));
   WriteBlock(1, true);
   WriteBlock(2, false);
-  ExpectRefused(ShowWeeklyResults(session, 1).has_value(), NotCurrent(2));
+  ExpectRefused(ShowWeeklyResults(session, 2).has_value(), NotCurrent(2));
   WriteBlock(2, true);
-  EXPECT_TRUE(ShowWeeklyResults(session, 1).has_value());
+  EXPECT_TRUE(ShowWeeklyResults(session, 2).has_value());
   EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -372,12 +372,12 @@ TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
   const std::string again =
       "Cannot Complete Action....\n\rThe scores of Week # 2 must be entered "
       "again:\n\ran earlier week was processed after them.";
-  EXPECT_TRUE(ShowWeeklyResults(session, 0).has_value());
+  EXPECT_TRUE(ShowWeeklyResults(session, 1).has_value());
   EXPECT_TRUE(ShowStatistics(session, 1).has_value());
-  EXPECT_TRUE(ShowWeeklyPredictions(session, 1).has_value());  // from block 1
-  ExpectRefused(ShowWeeklyResults(session, 1).has_value(), again);
+  EXPECT_TRUE(ShowWeeklyPredictions(session, 2).has_value());  // from block 1
+  ExpectRefused(ShowWeeklyResults(session, 2).has_value(), again);
   ExpectRefused(ShowStatistics(session, 2).has_value(), again);
-  ExpectRefused(ShowWeeklyPredictions(session, 2).has_value(), again);
+  ExpectRefused(ShowWeeklyPredictions(session, 3).has_value(), again);
   const auto results = ShowTeamResults(session, "Nick2");
   ASSERT_TRUE(results.has_value());
   EXPECT_NE(std::find(results->begin(), results->end(),
@@ -396,7 +396,7 @@ TEST_F(Refusals, ADamagedBlockIsNamedWithItsFile) {
       "TVSt2001.dat is damaged at week 1: its figures for that week cannot be read.\n\rEnter "
       "the scores of week 1 again to write them anew.";
   ExpectRefused(ShowStatistics(session, 1).has_value(), damaged);
-  ExpectRefused(ShowWeeklyPredictions(session, 1).has_value(), damaged);
+  ExpectRefused(ShowWeeklyPredictions(session, 2).has_value(), damaged);
   EXPECT_TRUE(ShowStatistics(session, 0).has_value());  // the weeks before it still show
   // A file that ends inside a block is damaged there too.
   WriteBlock(1, true);
@@ -453,12 +453,12 @@ TEST(ScorecardReport, RefusesWeeksNotScoredAndLeavesOutDamagedLines) {
 
 TEST(WinProbabilities, FavouritesChanceFromTheStoredMargin) {
   testing::OpenedCase opened("1999");
-  const auto lines = ShowWinProbabilities(opened.session, 4);
+  const auto lines = ShowWinProbabilities(opened.session, 5);
   ASSERT_TRUE(lines);
   // Phi(0.5 / 14.5) and Phi(5.5 / 14.5), from a normal table.
   EXPECT_EQ(lines->at(4), "NY Giants at Arizona           Giants by 0.5             51.4%");
   EXPECT_EQ(lines->at(5), "Pittsburgh at Buffalo          Bills by 5.5              64.8%");
-  EXPECT_FALSE(ShowWinProbabilities(opened.session, 17));
+  EXPECT_FALSE(ShowWinProbabilities(opened.session, 18));
 }
 
 }  // namespace

@@ -47,7 +47,9 @@ TEST(MarketLinesFile, RefusesDamagedText) {
   TempFolder folder;
   for (const auto& text : cases) {
     WriteFileBytes(folder.path() / MarketLinesFileName(2000), text);
-    EXPECT_FALSE(ReadMarketLines(folder.path(), 2000)) << text.substr(0, 80);
+    const auto read = ReadMarketLines(folder.path(), 2000);
+    ASSERT_FALSE(read) << text.substr(0, 80);
+    EXPECT_NE(read.failure().find(MarketLinesFileName(2000)), std::string::npos) << read.failure();
   }
   // The same rows with CR LF endings and no final line break are whole.
   WriteFileBytes(folder.path() / MarketLinesFileName(2000),

@@ -63,37 +63,34 @@ TEST_F(StatisticsFile, BlocksSitAtTheirRecordsAndRewritingOneKeepsTheOthers) {
   EXPECT_EQ(ReadFileBytes(File()).size(), 558u * 48u);  // block 17 ends with record 558
 }
 
-TEST_F(StatisticsFile, TheLoaderReadsTheBlockBeforeTheSelectedWeekWithPicksInGamesOneToFive) {
+TEST_F(StatisticsFile, TheLoaderReadsTheBlockAskedForWithPicksInGamesOneToFive) {
   for (int block = 0; block <= 2; ++block) {
     FillBlock(store, block);
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
   }
   SeasonStore read = Fresh();
-  for (int week : {1, 2, 3, 0, -5}) {
-    read.SelectedWeek = static_cast<int16_t>(week);
+  for (int block : {0, 1, 2, -1, -6}) {
     read.StatsStatus = "error";
-    LoadStatsBlock(read, folder.path());
-    EXPECT_EQ(read.StatsStatus, "") << week;
-    EXPECT_EQ(read.SecondScore[1], week >= 1 ? week - 1 : 0) << week;  // weeks below 1: block 0
+    LoadStatsBlock(read, folder.path(), block);
+    EXPECT_EQ(read.StatsStatus, "") << block;
+    EXPECT_EQ(read.SecondScore[1], block >= 0 ? block : 0) << block;  // below 0: block 0
   }
   // Without picks the block is an error, yet its team statistics are still loaded.
   for (int game = 1; game <= 5; ++game) store.PickTeam[game] = 0;
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  read.SelectedWeek = 2;
-  LoadStatsBlock(read, folder.path());
+  LoadStatsBlock(read, folder.path(), 1);
   EXPECT_EQ(read.StatsStatus, "error");
   EXPECT_EQ(read.Wins[7], store.Wins[7]);
   store.PickTeam[5] = 12;
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  LoadStatsBlock(read, folder.path());
+  LoadStatsBlock(read, folder.path(), 1);
   EXPECT_EQ(read.StatsStatus, "");
 }
 
 TEST_F(StatisticsFile, MissingShortAndTruncatedFilesReadAsZerosWithAnError) {
   SeasonStore read = Fresh();
-  read.SelectedWeek = 1;
   read.Wins[1] = 5;
-  LoadStatsBlock(read, folder.path());
+  LoadStatsBlock(read, folder.path(), 0);
   EXPECT_EQ(read.StatsStatus, "error");
   EXPECT_EQ(read.Wins[1], 0);
   EXPECT_FALSE(std::filesystem::exists(File()));
@@ -104,16 +101,14 @@ TEST_F(StatisticsFile, MissingShortAndTruncatedFilesReadAsZerosWithAnError) {
   const std::string whole = ReadFileBytes(File());
   WriteFileBytes(File(), whole.substr(0, 48 * 2 + 30));  // two records and part of a third
   read = Fresh();
-  read.SelectedWeek = 1;
-  LoadStatsBlock(read, folder.path());
+  LoadStatsBlock(read, folder.path(), 0);
   EXPECT_EQ(read.StatsStatus, "");  // games 1 and 2 carry picks
   EXPECT_EQ(read.Wins[2], store.Wins[2]);
   EXPECT_EQ(read.AveDefense[3], store.AveDefense[3]);  // inside the part that is there
   EXPECT_EQ(read.PickTeam[3], 0);                      // past the end
   EXPECT_EQ(read.Wins[31], 0);
 
-  read.SelectedWeek = 9;  // past the end of the file
-  LoadStatsBlock(read, folder.path());
+  LoadStatsBlock(read, folder.path(), 8);  // past the end of the file
   EXPECT_EQ(read.StatsStatus, "error");
   EXPECT_TRUE(LoadStatsBlockNumber(read, folder.path(), 9));
 }
@@ -133,8 +128,7 @@ TEST_F(StatisticsFile, DamagedRecordsAreReportedAndCannotBeUsedAsIndexes) {
   WriteFileBytes(File(), bytes);
 
   SeasonStore read = Fresh();
-  read.SelectedWeek = 1;
-  LoadStatsBlock(read, folder.path());
+  LoadStatsBlock(read, folder.path(), 0);
   EXPECT_EQ(read.StatsStatus, "error");
   EXPECT_EQ(read.PickTeam[1], 0);
   EXPECT_EQ(read.GameWinner[2], 0);
