@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <memory>
+
 #include "app/season_file_commands.h"
 #include "demo/demo_folder.h"
 #include "demo/demo_teams.h"
@@ -47,8 +49,9 @@ bool StartEmptySeason(Session& session, const std::optional<std::string>& year) 
 
 // A new season of the year the chosen CSV file holds, then the file imported into it. A first
 // season has no last season to carry its ratings from, so the schedules go in first, then the
-// season's start as a league's first season has it, then the scores week by week. A file the
-// import refuses leaves the new season as far as it got, and the user has been told why.
+// season's start as a league's first season has it, then the scores week by week. All of it is
+// one change of the folder: a file the import refuses, or a failed save, leaves the folder as
+// empty as it was (and the store as it was), and the user has been told why.
 void StartImportedSeason(Session& session) {
   const auto chosen = ChooseSeasonFile(session);
   if (!chosen) return;
@@ -56,12 +59,15 @@ void StartImportedSeason(Session& session) {
   const SeasonCsv csv = ReadSeasonCsv(chosen->text, NewSeasonWeeks, problems);
   ImportChoice schedules_only;
   schedules_only.schedules_only = true;
+  const auto before = std::make_unique<SeasonStore>(session.store);
+  SeasonChange change(session.folder);
   if (!StartEmptySeason(session, std::to_string(csv.year)) ||
       !ImportSeason(session, chosen->name, chosen->text, schedules_only) ||
-      !demo::WriteFirstSeasonStart(session)) {
-    return;
+      !demo::WriteFirstSeasonStart(session) ||
+      !ImportSeason(session, chosen->name, chosen->text, ImportChoice{}) ||
+      !SaveOrTell(session.ui, change, {})) {
+    session.store = *before;
   }
-  ImportSeason(session, chosen->name, chosen->text, ImportChoice{});
 }
 
 }  // namespace

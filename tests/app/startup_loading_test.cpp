@@ -146,27 +146,41 @@ TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
 }
 
 // Importing a season CSV into an empty folder makes a season of the file's year and imports
-// the file whole, every scored week included.
+// the file whole, every scored week included; a file refused part-way leaves the folder empty.
 TEST(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
   struct ChoosingUi : ScriptedUi {
+    std::filesystem::path file;
     std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&) override {
-      return (testing::TestDataDir() / "seasons" / "1999.csv").string();
+      return file.string();
     }
-  } ui;
-  TempFolder folder;
-  SeasonStore store;
-  Session session{store, ui, folder.path()};
-  ui.choices = {static_cast<int>(EmptyFolderChoice::ImportSeason)};
-  EXPECT_TRUE(OfferSeasonForEmptyFolder(session));
-  // The schedules first, then the scores from the season's start.
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[1].text,
-            "Season 1999 imported from 1999.csv: 17 weeks of schedules, 17 weeks of scores.");
-  SeasonStore loaded;
-  ASSERT_TRUE(ReadSettings(loaded, folder.path()));
-  EXPECT_EQ(loaded.WorkingYear, 1999);
-  EXPECT_EQ(loaded.LastScoredWeek, 17);
-  EXPECT_TRUE(ReadNames(loaded, folder.path()));
+  };
+  TempFolder inputs;
+  std::string damaged = testing::ReadFileBytes(testing::TestDataDir() / "seasons" / "1999.csv");
+  damaged.replace(damaged.find("\n1999,9,"), 9, "\n1999,9,x");  // a slot of week 9 is no number
+  WriteFileBytes(inputs.path() / "damaged.csv", damaged);
+  for (const auto& file :
+       {testing::TestDataDir() / "seasons" / "1999.csv", inputs.path() / "damaged.csv"}) {
+    const bool whole = file.filename() == "1999.csv";
+    ChoosingUi ui;
+    ui.file = file;
+    TempFolder folder;
+    SeasonStore store;
+    Session session{store, ui, folder.path()};
+    ui.choices = {static_cast<int>(EmptyFolderChoice::ImportSeason),
+                  static_cast<int>(EmptyFolderChoice::Quit)};
+    EXPECT_EQ(OfferSeasonForEmptyFolder(session), whole);
+    EXPECT_EQ(std::filesystem::is_empty(folder.path()), !whole) << file;
+    if (!whole) continue;
+    // The schedules first, then the scores from the season's start.
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text,
+              "Season 1999 imported from 1999.csv: 17 weeks of schedules, 17 weeks of scores.");
+    SeasonStore loaded;
+    ASSERT_TRUE(ReadSettings(loaded, folder.path()));
+    EXPECT_EQ(loaded.WorkingYear, 1999);
+    EXPECT_EQ(loaded.LastScoredWeek, 17);
+    EXPECT_TRUE(ReadNames(loaded, folder.path()));
+  }
 }
 
 // Catches a font matched loosely, or kept when the printer offers no fonts at all.
