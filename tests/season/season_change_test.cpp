@@ -99,31 +99,6 @@ TEST_F(SeasonChangeTest, ACommitIsRefusedAfterAFailedReadOrInAReadOnlyFolder) {
   EXPECT_EQ(ReadFileBytes(At("A.dat")), "old a");
 }
 
-// Catches a failure at any step of a two-file commit that leaves a mix, a staged file behind,
-// or a refusal that does not name both files.
-TEST_F(SeasonChangeTest, AFailingStepOfACommitLeavesTheFolderAsItWas) {
-  for (const FileOperation operation :
-       {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
-    int failures = 0;
-    for (int nth = 1; nth < 20; ++nth) {
-      SeasonChange change(folder.path());
-      ASSERT_TRUE(WriteSeasonFile(At("A.dat"), "new a"));
-      ASSERT_TRUE(WriteSeasonFile(At("B.dat"), "new b"));
-      InjectFileFault(operation, nth);
-      const auto committed = change.Commit();
-      ClearFileFaults();
-      if (committed) break;
-      ++failures;
-      EXPECT_EQ(committed.failure().rfind("A.dat, B.dat (saved together): ", 0), 0u)
-          << committed.failure();
-      EXPECT_EQ(FolderFiles(folder.path()),
-                (std::map<std::string, std::string>{{"A.dat", "old a"}, {"B.dat", "old b"}}));
-    }
-    EXPECT_GE(failures, 1);
-    SetUp();
-  }
-}
-
 // What a crash leaves, and what the next open makes of it.
 TEST_F(SeasonChangeTest, TheNextOpenFinishesAJournalledChangeAndRemovesWhatOthersLeft) {
   const std::string journal = "tavrin change\nA.dat\nB.dat\nend\n";
