@@ -1,6 +1,4 @@
-// The main window as the user meets it, over the final 1999 season: the panels and the menus
-// they lock, the toolbar, the keys, the size rule, the windows each command opens, and the
-// splash's dismissal.
+// The main window over the final 1999 season: panels, menus, toolbar, keys, size and windows.
 
 #include "app/main_window.h"
 

@@ -1,5 +1,4 @@
-// New Season Setup in a folder's first season: what it needs is said, and once week 1 is
-// scheduled the season starts with every team rated alike, ready for week 1's scores.
+// New Season Setup in a folder's first season.
 
 #include "app/new_season_command.h"
 
@@ -30,8 +29,7 @@ TEST(NewSeasonCommand, AFirstSeasonSaysWhatItNeedsThenStartsEvenlyRated) {
   ASSERT_TRUE(ReadNames(store, folder.path()));
 
   EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Refused);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
+  EXPECT_EQ(ui.OnlyMessage(),
             "2003 is the first season in this folder: there is no season 2002 to carry the "
             "ratings from.\n\rEnter the schedule of Week # 1 first (Schedules, Enter / Edit "
             "Schedule), then choose New Season Setup again.");

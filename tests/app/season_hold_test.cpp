@@ -1,5 +1,4 @@
-// The window's hold on its folder: the lock it takes at start-up, and the read-only season it
-// shows when another program holds the folder.
+// The window's hold on its folder, and the read-only season beside another program.
 
 #include "app/season_hold.h"
 
@@ -35,8 +34,7 @@ TEST(SeasonHold, AFreeFolderIsLockedAndAnInterruptedChangeFinishedFirst) {
   EXPECT_FALSE(SeasonLock::Acquire(folder.path(), ToolProgramName, NoPatience));
 }
 
-// A second window, or a window beside a running tool, shows the season but never saves over the
-// other program's changes.
+// Catches a second window, or one beside a running tool, saving over the other's changes.
 TEST(SeasonHold, AFolderInUseOpensReadOnlyAndSaysByWhom) {
   TempFolder folder;
   WriteFileBytes(folder.path() / SettingsFileName, "kept");

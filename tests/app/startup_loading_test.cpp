@@ -1,5 +1,4 @@
-// The main window's load step over empty and broken data folders (the window test opens a real
-// one): the store it leaves, the week menus, the report font check and the failure message.
+// The main window's load step over empty and broken data folders, and an empty one's offer.
 
 #include "app/startup_loading.h"
 
@@ -27,16 +26,15 @@ std::vector<std::string> Weeks(const char* first, int from, int to) {
 
 // Catches a menu one week short or long, or a damaged season length taken as it stands.
 TEST(StartupLoading, WeekMenusCountTheSeasonsWeeks) {
-  const struct {
-    int weeks, last;  // the last week the menus offer
-  } cases[] = {{-3, 1}, {0, 1}, {1, 1}, {2, 2}, {17, 17}, {32767, MaxMenuWeeks}};
-  for (const auto& c : cases) {
-    const WeekMenuCaptions menus = BuildWeekMenuCaptions(c.weeks);
-    EXPECT_EQ(menus.schedules, Weeks("Week # 1", 2, c.last)) << c.weeks;
-    EXPECT_EQ(menus.standings, Weeks("Week # 1", 2, c.last)) << c.weeks;
+  // the season's weeks, the last week the menus offer
+  for (const auto& [weeks, last] :
+       {std::pair(-3, 1), {0, 1}, {1, 1}, {2, 2}, {17, 17}, {32767, MaxMenuWeeks}}) {
+    const WeekMenuCaptions menus = BuildWeekMenuCaptions(weeks);
+    EXPECT_EQ(menus.schedules, Weeks("Week # 1", 2, last)) << weeks;
+    EXPECT_EQ(menus.standings, Weeks("Week # 1", 2, last)) << weeks;
     for (const auto* menu : {&menus.scores, &menus.predictions, &menus.results})
-      EXPECT_EQ(*menu, Weeks("Week #1", 2, c.last)) << c.weeks;
-    EXPECT_EQ(menus.statistics, Weeks("Start of Season", 1, c.weeks > 0 ? c.last : 0)) << c.weeks;
+      EXPECT_EQ(*menu, Weeks("Week #1", 2, last)) << weeks;
+    EXPECT_EQ(menus.statistics, Weeks("Start of Season", 1, weeks > 0 ? last : 0)) << weeks;
   }
 }
 
@@ -45,8 +43,7 @@ TEST(StartupLoading, MissingFilesAreReportedOnceAndLoadingCarriesOn) {
   SeasonStore store;
   ScriptedUi ui;
   LoadAtStartup(store, folder.path(), ui, ui.printer);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
+  ASSERT_EQ(ui.OnlyMessage(),
             "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working "
             "directory.\n\r\n\r");
   EXPECT_EQ(ui.messages[0].caption, "Tavrin Loading....");
@@ -139,14 +136,12 @@ TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
   bytes.replace(block_5, StatsRecordSize, StatsRecordSize, '\xff');
   WriteFileBytes(folder.path() / "TVSt1999.dat", bytes);
   LoadAtStartup(store, folder.path(), ui, ui.printer);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
+  EXPECT_EQ(ui.OnlyMessage(),
             "TVSt1999.dat is damaged at Week # 5;\n\rthe scores of Week # 5 to Week # 17 must be "
             "entered again.");
 }
 
-// Importing a season CSV into an empty folder makes a season of the file's year and imports
-// the file whole, every scored week included.
+// Catches an empty folder's import that loses the file's year or its scored weeks.
 TEST(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
   struct ChoosingUi : ScriptedUi {
     std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&) override {

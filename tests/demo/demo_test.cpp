@@ -1,8 +1,5 @@
-// The demo season. Writing it into a folder: never over a user's data, never half a season, and
-// a first season's start exactly as the golden start folders were made. Its schedule keeps the
-// league's rules for every seed tried (a team twice in a week, a team playing itself or a short
-// week is refused by the schedule save the demo goes through). And the program reads it back:
-// its blocks carry scores and score entry picks up where the demo stopped.
+// The demo season: written whole or not at all and never over a user's data, its schedule in
+// the league's rules for every seed, and read back by the program.
 
 #include <gtest/gtest.h>
 
@@ -203,8 +200,7 @@ class DemoSeasonTest : public ::testing::Test {
   ScriptedUi ui_;
 };
 
-// What the new season carries over is the new-season command's (the golden replay's 2000 case);
-// here the season played before it set the teams apart.
+// Catches a demo whose new season does not follow a season played.
 TEST_F(DemoSeasonTest, TheSeasonBeforeSetsTheTeamsApart) {
   LoadBlock(2000, 0);
   const auto [low, high] =
@@ -212,8 +208,7 @@ TEST_F(DemoSeasonTest, TheSeasonBeforeSetsTheTeamsApart) {
   EXPECT_GT(*high - *low, 5.0);
 }
 
-// How scores become records is score entry's (the golden replay's); here every game of the
-// played weeks has its score.
+// Catches a played week without its scores, or score entry not picking up after it.
 TEST_F(DemoSeasonTest, PlayedWeeksHoldScoresAndTheNextWeekOpens) {
   for (int block = 1; block <= 8; ++block) {
     store_.WorkingYear = 2000;

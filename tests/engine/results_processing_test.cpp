@@ -85,10 +85,9 @@ TEST_F(ProcessWeekTest, ABoxThatHoldsNoScoreIsRefusedBeforeAnythingChanges) {
     ui.messages.clear();
     const std::vector<ScoreTexts> scores{{"21", "14"}, second_game};
     EXPECT_EQ(ProcessWeekResults(session, 5, scores), CommandResult::Refused);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, fmt::format("Game # 2, City3 at City4:\n\rthe score of City{} "
-                                               "must be a whole number from 0 to 999.",
-                                               second_box ? 4 : 3));
+    EXPECT_EQ(ui.OnlyMessage(), fmt::format("Game # 2, City3 at City4:\n\rthe score of City{} "
+                                            "must be a whole number from 0 to 999.",
+                                            second_box ? 4 : 3));
     const auto place = FirstRefusedScore(scores, 2);
     ASSERT_TRUE(place);
     EXPECT_EQ(place->game, 2);
@@ -122,8 +121,7 @@ TEST_F(ProcessWeekTest, AnEmptyBoxChangesNothing) {
   ScheduleWeek(5, {{1, 2}, {3, 4}});
   const SeasonStore before = store;
   EXPECT_EQ(ProcessWeekResults(session, 5, {{"10", "3"}, {"10", ""}}), CommandResult::Refused);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "All Scores Must be Entered Before Processing.");
+  EXPECT_EQ(ui.OnlyMessage(), "All Scores Must be Entered Before Processing.");
   EXPECT_EQ(store.Cqr, before.Cqr);
   EXPECT_TRUE(StatsFileBytes().empty());
 }

@@ -1,5 +1,4 @@
-// The Qt platform layer as the commands use it: the dialogs' texts and buttons, the busy
-// pointer's reset, the report printer's PDF jobs and the help window's keys.
+// The Qt platform layer: dialogs, the busy pointer, the printer's PDF jobs and the help window.
 
 #include <QApplication>
 #include <QDialog>
@@ -42,8 +41,7 @@ int PdfPageCount(const std::filesystem::path& file) {
   return count == std::string::npos ? -1 : std::stoi(bytes.substr(count + 7));
 }
 
-// The colours (red green blue, 0 to 1) the pages of a PDF paint with, from its compressed
-// page streams.
+// The colours (red green blue, 0 to 1) a PDF's pages paint with.
 QSet<QString> PageColours(const std::filesystem::path& file) {
   const QByteArray bytes = QByteArray::fromStdString(testing::ReadFileBytes(file));
   static const QRegularExpression colour(R"(([\d.]+ [\d.]+ [\d.]+) (?:scn|SCN|rg|RG)\b)");
