@@ -1,10 +1,16 @@
-// The main window's load step over empty and broken data folders, and an empty one's offer.
+// The main window's start-up: its load step over empty and broken folders, the offer an empty
+// one gets and its first season, and the window's hold on its folder.
 
 #include "app/startup_loading.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include "app/new_season_command.h"
+#include "app/season_hold.h"
 #include "app/season_offer.h"
+#include "entry/schedule_save.h"
+#include "entry/score_entry.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
 #include "season/season_change.h"
@@ -14,6 +20,7 @@
 namespace tavrin {
 namespace {
 
+using testing::ReadFileBytes;
 using testing::ScriptedUi;
 using testing::TempFolder;
 using testing::WriteFileBytes;
@@ -67,38 +74,33 @@ TEST(StartupLoading, ShortNamesFileIsReportedAfterTheSettingsAreRead) {
 
 // Catches a new season left half-written: settings without names would pass for a season.
 TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
-  const struct {
-    std::vector<int> choices;  // 0 demo, 1 new season, 2 import (nothing chosen here), 3 quit
-    std::vector<std::optional<std::string>> years;
-    bool goes_on;
-    int16_t year;           // the settings file's year afterwards; 0 when there is none
-    std::size_t messages;   // a refused year, a failed save
-    int failed_rename = 0;  // the first rename puts the change's journal in place
-  } cases[] = {{{3}, {}, false, 0, 0},
-               {{1, 3}, {std::nullopt}, false, 0, 0},
-               {{2, 3}, {}, false, 0, 0},
-               {{1, 1}, {"20", "2003"}, true, 2003, 1},
-               {{1, 3}, {"2003"}, false, 0, 1, 1},
-               {{0}, {}, true, 2000, 0}};
-  for (const auto& c : cases) {
+  // The choices (0 demo, 1 new season, 2 import, 3 quit), the years typed, whether it goes on,
+  // the settings' year after (0: none), the messages (a refused year, a failed save), and the
+  // rename that fails (the first puts the change's journal in place).
+  const std::tuple<std::deque<int>, std::deque<std::optional<std::string>>, bool, int16_t,
+                   std::size_t, int>
+      cases[] = {{{3}, {}, false, 0, 0, 0},          {{1, 3}, {std::nullopt}, false, 0, 0, 0},
+                 {{2, 3}, {}, false, 0, 0, 0},       {{1, 1}, {"20", "2003"}, true, 2003, 1, 0},
+                 {{1, 3}, {"2003"}, false, 0, 1, 1}, {{0}, {}, true, 2000, 0, 0}};
+  for (const auto& [choices, years, goes_on, year, messages, failed_rename] : cases) {
     TempFolder folder;
     SeasonStore store;
     ScriptedUi ui;
-    ui.choices.assign(c.choices.begin(), c.choices.end());
-    ui.inputs.assign(c.years.begin(), c.years.end());
+    ui.choices = choices;
+    ui.inputs = years;
     Session session{store, ui, folder.path()};
-    if (c.failed_rename > 0) InjectFileFault(FileOperation::Rename, c.failed_rename);
-    EXPECT_EQ(OfferSeasonForEmptyFolder(session), c.goes_on);
+    if (failed_rename > 0) InjectFileFault(FileOperation::Rename, failed_rename);
+    EXPECT_EQ(OfferSeasonForEmptyFolder(session), goes_on);
     ClearFileFaults();
-    EXPECT_EQ(ui.questions.size(), c.choices.size());
+    EXPECT_EQ(ui.questions.size(), choices.size());
     SeasonStore loaded;
-    EXPECT_EQ(ReadSettings(loaded, folder.path()), c.year != 0);
-    EXPECT_EQ(loaded.WorkingYear, c.year);
-    if (c.goes_on) {
+    EXPECT_EQ(ReadSettings(loaded, folder.path()), year != 0);
+    EXPECT_EQ(loaded.WorkingYear, year);
+    if (goes_on) {
       EXPECT_TRUE(ReadNames(loaded, folder.path()));
       LoadAtStartup(store, folder.path(), ui, ui.printer);
     }
-    EXPECT_EQ(ui.messages.size(), c.messages);
+    EXPECT_EQ(ui.messages.size(), messages);
   }
   // An empty folder another program holds: nothing could be saved there, so nothing is offered.
   {
@@ -131,7 +133,7 @@ TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
   LoadAtStartup(store, folder.path(), ui, ui.printer);
   EXPECT_TRUE(ui.messages.empty());
 
-  std::string bytes = testing::ReadFileBytes(folder.path() / "TVSt1999.dat");
+  std::string bytes = ReadFileBytes(folder.path() / "TVSt1999.dat");
   const std::size_t block_5 = 5 * StatsBlockSize;
   bytes.replace(block_5, StatsRecordSize, StatsRecordSize, '\xff');
   WriteFileBytes(folder.path() / "TVSt1999.dat", bytes);
@@ -179,6 +181,75 @@ TEST(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {
   store.ReportFont = "Arial";
   ForgetMissingReportFont(store, ui.printer);
   EXPECT_EQ(store.ReportFont, "");
+}
+
+TEST(NewSeasonCommand, AFirstSeasonSaysWhatItNeedsThenStartsEvenlyRated) {
+  TempFolder folder;
+  SeasonStore store;
+  ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+  ui.choices = {static_cast<int>(EmptyFolderChoice::NewSeason)};
+  ui.inputs = {"2003"};
+  ASSERT_TRUE(OfferSeasonForEmptyFolder(session));
+  ASSERT_TRUE(ReadSettings(store, folder.path()));
+  ASSERT_TRUE(ReadNames(store, folder.path()));
+
+  EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Refused);
+  EXPECT_EQ(ui.OnlyMessage(),
+            "2003 is the first season in this folder: there is no season 2002 to carry the "
+            "ratings from.\n\rEnter the schedule of Week # 1 first (Schedules, Enter / Edit "
+            "Schedule), then choose New Season Setup again.");
+
+  std::vector<ScheduledGame> week_one;
+  for (int16_t team = 1; team < 2 * MinGamesToSave; team += 2)
+    week_one.push_back({team, int16_t(team + 1), 1});
+  ASSERT_TRUE(SaveScheduleWeek(session, "1", week_one));
+  ui.answers = {false};
+  EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Declined);
+  EXPECT_FALSE(CheckScoreEntryBlock(session, 1));
+  EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Done);
+  EXPECT_EQ(ui.messages.back().text, "Season 2003 is ready for the scores of Week # 1.");
+  const std::size_t told = ui.messages.size();
+  EXPECT_TRUE(CheckScoreEntryBlock(session, 1));  // the block that opens week 1 is there
+  EXPECT_EQ(ui.messages.size(), told);
+}
+
+constexpr std::chrono::milliseconds NoPatience(0);
+
+// Catches a window that reads a half-finished change, or that keeps no lock for a tool to meet.
+TEST(SeasonHold, AFreeFolderIsLockedAndAnInterruptedChangeFinishedFirst) {
+  TempFolder folder;
+  WriteFileBytes(folder.path() / (".A.dat" + std::string(StagedSuffix)), "new a");
+  WriteFileBytes(folder.path() / JournalFileName, "tavrin change\nA.dat\nend\n");
+  ScriptedUi ui;
+  const auto lock = HoldSeasonFolder(folder.path(), ui, NoPatience);
+  ASSERT_TRUE(lock);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ReadFileBytes(folder.path() / "A.dat"), "new a");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / JournalFileName));
+  EXPECT_FALSE(SeasonLock::Acquire(folder.path(), ToolProgramName, NoPatience));
+}
+
+// Catches a second window, or one beside a running tool, saving over the other's changes.
+TEST(SeasonHold, AFolderInUseOpensReadOnlyAndSaysByWhom) {
+  TempFolder folder;
+  WriteFileBytes(folder.path() / SettingsFileName, "kept");
+  const auto tool = SeasonLock::Acquire(folder.path(), ToolProgramName, NoPatience);
+  ASSERT_TRUE(tool);
+  ScriptedUi ui;
+  EXPECT_FALSE(HoldSeasonFolder(folder.path(), ui, NoPatience));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  const std::string in_use = "The season in " + folder.path().string() +
+                             " is in use by tavrin-cli (process " + std::to_string(::getpid()) +
+                             ")";
+  EXPECT_EQ(ui.messages[0].text.rfind(in_use + ".\n\rTavrin opens the season read-only", 0), 0u)
+      << ui.messages[0].text;
+  SeasonStore store;
+  store.WorkingYear = 1999;
+  const auto saved = WriteSettings(store, folder.path());
+  ASSERT_FALSE(saved);
+  EXPECT_EQ(saved.failure(), in_use + "; this window only shows the season");
+  EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName), "kept");
 }
 
 }  // namespace

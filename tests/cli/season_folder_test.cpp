@@ -41,8 +41,7 @@ std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
   return rows;
 }
 
-// 1999 as recorded, its columns: season, week, slot, day, visitor, home, visitor_score,
-// home_score, ...
+// The columns of 1999 as recorded.
 enum { Week = 1, Day = 3, Visitor = 4, Home = 5, VisitorScore = 6, HomeScore = 7 };
 
 class SeasonFolderTest : public ::testing::Test {
@@ -51,13 +50,12 @@ class SeasonFolderTest : public ::testing::Test {
     season_rows_ = CsvRows(ReadFileBytes(testing::TestDataDir() / "seasons" / "1999.csv"));
     folder_.CopyFilesFrom(testing::GoldenCaseDir("1999") / "start");
     ASSERT_EQ(Import(Season(5, false)).status, 0);
-    std::string week6;
-    for (const auto& row : season_rows_)
+    std::string week6, week7;
+    for (const auto& row : season_rows_) {
       if (row[Week] == "6") week6 += row[VisitorScore] + " " + row[HomeScore] + "\n";
-    WriteFileBytes(Input("week6.txt"), week6);
-    std::string week7;
-    for (const auto& row : season_rows_)
       if (row[Week] == "7") week7 += row[Visitor] + " " + row[Home] + " " + row[Day] + "\n";
+    }
+    WriteFileBytes(Input("week6.txt"), week6);
     WriteFileBytes(Input("week7.txt"), week7);
   }
 

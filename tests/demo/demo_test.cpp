@@ -64,22 +64,19 @@ TEST(DemoFolder, WritesIntoAFolderWithOtherFiles) {
 
 // Catches a failed step leaving files or its scratch folder behind, and bad options written.
 TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
-  const struct {
-    FileOperation operation;
-    int nth;  // 0: no fault, but 40 weeks played
-  } cases[] = {{FileOperation::Open, 0},
-               {FileOperation::Open, 2},
-               {FileOperation::Write, 3},
-               {FileOperation::Flush, 1},
-               {FileOperation::Rename, 1}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << static_cast<int>(c.operation) << " #" << c.nth);
+  // The operation that fails, and on which turn (0: none, but 40 weeks played).
+  for (const auto& [operation, nth] : {std::pair(FileOperation::Open, 0),
+                                       {FileOperation::Open, 2},
+                                       {FileOperation::Write, 3},
+                                       {FileOperation::Flush, 1},
+                                       {FileOperation::Rename, 1}}) {
+    SCOPED_TRACE(::testing::Message() << static_cast<int>(operation) << " #" << nth);
     TempFolder folder;
     ScriptedUi ui;
-    if (c.nth > 0) InjectFileFault(c.operation, c.nth);
-    const DemoOptions options{2000, 1, c.nth > 0 ? 8 : 40};
+    if (nth > 0) InjectFileFault(operation, nth);
+    const DemoOptions options{2000, 1, nth > 0 ? 8 : 40};
     EXPECT_EQ(WriteDemoSeason(folder.path(), options, ui),
-              c.nth > 0 ? CommandResult::NotSaved : CommandResult::Refused);
+              nth > 0 ? CommandResult::NotSaved : CommandResult::Refused);
     ClearFileFaults();
     EXPECT_TRUE(Entries(folder.path()).empty()) << "no data file and no temporary file";
     EXPECT_FALSE(ui.messages.empty());

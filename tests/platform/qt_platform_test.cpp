@@ -65,8 +65,7 @@ class QtPlatformTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Catches the program's CR LF line ends shown doubled, and a question's icon or default
-  // button lost on the way to the dialog.
+  // Catches CR LF line ends shown doubled, and a question's icon or default button lost.
   void DialogsShowTheirLinesIconsAndDefaultButtons() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
     OnNextDialog(
@@ -94,8 +93,7 @@ class QtPlatformTest : public QObject {
     QVERIFY(!ui.AskYesNo("Sure?", "Tavrin", MessageIcon::Critical, DefaultButton::First));
   }
 
-  // A message stands over the secondary window in front even before the window system has made
-  // that window active: over the main window it would leave the secondary window without keys.
+  // Catches a message over the main window, which leaves the secondary window in front keyless.
   void MessagesStandOverTheWindowInFront() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
     QWidget main_window;
@@ -124,8 +122,7 @@ class QtPlatformTest : public QObject {
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
   }
 
-  // A job that cannot be written says so, and the failure is forgotten with the job: the next
-  // one becomes a PDF named after it, with pages as many as its lines need.
+  // Catches a failed job not said, or its failure kept for the next, which is a PDF of its name.
   void PrinterJobsBecomeNamedPdfsOrSayWhyNot() {
     testing::TempFolder scratch;
     const auto folder = scratch.path() / "made later";
@@ -189,8 +186,7 @@ class QtPlatformTest : public QObject {
     }
   }
 
-  // An unknown keyword opens the contents; Escape closes the window as Close does (the view
-  // windows' test tries every closing key).
+  // An unknown keyword opens the contents; Escape closes the window as Close does.
   void HelpOpensAtTheContentsAndClosesByItsKeys() {
     HelpViewer viewer;
     viewer.OpenAtKeyword("No Such Topic");

@@ -64,15 +64,6 @@ class RecordingPrinter : public Printer, public Canvas {
   double TextHeight(const std::string&) override { return 240.0; }
   double Width() override { return page_width; }
   double Height() override { return page_height; }
-
-  // Only the printed lines, in order.
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    for (const auto& event : events) {
-      if (event.rfind("line:", 0) == 0) lines.push_back(event.substr(5));
-    }
-    return lines;
-  }
 };
 
 struct ShownMessage {
