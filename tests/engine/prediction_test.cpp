@@ -23,13 +23,15 @@ TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
       {3, 20, 3, 60.0, 50.0, 80, 2.0f},  // 2.5 from the groups and home advantage, weighted
   };
   for (const auto& [visitor, home, favourite, visitor_cqr, home_cqr, weighting, margin] : cases) {
+    SCOPED_TRACE(::testing::Message() << visitor << " at " << home << ", " << visitor_cqr << " to "
+                                      << home_cqr << ", weighted " << weighting);
     SeasonStore store;
     store.Weighting = weighting;
     store.Cqr[visitor] = visitor_cqr;
     store.Cqr[home] = home_cqr;
     const GamePrediction p = PredictGame(store, visitor, home);
-    EXPECT_EQ(p.favourite, favourite) << visitor_cqr << " at " << home_cqr << " by " << weighting;
-    EXPECT_NEAR(p.margin, margin, 1e-5) << visitor_cqr << " at " << home_cqr << " by " << weighting;
+    EXPECT_EQ(p.favourite, favourite);
+    EXPECT_NEAR(p.margin, margin, 1e-5);
   }
 }
 

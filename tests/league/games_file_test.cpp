@@ -130,13 +130,6 @@ TEST(GamesFile, AHostileFileIsRefusedAtItsLine) {
   }
 }
 
-TEST(GamesFile, ProblemsNameTheFileAndLine) {
-  std::vector<CsvProblem> problems;
-  ReadGamesFile(WithField(5, "LV"), 2019, problems);
-  EXPECT_EQ(ProblemLines(problems, "games.csv"),
-            std::vector<std::string>{"games.csv:2: away_team \"LV\" is not a team of 2019"});
-}
-
 TEST(GamesFile, RowsOfOtherSeasonsAreCheckedOnlyForTheirShape) {
   const std::string text = std::string(Header) + std::string(BuffaloAtJets) +
                            "2018,REG,99,x,Someday,XYZ,a,LV,b,Home,c,d\n";

@@ -273,15 +273,13 @@ std::string NotCurrent(int week) {
          std::to_string(week) + ".";
 }
 
-class Refusals : public ::testing::Test {
+class Refusals : public testing::SeasonFixture {
  protected:
-  Refusals() { store.WeeksInSeason = store.LastScoredWeek = 3; }
-
-  void WriteWeek(int week) {
-    store.WeekGameCount = 1;
-    store.GameFirstTeam[1] = 1, store.GameSecondTeam[1] = 2, store.GameDay[1] = 1;
-    ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), week));
+  Refusals() {
+    store = testing::LeagueStore(2001);
+    store.WeeksInSeason = store.LastScoredWeek = 3;
   }
+
   // A block with predictions in slot 1, and scores in slot 1 when `scored`.
   void WriteBlock(int block, bool scored) {
     store.ClearStatistics();
@@ -295,17 +293,12 @@ class Refusals : public ::testing::Test {
     EXPECT_EQ(ui.OnlyMessage(), message);
     ui.messages.clear();
   }
-
-  testing::TempFolder folder;
-  SeasonStore store = testing::LeagueStore(2001);
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
 };
 
 TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
   ExpectRefused(ShowWeeklyPredictions(session, 1).has_value(),
                 "Unable to Load the Schedule for Week 2.");
-  WriteWeek(2);
+  WriteSchedule(2, {{1, 2}});
   ExpectRefused(
       ShowWeeklyPredictions(session, 1).has_value(),
       "Unable to Load the Statistics for Week 2.\n\rScores must be current thru week # 1.");
@@ -316,7 +309,7 @@ TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
 TEST_F(Refusals, WeeklyScheduleOfAMissingOrDamagedWeek) {
   ExpectRefused(ShowWeeklySchedule(session, 0).has_value(),
                 "Unable to Load the Schedule for Week 1.");
-  WriteWeek(1);
+  WriteSchedule(1, {{1, 2}});
   const auto file = folder.path() / ScheduleFileName(2001);
   std::string bytes = testing::ReadFileBytes(file);
   bytes[6] = 'x';  // the first team of game 1
@@ -335,7 +328,7 @@ TEST_F(Refusals, ResultsAndStatisticsNameTheWeekWithoutScores) {
   WriteBlock(1, true);
   ExpectRefused(ShowWeeklyResults(session, 0).has_value(),
                 "Unable to Load the Schedule for Week 1.");
-  WriteWeek(2);
+  WriteSchedule(2, {{1, 2}});
   WriteBlock(1, false);
   WriteBlock(2, true);  // results of week 2, none of week 1
   ExpectRefused(ShowWeeklyResults(session, 1).has_value(), NotCurrent(1));
@@ -349,7 +342,7 @@ TEST_F(Refusals, ResultsAndStatisticsNameTheWeekWithoutScores) {
 
 // After an earlier week was processed again, the later blocks still hold their old figures.
 TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
-  WriteWeek(1), WriteWeek(2), WriteWeek(3);
+  for (int week = 1; week <= 3; ++week) WriteSchedule(week, {{1, 2}});
   for (int block = 0; block <= 3; ++block) WriteBlock(block, true);
   store.LastScoredWeek = 1;
   const std::string again =
@@ -370,7 +363,7 @@ TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
 
 // A block that cannot be read is named with its file, not taken for scores not yet entered.
 TEST_F(Refusals, ADamagedBlockIsNamedWithItsFile) {
-  WriteWeek(2);
+  WriteSchedule(2, {{1, 2}});
   WriteBlock(0, true);
   WriteBlock(1, true);
   store.PickTeam[1] = 40;  // no team: a damaged record
@@ -392,10 +385,8 @@ TEST_F(Refusals, TeamViewsSkipWhatIsMissing) {
   EXPECT_FALSE(ShowTeamSchedule(session, "      Select Team").has_value());
   EXPECT_FALSE(ShowTeamResults(session, "nobody").has_value());
 
-  WriteWeek(2);
-  store.WeekGameCount = 1;
-  store.GameFirstTeam[1] = 3, store.GameSecondTeam[1] = 4;
-  ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 3));
+  WriteSchedule(2, {{1, 2}});
+  WriteSchedule(3, {{3, 4}});
   auto schedule = ShowTeamSchedule(session, "Nick2");
   ASSERT_TRUE(schedule.has_value());
   EXPECT_EQ((std::vector<std::string>(schedule->begin() + 1, schedule->end())),
