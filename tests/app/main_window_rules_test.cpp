@@ -17,12 +17,7 @@ TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {
   const SeasonProgress not_started{0, 17, true, false};
   const SeasonProgress no_schedule{0, 17, false, false};
   const SeasonProgress read_only{5, 17, true, true, true};
-  const struct {
-    B button;
-    MenuStates menus;
-    SeasonProgress season;
-    ToolbarAction action;
-  } cases[] = {
+  const std::tuple<B, MenuStates, SeasonProgress, ToolbarAction> cases[] = {
       {B::Schedules, open, {5, 17}, {C::EntireSeason, 0}},
       {B::EnterScores, open, {5, 17}, {C::EnterScores, 5}},
       {B::Predictions, open, {5, 17}, {C::Predictions, 5}},
@@ -56,12 +51,12 @@ TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {
       {B::Schedules, open, no_schedule, {C::Nothing, 0}},
       {B::Help, open, no_schedule, {C::Instructions, 0}},
   };
-  for (const auto& c : cases) {
-    const ToolbarAction action = ToolbarButtonAction(c.button, c.menus, c.season);
-    EXPECT_EQ(action.command, c.action.command)
-        << static_cast<int>(c.button) << " after week " << c.season.last_scored_week;
-    if (c.action.command != C::Nothing) {
-      EXPECT_EQ(action, c.action);
+  for (const auto& [button, menus, season, expected] : cases) {
+    const ToolbarAction action = ToolbarButtonAction(button, menus, season);
+    EXPECT_EQ(action.command, expected.command)
+        << static_cast<int>(button) << " after week " << season.last_scored_week;
+    if (expected.command != C::Nothing) {
+      EXPECT_EQ(action, expected);
     }
   }
 }
@@ -74,12 +69,8 @@ TEST(ColourDepth, LowColourDisplaysAreThoseOfFewerThanEightBits) {
 
 // Catches a message that promises predictions after the last week.
 TEST(WeekSaved, NamesTheNextWeekUntilTheSeasonIsComplete) {
-  const struct {
-    int week, weeks;
-    const char* message;
-  } cases[] = {{16, 17, "Week # 16 saved. Predictions for Week # 17 are ready."},
-               {17, 17, "Week # 17 saved. The season is complete."}};
-  for (const auto& c : cases) EXPECT_EQ(WeekSavedMessage(c.week, c.weeks), c.message) << c.week;
+  EXPECT_EQ(WeekSavedMessage(16, 17), "Week # 16 saved. Predictions for Week # 17 are ready.");
+  EXPECT_EQ(WeekSavedMessage(17, 17), "Week # 17 saved. The season is complete.");
 }
 
 }  // namespace

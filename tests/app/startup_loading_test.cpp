@@ -1,11 +1,17 @@
-// The main window's load step over empty and broken data folders (the window test opens a real
-// one): the store it leaves, the week menus, the report font check and the failure message.
+// The main window's start-up: its load step over empty and broken folders, the offer an empty
+// one gets and its first season, and the window's hold on its folder.
 
 #include "app/startup_loading.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include "app/new_season_command.h"
+#include "app/season_file_commands.h"
+#include "app/season_hold.h"
 #include "app/season_offer.h"
+#include "entry/schedule_save.h"
+#include "entry/score_entry.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
 #include "season/season_change.h"
@@ -15,6 +21,7 @@
 namespace tavrin {
 namespace {
 
+using testing::ReadFileBytes;
 using testing::ScriptedUi;
 using testing::TempFolder;
 using testing::WriteFileBytes;
@@ -27,16 +34,15 @@ std::vector<std::string> Weeks(const char* first, int from, int to) {
 
 // Catches a menu one week short or long, or a damaged season length taken as it stands.
 TEST(StartupLoading, WeekMenusCountTheSeasonsWeeks) {
-  const struct {
-    int weeks, last;  // the last week the menus offer
-  } cases[] = {{-3, 1}, {0, 1}, {1, 1}, {2, 2}, {17, 17}, {32767, MaxMenuWeeks}};
-  for (const auto& c : cases) {
-    const WeekMenuCaptions menus = BuildWeekMenuCaptions(c.weeks);
-    EXPECT_EQ(menus.schedules, Weeks("Week # 1", 2, c.last)) << c.weeks;
-    EXPECT_EQ(menus.standings, Weeks("Week # 1", 2, c.last)) << c.weeks;
+  // the season's weeks, the last week the menus offer
+  for (const auto& [weeks, last] :
+       {std::pair(-3, 1), {0, 1}, {1, 1}, {2, 2}, {17, 17}, {32767, MaxMenuWeeks}}) {
+    const WeekMenuCaptions menus = BuildWeekMenuCaptions(weeks);
+    EXPECT_EQ(menus.schedules, Weeks("Week # 1", 2, last)) << weeks;
+    EXPECT_EQ(menus.standings, Weeks("Week # 1", 2, last)) << weeks;
     for (const auto* menu : {&menus.scores, &menus.predictions, &menus.results})
-      EXPECT_EQ(*menu, Weeks("Week #1", 2, c.last)) << c.weeks;
-    EXPECT_EQ(menus.statistics, Weeks("Start of Season", 1, c.weeks > 0 ? c.last : 0)) << c.weeks;
+      EXPECT_EQ(*menu, Weeks("Week #1", 2, last)) << weeks;
+    EXPECT_EQ(menus.statistics, Weeks("Start of Season", 1, weeks > 0 ? last : 0)) << weeks;
   }
 }
 
@@ -45,8 +51,7 @@ TEST(StartupLoading, MissingFilesAreReportedOnceAndLoadingCarriesOn) {
   SeasonStore store;
   ScriptedUi ui;
   LoadAtStartup(store, folder.path(), ui, ui.printer);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
+  ASSERT_EQ(ui.OnlyMessage(),
             "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working "
             "directory.\n\r\n\r");
   EXPECT_EQ(ui.messages[0].caption, "Tavrin Loading....");
@@ -70,38 +75,33 @@ TEST(StartupLoading, ShortNamesFileIsReportedAfterTheSettingsAreRead) {
 
 // Catches a new season left half-written: settings without names would pass for a season.
 TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
-  const struct {
-    std::vector<int> choices;  // 0 demo, 1 new season, 2 import (nothing chosen here), 3 quit
-    std::vector<std::optional<std::string>> years;
-    bool goes_on;
-    int16_t year;           // the settings file's year afterwards; 0 when there is none
-    std::size_t messages;   // a refused year, a failed save
-    int failed_rename = 0;  // the first rename puts the change's journal in place
-  } cases[] = {{{3}, {}, false, 0, 0},
-               {{1, 3}, {std::nullopt}, false, 0, 0},
-               {{2, 3}, {}, false, 0, 0},
-               {{1, 1}, {"20", "2003"}, true, 2003, 1},
-               {{1, 3}, {"2003"}, false, 0, 1, 1},
-               {{0}, {}, true, 2000, 0}};
-  for (const auto& c : cases) {
+  // The choices (0 demo, 1 new season, 2 import, 3 quit), the years typed, whether it goes on,
+  // the settings' year after (0: none), the messages (a refused year, a failed save), and the
+  // rename that fails (the first puts the change's journal in place).
+  const std::tuple<std::deque<int>, std::deque<std::optional<std::string>>, bool, int16_t,
+                   std::size_t, int>
+      cases[] = {{{3}, {}, false, 0, 0, 0},          {{1, 3}, {std::nullopt}, false, 0, 0, 0},
+                 {{2, 3}, {}, false, 0, 0, 0},       {{1, 1}, {"20", "2003"}, true, 2003, 1, 0},
+                 {{1, 3}, {"2003"}, false, 0, 1, 1}, {{0}, {}, true, 2000, 0, 0}};
+  for (const auto& [choices, years, goes_on, year, messages, failed_rename] : cases) {
     TempFolder folder;
     SeasonStore store;
     ScriptedUi ui;
-    ui.choices.assign(c.choices.begin(), c.choices.end());
-    ui.inputs.assign(c.years.begin(), c.years.end());
+    ui.choices = choices;
+    ui.inputs = years;
     Session session{store, ui, folder.path()};
-    if (c.failed_rename > 0) InjectFileFault(FileOperation::Rename, c.failed_rename);
-    EXPECT_EQ(OfferSeasonForEmptyFolder(session), c.goes_on);
+    if (failed_rename > 0) InjectFileFault(FileOperation::Rename, failed_rename);
+    EXPECT_EQ(OfferSeasonForEmptyFolder(session), goes_on);
     ClearFileFaults();
-    EXPECT_EQ(ui.questions.size(), c.choices.size());
+    EXPECT_EQ(ui.questions.size(), choices.size());
     SeasonStore loaded;
-    EXPECT_EQ(ReadSettings(loaded, folder.path()), c.year != 0);
-    EXPECT_EQ(loaded.WorkingYear, c.year);
-    if (c.goes_on) {
+    EXPECT_EQ(ReadSettings(loaded, folder.path()), year != 0);
+    EXPECT_EQ(loaded.WorkingYear, year);
+    if (goes_on) {
       EXPECT_TRUE(ReadNames(loaded, folder.path()));
       LoadAtStartup(store, folder.path(), ui, ui.printer);
     }
-    EXPECT_EQ(ui.messages.size(), c.messages);
+    EXPECT_EQ(ui.messages.size(), messages);
   }
   // An empty folder another program holds: nothing could be saved there, so nothing is offered.
   {
@@ -134,19 +134,18 @@ TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
   LoadAtStartup(store, folder.path(), ui, ui.printer);
   EXPECT_TRUE(ui.messages.empty());
 
-  std::string bytes = testing::ReadFileBytes(folder.path() / "TVSt1999.dat");
+  std::string bytes = ReadFileBytes(folder.path() / "TVSt1999.dat");
   const std::size_t block_5 = 5 * StatsBlockSize;
   bytes.replace(block_5, StatsRecordSize, StatsRecordSize, '\xff');
   WriteFileBytes(folder.path() / "TVSt1999.dat", bytes);
   LoadAtStartup(store, folder.path(), ui, ui.printer);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
+  EXPECT_EQ(ui.OnlyMessage(),
             "TVSt1999.dat is damaged at Week # 5;\n\rthe scores of Week # 5 to Week # 17 must be "
             "entered again.");
 }
 
-// Importing a season CSV into an empty folder makes a season of the file's year and imports
-// the file whole, every scored week included; a file refused part-way leaves the folder empty.
+// Catches an empty folder's import that loses the file's year or its scored weeks, or that
+// leaves a half-made season behind a file refused part-way.
 TEST(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
   struct ChoosingUi : ScriptedUi {
     std::filesystem::path file;
@@ -198,6 +197,104 @@ TEST(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {
   store.ReportFont = "Arial";
   ForgetMissingReportFont(store, ui.printer);
   EXPECT_EQ(store.ReportFont, "");
+}
+
+TEST(NewSeasonCommand, AFirstSeasonSaysWhatItNeedsThenStartsEvenlyRated) {
+  TempFolder folder;
+  SeasonStore store;
+  ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+  ui.choices = {static_cast<int>(EmptyFolderChoice::NewSeason)};
+  ui.inputs = {"2003"};
+  ASSERT_TRUE(OfferSeasonForEmptyFolder(session));
+  ASSERT_TRUE(ReadSettings(store, folder.path()));
+  ASSERT_TRUE(ReadNames(store, folder.path()));
+
+  EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Refused);
+  EXPECT_EQ(ui.OnlyMessage(),
+            "2003 is the first season in this folder: there is no season 2002 to carry the "
+            "ratings from.\n\rEnter the schedule of Week # 1 first (Schedules, Enter / Edit "
+            "Schedule), then choose New Season Setup again.");
+
+  std::vector<ScheduledGame> week_one;
+  for (int16_t team = 1; team < 2 * MinGamesToSave; team += 2)
+    week_one.push_back({team, int16_t(team + 1), 1});
+  ASSERT_TRUE(SaveScheduleWeek(session, "1", week_one));
+  ui.answers = {false};
+  EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Declined);
+  EXPECT_FALSE(CheckScoreEntryBlock(session, 1));
+  EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Done);
+  EXPECT_EQ(ui.messages.back().text, "Season 2003 is ready for the scores of Week # 1.");
+  const std::size_t told = ui.messages.size();
+  EXPECT_TRUE(CheckScoreEntryBlock(session, 1));  // the block that opens week 1 is there
+  EXPECT_EQ(ui.messages.size(), told);
+}
+
+constexpr std::chrono::milliseconds NoPatience(0);
+
+// Catches a window that reads a half-finished change, or that keeps no lock for a tool to meet.
+TEST(SeasonHold, AFreeFolderIsLockedAndAnInterruptedChangeFinishedFirst) {
+  TempFolder folder;
+  WriteFileBytes(folder.path() / (".A.dat" + std::string(StagedSuffix)), "new a");
+  WriteFileBytes(folder.path() / JournalFileName, "tavrin change\nA.dat\nend\n");
+  ScriptedUi ui;
+  const auto lock = HoldSeasonFolder(folder.path(), ui, NoPatience);
+  ASSERT_TRUE(lock);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ReadFileBytes(folder.path() / "A.dat"), "new a");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / JournalFileName));
+  EXPECT_FALSE(SeasonLock::Acquire(folder.path(), ToolProgramName, NoPatience));
+}
+
+// Catches a second window, or one beside a running tool, saving over the other's changes.
+TEST(SeasonHold, AFolderInUseOpensReadOnlyAndSaysByWhom) {
+  TempFolder folder;
+  WriteFileBytes(folder.path() / SettingsFileName, "kept");
+  const auto tool = SeasonLock::Acquire(folder.path(), ToolProgramName, NoPatience);
+  ASSERT_TRUE(tool);
+  ScriptedUi ui;
+  EXPECT_FALSE(HoldSeasonFolder(folder.path(), ui, NoPatience));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  const std::string in_use = "The season in " + folder.path().string() +
+                             " is in use by tavrin-cli (process " + std::to_string(::getpid()) +
+                             ")";
+  EXPECT_EQ(ui.messages[0].text.rfind(in_use + ".\n\rTavrin opens the season read-only", 0), 0u)
+      << ui.messages[0].text;
+  SeasonStore store;
+  store.WorkingYear = 1999;
+  const auto saved = WriteSettings(store, folder.path());
+  ASSERT_FALSE(saved);
+  EXPECT_EQ(saved.failure(), in_use + "; this window only shows the season");
+  EXPECT_EQ(ReadFileBytes(folder.path() / SettingsFileName), "kept");
+}
+
+constexpr std::string_view TwoSeasons =
+    "season,game_type,week,gameday,weekday,away_team,away_score,home_team,home_score\n"
+    "1999,REG,1,x,Sunday,BUF,1,MIA,2\n2000,REG,1,x,Sunday,BUF,1,MIA,2\n";
+
+// Catches a question asked of a file with one season, a year the file lacks taken, and the
+// offered year not the working one.
+TEST(GamesFileChoice, AFileOfSeveralSeasonsAsksWhichAndRefusesOneItLacks) {
+  SeasonStore store;
+  store.WorkingYear = 1999;
+  ScriptedUi ui;
+  Session session{store, ui, "."};
+  const struct {
+    std::optional<std::string> answer;
+    std::optional<int> year;
+  } cases[] = {{"2000", 2000}, {" 1999 ", 1999}, {"1998", {}}, {"20x0", {}}, {{}, {}}};
+  for (const auto& c : cases) {
+    ui.inputs = {c.answer};
+    ui.input_prompts.clear();
+    ui.messages.clear();
+    EXPECT_EQ(ChooseGamesFileSeason(session, TwoSeasons), c.year) << c.answer.value_or("cancel");
+    ASSERT_EQ(ui.input_prompts.size(), 1u);
+    EXPECT_EQ(ui.input_prompts[0], "The file holds the seasons 1999 to 2000. Which season?");
+    EXPECT_EQ(ui.messages.size(), c.answer && !c.year ? 1u : 0u);
+  }
+  ui.input_prompts.clear();
+  EXPECT_EQ(ChooseGamesFileSeason(session, TwoSeasons.substr(0, TwoSeasons.rfind("2000,"))), 1999);
+  EXPECT_TRUE(ui.input_prompts.empty());
 }
 
 }  // namespace

@@ -1,20 +1,16 @@
-// The companion tool. The recorded seasons replayed through the tavrin-cli executable, which
-// covers the command functions beneath it: every data file must come out byte for byte as
-// recorded, and every golden report must be printed line for line from the season's final
-// files. Then, in process, what the replay never reaches: each command's options, exit statuses
-// and refusals, hostile imports, and the console's own user.
+// The companion tool: the recorded seasons replayed through it, file for file and report for
+// report; then each command's options, exit statuses and refusals, and the console's own user.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <sstream>
 
 #include "cli/cli_command.h"
 #include "cli/console_ui.h"
+#include "cli/tool_run.h"
 #include "engine/season_fixture.h"
 #include "entry/season_import.h"
 #include "reports/golden_case.h"
@@ -33,16 +29,9 @@ fs::path Season(int year) {
 
 // The tool's exit status; its standard output goes to `output` when given.
 int Cli(const fs::path& folder, const std::string& arguments, std::string* output = nullptr) {
-  const std::string command =
-      fmt::format("{} -C '{}' {} 2>/dev/null", TAVRIN_CLI_PATH, folder.string(), arguments);
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return -1;
-  char buffer[4096];
-  for (std::size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    if (output != nullptr) output->append(buffer, read);
-  }
-  const int status = pclose(pipe);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  const testing::ToolRun run = testing::RunTool(folder, arguments, "/dev/null", "2>/dev/null");
+  if (output != nullptr) *output = run.output;
+  return run.status;
 }
 
 void ExpectSameDataFiles(const fs::path& expected_folder, const fs::path& folder) {
@@ -87,9 +76,8 @@ class GoldenReplay : public ::testing::TestWithParam<const char*> {
   testing::TempFolder final_;
 };
 
-// A fault in scheduling, score entry, rating or the writers changes a data file.
-// The scorecard's season lines carry the figures counted by a separate script from the recorded
-// seasons: Tavrin's, then the market's once the import has stored the betting lines.
+// Catches a fault in scheduling, score entry, rating or the writers. The scorecard's figures were
+// counted from the recorded seasons by a separate script: Tavrin's, then the market's.
 TEST_P(GoldenReplay, TheSeasonImportsIntoTheRecordedFilesAndScorecard) {
   testing::TempFolder folder;
   ImportAsRecorded(name(), folder, Season(name() == "2000" ? 2000 : 1999));
@@ -128,36 +116,24 @@ TEST_P(GoldenReplay, AnExportedSeasonImportsBackIntoTheSameFiles) {
   ExpectSameDataFiles(GoldenCaseDir(name()) / "final", again.path());
 }
 
-// Every report file the week, team, statistics and projection reports print, each compared once;
-// the projections and single games of every week are the golden analysis test's own.
+// Every report file once; each week's projections and single games are the analysis test's.
 TEST_P(GoldenReplay, EveryReportPrintsAsRecorded) {
-  const int weeks = 17;
   std::vector<std::pair<std::string, std::string>> table{
       {"schedule season", "schedule_season.txt"}, {"projection", "projection_after_week_17.txt"}};
-  for (int week = 1; week <= weeks; ++week) {
-    table.push_back(
-        {fmt::format("predictions {}", week), fmt::format("predictions_week_{:02}.txt", week)});
-    table.push_back(
-        {fmt::format("schedule week {}", week), fmt::format("schedule_week_{:02}.txt", week)});
-    table.push_back({fmt::format("results {}", week), fmt::format("results_week_{:02}.txt", week)});
-    table.push_back(
-        {fmt::format("standings {}", week), fmt::format("standings_week_{:02}.txt", week)});
-  }
-  for (int team = 1; team <= LeagueTeamCount; ++team) {
-    table.push_back(
-        {fmt::format("schedule team {}", team), fmt::format("schedule_team_{:02}.txt", team)});
-    table.push_back(
-        {fmt::format("team-results {}", team), fmt::format("team_results_{:02}.txt", team)});
-  }
-  const char* sorts[] = {"rating", "percentage", "offense", "defense"};
-  const char* files[] = {"quality_rating", "percentage", "ave_offense", "ave_defense"};
-  for (int block = 0; block <= weeks; ++block) {
-    for (int order = 0; order < 4; ++order) {
-      table.push_back(
-          {fmt::format("statistics {} --sort {}", block, sorts[order]),
-           fmt::format("statistics_block_{:02}_sort{}_{}.txt", block, order, files[order])});
-    }
-  }
+  const auto add = [&table](int from, int to, const char* command, const char* file) {
+    for (int n = from; n <= to; ++n)
+      table.push_back({fmt::format(fmt::runtime(command), n), fmt::format(fmt::runtime(file), n)});
+  };
+  add(1, 17, "predictions {}", "predictions_week_{:02}.txt");
+  add(1, 17, "schedule week {}", "schedule_week_{:02}.txt");
+  add(1, 17, "results {}", "results_week_{:02}.txt");
+  add(1, 17, "standings {}", "standings_week_{:02}.txt");
+  add(1, LeagueTeamCount, "schedule team {}", "schedule_team_{:02}.txt");
+  add(1, LeagueTeamCount, "team-results {}", "team_results_{:02}.txt");
+  add(0, 17, "statistics {} --sort rating", "statistics_block_{:02}_sort0_quality_rating.txt");
+  add(0, 17, "statistics {} --sort percentage", "statistics_block_{:02}_sort1_percentage.txt");
+  add(0, 17, "statistics {} --sort offense", "statistics_block_{:02}_sort2_ave_offense.txt");
+  add(0, 17, "statistics {} --sort defense", "statistics_block_{:02}_sort3_ave_defense.txt");
   const fs::path folder = FinalCopy();
   for (const auto& [command, file] : table) {
     std::string output;
@@ -166,8 +142,7 @@ TEST_P(GoldenReplay, EveryReportPrintsAsRecorded) {
   }
 }
 
-// Every team's rating series, teams in pairs as the comparison graph loads them: a row per team
-// of its CQR by block.
+// Every team's rating series, teams in pairs as the comparison graph loads them.
 TEST_P(GoldenReplay, GraphSeries) {
   const fs::path folder = FinalCopy();
   const auto series = testing::GoldenReport(name(), "rating_series.csv");
@@ -219,8 +194,7 @@ class DataCommandTest : public tavrin::testing::SeasonFixture {
   const std::string seven_games_ = "1 17 1\n2 18 1\n3 19 1\n4 20 2\n5 21 1\n6 22 1\n7 23 7\n";
 };
 
-// The refusals' texts are the entry commands' own; here each reaches its exit status. Catches a
-// schedule refused or saved wrongly, usage mistakes taken as data, and a missing input file.
+// Catches a schedule refused or saved wrongly, usage mistakes taken as data, a missing input.
 TEST_F(DataCommandTest, SetScheduleSavesTheLinesOrSaysWhyNot) {
   const std::string missing = (folder.path() / "missing.txt").string();
   const std::tuple<std::vector<std::string>, std::string, int> cases[] = {
@@ -238,7 +212,6 @@ TEST_F(DataCommandTest, SetScheduleSavesTheLinesOrSaysWhyNot) {
   EXPECT_EQ(store.GameDay[7], 7);
 }
 
-// The refusals before the scores are read are score entry's own; here one reaches its status.
 // Catches a game missing or one too many, and a processed week not stored.
 TEST_F(DataCommandTest, EnterScoresRunsTheChecksThenProcessesTheWeek) {
   EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n"), ExitRefused);
@@ -259,8 +232,7 @@ TEST_F(DataCommandTest, EnterScoresRunsTheChecksThenProcessesTheWeek) {
   EXPECT_EQ(block.GameWinner[7], 23);
 }
 
-// Catches a setting written wrongly, a refused value stored, and unknown or incomplete options
-// taken (the listing is the demo script's).
+// Catches a setting written wrongly, a refused value stored, and unknown or incomplete options.
 TEST_F(DataCommandTest, SettingsAppliesLikeTheSettingsWindow) {
   store.LastScoredWeek = 4;
   EXPECT_EQ(Run("settings", {"--reactivity", "75", "--font", "Courier New"}), ExitDone);
@@ -272,8 +244,7 @@ TEST_F(DataCommandTest, SettingsAppliesLikeTheSettingsWindow) {
   EXPECT_EQ(store.WorkingYear, 1999);
 }
 
-// Catches the weeks question left to the user, a refused count taken, and a bare number taken
-// for the option.
+// Catches the weeks question left to the user, a refused count taken, a bare number taken.
 TEST_F(DataCommandTest, NewSeasonAnswersYesAndTheWeeks) {
   store.WorkingYear = 2000;
   // 13 weeks is asked again; nobody answers the second time.
@@ -286,14 +257,13 @@ TEST_F(DataCommandTest, NewSeasonAnswersYesAndTheWeeks) {
 
 // Well-formed options reach the command (refused here: no week is scored); others are usage.
 TEST_F(DataCommandTest, OddsOptions) {
-  const std::vector<std::pair<std::vector<std::string>, int>> cases{
-      {{"--seed", "0", "--runs", "1"}, ExitRefused},
-      {{"--runs", "0"}, ExitUsage},
-      {{"--seed", "-1"}, ExitUsage},
-      {{"--runs", "5", "--runs", "6"}, ExitUsage},
-      {{"--runs"}, ExitUsage},
-      {{"--weeks", "3"}, ExitUsage}};
-  for (const auto& [args, status] : cases) EXPECT_EQ(Run("odds", args), status) << args.size();
+  EXPECT_EQ(Run("odds", {"--seed", "0", "--runs", "1"}), ExitRefused);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--runs", "0"},
+                                               {"--seed", "-1"},
+                                               {"--runs", "5", "--runs", "6"},
+                                               {"--runs"},
+                                               {"--weeks", "3"}})
+    EXPECT_EQ(Run("odds", args), ExitUsage) << args.size();
 }
 
 // Week 2 unplayed, seven games on lines 2 to 8: slot s is team s at team 16 + s.
@@ -470,8 +440,7 @@ TEST_F(DataCommandTest, AFailureAtAnyWriteOfAnImportChangesNoFile) {
   }
 }
 
-// The answers the new-season command scripts are its test's; here the console's line ends and
-// the defaults it takes when nobody answers.
+// Catches the program's line ends shown as they are, and a default other than No or nothing.
 TEST(ConsoleUiTest, MessagesAndUnansweredQuestions) {
   std::ostringstream messages;
   std::ostringstream printed;

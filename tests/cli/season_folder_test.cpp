@@ -1,5 +1,4 @@
-// The tool on a real season folder, as a separate program: the folder's lock, a read that fails,
-// input that is not a season's, and an import that replaces a season.
+// The tool on a real season folder, as a separate program.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 #include <map>
 #include <sstream>
 
+#include "cli/tool_run.h"
 #include "reports/golden_case.h"
 #include "season/season_lock.h"
 
@@ -19,30 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
+using testing::RunTool;
 using testing::TempFolder;
+using testing::ToolRun;
 using testing::WriteFileBytes;
-
-struct ToolRun {
-  int status = -1;
-  std::string output;  // standard output and error together
-};
-
-// Runs the tool on `folder`, its standard input from `input` (a path) when given; a tool that
-// hangs is stopped after ten seconds and counts as failed.
-ToolRun RunTool(const fs::path& folder, const std::string& arguments,
-                const std::string& input = "/dev/null") {
-  const std::string command = fmt::format("timeout 10 {} -C '{}' {} <'{}' 2>&1", TAVRIN_CLI_PATH,
-                                          folder.string(), arguments, input);
-  ToolRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  for (std::size_t read; (read = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    run.output.append(buffer, read);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
 
 // The season's data files, without the lock the tool leaves with its process number.
 std::map<std::string, std::string> DataFiles(const fs::path& folder) {
@@ -61,8 +41,7 @@ std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
   return rows;
 }
 
-// 1999 as recorded, its columns: season, week, slot, day, visitor, home, visitor_score,
-// home_score, ...
+// The columns of 1999 as recorded.
 enum { Week = 1, Day = 3, Visitor = 4, Home = 5, VisitorScore = 6, HomeScore = 7 };
 
 class SeasonFolderTest : public ::testing::Test {
@@ -71,13 +50,12 @@ class SeasonFolderTest : public ::testing::Test {
     season_rows_ = CsvRows(ReadFileBytes(testing::TestDataDir() / "seasons" / "1999.csv"));
     folder_.CopyFilesFrom(testing::GoldenCaseDir("1999") / "start");
     ASSERT_EQ(Import(Season(5, false)).status, 0);
-    std::string week6;
-    for (const auto& row : season_rows_)
+    std::string week6, week7;
+    for (const auto& row : season_rows_) {
       if (row[Week] == "6") week6 += row[VisitorScore] + " " + row[HomeScore] + "\n";
-    WriteFileBytes(Input("week6.txt"), week6);
-    std::string week7;
-    for (const auto& row : season_rows_)
       if (row[Week] == "7") week7 += row[Visitor] + " " + row[Home] + " " + row[Day] + "\n";
+    }
+    WriteFileBytes(Input("week6.txt"), week6);
     WriteFileBytes(Input("week7.txt"), week7);
   }
 
@@ -109,8 +87,7 @@ class SeasonFolderTest : public ::testing::Test {
   TempFolder inputs_;
 };
 
-// Catches a second writer let in beside the window, a refusal that does not say by whom, and
-// readers shut out with it.
+// Catches a writer let in beside the window, a refusal not saying by whom, readers shut out.
 TEST_F(SeasonFolderTest, BesideTheWindowAWriterIsRefusedAtOnceAndAReaderStillReads) {
   const auto before = DataFiles(folder());
   {
@@ -132,8 +109,7 @@ TEST_F(SeasonFolderTest, BesideTheWindowAWriterIsRefusedAtOnceAndAReaderStillRea
   EXPECT_NE(DataFiles(folder()), before);
 }
 
-// A file of the season that cannot be read (here a folder in its place) is never taken for an
-// empty one: every command that needs it refuses, and no file changes.
+// Catches a file that cannot be read (a folder in its place) taken for an empty one.
 TEST_F(SeasonFolderTest, ACommandThatCannotReadTheSeasonRefusesAndWritesNothing) {
   const fs::path schedule = folder() / "TVSC1999.dat";
   fs::rename(schedule, folder() / "kept");
@@ -151,8 +127,7 @@ TEST_F(SeasonFolderTest, ACommandThatCannotReadTheSeasonRefusesAndWritesNothing)
   }
 }
 
-// Input that is no file of lines, or far too large for one, is refused at once: never read
-// until memory runs out, never waited on.
+// Catches input that is no file of lines, or far too large, read or waited on.
 TEST_F(SeasonFolderTest, InputThatIsNotARegularFileOrIsTooLargeIsRefusedAtOnce) {
   const fs::path fifo = Input("fifo");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
@@ -178,8 +153,7 @@ TEST_F(SeasonFolderTest, InputThatIsNotARegularFileOrIsTooLargeIsRefusedAtOnce) 
   EXPECT_EQ(DataFiles(folder()), before);
 }
 
-// An import replaces the season whole: the same files as the same import into a fresh folder,
-// week 1's predictions included, and never over scored weeks without being told to.
+// Catches an import that keeps anything of the season it replaces, or replaces it unasked.
 TEST_F(SeasonFolderTest, AnImportOverAScoredSeasonNeedsReplaceAndLeavesNothingOfTheOld) {
   const auto before = DataFiles(folder());
   const ToolRun refused = Import(Season(3, true));
@@ -200,8 +174,7 @@ TEST_F(SeasonFolderTest, AnImportOverAScoredSeasonNeedsReplaceAndLeavesNothingOf
   EXPECT_NE(replaced.output, RunTool(folder(), "predictions 2").output);
 }
 
-// The odds for scripts, and "what if?": a picked result moves its teams' odds its way and is
-// never saved.
+// Catches a picked result that moves the odds the wrong way, or is saved.
 TEST_F(SeasonFolderTest, OddsPicksMoveTheOddsTheirWayAndAreNeverSaved) {
   const auto before = DataFiles(folder());
   const auto playoffs = [&](const std::string& picks, int team) {

@@ -1,8 +1,5 @@
-// The demo season. Writing it into a folder: never over a user's data, never half a season, and
-// a first season's start exactly as the golden start folders were made. Its schedule keeps the
-// league's rules for every seed tried (a team twice in a week, a team playing itself or a short
-// week is refused by the schedule save the demo goes through). And the program reads it back:
-// its blocks carry scores and score entry picks up where the demo stopped.
+// The demo season: written whole or not at all and never over a user's data, its schedule in
+// the league's rules for every seed, and read back by the program.
 
 #include <gtest/gtest.h>
 
@@ -67,22 +64,19 @@ TEST(DemoFolder, WritesIntoAFolderWithOtherFiles) {
 
 // Catches a failed step leaving files or its scratch folder behind, and bad options written.
 TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
-  const struct {
-    FileOperation operation;
-    int nth;  // 0: no fault, but 40 weeks played
-  } cases[] = {{FileOperation::Open, 0},
-               {FileOperation::Open, 2},
-               {FileOperation::Write, 3},
-               {FileOperation::Flush, 1},
-               {FileOperation::Rename, 1}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << static_cast<int>(c.operation) << " #" << c.nth);
+  // The operation that fails, and on which turn (0: none, but 40 weeks played).
+  for (const auto& [operation, nth] : {std::pair(FileOperation::Open, 0),
+                                       {FileOperation::Open, 2},
+                                       {FileOperation::Write, 3},
+                                       {FileOperation::Flush, 1},
+                                       {FileOperation::Rename, 1}}) {
+    SCOPED_TRACE(::testing::Message() << static_cast<int>(operation) << " #" << nth);
     TempFolder folder;
     ScriptedUi ui;
-    if (c.nth > 0) InjectFileFault(c.operation, c.nth);
-    const DemoOptions options{2000, 1, c.nth > 0 ? 8 : 40};
+    if (nth > 0) InjectFileFault(operation, nth);
+    const DemoOptions options{2000, 1, nth > 0 ? 8 : 40};
     EXPECT_EQ(WriteDemoSeason(folder.path(), options, ui),
-              c.nth > 0 ? CommandResult::NotSaved : CommandResult::Refused);
+              nth > 0 ? CommandResult::NotSaved : CommandResult::Refused);
     ClearFileFaults();
     EXPECT_TRUE(Entries(folder.path()).empty()) << "no data file and no temporary file";
     EXPECT_FALSE(ui.messages.empty());
@@ -203,8 +197,7 @@ class DemoSeasonTest : public ::testing::Test {
   ScriptedUi ui_;
 };
 
-// What the new season carries over is the new-season command's (the golden replay's 2000 case);
-// here the season played before it set the teams apart.
+// Catches a demo whose new season does not follow a season played.
 TEST_F(DemoSeasonTest, TheSeasonBeforeSetsTheTeamsApart) {
   LoadBlock(2000, 0);
   const auto [low, high] =
@@ -212,8 +205,7 @@ TEST_F(DemoSeasonTest, TheSeasonBeforeSetsTheTeamsApart) {
   EXPECT_GT(*high - *low, 5.0);
 }
 
-// How scores become records is score entry's (the golden replay's); here every game of the
-// played weeks has its score.
+// Catches a played week without its scores, or score entry not picking up after it.
 TEST_F(DemoSeasonTest, PlayedWeeksHoldScoresAndTheNextWeekOpens) {
   for (int block = 1; block <= 8; ++block) {
     store_.WorkingYear = 2000;

@@ -9,11 +9,8 @@ namespace {
 
 // Catches a wrong home advantage, group adjustment, pick band, margin cap or weighting.
 TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
-  const struct {
-    int visitor, home, favourite;
-    double visitor_cqr, home_cqr;
-    float weighting, margin;
-  } cases[] = {
+  // visitor, home, favourite, the visitor's and the home team's ratings, weighting, margin
+  const std::tuple<int, int, int, double, double, float, float> cases[] = {
       {15, 16, 16, 60, 60, 100, 2.5f},   // lower-group visitor at an upper-group home: one more
       {16, 17, 17, 60, 60, 100, 1.5f},   // 16 and 17 are both in the upper group
       {1, 2, 0, 53.4, 50.0, 100, 0.0f},  // a half-rating lead of exactly 0.2 is no lead
@@ -25,15 +22,16 @@ TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
       {1, 2, 1, 93.0, 50.0, 0, 0.0f},
       {3, 20, 3, 60.0, 50.0, 80, 2.0f},  // 2.5 from the groups and home advantage, weighted
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(&c - cases);  // the row
+  for (const auto& [visitor, home, favourite, visitor_cqr, home_cqr, weighting, margin] : cases) {
+    SCOPED_TRACE(::testing::Message() << visitor << " at " << home << ", " << visitor_cqr << " to "
+                                      << home_cqr << ", weighted " << weighting);
     SeasonStore store;
-    store.Weighting = c.weighting;
-    store.Cqr[c.visitor] = c.visitor_cqr;
-    store.Cqr[c.home] = c.home_cqr;
-    const GamePrediction p = PredictGame(store, c.visitor, c.home);
-    EXPECT_EQ(p.favourite, c.favourite);
-    EXPECT_NEAR(p.margin, c.margin, 1e-5);
+    store.Weighting = weighting;
+    store.Cqr[visitor] = visitor_cqr;
+    store.Cqr[home] = home_cqr;
+    const GamePrediction p = PredictGame(store, visitor, home);
+    EXPECT_EQ(p.favourite, favourite);
+    EXPECT_NEAR(p.margin, margin, 1e-5);
   }
 }
 

@@ -24,17 +24,12 @@ class ProcessWeekTest : public testing::SeasonFixture {
   }
 };
 
-// Each game moves both ratings by K times the error of the stored pick's margin (a wrong step
-// size, a tie not charged to the favourite, a missed clamp all show up as a wrong rating). A
-// score counts by the whole number at its start.
+// Catches a wrong step size, a tie not charged to the favourite and a missed clamp: each game
+// moves both ratings by K times the error of the stored pick's margin.
 TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
-  const struct {
-    int16_t reactivity;  // 90: K = 0.2, 100: K = 0.2222
-    int visitor, home, favourite;
-    float margin;
-    ScoreTexts score;
-    double home_start, visitor_after, home_after;
-  } cases[] = {
+  // reactivity (90: K = 0.2, 100: K = 0.2222), the game, the pick, the score, the home team's
+  // rating before, both ratings after
+  const std::tuple<int16_t, int, int, int, float, ScoreTexts, double, double, double> cases[] = {
       {90, 1, 2, 0, 0, {" 37", "7 "}, 60, 63.2, 56.8},     // no favourite, by 30: clamped to 16
       {90, 4, 5, 4, 7, {"24\t", "17"}, 60, 60.0, 60.0},    // favourite wins by exactly its margin
       {90, 8, 9, 21, 2, {"13", "10"}, 60, 61.0, 59.0},     // favourite in neither team: wrong pick
@@ -43,15 +38,15 @@ TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
       {100, 18, 19, 0, 0, {"0", "0"}, 60, 60.0, 60.0},
       {90, 3, 20, 3, 2.5f, {"10", "17"}, 50, 58.1, 51.9},  // an upset: favourite by 2.5, lost by 7
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.visitor);
-    store.Reactivity = c.reactivity;
-    store.Cqr[c.home] = c.home_start;
-    ScheduleWeek(5, {{c.visitor, c.home}});
-    SetPick(1, c.favourite, c.margin);
-    ASSERT_EQ(ProcessWeekResults(session, 5, {c.score}), CommandResult::Done);
-    EXPECT_DOUBLE_EQ(store.Cqr[c.visitor], c.visitor_after);
-    EXPECT_DOUBLE_EQ(store.Cqr[c.home], c.home_after);
+  for (const auto& [reactivity, visitor, home, favourite, margin, score, before, visitor_after,
+                    home_after] : cases) {
+    store.Reactivity = reactivity;
+    store.Cqr[home] = before;
+    ScheduleWeek(5, {{visitor, home}});
+    SetPick(1, favourite, margin);
+    ASSERT_EQ(ProcessWeekResults(session, 5, {score}), CommandResult::Done);
+    EXPECT_DOUBLE_EQ(store.Cqr[visitor], visitor_after) << visitor;
+    EXPECT_DOUBLE_EQ(store.Cqr[home], home_after) << visitor;
   }
   // A tie is counted for both teams; the records of 3 at 20 are those of the last game.
   EXPECT_EQ(std::tuple(store.Ties[14], store.Ties[15], store.Wins[20], store.Losses[3]),
@@ -85,10 +80,9 @@ TEST_F(ProcessWeekTest, ABoxThatHoldsNoScoreIsRefusedBeforeAnythingChanges) {
     ui.messages.clear();
     const std::vector<ScoreTexts> scores{{"21", "14"}, second_game};
     EXPECT_EQ(ProcessWeekResults(session, 5, scores), CommandResult::Refused);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, fmt::format("Game # 2, City3 at City4:\n\rthe score of City{} "
-                                               "must be a whole number from 0 to 999.",
-                                               second_box ? 4 : 3));
+    EXPECT_EQ(ui.OnlyMessage(), fmt::format("Game # 2, City3 at City4:\n\rthe score of City{} "
+                                            "must be a whole number from 0 to 999.",
+                                            second_box ? 4 : 3));
     const auto place = FirstRefusedScore(scores, 2);
     ASSERT_TRUE(place);
     EXPECT_EQ(place->game, 2);
@@ -112,39 +106,35 @@ TEST_F(ProcessWeekTest, AnEmptyBoxChangesNothing) {
   ScheduleWeek(5, {{1, 2}, {3, 4}});
   const SeasonStore before = store;
   EXPECT_EQ(ProcessWeekResults(session, 5, {{"10", "3"}, {"10", ""}}), CommandResult::Refused);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "All Scores Must be Entered Before Processing.");
+  EXPECT_EQ(ui.OnlyMessage(), "All Scores Must be Entered Before Processing.");
   EXPECT_EQ(store.Cqr, before.Cqr);
   EXPECT_TRUE(StatsFileBytes().empty());
 }
 
-// The block and the settings change together: a failure before the journal is in place leaves
-// both as they were and the week unscored; a failure after it is finished by the next open.
+// Catches a block saved without its settings: a failure before the journal changes neither, one
+// after it is finished by the next open.
 TEST_F(ProcessWeekTest, TheBlockAndTheSettingsAreSavedTogetherOrNotAtAll) {
-  const struct {
-    FileOperation operation;
-    int nth;
-    bool saved;
-  } cases[] = {{FileOperation::Write, 2, false},   // the settings' staged copy
-               {FileOperation::Flush, 3, false},   // the folder, before the journal
-               {FileOperation::Rename, 1, false},  // the journal itself
-               {FileOperation::Rename, 2, true}};  // the block, after the journal
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << static_cast<int>(c.operation) << " #" << c.nth);
+  const std::tuple<FileOperation, int, bool> cases[] = {
+      {FileOperation::Write, 2, false},   // the settings' staged copy
+      {FileOperation::Flush, 3, false},   // the folder, before the journal
+      {FileOperation::Rename, 1, false},  // the journal itself
+      {FileOperation::Rename, 2, true}};  // the block, after the journal
+  for (const auto& [operation, nth, saved] : cases) {
+    SCOPED_TRACE(::testing::Message() << static_cast<int>(operation) << " #" << nth);
     ui.messages.clear();
     store.LastScoredWeek = 4;
     ScheduleWeek(5, {{1, 2}});
     const std::string block_before = StatsFileBytes();
-    InjectFileFault(c.operation, c.nth);
+    InjectFileFault(operation, nth);
     EXPECT_EQ(ProcessWeekResults(session, 5, {{"17", "14"}}),
-              c.saved ? CommandResult::Done : CommandResult::NotSaved);
+              saved ? CommandResult::Done : CommandResult::NotSaved);
     ClearFileFaults();
-    EXPECT_EQ(ui.messages.size(), c.saved ? 0u : 1u);
-    EXPECT_EQ(store.LastScoredWeek, c.saved ? 5 : 4);
+    EXPECT_EQ(ui.messages.size(), saved ? 0u : 1u);
+    EXPECT_EQ(store.LastScoredWeek, saved ? 5 : 4);
     ASSERT_TRUE(RecoverSeasonFolder(folder.path()));
     SeasonStore settings;
-    EXPECT_EQ(ReadSettings(settings, folder.path()), c.saved);
-    EXPECT_EQ(StatsFileBytes() != block_before, c.saved);
+    EXPECT_EQ(ReadSettings(settings, folder.path()), saved);
+    EXPECT_EQ(StatsFileBytes() != block_before, saved);
     EXPECT_EQ(std::filesystem::exists(folder.path() / JournalFileName), false);
     std::filesystem::remove(folder.path() / SettingsFileName);
   }

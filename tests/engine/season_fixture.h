@@ -1,6 +1,6 @@
 #pragma once
-// A season in a scratch folder for the file, engine, entry and tool tests: a 17-week 1999 season,
-// a scripted user, and helpers that lay down schedules and statistics blocks.
+// A 17-week 1999 season in a scratch folder, a scripted user, and helpers that lay down
+// schedules and statistics blocks.
 
 #include <gtest/gtest.h>
 

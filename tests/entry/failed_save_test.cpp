@@ -35,10 +35,8 @@ TEST_F(FailedSaveTest, EveryWriterReportsItAndKeepsTheOldFile) {
   store.WorkingYear = 2000;
   WriteSchedule(1, {{1, 2}});
   store.WorkingYear = 1999;
-  const struct {
-    const char* file;
-    std::function<bool()> save;  // true when the command says it saved
-  } cases[] = {
+  const std::pair<const char*, std::function<bool()>> cases[] = {
+      // the file, saved?
       {"TVSt2000.dat",
        [&] {
          store.WorkingYear = 2000;
@@ -76,19 +74,18 @@ TEST_F(FailedSaveTest, EveryWriterReportsItAndKeepsTheOldFile) {
          return saved;
        }},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file);
-    const auto file = folder.path() / c.file;
+  for (const auto& [name, save] : cases) {
+    SCOPED_TRACE(name);
+    const auto file = folder.path() / name;
     testing::WriteFileBytes(file, "held before");
     ui.messages.clear();
     InjectFileFault(FileOperation::Rename, 1);
-    EXPECT_FALSE(c.save());
+    EXPECT_FALSE(save());
     ClearFileFaults();
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_THAT(
-        ui.messages[0].text,
-        ::testing::AllOf(::testing::StartsWith(unable + "\n\r"), ::testing::HasSubstr(c.file),
-                         ::testing::EndsWith("\n\rNo file has been changed.")));
+    EXPECT_THAT(ui.messages[0].text,
+                ::testing::AllOf(::testing::StartsWith(unable + "\n\r"), ::testing::HasSubstr(name),
+                                 ::testing::EndsWith("\n\rNo file has been changed.")));
     EXPECT_EQ(testing::ReadFileBytes(file), "held before");
   }
 }

@@ -41,17 +41,11 @@ TEST_F(NamesUpdateTest, SavesBothTablesAfterTheQuestion) {
   EXPECT_EQ(store.TeamName[5], "NineChars");
 }
 
-// Names the file cannot hold, empty names and names two teams share are refused before the
-// question, and nothing is stored.
+// Catches a name the file cannot hold, an empty name or one two teams share, stored.
 TEST_F(NamesUpdateTest, RefusesNamesBeforeTheQuestion) {
   const std::string cannot = "A name cannot contain a double quote (\") or a line break.";
-  struct Case {
-    int team;  // from 1
-    bool location;
-    std::string name;
-    std::string message;
-  };
-  const Case cases[] = {
+  // the team, whether the location (or else the team name) is typed, what is typed, the refusal
+  const std::tuple<std::size_t, bool, std::string, std::string> cases[] = {
       {5, true, "", "Team # 5 needs a location."},
       {5, false, "   ", "Team # 5 needs a team name."},
       {19, true, " city5",
@@ -65,15 +59,13 @@ TEST_F(NamesUpdateTest, RefusesNamesBeforeTheQuestion) {
       {5, true, "Thirteen Char", cannot},
       {1, false, "TenLetters", cannot},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
+  for (const auto& [team, location, name, message] : cases) {
     ui.messages.clear();
     auto typed_locations = locations;
     auto typed_names = team_names;
-    (c.location ? typed_locations : typed_names)[static_cast<std::size_t>(c.team - 1)] = c.name;
-    EXPECT_EQ(SaveNames(session, typed_locations, typed_names), CommandResult::Refused);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, c.message);
+    (location ? typed_locations : typed_names)[team - 1] = name;
+    EXPECT_EQ(SaveNames(session, typed_locations, typed_names), CommandResult::Refused) << message;
+    EXPECT_EQ(ui.OnlyMessage(), message);
   }
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_EQ(store.LocationName[5], "City5");

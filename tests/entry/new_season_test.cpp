@@ -74,8 +74,7 @@ TEST_F(NewSeasonTest, AsksAgainUntilTheWeeksLieBetweenFourteenAndNineteen) {
   EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Refused);
   EXPECT_EQ(ui.beeps, 4);
   EXPECT_EQ(ui.input_prompts.size(), 5u);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
+  EXPECT_EQ(ui.OnlyMessage(),
             "Cannot Complete Action....\n\rScores must be current thru Week # 14.");
   EXPECT_EQ(store.WorkingYear, 2000);
   EXPECT_FALSE(std::filesystem::exists(NewStatsFile()));
@@ -86,8 +85,7 @@ TEST_F(NewSeasonTest, NeedsTheNewSeasonsFirstWeek) {
   const auto last_season_file = folder.path() / StatisticsFileName(1999);
   const std::string last_season = testing::ReadFileBytes(last_season_file);
   EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Refused);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Error! Schedule for Week # 1\n\rnot available.");
+  ASSERT_EQ(ui.OnlyMessage(), "Error! Schedule for Week # 1\n\rnot available.");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_FALSE(std::filesystem::exists(NewStatsFile()));
   EXPECT_EQ(testing::ReadFileBytes(last_season_file), last_season);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/season_fixture.h"
+#include "reports/golden_case.h"
 
 namespace tavrin {
 namespace {
@@ -24,8 +25,7 @@ class ScheduleSaveTest : public testing::SeasonFixture {
   }
 
   void ExpectOnlyMessage(const std::string& text, MessageIcon icon) {
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, text);
+    ASSERT_EQ(ui.OnlyMessage(), text);
     EXPECT_EQ(ui.messages[0].caption, "Tavrin");
     EXPECT_EQ(ui.messages[0].icon, icon);
     ui.messages.clear();
@@ -42,8 +42,7 @@ TEST_F(ScheduleSaveTest, SavesTheWeekInListOrder) {
 }
 
 TEST_F(ScheduleSaveTest, ListLinesPadThePairingToTheDayColumn) {
-  store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
-                   "Wednesday", "Thursday", "Friday", "Saturday"};
+  testing::SetDayNames(store);
   store.LocationName[3] = "Twelve Chars";
   store.LocationName[20] = "Another City";
   EXPECT_EQ(ScheduleListLine(store, {3, 20, 2}), "Twelve Chars at Another City    Mon");
@@ -51,8 +50,7 @@ TEST_F(ScheduleSaveTest, ListLinesPadThePairingToTheDayColumn) {
   EXPECT_EQ(PairingText(store, 20, 3), "Another City at Twelve Chars");
 }
 
-// Every refusal writes nothing: a week number outside the season, too few games, and games
-// the window could not have built (a team out of range or listed twice, a day out of range).
+// Catches a week outside the season, too few games, or games the window could not build, saved.
 TEST_F(ScheduleSaveTest, RefusesWhatItCannotSave) {
   const std::string week = "Please enter the week Number.";
   const std::string refusal =
@@ -62,28 +60,19 @@ TEST_F(ScheduleSaveTest, RefusesWhatItCannotSave) {
   team_twice[4].first = team_twice[1].second;
   home_twice[5].second = home_twice[0].first;
   day_out[6].day = 8;
-  const struct {
-    const char* week;
-    std::vector<ScheduledGame> games;
-    std::string message;
-    MessageIcon icon;
-  } cases[] = {
-      {"0", Games(7), week, MessageIcon::None},
-      {"18", Games(7), week, MessageIcon::None},
-      {"abc", Games(7), week, MessageIcon::None},
-      {"99999", Games(7), week, MessageIcon::None},
-      {"9.5", Games(7), week, MessageIcon::None},
-      {"\"3\"", Games(7), week, MessageIcon::None},
-      {"3", Games(6), "Insufficient information to save file.", MessageIcon::Exclamation},
-      {"3", team_out, "Game # 3" + refusal, MessageIcon::Exclamation},
-      {"3", team_twice, "Game # 5" + refusal, MessageIcon::Exclamation},
-      {"3", home_twice, "Game # 6" + refusal, MessageIcon::Exclamation},
-      {"3", day_out, "Game # 7" + refusal, MessageIcon::Exclamation},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.week);
-    EXPECT_FALSE(SaveScheduleWeek(session, c.week, c.games));
-    ExpectOnlyMessage(c.message, c.icon);
+  for (const char* number : {"0", "18", "abc", "99999", "9.5", "\"3\""}) {
+    EXPECT_FALSE(SaveScheduleWeek(session, number, Games(7))) << number;
+    ExpectOnlyMessage(week, MessageIcon::None);
+  }
+  const std::pair<std::vector<ScheduledGame>, std::string> cases[] = {
+      {Games(6), "Insufficient information to save file."},
+      {team_out, "Game # 3" + refusal},
+      {team_twice, "Game # 5" + refusal},
+      {home_twice, "Game # 6" + refusal},
+      {day_out, "Game # 7" + refusal}};
+  for (const auto& [games, message] : cases) {
+    EXPECT_FALSE(SaveScheduleWeek(session, "3", games)) << message;
+    ExpectOnlyMessage(message, MessageIcon::Exclamation);
   }
   EXPECT_TRUE(ScheduleBytes().empty());
   // Blanks around the number are harmless.

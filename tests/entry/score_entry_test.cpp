@@ -29,17 +29,14 @@ class ScoreEntryTest : public testing::SeasonFixture {
                                                    {9, 10}, {11, 12}, {13, 14}};
 };
 
-// Every refusal of opening a week: scores behind, a block re-entered after an earlier week,
-// a missing schedule, more games than the window has rows, a week outside the season.
+// Catches a week opened with scores behind, a block left behind by an earlier week, a schedule
+// missing, more games than rows, or a week outside the season.
 TEST_F(ScoreEntryTest, RefusesAWeekItCannotOpen) {
   const std::string behind = "Cannot Complete Action....\n\rScores must be current thru Week # 2.";
   std::vector<testing::Pairing> sixteen;
   for (int game = 1; game <= 16; ++game) sixteen.push_back({game, game % 15 + 16});
-  const struct {
-    std::function<void()> lay_down;
-    int week;
-    std::string message;
-  } cases[] = {
+  const std::tuple<std::function<void()>, int, std::string> cases[] = {
+      // files, week, refusal
       {[&] { WriteSchedule(4, seven_games_); }, 3, behind},
       // A week whose first two games were recorded 0-0 counts as not recorded.
       {[&] { WriteOpeningBlock(2, 0), WriteSchedule(4, seven_games_); }, 3, behind},
@@ -58,17 +55,16 @@ TEST_F(ScoreEntryTest, RefusesAWeekItCannotOpen) {
       {[] {}, -1, "Please enter the week Number."},
       {[] {}, 18, "Please enter the week Number."},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
+  for (const auto& [lay_down, week, message] : cases) {
+    SCOPED_TRACE(message);
     std::filesystem::remove_all(folder.path());
     std::filesystem::create_directories(folder.path());
     store.LastScoredWeek = 17;
     ui.messages.clear();
     WriteSchedule(3, seven_games_);
-    c.lay_down();
-    EXPECT_FALSE(OpenScoreEntry(session, c.week));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, c.message);
+    lay_down();
+    EXPECT_FALSE(OpenScoreEntry(session, week));
+    EXPECT_EQ(ui.OnlyMessage(), message);
   }
   // The last week needs only its own schedule; it opens with the block before it.
   WriteOpeningBlock(16, 21);

@@ -14,21 +14,18 @@ class StatsEditorTest : public testing::SeasonFixture {
 
 TEST_F(StatsEditorTest, WeeksRunFromTheStartOfTheSeasonToTheLastScoredWeek) {
   const std::string weeks = "Enter a week from 1 to 9, or 0 for the start of the season.";
-  const struct {
-    const char* text;
-    std::optional<int> week;
-    std::string message;
-  } cases[] = {{"2", 2, ""},
-               {" 9 ", 9, ""},
-               {"0", 0, ""},
-               {"10", {}, "Week 10 has not been scored yet.\n\r" + weeks},
-               {"18", {}, "Please enter the week Number.\n\r" + weeks},
-               {"", {}, "Please enter the week Number.\n\r" + weeks},
-               {"-1", {}, "Please enter the week Number.\n\r" + weeks}};
-  for (const auto& c : cases) {
+  const std::tuple<const char*, std::optional<int>, std::string> cases[] = {
+      {"2", 2, ""},
+      {" 9 ", 9, ""},
+      {"0", 0, ""},
+      {"10", {}, "Week 10 has not been scored yet.\n\r" + weeks},
+      {"18", {}, "Please enter the week Number.\n\r" + weeks},
+      {"", {}, "Please enter the week Number.\n\r" + weeks},
+      {"-1", {}, "Please enter the week Number.\n\r" + weeks}};
+  for (const auto& [text, week, message] : cases) {
     ui.messages.clear();
-    EXPECT_EQ(EditorWeek(session, c.text), c.week) << c.text;
-    EXPECT_EQ(ui.messages.empty() ? std::string() : ui.messages[0].text, c.message) << c.text;
+    EXPECT_EQ(EditorWeek(session, text), week) << text;
+    EXPECT_EQ(ui.messages.empty() ? std::string() : ui.messages[0].text, message) << text;
   }
   // An unplayed week can be neither loaded nor saved, whatever the caller asks.
   ui.messages.clear();
@@ -69,11 +66,8 @@ TEST_F(StatsEditorTest, BoxesShowRatingsInThePrecisionTheyAreHeld) {
 }
 
 TEST_F(StatsEditorTest, RefusesAValueOutsideItsFieldsRangeNamingTheField) {
-  const struct {
-    StatsField field;
-    const char* text;
-    const char* message;  // empty when the value is taken
-  } cases[] = {
+  // the field, the text typed, the refusal (empty when the value is taken)
+  const std::tuple<StatsField, const char*, std::string> cases[] = {
       {StatsField::Wins, "abc", "Wins of City4 must be a whole number from 0 to 99."},
       {StatsField::Losses, "-3", "Losses of City4 must be a whole number from 0 to 99."},
       {StatsField::Ties, "1.5", "Ties of City4 must be a whole number from 0 to 99."},
@@ -89,14 +83,12 @@ TEST_F(StatsEditorTest, RefusesAValueOutsideItsFieldsRangeNamingTheField) {
       {StatsField::Cqr, "", "Computer Quality Rating of City4 must be a number from 0 to 200."},
       {StatsField::Losses, "2 ", ""},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
+  for (const auto& [field, text, message] : cases) {
     ui.messages.clear();
     store.Ties[4] = 1;
     store.Cqr[4] = 60;
-    const bool taken = StoreEditedValue(session, 4, c.field, c.text);
-    EXPECT_EQ(taken, std::string(c.message).empty());
-    EXPECT_EQ(ui.messages.empty() ? "" : ui.messages[0].text, c.message);
+    EXPECT_EQ(StoreEditedValue(session, 4, field, text), message.empty()) << text;
+    EXPECT_EQ(ui.messages.empty() ? "" : ui.messages[0].text, message) << text;
   }
   EXPECT_EQ(store.Cqr[4], 60.0);
 }

@@ -1,7 +1,5 @@
-// The data entry windows by clicks and key presses: each a dialog in front of the main window
-// that fits a small screen; they store what the commands store for the same input, a refused
-// box takes the focus, typed work is not dropped without a question, the pairing picks enable
-// the game box, and the information buttons reach their help topics.
+// The data entry windows by clicks and key presses: dialogs that fit a small screen, store what
+// the commands store, give the focus to a refused box and ask before dropping typed work.
 
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
-#include <set>
 #include <tuple>
 
 #include "engine/results_processing.h"
@@ -37,17 +34,6 @@ void TypeOver(QWidget* window, const QString& name, const QString& text) {
   Click(box);
   QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(box, text);
-}
-
-// Every data file of the folder, by name, for checking that nothing changed.
-std::string FolderSnapshot(const std::filesystem::path& folder) {
-  std::set<std::string> names;  // in name order, whatever order the folder lists them in
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    if (entry.path().extension() == ".dat") names.insert(entry.path().filename().string());
-  }
-  std::string snapshot;
-  for (const std::string& name : names) snapshot += name + "\n" + ReadFileBytes(folder / name);
-  return snapshot;
 }
 
 }  // namespace
@@ -142,17 +128,15 @@ class EntryWindowsTest : public QObject {
     QCOMPARE(session().store.WeeksInSeason, weeks);
   }
 
-  // A week's scores, a week's schedule and the settings typed anew: after each step the files
-  // equal those the same input gives through the commands, so a window that stores what the
-  // user did not type, or drops what they did, is caught.
+  // Catches a window that stores what the user did not type, or drops what they did.
   void windowsStoreWhatTheCommandsStore() {
     SeasonCopy commands;
     const auto expect_same_files = [&] {
-      QVERIFY2(FolderSnapshot(season_->folder.path()) == FolderSnapshot(commands.folder.path()),
-               "the windows and the commands left different data files");
+      QVERIFY2(
+          FolderFiles(season_->folder.path(), false) == FolderFiles(commands.folder.path(), false),
+          "the windows and the commands left different data files");
     };
-    // Scores unlike the recorded ones, moving on with Enter as the user does; Enter in the last
-    // row's second box leaves the focus where it is.
+    // Enter moves on, but not from the last row's second box.
     ScoreEntryWindow* scores_window = OpenScoresWindow(session(), 17, &main_window_);
     QVERIFY(QTest::qWaitForWindowActive(scores_window));
     int saved_week = 0;
@@ -220,8 +204,7 @@ class EntryWindowsTest : public QObject {
     QCOMPARE(ui().help_topics, (std::vector<std::string>{"Fonts", "Fonts"}));
   }
 
-  // A box that holds no score is refused, the focus goes to it, and typed scores are not
-  // thrown away without a question.
+  // A box that holds no score takes the focus; typed scores are dropped only after a question.
   void scoresRefusalTakesTheFocusAndClosingAsks() {
     ScoreEntryWindow* window = OpenScoresWindow(session(), 17, &main_window_);
     QVERIFY(window != nullptr);
@@ -246,8 +229,7 @@ class EntryWindowsTest : public QObject {
     QTRY_VERIFY(closing.isNull());
   }
 
-  // A scored week shows the scores its results report lists, so that a correction is one box;
-  // a box left empty is named by its game and team and takes the focus.
+  // A scored week shows its scores as its results report lists them; an empty box is named.
   void scoredWeekShowsItsScoresAndNamesAnEmptyBox() {
     ScoreEntryWindow* window = OpenScoresWindow(session(), 5, &main_window_);
     QVERIFY(window != nullptr);

@@ -60,6 +60,7 @@ QStringList ClippedControls(QWidget* window) {
   return clipped;
 }
 
+// The boxes that no label names as its buddy and that carry no name of their own.
 QStringList UnlabelledBoxes(QWidget* window) {
   QSet<QWidget*> labelled;
   for (const QLabel* label : window->findChildren<QLabel*>()) labelled.insert(label->buddy());

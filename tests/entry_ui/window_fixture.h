@@ -1,7 +1,6 @@
 #pragma once
-// What the window tests share: a season copied into a scratch folder and started as the program
-// starts it, a stand-in main window, the user's clicks, and the rules every secondary window
-// keeps.
+// What the window tests share: an opened season, a stand-in main window, clicks, and the rules
+// every secondary window keeps.
 
 #include <QWidget>
 #include <QtTest>
@@ -10,8 +9,7 @@
 
 namespace tavrin::testing {
 
-// The final 1999 season opened as at start-up, on a display with colours enough for the
-// pictures, with a stand-in main window on the screen for the windows to stand in front of.
+// The final 1999 season opened as at start-up, with a stand-in main window on the screen.
 struct SeasonCopy : OpenedCase {
   SeasonCopy() : OpenedCase("1999") {
     store.ColourDepthFlag = FullColourDepth;
@@ -29,23 +27,15 @@ inline constexpr QSize FrameRoom(20, 40);
 // Whether a window's content can grow with it (reports, charts) or it keeps its laid-out size.
 enum class Growth { Resizable, Fixed };
 
-// The boxes (text, choice, number and slider) that no label names as its buddy and that carry no
-// name of their own, so that neither a mnemonic nor a screen reader reaches them.
-QStringList UnlabelledBoxes(QWidget* window);
-
-// Checks the rules every secondary window keeps: a dialog owned by `main_window` and
-// window-modal over it, so the window system keeps it in front and the main window takes no
-// input; every box labelled; its least size fits a 1024x700 screen; and it resizes exactly when its
-// content can grow, the growth going to its content.
+// A dialog owned by `main_window` and window-modal over it, every box labelled, fitting a
+// 1024x700 screen, resizing exactly when its content can grow and giving the growth to it.
 void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth);
 
-// The controls whose text does not fit the room the layout gave them, and the window itself
-// when it is narrower than its layout needs. With TAVRIN_SCREENSHOT_DIR set, the window is also
-// saved there as a picture for a person to look at.
+// The controls whose text does not fit their room, and the window when it is narrower than its
+// layout; with TAVRIN_SCREENSHOT_DIR set, the window is also saved there as a picture.
 QStringList ClippedControls(QWidget* window);
 
-// The control of that design name in the window; fails the test when it is missing, handing
-// back a blank stand-in so that the failed test ends without a crash.
+// The control of that design name; when it is missing, fails the test and hands back a stand-in.
 template <typename Widget>
 Widget* Control(QWidget* window, const QString& name) {
   if (window != nullptr) {

@@ -1,7 +1,5 @@
-// The charts: the rating chart's curves on a recording canvas, the graph team selection's rules,
-// the loading of the rating series (missing blocks, single-team mode and long seasons); the
-// scorecard chart's percentage range, and its printout: the report and the chart on one portrait
-// page, the chart below the last line.
+// The charts: the rating chart's curves, the graph team selection, the rating series' loading,
+// and the scorecard chart's range and printout.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -14,6 +12,7 @@
 #include "graphs/rating_chart.h"
 #include "graphs/rating_series.h"
 #include "graphs/scorecard_chart.h"
+#include "reports/golden_case.h"
 #include "season/season_store.h"
 #include "support/scripted_ui.h"
 
@@ -35,11 +34,8 @@ std::vector<std::string> ExpectedSegments(const std::vector<std::array<double, 4
 std::vector<std::string> DrawnSegments(const RatingSeries& series) {
   testing::RecordingPrinter canvas;
   DrawRatingCurve(canvas, series, TeamOneCurveColour);
-  std::vector<std::string> segments;
-  for (const auto& event : canvas.events) {
-    if (event.rfind("lineto:", 0) == 0) segments.push_back(event);
-  }
-  return segments;
+  std::erase_if(canvas.events, [](const std::string& event) { return event.rfind("lineto:", 0); });
+  return canvas.events;
 }
 
 // Catches a curve drawn off the mapping, ratings outside 30..90 not clamped to the chart's
@@ -62,13 +58,8 @@ TEST(RatingChart, CurvesFollowTheMappingWithClampingAndGaps) {
 // Catches a missing team taken as team 0, the second list read in one-team mode, and the same
 // team twice kept as a two-team graph.
 TEST(GraphSelection, AcceptsOnlyCompleteChoices) {
-  struct Case {
-    int mode;
-    const char *first, *second;
-    bool accepted;
-    int team_one, team_two, mode_after, beeps;
-  };
-  const Case cases[] = {
+  // the mode, the two lists' choices, accepted?, the teams and the mode stored, the beeps
+  const std::tuple<int, const char*, const char*, bool, int, int, int, int> cases[] = {
       {GraphOneTeam, "Nick3", "", true, 3, 0, GraphOneTeam, 0},
       {GraphOneTeam, "Nick3", "Nick4", true, 3, 0, GraphOneTeam, 0},
       {GraphOneTeam, "", "Nick4", false, 0, 0, GraphOneTeam, 1},
@@ -76,18 +67,14 @@ TEST(GraphSelection, AcceptsOnlyCompleteChoices) {
       {GraphTwoTeams, "Nick3", "", false, 3, 0, GraphTwoTeams, 1},
       {GraphTwoTeams, "Nick3", "Nick3", true, 3, 3, GraphOneTeam, 0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(fmt::format("{} {} {}", c.mode, c.first, c.second));
-    SeasonStore store;
-    store.TeamCount = 31;
-    for (int team = 1; team <= 31; ++team) store.TeamName[team] = fmt::format("Nick{}", team);
-    store.GraphMode = static_cast<int16_t>(c.mode);
+  for (const auto& [mode, first, second, accepted, one, two, mode_after, beeps] : cases) {
+    SCOPED_TRACE(fmt::format("{} {} {}", mode, first, second));
+    SeasonStore store = testing::LeagueStore(1999);
+    store.GraphMode = static_cast<int16_t>(mode);
     testing::ScriptedUi ui;
-    EXPECT_EQ(AcceptGraphTeams(store, ui, c.first, c.second), c.accepted);
-    EXPECT_EQ(store.GraphTeamOne, c.team_one);
-    EXPECT_EQ(store.GraphTeamTwo, c.team_two);
-    EXPECT_EQ(store.GraphMode, c.mode_after);
-    EXPECT_EQ(ui.beeps, c.beeps);
+    EXPECT_EQ(AcceptGraphTeams(store, ui, first, second), accepted);
+    EXPECT_EQ(std::tuple(store.GraphTeamOne, store.GraphTeamTwo, store.GraphMode, ui.beeps),
+              std::tuple(one, two, mode_after, beeps));
   }
 }
 
@@ -101,8 +88,8 @@ class SeriesLoading : public testing::SeasonFixture {
   }
 };
 
-// Catches values kept from the last graph when the file is missing, blocks not written read as
-// anything but 0, and the second series read in one-team mode.
+// Catches the last graph's values kept, blocks not written read as anything but 0, and the
+// second series read in one-team mode.
 TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
   store.RatingSeriesOne.fill(7);
   store.GraphTeamOne = 5;
@@ -138,11 +125,9 @@ TEST_F(SeriesLoading, LongSeasonsStopAtBlockTwenty) {
 }
 
 TEST(ScorecardChart, PercentRangeInWholeTensAroundTheValues) {
-  struct Case {
-    std::vector<std::optional<double>> tavrin, market;
-    int low, high;
-  };
-  const Case cases[] = {
+  using Percents = std::vector<std::optional<double>>;
+  const std::tuple<Percents, Percents, int, int> cases[] = {
+      // Tavrin's, the market's, the range
       {{}, {}, 0, 100},
       {{std::nullopt}, {}, 0, 100},
       {{55.0, 70.0}, {}, 50, 80},
@@ -151,10 +136,9 @@ TEST(ScorecardChart, PercentRangeInWholeTensAroundTheValues) {
       {{2.0}, {}, 0, 20},
       {{40.0, std::nullopt}, {71.0}, 30, 80},
   };
-  for (const Case& c : cases) {
-    const PercentRange range = PercentRangeFor({17, c.tavrin, c.market});
-    EXPECT_EQ(range.low, c.low);
-    EXPECT_EQ(range.high, c.high);
+  for (const auto& [tavrin, market, low, high] : cases) {
+    const PercentRange range = PercentRangeFor({17, tavrin, market});
+    EXPECT_EQ(std::pair(range.low, range.high), std::pair(low, high));
   }
 }
 

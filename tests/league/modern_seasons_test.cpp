@@ -1,5 +1,4 @@
-// The real 32-team seasons: read from their games files, each gives every club's real record,
-// its place in its division and its play-off seed, and the strengths the tie-breaks weigh.
+// The real 32-team seasons: every club's record, place, seed and strengths as the league had them.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -22,9 +21,8 @@ using testing::TestDataDir;
 using StandingsRow = std::map<std::string, std::string>;
 
 std::vector<StandingsRow> StandingsRows() {
-  std::string_view text;
   const std::string bytes = ReadFileBytes(TestDataDir() / "seasons" / "modern" / "standings.csv");
-  text = bytes;
+  std::string_view text = bytes;
   std::vector<CsvProblem> problems;
   const auto header = TakeCsvHeader(text, problems);
   std::vector<StandingsRow> rows;
@@ -73,11 +71,11 @@ TEST_P(ModernSeason, GivesTheRealRecordsPlacesAndSeeds) {
     const auto team = league->TeamOfCode(code);
     ASSERT_TRUE(team) << code;
     const ClubRecord& record = records.Overall(*team);
-    EXPECT_EQ(record.wins, std::stoi(row.at("wins"))) << code;
-    EXPECT_EQ(record.losses(), std::stoi(row.at("losses"))) << code;
-    EXPECT_EQ(record.ties, std::stoi(row.at("ties"))) << code;
-    EXPECT_EQ(record.scored, std::stoi(row.at("scored"))) << code;
-    EXPECT_EQ(record.allowed, std::stoi(row.at("allowed"))) << code;
+    EXPECT_EQ(fmt::format("{}-{}-{} {}:{}", record.wins, record.losses(), record.ties,
+                          record.scored, record.allowed),
+              fmt::format("{}-{}-{} {}:{}", row.at("wins"), row.at("losses"), row.at("ties"),
+                          row.at("scored"), row.at("allowed")))
+        << code;
     const auto division = static_cast<std::size_t>(league->DivisionIndexOf(*team));
     EXPECT_EQ(PlaceOf(standings.divisions[division], *team), std::stoi(row.at("div_rank"))) << code;
     const std::size_t conference = row.at("conf") == "AFC" ? 0 : 1;

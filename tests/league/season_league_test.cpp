@@ -1,10 +1,10 @@
-// The league of each year: its layout, the clubs' codes and names, and each club followed from
-// one year's league to the next.
+// The league of each year: its layout, the clubs' codes and names, and their franchises.
 
 #include "league/season_league.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 #include "entry/names_update.h"
@@ -15,31 +15,20 @@ namespace {
 
 constexpr int LastYearChecked = 2030;
 
-struct Era {
-  int year;
-  int teams;
-  std::size_t divisions;
-  int weeks;
-  int games;
-  int seeds;
-  int resting;
-};
-
 TEST(SeasonLeague, EachEraHasItsLayoutAndPlayoffFormat) {
-  const Era eras[] = {
-      {1999, 31, 6, 17, 16, 6, 2}, {2001, 31, 6, 17, 16, 6, 2}, {2002, 32, 8, 17, 16, 6, 2},
-      {2019, 32, 8, 17, 16, 6, 2}, {2020, 32, 8, 17, 16, 7, 1}, {2021, 32, 8, 18, 17, 7, 1},
-      {2024, 32, 8, 18, 17, 7, 1},
-  };
-  for (const Era& era : eras) {
-    const auto league = LeagueOf(era.year);
-    ASSERT_TRUE(league) << era.year;
-    EXPECT_EQ(league->team_count(), era.teams) << era.year;
-    EXPECT_EQ(league->divisions.size(), era.divisions) << era.year;
-    EXPECT_EQ(league->weeks, era.weeks) << era.year;
-    EXPECT_EQ(league->games_per_team, era.games) << era.year;
-    EXPECT_EQ(league->seeds_per_conference, era.seeds) << era.year;
-    EXPECT_EQ(league->resting_seeds, era.resting) << era.year;
+  using Layout = std::array<int, 6>;  // teams, divisions, weeks, games, seeds, resting seeds
+  const std::pair<int, Layout> eras[] = {
+      {1999, {31, 6, 17, 16, 6, 2}}, {2001, {31, 6, 17, 16, 6, 2}}, {2002, {32, 8, 17, 16, 6, 2}},
+      {2019, {32, 8, 17, 16, 6, 2}}, {2020, {32, 8, 17, 16, 7, 1}}, {2021, {32, 8, 18, 17, 7, 1}},
+      {2024, {32, 8, 18, 17, 7, 1}}};
+  for (const auto& [year, layout] : eras) {
+    const auto league = LeagueOf(year);
+    ASSERT_TRUE(league) << year;
+    EXPECT_EQ(
+        (Layout{league->team_count(), static_cast<int>(league->divisions.size()), league->weeks,
+                league->games_per_team, league->seeds_per_conference, league->resting_seeds}),
+        layout)
+        << year;
   }
   EXPECT_FALSE(LeagueOf(FirstLeagueYear - 1));
 }
@@ -68,21 +57,14 @@ TEST(SeasonLeague, DivisionsNumberTheirTeamsOneAfterAnother) {
 }
 
 TEST(SeasonLeague, CodesFollowTheClubsMoves) {
-  struct Code {
-    int year;
-    const char* code;
-    bool known;
-  };
-  const Code codes[] = {
+  const std::tuple<int, const char*, bool> codes[] = {
       {2001, "HOU", false}, {2002, "HOU", true}, {2015, "STL", true},  {2016, "STL", false},
       {2016, "LA", true},   {2016, "SD", true},  {2016, "LAC", false}, {2017, "SD", false},
       {2017, "LAC", true},  {2019, "OAK", true}, {2019, "LV", false},  {2020, "OAK", false},
       {2020, "LV", true},   {2024, "WAS", true},
   };
-  for (const Code& code : codes) {
-    EXPECT_EQ(LeagueOf(code.year)->TeamOfCode(code.code).has_value(), code.known)
-        << code.year << " " << code.code;
-  }
+  for (const auto& [year, code, known] : codes)
+    EXPECT_EQ(LeagueOf(year)->TeamOfCode(code).has_value(), known) << year << " " << code;
 }
 
 TEST(SeasonLeague, WashingtonsNicknameChangesIn2020And2022) {

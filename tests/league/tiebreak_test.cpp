@@ -1,5 +1,4 @@
-// Each tie-break step on a small constructed season of 2002 in which the clubs are level on every
-// earlier step and apart on this one, and the rules for restarting and for one club a division.
+// Each tie-break step on a made-up 2002 season whose clubs are level on every earlier step.
 
 #include <gtest/gtest.h>
 
@@ -45,76 +44,65 @@ const std::vector<Placement>& DivisionOf(const LeagueStandings& standings,
   return standings.divisions[static_cast<std::size_t>(League().DivisionIndexOf(Team(code)))];
 }
 
-struct StepCase {
-  const char* name;
-  const char* first;   // the club placed ahead
-  const char* second;  // the club it was level with
-  Decider decider;
-  const char* games;  // as Rank reads them
-};
+// A step's name, the step that parts the two clubs, and the games as Rank reads them.
+using StepCase = std::tuple<const char*, Decider, const char*>;
 
 // Buffalo and Miami share a division and finish level.
 TEST(TieBreak, EachDivisionStepPartsTwoLevelClubs) {
   const StepCase cases[] = {
-      {"head-to-head", "BUF", "MIA", Decider::HeadToHead,
-       "BUF 20 MIA 10, MIA 20 DAL 10, DEN 20 BUF 10"},
-      {"division record", "BUF", "MIA", Decider::DivisionRecord,
+      {"head-to-head", Decider::HeadToHead, "BUF 20 MIA 10, MIA 20 DAL 10, DEN 20 BUF 10"},
+      {"division record", Decider::DivisionRecord,
        "BUF 20 MIA 10, MIA 20 BUF 10, BUF 20 NE 10, MIA 20 DAL 10"},
-      {"common games", "BUF", "MIA", Decider::CommonGames,
+      {"common games", Decider::CommonGames,
        "BUF 20 MIA 10, MIA 20 BUF 10, BUF 20 DAL 10, SEA 20 BUF 10, DAL 20 MIA 10, MIA 20 SF 10"},
-      {"conference record", "BUF", "MIA", Decider::ConferenceRecord,
+      {"conference record", Decider::ConferenceRecord,
        "BUF 20 MIA 10, MIA 20 BUF 10, BUF 20 DEN 10, DAL 20 BUF 10, KC 20 MIA 10, MIA 20 SF 10"},
-      {"strength of victory", "BUF", "MIA", Decider::StrengthOfVictory,
+      {"strength of victory", Decider::StrengthOfVictory,
        "BUF 20 DEN 10, KC 20 BUF 10, MIA 20 OAK 10, SD 20 MIA 10, DEN 20 NE 10"},
-      {"strength of schedule", "BUF", "MIA", Decider::StrengthOfSchedule,
+      {"strength of schedule", Decider::StrengthOfSchedule,
        "BUF 20 DEN 10, KC 20 BUF 10, MIA 20 OAK 10, SD 20 MIA 10, KC 20 NE 10"},
       // Buffalo scores more, both allow as much.
-      {"points rank in the conference", "BUF", "MIA", Decider::ConferencePointsRank,
+      {"points rank in the conference", Decider::ConferencePointsRank,
        "BUF 25 DEN 10, KC 20 BUF 15, MIA 20 OAK 5, SD 25 MIA 10"},
       // One place apart each way in the conference; Dallas scores between them in the league.
-      {"points rank in the league", "BUF", "MIA", Decider::LeaguePointsRank,
+      {"points rank in the league", Decider::LeaguePointsRank,
        "BUF 25 DEN 10, KC 20 BUF 15, MIA 20 OAK 5, SD 24 MIA 10, DAL 35 NYG 0"},
-      {"net points in common games", "BUF", "MIA", Decider::CommonNetPoints,
+      {"net points in common games", Decider::CommonNetPoints,
        "BUF 20 DEN 10, KC 20 BUF 10, MIA 15 DEN 10, SD 20 MIA 15"},
-      {"net points in all games", "BUF", "MIA", Decider::NetPoints,
+      {"net points in all games", Decider::NetPoints,
        "BUF 25 DEN 10, KC 21 BUF 15, MIA 20 OAK 5, SD 25 MIA 10"},
   };
-  for (const StepCase& step : cases) {
-    const LeagueStandings standings = Rank(step.games);
-    const Placement& first = DivisionOf(standings, step.first).front();
-    EXPECT_EQ(first.team, Team(step.first)) << step.name;
-    EXPECT_EQ(first.decider, step.decider) << step.name;
-    EXPECT_EQ(first.over, std::vector<int>{Team(step.second)}) << step.name;
+  for (const auto& [name, decider, games] : cases) {
+    const Placement first = DivisionOf(Rank(games), "BUF").front();
+    EXPECT_EQ(first.team, Team("BUF")) << name;
+    EXPECT_EQ(first.decider, decider) << name;
+    EXPECT_EQ(first.over, std::vector<int>{Team("MIA")}) << name;
   }
 }
 
 // Buffalo and Baltimore win their divisions with equal records: the wild-card steps order them.
 TEST(TieBreak, EachWildCardStepPartsTwoClubsOfDifferentDivisions) {
   const StepCase cases[] = {
-      {"head-to-head", "BUF", "BAL", Decider::HeadToHead,
-       "BUF 20 BAL 10, BAL 20 DAL 10, DEN 20 BUF 10"},
-      {"conference record", "BUF", "BAL", Decider::ConferenceRecord,
+      {"head-to-head", Decider::HeadToHead, "BUF 20 BAL 10, BAL 20 DAL 10, DEN 20 BUF 10"},
+      {"conference record", Decider::ConferenceRecord,
        "BUF 20 DEN 10, DAL 20 BUF 10, KC 20 BAL 10, BAL 20 NYG 10"},
-      {"common games, four of them", "BUF", "BAL", Decider::CommonGamesAtLeastFour,
+      {"common games, four of them", Decider::CommonGamesAtLeastFour,
        "BUF 20 DAL 10, BUF 20 NYG 10, BUF 20 PHI 10, WAS 20 BUF 10, DET 20 BUF 10, BAL 20 DAL 10, "
        "BAL 20 NYG 10, PHI 20 BAL 10, WAS 20 BAL 10, BAL 20 CHI 10"},
       // One common game is too few: strength of victory decides instead.
-      {"too few common games", "BUF", "BAL", Decider::StrengthOfVictory,
+      {"too few common games", Decider::StrengthOfVictory,
        "BUF 20 DAL 10, NYG 20 BUF 10, DAL 20 BAL 10, BAL 20 PHI 10"},
-      {"net points in conference games", "BUF", "BAL", Decider::ConferenceNetPoints,
+      {"net points in conference games", Decider::ConferenceNetPoints,
        "BUF 20 DEN 10, DAL 20 BUF 10, BAL 15 KC 10, NYG 20 BAL 15"},
   };
-  for (const StepCase& step : cases) {
-    const LeagueStandings standings = Rank(step.games);
-    const auto& seeds = standings.seeds[0];
-    const auto first = std::find_if(seeds.begin(), seeds.end(), [&](const Placement& seed) {
-      return seed.team == Team(step.first);
-    });
-    ASSERT_NE(first, seeds.end()) << step.name;
-    ASSERT_NE(first + 1, seeds.end()) << step.name;
-    EXPECT_EQ((first + 1)->team, Team(step.second)) << step.name;
-    EXPECT_EQ(first->decider, step.decider) << step.name;
-    EXPECT_EQ(first->over, std::vector<int>{Team(step.second)}) << step.name;
+  for (const auto& [name, decider, games] : cases) {
+    const auto seeds = Rank(games).seeds[0];
+    const auto first = std::find_if(seeds.begin(), seeds.end(),
+                                    [](const Placement& seed) { return seed.team == Team("BUF"); });
+    ASSERT_LT(first - seeds.begin() + 1, std::ssize(seeds)) << name;
+    EXPECT_EQ((first + 1)->team, Team("BAL")) << name;
+    EXPECT_EQ(first->decider, decider) << name;
+    EXPECT_EQ(first->over, std::vector<int>{Team("BAL")}) << name;
   }
 }
 

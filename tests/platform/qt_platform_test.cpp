@@ -1,5 +1,4 @@
-// The Qt platform layer as the commands use it: the dialogs' texts and buttons, the busy
-// pointer's reset, the report printer's PDF jobs and the help window's keys.
+// The Qt platform layer: dialogs, the busy pointer, the printer's PDF jobs and the help window.
 
 #include <QApplication>
 #include <QDialog>
@@ -42,8 +41,7 @@ int PdfPageCount(const std::filesystem::path& file) {
   return count == std::string::npos ? -1 : std::stoi(bytes.substr(count + 7));
 }
 
-// The colours (red green blue, 0 to 1) the pages of a PDF paint with, from its compressed
-// page streams.
+// The colours (red green blue, 0 to 1) a PDF's pages paint with.
 QSet<QString> PageColours(const std::filesystem::path& file) {
   const QByteArray bytes = QByteArray::fromStdString(testing::ReadFileBytes(file));
   static const QRegularExpression colour(R"(([\d.]+ [\d.]+ [\d.]+) (?:scn|SCN|rg|RG)\b)");
@@ -67,8 +65,7 @@ class QtPlatformTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Catches the program's CR LF line ends shown doubled, and a question's icon or default
-  // button lost on the way to the dialog.
+  // Catches CR LF line ends shown doubled, and a question's icon or default button lost.
   void DialogsShowTheirLinesIconsAndDefaultButtons() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
     OnNextDialog(
@@ -96,8 +93,7 @@ class QtPlatformTest : public QObject {
     QVERIFY(!ui.AskYesNo("Sure?", "Tavrin", MessageIcon::Critical, DefaultButton::First));
   }
 
-  // A message stands over the secondary window in front even before the window system has made
-  // that window active: over the main window it would leave the secondary window without keys.
+  // Catches a message over the main window, which leaves the secondary window in front keyless.
   void MessagesStandOverTheWindowInFront() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
     QWidget main_window;
@@ -126,8 +122,7 @@ class QtPlatformTest : public QObject {
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
   }
 
-  // A job that cannot be written says so, and the failure is forgotten with the job: the next
-  // one becomes a PDF named after it, with pages as many as its lines need.
+  // Catches a failed job not said, or its failure kept for the next, which is a PDF of its name.
   void PrinterJobsBecomeNamedPdfsOrSayWhyNot() {
     testing::TempFolder scratch;
     const auto folder = scratch.path() / "made later";
@@ -191,8 +186,7 @@ class QtPlatformTest : public QObject {
     }
   }
 
-  // An unknown keyword opens the contents; Escape closes the window as Close does (the view
-  // windows' test tries every closing key).
+  // An unknown keyword opens the contents; Escape closes the window as Close does.
   void HelpOpensAtTheContentsAndClosesByItsKeys() {
     HelpViewer viewer;
     viewer.OpenAtKeyword("No Such Topic");

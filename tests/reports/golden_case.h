@@ -1,6 +1,5 @@
 #pragma once
-// A golden case's final data files opened the way the program starts: a scratch copy of the
-// files, the settings and names read, the day names set. Also reads the case's report files.
+// A golden case's final files opened as the program opens them, and the case's report files.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>

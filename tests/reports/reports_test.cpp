@@ -1,8 +1,5 @@
-// The reports at the edges the recorded seasons never reach (their ordinary lines and figures
-// are the golden replay's): lines built from hand-filled stores with edge values and damaged
-// numbers; the print commands as the printer receives them (question, preparation, fonts,
-// margins, blank lines, page breaks, the end of the job); and the checks before a view opens
-// (missing schedules, blocks without predictions or scores, the scorecard's damaged market file).
+// The reports where the golden replay never reaches: edge values and damaged numbers, the print
+// commands as the printer receives them, and the checks before a view opens.
 
 #include <gtest/gtest.h>
 
@@ -42,8 +39,7 @@ TEST(WeeklyPredictionLines, DayZeroDamagedNumbersAndLongNames) {
   store.LocationName[8] = std::string(20, 'h');
   SetGame(store, 2, 7, 8, 1);
   SetGame(store, 3, 3, 4, 0);
-  store.AveOffense[3] = 4, store.AveDefense[3] = 5, store.AveOffense[4] = 4,
-  store.AveDefense[4] = 5;
+  store.AveOffense[3] = store.AveOffense[4] = 4, store.AveDefense[3] = store.AveDefense[4] = 5;
   store.WeekGameCount = 300;
   const auto lines = WeeklyPredictionLines(store, 3);
   ASSERT_EQ(lines.size(), 4u + MaxScheduleSlot + 1);
@@ -70,11 +66,11 @@ TEST(WeeklyResultLines, TiesGamesWithoutPickAndDamagedNumbers) {
   store.SavedPickTeam[1] = 5, store.SavedPickMargin[1] = 2;
   store.FirstScore[1] = 17, store.SecondScore[1] = 17;
   SetGame(store, 2, 7, 8, 1);
-  store.GameWinner[2] = 7, store.WinMargin[2] = 10, store.FirstScore[2] = 20,
+  store.GameWinner[2] = 7, store.WinMargin[2] = 10, store.FirstScore[2] = 20;
   store.SecondScore[2] = 10;
   SetGame(store, 3, 1, 99, 12);
   store.SavedPickTeam[3] = -5, store.SavedPickMargin[3] = 2;
-  store.GameWinner[3] = 77, store.WinMargin[3] = 3, store.FirstScore[3] = 13,
+  store.GameWinner[3] = 77, store.WinMargin[3] = 3, store.FirstScore[3] = 13;
   store.SecondScore[3] = 10;
   const auto lines = WeeklyResultLines(store, 9);
   ASSERT_EQ(lines.size(), 9u);
@@ -99,7 +95,7 @@ std::vector<std::string> TeamsOf(const std::vector<std::string>& lines) {
 // Catches a long name pushing the columns and 100.0 losing a digit.
 TEST(StatisticsLines, LongNameAndARatingOfOneHundred) {
   SeasonStore store = testing::LeagueStore(1999);
-  store.Cqr[30] = 100.0f, store.Wins[30] = 1, store.PointsScored[30] = 7,
+  store.Cqr[30] = 100.0f, store.Wins[30] = 1, store.PointsScored[30] = 7;
   store.PointsAllowed[30] = 56;
   store.LocationName[30] = "Seventeen Letters";
   EXPECT_EQ(StatisticsLines(store, 5, StatisticsOrder::QualityRating)[5],
@@ -151,26 +147,21 @@ class PrintCommand : public testing::SeasonFixture {
 
 // Catches the current or the report font chosen as the preparation font.
 TEST_F(PrintCommand, PrepareReportPrinterSkipsCurrentAndReportFonts) {
-  struct Case {
-    Lines fonts;
-    std::string current, report;
-    Lines expected;
-  };
-  const Case cases[] = {
+  const std::tuple<Lines, std::string, std::string, Lines> cases[] = {
+      // fonts, current, report
       {{"Arial", "Courier New", "Gothic"}, "Arial", "Courier New", {"font:Gothic", "line: "}},
       {{"Courier New"}, "Courier New", "Courier New", {"line: "}},
       {{"Courier New", "Arial"}, "Courier New", "", {"font:Arial", "line: "}}};
-  for (const Case& c : cases) {
+  for (const auto& [fonts, current, report, expected] : cases) {
     testing::RecordingPrinter printer;
-    printer.fonts = c.fonts;
-    printer.current_font = c.current;
-    PrepareReportPrinter(printer, c.report);
-    EXPECT_EQ(printer.events, c.expected) << c.report;
+    printer.fonts = fonts;
+    printer.current_font = current;
+    PrepareReportPrinter(printer, report);
+    EXPECT_EQ(printer.events, expected) << report;
   }
 }
 
-// Catches a report printed without asking, after Cancel, or with its own margins, sizes and
-// blank lines wrong; an empty list asks nothing.
+// Catches a report printed unasked, after Cancel, or with its sizes or blank lines wrong.
 TEST_F(PrintCommand, EachReportAsksThenPrintsItsLayout) {
   const std::string rule(76, '_');
   const Lines results_body{"line: ", "line: ", "line: ", "line: ", "line:title   "};
@@ -179,12 +170,7 @@ TEST_F(PrintCommand, EachReportAsksThenPrintsItsLayout) {
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
   };
-  struct Case {
-    const char* question;
-    std::function<void(const Lines&)> print;
-    Lines printed;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, std::function<void(const Lines&)>, Lines> cases[] = {
       {"Ready to send Predictions to the Printer.",
        [&](const Lines& l) { PrintWeeklyPredictions(session, l); },
        {"font:Courier New", "size:14", "line: ", "line: ", "line:   title", "line:   a",
@@ -206,17 +192,17 @@ TEST_F(PrintCommand, EachReportAsksThenPrintsItsLayout) {
        with_body({"font:Courier New", "size:12"},
                  {"size:10", "line:a     ", "line: ", "line:b     ", "line: ", "end"})},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.question);
+  for (const auto& [question, print, printed] : cases) {
+    SCOPED_TRACE(question);
     ui = {};
-    c.print({});  // nothing to print: nothing asked
+    print({});  // nothing to print: nothing asked
     ui.answers = {false};
-    c.print({"title", "a", "b"});
+    print({"title", "a", "b"});
     EXPECT_TRUE(events().empty());
     ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, c.question);
-    c.print({"title", "a", "b"});
-    EXPECT_EQ(AfterPreparation(), c.printed);
+    EXPECT_EQ(ui.questions[0].text, question);
+    print({"title", "a", "b"});
+    EXPECT_EQ(AfterPreparation(), printed);
   }
 }
 
@@ -254,9 +240,7 @@ TEST_F(PrintCommand, ShortScheduleIsLoweredOnOnePage) {
   EXPECT_EQ(printed.back(), "end");
 }
 
-// Two weeks a page: a blank line after every second "=" line, a new page after every fourth
-// unless it is one of the last two lines. Catches a break misplaced, a page not prepared again,
-// and a break before a lone last line.
+// Catches a break misplaced, a page not prepared again, and a break before a lone last line.
 TEST_F(PrintCommand, LongScheduleTwoWeeksAPage) {
   PrintSchedule(session, ScheduleListing(5));  // 30 lines, 10 "=" lines
   const auto printed = AfterPreparation();
@@ -289,15 +273,13 @@ std::string NotCurrent(int week) {
          std::to_string(week) + ".";
 }
 
-class Refusals : public ::testing::Test {
+class Refusals : public testing::SeasonFixture {
  protected:
-  Refusals() { store.WeeksInSeason = store.LastScoredWeek = 3; }
-
-  void WriteWeek(int week) {
-    store.WeekGameCount = 1;
-    store.GameFirstTeam[1] = 1, store.GameSecondTeam[1] = 2, store.GameDay[1] = 1;
-    ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), week));
+  Refusals() {
+    store = testing::LeagueStore(2001);
+    store.WeeksInSeason = store.LastScoredWeek = 3;
   }
+
   // A block with predictions in slot 1, and scores in slot 1 when `scored`.
   void WriteBlock(int block, bool scored) {
     store.ClearStatistics();
@@ -308,21 +290,15 @@ class Refusals : public ::testing::Test {
   // The view did not open and the user was told why, once.
   void ExpectRefused(bool shown, const std::string& message) {
     EXPECT_FALSE(shown);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, message);
+    EXPECT_EQ(ui.OnlyMessage(), message);
     ui.messages.clear();
   }
-
-  testing::TempFolder folder;
-  SeasonStore store = testing::LeagueStore(2001);
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
 };
 
 TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
   ExpectRefused(ShowWeeklyPredictions(session, 2).has_value(),
                 "Unable to Load the Schedule for Week 2.");
-  WriteWeek(2);
+  WriteSchedule(2, {{1, 2}});
   ExpectRefused(
       ShowWeeklyPredictions(session, 2).has_value(),
       "Unable to Load the Statistics for Week 2.\n\rScores must be current thru week # 1.");
@@ -333,7 +309,7 @@ TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
 TEST_F(Refusals, WeeklyScheduleOfAMissingOrDamagedWeek) {
   ExpectRefused(ShowWeeklySchedule(session, 1).has_value(),
                 "Unable to Load the Schedule for Week 1.");
-  WriteWeek(1);
+  WriteSchedule(1, {{1, 2}});
   const auto file = folder.path() / ScheduleFileName(2001);
   std::string bytes = testing::ReadFileBytes(file);
   bytes[6] = 'x';  // the first team of game 1
@@ -352,7 +328,7 @@ TEST_F(Refusals, ResultsAndStatisticsNameTheWeekWithoutScores) {
   WriteBlock(1, true);
   ExpectRefused(ShowWeeklyResults(session, 1).has_value(),
                 "Unable to Load the Schedule for Week 1.");
-  WriteWeek(2);
+  WriteSchedule(2, {{1, 2}});
   WriteBlock(1, false);
   WriteBlock(2, true);  // results of week 2, none of week 1
   ExpectRefused(ShowWeeklyResults(session, 2).has_value(), NotCurrent(1));
@@ -366,7 +342,7 @@ TEST_F(Refusals, ResultsAndStatisticsNameTheWeekWithoutScores) {
 
 // After an earlier week was processed again, the later blocks still hold their old figures.
 TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
-  WriteWeek(1), WriteWeek(2), WriteWeek(3);
+  for (int week = 1; week <= 3; ++week) WriteSchedule(week, {{1, 2}});
   for (int block = 0; block <= 3; ++block) WriteBlock(block, true);
   store.LastScoredWeek = 1;
   const std::string again =
@@ -387,7 +363,7 @@ TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
 
 // A block that cannot be read is named with its file, not taken for scores not yet entered.
 TEST_F(Refusals, ADamagedBlockIsNamedWithItsFile) {
-  WriteWeek(2);
+  WriteSchedule(2, {{1, 2}});
   WriteBlock(0, true);
   WriteBlock(1, true);
   store.PickTeam[1] = 40;  // no team: a damaged record
@@ -409,10 +385,8 @@ TEST_F(Refusals, TeamViewsSkipWhatIsMissing) {
   EXPECT_FALSE(ShowTeamSchedule(session, "      Select Team").has_value());
   EXPECT_FALSE(ShowTeamResults(session, "nobody").has_value());
 
-  WriteWeek(2);
-  store.WeekGameCount = 1;
-  store.GameFirstTeam[1] = 3, store.GameSecondTeam[1] = 4;
-  ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 3));
+  WriteSchedule(2, {{1, 2}});
+  WriteSchedule(3, {{3, 4}});
   auto schedule = ShowTeamSchedule(session, "Nick2");
   ASSERT_TRUE(schedule.has_value());
   EXPECT_EQ((std::vector<std::string>(schedule->begin() + 1, schedule->end())),
@@ -435,8 +409,7 @@ TEST(ScorecardReport, RefusesWeeksNotScoredAndLeavesOutDamagedLines) {
   for (int through : {0, 3}) {
     start.ui.messages.clear();
     EXPECT_FALSE(ShowSeasonScorecard(start.session, through));
-    ASSERT_EQ(start.ui.messages.size(), 1u);
-    EXPECT_EQ(start.ui.messages[0].text, NotCurrent(1));
+    EXPECT_EQ(start.ui.OnlyMessage(), NotCurrent(1));
   }
 
   testing::OpenedCase final("1999");
@@ -445,8 +418,7 @@ TEST(ScorecardReport, RefusesWeeksNotScoredAndLeavesOutDamagedLines) {
   ASSERT_TRUE(card);
   EXPECT_FALSE(card->market_known);
   EXPECT_EQ(card->weeks.size(), 2u);
-  ASSERT_EQ(final.ui.messages.size(), 1u);
-  EXPECT_EQ(final.ui.messages[0].text,
+  EXPECT_EQ(final.ui.OnlyMessage(),
             "The betting lines in TVML1999.csv cannot be read.\n\rThe scorecard leaves the market "
             "out.");
 }

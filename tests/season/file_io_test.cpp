@@ -16,8 +16,7 @@ namespace {
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
-// What a read gave, as one comparable value: the bytes, "(none)" for a missing file, or
-// "(failed)".
+// What a read gave: the bytes, "(none)" for a missing file, or "(failed)".
 std::string Read(const Outcome<FileContents>& read) {
   if (!read) return "(failed)";
   return read->value_or("(none)");
@@ -80,17 +79,14 @@ TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
   store.GameFirstTeam[1] = store.GameDay[1] = 1;
   store.GameSecondTeam[1] = 2;
   const auto& dir = folder.path();
-  const struct {
-    std::string file;
-    std::function<Outcome<void>()> write;
-  } writers[] = {
+  const std::pair<std::string, std::function<Outcome<void>()>> writers[] = {
       {SettingsFileName, [&] { return WriteSettings(store, dir); }},
       {NamesFileName, [&] { return WriteNames(store, dir); }},
       {"TVSC1999.dat", [&] { return WriteScheduleWeek(store, dir, 1); }},
       {"TVSt1999.dat", [&] { return WriteStatsBlock(store, dir, 0); }},
       {"data.dat", [&] { return ReplaceFileAtomically(file, "new"); }},
   };
-  for (const auto& writer : writers) ASSERT_TRUE(writer.write()) << writer.file;
+  for (const auto& [name, write] : writers) ASSERT_TRUE(write()) << name;
   EXPECT_EQ(EntryCount(), std::size(writers)) << "a temporary file was left behind";
   store.Weighting = 50;
   store.TeamName[1] = "Changed";
@@ -99,12 +95,12 @@ TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
   WriteFileBytes(file, "old");
   for (FileOperation operation :
        {FileOperation::Open, FileOperation::Write, FileOperation::Flush, FileOperation::Rename}) {
-    for (const auto& writer : writers) {
-      const std::string before = ReadFileBytes(dir / writer.file);
+    for (const auto& [name, write] : writers) {
+      const std::string before = ReadFileBytes(dir / name);
       InjectFileFault(operation, 1);
-      EXPECT_FALSE(writer.write()) << writer.file << " " << static_cast<int>(operation);
+      EXPECT_FALSE(write()) << name << " " << static_cast<int>(operation);
       ClearFileFaults();
-      EXPECT_EQ(ReadFileBytes(dir / writer.file), before) << writer.file;
+      EXPECT_EQ(ReadFileBytes(dir / name), before) << name;
       EXPECT_EQ(EntryCount(), std::size(writers)) << "a temporary file was left behind";
     }
   }

@@ -68,10 +68,8 @@ TEST_F(ScheduleFile, WeeksSitAtTheirRecordsAndRewritingOneKeepsTheOthers) {
 // A reader that kept a damaged field, or stopped reporting it, would hand the windows teams
 // and days outside their lists.
 TEST_F(ScheduleFile, DamagedRecordsAreReportedAndTheirFieldsNeverKept) {
-  const struct {
-    std::string bytes;
-    int count;
-  } cases[] = {
+  const std::pair<std::string, int> cases[] = {
+      // the record, the games it gives
       {Record("0201021xx031"), 2},        // a team that is not digits
       {Record("02010210103a"), 2},        // a day that is not a digit
       {Record("020102101 31"), 2},        // a blank inside a team field
@@ -87,15 +85,15 @@ TEST_F(ScheduleFile, DamagedRecordsAreReportedAndTheirFieldsNeverKept) {
       {Record("01010", 8, 96).substr(0, 9), 1},  // a truncated record
       {"", 0},                                   // no file at all
   };
-  for (const auto& damaged : cases) {
-    SCOPED_TRACE(&damaged - cases);  // the row
-    if (damaged.bytes.empty())
+  for (const auto& [bytes, count] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(bytes.substr(0, 24)));
+    if (bytes.empty())
       std::filesystem::remove(File());
     else
-      WriteFileBytes(File(), damaged.bytes);
+      WriteFileBytes(File(), bytes);
     SeasonStore read = Read(1);
     EXPECT_EQ(read.ScheduleStatus, "error");
-    EXPECT_EQ(read.WeekGameCount, damaged.count);
+    EXPECT_EQ(read.WeekGameCount, count);
     for (int game = 1; game <= read.WeekGameCount; ++game) {
       EXPECT_TRUE(read.GameFirstTeam[game] >= 0 && read.GameFirstTeam[game] <= 31);
       EXPECT_TRUE(read.GameSecondTeam[game] >= 0 && read.GameSecondTeam[game] <= 31);

@@ -1,5 +1,4 @@
-// A change of a season folder as one step: what the disk holds before, during and after it,
-// what a crash leaves for the next open to finish or remove, and the folder's one-writer lock.
+// A change of a season folder as one step, what a crash leaves of it, and the one-writer lock.
 
 #include "season/season_change.h"
 

@@ -9,14 +9,8 @@ namespace {
 
 // Catches a third pick taken, an unpick that loses the order, or a listed or unknown team picked.
 TEST(TeamPairPicker, PicksFollowTheClicks) {
-  const struct {
-    const char* what;
-    std::vector<int> listed;
-    std::vector<int> clicks;
-    int picked;
-    int first;
-    int second;
-  } cases[] = {
+  // what, the teams listed, the clicks, how many are picked, the first and the second pick
+  const std::tuple<const char*, std::vector<int>, std::vector<int>, int, int, int> cases[] = {
       {"one", {}, {5}, 1, 5, 0},
       {"two", {}, {5, 9}, 2, 5, 9},
       {"a third is ignored", {}, {5, 9, 12}, 2, 5, 9},
@@ -26,18 +20,18 @@ TEST(TeamPairPicker, PicksFollowTheClicks) {
       {"listed teams stay out", {9, 12}, {9, 5, 12, 31}, 2, 5, 31},
       {"outside the league", {}, {0, 32, -1, 7}, 1, 7, 0},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, listed, clicks, picked, first, second] : cases) {
+    SCOPED_TRACE(what);
     TeamPairPicker picker;
-    for (int team : c.listed) picker.SetListed(team, true);
-    for (int team : c.clicks) picker.ClickTeam(team);
-    EXPECT_EQ(picker.PickedCount(), c.picked);
-    EXPECT_EQ(picker.PairComplete(), c.picked == 2);
-    EXPECT_EQ(c.picked >= 1 ? picker.First() : 0, c.first);
-    EXPECT_EQ(c.picked == 2 ? picker.Second() : 0, c.second);
+    for (int team : listed) picker.SetListed(team, true);
+    for (int team : clicks) picker.ClickTeam(team);
+    EXPECT_EQ(picker.PickedCount(), picked);
+    EXPECT_EQ(picker.PairComplete(), picked == 2);
+    EXPECT_EQ(picked >= 1 ? picker.First() : 0, first);
+    EXPECT_EQ(picked == 2 ? picker.Second() : 0, second);
     for (int team = 1; team <= LeagueTeamCount; ++team) {
-      const bool picked = picker.State(team) == TeamPairPicker::TeamState::Picked;
-      EXPECT_EQ(picked, team == c.first || team == c.second) << team;
+      const bool is_picked = picker.State(team) == TeamPairPicker::TeamState::Picked;
+      EXPECT_EQ(is_picked, team == first || team == second) << team;
     }
   }
 }

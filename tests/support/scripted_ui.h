@@ -1,6 +1,5 @@
 #pragma once
-// A scripted stand-in for the person at the screen: it records every message, question and
-// printer call, and answers questions and input boxes from queues the test fills.
+// The person at the screen, scripted: records what it is shown and answers from queues.
 
 #include <fmt/format.h>
 
@@ -65,15 +64,6 @@ class RecordingPrinter : public Printer, public Canvas {
   double TextHeight(const std::string&) override { return 240.0; }
   double Width() override { return page_width; }
   double Height() override { return page_height; }
-
-  // Only the printed lines, in order.
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    for (const auto& event : events) {
-      if (event.rfind("line:", 0) == 0) lines.push_back(event.substr(5));
-    }
-    return lines;
-  }
 };
 
 struct ShownMessage {
@@ -132,6 +122,11 @@ class ScriptedUi : public UserInterface {
   void ShowHelpTopic(const std::string& keyword) override { help_topics.push_back(keyword); }
   void ShowHelpSearch() override { help_topics.emplace_back(); }
   std::string TodayText() override { return "12-06-2026"; }
+
+  // The text of the one message shown, or how many there were when not one.
+  std::string OnlyMessage() const {
+    return messages.size() == 1 ? messages[0].text : fmt::format("({} messages)", messages.size());
+  }
 
  private:
   template <typename T>
