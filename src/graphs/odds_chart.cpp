@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "graphs/area_canvas.h"
 #include "graphs/rating_chart.h"
-#include "presentation/report_printing.h"
 
 namespace tavrin {
 namespace {
@@ -77,24 +75,13 @@ void DrawOddsChart(Canvas& canvas, const OddsChartData& chart) {
 }
 
 void PrintOddsChart(Session& session, const OddsChartData& chart) {
-  Printer* printer = StartReportPrint(session, "Ready to send chart to Printer");
-  if (printer == nullptr) return;
-  Canvas& page = printer->PageCanvas();
-  const double width = page.Width();
-  const double height = page.Height();
-  AreaCanvas area(page, ChartAreaWidth, ChartAreaHeight, width / 20, height / 10, width / 1.1,
-                  height / 2.5);
-  DrawOddsChart(area, chart);
-  const SeasonStore& store = session.store;
-  const std::string font = store.ReportFont.empty() ? printer->CurrentFontName() : store.ReportFont;
-  page.SetPenStyle(PenStyle::Solid);
+  std::vector<PrintedLegendEntry> legend;
   for (std::size_t index = 0; index < chart.teams.size() && index < 2; ++index) {
-    PrintLegendEntry(page, font, (index == 0 ? 0.55 : 0.2) * width, width, height,
-                     PrintedLegendColours[index], LegendCaption(store, chart.teams[index].team));
+    legend.push_back(
+        {index == 0 ? 0.55 : 0.2, PrintedLegendColours[index], chart.teams[index].team});
   }
-  page.SetFont(font, 9, true);
-  page.DrawText(0.85 * width, 0.9 * height, session.ui.TodayText());
-  printer->EndDocument();
+  PrintChartPage(
+      session, [&chart](Canvas& canvas) { DrawOddsChart(canvas, chart); }, legend);
 }
 
 }  // namespace tavrin

@@ -22,8 +22,6 @@ constexpr double AreaFontPoints = 8;
 
 float Clamped(float rating) { return std::clamp(rating, LowestRating, HighestRating); }
 
-}  // namespace
-
 void PrintLegendEntry(Canvas& page, const std::string& font, double x, double page_width,
                       double page_height, int colour, const std::string& caption) {
   const double stroke_end = x + page_width / 50;
@@ -33,6 +31,8 @@ void PrintLegendEntry(Canvas& page, const std::string& font, double x, double pa
   page.SetFont(font, 10, true);
   page.DrawText(stroke_end, 0.518 * page_height, " " + caption);
 }
+
+}  // namespace
 
 RatingChartData ChartDataFrom(const SeasonStore& store) {
   return {store.GraphMode, store.GraphTeamOne, store.GraphTeamTwo, store.RatingSeriesOne,
@@ -105,7 +105,8 @@ std::string LegendCaption(const SeasonStore& store, int team) {
   return LocationOf(store, team) + " " + NicknameOf(store, team);
 }
 
-void PrintRatingChart(Session& session, const RatingChartData& chart) {
+void PrintChartPage(Session& session, const std::function<void(Canvas&)>& draw,
+                    const std::vector<PrintedLegendEntry>& legend) {
   Printer* printer = StartReportPrint(session, "Ready to send chart to Printer");
   if (printer == nullptr) return;
   Canvas& page = printer->PageCanvas();
@@ -113,21 +114,27 @@ void PrintRatingChart(Session& session, const RatingChartData& chart) {
   const double height = page.Height();
   AreaCanvas area(page, ChartAreaWidth, ChartAreaHeight, width / 20, height / 10, width / 1.1,
                   height / 2.5);
-  DrawRatingChart(area, chart);
+  draw(area);
 
   // With no report font chosen the font the printer preparation selected serves.
   const SeasonStore& store = session.store;
   const std::string font = store.ReportFont.empty() ? printer->CurrentFontName() : store.ReportFont;
   page.SetPenStyle(PenStyle::Solid);
-  if (chart.mode == 2) {
-    PrintLegendEntry(page, font, 0.2 * width, width, height, 0,
-                     LegendCaption(store, chart.team_two));
+  for (const PrintedLegendEntry& entry : legend) {
+    PrintLegendEntry(page, font, entry.x * width, width, height, entry.colour,
+                     LegendCaption(store, entry.team));
   }
-  PrintLegendEntry(page, font, 0.55 * width, width, height, TeamOnePrintedLegendColour,
-                   LegendCaption(store, chart.team_one));
   page.SetFont(font, 9, true);
   page.DrawText(0.85 * width, 0.9 * height, session.ui.TodayText());
   printer->EndDocument();
+}
+
+void PrintRatingChart(Session& session, const RatingChartData& chart) {
+  std::vector<PrintedLegendEntry> legend;
+  if (chart.mode == 2) legend.push_back({0.2, TeamTwoCurveColour, chart.team_two});
+  legend.push_back({0.55, TeamOnePrintedLegendColour, chart.team_one});
+  PrintChartPage(
+      session, [&chart](Canvas& canvas) { DrawRatingChart(canvas, chart); }, legend);
 }
 
 void ShowRatingExplanation(UserInterface& ui) {

@@ -4,7 +4,9 @@
 // and the printout that places the chart on the page with its legend and the date.
 
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/session.h"
@@ -50,10 +52,18 @@ void DrawRatingCurve(Canvas& canvas, const RatingSeries& series, int colour);
 // LocationName + " " + TeamName: the legend's caption for a team.
 std::string LegendCaption(const SeasonStore& store, int team);
 
-// One entry of a printed chart's legend below the chart: a thick stroke of `colour`, then the
-// caption, at `x` across the page.
-void PrintLegendEntry(Canvas& page, const std::string& font, double x, double page_width,
-                      double page_height, int colour, const std::string& caption);
+// One team of a printed chart's legend: its stroke's colour and where it stands across the page
+// (a fraction of the page's width).
+struct PrintedLegendEntry {
+  double x;
+  int colour;
+  int team;
+};
+
+// Prints a chart of the drawing area's size: asks first, draws it scaled onto the page, then the
+// legend entries in order below it and the date. Nothing on Cancel. Both charts print this way.
+void PrintChartPage(Session& session, const std::function<void(Canvas&)>& draw,
+                    const std::vector<PrintedLegendEntry>& legend);
 
 // The print button: the chart scaled onto the page, the legend strokes and captions below
 // it, and the date. Nothing on Cancel.
