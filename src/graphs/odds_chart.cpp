@@ -24,7 +24,7 @@ void DrawGrid(Canvas& canvas, int weeks) {
   canvas.SetPenStyle(PenStyle::Solid);
   canvas.DrawLine(AxisX, ChartTop - 100, AxisX, WeekAxisY);
   canvas.DrawLine(AxisX, WeekAxisY, GridRight, WeekAxisY);
-  canvas.DrawText(60, 120, "Play-offs (solid) and division (dotted), in percent");
+  canvas.DrawText(AxisX + 200, 0, "Play-offs (solid) and division (dotted), in percent");
   canvas.SetPen(0, 1);
   canvas.DrawText(300, WeekAxisY - 100, "0%");
   for (int percent = 25; percent <= 100; percent += 25) {
