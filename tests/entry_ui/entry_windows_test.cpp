@@ -48,9 +48,10 @@ class EntryWindowsTest : public QObject {
   Session& session() { return season_->session; }
   ScriptedUi& ui() { return season_->ui; }
 
-  void CloseWith(QWidget* window, const char* button) {
+  // Closes the window by its button, or by its close box when none is named.
+  void CloseWith(QWidget* window, const char* button = nullptr) {
     QPointer<QWidget> closing = window;
-    Click(window, button);
+    button != nullptr ? Click(window, button) : void(window->close());
     QTRY_VERIFY(closing.isNull());
     QCOMPARE(QGuiApplication::modalWindow(), nullptr);
   }
@@ -75,7 +76,6 @@ class EntryWindowsTest : public QObject {
          Growth::Fixed, "Text1"}};
     for (const auto& [open, growth, focus] : windows) {
       QWidget* window = open(session(), &main_window_);
-      QPointer<QWidget> opened = window;
       ExpectDialogRules(window, &main_window_, growth);
       QCOMPARE(ClippedControls(window), QStringList());
       // Each opens where the user types first.
@@ -88,8 +88,7 @@ class EntryWindowsTest : public QObject {
         ExpectDialogRules(fonts, window, Growth::Fixed);
         QTest::keyClick(fonts, Qt::Key_Escape);
       }
-      window->close();
-      QTRY_VERIFY(opened.isNull());
+      CloseWith(window);
     }
     QVERIFY(ui().questions.empty());
   }
@@ -223,10 +222,8 @@ class EntryWindowsTest : public QObject {
     Click(window, "cancelbutton");
     QCOMPARE(ui().questions.size(), std::size_t{1});
     QCOMPARE(OpenWindow("Scores"), window);
-    QPointer<QWidget> closing = window;
-    window->close();  // the close box asks too; Yes closes
+    CloseWith(window);  // the close box asks too; Yes closes
     QCOMPARE(ui().questions.size(), std::size_t{2});
-    QTRY_VERIFY(closing.isNull());
   }
 
   // A scored week shows its scores as its results report lists them; an empty box is named.
@@ -258,9 +255,7 @@ class EntryWindowsTest : public QObject {
     QCOMPARE(ui().messages[0].text,
              "Game # 4, " + visitor + " at " + home + ":\n\rthe score of " + home + " is missing.");
     QCOMPARE(window->focusWidget(), Control<QLineEdit>(window, "STTEXT_4"));
-    QPointer<QWidget> closing = window;
-    window->close();  // typed: the scripted user agrees to drop it
-    QTRY_VERIFY(closing.isNull());
+    CloseWith(window);  // typed: the scripted user agrees to drop it
   }
 
   void scheduleWeekBoxAndPairings() {
