@@ -32,8 +32,20 @@ std::vector<std::string> Weeks(const char* first, int from, int to) {
   return captions;
 }
 
+// An empty folder, the season's store and the scripted user, as the window starts them.
+class StartupLoading : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  SeasonStore store;
+  ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+};
+using NewSeasonCommand = StartupLoading;
+using SeasonHold = StartupLoading;
+using GamesFileChoice = StartupLoading;
+
 // Catches a menu one week short or long, or a damaged season length taken as it stands.
-TEST(StartupLoading, WeekMenusCountTheSeasonsWeeks) {
+TEST_F(StartupLoading, WeekMenusCountTheSeasonsWeeks) {
   // the season's weeks, the last week the menus offer
   for (const auto& [weeks, last] :
        {std::pair(-3, 1), {0, 1}, {1, 1}, {2, 2}, {17, 17}, {32767, MaxMenuWeeks}}) {
@@ -46,10 +58,7 @@ TEST(StartupLoading, WeekMenusCountTheSeasonsWeeks) {
   }
 }
 
-TEST(StartupLoading, MissingFilesAreReportedOnceAndLoadingCarriesOn) {
-  TempFolder folder;
-  SeasonStore store;
-  ScriptedUi ui;
+TEST_F(StartupLoading, MissingFilesAreReportedOnceAndLoadingCarriesOn) {
   LoadAtStartup(store, folder.path(), ui, ui.printer);
   ASSERT_EQ(ui.OnlyMessage(),
             "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working "
@@ -59,12 +68,9 @@ TEST(StartupLoading, MissingFilesAreReportedOnceAndLoadingCarriesOn) {
   EXPECT_TRUE(std::filesystem::is_empty(folder.path()));  // loading creates nothing
 }
 
-TEST(StartupLoading, ShortNamesFileIsReportedAfterTheSettingsAreRead) {
-  TempFolder folder;
+TEST_F(StartupLoading, ShortNamesFileIsReportedAfterTheSettingsAreRead) {
   WriteFileBytes(folder.path() / "TavSE.dat", "98\r\n100\r\n120\r\n\r\n3\r\n\"Arial\"\r\n16\r\n");
   WriteFileBytes(folder.path() / "TavNM.dat", "\"Buffalo\"\r\n\"Miami\"\r\n");
-  SeasonStore store;
-  ScriptedUi ui;
   LoadAtStartup(store, folder.path(), ui, ui.printer);
   EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(store.WorkingYear, 1998);
@@ -74,7 +80,7 @@ TEST(StartupLoading, ShortNamesFileIsReportedAfterTheSettingsAreRead) {
 }
 
 // Catches a new season left half-written: settings without names would pass for a season.
-TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
+TEST_F(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
   // The choices (0 demo, 1 new season, 2 import, 3 quit), the years typed, whether it goes on,
   // the settings' year after (0: none), the messages (a refused year, a failed save), and the
   // rename that fails (the first puts the change's journal in place).
@@ -116,21 +122,14 @@ TEST(StartupLoading, AFolderWithoutASeasonOffersTheDemoANewSeasonOrQuitting) {
     EXPECT_TRUE(std::filesystem::is_empty(held.path()));
   }
   // A folder that holds a season is not asked about.
-  TempFolder folder;
   WriteFileBytes(folder.path() / "TavNM.dat", "\"Buffalo\"\r\n");
-  SeasonStore store;
-  ScriptedUi ui;
-  Session session{store, ui, folder.path()};
   EXPECT_TRUE(OfferSeasonForEmptyFolder(session));
   EXPECT_TRUE(ui.questions.empty());
 }
 
 // A block whose bytes were overwritten is named once, at start-up, with the weeks it spoils.
-TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
-  TempFolder folder;
+TEST_F(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
   folder.CopyFilesFrom(testing::TestDataDir() / "golden" / "1999" / "final");
-  SeasonStore store;
-  ScriptedUi ui;
   LoadAtStartup(store, folder.path(), ui, ui.printer);
   EXPECT_TRUE(ui.messages.empty());
 
@@ -146,7 +145,7 @@ TEST(StartupLoading, ADamagedBlockIsNamedOnceWithTheWeeksToEnterAgain) {
 
 // Catches an empty folder's import that loses the file's year or its scored weeks, or that
 // leaves a half-made season behind a file refused part-way.
-TEST(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
+TEST_F(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
   struct ChoosingUi : ScriptedUi {
     std::filesystem::path file;
     std::optional<std::string> ChooseFileToOpen(const std::string&, const std::string&) override {
@@ -183,11 +182,10 @@ TEST(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
 }
 
 // Catches a font matched loosely, or kept when the printer offers no fonts at all.
-TEST(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {
+TEST_F(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {
   const std::pair<const char*, const char*> cases[] = {
       {"Courier New", "Courier New"}, {"courier new", ""}, {"Lucida Console", ""}};
-  ScriptedUi ui;  // its printer offers "Courier New", "Arial", "Times New Roman"
-  SeasonStore store;
+  // The scripted printer offers "Courier New", "Arial", "Times New Roman".
   for (const auto& [font, kept] : cases) {
     store.ReportFont = font;
     ForgetMissingReportFont(store, ui.printer);
@@ -199,11 +197,7 @@ TEST(StartupLoading, ReportFontMustMatchAPrinterFontExactly) {
   EXPECT_EQ(store.ReportFont, "");
 }
 
-TEST(NewSeasonCommand, AFirstSeasonSaysWhatItNeedsThenStartsEvenlyRated) {
-  TempFolder folder;
-  SeasonStore store;
-  ScriptedUi ui;
-  Session session{store, ui, folder.path()};
+TEST_F(NewSeasonCommand, AFirstSeasonSaysWhatItNeedsThenStartsEvenlyRated) {
   ui.choices = {static_cast<int>(EmptyFolderChoice::NewSeason)};
   ui.inputs = {"2003"};
   ASSERT_TRUE(OfferSeasonForEmptyFolder(session));
@@ -233,11 +227,9 @@ TEST(NewSeasonCommand, AFirstSeasonSaysWhatItNeedsThenStartsEvenlyRated) {
 constexpr std::chrono::milliseconds NoPatience(0);
 
 // Catches a window that reads a half-finished change, or that keeps no lock for a tool to meet.
-TEST(SeasonHold, AFreeFolderIsLockedAndAnInterruptedChangeFinishedFirst) {
-  TempFolder folder;
+TEST_F(SeasonHold, AFreeFolderIsLockedAndAnInterruptedChangeFinishedFirst) {
   WriteFileBytes(folder.path() / (".A.dat" + std::string(StagedSuffix)), "new a");
   WriteFileBytes(folder.path() / JournalFileName, "tavrin change\nA.dat\nend\n");
-  ScriptedUi ui;
   const auto lock = HoldSeasonFolder(folder.path(), ui, NoPatience);
   ASSERT_TRUE(lock);
   EXPECT_TRUE(ui.messages.empty());
@@ -247,12 +239,10 @@ TEST(SeasonHold, AFreeFolderIsLockedAndAnInterruptedChangeFinishedFirst) {
 }
 
 // Catches a second window, or one beside a running tool, saving over the other's changes.
-TEST(SeasonHold, AFolderInUseOpensReadOnlyAndSaysByWhom) {
-  TempFolder folder;
+TEST_F(SeasonHold, AFolderInUseOpensReadOnlyAndSaysByWhom) {
   WriteFileBytes(folder.path() / SettingsFileName, "kept");
   const auto tool = SeasonLock::Acquire(folder.path(), ToolProgramName, NoPatience);
   ASSERT_TRUE(tool);
-  ScriptedUi ui;
   EXPECT_FALSE(HoldSeasonFolder(folder.path(), ui, NoPatience));
   ASSERT_EQ(ui.messages.size(), 1u);
   const std::string in_use = "The season in " + folder.path().string() +
@@ -260,7 +250,6 @@ TEST(SeasonHold, AFolderInUseOpensReadOnlyAndSaysByWhom) {
                              ")";
   EXPECT_EQ(ui.messages[0].text.rfind(in_use + ".\n\rTavrin opens the season read-only", 0), 0u)
       << ui.messages[0].text;
-  SeasonStore store;
   store.WorkingYear = 1999;
   const auto saved = WriteSettings(store, folder.path());
   ASSERT_FALSE(saved);
@@ -274,11 +263,8 @@ constexpr std::string_view TwoSeasons =
 
 // Catches a question asked of a file with one season, a year the file lacks taken, and the
 // offered year not the working one.
-TEST(GamesFileChoice, AFileOfSeveralSeasonsAsksWhichAndRefusesOneItLacks) {
-  SeasonStore store;
+TEST_F(GamesFileChoice, AFileOfSeveralSeasonsAsksWhichAndRefusesOneItLacks) {
   store.WorkingYear = 1999;
-  ScriptedUi ui;
-  Session session{store, ui, "."};
   const struct {
     std::optional<std::string> answer;
     std::optional<int> year;

@@ -181,11 +181,14 @@ class DataCommandTest : public tavrin::testing::SeasonFixture {
     return -1;
   }
 
-  // Block 0 carrying predictions and results, ready for week 1's scores.
-  void StartSeason() {
+  // Block 0 carrying predictions and results, ready for week 1's scores; with `scheduled`,
+  // weeks 1 and 2 of seven games each too.
+  void StartSeason(bool scheduled = false) {
     FillStartBlock(60);
     for (int game = 1; game <= 5; ++game) SetPick(game, 1, 1);
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 0));
+    for (const char* week : {"1", "2"})
+      if (scheduled) ASSERT_EQ(Run("set-schedule", {week}, seven_games_), ExitDone);
   }
 
   std::string LastMessage() const { return ui.messages.empty() ? "" : ui.messages.back().text; }
@@ -215,9 +218,7 @@ TEST_F(DataCommandTest, SetScheduleSavesTheLinesOrSaysWhyNot) {
 // Catches a game missing or one too many, and a processed week not stored.
 TEST_F(DataCommandTest, EnterScoresRunsTheChecksThenProcessesTheWeek) {
   EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n"), ExitRefused);
-  StartSeason();
-  ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
-  ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
+  ASSERT_NO_FATAL_FAILURE(StartSeason(true));
   EXPECT_EQ(Run("enter-scores", {"1"}, "17 14\n10\n"), ExitRefused);
   EXPECT_EQ(Run("enter-scores", {"1"}, "1 2 3\n"), ExitUsage);
   std::string eight_games(4, '\n');  // blank lines are skipped
@@ -276,9 +277,7 @@ std::string UnplayedWeek(const std::string& header) {
 
 // A typo is refused whole, never read as the number at its start.
 TEST_F(DataCommandTest, TyposInScoresAndOptionsAreRefusedNotStoredAsNumbers) {
-  StartSeason();
-  ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
-  ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
+  ASSERT_NO_FATAL_FAILURE(StartSeason(true));
   const auto before = testing::FolderFiles(folder.path());
   for (const char* typo : {"1e2", "0x10", "3abc", "24,5", "+3", "21.0"}) {
     EXPECT_NE(
@@ -372,9 +371,7 @@ TEST_F(DataCommandTest, ImportRefusesAHostileFileWholeAndNamesEveryLine) {
 
 // The window's import over scored weeks: asked first, No by default, and No changes nothing.
 TEST_F(DataCommandTest, AnImportOverScoredWeeksAsksFirstInTheWindow) {
-  StartSeason();
-  ASSERT_EQ(Run("set-schedule", {"1"}, seven_games_), ExitDone);
-  ASSERT_EQ(Run("set-schedule", {"2"}, seven_games_), ExitDone);
+  ASSERT_NO_FATAL_FAILURE(StartSeason(true));
   ASSERT_EQ(Run("enter-scores", {"1"}, "17 14\n3 0\n3 0\n3 0\n3 0\n3 0\n0 3\n"), ExitDone);
   const std::string csv =
       UnplayedWeek("season,week,slot,day,visitor,home,visitor_score,home_score\n");

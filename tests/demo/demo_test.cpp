@@ -13,6 +13,7 @@
 #include "demo/demo_season.h"
 #include "demo/demo_teams.h"
 #include "demo/first_season_start.h"
+#include "engine/season_fixture.h"
 #include "entry/score_entry.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
@@ -37,7 +38,12 @@ std::vector<std::string> Entries(const fs::path& folder) {
   return names;
 }
 
-TEST(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
+// A scratch folder, a store and the scripted user.
+using DemoFolder = testing::SeasonFixture;
+using DemoSeason = testing::SeasonFixture;
+using FirstSeasonStart = testing::SeasonFixture;
+
+TEST_F(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
   for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSC1999.dat", "TVSt2003.dat"}) {
     SCOPED_TRACE(name);
     TempFolder folder;
@@ -51,10 +57,8 @@ TEST(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
   }
 }
 
-TEST(DemoFolder, WritesIntoAFolderWithOtherFiles) {
-  TempFolder folder;
+TEST_F(DemoFolder, WritesIntoAFolderWithOtherFiles) {
   WriteFileBytes(folder.path() / "notes.txt", "kept");
-  ScriptedUi ui;
   EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), CommandResult::Done);
   EXPECT_EQ(Entries(folder.path()),
             (std::vector<std::string>{"TVSC1999.dat", "TVSC2000.dat", "TVSt1999.dat",
@@ -63,7 +67,7 @@ TEST(DemoFolder, WritesIntoAFolderWithOtherFiles) {
 }
 
 // Catches a failed step leaving files or its scratch folder behind, and bad options written.
-TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
+TEST_F(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
   // The operation that fails, and on which turn (0: none, but 40 weeks played).
   for (const auto& [operation, nth] : {std::pair(FileOperation::Open, 0),
                                        {FileOperation::Open, 2},
@@ -85,14 +89,8 @@ TEST(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
 
 // The golden 1999 case starts from a made-up block 0 over 1999's real first week; the demo's
 // first season is started the same way, so with that week it must give the same files.
-TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
+TEST_F(FirstSeasonStart, MatchesTheGoldenStartFolder) {
   const fs::path data = testing::TestDataDir();
-  TempFolder folder;
-  SeasonStore store;
-  store.WorkingYear = 1999;
-  store.Reactivity = store.Weighting = 100;
-  store.WeeksInSeason = 17;
-  store.TeamCount = LeagueTeamCount;
   for (int t = 1; t <= LeagueTeamCount; ++t) {
     store.LocationName[t] = DemoTeams()[t - 1].location;
     store.TeamName[t] = DemoTeams()[t - 1].nickname;
@@ -109,9 +107,6 @@ TEST(FirstSeasonStart, MatchesTheGoldenStartFolder) {
   }
   store.WeekGameCount = static_cast<int16_t>(season.weeks.at(1).size());
   ASSERT_TRUE(WriteScheduleWeek(store, folder.path(), 1));
-
-  ScriptedUi ui;
-  Session session{store, ui, folder.path()};
   ASSERT_TRUE(WriteFirstSeasonStart(session));
   const fs::path golden = data / "golden" / "1999" / "start";
   for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSt1999.dat"})
@@ -224,7 +219,7 @@ TEST_F(DemoSeasonTest, PlayedWeeksHoldScoresAndTheNextWeekOpens) {
 }
 
 // Catches the edges of the year and weeks-played ranges moved by one.
-TEST(DemoSeason, OptionsOutsideTheirRangesAreRefused) {
+TEST_F(DemoSeason, OptionsOutsideTheirRangesAreRefused) {
   const std::pair<DemoOptions, bool> cases[] = {{{1997, 1, 8}, false},  {{10000, 1, 8}, false},
                                                 {{2000, 1, -1}, false}, {{2000, 1, 18}, false},
                                                 {{1998, 1, 0}, true},   {{2000, 1, 17}, true}};
@@ -234,12 +229,9 @@ TEST(DemoSeason, OptionsOutsideTheirRangesAreRefused) {
   }
 }
 
-TEST(DemoSeason, AWholeSeasonPlayedLeavesTheLastWeekScored) {
-  TempFolder folder;
-  ScriptedUi ui;
+TEST_F(DemoSeason, AWholeSeasonPlayedLeavesTheLastWeekScored) {
   const Outcome<void> made = MakeDemoSeason(folder.path(), DemoOptions{2001, 9, 17}, ui);
   ASSERT_TRUE(made) << made.failure();
-  SeasonStore store;
   ASSERT_TRUE(ReadSettings(store, folder.path()));
   EXPECT_EQ(store.WorkingYear, 2001);
   EXPECT_EQ(store.LastScoredWeek, 17);

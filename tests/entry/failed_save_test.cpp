@@ -53,11 +53,7 @@ TEST_F(FailedSaveTest, EveryWriterReportsItAndKeepsTheOldFile) {
          EXPECT_EQ(store.WorkingYear, 1999);
          return saved;
        }},
-      {"TVSt1999.dat",
-       [&] {
-         store.LastScoredWeek = 9;
-         return SaveEditorBlock(session, 3);
-       }},
+      {"TVSt1999.dat", [&] { return store.LastScoredWeek = 9, SaveEditorBlock(session, 3); }},
       {"TVSC1999.dat",
        [&] {
          std::vector<ScheduledGame> games;

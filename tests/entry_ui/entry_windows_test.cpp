@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 #include <tuple>
 
 #include "engine/results_processing.h"
@@ -43,40 +44,32 @@ class EntryWindowsTest : public QObject {
 
  private:
   std::unique_ptr<SeasonCopy> season_;
-  QWidget main_window_;
 
   Session& session() { return season_->session; }
   ScriptedUi& ui() { return season_->ui; }
+  QWidget* owner() { return &season_->main_window; }
 
-  void CloseWith(QWidget* window, const char* button) {
+  // Closes the window by its button, or by its close box when none is named.
+  void CloseWith(QWidget* window, const char* button = nullptr) {
     QPointer<QWidget> closing = window;
-    Click(window, button);
+    button != nullptr ? Click(window, button) : void(window->close());
     QTRY_VERIFY(closing.isNull());
     QCOMPARE(QGuiApplication::modalWindow(), nullptr);
   }
 
  private slots:
-  void initTestCase() { main_window_.show(); }
-
   void init() { season_ = std::make_unique<SeasonCopy>(); }
 
   void everyEntryWindowIsADialogInFrontOfTheMainWindow() {
-    using Open = QWidget* (*)(Session&, QWidget*);
-    const std::tuple<Open, Growth, const char*> windows[] = {
-        {[](Session& s, QWidget* owner) -> QWidget* { return OpenScoresWindow(s, 17, owner); },
-         Growth::Fixed, "FTTEXT_1"},
-        {[](Session& s, QWidget* owner) -> QWidget* { return OpenScheduleWindow(s, owner); },
-         Growth::Resizable, "Text2"},
-        {[](Session& s, QWidget* owner) -> QWidget* { return OpenNamesWindow(s, owner); },
-         Growth::Fixed, "Text1_1"},
-        {[](Session& s, QWidget* owner) -> QWidget* { return OpenSettingsWindow(s, owner); },
-         Growth::Fixed, "Text1"},
-        {[](Session& s, QWidget* owner) -> QWidget* { return OpenStatsEditorWindow(s, owner); },
-         Growth::Fixed, "Text1"}};
+    const std::tuple<std::function<QWidget*()>, Growth, const char*> windows[] = {
+        {[this] { return OpenScoresWindow(session(), 17, owner()); }, Growth::Fixed, "FTTEXT_1"},
+        {[this] { return OpenScheduleWindow(session(), owner()); }, Growth::Resizable, "Text2"},
+        {[this] { return OpenNamesWindow(session(), owner()); }, Growth::Fixed, "Text1_1"},
+        {[this] { return OpenSettingsWindow(session(), owner()); }, Growth::Fixed, "Text1"},
+        {[this] { return OpenStatsEditorWindow(session(), owner()); }, Growth::Fixed, "Text1"}};
     for (const auto& [open, growth, focus] : windows) {
-      QWidget* window = open(session(), &main_window_);
-      QPointer<QWidget> opened = window;
-      ExpectDialogRules(window, &main_window_, growth);
+      QWidget* window = open();
+      ExpectDialogRules(window, owner(), growth);
       QCOMPARE(ClippedControls(window), QStringList());
       // Each opens where the user types first.
       QVERIFY(window->focusWidget() != nullptr);
@@ -88,8 +81,7 @@ class EntryWindowsTest : public QObject {
         ExpectDialogRules(fonts, window, Growth::Fixed);
         QTest::keyClick(fonts, Qt::Key_Escape);
       }
-      window->close();
-      QTRY_VERIFY(opened.isNull());
+      CloseWith(window);
     }
     QVERIFY(ui().questions.empty());
   }
@@ -100,8 +92,8 @@ class EntryWindowsTest : public QObject {
     const std::string location = session().store.LocationName[5];
     const int weeks = session().store.WeeksInSeason;
     const std::pair<QWidget*, const char*> windows[] = {
-        {OpenNamesWindow(session(), &main_window_), "Text1_5"},
-        {OpenSettingsWindow(session(), &main_window_), "weekstext"}};
+        {OpenNamesWindow(session(), owner()), "Text1_5"},
+        {OpenSettingsWindow(session(), owner()), "weekstext"}};
     for (const auto& [window, box] : windows) {
       QPointer<QWidget> opened = window;
       QApplication::setActiveWindow(window);
@@ -115,7 +107,7 @@ class EntryWindowsTest : public QObject {
     }
     QCOMPARE(ui().questions.size(), std::size_t{4});
     // Loading a week over figures typed in the statistics editor asks too; No keeps them.
-    StatsEditorWindow* editor = OpenStatsEditorWindow(session(), &main_window_);
+    StatsEditorWindow* editor = OpenStatsEditorWindow(session(), owner());
     TypeOver(editor, "Text1", "3");
     Click(editor, "Loadbutton");
     TypeOver(editor, "Text2_0", "9");
@@ -137,7 +129,7 @@ class EntryWindowsTest : public QObject {
           "the windows and the commands left different data files");
     };
     // Enter moves on, but not from the last row's second box.
-    ScoreEntryWindow* scores_window = OpenScoresWindow(session(), 17, &main_window_);
+    ScoreEntryWindow* scores_window = OpenScoresWindow(session(), 17, owner());
     QVERIFY(QTest::qWaitForWindowActive(scores_window));
     int saved_week = 0;
     scores_window->SetWeekSavedNotice([&saved_week](int week) { saved_week = week; });
@@ -167,7 +159,7 @@ class EntryWindowsTest : public QObject {
     expect_same_files();
 
     // Week 1 again team by team, each game's teams the other way round.
-    ScheduleEntryWindow* schedule_window = OpenScheduleWindow(session(), &main_window_);
+    ScheduleEntryWindow* schedule_window = OpenScheduleWindow(session(), owner());
     std::vector<ScheduledGame> listed;
     TypeOver(schedule_window, "Text2", "1");
     for (const ScheduledGame& game : LoadScheduleWeek(commands.session, 1)) {
@@ -182,7 +174,7 @@ class EntryWindowsTest : public QObject {
     QVERIFY(SaveScheduleWeek(commands.session, "1", listed));
     expect_same_files();
 
-    SettingsWindow* settings_window = OpenSettingsWindow(session(), &main_window_);
+    SettingsWindow* settings_window = OpenSettingsWindow(session(), owner());
     Click(settings_window, "infobutton");
     Click(settings_window, "fontbutton");
     QWidget* fonts = OpenWindow("Setfont");
@@ -206,7 +198,7 @@ class EntryWindowsTest : public QObject {
 
   // A box that holds no score takes the focus; typed scores are dropped only after a question.
   void scoresRefusalTakesTheFocusAndClosingAsks() {
-    ScoreEntryWindow* window = OpenScoresWindow(session(), 17, &main_window_);
+    ScoreEntryWindow* window = OpenScoresWindow(session(), 17, owner());
     QVERIFY(window != nullptr);
     for (int game = 1; game <= session().store.WeekGameCount; ++game) {
       TypeOver(window, QStringLiteral("FTTEXT_%1").arg(game), "7");
@@ -223,15 +215,13 @@ class EntryWindowsTest : public QObject {
     Click(window, "cancelbutton");
     QCOMPARE(ui().questions.size(), std::size_t{1});
     QCOMPARE(OpenWindow("Scores"), window);
-    QPointer<QWidget> closing = window;
-    window->close();  // the close box asks too; Yes closes
+    CloseWith(window);  // the close box asks too; Yes closes
     QCOMPARE(ui().questions.size(), std::size_t{2});
-    QTRY_VERIFY(closing.isNull());
   }
 
   // A scored week shows its scores as its results report lists them; an empty box is named.
   void scoredWeekShowsItsScoresAndNamesAnEmptyBox() {
-    ScoreEntryWindow* window = OpenScoresWindow(session(), 5, &main_window_);
+    ScoreEntryWindow* window = OpenScoresWindow(session(), 5, owner());
     QVERIFY(window != nullptr);
     // The report gives the winner's nickname and the winner's score first.
     const SeasonStore& store = session().store;
@@ -258,13 +248,11 @@ class EntryWindowsTest : public QObject {
     QCOMPARE(ui().messages[0].text,
              "Game # 4, " + visitor + " at " + home + ":\n\rthe score of " + home + " is missing.");
     QCOMPARE(window->focusWidget(), Control<QLineEdit>(window, "STTEXT_4"));
-    QPointer<QWidget> closing = window;
-    window->close();  // typed: the scripted user agrees to drop it
-    QTRY_VERIFY(closing.isNull());
+    CloseWith(window);  // typed: the scripted user agrees to drop it
   }
 
   void scheduleWeekBoxAndPairings() {
-    ScheduleEntryWindow* window = OpenScheduleWindow(session(), &main_window_);
+    ScheduleEntryWindow* window = OpenScheduleWindow(session(), owner());
     TypeOver(window, "Text2", "18");
     Click(window, "loadbutton");
     QCOMPARE(ui().messages.size(), std::size_t{1});
