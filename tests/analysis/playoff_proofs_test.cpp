@@ -1,5 +1,4 @@
-// What the odds may show as certain: stages proven by records or, once the season is over, by
-// the seeding; figures that are only sampled never print as certain.
+// Only stages proven by records or by a finished season's seeding show as certain.
 
 #include "analysis/playoff_proofs.h"
 
@@ -139,9 +138,9 @@ TEST(PlayoffProofs, ProvenStagesAgreeWithEveryRun) {
             {stages.division, counts.division, 200}, {stages.out_of_division, counts.division, 0},
             {stages.playoffs, counts.playoffs, 200}, {stages.out_of_playoffs, counts.playoffs, 0},
             {stages.rest, counts.rest, 200},         {stages.out_of_rest, counts.rest, 0}};
-        for (const auto& [claimed, count, expected] : claims) {
+        for (const auto& [claimed, count, expected] : claims)
           EXPECT_TRUE(!claimed || count == expected) << trace << " count " << count;
-        }
+
         proven += StatusOf(stages) != OddsStatus::None;
       }
     }

@@ -1,7 +1,4 @@
-// The season projection and the single game predictions: every golden case line for line after
-// every week (the tool's replay compares the final week's); the projection's edges the recorded
-// seasons never reach (ties, empty boxes, other years' titles); single games at their edges and
-// the predictions window's picking, list and print rules.
+// The projection and single game predictions after every golden week, and their edge cases.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -19,8 +16,7 @@
 namespace tavrin {
 namespace {
 
-// The predictions list holds, for every game of the coming week, its prediction and the same
-// pairing on a neutral site, then the projection's contenders and champions.
+// The list: each coming game, then on a neutral site, then the projection's contenders.
 TEST(GoldenAnalysis, ProjectionAndSingleGamePredictionsAfterEveryWeek) {
   for (const char* name : testing::GoldenCases) {
     testing::OpenedCase opened(name);
@@ -111,14 +107,17 @@ TEST(SeasonProjection, TitlesOfOtherYears) {
   EXPECT_EQ(ChampionshipTitle(1998), "");
 }
 
-TEST(SeasonProjection, RefusedWithoutScores) {
+// Without the season's files both refuse with a message instead of working on nothing.
+TEST(SeasonProjection, ProjectionAndSpecialsRefusedWithoutScores) {
   testing::TempFolder folder;
-  SeasonStore store = RatedStore();
+  SeasonStore store = testing::LeagueStore(2001);
   store.LastScoredWeek = 4;
   testing::ScriptedUi ui;
   Session session{store, ui, folder.path()};
   EXPECT_FALSE(ShowSeasonProjection(session).has_value());
   EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_FALSE(LoadSpecialsRatings(session));
+  EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 // Catches a cap on the margin, a lead of 0.2 taken as a favourite, and half points rounded
@@ -245,16 +244,6 @@ TEST(SpecialsModel, PrintIsDoubleSpacedUnderADatedTitle) {
       "line:     " + model.Lines()[1], "end"};
   // clang-format on
   EXPECT_EQ(ui.printer.events, expected);
-}
-
-TEST(SpecialsModel, OpeningNeedsPredictions) {
-  testing::TempFolder folder;
-  SeasonStore store = testing::LeagueStore(2001);
-  store.LastScoredWeek = 6;
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
-  EXPECT_FALSE(LoadSpecialsRatings(session));
-  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The charts: the rating chart's curves, the graph team selection, the rating series' loading,
-// and the scorecard chart's range and printout.
+// The rating and odds charts, the graph team selection, the rating series and the scorecard chart.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -25,9 +24,8 @@ std::vector<std::string> ExpectedSegments(const std::vector<std::array<double, 4
   std::vector<std::string> events;
   const auto x = [](double block) { return 700 + 380 * block; };
   const auto y = [](double rating) { return 4410 - (rating - 30) * 70; };
-  for (const auto& [b1, r1, b2, r2] : segments) {
+  for (const auto& [b1, r1, b2, r2] : segments)
     events.push_back(fmt::format("lineto:{},{},{},{}", x(b1), y(r1), x(b2), y(r2)));
-  }
   return events;
 }
 
@@ -208,9 +206,8 @@ TEST(OddsChart, EachTeamDrawsItsPlayoffAndDivisionOddsWeekByWeek) {
   testing::RecordingPrinter canvas;
   DrawOddsChart(canvas, {{history}, 17});
   std::vector<std::string> curves;
-  for (const auto& event : canvas.events) {
+  for (const auto& event : canvas.events)
     if (event.rfind("lineto:", 0) == 0) curves.push_back(event);
-  }
   const auto y = [](double percent) { return 4420 - 4070 * percent / 100; };
   ASSERT_GE(curves.size(), 2u);
   EXPECT_EQ(curves[curves.size() - 2], fmt::format("lineto:1040,{},1420,{}", y(50), y(100)));

@@ -37,9 +37,8 @@ std::vector<StandingsRow> StandingsRows() {
 
 // A 1-based place of a team in a list of placements; 0 when it is not there.
 int PlaceOf(const std::vector<Placement>& placements, int team) {
-  for (std::size_t i = 0; i < placements.size(); ++i) {
+  for (std::size_t i = 0; i < placements.size(); ++i)
     if (placements[i].team == team) return static_cast<int>(i) + 1;
-  }
   return 0;
 }
 
@@ -102,10 +101,9 @@ TEST(ModernSeason, StrengthsOfVictoryAndScheduleAreTheLeagues) {
     if (row.at("season") != "2020") continue;
     const int clubs[] = {league->TeamOfCode(row.at("team")).value()};
     for (const auto& [column, step] : {std::pair{"sov", Decider::StrengthOfVictory},
-                                       std::pair{"sos", Decider::StrengthOfSchedule}}) {
+                                       std::pair{"sos", Decider::StrengthOfSchedule}})
       EXPECT_NEAR(StepFigures(records, step, clubs)->at(0), std::stod(row.at(column)), 1e-6)
           << row.at("team") << " " << column;
-    }
   }
 }
 

@@ -1,5 +1,4 @@
-// The reports where the golden replay never reaches: edge values and damaged numbers, the print
-// commands as the printer receives them, and the checks before a view opens.
+// The reports' edge values, damaged numbers, print layouts and refusals, beyond the golden replay.
 
 #include <gtest/gtest.h>
 
@@ -86,9 +85,8 @@ TEST(WeeklyResultLines, TiesGamesWithoutPickAndDamagedNumbers) {
 
 std::vector<std::string> TeamsOf(const std::vector<std::string>& lines) {
   std::vector<std::string> teams;
-  for (std::size_t line = 5; line < lines.size(); ++line) {
+  for (std::size_t line = 5; line < lines.size(); ++line)
     teams.push_back(lines[line].substr(1, lines[line].find(' ', 1) - 1));
-  }
   return teams;
 }
 
@@ -208,9 +206,8 @@ TEST_F(PrintCommand, EachReportAsksThenPrintsItsLayout) {
 
 Lines ScheduleListing(int weeks) {
   Lines lines;
-  for (int week = 1; week <= weeks; ++week) {
+  for (int week = 1; week <= weeks; ++week)
     lines.insert(lines.end(), {"Week", "====", "game", "====", " ", " "});
-  }
   return lines;
 }
 
@@ -356,9 +353,7 @@ TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
   ExpectRefused(ShowWeeklyPredictions(session, 3).has_value(), again);
   const auto results = ShowTeamResults(session, "Nick2");
   ASSERT_TRUE(results.has_value());
-  EXPECT_NE(std::find(results->begin(), results->end(),
-                      " 2 The scores of this week must be entered again."),
-            results->end());
+  EXPECT_EQ(Count(*results, " 2 The scores of this week must be entered again."), 1);
 }
 
 // A block that cannot be read is named with its file, not taken for scores not yet entered.

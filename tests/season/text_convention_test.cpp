@@ -92,8 +92,7 @@ TEST(StrictNumbers, OnlyAWholeNumberWithBlanksAroundItIsANumber) {
       {"21abc", {}}, {"1e2", {}},          {"0x10", {}},
       {"24,5", {}},  {"+3", {}},           {"-3", {}},
       {"", {}},      {"  ", {}},           {"2 1", {}},
-      {"3.0", {}},   {"\xef\xbc\x93", {}}, {"99999999999999999999999", {}},
-  };
+      {"3.0", {}},   {"\xef\xbc\x93", {}}, {"99999999999999999999999", {}}};
   for (const auto& [text, expected] : cases) {
     EXPECT_EQ(ReadTypedWholeNumber(text, 999), expected) << '"' << text << '"';
     const auto digits = ReadWholeDigits(text);
@@ -107,8 +106,8 @@ TEST(StrictNumbers, ADecimalIsDigitsWithAtMostOnePoint) {
   const std::pair<const char*, std::optional<double>> cases[] = {
       {"62.5", 62.5}, {" .5 ", 0.5}, {"7.", 7.0},  {"21", 21.0}, {".", {}},
       {"1.2.3", {}},  {"1e2", {}},   {"-1.5", {}}, {"+1.5", {}}, {"24,5", {}},
-      {"0x1p3", {}},  {"inf", {}},   {"nan", {}},  {"", {}},     {"3.5abc", {}},
-  };
+      {"0x1p3", {}},  {"inf", {}},   {"nan", {}},  {"", {}},     {"3.5abc", {}}};
+
   for (const auto& [text, expected] : cases)
     EXPECT_EQ(ReadTypedDecimal(text), expected) << '"' << text << '"';
 }
