@@ -60,9 +60,7 @@ struct ProofCase {
   OddsStatus status;
 };
 
-// Catches a proof one club off at each boundary: a rival level is no certain loser, three
-// threats still leave a wild card and four do not, five clubs ahead from three divisions leave
-// room and six do not; and a tie the rules settle once the season is over.
+// Catches a proof one club off at each boundary, and a tie the rules settle at the season's end.
 TEST(PlayoffProofs, EachStatusIsProvenExactlyWhereNoResultLeftCanChangeIt) {
   const auto everyone = [](int won, int lost, int left) {
     ConstructedSeason season;
@@ -108,8 +106,7 @@ TEST(PlayoffProofs, EachStatusIsProvenExactlyWhereNoResultLeftCanChangeIt) {
   }
 }
 
-// The head-to-head case seeded: the division winner's seed is known, and a picked result (whose
-// margin is made up) proves nothing by seeding.
+// Catches a seed proven from picked results, whose margins are made up.
 TEST(PlayoffProofs, AFinishedSeasonKnowsItsSeedsUnlessItsScoresArePicked) {
   const auto season =
       SpreadConference({1, 2}).Game(2, 1, 3, 10).Record(1, 6, 7).Record(2, 7, 6).games();

@@ -85,8 +85,7 @@ TEST(SeasonProjection, EqualRatingsAndChampions) {
   }
 }
 
-// With nobody rated above 0 outside the first contender's group the search ends, leaving the
-// second box empty, instead of searching for ever.
+// Catches a search for ever when no second contender is rated above 0.
 TEST(SeasonProjection, NoQualifyingSecondContenderLeavesAnEmptyBox) {
   SeasonStore store = RatedStore(0);
   store.Cqr[3] = 60, store.Cqr[5] = 55;
@@ -120,8 +119,7 @@ TEST(SeasonProjection, ProjectionAndSpecialsRefusedWithoutScores) {
   EXPECT_EQ(ui.messages.size(), 2u);
 }
 
-// Catches a cap on the margin, a lead of 0.2 taken as a favourite, and half points rounded
-// wrongly (home advantage, neutral sites and groups are the golden cases').
+// Catches a cap on the margin, a lead of 0.2 taken as a favourite, half points rounded wrongly.
 TEST(SingleGame, UncappedMarginsSmallLeadsAndRounding) {
   struct Case {
     float cqr_one;
@@ -153,8 +151,7 @@ TEST(SingleGame, ALongNameKeepsTheLineWhole) {
 TEST(SpecialsModel, PickingUnpickingAndReversing) {
   SeasonStore store = testing::LeagueStore(2001);
   SpecialsModel model(store);
-  // Each click, then the label and whether the game box is enabled (the picking rules are the
-  // pair picker's).
+  // Each click, then the label and whether the game box is enabled.
   const std::tuple<int, const char*, bool> clicks[] = {
       {4, "Loc4 at ", false},
       {9, "Loc4 at Loc9", true},

@@ -35,8 +35,7 @@ std::vector<int> SortedTeams(const std::vector<double>& figures) {
   return teams;
 }
 
-// Catches ties broken against the team number, and keys of 1024 and more (a CQR of 102.4)
-// where a single-precision key no longer carries the team. Full leagues are the golden replay's.
+// Catches ties broken against the team number, and keys of 1024 and more losing the team.
 TEST(SortTeamKeys, OrdersByWholePartThenTeamNumber) {
   std::vector<double> thousands(31, 600);
   std::vector<int> thousands_order;
@@ -203,8 +202,7 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
   }
 }
 
-// Half way through 2000: the records are the standings' own, the stages add up, and a seed
-// repeats its odds.
+// Half way through 2000: records are the standings', stages add up, and a seed repeats.
 TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
   testing::OpenedCase opened("2000");
   opened.store.LastScoredWeek = 8;

@@ -36,8 +36,7 @@ std::vector<std::string> DrawnSegments(const RatingSeries& series) {
   return canvas.events;
 }
 
-// Catches a curve drawn off the mapping, ratings outside 30..90 not clamped to the chart's
-// edges, a gap drawn as a fall to 0, blocks past 18 drawn.
+// Catches ratings outside 30..90 not clamped, a gap drawn as a fall to 0, blocks past 18 drawn.
 TEST(RatingChart, CurvesFollowTheMappingWithClampingAndGaps) {
   RatingSeries series{};
   series[0] = 60, series[1] = 62.5f, series[2] = 95, series[4] = 20, series[18] = 70;
@@ -53,8 +52,7 @@ TEST(RatingChart, CurvesFollowTheMappingWithClampingAndGaps) {
             ExpectedSegments({{0, 60, 30.0 / 380, 60}, {30.0 / 380, 60, 0, 60}}));
 }
 
-// Catches a missing team taken as team 0, the second list read in one-team mode, and the same
-// team twice kept as a two-team graph.
+// Catches a missing team taken as 0, the second list read for one team, a team twice kept.
 TEST(GraphSelection, AcceptsOnlyCompleteChoices) {
   // the mode, the two lists' choices, accepted?, the teams and the mode stored, the beeps
   const std::tuple<int, const char*, const char*, bool, int, int, int, int> cases[] = {
@@ -86,8 +84,7 @@ class SeriesLoading : public testing::SeasonFixture {
   }
 };
 
-// Catches the last graph's values kept, blocks not written read as anything but 0, and the
-// second series read in one-team mode.
+// Catches the last graph's values kept, missing blocks not 0, the second series read for one.
 TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
   store.RatingSeriesOne.fill(7);
   store.GraphTeamOne = 5;

@@ -82,9 +82,7 @@ TEST(FormatNumber, FillsThePatternsRoundingHalvesAwayFromZero) {
   EXPECT_EQ(FormatNumber(std::numeric_limits<float>::max(), "00").size(), 39u);
 }
 
-// What a person types or an input file gives: a whole number with blanks around it and nothing
-// else. Catches a reader that takes the digits at the start, an exponent, hex, a sign or a
-// decimal comma, and one that overflows.
+// Catches a typed number read from its first digits, an exponent, hex, a sign, a comma, overflow.
 TEST(StrictNumbers, OnlyAWholeNumberWithBlanksAroundItIsANumber) {
   const std::pair<const char*, std::optional<int>> cases[] = {
       {"21", 21},    {"21 ", 21},          {" \t7\t", 7},

@@ -184,8 +184,7 @@ class ViewWindowsTest : public QObject {
     }
   }
 
-  // Enter where the focus opens closes a view, as its help says, unless the window has a button
-  // that accepts (the team selection's OK) or acts (Predict).
+  // Enter closes a view, unless the window has a button that accepts (OK) or acts (Predict).
   void EnterClosesAViewWithNothingToAccept() {
     for (const ViewWindow& view : ViewWindows) {
       const QString name = view.name;
@@ -200,8 +199,7 @@ class ViewWindowsTest : public QObject {
     }
   }
 
-  // Week 5 scored again after week 17: the weeks after it are left out of the team's totals, the
-  // graph, the scorecard and the odds, and each window says so.
+  // Week 5 scored again after week 17: the later weeks are left out, and each window says so.
   void WeeksToEnterAgainAreLeftOutAndSaidSo() {
     const QString note =
         "The scores of Week # 6 to Week # 17 must be entered again; they are left "
@@ -344,8 +342,7 @@ class ViewWindowsTest : public QObject {
     CloseAndSettle(graph);
   }
 
-  // What if? A picked win moves its team's odds up, with the change shown; Clear picks goes
-  // back; the season's files never change; only a proven figure reads 100.0.
+  // A picked win moves the odds up; Clear picks goes back; no file changes; 100.0 is proven.
   void OddsPicksMoveTheOddsAndClearPicksGoesBack() {
     SeasonCopy s;
     s.store.LastScoredWeek = 14;
