@@ -61,9 +61,8 @@ SeasonStore RatedStore(double rating = 50) {
   return store;
 }
 
-// Each case: the ratings changed from 50, then the teams expected in boxes 1 to 7 (0: not
-// checked). Catches equal ratings going to the higher number, equal champions not giving the
-// NFC's, and the ratings changed by the projection (the groups are the golden cases').
+// Ratings changed from 50, then boxes 1 to 7 (0: unchecked). Catches ties to the higher number,
+// a tied final not given to the NFC, and the ratings changed by the projection.
 TEST(SeasonProjection, EqualRatingsAndChampions) {
   struct Case {
     std::vector<std::pair<int, float>> ratings;
@@ -78,9 +77,8 @@ TEST(SeasonProjection, EqualRatingsAndChampions) {
     for (const auto& [team, rating] : c.ratings) store.Cqr[team] = rating;
     const SeasonStore before = store;
     const auto boxes = ProjectSeason(store).box_team;
-    for (int box = 1; box <= 7; ++box) {
+    for (int box = 1; box <= 7; ++box)
       EXPECT_TRUE(c.boxes[box] == 0 || boxes[box] == c.boxes[box]) << c.ratings[0].first << box;
-    }
     EXPECT_EQ(store.Cqr, before.Cqr);
   }
 }

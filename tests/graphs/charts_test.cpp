@@ -180,8 +180,7 @@ TEST(ScorecardChart, PrintoutFitsOnePortraitPage) {
   }
   EXPECT_EQ(lines_printed, 58);
   EXPECT_GT(lowest, last_line_bottom);
-  // The chart follows the table with no more than a blank line between, and nothing but the
-  // report and the chart is written (the page's foot has the date).
+  // The chart follows within a blank line of the table, and no page foot (with the date).
   double highest = page.page_height;
   for (const std::string& event : page.events) {
     double x = 0, y = 0, x2 = 0, y2 = 0;

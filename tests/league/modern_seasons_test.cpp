@@ -90,9 +90,7 @@ TEST_P(ModernSeason, GivesTheRealRecordsPlacesAndSeeds) {
   }
 }
 
-// The league combines the records of a club's opponents, a tie as half a win. standings.csv's
-// strengths come from a source that did so in 2020 only (it counts ties as losses in 2002 and
-// 2019, and averages the opponents' percentages in 2022, when two clubs played a game fewer).
+// Opponents' records combined, a tie as half a win: standings.csv's strengths do so in 2020 only.
 TEST(ModernSeason, StrengthsOfVictoryAndScheduleAreTheLeagues) {
   const auto league = LeagueOf(2020);
   const std::vector<PlayedGame> games = GamesOf(*league);
