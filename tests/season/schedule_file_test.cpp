@@ -29,7 +29,6 @@ class ScheduleFile : public testing::SeasonFixture {
       store.GameDay[game] = static_cast<int16_t>(game % 7 + 1);
     }
   }
-  // Reads a week into a fresh store and returns it.
   SeasonStore Read(int week) {
     SeasonStore read;
     read.WorkingYear = store.WorkingYear;
