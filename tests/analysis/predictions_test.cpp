@@ -86,8 +86,7 @@ TEST(SeasonProjection, EqualRatingsAndChampions) {
 // Catches a search for ever when no second contender is rated above 0.
 TEST(SeasonProjection, NoQualifyingSecondContenderLeavesAnEmptyBox) {
   SeasonStore store = RatedStore(0);
-  store.Cqr[3] = 60, store.Cqr[5] = 55;
-  store.Cqr[17] = 40, store.Cqr[27] = 41;
+  store.Cqr[3] = 60, store.Cqr[5] = 55, store.Cqr[17] = 40, store.Cqr[27] = 41;
   const auto projection = ProjectSeason(store);
   EXPECT_EQ(projection.box_team, (std::array<int, 8>{0, 3, 0, 27, 17, 3, 27, 3}));
   EXPECT_EQ(ProjectionReportLines(store, projection)[3], "Box 2 second AFC contender: ");

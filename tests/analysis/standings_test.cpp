@@ -61,8 +61,7 @@ TEST(SortTeamKeys, FiguresThatAreNoNumbersStillGiveTeamNumbers) {
 TEST(WinPercentages, GamesWithoutWinsAndTiesCountHalf) {
   SeasonStore store = StoreWithTeams(4);
   store.Wins[2] = 0, store.Ties[2] = 2;
-  store.Wins[3] = 7, store.Losses[3] = 3;
-  store.Wins[4] = 3;
+  store.Wins[3] = 7, store.Losses[3] = 3, store.Wins[4] = 3;
   ComputeWinPercentages(store);
   EXPECT_EQ(std::vector<float>(store.WinPct.begin() + 1, store.WinPct.begin() + 5),
             (std::vector<float>{0, 0.5f, 0.7f, 1}));

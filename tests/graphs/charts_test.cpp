@@ -78,8 +78,7 @@ class SeriesLoading : public testing::SeasonFixture {
  protected:
   void WriteBlock(int block, double first_rating) {
     store.ClearStatistics();
-    store.Cqr[5] = first_rating;
-    store.Cqr[6] = first_rating + 1;
+    store.Cqr[5] = first_rating, store.Cqr[6] = first_rating + 1;
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
   }
 };
@@ -93,17 +92,14 @@ TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
   WriteBlock(0, 60.5);
   WriteBlock(1, 58.25);
   WriteBlock(3, 90);
-  store.GraphMode = 2;
-  store.GraphTeamOne = 5;
-  store.GraphTeamTwo = 6;
+  store.GraphMode = 2, store.GraphTeamOne = 5, store.GraphTeamTwo = 6;
   LoadRatingSeries(session);
   EXPECT_EQ(std::vector<float>(store.RatingSeriesOne.begin(), store.RatingSeriesOne.begin() + 4),
             (std::vector<float>{60.5f, 58.25f, 0, 90}));
   EXPECT_EQ(store.RatingSeriesTwo[3], 91.0f);
   EXPECT_EQ(store.RatingSeriesOne[17], 0.0f);
 
-  store.GraphMode = 1;
-  store.GraphTeamTwo = 0;
+  store.GraphMode = 1, store.GraphTeamTwo = 0;
   LoadRatingSeries(session);
   EXPECT_EQ(store.RatingSeriesTwo, decltype(store.RatingSeriesOne){});
 }

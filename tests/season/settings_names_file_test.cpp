@@ -66,11 +66,8 @@ TEST_F(SettingsFile, ReadsLenientlyAndStopsAtTheFirstLineThatIsMissingOrDoesNotF
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.value_or("no file").substr(0, 20));
-    store.WorkingYear = 1234;
-    store.Reactivity = store.Weighting = 50;
-    store.LastScoredWeek = 9;
-    store.ReportFont = "kept";
-    store.WeeksInSeason = 21;
+    store.WorkingYear = 1234, store.LastScoredWeek = 9, store.WeeksInSeason = 21;
+    store.Reactivity = store.Weighting = 50, store.ReportFont = "kept";
     if (c.text) WriteSettingsText(*c.text);
     EXPECT_EQ(ReadSettings(store, folder.path()), c.read);
     EXPECT_EQ(Read(), c.after);

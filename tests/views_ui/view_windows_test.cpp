@@ -65,8 +65,7 @@ void DoubleClickRow(QWidget* window, const char* list_name, int row) {
 constexpr int Buffalo = 1, Jacksonville = 9, StLouis = 30;
 
 Session& WithTwoGraphTeams(SeasonCopy& s) {
-  s.store.GraphMode = GraphTwoTeams;
-  s.store.GraphTeamOne = StLouis;
+  s.store.GraphMode = GraphTwoTeams, s.store.GraphTeamOne = StLouis;
   s.store.GraphTeamTwo = Jacksonville;
   return s.session;
 }
