@@ -42,7 +42,6 @@ TEST(SortTeamKeys, OrdersByWholePartThenTeamNumber) {
   thousands[29] = 1024, thousands[30] = 1999, thousands[2] = 1024;
   for (int team = 1; team <= 31; ++team)
     if (team != 3 && team < 30) thousands_order.push_back(team);
-
   thousands_order.insert(thousands_order.end(), {3, 30, 31});
   const std::pair<std::vector<double>, std::vector<int>> cases[] = {
       {{5, 3, 9, 3, 1}, {5, 2, 4, 1, 3}}, {thousands, thousands_order}};
