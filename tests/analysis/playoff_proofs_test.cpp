@@ -1,5 +1,4 @@
-// What the odds may show as certain: stages proven by records or, once the season is over, by
-// the seeding; figures that are only sampled never print as certain.
+// Only stages proven by records or by a finished season's seeding show as certain.
 
 #include "analysis/playoff_proofs.h"
 
@@ -61,9 +60,7 @@ struct ProofCase {
   OddsStatus status;
 };
 
-// Catches a proof one club off at each boundary: a rival level is no certain loser, three
-// threats still leave a wild card and four do not, five clubs ahead from three divisions leave
-// room and six do not; and a tie the rules settle once the season is over.
+// Catches a proof one club off at each boundary, and a tie the rules settle at the season's end.
 TEST(PlayoffProofs, EachStatusIsProvenExactlyWhereNoResultLeftCanChangeIt) {
   const auto everyone = [](int won, int lost, int left) {
     ConstructedSeason season;
@@ -109,8 +106,7 @@ TEST(PlayoffProofs, EachStatusIsProvenExactlyWhereNoResultLeftCanChangeIt) {
   }
 }
 
-// The head-to-head case seeded: the division winner's seed is known, and a picked result (whose
-// margin is made up) proves nothing by seeding.
+// Catches a seed proven from picked results, whose margins are made up.
 TEST(PlayoffProofs, AFinishedSeasonKnowsItsSeedsUnlessItsScoresArePicked) {
   const auto season =
       SpreadConference({1, 2}).Game(2, 1, 3, 10).Record(1, 6, 7).Record(2, 7, 6).games();
@@ -139,9 +135,9 @@ TEST(PlayoffProofs, ProvenStagesAgreeWithEveryRun) {
             {stages.division, counts.division, 200}, {stages.out_of_division, counts.division, 0},
             {stages.playoffs, counts.playoffs, 200}, {stages.out_of_playoffs, counts.playoffs, 0},
             {stages.rest, counts.rest, 200},         {stages.out_of_rest, counts.rest, 0}};
-        for (const auto& [claimed, count, expected] : claims) {
+        for (const auto& [claimed, count, expected] : claims)
           EXPECT_TRUE(!claimed || count == expected) << trace << " count " << count;
-        }
+
         proven += StatusOf(stages) != OddsStatus::None;
       }
     }

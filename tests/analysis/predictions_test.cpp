@@ -1,7 +1,4 @@
-// The season projection and the single game predictions: every golden case line for line after
-// every week (the tool's replay compares the final week's); the projection's edges the recorded
-// seasons never reach (ties, empty boxes, other years' titles); single games at their edges and
-// the predictions window's picking, list and print rules.
+// The projection and single game predictions after every golden week, and their edge cases.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -19,8 +16,7 @@
 namespace tavrin {
 namespace {
 
-// The predictions list holds, for every game of the coming week, its prediction and the same
-// pairing on a neutral site, then the projection's contenders and champions.
+// The list: each coming game, then on a neutral site, then the projection's contenders.
 TEST(GoldenAnalysis, ProjectionAndSingleGamePredictionsAfterEveryWeek) {
   for (const char* name : testing::GoldenCases) {
     testing::OpenedCase opened(name);
@@ -65,9 +61,8 @@ SeasonStore RatedStore(double rating = 50) {
   return store;
 }
 
-// Each case: the ratings changed from 50, then the teams expected in boxes 1 to 7 (0: not
-// checked). Catches equal ratings going to the higher number, equal champions not giving the
-// NFC's, and the ratings changed by the projection (the groups are the golden cases').
+// Ratings changed from 50, then boxes 1 to 7 (0: unchecked). Catches ties to the higher number,
+// a tied final not given to the NFC, and the ratings changed by the projection.
 TEST(SeasonProjection, EqualRatingsAndChampions) {
   struct Case {
     std::vector<std::pair<int, float>> ratings;
@@ -82,19 +77,16 @@ TEST(SeasonProjection, EqualRatingsAndChampions) {
     for (const auto& [team, rating] : c.ratings) store.Cqr[team] = rating;
     const SeasonStore before = store;
     const auto boxes = ProjectSeason(store).box_team;
-    for (int box = 1; box <= 7; ++box) {
+    for (int box = 1; box <= 7; ++box)
       EXPECT_TRUE(c.boxes[box] == 0 || boxes[box] == c.boxes[box]) << c.ratings[0].first << box;
-    }
     EXPECT_EQ(store.Cqr, before.Cqr);
   }
 }
 
-// With nobody rated above 0 outside the first contender's group the search ends, leaving the
-// second box empty, instead of searching for ever.
+// Catches a search for ever when no second contender is rated above 0.
 TEST(SeasonProjection, NoQualifyingSecondContenderLeavesAnEmptyBox) {
   SeasonStore store = RatedStore(0);
-  store.Cqr[3] = 60, store.Cqr[5] = 55;
-  store.Cqr[17] = 40, store.Cqr[27] = 41;
+  store.Cqr[3] = 60, store.Cqr[5] = 55, store.Cqr[17] = 40, store.Cqr[27] = 41;
   const auto projection = ProjectSeason(store);
   EXPECT_EQ(projection.box_team, (std::array<int, 8>{0, 3, 0, 27, 17, 3, 27, 3}));
   EXPECT_EQ(ProjectionReportLines(store, projection)[3], "Box 2 second AFC contender: ");
@@ -111,18 +103,20 @@ TEST(SeasonProjection, TitlesOfOtherYears) {
   EXPECT_EQ(ChampionshipTitle(1998), "");
 }
 
-TEST(SeasonProjection, RefusedWithoutScores) {
+// Without the season's files both refuse with a message instead of working on nothing.
+TEST(SeasonProjection, ProjectionAndSpecialsRefusedWithoutScores) {
   testing::TempFolder folder;
-  SeasonStore store = RatedStore();
+  SeasonStore store = testing::LeagueStore(2001);
   store.LastScoredWeek = 4;
   testing::ScriptedUi ui;
   Session session{store, ui, folder.path()};
   EXPECT_FALSE(ShowSeasonProjection(session).has_value());
   EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_FALSE(LoadSpecialsRatings(session));
+  EXPECT_EQ(ui.messages.size(), 2u);
 }
 
-// Catches a cap on the margin, a lead of 0.2 taken as a favourite, and half points rounded
-// wrongly (home advantage, neutral sites and groups are the golden cases').
+// Catches a cap on the margin, a lead of 0.2 taken as a favourite, half points rounded wrongly.
 TEST(SingleGame, UncappedMarginsSmallLeadsAndRounding) {
   struct Case {
     float cqr_one;
@@ -154,8 +148,7 @@ TEST(SingleGame, ALongNameKeepsTheLineWhole) {
 TEST(SpecialsModel, PickingUnpickingAndReversing) {
   SeasonStore store = testing::LeagueStore(2001);
   SpecialsModel model(store);
-  // Each click, then the label and whether the game box is enabled (the picking rules are the
-  // pair picker's).
+  // Each click, then the label and whether the game box is enabled.
   const std::tuple<int, const char*, bool> clicks[] = {
       {4, "Loc4 at ", false},
       {9, "Loc4 at Loc9", true},
@@ -245,16 +238,6 @@ TEST(SpecialsModel, PrintIsDoubleSpacedUnderADatedTitle) {
       "line:     " + model.Lines()[1], "end"};
   // clang-format on
   EXPECT_EQ(ui.printer.events, expected);
-}
-
-TEST(SpecialsModel, OpeningNeedsPredictions) {
-  testing::TempFolder folder;
-  SeasonStore store = testing::LeagueStore(2001);
-  store.LastScoredWeek = 6;
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
-  EXPECT_FALSE(LoadSpecialsRatings(session));
-  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 }  // namespace

@@ -40,9 +40,8 @@ TEST(SeasonScorecard, HandComputedWeek) {
   };
   for (const auto& row : table) {
     SCOPED_TRACE(row.forecaster);
-    EXPECT_EQ(row.figures.games, row.games);
-    EXPECT_EQ(row.figures.picked, row.picked);
-    EXPECT_EQ(row.figures.right, row.right);
+    EXPECT_EQ(std::tuple(row.figures.games, row.figures.picked, row.figures.right),
+              std::tuple(row.games, row.picked, row.right));
     EXPECT_DOUBLE_EQ(row.figures.PickPercentage(), 50.0);
     EXPECT_DOUBLE_EQ(row.figures.MeanMarginError(), row.margin_error);
     EXPECT_DOUBLE_EQ(row.figures.MeanTotalError(), row.total_error);
@@ -51,13 +50,10 @@ TEST(SeasonScorecard, HandComputedWeek) {
   // Spread: home side 14.5 > 13.5 covers at 14; visitor side -7.25 < -6.75 fails at +3; the tie
   // lands on the pick'em line. Totals: over 35 fails at 34, over 40 fails at 37, under 41.5
   // comes through at 40.
-  EXPECT_EQ(card.against_spread.games, 2);
-  EXPECT_EQ(card.against_spread.won, 1);
-  EXPECT_EQ(card.on_totals.games, 3);
-  EXPECT_EQ(card.on_totals.won, 1);
-  EXPECT_EQ(card.tavrin.games, 5);
-  EXPECT_EQ(card.tavrin.right, 2);
-  EXPECT_EQ(card.market.games, 3);
+  EXPECT_EQ(std::tuple(card.against_spread.games, card.against_spread.won, card.on_totals.games,
+                       card.on_totals.won, card.tavrin.games, card.tavrin.right, card.market.games),
+            std::tuple(2, 1, 3, 1, 5, 2, 3));
+
   using Percentages = std::vector<std::optional<double>>;
   EXPECT_EQ(CumulativePickPercentages(card, false), (Percentages{50.0, 200.0 / 3}));
   EXPECT_EQ(CumulativePickPercentages(card, true), (Percentages{50.0, 50.0}));

@@ -1,7 +1,4 @@
-// Standings and play-off odds: sort keys and percentages at the edges the recorded seasons never
-// reach (their ordinary standings are the golden replay's); the real seeds of two seasons from
-// the league's tie-break rules, one small made-up case per tie-break step, and the odds' totals
-// part way through a season.
+// Standings and play-off odds at the edges the golden replay never reaches, with the real seeds.
 
 #include "analysis/standings.h"
 
@@ -20,14 +17,14 @@
 namespace tavrin {
 namespace {
 
-SeasonStore StoreWithTeams(int teams) {
+SeasonStore StoreWithTeams(std::size_t teams) {
   SeasonStore store;
   store.TeamCount = static_cast<int16_t>(teams);
   return store;
 }
 
 std::vector<int> SortedTeams(const std::vector<double>& figures) {
-  SeasonStore store = StoreWithTeams(static_cast<int>(figures.size()));
+  SeasonStore store = StoreWithTeams(figures.size());
   for (std::size_t index = 0; index < figures.size(); ++index) {
     const int team = static_cast<int>(index) + 1;
     store.SortKey[team] = TeamSortKey(figures[index], team);
@@ -38,15 +35,13 @@ std::vector<int> SortedTeams(const std::vector<double>& figures) {
   return teams;
 }
 
-// Catches ties broken against the team number, and keys of 1024 and more (a CQR of 102.4)
-// where a single-precision key no longer carries the team. Full leagues are the golden replay's.
+// Catches ties broken against the team number, and keys of 1024 and more losing the team.
 TEST(SortTeamKeys, OrdersByWholePartThenTeamNumber) {
   std::vector<double> thousands(31, 600);
   std::vector<int> thousands_order;
   thousands[29] = 1024, thousands[30] = 1999, thousands[2] = 1024;
-  for (int team = 1; team <= 31; ++team) {
+  for (int team = 1; team <= 31; ++team)
     if (team != 3 && team < 30) thousands_order.push_back(team);
-  }
   thousands_order.insert(thousands_order.end(), {3, 30, 31});
   const std::pair<std::vector<double>, std::vector<int>> cases[] = {
       {{5, 3, 9, 3, 1}, {5, 2, 4, 1, 3}}, {thousands, thousands_order}};
@@ -65,8 +60,7 @@ TEST(SortTeamKeys, FiguresThatAreNoNumbersStillGiveTeamNumbers) {
 TEST(WinPercentages, GamesWithoutWinsAndTiesCountHalf) {
   SeasonStore store = StoreWithTeams(4);
   store.Wins[2] = 0, store.Ties[2] = 2;
-  store.Wins[3] = 7, store.Losses[3] = 3;
-  store.Wins[4] = 3;
+  store.Wins[3] = 7, store.Losses[3] = 3, store.Wins[4] = 3;
   ComputeWinPercentages(store);
   EXPECT_EQ(std::vector<float>(store.WinPct.begin() + 1, store.WinPct.begin() + 5),
             (std::vector<float>{0, 0.5f, 0.7f, 1}));
@@ -152,9 +146,8 @@ TEST(TieBreakSteps, EachStepDecidesItsCase) {
   for (const TieCase& tie : TieCases) {
     SCOPED_TRACE(tie.step);
     LeagueTable table;
-    for (const Result& game : tie.games) {
+    for (const Result& game : tie.games)
       table.AddGame(game.first, game.second, game.first_points, game.second_points);
-    }
     PlayoffRandom random(7);
     EXPECT_EQ(tie.wild_card ? BreakWildCardTie(table, tie.clubs, random)
                             : BreakDivisionTie(table, tie.clubs, random),
@@ -197,9 +190,8 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
     ASSERT_TRUE(odds.has_value());
     for (int team = 1; team <= LeagueTeamCount; ++team) {
       const TeamOdds& team_odds = odds->teams[team];
-      for (int count : {team_odds.division, team_odds.playoffs, team_odds.rest}) {
+      for (int count : {team_odds.division, team_odds.playoffs, team_odds.rest})
         EXPECT_TRUE(count == 0 || count == 50) << team;
-      }
     }
     for (int seed = 1; seed <= 6; ++seed) {
       EXPECT_EQ(odds->teams[real.afc[seed - 1]].seeds[seed - 1], 50) << "AFC seed " << seed;
@@ -208,8 +200,7 @@ TEST(PlayoffOdds, FinalStandingsGiveTheRealSeeds) {
   }
 }
 
-// Half way through 2000: the records are the standings' own, the stages add up, and a seed
-// repeats its odds.
+// Half way through 2000: records are the standings', stages add up, and a seed repeats.
 TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
   testing::OpenedCase opened("2000");
   opened.store.LastScoredWeek = 8;
@@ -232,18 +223,12 @@ TEST(PlayoffOdds, HalfSeasonOddsAddUp) {
     title += team_odds.title;
     for (int count : team_odds.seeds) seeded += count;
   }
-  EXPECT_EQ(division, 6 * 400);
-  EXPECT_EQ(playoffs, 12 * 400);
-  EXPECT_EQ(seeded, 12 * 400);
-  EXPECT_EQ(rest, 4 * 400);
-  EXPECT_EQ(final_game[0], 400);
-  EXPECT_EQ(final_game[1], 400);
-  EXPECT_EQ(title, 400);
+  EXPECT_EQ(std::tuple(division, playoffs, seeded, rest, final_game[0], final_game[1], title),
+            std::tuple(6 * 400, 12 * 400, 12 * 400, 4 * 400, 400, 400, 400));
   const auto again = ShowPlayoffOdds(opened.session, options);
   ASSERT_TRUE(again.has_value());
-  for (int team = 1; team <= LeagueTeamCount; ++team) {
+  for (int team = 1; team <= LeagueTeamCount; ++team)
     EXPECT_EQ(again->teams[team].seeds, odds->teams[team].seeds);
-  }
 }
 
 // The chart's weeks are the odds as they stood after each week, and the store is left alone.

@@ -1,5 +1,4 @@
-// The charts: the rating chart's curves, the graph team selection, the rating series' loading,
-// and the scorecard chart's range and printout.
+// The rating and odds charts, the graph team selection, the rating series and the scorecard chart.
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -25,9 +24,8 @@ std::vector<std::string> ExpectedSegments(const std::vector<std::array<double, 4
   std::vector<std::string> events;
   const auto x = [](double block) { return 700 + 380 * block; };
   const auto y = [](double rating) { return 4410 - (rating - 30) * 70; };
-  for (const auto& [b1, r1, b2, r2] : segments) {
+  for (const auto& [b1, r1, b2, r2] : segments)
     events.push_back(fmt::format("lineto:{},{},{},{}", x(b1), y(r1), x(b2), y(r2)));
-  }
   return events;
 }
 
@@ -38,8 +36,7 @@ std::vector<std::string> DrawnSegments(const RatingSeries& series) {
   return canvas.events;
 }
 
-// Catches a curve drawn off the mapping, ratings outside 30..90 not clamped to the chart's
-// edges, a gap drawn as a fall to 0, blocks past 18 drawn.
+// Catches ratings outside 30..90 not clamped, a gap drawn as a fall to 0, blocks past 18 drawn.
 TEST(RatingChart, CurvesFollowTheMappingWithClampingAndGaps) {
   RatingSeries series{};
   series[0] = 60, series[1] = 62.5f, series[2] = 95, series[4] = 20, series[18] = 70;
@@ -55,8 +52,7 @@ TEST(RatingChart, CurvesFollowTheMappingWithClampingAndGaps) {
             ExpectedSegments({{0, 60, 30.0 / 380, 60}, {30.0 / 380, 60, 0, 60}}));
 }
 
-// Catches a missing team taken as team 0, the second list read in one-team mode, and the same
-// team twice kept as a two-team graph.
+// Catches a missing team taken as 0, the second list read for one team, a team twice kept.
 TEST(GraphSelection, AcceptsOnlyCompleteChoices) {
   // the mode, the two lists' choices, accepted?, the teams and the mode stored, the beeps
   const std::tuple<int, const char*, const char*, bool, int, int, int, int> cases[] = {
@@ -82,14 +78,12 @@ class SeriesLoading : public testing::SeasonFixture {
  protected:
   void WriteBlock(int block, double first_rating) {
     store.ClearStatistics();
-    store.Cqr[5] = first_rating;
-    store.Cqr[6] = first_rating + 1;
+    store.Cqr[5] = first_rating, store.Cqr[6] = first_rating + 1;
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block));
   }
 };
 
-// Catches the last graph's values kept, blocks not written read as anything but 0, and the
-// second series read in one-team mode.
+// Catches the last graph's values kept, missing blocks not 0, the second series read for one.
 TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
   store.RatingSeriesOne.fill(7);
   store.GraphTeamOne = 5;
@@ -98,17 +92,14 @@ TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
   WriteBlock(0, 60.5);
   WriteBlock(1, 58.25);
   WriteBlock(3, 90);
-  store.GraphMode = 2;
-  store.GraphTeamOne = 5;
-  store.GraphTeamTwo = 6;
+  store.GraphMode = 2, store.GraphTeamOne = 5, store.GraphTeamTwo = 6;
   LoadRatingSeries(session);
   EXPECT_EQ(std::vector<float>(store.RatingSeriesOne.begin(), store.RatingSeriesOne.begin() + 4),
             (std::vector<float>{60.5f, 58.25f, 0, 90}));
   EXPECT_EQ(store.RatingSeriesTwo[3], 91.0f);
   EXPECT_EQ(store.RatingSeriesOne[17], 0.0f);
 
-  store.GraphMode = 1;
-  store.GraphTeamTwo = 0;
+  store.GraphMode = 1, store.GraphTeamTwo = 0;
   LoadRatingSeries(session);
   EXPECT_EQ(store.RatingSeriesTwo, decltype(store.RatingSeriesOne){});
 }
@@ -185,8 +176,7 @@ TEST(ScorecardChart, PrintoutFitsOnePortraitPage) {
   }
   EXPECT_EQ(lines_printed, 58);
   EXPECT_GT(lowest, last_line_bottom);
-  // The chart follows the table with no more than a blank line between, and nothing but the
-  // report and the chart is written (the page's foot has the date).
+  // The chart follows within a blank line of the table, and no page foot (with the date).
   double highest = page.page_height;
   for (const std::string& event : page.events) {
     double x = 0, y = 0, x2 = 0, y2 = 0;
@@ -208,9 +198,8 @@ TEST(OddsChart, EachTeamDrawsItsPlayoffAndDivisionOddsWeekByWeek) {
   testing::RecordingPrinter canvas;
   DrawOddsChart(canvas, {{history}, 17});
   std::vector<std::string> curves;
-  for (const auto& event : canvas.events) {
+  for (const auto& event : canvas.events)
     if (event.rfind("lineto:", 0) == 0) curves.push_back(event);
-  }
   const auto y = [](double percent) { return 4420 - 4070 * percent / 100; };
   ASSERT_GE(curves.size(), 2u);
   EXPECT_EQ(curves[curves.size() - 2], fmt::format("lineto:1040,{},1420,{}", y(50), y(100)));

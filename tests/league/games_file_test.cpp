@@ -31,14 +31,12 @@ std::string WithoutHeader(const std::string& text) { return text.substr(text.fin
 std::vector<std::string> Listed(const SeasonCsv& season) {
   const auto shown = [](const auto& value) { return value ? fmt::format("{}", *value) : "-"; };
   std::vector<std::string> games;
-  for (const auto& [week, played] : season.weeks) {
-    for (const CsvGame& game : played) {
+  for (const auto& [week, played] : season.weeks)
+    for (const CsvGame& game : played)
       games.push_back(fmt::format("week {} slot {} day {}: {} at {} {}-{} spread {} total {}", week,
                                   game.slot, game.day, game.visitor, game.home,
                                   shown(game.visitor_score), shown(game.home_score),
                                   shown(game.spread), shown(game.total)));
-    }
-  }
   return games;
 }
 

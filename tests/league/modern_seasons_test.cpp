@@ -37,9 +37,8 @@ std::vector<StandingsRow> StandingsRows() {
 
 // A 1-based place of a team in a list of placements; 0 when it is not there.
 int PlaceOf(const std::vector<Placement>& placements, int team) {
-  for (std::size_t i = 0; i < placements.size(); ++i) {
+  for (std::size_t i = 0; i < placements.size(); ++i)
     if (placements[i].team == team) return static_cast<int>(i) + 1;
-  }
   return 0;
 }
 
@@ -91,9 +90,7 @@ TEST_P(ModernSeason, GivesTheRealRecordsPlacesAndSeeds) {
   }
 }
 
-// The league combines the records of a club's opponents, a tie as half a win. standings.csv's
-// strengths come from a source that did so in 2020 only (it counts ties as losses in 2002 and
-// 2019, and averages the opponents' percentages in 2022, when two clubs played a game fewer).
+// Opponents' records combined, a tie as half a win: standings.csv's strengths do so in 2020 only.
 TEST(ModernSeason, StrengthsOfVictoryAndScheduleAreTheLeagues) {
   const auto league = LeagueOf(2020);
   const std::vector<PlayedGame> games = GamesOf(*league);
@@ -102,10 +99,9 @@ TEST(ModernSeason, StrengthsOfVictoryAndScheduleAreTheLeagues) {
     if (row.at("season") != "2020") continue;
     const int clubs[] = {league->TeamOfCode(row.at("team")).value()};
     for (const auto& [column, step] : {std::pair{"sov", Decider::StrengthOfVictory},
-                                       std::pair{"sos", Decider::StrengthOfSchedule}}) {
+                                       std::pair{"sos", Decider::StrengthOfSchedule}})
       EXPECT_NEAR(StepFigures(records, step, clubs)->at(0), std::stod(row.at(column)), 1e-6)
           << row.at("team") << " " << column;
-    }
   }
 }
 

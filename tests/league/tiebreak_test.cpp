@@ -23,8 +23,7 @@ std::vector<PlayedGame> Games(const std::string& text) {
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line, ',');) {
     std::istringstream in(line);
-    std::string visitor;
-    std::string home;
+    std::string visitor, home;
     PlayedGame game;
     in >> visitor >> game.visitor_points >> home >> game.home_points;
     game.visitor = Team(visitor);

@@ -1,5 +1,4 @@
-// The reports where the golden replay never reaches: edge values and damaged numbers, the print
-// commands as the printer receives them, and the checks before a view opens.
+// The reports' edge values, damaged numbers, print layouts and refusals, beyond the golden replay.
 
 #include <gtest/gtest.h>
 
@@ -29,8 +28,7 @@ void SetGame(SeasonStore& store, int game, int visitor, int home, int day) {
   store.GameDay[game] = static_cast<int16_t>(day);
 }
 
-// Catches day code 0 read as a day, a one-digit total unpadded, a damaged team number used as
-// an index, long names cut, and a game count past the slots read beyond them.
+// Catches day 0 read as a day, short totals unpadded, damaged numbers, long names, overruns.
 TEST(WeeklyPredictionLines, DayZeroDamagedNumbersAndLongNames) {
   SeasonStore store = testing::LeagueStore(1999);
   SetGame(store, 1, 40, -3, 9);
@@ -58,8 +56,7 @@ TEST(ResultsSummaryLine, CountsAndPercentages) {
     EXPECT_EQ(ResultsSummaryLine(right, picked), line);
 }
 
-// Catches a tie with a favourite counted right, a game without favourite counted, and damaged
-// team numbers used as indexes.
+// Catches a tie or a game without favourite counted, and damaged team numbers used as indexes.
 TEST(WeeklyResultLines, TiesGamesWithoutPickAndDamagedNumbers) {
   SeasonStore store = testing::LeagueStore(1999);
   SetGame(store, 1, 5, 6, 1);
@@ -86,9 +83,8 @@ TEST(WeeklyResultLines, TiesGamesWithoutPickAndDamagedNumbers) {
 
 std::vector<std::string> TeamsOf(const std::vector<std::string>& lines) {
   std::vector<std::string> teams;
-  for (std::size_t line = 5; line < lines.size(); ++line) {
+  for (std::size_t line = 5; line < lines.size(); ++line)
     teams.push_back(lines[line].substr(1, lines[line].find(' ', 1) - 1));
-  }
   return teams;
 }
 
@@ -118,8 +114,7 @@ TEST(StatisticsLines, OrdersTies) {
   }
 }
 
-// Catches the first of equal names taken, a name matched without case, and the prompt taken
-// for a team.
+// Catches the first of equal names taken, a match without case, and the prompt taken as a team.
 TEST(TeamChoice, ListsNamesAndTakesTheLastOfEqualNames) {
   SeasonStore store = testing::LeagueStore(1999);
   store.TeamName[20] = "Nick3";
@@ -208,9 +203,8 @@ TEST_F(PrintCommand, EachReportAsksThenPrintsItsLayout) {
 
 Lines ScheduleListing(int weeks) {
   Lines lines;
-  for (int week = 1; week <= weeks; ++week) {
+  for (int week = 1; week <= weeks; ++week)
     lines.insert(lines.end(), {"Week", "====", "game", "====", " ", " "});
-  }
   return lines;
 }
 
@@ -319,8 +313,7 @@ TEST_F(Refusals, WeeklyScheduleOfAMissingOrDamagedWeek) {
                 "Save the schedule of week 1 again in schedule entry.");
 }
 
-// Catches the results of a week shown without its own scores or without the week before's, or
-// without a schedule, and statistics without scores.
+// Catches results shown without their week's, the week before's scores or a schedule.
 TEST_F(Refusals, ResultsAndStatisticsNameTheWeekWithoutScores) {
   WriteBlock(0, false);
   ExpectRefused(ShowStatistics(session, 0).has_value(), NotCurrent(0));
@@ -356,9 +349,7 @@ TEST_F(Refusals, WeeksLeftBehindMustBeEnteredAgain) {
   ExpectRefused(ShowWeeklyPredictions(session, 3).has_value(), again);
   const auto results = ShowTeamResults(session, "Nick2");
   ASSERT_TRUE(results.has_value());
-  EXPECT_NE(std::find(results->begin(), results->end(),
-                      " 2 The scores of this week must be entered again."),
-            results->end());
+  EXPECT_EQ(Count(*results, " 2 The scores of this week must be entered again."), 1);
 }
 
 // A block that cannot be read is named with its file, not taken for scores not yet entered.

@@ -32,8 +32,7 @@ class FileIo : public testing::SeasonFixture {
   const std::filesystem::path file = folder.path() / "data.dat";
 };
 
-// Catches a reader that creates what is missing, stops at a NUL, overruns the end, or waits on
-// a FIFO or reads a folder as a file.
+// Catches a reader that creates, stops at a NUL, overruns, waits on a FIFO or reads a folder.
 TEST_F(FileIo, ReadsWholeFilesAndRangesAndRefusesWhatIsNotAFile) {
   EXPECT_EQ(Read(ReadWholeFile(file)), "(none)");
   EXPECT_EQ(Read(ReadFileRange(file, 0, 10)), "(none)");
@@ -72,8 +71,7 @@ TEST_F(FileIo, ReplacesWholeKeepingThePermissionsAndRefusesAWriteProtectedFile) 
   EXPECT_EQ(ReadFileBytes(file), "");
 }
 
-// Catches a data-file writer that reports success after a failed step, changes its old file or
-// leaves its temporary file behind.
+// Catches a writer that succeeds after a failed step, changes its old file or leaves a temporary.
 TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
   store.WeekGameCount = 1;
   store.GameFirstTeam[1] = store.GameDay[1] = 1;

@@ -31,8 +31,7 @@ TEST(MarketLinesFile, RoundTripsPresentAndAbsentFigures) {
   EXPECT_EQ(ReadMarketLines(folder.path(), 2000)->size(), 0u);
 }
 
-// Catches a reader that takes a damaged file in part: a team out of range or against itself, a
-// figure that is not a plain number, a row of the wrong shape, a file of unbounded length.
+// Catches a reader that takes a damaged or unbounded file in part.
 TEST(MarketLinesFile, RefusesDamagedText) {
   const std::string header = Header;
   std::string many_rows = header;

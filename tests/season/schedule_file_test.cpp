@@ -29,7 +29,6 @@ class ScheduleFile : public testing::SeasonFixture {
       store.GameDay[game] = static_cast<int16_t>(game % 7 + 1);
     }
   }
-  // Reads a week into a fresh store and returns it.
   SeasonStore Read(int week) {
     SeasonStore read;
     read.WorkingYear = store.WorkingYear;
@@ -65,8 +64,7 @@ TEST_F(ScheduleFile, WeeksSitAtTheirRecordsAndRewritingOneKeepsTheOthers) {
   EXPECT_EQ(Read(1).WeekGameCount, 15);
 }
 
-// A reader that kept a damaged field, or stopped reporting it, would hand the windows teams
-// and days outside their lists.
+// Catches a damaged field kept or not reported, which would hand windows teams out of range.
 TEST_F(ScheduleFile, DamagedRecordsAreReportedAndTheirFieldsNeverKept) {
   const std::pair<std::string, int> cases[] = {
       // the record, the games it gives

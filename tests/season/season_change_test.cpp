@@ -34,8 +34,7 @@ class SeasonChangeTest : public ::testing::Test {
   TempFolder folder;
 };
 
-// Catches a file written before the commit, a reader that misses what is staged, and a file or
-// journal left behind.
+// Catches a file written before the commit, what is staged missed, and a file left behind.
 TEST_F(SeasonChangeTest, FilesOfOneChangeReachTheDiskTogetherAtTheCommit) {
   {
     SeasonChange change(folder.path());
@@ -54,8 +53,7 @@ TEST_F(SeasonChangeTest, FilesOfOneChangeReachTheDiskTogetherAtTheCommit) {
             (std::map<std::string, std::string>{{"A.dat", "new a"}, {"B.dat", "new b"}}));
 }
 
-// Catches a change abandoned (a refusal part-way) that still writes, and a joined change that
-// takes back more than its own.
+// Catches an abandoned change that still writes, and a joined one taking back more than its own.
 TEST_F(SeasonChangeTest, AnAbandonedChangeWritesNothingAndAJoinedOneTakesBackOnlyItsOwn) {
   {
     SeasonChange change(folder.path());
@@ -76,8 +74,7 @@ TEST_F(SeasonChangeTest, AnAbandonedChangeWritesNothingAndAJoinedOneTakesBackOnl
             (std::map<std::string, std::string>{{"A.dat", "new a"}, {"B.dat", "old b"}}));
 }
 
-// A season computed from a file that could not be read must never be saved; neither may a folder
-// another program holds be written.
+// Catches a commit after a failed read, and a write into a folder another program holds.
 TEST_F(SeasonChangeTest, ACommitIsRefusedAfterAFailedReadOrInAReadOnlyFolder) {
   {
     SeasonChange change(folder.path());
@@ -133,8 +130,7 @@ TEST_F(SeasonChangeTest, TheNextOpenFinishesAJournalledChangeAndRemovesWhatOther
   }
 }
 
-// A journal that is not whole, or names what is not a plain file of the folder, is never
-// followed: the folder is refused as it stands.
+// Catches a journal followed that is not whole or names what is not a plain file of the folder.
 TEST_F(SeasonChangeTest, ADamagedJournalIsRefusedAndNothingIsRenamed) {
   for (const char* journal : {"tavrin change\nA.dat\n", "tavrin change\n../A.dat\nend\n",
                               "tavrin change\n.tavrin.lock\nend\n", "A.dat\nend\n"}) {
@@ -148,8 +144,7 @@ TEST_F(SeasonChangeTest, ADamagedJournalIsRefusedAndNothingIsRenamed) {
   }
 }
 
-// Catches a second writer let in, a refusal that does not say by whom, and a lock outliving its
-// holder.
+// Catches a second writer let in, a refusal not naming the holder, a lock outliving its holder.
 TEST(SeasonLockTest, ASecondHolderIsRefusedNamingTheFirstUntilItLetsGo) {
   TempFolder folder;
   {

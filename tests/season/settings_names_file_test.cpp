@@ -46,8 +46,7 @@ TEST_F(SettingsFile, WidensTwoDigitYears) {
   }
 }
 
-// A reader that stored a field from a damaged line, or dropped the fields read before it,
-// would leave the settings of neither file; a missing file must stay missing.
+// Catches a field kept from a damaged line, fields before it dropped, a missing file created.
 TEST_F(SettingsFile, ReadsLenientlyAndStopsAtTheFirstLineThatIsMissingOrDoesNotFit) {
   const struct {
     std::optional<std::string> text;  // none: no file
@@ -67,11 +66,8 @@ TEST_F(SettingsFile, ReadsLenientlyAndStopsAtTheFirstLineThatIsMissingOrDoesNotF
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.value_or("no file").substr(0, 20));
-    store.WorkingYear = 1234;
-    store.Reactivity = store.Weighting = 50;
-    store.LastScoredWeek = 9;
-    store.ReportFont = "kept";
-    store.WeeksInSeason = 21;
+    store.WorkingYear = 1234, store.LastScoredWeek = 9, store.WeeksInSeason = 21;
+    store.Reactivity = store.Weighting = 50, store.ReportFont = "kept";
     if (c.text) WriteSettingsText(*c.text);
     EXPECT_EQ(ReadSettings(store, folder.path()), c.read);
     EXPECT_EQ(Read(), c.after);
@@ -84,8 +80,7 @@ class NamesFile : public testing::SeasonFixture {
   std::filesystem::path File() const { return folder.path() / NamesFileName; }
 };
 
-// Catches a writer that mixes the blocks, breaks a name with a comma or a Latin-1 letter, writes
-// slot 32, or writes a name that would not read back.
+// Catches mixed blocks, names broken by a comma or Latin-1, slot 32 written, unreadable names.
 TEST_F(NamesFile, NamesReadBackAndThoseThatWouldNotAreRefused) {
   store.LocationName[7] = "St. Louis, MO";
   store.TeamName[8] =

@@ -82,9 +82,7 @@ TEST(FormatNumber, FillsThePatternsRoundingHalvesAwayFromZero) {
   EXPECT_EQ(FormatNumber(std::numeric_limits<float>::max(), "00").size(), 39u);
 }
 
-// What a person types or an input file gives: a whole number with blanks around it and nothing
-// else. Catches a reader that takes the digits at the start, an exponent, hex, a sign or a
-// decimal comma, and one that overflows.
+// Catches a typed number read from its first digits, an exponent, hex, a sign, a comma, overflow.
 TEST(StrictNumbers, OnlyAWholeNumberWithBlanksAroundItIsANumber) {
   const std::pair<const char*, std::optional<int>> cases[] = {
       {"21", 21},    {"21 ", 21},          {" \t7\t", 7},
@@ -92,8 +90,7 @@ TEST(StrictNumbers, OnlyAWholeNumberWithBlanksAroundItIsANumber) {
       {"21abc", {}}, {"1e2", {}},          {"0x10", {}},
       {"24,5", {}},  {"+3", {}},           {"-3", {}},
       {"", {}},      {"  ", {}},           {"2 1", {}},
-      {"3.0", {}},   {"\xef\xbc\x93", {}}, {"99999999999999999999999", {}},
-  };
+      {"3.0", {}},   {"\xef\xbc\x93", {}}, {"99999999999999999999999", {}}};
   for (const auto& [text, expected] : cases) {
     EXPECT_EQ(ReadTypedWholeNumber(text, 999), expected) << '"' << text << '"';
     const auto digits = ReadWholeDigits(text);
@@ -107,8 +104,8 @@ TEST(StrictNumbers, ADecimalIsDigitsWithAtMostOnePoint) {
   const std::pair<const char*, std::optional<double>> cases[] = {
       {"62.5", 62.5}, {" .5 ", 0.5}, {"7.", 7.0},  {"21", 21.0}, {".", {}},
       {"1.2.3", {}},  {"1e2", {}},   {"-1.5", {}}, {"+1.5", {}}, {"24,5", {}},
-      {"0x1p3", {}},  {"inf", {}},   {"nan", {}},  {"", {}},     {"3.5abc", {}},
-  };
+      {"0x1p3", {}},  {"inf", {}},   {"nan", {}},  {"", {}},     {"3.5abc", {}}};
+
   for (const auto& [text, expected] : cases)
     EXPECT_EQ(ReadTypedDecimal(text), expected) << '"' << text << '"';
 }

@@ -1,7 +1,4 @@
-// The view windows' wiring over the final 1999 season: every one a dialog in front of the main
-// window that fits a small screen, grows where its content can, and answers its keys; the team
-// choice and sort buttons; the single game predictions' picks by mouse and by keys; the rating
-// graph's team selection in each mode and the chart it opens.
+// The view windows over the final 1999 season: dialog rules, keys, and each one's own controls.
 
 #include <fmt/format.h>
 
@@ -47,6 +44,10 @@ std::vector<std::string> ListLines(QWidget* window) {
 }
 // Runs the deletions closing windows left pending, so a closed window is gone.
 void SettleClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void CloseAndSettle(QWidget* window) {
+  window->close();
+  SettleClosedWindows();
+}
 QString Text(QWidget* window, const char* label) { return Control<QLabel>(window, label)->text(); }
 QColor LabelColour(QWidget* window, int team) {
   return Control<QLabel>(window, QString("Clabel_%1").arg(team))
@@ -62,6 +63,12 @@ void DoubleClickRow(QWidget* window, const char* list_name, int row) {
 }
 
 constexpr int Buffalo = 1, Jacksonville = 9, StLouis = 30;
+
+Session& WithTwoGraphTeams(SeasonCopy& s) {
+  s.store.GraphMode = GraphTwoTeams, s.store.GraphTeamOne = StLouis;
+  s.store.GraphTeamTwo = Jacksonville;
+  return s.session;
+}
 
 // A view window as its command opens it in front of the season's main window.
 struct ViewWindow {
@@ -117,20 +124,10 @@ const ViewWindow ViewWindows[] = {
      },
      "List1", ViewWindow::GeneralHelp},
     {"GRform", Growth::Resizable,
-     [](SeasonCopy& s) {
-       s.store.GraphMode = GraphTwoTeams;
-       s.store.GraphTeamOne = StLouis;
-       s.store.GraphTeamTwo = Jacksonville;
-       return OpenRatingGraphWindow(s.session, &s.main_window);
-     },
+     [](SeasonCopy& s) { return OpenRatingGraphWindow(WithTwoGraphTeams(s), &s.main_window); },
      "donebutton", ViewWindow::Message},
     {"OddsGraph", Growth::Resizable,
-     [](SeasonCopy& s) {
-       s.store.GraphMode = GraphTwoTeams;
-       s.store.GraphTeamOne = StLouis;
-       s.store.GraphTeamTwo = Jacksonville;
-       return OpenOddsChartWindow(s.session, &s.main_window);
-     },
+     [](SeasonCopy& s) { return OpenOddsChartWindow(WithTwoGraphTeams(s), &s.main_window); },
      "donebutton", ViewWindow::GeneralHelp},
 };
 
@@ -152,8 +149,7 @@ class ViewWindowsTest : public QObject {
       QCOMPARE(window->focusWidget()->objectName(), QString(view.focus));
       // Every week of the season counts, so there is nothing to enter again.
       QVERIFY2(window->findChild<QLabel*>("enteragain") == nullptr, view.name);
-      window->close();
-      SettleClosedWindows();
+      CloseAndSettle(window);
       QVERIFY2(window.isNull(), view.name);
       QCOMPARE(QGuiApplication::modalWindow(), nullptr);
     }
@@ -170,11 +166,6 @@ class ViewWindowsTest : public QObject {
         QPointer<QDialog> window = view.open(season);
         QVERIFY2(window != nullptr, view.name);
         QApplication::setActiveWindow(window);
-        if (QString(view.name) == "TResults") {
-          Control<QComboBox>(window, "Combo1")
-              ->setEditText(qt::FromLatin1(season.store.TeamName[Buffalo]));
-          Click(window, "schbutton");
-        }
         const bool prints =
             !window->findChildren<QPushButton*>(QRegularExpression("^[Pp]rintbutton$")).isEmpty();
         season.ui.answers = {false};
@@ -192,8 +183,7 @@ class ViewWindowsTest : public QObject {
     }
   }
 
-  // Enter where the focus opens closes a view, as its help says, unless the window has a button
-  // that accepts (the team selection's OK) or acts (Predict).
+  // Enter closes a view, unless the window has a button that accepts (OK) or acts (Predict).
   void EnterClosesAViewWithNothingToAccept() {
     for (const ViewWindow& view : ViewWindows) {
       const QString name = view.name;
@@ -208,8 +198,7 @@ class ViewWindowsTest : public QObject {
     }
   }
 
-  // Week 5 scored again after week 17: the weeks after it are left out of the team's totals, the
-  // graph, the scorecard and the odds, and each window says so.
+  // Week 5 scored again after week 17: the later weeks are left out, and each window says so.
   void WeeksToEnterAgainAreLeftOutAndSaidSo() {
     const QString note =
         "The scores of Week # 6 to Week # 17 must be entered again; they are left "
@@ -238,8 +227,7 @@ class ViewWindowsTest : public QObject {
                              after_week_5.Losses[Buffalo], after_week_5.Ties[Buffalo]));
         QVERIFY(after_week_5.Wins[Buffalo] + after_week_5.Losses[Buffalo] < 10);
       }
-      window->close();
-      SettleClosedWindows();
+      CloseAndSettle(window);
     }
   }
 
@@ -250,9 +238,7 @@ class ViewWindowsTest : public QObject {
     combo->setEditText(qt::FromLatin1(season.store.TeamName[20]));
     QTest::mouseDClick(combo->lineEdit(), Qt::LeftButton);
     QCOMPARE(ListLines(window), GoldenReport("1999", "team_results_20.txt"));
-    window->close();
-    SettleClosedWindows();
-
+    CloseAndSettle(window);
     window = OpenTeamResultsWindow(season.session, &season.main_window);
     Click(window, "schbutton");
     SettleClosedWindows();
@@ -352,12 +338,10 @@ class ViewWindowsTest : public QObject {
     season.ui.answers = {false};
     Click(graph, "printbutton");
     QCOMPARE(season.ui.questions.size(), std::size_t{1});
-    graph->close();
-    SettleClosedWindows();
+    CloseAndSettle(graph);
   }
 
-  // What if? A picked win moves its team's odds up, with the change shown; Clear picks goes
-  // back; the season's files never change; only a proven figure reads 100.0.
+  // A picked win moves the odds up; Clear picks goes back; no file changes; 100.0 is proven.
   void OddsPicksMoveTheOddsAndClearPicksGoesBack() {
     SeasonCopy s;
     s.store.LastScoredWeek = 14;
@@ -365,15 +349,15 @@ class ViewWindowsTest : public QObject {
     OddsOptions options;
     options.runs = 400;
     QDialog* window = OpenPlayoffOddsWindow(s.session, &s.main_window, options);
+
     QVERIFY(window != nullptr);
     auto* picks = Control<QTableWidget>(window, "picktable");
     auto* odds = Control<QTableWidget>(window, "oddstable");
     QCOMPARE(picks->rowCount(), 45);  // weeks 15 to 17
     QString visitor;
     const auto playoffs = [&] {
-      for (int row = 0; row < odds->rowCount(); ++row) {
+      for (int row = 0; row < odds->rowCount(); ++row)
         if (odds->item(row, 0)->text() == visitor) return odds->item(row, 4);
-      }
       return odds->item(0, 4);
     };
     int game = 0;  // the first game whose visitor is still in doubt
