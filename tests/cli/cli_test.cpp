@@ -187,8 +187,11 @@ class DataCommandTest : public tavrin::testing::SeasonFixture {
     FillStartBlock(60);
     for (int game = 1; game <= 5; ++game) SetPick(game, 1, 1);
     ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 0));
-    for (const char* week : {"1", "2"})
-      if (scheduled) ASSERT_EQ(Run("set-schedule", {week}, seven_games_), ExitDone);
+    for (const char* week : {"1", "2"}) {
+      if (scheduled) {
+        ASSERT_EQ(Run("set-schedule", {week}, seven_games_), ExitDone);
+      }
+    }
   }
 
   std::string LastMessage() const { return ui.messages.empty() ? "" : ui.messages.back().text; }
