@@ -204,8 +204,7 @@ TEST_F(DemoSeasonTest, TheSeasonBeforeSetsTheTeamsApart) {
 TEST_F(DemoSeasonTest, PlayedWeeksHoldScoresAndTheNextWeekOpens) {
   for (int block = 1; block <= 8; ++block) {
     store_.WorkingYear = 2000;
-    store_.ScheduleStatus.clear();
-    ReadScheduleWeek(store_, folder(), block);
+    ASSERT_TRUE(ReadScheduleWeek(store_, folder(), block));
     LoadBlock(2000, block);
     for (int g = 1; g <= store_.WeekGameCount; ++g) {
       EXPECT_GT(store_.FirstScore[g] + static_cast<int>(store_.SecondScore[g]), 0) << block;

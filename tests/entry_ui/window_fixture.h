@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "graphs/graph_teams.h"
 #include "reports/golden_case.h"
 
 namespace tavrin::testing {
@@ -12,12 +13,12 @@ namespace tavrin::testing {
 // The final 1999 season opened as at start-up, with a stand-in main window on the screen.
 struct SeasonCopy : OpenedCase {
   SeasonCopy() : OpenedCase("1999") {
-    store.ColourDepthFlag = FullColourDepth;
     main_window.setObjectName("Form2");
     main_window.resize(640, 480);
     main_window.show();
   }
   QWidget main_window;
+  GraphTeams graph_teams;  // the main window's choice of graph teams
 };
 
 // The screen the windows must fit, less the window frame and title bar around them.

@@ -15,6 +15,7 @@
 #include "platform/canvas.h"
 #include "platform/qt/help_topics.h"
 #include "platform/qt/help_viewer.h"
+#include "platform/qt/pictures.h"
 #include "platform/qt/qt_user_interface.h"
 #include "support/temp_folder.h"
 
@@ -65,6 +66,13 @@ class QtPlatformTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Catches a colour display taken for a low-colour one, or an unknown depth taken for low.
+  void LowColourDisplaysAreThoseOfFewerThanEightBits() {
+    for (const int bits : {4, 7}) QVERIFY2(!IsColourDepth(bits), qPrintable(QString::number(bits)));
+    for (const int bits : {8, 24, 0})
+      QVERIFY2(IsColourDepth(bits), qPrintable(QString::number(bits)));
+  }
+
   // Catches CR LF line ends shown doubled, and a question's icon or default button lost.
   void DialogsShowTheirLinesIconsAndDefaultButtons() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);

@@ -95,7 +95,7 @@ TEST(StatisticsLines, LongNameAndARatingOfOneHundred) {
   store.PointsAllowed[30] = 56;
   store.LocationName[30] = "Seventeen Letters";
   EXPECT_EQ(StatisticsLines(store, 5, StatisticsOrder::QualityRating)[5],
-            " Seventeen Letters 1     0    0   0.000     7      56     20.0  20.0  100.0");
+            " Seventeen Letters 1     0    0   1.000     7      56     20.0  20.0  100.0");
 }
 
 // Catches ties broken the wrong way in each order (keys past 1024 are the sort's own test).

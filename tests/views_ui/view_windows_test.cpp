@@ -64,10 +64,9 @@ void DoubleClickRow(QWidget* window, const char* list_name, int row) {
 
 constexpr int Buffalo = 1, Jacksonville = 9, StLouis = 30;
 
-Session& WithTwoGraphTeams(SeasonCopy& s) {
-  s.store.GraphMode = GraphTwoTeams, s.store.GraphTeamOne = StLouis;
-  s.store.GraphTeamTwo = Jacksonville;
-  return s.session;
+GraphTeams& WithTwoGraphTeams(SeasonCopy& s) {
+  s.graph_teams = {GraphTwoTeams, StLouis, Jacksonville};
+  return s.graph_teams;
 }
 
 // A view window as its command opens it in front of the season's main window.
@@ -82,7 +81,7 @@ struct ViewWindow {
 
 const ViewWindow ViewWindows[] = {
     {"VResults", Growth::Resizable,
-     [](SeasonCopy& s) { return OpenWeeklyResultsWindow(s.session, 4, &s.main_window); }, "List1",
+     [](SeasonCopy& s) { return OpenWeeklyResultsWindow(s.session, 5, &s.main_window); }, "List1",
      ViewWindow::GeneralHelp},
     {"VStatsform", Growth::Resizable,
      [](SeasonCopy& s) { return OpenStatisticsWindow(s.session, 3, &s.main_window); }, "List1",
@@ -120,14 +119,18 @@ const ViewWindow ViewWindows[] = {
      "predictbutton", ViewWindow::HelpTopic},
     {"Selgraphform", Growth::Resizable,
      [](SeasonCopy& s) {
-       return OpenGraphSelectionWindow(s.session, GraphTwoTeams, &s.main_window);
+       return OpenGraphSelectionWindow(s.session, s.graph_teams, GraphTwoTeams, &s.main_window);
      },
      "List1", ViewWindow::GeneralHelp},
     {"GRform", Growth::Resizable,
-     [](SeasonCopy& s) { return OpenRatingGraphWindow(WithTwoGraphTeams(s), &s.main_window); },
+     [](SeasonCopy& s) {
+       return OpenRatingGraphWindow(s.session, WithTwoGraphTeams(s), &s.main_window);
+     },
      "donebutton", ViewWindow::Message},
     {"OddsGraph", Growth::Resizable,
-     [](SeasonCopy& s) { return OpenOddsChartWindow(WithTwoGraphTeams(s), &s.main_window); },
+     [](SeasonCopy& s) {
+       return OpenOddsChartWindow(s.session, WithTwoGraphTeams(s), &s.main_window);
+     },
      "donebutton", ViewWindow::GeneralHelp},
 };
 
@@ -299,8 +302,8 @@ class ViewWindowsTest : public QObject {
 
   void OneTeamIsChosenByDoubleClickAndDrawn() {
     SeasonCopy season;
-    QWidget* selection =
-        OpenGraphSelectionWindow(season.session, GraphOneTeam, &season.main_window);
+    QWidget* selection = OpenGraphSelectionWindow(season.session, season.graph_teams, GraphOneTeam,
+                                                  &season.main_window);
     QVERIFY(Control<QWidget>(selection, "List2")->isHidden());
     DoubleClickRow(selection, "List1", Jacksonville - 1);
     QWidget* graph = OpenWindow("GRform");
@@ -320,8 +323,8 @@ class ViewWindowsTest : public QObject {
   // With two teams a double-click only selects; OK opens the chart once both lists are chosen.
   void TwoTeamsNeedBothListsAndTheirButtonsWork() {
     SeasonCopy season;
-    QWidget* selection =
-        OpenGraphSelectionWindow(season.session, GraphTwoTeams, &season.main_window);
+    QWidget* selection = OpenGraphSelectionWindow(season.session, season.graph_teams, GraphTwoTeams,
+                                                  &season.main_window);
     DoubleClickRow(selection, "List1", StLouis - 1);
     QVERIFY(OpenWindow("GRform") == nullptr);
     Click(selection, "okbutton");
