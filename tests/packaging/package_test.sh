@@ -26,7 +26,7 @@ for package in libqt6widgets6 libqt6gui6 libqt6printsupport6 libqt6core6 qt6-qpa
   grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 # The rest of what is installed is the install test's: the package takes it from the same rules.
-dpkg-deb -c "$deb" | grep -q " \./usr/bin/tavrin$" || fail "usr/bin/tavrin is not in the package"
+grep -q " \./usr/bin/tavrin$" <<<"$(dpkg-deb -c "$deb")" || fail "usr/bin/tavrin is not in the package"
 id=org.tavrin.Tavrin
 
 dpkg-deb -x "$deb" "$out/root"
