@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The Debian package as cpack makes it: the program under /usr, and Depends naming the Qt 6 libraries, the platform plugins and {fmt}; the menu
-# entry and the software centre's description pass the desktop's own validators; the changelog's
-# newest entry and the software centre's newest release name the package's version; lintian
-# prints nothing.
+# The Debian package as cpack makes it: the program under /usr, and Depends naming the Qt 6
+# libraries, the platform plugins and {fmt}; the menu entry and the software centre's description
+# pass the desktop's own validators; the changelog's newest entry and the software centre's newest
+# release name the package's version; lintian prints nothing.
 set -euo pipefail
 build=$1 app=$2
 command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null ||
@@ -26,7 +26,8 @@ for package in libqt6widgets6 libqt6gui6 libqt6printsupport6 libqt6core6 qt6-qpa
   grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 # The rest of what is installed is the install test's: the package takes it from the same rules.
-grep -q " \./usr/bin/tavrin$" <<<"$(dpkg-deb -c "$deb")" || fail "usr/bin/tavrin is not in the package"
+grep -q " \./usr/bin/tavrin$" <<<"$(dpkg-deb -c "$deb")" ||
+  fail "usr/bin/tavrin is not in the package"
 id=org.tavrin.Tavrin
 
 dpkg-deb -x "$deb" "$out/root"
