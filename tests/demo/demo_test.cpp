@@ -41,7 +41,6 @@ std::vector<std::string> Entries(const fs::path& folder) {
 // A scratch folder, a store and the scripted user.
 using DemoFolder = testing::SeasonFixture;
 using DemoSeason = testing::SeasonFixture;
-using FirstSeasonStart = testing::SeasonFixture;
 
 TEST_F(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
   for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSC1999.dat", "TVSt2003.dat"}) {
@@ -80,7 +79,7 @@ TEST_F(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
 
 // The golden 1999 case starts from a made-up block 0 over 1999's real first week; the demo's
 // first season is started the same way, so with that week it must give the same files.
-TEST_F(FirstSeasonStart, MatchesTheGoldenStartFolder) {
+TEST_F(DemoSeason, FirstSeasonStartMatchesTheGoldenStartFolder) {
   const fs::path data = testing::TestDataDir();
   for (int t = 1; t <= LeagueTeamCount; ++t) {
     store.LocationName[t] = DemoTeams()[t - 1].location;

@@ -87,7 +87,7 @@ TEST(StatisticsLines, LongNameAndARatingOfOneHundred) {
             " Seventeen Letters 1     0    0   0.000     7      56     20.0  20.0  100.0");
 }
 
-// Catches the first of equal names taken, a match without case, and the prompt taken as a team.
+// Catches the first of equal names taken, a match without case, a team left out of the list.
 TEST(TeamChoice, ListsNamesAndTakesTheLastOfEqualNames) {
   SeasonStore store = testing::LeagueStore(1999);
   store.TeamName[20] = "Nick3";
@@ -95,7 +95,6 @@ TEST(TeamChoice, ListsNamesAndTakesTheLastOfEqualNames) {
   EXPECT_EQ(FindTeamByName(store, "Nick3"), 20);
   EXPECT_EQ(FindTeamByName(store, "Nick31"), 31);
   EXPECT_EQ(FindTeamByName(store, "nick1"), 0);
-  EXPECT_EQ(FindTeamByName(store, SelectTeamPrompt), 0);
 }
 
 using Lines = std::vector<std::string>;
@@ -254,7 +253,8 @@ class Refusals : public testing::SeasonFixture {
   }
 };
 
-TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
+// Predictions need their week's schedule, then the predictions; a schedule its week's games.
+TEST_F(Refusals, PredictionsAndTheWeeklyScheduleOfAMissingOrDamagedWeek) {
   ExpectRefused(ShowWeeklyPredictions(session, 2).has_value(),
                 "Unable to Load the Schedule for Week 2.");
   WriteSchedule(2, {{1, 2}});
@@ -263,9 +263,6 @@ TEST_F(Refusals, PredictionsNeedScheduleThenPredictions) {
       "Unable to Load the Statistics for Week 2.\n\rScores must be current thru week # 1.");
   WriteBlock(1, false);
   EXPECT_TRUE(ShowWeeklyPredictions(session, 2).has_value());
-}
-
-TEST_F(Refusals, WeeklyScheduleOfAMissingOrDamagedWeek) {
   ExpectRefused(ShowWeeklySchedule(session, 1).has_value(),
                 "Unable to Load the Schedule for Week 1.");
   WriteSchedule(1, {{1, 2}});
@@ -338,7 +335,7 @@ TEST_F(Refusals, ADamagedBlockIsNamedWithItsFile) {
 
 // Weeks without stored results or schedules add no line; a team without any result says so.
 TEST_F(Refusals, TeamViewsSkipWhatIsMissing) {
-  EXPECT_FALSE(ShowTeamSchedule(session, "      Select Team").has_value());
+  EXPECT_FALSE(ShowTeamSchedule(session, SelectTeamPrompt).has_value());  // the prompt is no team
   EXPECT_FALSE(ShowTeamResults(session, "nobody").has_value());
 
   WriteSchedule(2, {{1, 2}});
