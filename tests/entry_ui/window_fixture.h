@@ -33,7 +33,7 @@ enum class Growth { Resizable, Fixed };
 void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth);
 
 // The controls whose text does not fit their room, and the window when it is narrower than its
-// layout; with TAVRIN_SCREENSHOT_DIR set, the window is also saved there as a picture.
+// layout.
 QStringList ClippedControls(QWidget* window);
 
 // The control of that design name; when it is missing, fails the test and hands back a stand-in.

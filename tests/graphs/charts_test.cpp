@@ -83,8 +83,9 @@ class SeriesLoading : public testing::SeasonFixture {
   }
 };
 
-// Catches missing blocks not 0 and the second series read for one team.
-TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
+// Catches missing blocks not 0, the second series read for one team, and a long season read
+// past the graph's last block.
+TEST_F(SeriesLoading, BlocksNotWrittenReadAsZeroAndLongSeasonsStopAtBlockTwenty) {
   EXPECT_EQ(LoadRatingChart(session, {GraphOneTeam, 5, 0}).one, RatingSeries{});
   WriteBlock(0, 60.5);
   WriteBlock(1, 58.25);
@@ -95,29 +96,23 @@ TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
   EXPECT_EQ(chart.two[3], 91.0f);
   EXPECT_EQ(chart.one[17], 0.0f);
   EXPECT_EQ(LoadRatingChart(session, {GraphOneTeam, 5, 0}).two, RatingSeries{});
-}
 
-TEST_F(SeriesLoading, LongSeasonsStopAtBlockTwenty) {
   store.WeeksInSeason = 25;
   WriteBlock(20, 70);
   WriteBlock(21, 71);
-  const RatingChartData chart = LoadRatingChart(session, {GraphOneTeam, 5, 0});
+  const RatingChartData long_season = LoadRatingChart(session, {GraphOneTeam, 5, 0});
   EXPECT_EQ(LastSeriesBlock(store), LastGraphedBlock);
-  EXPECT_EQ(chart.one[20], 70.0f);
-  EXPECT_EQ(chart.one[21], 0.0f);
+  EXPECT_EQ(long_season.one[20], 70.0f);
+  EXPECT_EQ(long_season.one[21], 0.0f);
 }
 
 TEST(ScorecardChart, PercentRangeInWholeTensAroundTheValues) {
   using Percents = std::vector<std::optional<double>>;
   const std::tuple<Percents, Percents, int, int> cases[] = {
       // Tavrin's, the market's, the range
-      {{}, {}, 0, 100},
-      {{std::nullopt}, {}, 0, 100},
-      {{55.0, 70.0}, {}, 50, 80},
-      {{62.0}, {66.0}, 50, 80},
-      {{96.0, 100.0}, {}, 80, 100},
-      {{2.0}, {}, 0, 20},
-      {{40.0, std::nullopt}, {71.0}, 30, 80},
+      {{}, {}, 0, 100},         {{55.0, 70.0}, {}, 50, 80},
+      {{62.0}, {66.0}, 50, 80}, {{96.0, 100.0}, {}, 80, 100},
+      {{2.0}, {}, 0, 20},       {{40.0, std::nullopt}, {71.0}, 30, 80},
   };
   for (const auto& [tavrin, market, low, high] : cases) {
     const PercentRange range = PercentRangeFor({17, tavrin, market});
