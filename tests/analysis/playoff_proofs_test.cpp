@@ -68,29 +68,18 @@ TEST(PlayoffProofs, EachStatusIsProvenExactlyWhereNoResultLeftCanChangeIt) {
   };
   const ConstructedSeason head_to_head =
       SpreadConference({1, 2}).Game(2, 1, 3, 10).Record(1, 6, 7).Record(2, 7, 6);
+  const ConstructedSeason three_threats({{1, 8, 4, 0}, {2, 7, 4, 1}, {6, 8, 4, 0}, {12, 9, 3, 0}});
+  const ConstructedSeason five_ahead(
+      {{5, 2, 9, 1}, {1, 8, 4, 0}, {6, 8, 4, 0}, {7, 8, 4, 0}, {12, 8, 4, 0}, {13, 8, 4, 0}});
   ProofCase cases[] = {
       {"all others can reach 6 of its 10 wins", everyone(4, 8, 2).Record(1, 10, 2), 1,
        OddsStatus::ClinchedRest},
       {"one club ahead for certain", everyone(4, 8, 2).Record(1, 10, 2), 2, OddsStatus::None},
-      {"three threats",
-       ConstructedSeason({{1, 8, 4, 0}, {2, 7, 4, 1}, {6, 8, 4, 0}, {12, 9, 3, 0}}), 1,
-       OddsStatus::ClinchedPlayoffs},
-      {"four threats",
-       ConstructedSeason({{1, 8, 4, 0}, {2, 7, 4, 1}, {6, 8, 4, 0}, {12, 9, 3, 0}, {13, 8, 3, 1}}),
-       1, OddsStatus::None},
-      {"five ahead from three divisions",
-       ConstructedSeason(
-           {{5, 2, 9, 1}, {1, 8, 4, 0}, {6, 8, 4, 0}, {7, 8, 4, 0}, {12, 8, 4, 0}, {13, 8, 4, 0}}),
-       5, OddsStatus::None},
-      {"six ahead from three divisions",
-       ConstructedSeason({{5, 2, 9, 1},
-                          {1, 8, 4, 0},
-                          {6, 8, 4, 0},
-                          {7, 8, 4, 0},
-                          {8, 8, 4, 0},
-                          {12, 8, 4, 0},
-                          {13, 8, 4, 0}}),
-       5, OddsStatus::Eliminated},
+      {"three threats", three_threats, 1, OddsStatus::ClinchedPlayoffs},
+      {"four threats", ConstructedSeason(three_threats).Record(13, 8, 3, 1), 1, OddsStatus::None},
+      {"five ahead from three divisions", five_ahead, 5, OddsStatus::None},
+      {"six ahead from three divisions", ConstructedSeason(five_ahead).Record(8, 8, 4), 5,
+       OddsStatus::Eliminated},
       // Buffalo and Indianapolis finish 7-7; Buffalo won their game, which decides the division.
       {"head-to-head winner", head_to_head, 1, OddsStatus::ClinchedDivision},
       {"head-to-head loser", head_to_head, 2, OddsStatus::Eliminated},
