@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/season_fixture.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 namespace {
@@ -40,23 +40,6 @@ TEST(RoundMargin, HalfPointsWithSingleThresholds) {
                             {0.1f, 0.0f}, {3.7f, 4.0f}, {3.2f, 3.5f}, {0.0f, 0.0f},
                             {0.3f, 0.5f}, {0.7f, 0.5f}, {2.5f, 2.5f}, {17.0f, 17.0f}};
   for (const auto& c : cases) EXPECT_EQ(RoundMargin(c[0]), c[1]) << c[0];
-}
-
-using PredictNextWeekTest = testing::SeasonFixture;
-
-// Catches a prediction of the wrong week, one that overwrites the slots above the week's games,
-// or one made from a missing or damaged schedule.
-TEST_F(PredictNextWeekTest, PredictsEveryGameOfTheFollowingWeekFromASoundScheduleOnly) {
-  SetPick(1, 7, 3.5f);
-  SetPick(4, 9, 7.5f);
-  PredictNextWeek(store, folder.path(), 4);  // no schedule for week 5 yet
-  EXPECT_EQ(store.PickTeam[1], 7);
-
-  WriteSchedule(5, {{3, 20}, {1, 2}});
-  PredictNextWeek(store, folder.path(), 4);
-  EXPECT_EQ(store.PickTeam[1], 20);
-  EXPECT_EQ(store.PickTeam[4], 9);
-  EXPECT_EQ(store.PickMargin[4], 7.5f);
 }
 
 }  // namespace

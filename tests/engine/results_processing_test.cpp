@@ -34,7 +34,6 @@ TEST_F(ProcessWeekTest, RatingChangesFollowTheMarginError) {
       {90, 4, 5, 4, 7, {"24\t", "17"}, 60, 60.0, 60.0},    // favourite wins by exactly its margin
       {90, 8, 9, 21, 2, {"13", "10"}, 60, 61.0, 59.0},     // favourite in neither team: wrong pick
       {100, 14, 15, 14, 3, {"14", "14"}, 60, 59.3, 60.7},  // a tie costs the favourite its margin
-      {100, 16, 17, 17, 3, {"7", "7"}, 60, 60.7, 59.3},
       {100, 18, 19, 0, 0, {"0", "0"}, 60, 60.0, 60.0},
       {90, 3, 20, 3, 2.5f, {"10", "17"}, 50, 58.1, 51.9},  // an upset: favourite by 2.5, lost by 7
   };
@@ -90,15 +89,6 @@ TEST_F(ProcessWeekTest, ABoxThatHoldsNoScoreIsRefusedBeforeAnythingChanges) {
     EXPECT_EQ(store.PointsScored, before.PointsScored);
     EXPECT_TRUE(StatsFileBytes().empty());
   }
-}
-
-// The question about later weeks is the caller's; processing itself never stops to ask.
-TEST_F(ProcessWeekTest, AnEarlierWeekIsProcessedWithoutAQuestion) {
-  ScheduleWeek(7, {{1, 2}});
-  store.LastScoredWeek = 9;
-  ASSERT_EQ(ProcessWeekResults(session, 7, {{"17", "14"}}), CommandResult::Done);
-  EXPECT_TRUE(ui.questions.empty());
-  EXPECT_EQ(store.LastScoredWeek, 7);
 }
 
 // The empty box is the last one: a check that stops a box early lets it through.

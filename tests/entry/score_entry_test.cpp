@@ -92,6 +92,7 @@ TEST_F(ScoreEntryTest, AnEarlierWeekAsksFirstNamingTheWeeksToEnterAgain) {
     EXPECT_TRUE(StatsFileBytes().empty());
   }
   ASSERT_EQ(EnterScores(session, 7, {{"17", "14"}}), CommandResult::Done);
+  EXPECT_EQ(ui.questions.size(), 2u);  // the processing itself asks nothing
   EXPECT_EQ(store.LastScoredWeek, 7);
 }
 
