@@ -33,17 +33,6 @@ TEST(SeasonLeague, EachEraHasItsLayoutAndPlayoffFormat) {
   EXPECT_FALSE(LeagueOf(FirstLeagueYear - 1));
 }
 
-TEST(SeasonLeague, TheThirtyOneTeamLeagueIsTheProgramsOwnLayout) {
-  const auto league = LeagueOf(2001);
-  ASSERT_TRUE(league);
-  EXPECT_EQ(league->rules, SeedingRules::SixDivisions);
-  EXPECT_EQ(league->team_count(), LeagueTeamCount);
-  for (int team = 1; team <= league->team_count(); ++team) {
-    EXPECT_EQ(league->DivisionIndexOf(team), league::DivisionIndexOf(team)) << team;
-    EXPECT_EQ(league->ConferenceOf(team), league::ConferenceOf(team)) << team;
-  }
-}
-
 // Catches a moved club losing its franchise or its name, and names or numbers the files cannot
 // hold: divisions number their teams one after another, no two clubs share a location.
 TEST(SeasonLeague, EveryYearNumbersNamesAndFranchisesItsClubs) {
