@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <algorithm>
 
 #include "analysis/playoff_odds.h"
-#include "reports/golden_case.h"
 
 namespace tavrin {
 namespace {
@@ -69,29 +68,18 @@ TEST(PlayoffProofs, EachStatusIsProvenExactlyWhereNoResultLeftCanChangeIt) {
   };
   const ConstructedSeason head_to_head =
       SpreadConference({1, 2}).Game(2, 1, 3, 10).Record(1, 6, 7).Record(2, 7, 6);
+  const ConstructedSeason three_threats({{1, 8, 4, 0}, {2, 7, 4, 1}, {6, 8, 4, 0}, {12, 9, 3, 0}});
+  const ConstructedSeason five_ahead(
+      {{5, 2, 9, 1}, {1, 8, 4, 0}, {6, 8, 4, 0}, {7, 8, 4, 0}, {12, 8, 4, 0}, {13, 8, 4, 0}});
   ProofCase cases[] = {
       {"all others can reach 6 of its 10 wins", everyone(4, 8, 2).Record(1, 10, 2), 1,
        OddsStatus::ClinchedRest},
       {"one club ahead for certain", everyone(4, 8, 2).Record(1, 10, 2), 2, OddsStatus::None},
-      {"three threats",
-       ConstructedSeason({{1, 8, 4, 0}, {2, 7, 4, 1}, {6, 8, 4, 0}, {12, 9, 3, 0}}), 1,
-       OddsStatus::ClinchedPlayoffs},
-      {"four threats",
-       ConstructedSeason({{1, 8, 4, 0}, {2, 7, 4, 1}, {6, 8, 4, 0}, {12, 9, 3, 0}, {13, 8, 3, 1}}),
-       1, OddsStatus::None},
-      {"five ahead from three divisions",
-       ConstructedSeason(
-           {{5, 2, 9, 1}, {1, 8, 4, 0}, {6, 8, 4, 0}, {7, 8, 4, 0}, {12, 8, 4, 0}, {13, 8, 4, 0}}),
-       5, OddsStatus::None},
-      {"six ahead from three divisions",
-       ConstructedSeason({{5, 2, 9, 1},
-                          {1, 8, 4, 0},
-                          {6, 8, 4, 0},
-                          {7, 8, 4, 0},
-                          {8, 8, 4, 0},
-                          {12, 8, 4, 0},
-                          {13, 8, 4, 0}}),
-       5, OddsStatus::Eliminated},
+      {"three threats", three_threats, 1, OddsStatus::ClinchedPlayoffs},
+      {"four threats", ConstructedSeason(three_threats).Record(13, 8, 3, 1), 1, OddsStatus::None},
+      {"five ahead from three divisions", five_ahead, 5, OddsStatus::None},
+      {"six ahead from three divisions", ConstructedSeason(five_ahead).Record(8, 8, 4), 5,
+       OddsStatus::Eliminated},
       // Buffalo and Indianapolis finish 7-7; Buffalo won their game, which decides the division.
       {"head-to-head winner", head_to_head, 1, OddsStatus::ClinchedDivision},
       {"head-to-head loser", head_to_head, 2, OddsStatus::Eliminated},
@@ -113,36 +101,6 @@ TEST(PlayoffProofs, AFinishedSeasonKnowsItsSeedsUnlessItsScoresArePicked) {
   EXPECT_EQ(ProvePlayoffStages(season, true)[1].seed, 3);  // behind 16 (13-0) and 11 (8-5)
   EXPECT_EQ(ProvePlayoffStages(season, true)[16].seed, 1);
   EXPECT_EQ(StatusOf(ProvePlayoffStages(season, false)[1]), OddsStatus::None);
-}
-
-// What is proven must agree with every sampled run, over real seasons at every late week.
-TEST(PlayoffProofs, ProvenStagesAgreeWithEveryRun) {
-  OddsOptions options;
-  options.runs = 200;
-  options.seed = 5;
-  int proven = 0;
-  for (const char* name : {"1999", "2000"}) {
-    testing::OpenedCase opened(name);
-    for (int week = 9; week <= 17; ++week) {
-      opened.store.LastScoredWeek = static_cast<int16_t>(week);
-      const auto odds = ShowPlayoffOdds(opened.session, options);
-      ASSERT_TRUE(odds.has_value());
-      for (int team = 1; team <= LeagueTeamCount; ++team) {
-        const ProvenStages& stages = odds->proven[team];
-        const TeamOdds& counts = odds->teams[team];
-        const auto trace = ::testing::Message() << name << " week " << week << " team " << team;
-        const std::tuple<bool, int, int> claims[] = {
-            {stages.division, counts.division, 200}, {stages.out_of_division, counts.division, 0},
-            {stages.playoffs, counts.playoffs, 200}, {stages.out_of_playoffs, counts.playoffs, 0},
-            {stages.rest, counts.rest, 200},         {stages.out_of_rest, counts.rest, 0}};
-        for (const auto& [claimed, count, expected] : claims)
-          EXPECT_TRUE(!claimed || count == expected) << trace << " count " << count;
-
-        proven += StatusOf(stages) != OddsStatus::None;
-      }
-    }
-  }
-  EXPECT_GT(proven, 100);  // the proofs do prove
 }
 
 TEST(PlayoffOddsText, OnlyAProvenFigureShowsAsCertain) {

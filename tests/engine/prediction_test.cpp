@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/season_fixture.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 namespace {
@@ -19,8 +19,7 @@ TEST(PredictGame, FavouriteAndMarginFromTheRatings) {
       {1, 2, 2, 50.0, 47.6, 100, 0.3f},
       {1, 2, 1, 93.0, 50.0, 100, 17.0f},  // half-rating difference 20: capped at 17
       {1, 2, 1, 93.0, 50.0, 50, 8.5f},    // then weighted
-      {1, 2, 1, 93.0, 50.0, 0, 0.0f},
-      {3, 20, 3, 60.0, 50.0, 80, 2.0f},  // 2.5 from the groups and home advantage, weighted
+      {3, 20, 3, 60.0, 50.0, 80, 2.0f},   // 2.5 from the groups and home advantage, weighted
   };
   for (const auto& [visitor, home, favourite, visitor_cqr, home_cqr, weighting, margin] : cases) {
     SCOPED_TRACE(::testing::Message() << visitor << " at " << home << ", " << visitor_cqr << " to "
@@ -41,30 +40,6 @@ TEST(RoundMargin, HalfPointsWithSingleThresholds) {
                             {0.1f, 0.0f}, {3.7f, 4.0f}, {3.2f, 3.5f}, {0.0f, 0.0f},
                             {0.3f, 0.5f}, {0.7f, 0.5f}, {2.5f, 2.5f}, {17.0f, 17.0f}};
   for (const auto& c : cases) EXPECT_EQ(RoundMargin(c[0]), c[1]) << c[0];
-}
-
-using PredictNextWeekTest = testing::SeasonFixture;
-
-// Catches a prediction of the wrong week, one that overwrites the slots above the week's games,
-// or one made from a missing or damaged schedule.
-TEST_F(PredictNextWeekTest, PredictsEveryGameOfTheFollowingWeekFromASoundScheduleOnly) {
-  SetPick(1, 7, 3.5f);
-  SetPick(4, 9, 7.5f);
-  PredictNextWeek(store, folder.path(), 4);
-  EXPECT_EQ(store.PickTeam[1], 7);
-
-  // A week 5 that names a team 45 in its second game.
-  const std::string text = "020320145141" + std::string(84, ' ');
-  testing::WriteFileBytes(folder.path() / ScheduleFileName(1999),
-                          std::string(4 * 100, '\0') + std::string("\x08\0\x60\0", 4) + text);
-  PredictNextWeek(store, folder.path(), 4);
-  EXPECT_EQ(store.PickTeam[1], 7);
-
-  WriteSchedule(5, {{3, 20}, {1, 2}});
-  PredictNextWeek(store, folder.path(), 4);
-  EXPECT_EQ(store.PickTeam[1], 20);
-  EXPECT_EQ(store.PickTeam[4], 9);
-  EXPECT_EQ(store.PickMargin[4], 7.5f);
 }
 
 }  // namespace

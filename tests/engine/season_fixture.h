@@ -6,11 +6,8 @@
 
 #include <vector>
 
-#include "platform/session.h"
 #include "season/data_files.h"
-#include "season/season_store.h"
-#include "support/scripted_ui.h"
-#include "support/temp_folder.h"
+#include "support/scratch_session.h"
 
 namespace tavrin::testing {
 
@@ -19,7 +16,7 @@ struct Pairing {
   int second;
 };
 
-class SeasonFixture : public ::testing::Test {
+class SeasonFixture : public ::testing::Test, protected ScratchSession {
  protected:
   SeasonFixture() {
     store.TeamCount = LeagueTeamCount;
@@ -69,11 +66,6 @@ class SeasonFixture : public ::testing::Test {
     const auto file = folder.path() / StatisticsFileName(store.WorkingYear);
     return std::filesystem::exists(file) ? ReadFileBytes(file) : std::string();
   }
-
-  TempFolder folder;
-  SeasonStore store;
-  ScriptedUi ui;
-  Session session{store, ui, folder.path()};
 };
 
 }  // namespace tavrin::testing

@@ -25,8 +25,6 @@ std::string GamesOf(int year) {
   return ReadFileBytes(TestDataDir() / "seasons" / "modern" / fmt::format("games_{}.csv", year));
 }
 
-std::string WithoutHeader(const std::string& text) { return text.substr(text.find('\n') + 1); }
-
 // Every game of a season, a line each with all its fields, so that a difference names the game.
 std::vector<std::string> Listed(const SeasonCsv& season) {
   const auto shown = [](const auto& value) { return value ? fmt::format("{}", *value) : "-"; };
@@ -38,25 +36,6 @@ std::vector<std::string> Listed(const SeasonCsv& season) {
                                   shown(game.visitor_score), shown(game.home_score),
                                   shown(game.spread), shown(game.total)));
   return games;
-}
-
-TEST(GamesFile, TheThirtyOneTeamSeasonsGiveTheGamesOfTheSeasonFiles) {
-  for (const int year : {1999, 2000}) {
-    std::vector<CsvProblem> problems;
-    const SeasonCsv read = ReadGamesFile(GamesOf(year), year, problems);
-    const std::string own = ReadFileBytes(TestDataDir() / "seasons" / fmt::format("{}.csv", year));
-    EXPECT_EQ(Listed(read), Listed(ReadSeasonCsv(own, LeagueOf(year)->weeks, problems))) << year;
-    EXPECT_TRUE(problems.empty()) << year;
-  }
-}
-
-TEST(GamesFile, OneSeasonIsPickedFromAFileOfMany) {
-  const std::string both = GamesOf(2019) + WithoutHeader(GamesOf(2020));
-  EXPECT_EQ(GamesFileSeasons(both), (std::vector<int>{2019, 2020}));
-  std::vector<CsvProblem> problems;
-  EXPECT_EQ(Listed(ReadGamesFile(both, 2020, problems)),
-            Listed(ReadGamesFile(GamesOf(2020), 2020, problems)));
-  EXPECT_TRUE(problems.empty());
 }
 
 TEST(GamesFile, ARowGivesItsGameAndPostSeasonRowsAreSkipped) {

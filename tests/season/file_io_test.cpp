@@ -112,14 +112,6 @@ TEST_F(FileIo, EveryWriterFailsWholeOnEveryFaultAndKeepsItsOldFile) {
   EXPECT_EQ(ReadFileBytes(dir / "TVSt1999.dat"), statistics);
 }
 
-TEST_F(FileIo, AFaultFiresOnTheNthOperationOnlyAndOnce) {
-  WriteFileBytes(file, "x");
-  InjectFileFault(FileOperation::Open, 2);
-  EXPECT_EQ(Read(ReadWholeFile(file)), "x");
-  EXPECT_EQ(Read(ReadWholeFile(file)), "(failed)");
-  EXPECT_EQ(Read(ReadWholeFile(file)), "x");
-}
-
 // Catches a patch that replaces a file it could not read, or grows one past the size limit.
 TEST_F(FileIo, PatchingPadsAShortFileWithZeroBytesAndNeverLosesTheOld) {
   ASSERT_TRUE(PatchSeasonFile(file, 4, "xy"));

@@ -25,16 +25,6 @@ class SettingsFile : public testing::SeasonFixture {
   }
 };
 
-// A weighting with a fraction and a font with a space must read back as written.
-TEST_F(SettingsFile, ReadsBackWhatItWrote) {
-  store.Weighting = 62.5f;
-  store.ReportFont = "Courier New";
-  ASSERT_TRUE(WriteSettings(store, folder.path()));
-  store = {};
-  ASSERT_TRUE(ReadSettings(store, folder.path()));
-  EXPECT_EQ(Read(), Fields(1999, 100, 62.5f, 0, "Courier New", 17, 31));
-}
-
 TEST_F(SettingsFile, WidensTwoDigitYears) {
   const std::pair<const char*, int> years[] = {{"98", 1998},   {"99", 1999}, {"5", 2005},
                                                {"0", 2000},    {"96", 2096}, {"97", 97},

@@ -44,25 +44,6 @@ class StatisticsFile : public testing::SeasonFixture {
   }
 };
 
-// Catches a block written at the wrong record, or a rewrite that disturbs its neighbours.
-TEST_F(StatisticsFile, BlocksSitAtTheirRecordsAndRewritingOneKeepsTheOthers) {
-  for (int block : {1, 0, 2, 3, 42}) {
-    FillBlock(store, block);
-    ASSERT_TRUE(WriteStatsBlock(store, folder.path(), block == 42 ? 2 : block));
-  }
-  for (int block : {0, 1, 2, 3}) {
-    SeasonStore written = Fresh();
-    FillBlock(written, block == 2 ? 42 : block);
-    SeasonStore read = Fresh();
-    ASSERT_TRUE(LoadStatsBlockNumber(read, folder.path(), block));
-    // The packed records compare every field, the rating as the single the file holds.
-    for (int slot = 1; slot <= 31; ++slot)
-      EXPECT_EQ(PackStatsRecord(read, slot), PackStatsRecord(written, slot)) << block;
-  }
-  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 17));
-  EXPECT_EQ(ReadFileBytes(File()).size(), 558u * 48u);  // block 17 ends with record 558
-}
-
 TEST_F(StatisticsFile, TheLoaderReadsTheBlockAskedForWithPicksInGamesOneToFive) {
   for (int block = 0; block <= 2; ++block) {
     FillBlock(store, block);
