@@ -111,7 +111,7 @@ class RecordedSeason {
 };
 
 void Report(const std::string& model, const OddsOptions& options) {
-  std::string line = fmt::format("{:<24}", model);
+  std::string line = fmt::format("{:<32}", model);
   SeasonForecasts pooled;
   for (const char* name : {"1999", "2000"}) {
     RecordedSeason season(name);
@@ -137,6 +137,7 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 2000;
   OddsOptions options;
   options.runs = runs;
+  Report("net points", options);
   options.model = GameModel::CoinFlips;
   Report("coin flips", options);
   options.model = GameModel::Ratings;
@@ -144,7 +145,7 @@ int main(int argc, char** argv) {
     for (const double drift : {0.0, 1.0, 2.0, 3.0}) {
       options.strength_spread = spread;
       options.weekly_drift = drift;
-      Report(fmt::format("spread {:.1f} drift {:.1f}", spread, drift), options);
+      Report(fmt::format("ratings spread {:.1f} drift {:.1f}", spread, drift), options);
     }
   }
 }

@@ -21,19 +21,26 @@
 namespace tavrin {
 
 // Measured with bench/odds_calibration.cpp (10,000 runs, weeks 4 to 16 of the recorded 1999 and
-// 2000 seasons, both pooled; division Brier, its calibration slope, play-off Brier):
-//   ratings held fixed          0.0897  0.62  0.0855
-//   spread 4, drift 2           0.0875  0.87  0.0881
-//   spread 8, drift 2           0.0869  1.12  0.0923
-//   every game a coin flip      0.0830  1.34  0.1003
-// Fixed ratings are over-confident in 2000 (slope 0.46): the rest of a season is played by
-// teams whose strength the ratings only estimate, and that keeps changing. A per-run offset
-// with a weekly drift was preferred to replaying results processing inside each run: it moves
-// the odds as much for a tenth of the time. 4 and 2 bring the pooled slope near 1 at a small
-// cost in the play-off Brier; larger spreads make 1999 (slope 1.0 with fixed ratings)
-// under-confident.
+// 2000 seasons; division Brier, its calibration slope and play-off Brier in 1999, in 2000, and
+// both pooled):
+//                               1999                  2000                  both
+//   net points (the odds')      0.0752 1.12 0.0767    0.0821 0.93 0.0804    0.0787 1.01 0.0786
+//   ratings held fixed          0.0779 1.01 0.0760    0.1011 0.46 0.0953    0.0895 0.62 0.0857
+//   ratings, spread 4 drift 2   0.0778 1.29 0.0800    0.0971 0.67 0.0966    0.0874 0.87 0.0883
+//   every game a coin flip      0.0870 1.28 0.0948    0.0787 1.40 0.1060    0.0828 1.34 0.1004
+// The ratings carry last season into this one, and over the rest of a season that misleads: in
+// 2000 last season's best teams kept their ratings while others won their divisions, and no
+// spread or drift around the ratings (nor a margin scaled towards 0) brought the division odds
+// near the coin flips'. This season's net points per game foretell both seasons better on every
+// figure, with each season's slope near 1 and no spread of its own. In 2000 the coin flips still
+// foretell the division winners a little better: they were the teams ahead in the standings
+// rather than the strongest by any measure.
 const double StrengthSpread = 4.0;
 const double StrengthWeeklyDrift = 2.0;
+// Net points per game as if each team had also played one even game, so that its first games
+// say less than a whole season will; and the points the home side is worth.
+constexpr double NetPointsPriorGames = 1.0;
+constexpr double HomeFieldPoints = 2.5;
 
 namespace {
 
@@ -73,6 +80,26 @@ double HomeMargin(const SeasonStore& store, int visitor, int home, PredictionRul
   return prediction.favourite == visitor ? -margin : 0.0;
 }
 
+double NetPointsPerGame(const SeasonStore& store, int team) {
+  const double games =
+      static_cast<double>(store.Wins[team]) + store.Losses[team] + store.Ties[team];
+  const double net = static_cast<double>(store.PointsScored[team]) - store.PointsAllowed[team];
+  return std::isfinite(net) && games >= 0 ? net / (games + NetPointsPriorGames) : 0.0;
+}
+
+double ModelHomeMargin(const SeasonStore& store, GameModel model, int visitor, int home,
+                       bool home_field) {
+  switch (model) {
+    case GameModel::NetPoints:
+      return (NetPointsPerGame(store, home) - NetPointsPerGame(store, visitor)) / 2 +
+             (home_field ? HomeFieldPoints : 0.0);
+    case GameModel::Ratings:
+      return HomeMargin(store, visitor, home, PredictionRules{.home_advantage = home_field});
+    case GameModel::CoinFlips: return 0.0;
+  }
+  return 0.0;
+}
+
 double HomeWinProbability(double home_margin) {
   const double favourite = FavouriteWinProbability(std::abs(home_margin));
   return home_margin >= 0 ? favourite : 1 - favourite;
@@ -100,25 +127,25 @@ class SeasonSimulator {
   SeasonSimulator(const SeasonStore& store, const std::vector<SeasonGame>& games,
                   const OddsOptions& options)
       : random_(options.seed),
-        coin_flips_(options.model == GameModel::CoinFlips),
-        spread_(coin_flips_ ? 0.0 : options.strength_spread),
-        drift_(coin_flips_ ? 0.0 : options.weekly_drift) {
-    const auto margin = [&](int visitor, int home, PredictionRules rules) {
-      return coin_flips_ ? 0.0 : HomeMargin(store, visitor, home, rules);
+        spread_(options.model == GameModel::Ratings ? options.strength_spread : 0.0),
+        drift_(options.model == GameModel::Ratings ? options.weekly_drift : 0.0) {
+    const auto margin = [&](int visitor, int home, bool home_field) {
+      return ModelHomeMargin(store, options.model, visitor, home, home_field);
     };
     for (const SeasonGame& game : games) {
       if (game.played) {
         played_.AddGame(game.visitor, game.home, game.visitor_points, game.home_points);
       } else {
         const PickedGame* pick = PickFor(game, options.picks);
-        to_play_.push_back({game.week, game.visitor, game.home, margin(game.visitor, game.home, {}),
+        to_play_.push_back({game.week, game.visitor, game.home,
+                            margin(game.visitor, game.home, true),
                             pick ? std::optional(pick->result) : std::nullopt});
       }
     }
     for (int visitor = 1; visitor < Slots; ++visitor) {
       for (int home = 1; home < Slots; ++home) {
-        at_home_[visitor][home] = margin(visitor, home, {});
-        neutral_[visitor][home] = margin(visitor, home, PredictionRules{.home_advantage = false});
+        at_home_[visitor][home] = margin(visitor, home, true);
+        neutral_[visitor][home] = margin(visitor, home, false);
       }
     }
   }
@@ -213,7 +240,6 @@ class SeasonSimulator {
   }
 
   PlayoffRandom random_;
-  bool coin_flips_;
   double spread_;
   double drift_;
   LeagueTable played_;

@@ -1,6 +1,6 @@
 #pragma once
-// Play-off odds: the rest of the season played many times over from the ratings, the standings
-// settled by the league's tie-break rules, and the play-offs played out.
+// Play-off odds: the rest of the season played many times over from this season's scores, the
+// standings settled by the league's tie-break rules, and the play-offs played out.
 
 #include <array>
 #include <cstdint>
@@ -29,14 +29,15 @@ struct PickedGame {
   PickedResult result = PickedResult::HomeWins;
 };
 
-// How the games left are played. Ratings: from the predictions, each team's strength drawn
-// anew for each run around its rating and left to wander week by week, as real ratings do over
-// the rest of a season. CoinFlips: every game an even chance, the baseline odds are judged by.
-enum class GameModel { Ratings, CoinFlips };
+// How the games left are played. NetPoints, the odds' own: each game's margin from the two teams'
+// points scored less allowed per game this season, and the home field. Ratings: from the weekly
+// predictions, each team's strength drawn anew for each run around its rating and left to wander
+// week by week. CoinFlips: every game an even chance, the baseline odds are judged by. Why the
+// odds play by net points is in playoff_odds.cpp, with the figures of each model.
+enum class GameModel { NetPoints, Ratings, CoinFlips };
 
-// The spread, in points of margin, of a team's true strength around its rating today, and of
-// its change from one week to the next. Chosen by the calibration of the odds on the 1999 and
-// 2000 seasons (bench/odds_calibration.cpp): see playoff_odds.cpp.
+// The Ratings model's spread, in points of margin, of a team's true strength around its rating
+// today, and of its change from one week to the next.
 extern const double StrengthSpread;
 extern const double StrengthWeeklyDrift;
 
@@ -44,7 +45,7 @@ struct OddsOptions {
   int runs = 10000;
   uint64_t seed = 1;
   std::vector<PickedGame> picks;
-  GameModel model = GameModel::Ratings;
+  GameModel model = GameModel::NetPoints;
   double strength_spread = StrengthSpread;
   double weekly_drift = StrengthWeeklyDrift;
 };
@@ -85,8 +86,9 @@ std::vector<std::string> UnknownPicks(const SeasonStore& store,
                                       const std::vector<PickedGame>& picks);
 
 // Plays the games not yet played `options.runs` times, each game won by the home side with the
-// probability of its weekly prediction (from the store's Cqr and Weighting, held fixed; the
-// championship on a neutral field), and counts each team's stages. A picked game ends as picked,
+// probability its margin under `options.model` gives (from the store's block: net points per
+// game, or the weekly predictions; the championship on a neutral field), and counts each team's
+// stages. A picked game ends as picked,
 // its margin drawn as the prediction's given that result. The same seed gives the same odds. At
 // least one run.
 PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<SeasonGame>& games,
