@@ -94,17 +94,21 @@ std::optional<int> SeasonLeague::TeamOfCode(std::string_view code) const {
   return static_cast<int>(found - teams.begin()) + 1;
 }
 
+std::span<const league::Division> DivisionsOf(int team_count) {
+  if (team_count == MostLeagueTeams) return EightDivisions;
+  return league::Divisions;
+}
+
 std::optional<SeasonLeague> LeagueOf(int year) {
   if (year < FirstLeagueYear) return std::nullopt;
   SeasonLeague season;
   season.year = year;
+  season.divisions = DivisionsOf(TeamCountOfYear(year));
   if (TeamCountOfYear(year) == LeagueTeamCount) {
     season.rules = SeedingRules::SixDivisions;
-    season.divisions = league::Divisions;
     season.teams.assign(SixDivisionTeams.begin(), SixDivisionTeams.end());
   } else {
     season.rules = SeedingRules::EightDivisions;
-    season.divisions = EightDivisions;
     season.teams = EightDivisionTeams(year);
   }
   const bool eighteen_weeks = year >= FirstEighteenWeekYear;

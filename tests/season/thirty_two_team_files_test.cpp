@@ -12,7 +12,6 @@ namespace tavrin {
 namespace {
 
 using testing::ReadFileBytes;
-using testing::WriteFileBytes;
 
 SeasonStore SeasonOf(int year) {
   SeasonStore store;
@@ -53,7 +52,7 @@ TEST(ThirtyTwoTeamFiles, BlocksFollowEachOtherAtThirtyTwoRecordsAndAShortOneIsDa
   SeasonStore read = SeasonOf(2019);
   ASSERT_TRUE(LoadStatsBlockNumber(read, folder.path(), 1));
   EXPECT_EQ(read.Wins[32], 8.0f);
-  WriteFileBytes(file, ReadFileBytes(file).substr(0, (32 + 31) * StatsRecordSize + 10));
+  testing::WriteFileBytes(file, ReadFileBytes(file).substr(0, (32 + 31) * StatsRecordSize + 10));
   EXPECT_TRUE(StatsBlockDamaged(read, folder.path(), 1));
   EXPECT_FALSE(StatsBlockDamaged(read, folder.path(), 0));
 }
