@@ -91,9 +91,7 @@ void Register() {
        }},
       {"graph",
        [](Session& s) {
-         s.store.GraphMode = 2, s.store.GraphTeamOne = 5, s.store.GraphTeamTwo = 30;
-         LoadRatingSeries(s);
-         return static_cast<std::size_t>(s.store.RatingSeriesOne[17]);
+         return static_cast<std::size_t>(LoadRatingChart(s, {GraphTwoTeams, 5, 30}).one[17]);
        }},
   };
   for (const auto& [name, build] : reports) {
@@ -124,8 +122,7 @@ std::size_t EveryReport(Session& session) {
     const std::string name = store.TeamName[team];
     lines += Count(ShowTeamSchedule(session, name));
     lines += Count(ShowTeamResults(session, name));
-    store.GraphMode = 1, store.GraphTeamOne = static_cast<int16_t>(team), store.GraphTeamTwo = 0;
-    LoadRatingSeries(session);
+    LoadRatingChart(session, {GraphOneTeam, static_cast<int16_t>(team), 0});
   }
   lines += ProjectionLines(session);
   return lines;

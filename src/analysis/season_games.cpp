@@ -23,8 +23,7 @@ SeasonGames LoadSeasonGames(const SeasonStore& store, const std::filesystem::pat
   SeasonGames season;
   const int weeks = std::clamp<int>(store.WeeksInSeason, 0, MaxTeamSlot);
   for (int week = 1; week <= weeks; ++week) {
-    ReadScheduleWeek(*scratch, folder, week);
-    if (scratch->ScheduleStatus == StatusError) continue;
+    if (!ReadScheduleWeek(*scratch, folder, week)) continue;
     const bool played = week <= played_through;
     if (played && !LoadStatsBlockNumber(*scratch, folder, week)) return {{}, week};
     const int count = LoadedGameCount(*scratch);

@@ -27,8 +27,7 @@ float RoundToHalfPoints(float margin) {
 
 bool LoadSpecialsRatings(Session& session) {
   SeasonStore& store = session.store;
-  LoadStatsBlock(store, session.folder, store.LastScoredWeek);
-  if (store.StatsStatus != StatusError) return true;
+  if (LoadStatsBlock(store, session.folder, store.LastScoredWeek)) return true;
   ShowStatisticsUnavailable(session.ui, store.LastScoredWeek + 1);
   return false;
 }

@@ -21,7 +21,7 @@ inline constexpr const char* SpecialsOpeningHeader =
 inline constexpr const char* SpecialsClearedHeader =
     "     -- Teams --                Prediction         O/U";
 
-// Opening the window: loads block LastScoredWeek (SelectedWeek = LastScoredWeek + 1). False
+// Opening the window: loads block LastScoredWeek, the block that opens the next week. False
 // after the "Unable to Load the Statistics" message when it holds no predictions.
 bool LoadSpecialsRatings(Session& session);
 

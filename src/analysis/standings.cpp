@@ -15,20 +15,21 @@ namespace tavrin {
 
 namespace {
 
-std::string StandingsLine(const SeasonStore& store, int team) {
+std::string StandingsLine(const SeasonStore& store, const SlotArray<float>& percentages, int team) {
   return PadRight(LocationOf(store, team) + "     ", 20) + RightAlignedCount(store.Wins[team], 2) +
          "     " + RightAlignedCount(store.Losses[team], 2) + "     " +
          RightAlignedCount(store.Ties[team], 2) + "    " +
-         FormatNumber(store.WinPct[team], "0.000") + "    " +
+         FormatNumber(percentages[team], "0.000") + "    " +
          FormatNumber(static_cast<float>(store.Cqr[team]), "#0.0");
 }
 
-void AddDivisionRows(const SeasonStore& store, const league::Division& division,
+void AddDivisionRows(const SeasonStore& store, const SlotArray<float>& percentages,
+                     const TeamPlaces& places, const league::Division& division,
                      std::vector<std::string>& lines) {
   for (int place = store.TeamCount; place >= 1; --place) {
-    const int team = TeamInPlace(store, place);
+    const int team = places.TeamInPlace(place);
     if (team >= division.first_team && team <= division.last_team) {
-      lines.push_back(StandingsLine(store, team));
+      lines.push_back(StandingsLine(store, percentages, team));
     }
   }
 }
@@ -36,19 +37,18 @@ void AddDivisionRows(const SeasonStore& store, const league::Division& division,
 }  // namespace
 
 std::optional<std::vector<std::string>> ShowStandings(Session& session, int week) {
-  SeasonStore& store = session.store;
-  LoadStatsBlock(store, session.folder, week);
-  if (!CheckBlockCurrent(session, week, week)) return std::nullopt;
+  if (!LoadBlockToShow(session, week, week)) return std::nullopt;
   session.ui.ShowBusyPointer();
-  return StandingsLines(store, week);
+  return StandingsLines(session.store, week);
 }
 
-std::vector<std::string> StandingsLines(SeasonStore& store, int week) {
-  ComputeWinPercentages(store);
+std::vector<std::string> StandingsLines(const SeasonStore& store, int week) {
+  const SlotArray<float> percentages = WinPercentages(store);
+  SlotArray<double> keys{};
   for (int team = 1; team <= store.TeamCount && team <= MaxTeamSlot; ++team) {
-    store.SortKey[team] = TeamSortKey(static_cast<double>(store.WinPct[team]) * 1000, team);
+    keys[team] = TeamSortKey(static_cast<double>(percentages[team]) * 1000, team);
   }
-  SortTeamKeys(store);
+  const TeamPlaces places(keys, store.TeamCount);
 
   std::vector<std::string> lines{
       fmt::format("                   Standings Week #{} {}", week, YearText(store.WorkingYear))};
@@ -68,7 +68,7 @@ std::vector<std::string> StandingsLines(SeasonStore& store, int week) {
     lines.push_back(fmt::format("   {}", division.name));
     if (opens_conference)
       lines.emplace_back("                   Wins  Losses  Ties     %      CQR");
-    AddDivisionRows(store, division, lines);
+    AddDivisionRows(store, percentages, places, division, lines);
     previous = &division;
   }
   lines.emplace_back(" ");

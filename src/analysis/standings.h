@@ -15,8 +15,8 @@ namespace tavrin {
 // Nothing after the scores-not-current message when the block holds no predictions or scores.
 std::optional<std::vector<std::string>> ShowStandings(Session& session, int week);
 
-// The listing after week N from the loaded block; fills WinPct and SortKey.
-std::vector<std::string> StandingsLines(SeasonStore& store, int week);
+// The listing after week N from the loaded block.
+std::vector<std::string> StandingsLines(const SeasonStore& store, int week);
 
 // The print button: nothing for an empty list or on Cancel.
 void PrintStandings(Session& session, const std::vector<std::string>& lines);

@@ -10,19 +10,19 @@ namespace {
 constexpr double TeamFraction = 10000;
 constexpr double LargestKeyFigure = 1e9;
 
-int SortedCount(const SeasonStore& store) {
-  return std::clamp<int>(store.TeamCount, 0, MaxTeamSlot);
-}
+int SortedCount(int count) { return std::clamp(count, 0, MaxTeamSlot); }
 }  // namespace
 
-void ComputeWinPercentages(SeasonStore& store) {
-  const int teams = SortedCount(store);
+SlotArray<float> WinPercentages(const SeasonStore& store) {
+  SlotArray<float> percentages{};
+  const int teams = SortedCount(store.TeamCount);
   for (int team = 1; team <= teams; ++team) {
     const double points = store.Ties[team] * 0.5 + store.Wins[team];
     const double games =
         static_cast<double>(store.Wins[team]) + store.Losses[team] + store.Ties[team];
-    store.WinPct[team] = points == 0 ? 0.0f : static_cast<float>(points / games);
+    percentages[team] = points == 0 ? 0.0f : static_cast<float>(points / games);
   }
+  return percentages;
 }
 
 double TeamSortKey(double figure, int team) {
@@ -31,9 +31,10 @@ double TeamSortKey(double figure, int team) {
   return (usable ? whole : 0.0) + team / TeamFraction;
 }
 
-void SortTeamKeys(SeasonStore& store) {
-  auto& key = store.SortKey;
-  const int n = SortedCount(store);
+TeamPlaces::TeamPlaces(SlotArray<double> keys, int count)
+    : places_(keys), count_(SortedCount(count)) {
+  auto& key = places_;
+  const int n = count_;
   int gap = 1;
   while (gap < n) gap *= 2;
   while ((gap = (gap - 1) / 2) > 0) {
@@ -46,10 +47,10 @@ void SortTeamKeys(SeasonStore& store) {
   }
 }
 
-int TeamInPlace(const SeasonStore& store, int place) {
-  if (place < 0 || place > MaxTeamSlot) return 0;
-  const double team = store.SortKey[place];
-  return team >= 1 && team <= store.TeamCount && team <= MaxTeamSlot ? static_cast<int>(team) : 0;
+int TeamPlaces::TeamInPlace(int place) const {
+  if (place < 1 || place > count_) return 0;
+  const double team = places_[place];
+  return team >= 1 && team <= count_ ? static_cast<int>(team) : 0;
 }
 
 }  // namespace tavrin

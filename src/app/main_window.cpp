@@ -119,10 +119,8 @@ MainWindow::MainWindow(SeasonStore& store, UserInterface& ui, std::filesystem::p
   CentreOnScreen();
   restoreGeometry(QSettings().value(GeometryKey).toByteArray());
   // The display's colour depth chooses the toolbar's pictures.
-  store.ColourDepthFlag =
-      static_cast<int16_t>(ColourDepthFlagFor(screen() != nullptr ? screen()->depth() : 0));
   BuildControls();
-  if (store.ColourDepthFlag != FullColourDepth) ApplyLowColourPictures();
+  if (!qt::ShowsColourPictures(*this)) ApplyLowColourPictures();
 
   // The data files, the week menus and the report font.
   BuildMenus(LoadAtStartup(store, session_.folder, ui, ui.ReportPrinter()));

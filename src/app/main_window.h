@@ -13,6 +13,7 @@
 
 #include "app/main_window_rules.h"
 #include "app/startup_loading.h"
+#include "graphs/graph_teams.h"
 #include "platform/session.h"
 #include "season/season_store.h"
 
@@ -55,6 +56,8 @@ class MainWindow : public QMainWindow {
   // Called by the splash when it is dismissed.
   void ShowFromSplash();
   Session& session() { return session_; }
+  // The teams the graphs were last chosen for.
+  const GraphTeams& graph_teams() const { return graph_teams_; }
   // Tells in the status line that week `week` was processed and saved.
   void ShowWeekSaved(int week);
 
@@ -141,6 +144,7 @@ class MainWindow : public QMainWindow {
   void FollowDialog(QDialog* dialog);
 
   Session session_;
+  GraphTeams graph_teams_;
   std::vector<std::string> schedule_lines_;
   std::vector<std::string> report_lines_;
   // The print jobs of the listings on show, named after their week or team.

@@ -86,20 +86,22 @@ void MainWindow::OnShowStatistics(int index) {
   FollowDialog(OpenStatisticsWindow(session_, index, this));
 }
 void MainWindow::OnShowWeeklyResults(int index) {
-  FollowDialog(OpenWeeklyResultsWindow(session_, index, this));
+  FollowDialog(OpenWeeklyResultsWindow(session_, index + 1, this));
 }
 void MainWindow::OnShowTeamResults() { FollowDialog(OpenTeamResultsWindow(session_, this)); }
 void MainWindow::OnShowSingleTeamRating() {
-  FollowDialog(OpenGraphSelectionWindow(session_, GraphOneTeam, this));
+  FollowDialog(OpenGraphSelectionWindow(session_, graph_teams_, GraphOneTeam, this));
 }
 void MainWindow::OnCompareTeamRatings() {
-  FollowDialog(OpenGraphSelectionWindow(session_, GraphTwoTeams, this));
+  FollowDialog(OpenGraphSelectionWindow(session_, graph_teams_, GraphTwoTeams, this));
 }
 void MainWindow::OnShowTeamOddsGraph() {
-  FollowDialog(OpenGraphSelectionWindow(session_, GraphOneTeam, this, GraphKind::PlayoffOdds));
+  FollowDialog(
+      OpenGraphSelectionWindow(session_, graph_teams_, GraphOneTeam, this, GraphKind::PlayoffOdds));
 }
 void MainWindow::OnCompareTeamOddsGraphs() {
-  FollowDialog(OpenGraphSelectionWindow(session_, GraphTwoTeams, this, GraphKind::PlayoffOdds));
+  FollowDialog(OpenGraphSelectionWindow(session_, graph_teams_, GraphTwoTeams, this,
+                                        GraphKind::PlayoffOdds));
 }
 void MainWindow::OnShowSingleGamePredictions() { FollowDialog(OpenSpecialsWindow(session_, this)); }
 void MainWindow::OnShowSeasonProjection() {

@@ -48,8 +48,4 @@ std::string WeekSavedMessage(int week, int weeks_in_season) {
   return fmt::format("Week # {} saved. Predictions for Week # {} are ready.", week, week + 1);
 }
 
-int ColourDepthFlagFor(int bits_per_pixel) {
-  return bits_per_pixel > 7 || bits_per_pixel <= 0 ? FullColourDepth : LowColourDepth;
-}
-
 }  // namespace tavrin

@@ -69,8 +69,4 @@ ToolbarAction ToolbarButtonAction(ToolbarButton button, const MenuStates& menus,
 // What the main window says once week `week` is processed and saved.
 std::string WeekSavedMessage(int week, int weeks_in_season);
 
-// The colour-depth flag: full colour on displays of more than 7 bits per pixel, else low. A display
-// that tells nothing (0 bits) counts as a colour display.
-int ColourDepthFlagFor(int bits_per_pixel);
-
 }  // namespace tavrin

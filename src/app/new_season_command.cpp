@@ -20,9 +20,7 @@ bool FileExists(const std::filesystem::path& file) {
 
 bool WeekOneScheduled(const Session& session) {
   SeasonStore week_one = session.store;
-  week_one.SelectedWeek = 1;
-  ReadScheduleWeek(week_one, session.folder, 1);
-  return week_one.ScheduleStatus != StatusError && week_one.WeekGameCount > 0;
+  return ReadScheduleWeek(week_one, session.folder, 1);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ SplashWindow::SplashWindow(MainWindow& main_window)
   QPixmap picture = qt::SplashPicture();
   // Low-colour displays get the picture kept beside the data files, when there is a readable one.
   Session& session = main_window.session();
-  if (session.store.ColourDepthFlag != FullColourDepth) {
+  if (!qt::ShowsColourPictures(main_window)) {
     QPixmap low_colour;
     if (low_colour.load(QString::fromStdString((session.folder / LowColourPictureFile).string())))
       picture = low_colour;

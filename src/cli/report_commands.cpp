@@ -240,16 +240,14 @@ int RunGraph(Session& session, const Args& args, std::istream&, std::ostream& ou
   const auto first = !args.empty() && args.size() <= 2 ? ParseTeam(session, args[0]) : std::nullopt;
   const auto second = args.size() == 2 ? ParseTeam(session, args[1]) : std::optional<int>(0);
   if (!first || !second) return UsageError("graph needs one or two teams");
-  SeasonStore& store = session.store;
   // Choosing the same team twice draws it alone.
   const bool compare = *second != 0 && *second != *first;
-  store.GraphMode = compare ? GraphTwoTeams : GraphOneTeam;
-  store.GraphTeamOne = static_cast<int16_t>(*first);
-  store.GraphTeamTwo = static_cast<int16_t>(compare ? *second : 0);
-  LoadRatingSeries(session);
-  for (int block = 0; block <= LastSeriesBlock(store); ++block) {
-    out << block << ' ' << GeneralNumber(store.RatingSeriesOne[block]);
-    if (compare) out << ' ' << GeneralNumber(store.RatingSeriesTwo[block]);
+  const RatingChartData chart = LoadRatingChart(
+      session, {compare ? GraphTwoTeams : GraphOneTeam, static_cast<int16_t>(*first),
+                static_cast<int16_t>(compare ? *second : 0)});
+  for (int block = 0; block <= LastSeriesBlock(session.store); ++block) {
+    out << block << ' ' << GeneralNumber(chart.one[block]);
+    if (compare) out << ' ' << GeneralNumber(chart.two[block]);
     out << '\n';
   }
   return ExitDone;

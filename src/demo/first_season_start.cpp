@@ -20,7 +20,6 @@ bool WriteFirstSeasonStart(Session& session) {
     store.FirstScore[game] = FirstSeasonTieScore;
     store.SecondScore[game] = FirstSeasonTieScore;
   }
-  store.SelectedWeek = 0;
   PredictNextWeek(store, session.folder, 0);
   RoundStatistics(store);
   store.LastScoredWeek = 0;

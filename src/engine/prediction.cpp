@@ -66,13 +66,11 @@ int OverUnderTotal(const SeasonStore& store, int a, int b) {
 }
 
 void PredictNextWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
-  ReadScheduleWeek(store, folder, week + 1);
-  PredictLoadedWeek(store);
+  if (ReadScheduleWeek(store, folder, week + 1)) PredictLoadedWeek(store);
 }
 
 void PredictLoadedWeek(SeasonStore& store) {
-  // A missing or damaged week predicts nothing: every slot keeps the predictions it held.
-  if (store.ScheduleStatus == StatusError || !ScheduleUsable(store)) return;
+  if (!ScheduleUsable(store)) return;
   for (int game = 1; game <= store.WeekGameCount; ++game) {
     const GamePrediction prediction =
         PredictGame(store, store.GameFirstTeam[game], store.GameSecondTeam[game]);

@@ -33,9 +33,9 @@ float RoundMargin(float margin);
 int OverUnderTotal(const SeasonStore& store, int a, int b);
 
 // Reads week + 1's schedule and stores each game's favourite and unrounded margin in PickTeam
-// and PickMargin; with no schedule for week + 1 the slots keep what they held.
+// and PickMargin; a missing or damaged week predicts nothing, and every slot keeps what it held.
 void PredictNextWeek(SeasonStore& store, const std::filesystem::path& folder, int week);
-// The same for a schedule already read into the store (ScheduleStatus as its reader left it).
+// The same for a week its reader found usable, already in the store.
 void PredictLoadedWeek(SeasonStore& store);
 
 }  // namespace tavrin

@@ -10,15 +10,15 @@
 namespace tavrin {
 
 bool BlockHasRecordedScores(const SeasonStore& store) {
-  if (store.StatsStatus == StatusError) return false;
   return store.FirstScore[1] != 0 || store.SecondScore[1] != 0 || store.FirstScore[2] != 0 ||
          store.SecondScore[2] != 0;
 }
 
 bool BlockLeftBehind(const SeasonStore& store, int block) { return block > store.LastScoredWeek; }
 
-bool CheckBlockCurrent(Session& session, int block, int current_week) {
-  if (!BlockHasRecordedScores(session.store)) {
+bool LoadBlockToShow(Session& session, int block, int current_week) {
+  if (!LoadStatsBlock(session.store, session.folder, block) ||
+      !BlockHasRecordedScores(session.store)) {
     if (!ShowWhenStatsBlockDamaged(session, block)) ShowScoresNotCurrent(session.ui, current_week);
     return false;
   }
@@ -31,8 +31,8 @@ bool CheckBlockCurrent(Session& session, int block, int current_week) {
 
 bool LoadLastScoredBlock(Session& session) {
   SeasonStore& store = session.store;
-  LoadStatsBlock(store, session.folder, store.LastScoredWeek);
-  if (BlockHasRecordedScores(store)) return true;
+  if (LoadStatsBlock(store, session.folder, store.LastScoredWeek) && BlockHasRecordedScores(store))
+    return true;
   ShowScoresNotCurrent(session.ui, store.LastScoredWeek);
   return false;
 }
@@ -74,9 +74,7 @@ void ShowScoresToEnterAgain(UserInterface& ui, int week) {
 bool WeekHasBeenScored(const SeasonStore& store, const std::filesystem::path& folder, int week) {
   if (week < 1 || week > store.LastScoredWeek) return false;
   SeasonStore block = store;
-  if (!LoadStatsBlockNumber(block, folder, week)) return false;
-  block.StatsStatus.clear();
-  return BlockHasRecordedScores(block);
+  return LoadStatsBlockNumber(block, folder, week) && BlockHasRecordedScores(block);
 }
 
 void ShowScoresNotCurrent(UserInterface& ui, int week) {

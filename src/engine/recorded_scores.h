@@ -10,8 +10,7 @@
 
 namespace tavrin {
 
-// After the loader: the block carries predictions and the results of its week (game slots 1 and
-// 2 not all four 0).
+// The loaded block carries the results of its week (game slots 1 and 2 not all four 0).
 bool BlockHasRecordedScores(const SeasonStore& store);
 
 // Processing a week earlier than the last scored one leaves the blocks after it in the file with
@@ -19,10 +18,10 @@ bool BlockHasRecordedScores(const SeasonStore& store);
 // holds scores is one of those.
 bool BlockLeftBehind(const SeasonStore& store, int block);
 
-// The check of a view that needs block `block` after the loader: the damaged-file message when
-// the block cannot be read, the scores-not-current message naming `current_week` when it has no
+// Loads block `block` for a view that needs it: the damaged-file message when the block cannot
+// be read, the scores-not-current message naming `current_week` when it has no predictions or
 // scores, the enter-again message when it was left behind. True when the block can be shown.
-bool CheckBlockCurrent(Session& session, int block, int current_week);
+bool LoadBlockToShow(Session& session, int block, int current_week);
 
 // Loads the block of the last scored week (block LastScoredWeek), for the views that
 // start from the latest ratings; the scores-not-current message when it has no scores. True when

@@ -53,11 +53,13 @@ std::optional<int> AskLastSeasonWeeksPlusOne(Session& session, int last_year) {
 }
 
 // Loads block `weeks` of last season's file; WorkingYear names the new season again afterwards.
-void LoadLastSeasonFinalBlock(Session& session, int new_year, int weeks_plus_one) {
+// False when the block cannot be used.
+bool LoadLastSeasonFinalBlock(Session& session, int new_year, int weeks_plus_one) {
   SeasonStore& store = session.store;
   store.WorkingYear = static_cast<int16_t>(new_year - 1);
-  LoadStatsBlock(store, session.folder, weeks_plus_one - 1);
+  const bool loaded = LoadStatsBlock(store, session.folder, weeks_plus_one - 1);
   store.WorkingYear = static_cast<int16_t>(new_year);
+  return loaded;
 }
 
 void ClearRecordsAndPoints(SeasonStore& store) {
@@ -82,20 +84,16 @@ CommandResult RunNewSeasonSetup(Session& session) {
   const auto weeks_plus_one = AskLastSeasonWeeksPlusOne(session, new_year - 1);
   if (!weeks_plus_one) return CommandResult::Declined;
 
-  LoadLastSeasonFinalBlock(session, new_year, *weeks_plus_one);
-  if (store.StatsStatus == StatusError) {
+  if (!LoadLastSeasonFinalBlock(session, new_year, *weeks_plus_one)) {
     ShowScoresNotCurrent(session.ui, *weeks_plus_one - 1);
     return CommandResult::Refused;
   }
-  store.SelectedWeek = 1;
-  ReadScheduleWeek(store, session.folder, 1);
-  if (store.ScheduleStatus == StatusError) {
+  if (!ReadScheduleWeek(store, session.folder, 1)) {
     session.ui.ShowMessage("Error! Schedule for Week # 1\n\rnot available.", ProgramCaption,
                            MessageIcon::Exclamation);
     return CommandResult::Refused;
   }
 
-  store.SelectedWeek = 0;
   PredictNextWeek(store, session.folder, 0);
   RoundStatistics(store);
   ClearRecordsAndPoints(store);

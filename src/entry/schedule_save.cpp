@@ -63,7 +63,6 @@ std::optional<int> EntryWeek(Session& session, std::string_view week_text) {
     session.ui.ShowMessage("Please enter the week Number.", ProgramCaption, MessageIcon::None);
     return std::nullopt;
   }
-  session.store.SelectedWeek = static_cast<int16_t>(*week);
   return *week;
 }
 
@@ -110,8 +109,7 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
 
 std::vector<ScheduledGame> LoadScheduleWeek(Session& session, int week) {
   SeasonStore& store = session.store;
-  ReadScheduleWeek(store, session.folder, week);
-  if (store.ScheduleStatus == StatusError) {
+  if (!ReadScheduleWeek(store, session.folder, week)) {
     if (!ShowWhenScheduleWeekDamaged(session, week)) {
       ShowScheduleUnavailable(session.ui, week);
     }

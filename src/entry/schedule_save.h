@@ -35,8 +35,7 @@ void ShowPairingIncomplete(UserInterface& ui);
 inline constexpr int MinGamesToSave = 7;
 
 // The week number typed in the week box, when it is a whole number naming a week of the season
-// (never rounded or capped); otherwise "Please enter the week Number." and nothing. Sets
-// SelectedWeek.
+// (never rounded or capped); otherwise "Please enter the week Number." and nothing.
 std::optional<int> EntryWeek(Session& session, std::string_view week_text);
 
 // Saves the games, in list order, as the week typed in the week box; the user is told the

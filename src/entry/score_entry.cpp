@@ -18,15 +18,13 @@ void ShowSchedulesMissing(UserInterface& ui, int week) {
       ProgramCaption, MessageIcon::Exclamation);
 }
 
-// Week W's schedule, and week W + 1's unless W is the last week; "error" when either is missing.
+// Week W's schedule, and week W + 1's unless W is the last week; false when either is missing.
 bool ReadScoringSchedules(Session& session, int week) {
   SeasonStore& store = session.store;
-  if (week < store.WeeksInSeason) {
-    ReadScheduleWeek(store, session.folder, week + 1);
-    if (store.ScheduleStatus == StatusError) return false;
+  if (week < store.WeeksInSeason && !ReadScheduleWeek(store, session.folder, week + 1)) {
+    return false;
   }
-  ReadScheduleWeek(store, session.folder, week);
-  return store.ScheduleStatus != StatusError;
+  return ReadScheduleWeek(store, session.folder, week);
 }
 
 // A week processed before the last scored one leaves the later weeks' blocks behind it.
@@ -51,8 +49,7 @@ bool CheckScoreEntryBlock(Session& session, int week) {
     return false;
   }
   session.ui.ShowBusyPointer();
-  LoadStatsBlock(store, session.folder, week - 1);
-  return CheckBlockCurrent(session, week - 1, week - 1);
+  return LoadBlockToShow(session, week - 1, week - 1);
 }
 
 bool LoadScoreEntryWeek(Session& session, int week, int rows) {

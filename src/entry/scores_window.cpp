@@ -91,7 +91,7 @@ ScoreEntryWindow::ScoreEntryWindow(Session& session, int week, QWidget* owner)
   QSizePolicy picture_policy = picture->sizePolicy();
   picture_policy.setRetainSizeWhenHidden(true);
   picture->setSizePolicy(picture_policy);
-  picture->setVisible(session_.store.ColourDepthFlag == FullColourDepth);
+  picture->setVisible(qt::ShowsColourPictures(*this));
   QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this, Qt::Vertical);
   process_button_ =
       qt::AddDialogButton(buttons, qt::DialogButton::Action, "resultsbutton", "Process",

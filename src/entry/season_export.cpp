@@ -58,8 +58,7 @@ Outcome<std::string> SeasonCsvText(Session& session) {
   text += lines.empty() ? "\n" : ",spread_line,total_line\n";
 
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
-    ReadScheduleWeek(store, session.folder, week);
-    if (store.ScheduleStatus == StatusError) {
+    if (!ReadScheduleWeek(store, session.folder, week)) {
       if (!ScheduleWeekDamaged(store, session.folder, week)) continue;  // not scheduled yet
       return Failure{DamagedWeekText(ScheduleFileName(store.WorkingYear), week)};
     }

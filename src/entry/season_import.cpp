@@ -138,8 +138,7 @@ class SeasonInMemory {
     const std::uint64_t offset = static_cast<std::uint64_t>(week - 1) * BlockSize();
     if (week < 1 || !csv_.weeks.count(week) || statistics_.size() < offset + BlockSize()) return;
     if (!ReadStatsBlockBytes(store_, Slice(statistics_, offset, BlockSize()))) return;
-    LoadSchedule(week);
-    PredictLoadedWeek(store_);
+    if (LoadSchedule(week)) PredictLoadedWeek(store_);
     RoundStatistics(store_);
     Patch(statistics_, offset, StatsBlockBytes(store_));
     statistics_changed_ = true;
@@ -156,37 +155,34 @@ class SeasonInMemory {
     Patch(schedule_, ScheduleRecordOffset(week), *ScheduleRecordBytes(store_));
   }
 
-  void LoadSchedule(int week) {
-    ReadScheduleRecord(store_, Slice(schedule_, ScheduleRecordOffset(week), ScheduleRecordSize));
+  // False when the week cannot be used (see ReadScheduleRecord).
+  bool LoadSchedule(int week) {
+    return ReadScheduleRecord(store_,
+                              Slice(schedule_, ScheduleRecordOffset(week), ScheduleRecordSize));
   }
 
   // Score entry and results processing of one week, on the files in memory.
   bool Score(int week, const std::vector<CsvGame>& games, std::vector<CsvProblem>& problems) {
     const int line = games.front().line;
-    store_.SelectedWeek = static_cast<int16_t>(week);
-    store_.StatsStatus.clear();
     const bool whole = ReadStatsBlockBytes(
         store_,
         Slice(statistics_, static_cast<std::uint64_t>(week - 1) * BlockSize(), BlockSize()));
-    const bool any_pick = std::any_of(store_.PickTeam.begin() + 1, store_.PickTeam.begin() + 6,
-                                      [](int16_t team) { return team != 0; });
-    if (!whole || !any_pick) store_.StatsStatus = StatusError;
-    if (!BlockHasRecordedScores(store_)) {
+    if (!whole || !BlockHasPredictions(store_) || !BlockHasRecordedScores(store_)) {
       problems.push_back(
           {line, fmt::format("week {} cannot be scored: scores must be current thru week {}", week,
                              week - 1)});
       return false;
     }
     if (week < store_.WeeksInSeason) {
-      LoadSchedule(week + 1);
-      if (store_.ScheduleStatus == StatusError) {
+      if (!LoadSchedule(week + 1)) {
         problems.push_back({line, fmt::format("week {} cannot be scored without a schedule "
                                               "for week {}",
                                               week, week + 1)});
         return false;
       }
     }
-    LoadSchedule(week);
+    // The week's games are the CSV's own, just saved, so the record reads back whole.
+    (void)LoadSchedule(week);
     std::vector<ScoreTexts> scores;
     for (const CsvGame& game : games) {
       scores.push_back({std::to_string(*game.visitor_score), std::to_string(*game.home_score)});
@@ -196,8 +192,7 @@ class SeasonInMemory {
       problems.push_back({line, fmt::format("week {} cannot be scored", week)});
       return false;
     }
-    LoadSchedule(week + 1);
-    PredictLoadedWeek(store_);
+    if (LoadSchedule(week + 1)) PredictLoadedWeek(store_);
     RoundStatistics(store_);
     Patch(statistics_, static_cast<std::uint64_t>(week) * BlockSize(), StatsBlockBytes(store_));
     store_.LastScoredWeek = static_cast<int16_t>(week);

@@ -4,22 +4,22 @@
 
 namespace tavrin {
 
-bool AcceptGraphTeams(SeasonStore& store, UserInterface& ui, const std::string& first_choice,
-                      const std::string& second_choice) {
-  store.GraphTeamOne = static_cast<int16_t>(FindTeamByName(store, first_choice));
-  store.GraphTeamTwo = 0;
-  if (store.GraphTeamOne == 0) {
+bool AcceptGraphTeams(GraphTeams& teams, const SeasonStore& store, UserInterface& ui,
+                      const std::string& first_choice, const std::string& second_choice) {
+  teams.one = static_cast<int16_t>(FindTeamByName(store, first_choice));
+  teams.two = 0;
+  if (teams.one == 0) {
     ui.Beep();
     return false;
   }
-  if (store.GraphMode == GraphTwoTeams) {
-    store.GraphTeamTwo = static_cast<int16_t>(FindTeamByName(store, second_choice));
-    if (store.GraphTeamTwo == 0) {
+  if (teams.mode == GraphTwoTeams) {
+    teams.two = static_cast<int16_t>(FindTeamByName(store, second_choice));
+    if (teams.two == 0) {
       ui.Beep();
       return false;
     }
   }
-  if (store.GraphTeamOne == store.GraphTeamTwo) store.GraphMode = GraphOneTeam;
+  if (teams.one == teams.two) teams.mode = GraphOneTeam;
   return true;
 }
 

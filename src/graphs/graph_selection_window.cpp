@@ -42,15 +42,16 @@ std::string ChosenText(const QListWidget* list) {
 
 }  // namespace
 
-GraphSelectionWindow::GraphSelectionWindow(Session& session, GraphKind kind, QWidget* owner)
-    : QDialog(owner), session_(session), kind_(kind) {
+GraphSelectionWindow::GraphSelectionWindow(Session& session, GraphTeams& teams, GraphKind kind,
+                                           QWidget* owner)
+    : QDialog(owner), session_(session), teams_(teams), kind_(kind) {
   setObjectName("Selgraphform");
   setWindowTitle(kind == GraphKind::Ratings ? "Tavrin Rating Trends" : "Tavrin Play-off Odds");
   auto* team_frame = new QGroupBox("Select Team(s)", this);
   team_frame->setObjectName("Panel3D1");
   first_team_list_ = TeamList(team_frame, "List1", session.store);
   second_team_list_ = TeamList(team_frame, "List2", session.store);
-  const bool two_teams = session.store.GraphMode == GraphTwoTeams;
+  const bool two_teams = teams.mode == GraphTwoTeams;
   auto* first_label = new QLabel(two_teams ? "Team &one" : "&Team", team_frame);
   auto* second_label = new QLabel("Team t&wo", team_frame);
   first_label->setBuddy(first_team_list_);
@@ -79,7 +80,7 @@ GraphSelectionWindow::GraphSelectionWindow(Session& session, GraphKind kind, QWi
   connect(ok_button, &QPushButton::clicked, this, &GraphSelectionWindow::OnAccept);
   // In two-team mode the second list still has to be used, so only it accepts on a double click.
   connect(first_team_list_, &QListWidget::itemDoubleClicked, this, [this] {
-    if (session_.store.GraphMode != GraphTwoTeams) OnAccept();
+    if (teams_.mode != GraphTwoTeams) OnAccept();
   });
   connect(second_team_list_, &QListWidget::itemDoubleClicked, this,
           &GraphSelectionWindow::OnAccept);
@@ -87,27 +88,28 @@ GraphSelectionWindow::GraphSelectionWindow(Session& session, GraphKind kind, QWi
 }
 
 void GraphSelectionWindow::OnAccept() {
-  if (!AcceptGraphTeams(session_.store, session_.ui, ChosenText(first_team_list_),
+  if (!AcceptGraphTeams(teams_, session_.store, session_.ui, ChosenText(first_team_list_),
                         ChosenText(second_team_list_)))
     return;
   // The graph opens before this window closes, so the main window stays blocked throughout.
   if (kind_ == GraphKind::Ratings) {
-    OpenRatingGraphWindow(session_, parentWidget());
+    OpenRatingGraphWindow(session_, teams_, parentWidget());
   } else {
-    OpenOddsChartWindow(session_, parentWidget());
+    OpenOddsChartWindow(session_, teams_, parentWidget());
   }
   accept();
 }
 
-QDialog* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window,
-                                  GraphKind kind) {
-  session.store.GraphMode = graph_mode;
-  return ShowGraphSelectionWindow(session, main_window, kind);
+QDialog* OpenGraphSelectionWindow(Session& session, GraphTeams& teams, int16_t graph_mode,
+                                  QWidget* main_window, GraphKind kind) {
+  teams.mode = graph_mode;
+  return ShowGraphSelectionWindow(session, teams, main_window, kind);
 }
 
-QDialog* ShowGraphSelectionWindow(Session& session, QWidget* main_window, GraphKind kind) {
+QDialog* ShowGraphSelectionWindow(Session& session, GraphTeams& teams, QWidget* main_window,
+                                  GraphKind kind) {
   session.ui.ShowBusyPointer();
-  auto* window = new GraphSelectionWindow(session, kind, main_window);
+  auto* window = new GraphSelectionWindow(session, teams, kind, main_window);
   qt::ShowDialog(window);
   return window;
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "graphs/graph_teams.h"
 #include "platform/session.h"
 
 class QListWidget;
@@ -17,22 +18,24 @@ class GraphSelectionWindow : public QDialog {
   Q_OBJECT
 
  public:
-  GraphSelectionWindow(Session& session, GraphKind kind, QWidget* owner);
+  GraphSelectionWindow(Session& session, GraphTeams& teams, GraphKind kind, QWidget* owner);
 
  private:
   void OnAccept();
 
   Session& session_;
+  GraphTeams& teams_;
   GraphKind kind_;
   QListWidget* first_team_list_;
   QListWidget* second_team_list_;
 };
 
-// The two graph commands: sets GraphMode and opens the selection in front of the main window.
-QDialog* OpenGraphSelectionWindow(Session& session, int16_t graph_mode, QWidget* main_window,
-                                  GraphKind kind = GraphKind::Ratings);
+// The graph commands: sets the mode of the main window's `teams` and opens the selection in front
+// of it. Accepting stores the chosen teams there and opens the graph.
+QDialog* OpenGraphSelectionWindow(Session& session, GraphTeams& teams, int16_t graph_mode,
+                                  QWidget* main_window, GraphKind kind = GraphKind::Ratings);
 // Opens the selection again in the mode it was left in (the graph's "Select Teams").
-QDialog* ShowGraphSelectionWindow(Session& session, QWidget* main_window,
+QDialog* ShowGraphSelectionWindow(Session& session, GraphTeams& teams, QWidget* main_window,
                                   GraphKind kind = GraphKind::Ratings);
 
 }  // namespace tavrin

@@ -56,11 +56,12 @@ OddsChartWindow::OddsChartWindow(Session& session, OddsChartData chart, QWidget*
   });
 }
 
-QDialog* OpenOddsChartWindow(Session& session, QWidget* main_window) {
+QDialog* OpenOddsChartWindow(Session& session, const GraphTeams& graph_teams,
+                             QWidget* main_window) {
   const SeasonStore& store = session.store;
-  std::vector<int> teams{store.GraphTeamOne};
-  if (store.GraphMode == GraphTwoTeams && store.GraphTeamTwo != store.GraphTeamOne)
-    teams.push_back(store.GraphTeamTwo);
+  std::vector<int> teams{graph_teams.one};
+  if (graph_teams.mode == GraphTwoTeams && graph_teams.two != graph_teams.one)
+    teams.push_back(graph_teams.two);
   QProgressDialog progress("Playing the rest of each week's season...", QString(), 0,
                            std::max<int>(store.LastScoredWeek, 1), main_window);
   progress.setWindowTitle("Play-off Odds");

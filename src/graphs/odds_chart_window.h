@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <string>
 
+#include "graphs/graph_teams.h"
 #include "graphs/odds_chart.h"
 #include "platform/session.h"
 
@@ -24,9 +25,9 @@ class OddsChartWindow : public QDialog {
   std::string teams_;  // the teams drawn, for the title and the print job's name
 };
 
-// Computes the odds after every played week of the graph's team or teams (GraphTeamOne, and
-// GraphTeamTwo when comparing), with a progress dialog when it takes more than a blink, and
-// opens the graph in front of `main_window`. Null when the odds are refused.
-QDialog* OpenOddsChartWindow(Session& session, QWidget* main_window);
+// Computes the odds after every played week of the graph's team or teams, with a progress dialog
+// when it takes more than a blink, and opens the graph in front of `main_window`. Null when the
+// odds are refused.
+QDialog* OpenOddsChartWindow(Session& session, const GraphTeams& teams, QWidget* main_window);
 
 }  // namespace tavrin

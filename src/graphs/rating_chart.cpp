@@ -34,11 +34,6 @@ void PrintLegendEntry(Canvas& page, const std::string& font, double x, double pa
 
 }  // namespace
 
-RatingChartData ChartDataFrom(const SeasonStore& store) {
-  return {store.GraphMode, store.GraphTeamOne, store.GraphTeamTwo, store.RatingSeriesOne,
-          store.RatingSeriesTwo};
-}
-
 ChartPoint RatingPoint(int block, double rating) {
   return {700.0 + 380.0 * block, 4410.0 - (rating - 30.0) * 70.0};
 }
@@ -98,7 +93,7 @@ void DrawRatingChart(Canvas& canvas, const RatingChartData& chart) {
   DrawRatingGrid(canvas);
   DrawAxisTitles(canvas);
   DrawRatingCurve(canvas, chart.one, TeamOneCurveColour);
-  if (chart.mode == 2) DrawRatingCurve(canvas, chart.two, TeamTwoCurveColour);
+  if (chart.teams.mode == GraphTwoTeams) DrawRatingCurve(canvas, chart.two, TeamTwoCurveColour);
 }
 
 std::string LegendCaption(const SeasonStore& store, int team) {
@@ -131,8 +126,9 @@ void PrintChartPage(Session& session, const std::function<void(Canvas&)>& draw,
 
 void PrintRatingChart(Session& session, const RatingChartData& chart) {
   std::vector<PrintedLegendEntry> legend;
-  if (chart.mode == 2) legend.push_back({0.2, TeamTwoCurveColour, chart.team_two});
-  legend.push_back({0.55, TeamOnePrintedLegendColour, chart.team_one});
+  if (chart.teams.mode == GraphTwoTeams)
+    legend.push_back({0.2, TeamTwoCurveColour, chart.teams.two});
+  legend.push_back({0.55, TeamOnePrintedLegendColour, chart.teams.one});
   PrintChartPage(
       session, [&chart](Canvas& canvas) { DrawRatingChart(canvas, chart); }, legend);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "graphs/rating_series.h"
 #include "platform/canvas.h"
 #include "platform/session.h"
 #include "season/season_store.h"
@@ -21,18 +22,6 @@ inline constexpr int LastDrawnBlock = 18;
 inline constexpr int TeamOneCurveColour = 12;  // light red
 inline constexpr int TeamTwoCurveColour = 0;   // black
 inline constexpr int TeamOnePrintedLegendColour = 4;
-
-using RatingSeries = std::array<float, MaxTeamSlot + 1>;
-
-// What one chart shows, taken from the store when the chart window loads.
-struct RatingChartData {
-  int mode = 1;  // 1 one team, 2 two teams
-  int team_one = 0;
-  int team_two = 0;
-  RatingSeries one{};
-  RatingSeries two{};
-};
-RatingChartData ChartDataFrom(const SeasonStore& store);
 
 struct ChartPoint {
   double x = 0;

@@ -46,17 +46,16 @@ QLabel* LegendCaptionPanel(QWidget* window, int index, const std::string& captio
 
 }  // namespace
 
-RatingGraphWindow::RatingGraphWindow(Session& session, QWidget* owner)
-    : QDialog(owner), session_(session) {
+RatingGraphWindow::RatingGraphWindow(Session& session, GraphTeams& teams, QWidget* owner)
+    : QDialog(owner), session_(session), teams_(teams) {
   setObjectName("GRform");
   setSizeGripEnabled(true);
-  LoadRatingSeries(session);
-  LeaveOutBlocksToEnterAgain(session.store);
-  chart_ = ChartDataFrom(session.store);
+  chart_ = LoadRatingChart(session, teams);
+  LeaveOutBlocksToEnterAgain(chart_, session.store.LastScoredWeek);
   // The title names the teams drawn, so the window says what it shows.
-  teams_ = LegendCaption(session.store, chart_.team_one);
-  if (chart_.mode == 2) teams_ += " and " + LegendCaption(session.store, chart_.team_two);
-  setWindowTitle(qt::FromLatin1("Tavrin Rating Trends - " + teams_));
+  drawn_ = LegendCaption(session.store, teams.one);
+  if (teams.mode == GraphTwoTeams) drawn_ += " and " + LegendCaption(session.store, teams.two);
+  setWindowTitle(qt::FromLatin1("Tavrin Rating Trends - " + drawn_));
   auto* chart_area = new ChartArea(this, "Picture1", ChartAreaWidth, ChartAreaHeight,
                                    [this](Canvas& canvas) { DrawRatingChart(canvas, chart_); });
 
@@ -84,12 +83,12 @@ RatingGraphWindow::RatingGraphWindow(Session& session, QWidget* owner)
 
   connect(select_teams_button, &QPushButton::clicked, this, [this] {
     // The selection opens before the graph closes, so the main window stays blocked.
-    ShowGraphSelectionWindow(session_, parentWidget());
+    ShowGraphSelectionWindow(session_, teams_, parentWidget());
     close();
   });
   connect(help_button, &QPushButton::clicked, this, [this] { ShowRatingExplanation(session_.ui); });
   connect(print_button, &QPushButton::clicked, this, [this] {
-    PrintAsJob(session_, "Tavrin Chart " + teams_, [this] { PrintRatingChart(session_, chart_); });
+    PrintAsJob(session_, "Tavrin Chart " + drawn_, [this] { PrintRatingChart(session_, chart_); });
   });
   connect(close_button, &QPushButton::clicked, this, [this] { session_.ui.ShowBusyPointer(); });
 }
@@ -98,12 +97,12 @@ QGridLayout* RatingGraphWindow::BuildLegend() {
   const SeasonStore& store = session_.store;
   auto* legend = new QGridLayout;
   legend->addWidget(LegendStroke(this, 0, QColor(192, 0, 0)), 0, 0);
-  legend->addWidget(LegendCaptionPanel(this, 1, LegendCaption(store, chart_.team_one)), 0, 1);
+  legend->addWidget(LegendCaptionPanel(this, 1, LegendCaption(store, chart_.teams.one)), 0, 1);
   QFrame* second_stroke = LegendStroke(this, 1, Qt::black);
   QLabel* second_caption = LegendCaptionPanel(this, 2, "Team two");
   legend->addWidget(second_stroke, 1, 0);
   legend->addWidget(second_caption, 1, 1);
-  const bool two_teams = chart_.mode == 2;
+  const bool two_teams = chart_.teams.mode == GraphTwoTeams;
   for (QWidget* second :
        {static_cast<QWidget*>(second_stroke), static_cast<QWidget*>(second_caption)}) {
     QSizePolicy keeps_room = second->sizePolicy();
@@ -111,12 +110,12 @@ QGridLayout* RatingGraphWindow::BuildLegend() {
     second->setSizePolicy(keeps_room);
     second->setVisible(two_teams);
   }
-  if (two_teams) second_caption->setText(qt::FromLatin1(LegendCaption(store, chart_.team_two)));
+  if (two_teams) second_caption->setText(qt::FromLatin1(LegendCaption(store, chart_.teams.two)));
   return legend;
 }
 
-QDialog* OpenRatingGraphWindow(Session& session, QWidget* main_window) {
-  auto* window = new RatingGraphWindow(session, main_window);
+QDialog* OpenRatingGraphWindow(Session& session, GraphTeams& teams, QWidget* main_window) {
+  auto* window = new RatingGraphWindow(session, teams, main_window);
   qt::ShowDialog(window);
   return window;
 }

@@ -16,7 +16,7 @@ class RatingGraphWindow : public QDialog {
   Q_OBJECT
 
  public:
-  RatingGraphWindow(Session& session, QWidget* owner);
+  RatingGraphWindow(Session& session, GraphTeams& teams, QWidget* owner);
 
   const RatingChartData& chart() const { return chart_; }
 
@@ -24,11 +24,12 @@ class RatingGraphWindow : public QDialog {
   QGridLayout* BuildLegend();
 
   Session& session_;
+  GraphTeams& teams_;  // the main window's, for "Select Teams"
   RatingChartData chart_;
-  std::string teams_;  // the teams drawn, for the title and the print job's name
+  std::string drawn_;  // the teams drawn, for the title and the print job's name
 };
 
-// Loads both teams' series and opens the graph in front of the main window.
-QDialog* OpenRatingGraphWindow(Session& session, QWidget* main_window);
+// Loads the series of the main window's graph `teams` and opens the graph in front of it.
+QDialog* OpenRatingGraphWindow(Session& session, GraphTeams& teams, QWidget* main_window);
 
 }  // namespace tavrin

@@ -16,22 +16,22 @@ int LastSeriesBlock(const SeasonStore& store) {
   return std::clamp<int>(store.WeeksInSeason, 0, LastGraphedBlock);
 }
 
-void LoadRatingSeries(Session& session) {
+RatingChartData LoadRatingChart(Session& session, const GraphTeams& teams) {
   SeasonStore& store = session.store;
-  store.RatingSeriesOne.fill(0);
-  store.RatingSeriesTwo.fill(0);
+  RatingChartData chart{teams};
   const int last = LastSeriesBlock(store);
   for (int block = 0; block <= last; ++block) {
     if (!LoadStatsBlockNumber(store, session.folder, block)) continue;
-    store.RatingSeriesOne[block] = RatingOf(store, store.GraphTeamOne);
-    store.RatingSeriesTwo[block] = RatingOf(store, store.GraphTeamTwo);
+    chart.one[block] = RatingOf(store, teams.one);
+    chart.two[block] = RatingOf(store, teams.two);
   }
+  return chart;
 }
 
-void LeaveOutBlocksToEnterAgain(SeasonStore& store) {
-  for (int block = std::max<int>(store.LastScoredWeek, 0) + 1; block <= LastGraphedBlock; ++block) {
-    store.RatingSeriesOne[block] = 0;
-    store.RatingSeriesTwo[block] = 0;
+void LeaveOutBlocksToEnterAgain(RatingChartData& chart, int last_scored_week) {
+  for (int block = std::max(last_scored_week, 0) + 1; block <= LastGraphedBlock; ++block) {
+    chart.one[block] = 0;
+    chart.two[block] = 0;
   }
 }
 

@@ -19,14 +19,9 @@ void ShowStatisticsUnavailable(UserInterface& ui, int week) {
 }
 
 bool ReadWeekToList(Session& session, int week) {
-  SeasonStore& store = session.store;
-  store.SelectedWeek = static_cast<int16_t>(week);
-  ReadScheduleWeek(store, session.folder, week);
-  if (store.ScheduleStatus == StatusError) {
-    if (!ShowWhenScheduleWeekDamaged(session, week)) ShowScheduleUnavailable(session.ui, week);
-    return false;
-  }
-  return store.GameFirstTeam[1] != 0 && store.GameSecondTeam[1] != 0;
+  if (ReadScheduleWeek(session.store, session.folder, week)) return true;
+  if (!ShowWhenScheduleWeekDamaged(session, week)) ShowScheduleUnavailable(session.ui, week);
+  return false;
 }
 
 }  // namespace tavrin

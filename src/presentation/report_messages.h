@@ -11,7 +11,7 @@ namespace tavrin {
 // week # " + (week - 1) + "."
 void ShowStatisticsUnavailable(UserInterface& ui, int week);
 
-// Reads the week a view lists (SelectedWeek = week), with the schedule message when it cannot
+// Reads the week a view lists, with the schedule message when it cannot
 // be read; true when the week has a first game to list.
 bool ReadWeekToList(Session& session, int week);
 

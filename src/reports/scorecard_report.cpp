@@ -80,7 +80,6 @@ std::optional<std::vector<PlayedGame>> ReadPlayedGames(Session& session, int thr
       games[first + game - 1].home_score = store.SecondScore[game];
     }
   }
-  store.SelectedWeek = static_cast<int16_t>(through_week);
   return games;
 }
 

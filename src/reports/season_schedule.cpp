@@ -13,12 +13,11 @@ std::vector<std::string> ShowSeasonSchedule(Session& session) {
   const std::string rule(46, '=');
   std::vector<std::string> lines;
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
-    store.SelectedWeek = static_cast<int16_t>(week);
-    ReadScheduleWeek(store, session.folder, week);
+    const bool scheduled = ReadScheduleWeek(store, session.folder, week);
     lines.push_back(
         fmt::format("                   Week # {} {}", week, YearText(store.WorkingYear)));
     lines.push_back(rule);
-    if (store.ScheduleStatus == StatusError) {
+    if (!scheduled) {
       lines.emplace_back("Schedule for this week was not available");
     } else {
       const int games = LoadedGameCount(store);

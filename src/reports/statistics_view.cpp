@@ -19,10 +19,11 @@ const std::string Underline(StatisticsLineLength, '_');
 
 // The whole part the order sorts by. The CQR is multiplied in single precision; the others are
 // multiplied exactly, so 21.3 (held just below) sorts with 21.2.
-double SortFigure(const SeasonStore& store, int team, StatisticsOrder order) {
+double SortFigure(const SeasonStore& store, const SlotArray<float>& percentages, int team,
+                  StatisticsOrder order) {
   switch (order) {
     case StatisticsOrder::QualityRating: return static_cast<float>(store.Cqr[team]) * 10.0f;
-    case StatisticsOrder::Percentage: return static_cast<double>(store.WinPct[team]) * 1000;
+    case StatisticsOrder::Percentage: return static_cast<double>(percentages[team]) * 1000;
     case StatisticsOrder::AveOffense: return static_cast<double>(store.AveOffense[team]) * 10;
     case StatisticsOrder::AveDefense: return static_cast<double>(store.AveDefense[team]) * 10;
   }
@@ -38,13 +39,12 @@ std::string Heading(const SeasonStore& store, int week) {
                      YearText(store.WorkingYear));
 }
 
-std::string TeamLine(const SeasonStore& store, int team) {
+std::string TeamLine(const SeasonStore& store, const SlotArray<float>& percentages, int team) {
   const float cqr = static_cast<float>(store.Cqr[team]);
   return PadRight(" " + LocationOf(store, team), 17) + RightAlignedCount(store.Wins[team], 2) +
          "    " + RightAlignedCount(store.Losses[team], 2) + "   " +
-         RightAlignedCount(store.Ties[team], 2) + "   " +
-         FormatNumber(store.WinPct[team], "0.000") + "   " +
-         RightAlignedCount(store.PointsScored[team], 3) + "     " +
+         RightAlignedCount(store.Ties[team], 2) + "   " + FormatNumber(percentages[team], "0.000") +
+         "   " + RightAlignedCount(store.PointsScored[team], 3) + "     " +
          RightAlignedCount(store.PointsAllowed[team], 3) + "     " +
          FormatNumber(store.AveOffense[team], "00.0") + "  " +
          FormatNumber(store.AveDefense[team], "00.0") + "  " + (cqr < 100 ? " " : "") +
@@ -57,18 +57,19 @@ std::optional<std::vector<std::string>> ShowStatistics(Session& session, int blo
   SeasonStore& store = session.store;
   session.ui.ShowBusyPointer();
   const int week = block + 1;
-  LoadStatsBlock(store, session.folder, block);
-  if (!CheckBlockCurrent(session, week - 1, week - 1)) return std::nullopt;
-  ComputeWinPercentages(store);
+  if (!LoadBlockToShow(session, block, block)) return std::nullopt;
   return StatisticsLines(store, week, StatisticsOrder::QualityRating);
 }
 
-std::vector<std::string> StatisticsLines(SeasonStore& store, int week, StatisticsOrder order) {
+std::vector<std::string> StatisticsLines(const SeasonStore& store, int week,
+                                         StatisticsOrder order) {
   const int teams = std::min<int>(store.TeamCount, MaxTeamSlot);
+  const SlotArray<float> percentages = WinPercentages(store);
+  SlotArray<double> keys{};
   for (int team = 1; team <= teams; ++team) {
-    store.SortKey[team] = TeamSortKey(SortFigure(store, team, order), team);
+    keys[team] = TeamSortKey(SortFigure(store, percentages, team, order), team);
   }
-  SortTeamKeys(store);
+  const TeamPlaces places(keys, teams);
 
   std::vector<std::string> lines{
       Heading(store, week), Underline,
@@ -78,7 +79,7 @@ std::vector<std::string> StatisticsLines(SeasonStore& store, int week, Statistic
   const bool ascending = order == StatisticsOrder::AveDefense;
   for (int step = 0; step < teams; ++step) {
     const int place = ascending ? step + 1 : teams - step;
-    lines.push_back(TeamLine(store, TeamInPlace(store, place)));
+    lines.push_back(TeamLine(store, percentages, places.TeamInPlace(place)));
   }
   return lines;
 }

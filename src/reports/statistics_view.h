@@ -18,13 +18,13 @@ inline constexpr int StatisticsLineLength = 76;
 enum class StatisticsOrder { QualityRating = 0, Percentage = 1, AveOffense = 2, AveDefense = 3 };
 
 // The statistics after week `block` (0: the season's start), the block that opens week
-// block + 1: loads the block, computes WinPct and lists it by quality rating. Nothing after the
+// block + 1: loads the block and lists it by quality rating. Nothing after the
 // scores-not-current message when the block holds no predictions or scores.
 std::optional<std::vector<std::string>> ShowStatistics(Session& session, int block);
 
 // The listing of the loaded block (which opens week W) in the chosen order; the option buttons
-// call it again with the block still loaded. Needs WinPct computed for that block.
-std::vector<std::string> StatisticsLines(SeasonStore& store, int week, StatisticsOrder order);
+// call it again with the block still loaded.
+std::vector<std::string> StatisticsLines(const SeasonStore& store, int week, StatisticsOrder order);
 
 // The print button: nothing for an empty list or on Cancel.
 void PrintStatistics(Session& session, const std::vector<std::string>& lines);

@@ -71,10 +71,10 @@ void StatisticsWindow::OnPrint() {
   PrintAsJob(session_, "Tavrin Statistics " + when, [this] { PrintStatistics(session_, lines_); });
 }
 
-QDialog* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window) {
-  auto lines = ShowStatistics(session, menu_index);
+QDialog* OpenStatisticsWindow(Session& session, int block, QWidget* main_window) {
+  auto lines = ShowStatistics(session, block);
   if (!lines) return nullptr;
-  auto* window = new StatisticsWindow(session, menu_index + 1, std::move(*lines), main_window);
+  auto* window = new StatisticsWindow(session, block + 1, std::move(*lines), main_window);
   qt::ShowDialog(window);
   return window;
 }

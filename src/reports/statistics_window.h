@@ -30,8 +30,8 @@ class StatisticsWindow : public QDialog {
   ReportListView* statistics_list_;
 };
 
-// The statistics entry with index menu_index: runs the command's checks and, when they pass,
-// opens the window in front of the main window. Null when refused.
-QDialog* OpenStatisticsWindow(Session& session, int menu_index, QWidget* main_window);
+// The statistics after week `block` (0: the season's start): runs the command's checks and, when
+// they pass, opens the window in front of the main window. Null when refused.
+QDialog* OpenStatisticsWindow(Session& session, int block, QWidget* main_window);
 
 }  // namespace tavrin

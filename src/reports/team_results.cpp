@@ -60,15 +60,13 @@ bool AddWeek(Session& session, int team, int week, HeldBlock& held,
   if (!HoldScoredBlock(session, week - 1, held)) return true;
   SaveOpeningPredictions(store);
   const bool closed = HoldScoredBlock(session, week, held);
-  store.SelectedWeek = static_cast<int16_t>(week);
   if (!closed) return true;
   if (BlockLeftBehind(store, week)) {
     lines.push_back(fmt::format("{:>2} The scores of this week must be entered again.", week));
     return false;
   }
 
-  ReadScheduleWeek(store, session.folder, week);
-  if (store.ScheduleStatus == StatusError) return true;
+  if (!ReadScheduleWeek(store, session.folder, week)) return true;
   const int games = LoadedGameCount(store);
   for (int game = 1; game <= games; ++game) {
     if (store.GameFirstTeam[game] != team && store.GameSecondTeam[game] != team) continue;

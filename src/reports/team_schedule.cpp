@@ -20,10 +20,9 @@ std::optional<std::vector<std::string>> ShowTeamSchedule(Session& session,
                                              YearText(store.WorkingYear)),
                                  rule};
   for (int week = 1; week <= store.WeeksInSeason; ++week) {
-    store.SelectedWeek = static_cast<int16_t>(week);
-    ReadScheduleWeek(store, session.folder, week);
+    const bool scheduled = ReadScheduleWeek(store, session.folder, week);
     const std::string week_field = fmt::format("{:<3}", week);
-    if (store.ScheduleStatus == StatusError) {
+    if (!scheduled) {
       lines.push_back(fmt::format("{:<2} n/a", week));
       continue;
     }

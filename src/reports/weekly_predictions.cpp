@@ -41,8 +41,7 @@ std::optional<std::vector<std::string>> ShowWeeklyPredictions(Session& session, 
 bool ReadWeekPredictions(Session& session, int week) {
   SeasonStore& store = session.store;
   if (!ReadWeekToList(session, week)) return false;
-  LoadStatsBlock(store, session.folder, week - 1);
-  if (store.StatsStatus == StatusError) {
+  if (!LoadStatsBlock(store, session.folder, week - 1)) {
     if (!ShowWhenStatsBlockDamaged(session, week - 1)) ShowStatisticsUnavailable(session.ui, week);
     return false;
   }

@@ -35,8 +35,8 @@ void ClearGameOneAndTwoScores(SeasonStore& store) {
 }
 
 bool LoadBlockWithScores(Session& session, int block) {
-  LoadStatsBlock(session.store, session.folder, block);
-  return BlockHasRecordedScores(session.store);
+  return LoadStatsBlock(session.store, session.folder, block) &&
+         BlockHasRecordedScores(session.store);
 }
 
 std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int week) {
@@ -44,14 +44,10 @@ std::optional<std::vector<std::string>> ShowWeeklyResults(Session& session, int 
   session.ui.ShowBusyPointer();
 
   ClearGameOneAndTwoScores(store);
-  LoadBlockWithScores(session, week - 1);
-  if (!CheckBlockCurrent(session, week - 1, week - 1)) return std::nullopt;
+  if (!LoadBlockToShow(session, week - 1, week - 1)) return std::nullopt;
   SaveOpeningPredictions(store);
 
-  // The results window names its print job by it.
-  store.SelectedWeek = static_cast<int16_t>(week + 1);
-  LoadBlockWithScores(session, week);
-  if (!CheckBlockCurrent(session, week, week)) return std::nullopt;
+  if (!LoadBlockToShow(session, week, week)) return std::nullopt;
 
   if (!ReadWeekToList(session, week)) return std::nullopt;
   return WeeklyResultLines(store, week);

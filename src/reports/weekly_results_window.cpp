@@ -19,9 +19,9 @@ constexpr int ShownLines = 16;
 
 }  // namespace
 
-WeeklyResultsWindow::WeeklyResultsWindow(Session& session, std::vector<std::string> lines,
+WeeklyResultsWindow::WeeklyResultsWindow(Session& session, int week, std::vector<std::string> lines,
                                          QWidget* owner)
-    : QDialog(owner), session_(session), lines_(std::move(lines)) {
+    : QDialog(owner), session_(session), week_(week), lines_(std::move(lines)) {
   setObjectName("VResults");
   setWindowTitle("Tavrin Results");
   setSizeGripEnabled(true);
@@ -39,14 +39,14 @@ WeeklyResultsWindow::WeeklyResultsWindow(Session& session, std::vector<std::stri
 }
 
 void WeeklyResultsWindow::OnPrint() {
-  PrintAsJob(session_, "Tavrin Results week " + std::to_string(session_.store.SelectedWeek),
+  PrintAsJob(session_, "Tavrin Results week " + std::to_string(week_),
              [this] { PrintResults(session_, lines_, ResultsFontOrder::SizeThenName); });
 }
 
-QDialog* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window) {
-  auto lines = ShowWeeklyResults(session, menu_index + 1);
+QDialog* OpenWeeklyResultsWindow(Session& session, int week, QWidget* main_window) {
+  auto lines = ShowWeeklyResults(session, week);
   if (!lines) return nullptr;
-  auto* window = new WeeklyResultsWindow(session, std::move(*lines), main_window);
+  auto* window = new WeeklyResultsWindow(session, week, std::move(*lines), main_window);
   qt::ShowDialog(window);
   return window;
 }

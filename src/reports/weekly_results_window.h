@@ -13,17 +13,18 @@ class WeeklyResultsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  WeeklyResultsWindow(Session& session, std::vector<std::string> lines, QWidget* owner);
+  WeeklyResultsWindow(Session& session, int week, std::vector<std::string> lines, QWidget* owner);
 
  private:
   void OnPrint();
 
   Session& session_;
+  int week_;  // the week listed, which names the print job
   std::vector<std::string> lines_;
 };
 
-// The weekly results entry with index menu_index: runs the command's checks and, when they
-// pass, opens the window in front of the main window. Null when refused.
-QDialog* OpenWeeklyResultsWindow(Session& session, int menu_index, QWidget* main_window);
+// The results of `week`: runs the command's checks and, when they pass, opens the window in
+// front of the main window. Null when refused.
+QDialog* OpenWeeklyResultsWindow(Session& session, int week, QWidget* main_window);
 
 }  // namespace tavrin

@@ -44,7 +44,7 @@ Outcome<void> WriteNames(const SeasonStore& store, const std::filesystem::path& 
 // The names file's whole text, refused when a name could not be read back.
 Outcome<std::string> NamesText(const SeasonStore& store);
 
-// Schedule: one 100-byte record per week. Reading clears ScheduleStatus, then sets it to "error"
+// Schedule: one 100-byte record per week. Reading answers whether the week can be used: false
 // when the week has no first game or the record is damaged (a count above 21, a team outside
 // 1..SeasonTeamCount, a day outside 1..7 or a game field that is not digits); damaged fields are
 // stored as 0 and a damaged count as 0, so nothing read can index out of range. It never creates
@@ -52,13 +52,14 @@ Outcome<std::string> NamesText(const SeasonStore& store);
 // does not fit its digits.
 inline constexpr int ScheduleRecordSize = 100;
 inline constexpr int MaxGamesPerScheduleRecord = 18;
-void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week);
+[[nodiscard]] bool ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder,
+                                    int week);
 Outcome<void> WriteScheduleWeek(const SeasonStore& store, const std::filesystem::path& folder,
                                 int week);
 // The same two steps on one record's bytes held in memory: reading (nothing or a short record
 // reads as a week never written) and the record of the loaded week, refused when the week
 // cannot be written.
-void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record);
+[[nodiscard]] bool ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record);
 Outcome<std::string> ScheduleRecordBytes(const SeasonStore& store);
 inline std::uint64_t ScheduleRecordOffset(int week) {
   return static_cast<std::uint64_t>(week - 1) * ScheduleRecordSize;
@@ -72,13 +73,16 @@ using StatsRecord = std::array<uint8_t, StatsRecordSize>;
 StatsRecord PackStatsRecord(const SeasonStore& store, int slot);
 void UnpackStatsRecord(SeasonStore& store, int slot, const StatsRecord& record);
 
-// The loader: block `block` (the state after that week) into the statistics arrays; sets
-// StatsStatus to "error" when the block cannot be read or its game slots 1..5 hold no favourite. A
-// missing or short file reads as zeros. A damaged record (a winner or favourite that is not a team,
-// a value that is not a number) has those fields set to 0 and also gives "error".
-void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block);
-// Block b by number, for callers that do not use StatsStatus; false when the file is missing
-// or unreadable or a record is damaged (read as above).
+// The loader: block `block` (the state after that week) into the statistics arrays. False when
+// the block cannot be used: it cannot be read or its game slots 1..5 hold no favourite. A missing
+// or short file reads as zeros. A damaged record (a winner or favourite that is not a team, a
+// value that is not a number) has those fields set to 0 and also gives false.
+[[nodiscard]] bool LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder,
+                                  int block);
+// The loaded block holds a favourite in one of its game slots 1..5: it was predicted.
+bool BlockHasPredictions(const SeasonStore& store);
+// Block b as it stands, whether or not it was predicted; false when the file is missing or
+// unreadable or a record is damaged (read as above).
 bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folder, int block);
 // Block b of the season's statistics file exists but cannot be read as one: a record holds a
 // team number that is no team or a figure that is not a number, or the file ends inside one of

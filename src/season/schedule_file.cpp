@@ -87,11 +87,12 @@ bool ReadRecordIntoStore(SeasonStore& store, const std::optional<std::string>& r
     store.GameDay[game] = static_cast<int16_t>(day_ok ? *day : 0);
     if (!first_ok || !second_ok || !day_ok) damaged = true;
   }
-
-  if (damaged || store.GameFirstTeam[1] == 0 || store.GameSecondTeam[1] == 0) {
-    store.ScheduleStatus = StatusError;
-  }
   return damaged;
+}
+
+// A week read whole that lists at least its first game.
+bool ReadWholeWithFirstGame(const SeasonStore& store, bool damaged) {
+  return !damaged && store.GameFirstTeam[1] != 0 && store.GameSecondTeam[1] != 0;
 }
 
 }  // namespace
@@ -107,14 +108,13 @@ std::optional<std::string> ReadWeekRecordBytes(const SeasonStore& store,
   return read ? *read : std::nullopt;
 }
 
-void ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
-  store.ScheduleStatus.clear();
-  ReadRecordIntoStore(store, ReadWeekRecordBytes(store, folder, week));
+bool ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder, int week) {
+  return ReadWholeWithFirstGame(
+      store, ReadRecordIntoStore(store, ReadWeekRecordBytes(store, folder, week)));
 }
 
-void ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record) {
-  store.ScheduleStatus.clear();
-  ReadRecordIntoStore(store, record);
+bool ReadScheduleRecord(SeasonStore& store, const std::optional<std::string>& record) {
+  return ReadWholeWithFirstGame(store, ReadRecordIntoStore(store, record));
 }
 
 bool ScheduleWeekDamaged(const SeasonStore& store, const std::filesystem::path& folder, int week) {

@@ -174,7 +174,8 @@ SeasonChange::SeasonChange(const fs::path& folder) {
   open_ = OpenChangeFor(key);
   outermost_ = open_ == nullptr;
   if (outermost_) {
-    open_ = new Open{key, {}, {}};
+    owned_ = std::make_unique<Open>(Open{key, {}, {}});
+    open_ = owned_.get();
     open_changes.push_back(open_);
   } else {
     staged_before_ = open_->staged;
@@ -184,7 +185,6 @@ SeasonChange::SeasonChange(const fs::path& folder) {
 SeasonChange::~SeasonChange() {
   if (outermost_) {
     open_changes.erase(std::find(open_changes.begin(), open_changes.end(), open_));
-    delete open_;
   } else if (!committed_) {
     open_->staged = std::move(staged_before_);
   }

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -41,7 +42,8 @@ class SeasonChange {
   friend Outcome<void> WriteSeasonFile(const std::filesystem::path& file, std::string contents);
   void Stage(std::string name, std::string contents);
 
-  Open* open_;
+  std::unique_ptr<Open> owned_;  // the outermost change's, which ends with it
+  Open* open_;                   // the one this change joined, or owned_
   bool outermost_;
   bool committed_ = false;
   std::map<std::string, std::string> staged_before_;  // a joining change's undo

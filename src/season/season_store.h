@@ -1,7 +1,9 @@
 #pragma once
 // The one in-memory season every command works on: the settings, the name tables, the schedule
 // of the loaded week and the statistics of the loaded block. Commands load a week into it, read
-// or change it, and the next command overwrites it; nothing is cached between commands.
+// or change it, and the next command overwrites it; nothing is cached between commands. It holds
+// only what the files hold: what a window shows (its week, its order, the graph's teams) stays
+// with the window, and a loader's verdict is what it returns.
 
 #include <array>
 #include <cstdint>
@@ -19,18 +21,6 @@ using SlotArray = std::array<T, MaxTeamSlot + 1>;
 template <typename T>
 using GameSlotArray = std::array<T, MaxScheduleSlot + 1>;
 
-// ColourDepthFlag: full colour on displays of more than 7 bits per pixel, where the pictures in
-// colour show; low colour elsewhere.
-inline constexpr int16_t FullColourDepth = 8;
-inline constexpr int16_t LowColourDepth = 0;
-
-// GraphMode: one team's rating trend, or two teams' compared.
-inline constexpr int16_t GraphOneTeam = 1;
-inline constexpr int16_t GraphTwoTeams = 2;
-
-// The status words' one meaningful value; each loader clears its status word, callers test it.
-inline const std::string StatusError = "error";
-
 struct SeasonStore {
   // Settings, persisted in the settings file.
   int16_t WorkingYear = 0;
@@ -43,10 +33,6 @@ struct SeasonStore {
   // Working state.
   // TeamCountOfYear(WorkingYear), set after the settings are read or saved, never read from a file.
   int16_t TeamCount = 0;
-  int16_t SelectedWeek = 0;
-  std::string ScheduleStatus;
-  std::string StatsStatus;
-  int16_t ColourDepthFlag = LowColourDepth;
 
   // Name tables (slot t belongs to team t); strings hold Latin-1 bytes.
   SlotArray<std::string> LocationName{};
@@ -76,20 +62,9 @@ struct SeasonStore {
   SlotArray<int16_t> FirstScore{};
   SlotArray<float> SecondScore{};
 
-  // Work arrays shared by the standings and the statistics view.
-  SlotArray<float> WinPct{};
-  SlotArray<double> SortKey{};
-
   // Predictions of the block that opens a result week, kept while the closing block is loaded.
   SlotArray<int16_t> SavedPickTeam{};
   SlotArray<float> SavedPickMargin{};
-
-  // Rating trend graph state.
-  int16_t GraphMode = 0;  // GraphOneTeam or GraphTwoTeams once a graph command ran
-  int16_t GraphTeamOne = 0;
-  int16_t GraphTeamTwo = 0;
-  std::array<float, MaxTeamSlot + 1> RatingSeriesOne{};
-  std::array<float, MaxTeamSlot + 1> RatingSeriesTwo{};
 
   // Sets every statistics array slot 1..TeamCount to zero.
   void ClearStatistics();

@@ -113,12 +113,16 @@ void UnpackStatsRecord(SeasonStore& store, int slot, const StatsRecord& record) 
   store.SecondScore[slot] = LoadF32(bytes + 42);
 }
 
-void LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block) {
-  store.StatsStatus.clear();
+bool LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block) {
   const bool whole = ReadBlockAt(store, StatisticsFile(store, folder), BlockOffset(store, block));
-  bool any_pick = false;
-  for (int game = 1; game <= 5; ++game) any_pick = any_pick || store.PickTeam[game] != 0;
-  if (!whole || !any_pick) store.StatsStatus = StatusError;
+  return whole && BlockHasPredictions(store);
+}
+
+bool BlockHasPredictions(const SeasonStore& store) {
+  for (int game = 1; game <= 5; ++game) {
+    if (store.PickTeam[game] != 0) return true;
+  }
+  return false;
 }
 
 bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folder, int block) {

@@ -37,9 +37,7 @@ TEST(GoldenAnalysis, ProjectionAndSingleGamePredictionsAfterEveryWeek) {
       ASSERT_TRUE(LoadSpecialsRatings(opened.session));
       const auto box = ProjectSeason(store).box_team;
       SpecialsModel model(store);
-      store.ScheduleStatus.clear();
-      ReadScheduleWeek(store, opened.folder.path(), week + 1);
-      if (store.ScheduleStatus != StatusError) {
+      if (ReadScheduleWeek(store, opened.folder.path(), week + 1)) {
         for (int game = 1; game <= store.WeekGameCount; ++game) {
           predict(model, store.GameFirstTeam[game], store.GameSecondTeam[game], false);
           predict(model, store.GameFirstTeam[game], store.GameSecondTeam[game], true);

@@ -24,19 +24,17 @@ SeasonStore StoreWithTeams(std::size_t teams) {
 }
 
 std::vector<int> SortedTeams(const std::vector<double>& figures) {
-  SeasonStore store = StoreWithTeams(figures.size());
-  for (std::size_t index = 0; index < figures.size(); ++index) {
-    const int team = static_cast<int>(index) + 1;
-    store.SortKey[team] = TeamSortKey(figures[index], team);
-  }
-  SortTeamKeys(store);
+  SlotArray<double> keys{};
+  const int count = static_cast<int>(figures.size());
+  for (int team = 1; team <= count; ++team) keys[team] = TeamSortKey(figures[team - 1], team);
+  const TeamPlaces places(keys, count);
   std::vector<int> teams;
-  for (int place = 1; place <= store.TeamCount; ++place) teams.push_back(TeamInPlace(store, place));
+  for (int place = 1; place <= count; ++place) teams.push_back(places.TeamInPlace(place));
   return teams;
 }
 
 // Catches ties broken against the team number, and keys of 1024 and more losing the team.
-TEST(SortTeamKeys, OrdersByWholePartThenTeamNumber) {
+TEST(TeamPlaces, OrdersByWholePartThenTeamNumber) {
   std::vector<double> thousands(31, 600);
   std::vector<int> thousands_order;
   thousands[29] = 1024, thousands[30] = 1999, thousands[2] = 1024;
@@ -48,7 +46,7 @@ TEST(SortTeamKeys, OrdersByWholePartThenTeamNumber) {
   for (const auto& [figures, teams] : cases) EXPECT_EQ(SortedTeams(figures), teams);
 }
 
-TEST(SortTeamKeys, FiguresThatAreNoNumbersStillGiveTeamNumbers) {
+TEST(TeamPlaces, FiguresThatAreNoNumbersStillGiveTeamNumbers) {
   const auto teams = SortedTeams({std::numeric_limits<double>::infinity(), 5, -3,
                                   std::numeric_limits<double>::quiet_NaN(), 1e300});
   std::vector<int> sorted = teams;
@@ -61,11 +59,11 @@ TEST(WinPercentages, GamesWithoutWinsAndTiesCountHalf) {
   SeasonStore store = StoreWithTeams(4);
   store.Wins[2] = 0, store.Ties[2] = 2;
   store.Wins[3] = 7, store.Losses[3] = 3, store.Wins[4] = 3;
-  ComputeWinPercentages(store);
-  EXPECT_EQ(std::vector<float>(store.WinPct.begin() + 1, store.WinPct.begin() + 5),
+  const SlotArray<float> percentages = WinPercentages(store);
+  EXPECT_EQ(std::vector<float>(percentages.begin() + 1, percentages.begin() + 5),
             (std::vector<float>{0, 0.5f, 0.7f, 1}));
   // The single percentage times 1000 in double: 7-3 is 699, not 700.
-  EXPECT_EQ(TeamSortKey(static_cast<double>(store.WinPct[3]) * 1000, 3), 699.0003);
+  EXPECT_EQ(TeamSortKey(static_cast<double>(percentages[3]) * 1000, 3), 699.0003);
 }
 
 // Catches a long name pushing the columns (the ordinary lines are the golden replay's).

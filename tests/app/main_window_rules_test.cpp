@@ -61,12 +61,6 @@ TEST(Toolbar, EachButtonActsOnTheWeekItsMenuWould) {
   }
 }
 
-// Catches a colour display taken for a low-colour one, or an unknown depth taken for low.
-TEST(ColourDepth, LowColourDisplaysAreThoseOfFewerThanEightBits) {
-  for (const int bits : {4, 7}) EXPECT_EQ(ColourDepthFlagFor(bits), 0) << bits;
-  for (const int bits : {8, 24, 0}) EXPECT_EQ(ColourDepthFlagFor(bits), 8) << bits;
-}
-
 // Catches a message that promises predictions after the last week.
 TEST(WeekSaved, NamesTheNextWeekUntilTheSeasonIsComplete) {
   EXPECT_EQ(WeekSavedMessage(16, 17), "Week # 16 saved. Predictions for Week # 17 are ready.");

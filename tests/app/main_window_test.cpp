@@ -136,7 +136,7 @@ class MainWindowTest : public QObject {
       QTRY_VERIFY(opened.isNull());
       QCOMPARE(QGuiApplication::modalWindow(), nullptr);
     }
-    QCOMPARE(season_->store.GraphMode, int16_t{2});
+    QCOMPARE(window_->graph_teams().mode, GraphTwoTeams);
     QVERIFY(season_->ui.messages.empty());
   }
 

@@ -41,7 +41,6 @@ std::vector<std::string> Entries(const fs::path& folder) {
 // A scratch folder, a store and the scripted user.
 using DemoFolder = testing::SeasonFixture;
 using DemoSeason = testing::SeasonFixture;
-using FirstSeasonStart = testing::SeasonFixture;
 
 TEST_F(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
   for (const char* name : {"TavSE.dat", "TavNM.dat", "TVSC1999.dat", "TVSt2003.dat"}) {
@@ -55,15 +54,6 @@ TEST_F(DemoFolder, RefusesAFolderHoldingAnyDataFileAndLeavesItAlone) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].text.find(name), std::string::npos) << ui.messages[0].text;
   }
-}
-
-TEST_F(DemoFolder, WritesIntoAFolderWithOtherFiles) {
-  WriteFileBytes(folder.path() / "notes.txt", "kept");
-  EXPECT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), CommandResult::Done);
-  EXPECT_EQ(Entries(folder.path()),
-            (std::vector<std::string>{"TVSC1999.dat", "TVSC2000.dat", "TVSt1999.dat",
-                                      "TVSt2000.dat", "TavNM.dat", "TavSE.dat", "notes.txt"}));
-  EXPECT_TRUE(ui.messages.empty());
 }
 
 // Catches a failed step leaving files or its scratch folder behind, and bad options written.
@@ -89,7 +79,7 @@ TEST_F(DemoFolder, AFailedStepLeavesNothingBehindAndSaysWhy) {
 
 // The golden 1999 case starts from a made-up block 0 over 1999's real first week; the demo's
 // first season is started the same way, so with that week it must give the same files.
-TEST_F(FirstSeasonStart, MatchesTheGoldenStartFolder) {
+TEST_F(DemoSeason, FirstSeasonStartMatchesTheGoldenStartFolder) {
   const fs::path data = testing::TestDataDir();
   for (int t = 1; t <= LeagueTeamCount; ++t) {
     store.LocationName[t] = DemoTeams()[t - 1].location;
@@ -116,8 +106,7 @@ TEST_F(FirstSeasonStart, MatchesTheGoldenStartFolder) {
 void ExpectLeagueRules(const std::vector<DemoWeek>& season, uint64_t seed) {
   SCOPED_TRACE(::testing::Message() << "seed " << seed);
   ASSERT_EQ(season.size(), static_cast<std::size_t>(DemoWeekCount));
-  std::array<int, LeagueTeamCount + 1> games{};
-  std::array<int, LeagueTeamCount + 1> home{};
+  std::array<int, LeagueTeamCount + 1> games{}, home{};
   std::map<std::pair<int, int>, int> meetings;  // (visitor, home)
   for (int w = 1; w <= DemoWeekCount; ++w) {
     const DemoWeek& week = season[w - 1];
@@ -160,83 +149,50 @@ TEST(DemoRandom, NumbersAreTheSameEverywhere) {
   EXPECT_EQ(rng.Next(), 0x6E789E6AA1B965F4ULL);
 }
 
-class DemoSeasonTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    folder_ = new TempFolder;
-    ScriptedUi ui;
-    made_ = MakeDemoSeason(folder_->path(), DemoOptions{}, ui);
-  }
-  static void TearDownTestSuite() {
-    delete folder_;
-    folder_ = nullptr;
-  }
-
-  void SetUp() override {
-    ASSERT_TRUE(made_) << made_.failure();
-    ASSERT_TRUE(ReadSettings(store_, folder()));
-    store_.TeamCount = LeagueTeamCount;
-    ASSERT_TRUE(ReadNames(store_, folder()));
-  }
-
-  static const std::filesystem::path& folder() { return folder_->path(); }
-
-  void LoadBlock(int year, int block) {
-    store_.WorkingYear = static_cast<int16_t>(year);
-    ASSERT_TRUE(LoadStatsBlockNumber(store_, folder(), block));
-  }
-
-  static inline TempFolder* folder_ = nullptr;
-  static inline Outcome<void> made_;
-  SeasonStore store_;
-  ScriptedUi ui_;
-};
-
-// Catches a demo whose new season does not follow a season played.
-TEST_F(DemoSeasonTest, TheSeasonBeforeSetsTheTeamsApart) {
-  LoadBlock(2000, 0);
+// Catches other files taken for a season, a new season that does not follow a season played, a
+// played week without its scores, and score entry not picking up after the played weeks.
+TEST_F(DemoSeason, WritesBesideOtherFilesAndOpensTheWeekAfterThosePlayed) {
+  WriteFileBytes(folder.path() / "notes.txt", "kept");
+  ASSERT_EQ(WriteDemoSeason(folder.path(), DemoOptions{}, ui), CommandResult::Done);
+  EXPECT_EQ(Entries(folder.path()),
+            (std::vector<std::string>{"TVSC1999.dat", "TVSC2000.dat", "TVSt1999.dat",
+                                      "TVSt2000.dat", "TavNM.dat", "TavSE.dat", "notes.txt"}));
+  ASSERT_TRUE(ReadSettings(store, folder.path()));
+  store.TeamCount = LeagueTeamCount;
+  ASSERT_TRUE(ReadNames(store, folder.path()));
+  ASSERT_TRUE(LoadStatsBlockNumber(store, folder.path(), 0));
   const auto [low, high] =
-      std::minmax_element(store_.Cqr.begin() + 1, store_.Cqr.begin() + LeagueTeamCount + 1);
+      std::minmax_element(store.Cqr.begin() + 1, store.Cqr.begin() + LeagueTeamCount + 1);
   EXPECT_GT(*high - *low, 5.0);
-}
-
-// Catches a played week without its scores, or score entry not picking up after it.
-TEST_F(DemoSeasonTest, PlayedWeeksHoldScoresAndTheNextWeekOpens) {
-  for (int block = 1; block <= 8; ++block) {
-    store_.WorkingYear = 2000;
-    store_.ScheduleStatus.clear();
-    ReadScheduleWeek(store_, folder(), block);
-    LoadBlock(2000, block);
-    for (int g = 1; g <= store_.WeekGameCount; ++g) {
-      EXPECT_GT(store_.FirstScore[g] + static_cast<int>(store_.SecondScore[g]), 0) << block;
-    }
+  for (int week = 1; week <= 8; ++week) {
+    LoadSchedule(week);
+    ASSERT_TRUE(LoadStatsBlockNumber(store, folder.path(), week));
+    for (int g = 1; g <= store.WeekGameCount; ++g)
+      EXPECT_GT(store.FirstScore[g] + static_cast<int>(store.SecondScore[g]), 0) << week;
   }
-  Session session{store_, ui_, folder()};
-  store_.WorkingYear = 2000;
   EXPECT_TRUE(OpenScoreEntry(session, 9));
-  EXPECT_TRUE(ui_.messages.empty());
+  EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(OpenScoreEntry(session, 10)) << "week 9 has not been scored";
 }
 
-// Catches the edges of the year and weeks-played ranges moved by one.
-TEST_F(DemoSeason, OptionsOutsideTheirRangesAreRefused) {
+// Catches the edges of the year and weeks-played ranges moved by one, and a usable edge not
+// made into a season scored through its weeks played.
+TEST_F(DemoSeason, OptionsOutsideTheirRangesAreRefusedAndTheEdgesMade) {
   const std::pair<DemoOptions, bool> cases[] = {{{1997, 1, 8}, false},  {{10000, 1, 8}, false},
                                                 {{2000, 1, -1}, false}, {{2000, 1, 18}, false},
-                                                {{1998, 1, 0}, true},   {{2000, 1, 17}, true}};
+                                                {{1998, 1, 0}, true},   {{2001, 9, 17}, true}};
   for (const auto& [options, usable] : cases) {
-    EXPECT_EQ(static_cast<bool>(CheckDemoOptions(options)), usable)
-        << options.year << " " << options.weeks_played;
+    SCOPED_TRACE(::testing::Message() << options.year << " " << options.weeks_played);
+    EXPECT_EQ(static_cast<bool>(CheckDemoOptions(options)), usable);
+    if (!usable) continue;
+    TempFolder into;
+    ASSERT_TRUE(MakeDemoSeason(into.path(), options, ui));
+    ASSERT_TRUE(ReadSettings(store, into.path()));
+    EXPECT_EQ(std::pair(int{store.WorkingYear}, int{store.LastScoredWeek}),
+              std::pair(options.year, options.weeks_played));
+    EXPECT_EQ(std::filesystem::file_size(into.path() / StatisticsFileName(options.year)),
+              std::uintmax_t{StatsRecordSize * LeagueTeamCount * (options.weeks_played + 1u)});
   }
-}
-
-TEST_F(DemoSeason, AWholeSeasonPlayedLeavesTheLastWeekScored) {
-  const Outcome<void> made = MakeDemoSeason(folder.path(), DemoOptions{2001, 9, 17}, ui);
-  ASSERT_TRUE(made) << made.failure();
-  ASSERT_TRUE(ReadSettings(store, folder.path()));
-  EXPECT_EQ(store.WorkingYear, 2001);
-  EXPECT_EQ(store.LastScoredWeek, 17);
-  EXPECT_EQ(std::filesystem::file_size(folder.path() / "TVSt2001.dat"),
-            static_cast<std::uintmax_t>(StatsRecordSize * LeagueTeamCount * (DemoWeekCount + 1)));
 }
 
 }  // namespace

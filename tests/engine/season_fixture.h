@@ -46,11 +46,7 @@ class SeasonFixture : public ::testing::Test {
   }
 
   // Puts week `week`'s schedule into the store, as the score entry leaves it.
-  void LoadSchedule(int week) {
-    store.ScheduleStatus.clear();
-    ReadScheduleWeek(store, folder.path(), week);
-    ASSERT_NE(store.ScheduleStatus, StatusError);
-  }
+  void LoadSchedule(int week) { ASSERT_TRUE(ReadScheduleWeek(store, folder.path(), week)); }
 
   // Every team at the given rating with 20.0 averages, and results in game slots 1 and 2, so
   // that the block counts as one with recorded scores once it carries predictions.

@@ -11,10 +11,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QPixmap>
-#include <QScreen>
 #include <QWindow>
 #include <QtTest>
+#include <algorithm>
 
 namespace tavrin::testing {
 
@@ -46,16 +45,6 @@ QStringList ClippedControls(QWidget* window) {
       clipped << QStringLiteral("%1 '%2'").arg(control->objectName(),
                                                label != nullptr ? label->text() : QString());
     }
-  }
-  const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
-  if (!folder.isEmpty()) {
-    // The whole screen where there is one, so the window is seen over what it stands in front of,
-    // once every window on it has painted. Xvfb has no window manager to keep it on top.
-    window->raise();
-    QTest::qWait(300);
-    QPixmap picture = window->screen()->grabWindow(0);
-    if (picture.isNull()) picture = window->grab();
-    picture.save(folder + "/" + window->objectName() + ".png");
   }
   return clipped;
 }
@@ -114,14 +103,10 @@ void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth) {
   }
   QCOMPARE(window->size(), before + QSize(120, 90));
   // The growth goes to the content (a list, a table, a chart), not to empty margins.
-  bool content_grew = false;
-  for (auto at = sizes.cbegin(); at != sizes.cend(); ++at) {
-    const QSize now = at.key()->size();
-    if (at.key()->isVisible() && now.width() > at.value().width() &&
-        now.height() > at.value().height()) {
-      content_grew = true;
-    }
-  }
+  const bool content_grew = std::any_of(sizes.keyBegin(), sizes.keyEnd(), [&](QWidget* control) {
+    return control->isVisible() && control->width() > sizes[control].width() &&
+           control->height() > sizes[control].height();
+  });
   QVERIFY2(content_grew, qPrintable(name));
   window->resize(before);
   QCoreApplication::processEvents();

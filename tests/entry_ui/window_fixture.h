@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "graphs/graph_teams.h"
 #include "reports/golden_case.h"
 
 namespace tavrin::testing {
@@ -12,12 +13,12 @@ namespace tavrin::testing {
 // The final 1999 season opened as at start-up, with a stand-in main window on the screen.
 struct SeasonCopy : OpenedCase {
   SeasonCopy() : OpenedCase("1999") {
-    store.ColourDepthFlag = FullColourDepth;
     main_window.setObjectName("Form2");
     main_window.resize(640, 480);
     main_window.show();
   }
   QWidget main_window;
+  GraphTeams graph_teams;  // the main window's choice of graph teams
 };
 
 // The screen the windows must fit, less the window frame and title bar around them.
@@ -32,7 +33,7 @@ enum class Growth { Resizable, Fixed };
 void ExpectDialogRules(QWidget* window, QWidget* main_window, Growth growth);
 
 // The controls whose text does not fit their room, and the window when it is narrower than its
-// layout; with TAVRIN_SCREENSHOT_DIR set, the window is also saved there as a picture.
+// layout.
 QStringList ClippedControls(QWidget* window);
 
 // The control of that design name; when it is missing, fails the test and hands back a stand-in.

@@ -65,11 +65,11 @@ TEST(GraphSelection, AcceptsOnlyCompleteChoices) {
   };
   for (const auto& [mode, first, second, accepted, one, two, mode_after, beeps] : cases) {
     SCOPED_TRACE(fmt::format("{} {} {}", mode, first, second));
-    SeasonStore store = testing::LeagueStore(1999);
-    store.GraphMode = static_cast<int16_t>(mode);
+    const SeasonStore store = testing::LeagueStore(1999);
+    GraphTeams teams{static_cast<int16_t>(mode), 9, 9};
     testing::ScriptedUi ui;
-    EXPECT_EQ(AcceptGraphTeams(store, ui, first, second), accepted);
-    EXPECT_EQ(std::tuple(store.GraphTeamOne, store.GraphTeamTwo, store.GraphMode, ui.beeps),
+    EXPECT_EQ(AcceptGraphTeams(teams, store, ui, first, second), accepted);
+    EXPECT_EQ(std::tuple(teams.one, teams.two, teams.mode, ui.beeps),
               std::tuple(one, two, mode_after, beeps));
   }
 }
@@ -83,49 +83,36 @@ class SeriesLoading : public testing::SeasonFixture {
   }
 };
 
-// Catches the last graph's values kept, missing blocks not 0, the second series read for one.
-TEST_F(SeriesLoading, BlocksNotWrittenReadAsZero) {
-  store.RatingSeriesOne.fill(7);
-  store.GraphTeamOne = 5;
-  LoadRatingSeries(session);
-  EXPECT_EQ(store.RatingSeriesOne, decltype(store.RatingSeriesOne){});
+// Catches missing blocks not 0, the second series read for one team, and a long season read
+// past the graph's last block.
+TEST_F(SeriesLoading, BlocksNotWrittenReadAsZeroAndLongSeasonsStopAtBlockTwenty) {
+  EXPECT_EQ(LoadRatingChart(session, {GraphOneTeam, 5, 0}).one, RatingSeries{});
   WriteBlock(0, 60.5);
   WriteBlock(1, 58.25);
   WriteBlock(3, 90);
-  store.GraphMode = 2, store.GraphTeamOne = 5, store.GraphTeamTwo = 6;
-  LoadRatingSeries(session);
-  EXPECT_EQ(std::vector<float>(store.RatingSeriesOne.begin(), store.RatingSeriesOne.begin() + 4),
+  const RatingChartData chart = LoadRatingChart(session, {GraphTwoTeams, 5, 6});
+  EXPECT_EQ(std::vector<float>(chart.one.begin(), chart.one.begin() + 4),
             (std::vector<float>{60.5f, 58.25f, 0, 90}));
-  EXPECT_EQ(store.RatingSeriesTwo[3], 91.0f);
-  EXPECT_EQ(store.RatingSeriesOne[17], 0.0f);
+  EXPECT_EQ(chart.two[3], 91.0f);
+  EXPECT_EQ(chart.one[17], 0.0f);
+  EXPECT_EQ(LoadRatingChart(session, {GraphOneTeam, 5, 0}).two, RatingSeries{});
 
-  store.GraphMode = 1, store.GraphTeamTwo = 0;
-  LoadRatingSeries(session);
-  EXPECT_EQ(store.RatingSeriesTwo, decltype(store.RatingSeriesOne){});
-}
-
-TEST_F(SeriesLoading, LongSeasonsStopAtBlockTwenty) {
   store.WeeksInSeason = 25;
   WriteBlock(20, 70);
   WriteBlock(21, 71);
-  store.GraphTeamOne = 5;
-  LoadRatingSeries(session);
+  const RatingChartData long_season = LoadRatingChart(session, {GraphOneTeam, 5, 0});
   EXPECT_EQ(LastSeriesBlock(store), LastGraphedBlock);
-  EXPECT_EQ(store.RatingSeriesOne[20], 70.0f);
-  EXPECT_EQ(store.RatingSeriesOne[21], 0.0f);
+  EXPECT_EQ(long_season.one[20], 70.0f);
+  EXPECT_EQ(long_season.one[21], 0.0f);
 }
 
 TEST(ScorecardChart, PercentRangeInWholeTensAroundTheValues) {
   using Percents = std::vector<std::optional<double>>;
   const std::tuple<Percents, Percents, int, int> cases[] = {
       // Tavrin's, the market's, the range
-      {{}, {}, 0, 100},
-      {{std::nullopt}, {}, 0, 100},
-      {{55.0, 70.0}, {}, 50, 80},
-      {{62.0}, {66.0}, 50, 80},
-      {{96.0, 100.0}, {}, 80, 100},
-      {{2.0}, {}, 0, 20},
-      {{40.0, std::nullopt}, {71.0}, 30, 80},
+      {{}, {}, 0, 100},         {{55.0, 70.0}, {}, 50, 80},
+      {{62.0}, {66.0}, 50, 80}, {{96.0, 100.0}, {}, 80, 100},
+      {{2.0}, {}, 0, 20},       {{40.0, std::nullopt}, {71.0}, 30, 80},
   };
   for (const auto& [tavrin, market, low, high] : cases) {
     const PercentRange range = PercentRangeFor({17, tavrin, market});

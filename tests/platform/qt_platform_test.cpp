@@ -15,6 +15,7 @@
 #include "platform/canvas.h"
 #include "platform/qt/help_topics.h"
 #include "platform/qt/help_viewer.h"
+#include "platform/qt/pictures.h"
 #include "platform/qt/qt_user_interface.h"
 #include "support/temp_folder.h"
 
@@ -65,6 +66,13 @@ class QtPlatformTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Catches a colour display taken for a low-colour one, or an unknown depth taken for low.
+  void LowColourDisplaysAreThoseOfFewerThanEightBits() {
+    for (const int bits : {4, 7}) QVERIFY2(!IsColourDepth(bits), qPrintable(QString::number(bits)));
+    for (const int bits : {8, 24, 0})
+      QVERIFY2(IsColourDepth(bits), qPrintable(QString::number(bits)));
+  }
+
   // Catches CR LF line ends shown doubled, and a question's icon or default button lost.
   void DialogsShowTheirLinesIconsAndDefaultButtons() {
     QtUserInterface ui(".", QtPrinter::Destination::PdfFile);
@@ -77,19 +85,15 @@ class QtPlatformTest : public QObject {
         QMessageBox::Ok);
     ui.ShowMessage("Cannot Load.\n\rPlease exit.\n\r\n\r", "Tavrin Loading....",
                    MessageIcon::Exclamation);
-    OnNextDialog(
-        [](QMessageBox& box) {
-          QCOMPARE(box.defaultButton(), box.button(QMessageBox::Cancel));
-          QCOMPARE(box.icon(), QMessageBox::Information);
-        },
-        QMessageBox::Ok);
+    const auto question = [](QMessageBox::Icon icon, QMessageBox::StandardButton default_button) {
+      return [icon, default_button](QMessageBox& box) {
+        QCOMPARE(box.defaultButton(), box.button(default_button));
+        QCOMPARE(box.icon(), icon);
+      };
+    };
+    OnNextDialog(question(QMessageBox::Information, QMessageBox::Cancel), QMessageBox::Ok);
     QVERIFY(ui.AskOkCancel("Ready?", "Tavrin", MessageIcon::Information, DefaultButton::Second));
-    OnNextDialog(
-        [](QMessageBox& box) {
-          QCOMPARE(box.defaultButton(), box.button(QMessageBox::Yes));
-          QCOMPARE(box.icon(), QMessageBox::Critical);
-        },
-        QMessageBox::No);
+    OnNextDialog(question(QMessageBox::Critical, QMessageBox::Yes), QMessageBox::No);
     QVERIFY(!ui.AskYesNo("Sure?", "Tavrin", MessageIcon::Critical, DefaultButton::First));
   }
 
@@ -122,8 +126,9 @@ class QtPlatformTest : public QObject {
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
   }
 
-  // Catches a failed job not said, or its failure kept for the next, which is a PDF of its name.
-  void PrinterJobsBecomeNamedPdfsOrSayWhyNot() {
+  // Catches a failed job not said, or its failure kept for the next, which is a PDF of its name;
+  // and a drawing in colour colouring the jobs after it: every job starts in black.
+  void PrinterJobsBecomeNamedPdfsInBlackOrSayWhyNot() {
     testing::TempFolder scratch;
     const auto folder = scratch.path() / "made later";
     std::vector<std::string> notices;
@@ -136,29 +141,19 @@ class QtPlatformTest : public QObject {
     QVERIFY(notices[0].rfind("Unable to write the report", 0) == 0);
 
     std::filesystem::create_directory(folder);
-    printer.SetJobName("Tavrin Standings");
-    printer.SetFontSize(15);
-    for (int line = 0; line < 80; ++line) printer.PrintLine("Line " + std::to_string(line));
-    printer.EndDocument();
+    const auto print_lines = [&printer](const std::string& name, int lines) {
+      printer.SetJobName(name);
+      printer.SetFontSize(15);
+      for (int line = 0; line < lines; ++line) printer.PrintLine("Line " + std::to_string(line));
+      printer.EndDocument();
+    };
+    print_lines("Tavrin Standings", 80);
     const auto pdf = folder / "Tavrin Standings.pdf";
     QVERIFY2(PdfPageCount(pdf) >= 2, "80 lines at 15 points need a second page");
     QCOMPARE(notices.size(), std::size_t{2});
     QVERIFY(notices[1].find(pdf.string()) != std::string::npos);
     QCOMPARE(printer.JobName(), std::string("Tavrin Report"));
-  }
 
-  // A drawing in colour does not colour the jobs after it: every job starts in black.
-  void EveryJobStartsInBlack() {
-    testing::TempFolder scratch;
-    QtPrinter printer(scratch.path(), {}, QtPrinter::Destination::PdfFile);
-    const auto print_lines = [&printer](const std::string& name) {
-      printer.SetJobName(name);
-      printer.SetFontSize(12);
-      for (int line = 0; line < 5; ++line)
-        printer.PrintLine("Line of text " + std::to_string(line));
-      printer.EndDocument();
-    };
-    print_lines("first");
     printer.SetJobName("drawing");
     Canvas& page = printer.PageCanvas();
     page.SetPen(12, 3);
@@ -166,14 +161,14 @@ class QtPlatformTest : public QObject {
     page.SetFont("", 12, false);
     page.DrawText(1000, 1000, "red text");
     printer.EndDocument();
-    print_lines("second");
-    QCOMPARE(PageColours(scratch.path() / "first.pdf"), QSet<QString>{"0 0 0"});
-    QVERIFY(PageColours(scratch.path() / "drawing.pdf").contains("1 0 0"));
-    QCOMPARE(PageColours(scratch.path() / "second.pdf"), QSet<QString>{"0 0 0"});
+    print_lines("second", 5);
+    QCOMPARE(PageColours(pdf), QSet<QString>{"0 0 0"});
+    QVERIFY(PageColours(folder / "drawing.pdf").contains("1 0 0"));
+    QCOMPARE(PageColours(folder / "second.pdf"), QSet<QString>{"0 0 0"});
   }
 
   // Every keyword the windows and the index use reaches a section the document has.
-  void EveryHelpTopicOpensItsSection() {
+  void EveryHelpTopicOpensItsSectionAndTheWindowClosesByItsKeys() {
     HelpViewer viewer;  // loads the document's resource
     QFile document(QUrl(HelpDocumentUrl).path().prepend(':'));
     QVERIFY(document.open(QIODevice::ReadOnly));
@@ -184,11 +179,7 @@ class QtPlatformTest : public QObject {
       viewer.OpenAtKeyword(topic.keyword);
       QCOMPARE(viewer.CurrentAnchor(), topic.anchor);
     }
-  }
-
-  // An unknown keyword opens the contents; Escape closes the window as Close does.
-  void HelpOpensAtTheContentsAndClosesByItsKeys() {
-    HelpViewer viewer;
+    // An unknown keyword opens the contents; Escape closes the window as Close does.
     viewer.OpenAtKeyword("No Such Topic");
     QCOMPARE(viewer.CurrentAnchor(), QString("contents"));
     QCOMPARE(viewer.findChild<QLineEdit*>("searchbox")->text(), QString("No Such Topic"));

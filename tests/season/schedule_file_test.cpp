@@ -29,11 +29,17 @@ class ScheduleFile : public testing::SeasonFixture {
       store.GameDay[game] = static_cast<int16_t>(game % 7 + 1);
     }
   }
-  SeasonStore Read(int week) {
+  SeasonStore Read(int week, bool* usable = nullptr) {
     SeasonStore read;
     read.WorkingYear = store.WorkingYear;
-    ReadScheduleWeek(read, folder.path(), week);
+    const bool read_usable = ReadScheduleWeek(read, folder.path(), week);
+    if (usable != nullptr) *usable = read_usable;
     return read;
+  }
+  bool Usable(int week) {
+    bool usable = false;
+    Read(week, &usable);
+    return usable;
   }
 };
 
@@ -50,9 +56,7 @@ TEST_F(ScheduleFile, WeeksSitAtTheirRecordsAndRewritingOneKeepsTheOthers) {
   SeasonStore read;
   read.WorkingYear = 1999;
   for (int slot = 15; slot <= 21; ++slot) read.GameFirstTeam[slot] = store.GameFirstTeam[slot] = 77;
-  read.ScheduleStatus = "error";  // left by an earlier week: the reader clears it
-  ReadScheduleWeek(read, folder.path(), 3);
-  EXPECT_EQ(read.ScheduleStatus, "");
+  EXPECT_TRUE(ReadScheduleWeek(read, folder.path(), 3));
   EXPECT_EQ(read.WeekGameCount, 14);
   EXPECT_EQ(read.GameFirstTeam, store.GameFirstTeam);
   EXPECT_EQ(read.GameSecondTeam, store.GameSecondTeam);
@@ -89,8 +93,9 @@ TEST_F(ScheduleFile, DamagedRecordsAreReportedAndTheirFieldsNeverKept) {
       std::filesystem::remove(File());
     else
       WriteFileBytes(File(), bytes);
-    SeasonStore read = Read(1);
-    EXPECT_EQ(read.ScheduleStatus, "error");
+    bool usable = true;
+    SeasonStore read = Read(1, &usable);
+    EXPECT_FALSE(usable);
     EXPECT_EQ(read.WeekGameCount, count);
     for (int game = 1; game <= read.WeekGameCount; ++game) {
       EXPECT_TRUE(read.GameFirstTeam[game] >= 0 && read.GameFirstTeam[game] <= 31);
@@ -100,8 +105,8 @@ TEST_F(ScheduleFile, DamagedRecordsAreReportedAndTheirFieldsNeverKept) {
   }
   EXPECT_FALSE(std::filesystem::exists(File()));
   WriteFileBytes(File(), Record("020102131203"));  // control: two sound games
-  EXPECT_EQ(Read(1).ScheduleStatus, "");
-  for (int week : {2, 0, -3, 1000000}) EXPECT_EQ(Read(week).ScheduleStatus, "error") << week;
+  EXPECT_TRUE(Usable(1));
+  for (int week : {2, 0, -3, 1000000}) EXPECT_FALSE(Usable(week)) << week;
 }
 
 TEST_F(ScheduleFile, RefusesWeeksItCannotWriteWithoutTouchingTheFile) {

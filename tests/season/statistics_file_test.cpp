@@ -70,28 +70,23 @@ TEST_F(StatisticsFile, TheLoaderReadsTheBlockAskedForWithPicksInGamesOneToFive) 
   }
   SeasonStore read = Fresh();
   for (int block : {0, 1, 2, -1, -6}) {
-    read.StatsStatus = "error";
-    LoadStatsBlock(read, folder.path(), block);
-    EXPECT_EQ(read.StatsStatus, "") << block;
+    EXPECT_TRUE(LoadStatsBlock(read, folder.path(), block)) << block;
     EXPECT_EQ(read.SecondScore[1], block >= 0 ? block : 0) << block;  // below 0: block 0
   }
   // Without picks the block is an error, yet its team statistics are still loaded.
   for (int game = 1; game <= 5; ++game) store.PickTeam[game] = 0;
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  LoadStatsBlock(read, folder.path(), 1);
-  EXPECT_EQ(read.StatsStatus, "error");
+  EXPECT_FALSE(LoadStatsBlock(read, folder.path(), 1));
   EXPECT_EQ(read.Wins[7], store.Wins[7]);
   store.PickTeam[5] = 12;
   ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 1));
-  LoadStatsBlock(read, folder.path(), 1);
-  EXPECT_EQ(read.StatsStatus, "");
+  EXPECT_TRUE(LoadStatsBlock(read, folder.path(), 1));
 }
 
 TEST_F(StatisticsFile, MissingShortAndTruncatedFilesReadAsZerosWithAnError) {
   SeasonStore read = Fresh();
   read.Wins[1] = 5;
-  LoadStatsBlock(read, folder.path(), 0);
-  EXPECT_EQ(read.StatsStatus, "error");
+  EXPECT_FALSE(LoadStatsBlock(read, folder.path(), 0));
   EXPECT_EQ(read.Wins[1], 0);
   EXPECT_FALSE(std::filesystem::exists(File()));
   EXPECT_FALSE(LoadStatsBlockNumber(read, folder.path(), 0));
@@ -101,15 +96,13 @@ TEST_F(StatisticsFile, MissingShortAndTruncatedFilesReadAsZerosWithAnError) {
   const std::string whole = ReadFileBytes(File());
   WriteFileBytes(File(), whole.substr(0, 48 * 2 + 30));  // two records and part of a third
   read = Fresh();
-  LoadStatsBlock(read, folder.path(), 0);
-  EXPECT_EQ(read.StatsStatus, "");  // games 1 and 2 carry picks
+  EXPECT_TRUE(LoadStatsBlock(read, folder.path(), 0));  // games 1 and 2 carry picks
   EXPECT_EQ(read.Wins[2], store.Wins[2]);
   EXPECT_EQ(read.AveDefense[3], store.AveDefense[3]);  // inside the part that is there
   EXPECT_EQ(read.PickTeam[3], 0);                      // past the end
   EXPECT_EQ(read.Wins[31], 0);
 
-  LoadStatsBlock(read, folder.path(), 8);  // past the end of the file
-  EXPECT_EQ(read.StatsStatus, "error");
+  EXPECT_FALSE(LoadStatsBlock(read, folder.path(), 8));  // past the end of the file
   EXPECT_TRUE(LoadStatsBlockNumber(read, folder.path(), 9));
 }
 
@@ -128,8 +121,7 @@ TEST_F(StatisticsFile, DamagedRecordsAreReportedAndCannotBeUsedAsIndexes) {
   WriteFileBytes(File(), bytes);
 
   SeasonStore read = Fresh();
-  LoadStatsBlock(read, folder.path(), 0);
-  EXPECT_EQ(read.StatsStatus, "error");
+  EXPECT_FALSE(LoadStatsBlock(read, folder.path(), 0));
   EXPECT_EQ(read.PickTeam[1], 0);
   EXPECT_EQ(read.GameWinner[2], 0);
   EXPECT_EQ(read.Cqr[3], 0);

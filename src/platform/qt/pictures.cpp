@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
+#include <QWidget>
 
 #include "platform/qt/palette.h"
 
@@ -328,6 +330,11 @@ QIcon ApplicationIcon() {
     icon.addPixmap(picture);
   }
   return icon;
+}
+
+bool ShowsColourPictures(const QWidget& widget) {
+  const QScreen* screen = widget.screen();
+  return IsColourDepth(screen != nullptr ? screen->depth() : 0);
 }
 
 }  // namespace tavrin::qt

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+class QWidget;
+
 namespace tavrin::qt {
 
 inline constexpr int ToolbarButtonCount =
@@ -24,6 +26,14 @@ QIcon ButtonIcon(ButtonPicture picture);
 // start-up, on a busy machine, waiting for them costs more than the drawing.
 void PaintVerticalShade(QPainter& painter, const QRectF& area, const QColor& top,
                         const QColor& bottom);
+
+// Displays of more than 7 bits per pixel show the pictures in colour, the others the low-colour
+// set. A display that tells nothing (0 bits) counts as a colour display.
+constexpr bool IsColourDepth(int bits_per_pixel) {
+  return bits_per_pixel > 7 || bits_per_pixel <= 0;
+}
+// Whether the screen `widget` stands on shows the colour pictures.
+bool ShowsColourPictures(const QWidget& widget);
 
 // The splash picture, 400 x 300 pixels.
 QPixmap SplashPicture();
