@@ -283,14 +283,6 @@ double RecordPercentage(const WonLostTied& record) {
   return games == 0 ? 0.0 : (2.0 * record.won + record.tied) / (2.0 * games);
 }
 
-// A name as a CSV field: quoted, with doubled quotes, when it holds a comma or a quote.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 }  // namespace
 
 PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<SeasonGame>& games,
@@ -323,8 +315,16 @@ PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<Seas
 
 std::optional<PlayoffOdds> ShowPlayoffOdds(Session& session, const OddsOptions& options,
                                            const OddsProgress& progress) {
-  if (!LoadLastScoredBlock(session)) return std::nullopt;
   SeasonStore& store = session.store;
+  // The simulation plays the 31-team league's play-offs; a larger league's would overrun them.
+  if (SeasonTeamCount(store) != LeagueTeamCount) {
+    session.ui.ShowMessage(
+        fmt::format("The play-off odds are worked out for the {}-team league of 1999 to 2001.",
+                    LeagueTeamCount),
+        ProgramCaption, MessageIcon::Exclamation);
+    return std::nullopt;
+  }
+  if (!LoadLastScoredBlock(session)) return std::nullopt;
   const SeasonGames season = LoadSeasonGames(store, session.folder, store.LastScoredWeek);
   if (season.unreadable_week != 0) {
     ShowStatisticsUnavailable(session.ui, season.unreadable_week + 1);

@@ -29,7 +29,8 @@ SeasonGames LoadSeasonGames(const SeasonStore& store, const std::filesystem::pat
     const int count = LoadedGameCount(*scratch);
     for (int slot = 1; slot <= count; ++slot) {
       SeasonGame game{week, scratch->GameFirstTeam[slot], scratch->GameSecondTeam[slot], played};
-      if (!IsTeamNumber(game.visitor) || !IsTeamNumber(game.home) || game.visitor == game.home) {
+      if (!IsSeasonTeam(store, game.visitor) || !IsSeasonTeam(store, game.home) ||
+          game.visitor == game.home) {
         continue;
       }
       if (played) {

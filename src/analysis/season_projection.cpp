@@ -33,10 +33,12 @@ int BestTeam(const WorkingRatings& ratings, int first, int last, int excluded) {
 
 // The best team outside the first contender's group; rejected teams lose their working rating.
 // The search ends with 0 when no team of another group is rated above 0.
-int SecondContender(WorkingRatings& ratings, int first, int last, int first_contender) {
+int SecondContender(WorkingRatings& ratings, int first, int last, int first_contender,
+                    int team_count) {
   for (;;) {
     const int team = BestTeam(ratings, first, last, first_contender);
-    if (team == 0 || league::ProjectionGroupOf(team) != league::ProjectionGroupOf(first_contender))
+    if (team == 0 || league::ProjectionGroupOf(team, team_count) !=
+                         league::ProjectionGroupOf(first_contender, team_count))
       return team;
     ratings[team] = 0;
   }
@@ -70,9 +72,9 @@ SeasonProjection ProjectSeason(const SeasonStore& store) {
   projection.title = ChampionshipTitle(store.WorkingYear);
   auto& box = projection.box_team;
   box[1] = BestTeam(ratings, 1, league::LastAfcTeam, 0);
-  box[2] = SecondContender(ratings, 1, league::LastAfcTeam, box[1]);
+  box[2] = SecondContender(ratings, 1, league::LastAfcTeam, box[1], teams);
   box[3] = BestTeam(ratings, league::LastAfcTeam + 1, teams, 0);
-  box[4] = SecondContender(ratings, league::LastAfcTeam + 1, teams, box[3]);
+  box[4] = SecondContender(ratings, league::LastAfcTeam + 1, teams, box[3], teams);
   box[5] = ratings[box[1]] < ratings[box[2]] ? box[2] : box[1];
   box[6] = ratings[box[3]] < ratings[box[4]] ? box[4] : box[3];
   box[7] = ratings[box[5]] > ratings[box[6]] ? box[5] : box[6];

@@ -4,6 +4,7 @@
 
 #include "analysis/team_ranking.h"
 #include "engine/recorded_scores.h"
+#include "league/season_league.h"
 #include "presentation/report_printing.h"
 #include "presentation/report_text.h"
 #include "season/data_files.h"
@@ -52,7 +53,7 @@ std::vector<std::string> StandingsLines(const SeasonStore& store, int week) {
   std::vector<std::string> lines{
       fmt::format("                   Standings Week #{} {}", week, YearText(store.WorkingYear))};
   const league::Division* previous = nullptr;
-  for (const league::Division& division : league::Divisions) {
+  for (const league::Division& division : DivisionsOf(SeasonTeamCount(store))) {
     const bool opens_conference =
         previous == nullptr || previous->conference != division.conference;
     if (opens_conference) {

@@ -18,8 +18,9 @@ inline constexpr int ExitUsage = 2;
 enum class Access {
   Reads,
   Writes,
-  WritesWithOptions,  // reads when given no option ("settings" alone lists them)
-  MakesSeason,        // writes a season where there is none: no start-up reading of the files
+  WritesWithOptions,     // reads when given no option ("settings" alone lists them)
+  MakesSeason,           // writes a season where there is none: no start-up reading of the files
+  ChangesOrMakesSeason,  // Writes in a folder that holds a season, MakesSeason in one without
 };
 
 struct CliCommand {

@@ -11,6 +11,7 @@ constexpr std::chrono::milliseconds Patience{10000};
 
 bool Changes(Access access, const std::vector<std::string>& args) {
   return access == Access::Writes || access == Access::MakesSeason ||
+         access == Access::ChangesOrMakesSeason ||
          (access == Access::WritesWithOptions && !args.empty());
 }
 
@@ -18,7 +19,7 @@ bool Changes(Access access, const std::vector<std::string>& args) {
 
 Outcome<std::optional<SeasonLock>> HoldFolder(const std::filesystem::path& folder, Access access,
                                               const std::vector<std::string>& args) {
-  if (access == Access::MakesSeason) {
+  if (access == Access::MakesSeason || access == Access::ChangesOrMakesSeason) {
     std::error_code ignored;  // a folder that cannot be made fails to lock, with the reason
     std::filesystem::create_directories(folder, ignored);
   }

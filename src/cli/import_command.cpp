@@ -7,13 +7,45 @@
 
 #include "cli/command_support.h"
 #include "cli/data_command_parts.h"
+#include "cli/session_start.h"
+#include "demo/first_season_start.h"
+#include "engine/season_saving.h"
+#include "entry/league_season_start.h"
 #include "entry/season_export.h"
 #include "entry/season_import.h"
 #include "league/games_file.h"
+#include "season/season_change.h"
 
 namespace tavrin::cli {
 
 namespace {
+
+// A season of the games file's year made in a folder without one. Its first season has no last
+// season to carry ratings from, so the schedules go in first, then the start every team shares,
+// then the scores week by week; all of it is one change, which a refusal leaves undone.
+int ImportFirstSeason(Session& session, const std::string& name, const std::string& text,
+                      int year) {
+  const auto league = LeagueOf(year);
+  if (!league) {
+    std::cerr << fmt::format(
+        "tavrin-cli: import: there is no league of {}: the first season is {}\n", year,
+        FirstLeagueYear);
+    return ExitRefused;
+  }
+  ImportChoice schedules_only;
+  schedules_only.schedules_only = true;
+  schedules_only.reader = [year](std::string_view games, std::vector<CsvProblem>& problems) {
+    return ReadGamesFile(games, year, problems);
+  };
+  ImportChoice whole = schedules_only;
+  whole.schedules_only = false;
+  SeasonChange change(session.folder);
+  const bool imported =
+      StartLeagueSeason(session, *league) && ImportSeason(session, name, text, schedules_only) &&
+      demo::WriteFirstSeasonStart(session) && ImportSeason(session, name, text, whole) &&
+      SaveOrTell(session.ui, change, {});
+  return imported ? ExitDone : ExitRefused;
+}
 
 int RunImport(Session& session, const std::vector<std::string>& args, std::istream& in,
               std::ostream&) {
@@ -34,6 +66,18 @@ int RunImport(Session& session, const std::vector<std::string>& args, std::istre
   }
   if (files.size() != 1)
     return UsageError("import needs [--schedules-only] [--replace] [--season YEAR] SEASON.csv");
+  const auto text = ReadInputText(files[0], in);
+  if (!text) return UsageError(fmt::format("import: {}", text.failure()));
+  const std::string name = files[0] == "-" ? "stdin" : files[0];
+  const bool games_file = IsGamesFileHeader(*text);
+  if (session.store.WorkingYear == 0 && !HoldsSeason(session.folder)) {
+    if (games_file && season && !choice.schedules_only) {
+      return ImportFirstSeason(session, name, *text, *season);
+    }
+    std::cerr << "tavrin-cli: import: the folder holds no season; one is made from the "
+                 "community's games file, with --season YEAR and without --schedules-only\n";
+    return ExitRefused;
+  }
   if (const int replaced = ScoredWeeksReplaced(session.store, choice);
       replaced > 0 && !choice.replace_confirmed) {
     std::cerr << fmt::format(
@@ -42,11 +86,9 @@ int RunImport(Session& session, const std::vector<std::string>& args, std::istre
         replaced, session.store.WorkingYear);
     return ExitRefused;
   }
-  const auto text = ReadInputText(files[0], in);
-  if (!text) return UsageError(fmt::format("import: {}", text.failure()));
-  const std::string name = files[0] == "-" ? "stdin" : files[0];
-  if (IsGamesFileHeader(*text)) {
-    auto reader = GamesFileReader(season.value_or(session.store.WorkingYear));
+  if (games_file) {
+    auto reader =
+        GamesFileReader(season.value_or(session.store.WorkingYear), SeasonTeamCount(session.store));
     if (!reader) {
       std::cerr << "tavrin-cli: import: " << reader.failure() << '\n';
       return ExitRefused;
@@ -80,8 +122,9 @@ CliCommand ImportCommand() {
           "[--schedules-only] [--replace] [--season YEAR] SEASON.csv   check the whole file, then "
           "save every week's schedule and score every scored week, all at once or not at all "
           "(--replace: over a season that already holds scored weeks; the community's games "
-          "file is read too, its season picked by --season or the working year)",
-          RunImport, Access::Writes};
+          "file is read too, its season picked by --season or the working year, and makes that "
+          "season's league and names in a folder without a season)",
+          RunImport, Access::ChangesOrMakesSeason};
 }
 
 CliCommand ExportCommand() {

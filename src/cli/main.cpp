@@ -46,7 +46,10 @@ int RunCommand(const CliCommand& command, const std::filesystem::path& folder,
   tavrin::SeasonStore store;
   tavrin::cli::ConsoleUi ui(std::cerr, std::cout);
   tavrin::Session session{store, ui, folder};
-  if (command.access != tavrin::cli::Access::MakesSeason) {
+  const bool makes_season = command.access == tavrin::cli::Access::MakesSeason ||
+                            (command.access == tavrin::cli::Access::ChangesOrMakesSeason &&
+                             !tavrin::cli::HoldsSeason(folder));
+  if (!makes_season) {
     tavrin::cli::StartSession(session);
     if (const auto failure = tavrin::FirstReadFailure()) {
       std::cerr << "tavrin-cli: " << failure->text << ". Nothing has been changed.\n";

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 
+#include "analysis/conference_seeds.h"
 #include "analysis/odds_history.h"
 #include "analysis/playoff_odds.h"
 #include "analysis/season_projection.h"
@@ -44,10 +45,10 @@ std::optional<int> ParseWeek(const Session& session, const std::string& text, in
   return week;
 }
 
-// A team number 1..31 or a team's TeamName.
+// A team number of the season's league or a team's TeamName.
 std::optional<int> ParseTeam(const Session& session, const std::string& text) {
   if (const auto number = ParseWholeNumber(text)) {
-    if (IsTeamNumber(*number) && *number <= session.store.TeamCount) return number;
+    if (IsSeasonTeam(session.store, *number)) return number;
     return std::nullopt;
   }
   const int team = FindTeamByName(session.store, text);
@@ -265,6 +266,26 @@ int RunScorecard(Session& session, const Args& args, std::istream&, std::ostream
   return WriteLines(ScorecardLines(session.store, *scorecard), out);
 }
 
+// [WEEK] [--csv]: the seeds after WEEK, the last scored week when none is given.
+int RunSeeds(Session& session, const Args& args, std::istream&, std::ostream& out) {
+  bool csv = false;
+  std::optional<int> week;
+  for (const std::string& arg : args) {
+    if (arg == "--csv" && !csv) {
+      csv = true;
+      continue;
+    }
+    if (week || !(week = ParseWeek(session, arg)))
+      return UsageError("seeds takes [WEEK] [--csv] with a week of the season");
+  }
+  const int after = week.value_or(session.store.LastScoredWeek);
+  const auto seeds = ShowConferenceSeeds(session, after);
+  if (!seeds) return ExitRefused;
+  return WriteLines(csv ? ConferenceSeedsCsv(session.store, *seeds)
+                        : ConferenceSeedLines(session.store, after, *seeds),
+                    out);
+}
+
 }  // namespace
 
 std::vector<CliCommand> ReportCommands() {
@@ -282,6 +303,7 @@ std::vector<CliCommand> ReportCommands() {
       {"graph", "TEAM [TEAM2]", RunGraph},
       WeekReport("probabilities", ShowWinProbabilities),
       {"scorecard", "[--through WEEK]", RunScorecard},
+      {"seeds", "[WEEK] [--csv]", RunSeeds},
   };
 }
 

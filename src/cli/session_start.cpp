@@ -7,7 +7,7 @@ namespace tavrin::cli {
 bool StartSession(Session& session) {
   SeasonStore& store = session.store;
   const bool settings_read = ReadSettings(store, session.folder);
-  store.TeamCount = LeagueTeamCount;
+  store.TeamCount = TeamCountOfYear(store.WorkingYear);
   const bool names_read = ReadNames(store, session.folder);
   store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
                    "Wednesday", "Thursday", "Friday", "Saturday"};
@@ -16,6 +16,14 @@ bool StartSession(Session& session) {
       "Cannot Load file TavSE.dat or TavNM.dat.\n\rPlease exit and check working "
       "directory.\n\r\n\r",
       "Tavrin Loading....", MessageIcon::Exclamation);
+  return false;
+}
+
+bool HoldsSeason(const std::filesystem::path& folder) {
+  std::error_code error;
+  for (const char* name : {SettingsFileName, NamesFileName, ThirtyTwoTeamNamesFileName}) {
+    if (std::filesystem::exists(folder / name, error)) return true;
+  }
   return false;
 }
 

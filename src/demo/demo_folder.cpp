@@ -35,8 +35,8 @@ void ReportFailure(UserInterface& ui, const std::string& reason) {
 }  // namespace
 
 bool IsDataFileName(std::string_view name) {
-  return name == SettingsFileName || name == NamesFileName || IsSeasonFileName(name, "TVSC") ||
-         IsSeasonFileName(name, "TVSt");
+  return name == SettingsFileName || name == NamesFileName || name == ThirtyTwoTeamNamesFileName ||
+         IsSeasonFileName(name, "TVSC") || IsSeasonFileName(name, "TVSt");
 }
 
 std::vector<std::string> DataFilesIn(const fs::path& folder) {

@@ -40,17 +40,17 @@ void PlayPossession(int touchdown, int& own, int& other, DemoRandom& rng) {
 
 }  // namespace
 
-LeagueStrengths DrawStrengths(DemoRandom& rng) {
+LeagueStrengths DrawStrengths(DemoRandom& rng, int teams) {
   LeagueStrengths strengths{};
-  for (int t = 1; t <= LeagueTeamCount; ++t)
+  for (int t = 1; t <= teams; ++t)
     strengths[t] = {rng.Between(-StrengthSpread, StrengthSpread),
                     rng.Between(-StrengthSpread, StrengthSpread)};
   return strengths;
 }
 
-LeagueStrengths NextSeasonStrengths(const LeagueStrengths& last, DemoRandom& rng) {
+LeagueStrengths NextSeasonStrengths(const LeagueStrengths& last, DemoRandom& rng, int teams) {
   LeagueStrengths next = last;
-  for (int t = 1; t <= LeagueTeamCount; ++t) {
+  for (int t = 1; t <= teams; ++t) {
     next[t].offense = Clamp(last[t].offense + rng.Between(-YearlyDrift, YearlyDrift),
                             -StrengthSpread, StrengthSpread);
     next[t].defense = Clamp(last[t].defense + rng.Between(-YearlyDrift, YearlyDrift),

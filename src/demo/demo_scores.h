@@ -15,13 +15,13 @@ struct TeamStrength {
   int offense = 0;  // per-mille change of the touchdown chance on its own possessions
   int defense = 0;  // per-mille cut of the touchdown chance of opposing possessions
 };
-using LeagueStrengths = std::array<TeamStrength, LeagueTeamCount + 1>;  // slot t for team t
+using LeagueStrengths = std::array<TeamStrength, MostLeagueTeams + 1>;  // slot t for team t
 
-// A league of uneven teams, drawn from the seed.
-LeagueStrengths DrawStrengths(DemoRandom& rng);
+// A league of `teams` uneven teams, drawn from the seed.
+LeagueStrengths DrawStrengths(DemoRandom& rng, int teams = LeagueTeamCount);
 
-// The next season's league: every team a little better or worse than it was.
-LeagueStrengths NextSeasonStrengths(const LeagueStrengths& last, DemoRandom& rng);
+// The next season's league: every one of its `teams` a little better or worse than it was.
+LeagueStrengths NextSeasonStrengths(const LeagueStrengths& last, DemoRandom& rng, int teams);
 
 struct FinalScore {
   int first = 0;   // the visiting team's points

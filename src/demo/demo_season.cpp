@@ -7,12 +7,14 @@
 #include "demo/demo_scores.h"
 #include "demo/demo_teams.h"
 #include "demo/demo_ui.h"
+#include "demo/divisions_of_four_schedule.h"
 #include "demo/first_season_start.h"
 #include "engine/results_processing.h"
 #include "entry/new_season.h"
 #include "entry/schedule_save.h"
 #include "entry/score_entry.h"
 #include "entry/settings_update.h"
+#include "league/season_league.h"
 #include "season/data_files.h"
 
 namespace tavrin::demo {
@@ -21,6 +23,10 @@ namespace {
 constexpr int DemoReactivity = 100;
 constexpr int DemoWeighting = 100;
 
+bool OfThirtyOneTeams(int year) { return TeamCountOfYear(year) == LeagueTeamCount; }
+
+int WeeksOf(int year) { return OfThirtyOneTeams(year) ? DemoWeekCount : LeagueOf(year)->weeks; }
+
 // A failed step, with whatever the commands told the user on the way.
 Failure StepFailed(DemoUi& ui, const std::string& step) {
   const std::string messages = ui.TakeMessages();
@@ -28,17 +34,21 @@ Failure StepFailed(DemoUi& ui, const std::string& step) {
 }
 
 Outcome<void> SetYear(Session& session, DemoUi& ui, int year) {
-  const SettingsForm form{std::to_string(year), std::to_string(DemoWeekCount), DemoReactivity,
+  const SettingsForm form{std::to_string(year), std::to_string(WeeksOf(year)), DemoReactivity,
                           DemoWeighting};
   if (ApplySettings(session, form) != CommandResult::Done)
     return StepFailed(ui, fmt::format("the settings for {} could not be saved", year));
   return {};
 }
 
+// The 31-team league by the demo's own names, the 32-team league by its year's.
 Outcome<void> WriteTeamNames(Session& session, DemoUi& ui) {
-  for (int team = 1; team <= LeagueTeamCount; ++team) {
-    session.store.LocationName[team] = DemoTeams()[team - 1].location;
-    session.store.TeamName[team] = DemoTeams()[team - 1].nickname;
+  SeasonStore& store = session.store;
+  const auto league = LeagueOf(store.WorkingYear);
+  for (int team = 1; team <= SeasonTeamCount(store); ++team) {
+    const bool own = OfThirtyOneTeams(store.WorkingYear);
+    store.LocationName[team] = own ? DemoTeams()[team - 1].location : league->Team(team).location;
+    store.TeamName[team] = own ? DemoTeams()[team - 1].nickname : league->Team(team).nickname;
   }
   if (auto written = WriteNames(session.store, session.folder); !written)
     return StepFailed(ui, "the team names could not be saved: " + written.failure());
@@ -47,9 +57,12 @@ Outcome<void> WriteTeamNames(Session& session, DemoUi& ui) {
 
 // Every week entered as the schedule entry window saves it.
 Outcome<void> EnterSchedule(Session& session, DemoUi& ui, uint64_t seed) {
-  const std::vector<DemoWeek> season = MakeDemoSchedule(seed);
+  const int year = session.store.WorkingYear;
+  const std::vector<DemoWeek> season =
+      OfThirtyOneTeams(year) ? MakeDemoSchedule(seed)
+                             : MakeDivisionsOfFourSchedule(seed, LeagueOf(year)->games_per_team);
   if (season.empty()) return Failure{"no schedule could be drawn for this seed"};
-  for (int week = 1; week <= DemoWeekCount; ++week) {
+  for (int week = 1; week <= static_cast<int>(season.size()); ++week) {
     std::vector<ScheduledGame> games;
     for (const DemoGame& game : season[week - 1])
       games.push_back({static_cast<int16_t>(game.first), static_cast<int16_t>(game.second),
@@ -95,7 +108,7 @@ Outcome<void> PlayLastSeason(Session& session, DemoUi& ui, int year, uint64_t sc
   if (auto done = EnterSchedule(session, ui, schedule_seed); !done) return done;
   if (!WriteFirstSeasonStart(session))
     return StepFailed(ui, fmt::format("the start of {} could not be written", year));
-  return ScoreWeeks(session, ui, DemoWeekCount, strengths, rng);
+  return ScoreWeeks(session, ui, WeeksOf(year), strengths, rng);
 }
 
 Outcome<void> StartNewSeason(Session& session, DemoUi& ui, int year, uint64_t schedule_seed) {
@@ -111,8 +124,13 @@ Outcome<void> StartNewSeason(Session& session, DemoUi& ui, int year, uint64_t sc
 Outcome<void> CheckDemoOptions(const DemoOptions& options) {
   if (options.year < FirstDemoYear || options.year > LastDemoYear)
     return Failure{fmt::format("the year must lie between {} and {}", FirstDemoYear, LastDemoYear)};
-  if (options.weeks_played < 0 || options.weeks_played > DemoWeekCount)
-    return Failure{fmt::format("the weeks played must lie between 0 and {}", DemoWeekCount)};
+  // Carrying the ratings from one league to the other is no part of the demo.
+  if (OfThirtyOneTeams(options.year) != OfThirtyOneTeams(options.year - 1))
+    return Failure{fmt::format("the year must not be {}: the league grew to 32 teams that year",
+                               FirstThirtyTwoTeamYear)};
+  if (options.weeks_played < 0 || options.weeks_played > WeeksOf(options.year))
+    return Failure{
+        fmt::format("the weeks played must lie between 0 and {}", WeeksOf(options.year))};
   return {};
 }
 
@@ -120,7 +138,7 @@ Outcome<void> MakeDemoSeason(const std::filesystem::path& folder, const DemoOpti
                              UserInterface& ui) {
   if (auto usable = CheckDemoOptions(options); !usable) return usable;
   SeasonStore store;
-  DemoUi demo_ui(ui, DemoWeekCount);
+  DemoUi demo_ui(ui, WeeksOf(options.year - 1));
   Session session{store, demo_ui, folder};
 
   // One stream per purpose, so that changing how one is used leaves the others as they were.
@@ -130,8 +148,9 @@ Outcome<void> MakeDemoSeason(const std::filesystem::path& folder, const DemoOpti
   DemoRandom strength_rng(seeds.Next());
   DemoRandom last_scores(seeds.Next());
   DemoRandom new_scores(seeds.Next());
-  const LeagueStrengths last_strengths = DrawStrengths(strength_rng);
-  const LeagueStrengths new_strengths = NextSeasonStrengths(last_strengths, strength_rng);
+  const int teams = TeamCountOfYear(options.year);
+  const LeagueStrengths last_strengths = DrawStrengths(strength_rng, teams);
+  const LeagueStrengths new_strengths = NextSeasonStrengths(last_strengths, strength_rng, teams);
 
   if (auto played = PlayLastSeason(session, demo_ui, options.year - 1, last_schedule_seed,
                                    last_strengths, last_scores);

@@ -9,7 +9,7 @@ namespace tavrin::demo {
 
 bool WriteFirstSeasonStart(Session& session) {
   SeasonStore& store = session.store;
-  store.TeamCount = LeagueTeamCount;
+  store.TeamCount = TeamCountOfYear(store.WorkingYear);
   store.ClearStatistics();
   for (int team = 1; team <= store.TeamCount; ++team) {
     store.Cqr[team] = FirstSeasonRating;

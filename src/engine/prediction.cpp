@@ -30,8 +30,10 @@ GamePrediction PredictGame(const SeasonStore& store, int a, int b, PredictionRul
   float first = HalfRating(store, a);
   float second = HalfRating(store, b);
   if (rules.home_advantage) second += HomeAdvantage;
-  if (league::InLowerGroup(a) && !league::InLowerGroup(b)) first -= CrossGroupAdjustment;
-  if (!league::InLowerGroup(a) && league::InLowerGroup(b)) second -= CrossGroupAdjustment;
+  const bool a_lower = league::InLowerGroup(a, SeasonTeamCount(store));
+  const bool b_lower = league::InLowerGroup(b, SeasonTeamCount(store));
+  if (a_lower && !b_lower) first -= CrossGroupAdjustment;
+  if (!a_lower && b_lower) second -= CrossGroupAdjustment;
 
   GamePrediction prediction;
   if (LeadsBeyondPickBand(first, second)) {

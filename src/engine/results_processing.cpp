@@ -19,7 +19,6 @@ constexpr float RatingStepDivisor = 450.0f;
 constexpr float MarginErrorLimit = 16.0f;
 constexpr int LastEarlySeasonWeek = 3;
 constexpr float PriorWeight = 16.0f;
-constexpr int LastRoundedGameSlot = 15;
 
 struct GameScore {
   double first = 0;
@@ -193,7 +192,8 @@ void RoundStatistics(SeasonStore& store) {
     store.PointsScored[team] = std::floor(store.PointsScored[team]);
     store.PointsAllowed[team] = std::floor(store.PointsAllowed[team]);
   }
-  for (int game = 1; game <= LastRoundedGameSlot; ++game) {
+  // Every game slot a week of the league can fill, whatever the loaded week holds.
+  for (int game = 1; game <= MostGamesInWeek(SeasonTeamCount(store)); ++game) {
     store.SecondScore[game] = std::floor(store.SecondScore[game]);
     if (store.PickMargin[game] > 0) store.PickMargin[game] = RoundMargin(store.PickMargin[game]);
   }

@@ -17,11 +17,12 @@ namespace {
 constexpr int DaysInWeek = 7;
 
 // The window cannot build such a list, but a list read from elsewhere can hold anything.
-std::optional<int> FirstInvalidGame(const std::vector<ScheduledGame>& games) {
+std::optional<int> FirstInvalidGame(const SeasonStore& store,
+                                    const std::vector<ScheduledGame>& games) {
   std::array<bool, MaxTeamSlot + 1> listed{};
   for (std::size_t index = 0; index < games.size(); ++index) {
     const ScheduledGame& game = games[index];
-    const bool teams_known = IsTeamNumber(game.first) && IsTeamNumber(game.second);
+    const bool teams_known = IsSeasonTeam(store, game.first) && IsSeasonTeam(store, game.second);
     if (!teams_known || game.first == game.second || listed[game.first] || listed[game.second] ||
         game.day < 1 || game.day > DaysInWeek) {
       return static_cast<int>(index) + 1;
@@ -34,8 +35,11 @@ std::optional<int> FirstInvalidGame(const std::vector<ScheduledGame>& games) {
 }  // namespace
 
 std::string PairingText(const SeasonStore& store, int first, int second) {
-  const std::string first_name = IsTeamNumber(first) ? store.LocationName[first] : std::string();
-  const std::string second_name = IsTeamNumber(second) ? store.LocationName[second] : std::string();
+  const auto name = [&store](int team) {
+    return IsSeasonTeam(store, team) ? store.LocationName[team] : std::string();
+  };
+  const std::string first_name = name(first);
+  const std::string second_name = name(second);
   return first_name + " at " + second_name;
 }
 
@@ -71,11 +75,11 @@ bool SaveScheduleWeek(Session& session, std::string_view week_text,
                            MessageIcon::Exclamation);
     return false;
   }
-  if (const auto invalid = FirstInvalidGame(games)) {
+  if (const auto invalid = FirstInvalidGame(session.store, games)) {
     session.ui.ShowMessage(
         fmt::format("Game # {} cannot be saved:\n\rteams must be 1 to {}, each listed once, "
                     "and days 1 to 7.",
-                    *invalid, LeagueTeamCount),
+                    *invalid, SeasonTeamCount(session.store)),
         ProgramCaption, MessageIcon::Exclamation);
     return false;
   }

@@ -52,7 +52,7 @@ bool CheckScoreEntryBlock(Session& session, int week) {
   return LoadBlockToShow(session, week - 1, week - 1);
 }
 
-bool LoadScoreEntryWeek(Session& session, int week) {
+bool LoadScoreEntryWeek(Session& session, int week, int rows) {
   SeasonStore& store = session.store;
   if (!ReadScoringSchedules(session, week)) {
     if (!ShowWhenScheduleWeekDamaged(session, week + 1) &&
@@ -61,10 +61,10 @@ bool LoadScoreEntryWeek(Session& session, int week) {
     }
     return false;
   }
-  if (store.WeekGameCount > MaxScoredGames) {
+  if (store.WeekGameCount > rows) {
     session.ui.ShowMessage(
         fmt::format("Week # {} has {} games.\n\rScores can be entered for at most {} games a week.",
-                    week, store.WeekGameCount, MaxScoredGames),
+                    week, store.WeekGameCount, rows),
         ProgramCaption, MessageIcon::Exclamation);
     return false;
   }
@@ -72,7 +72,8 @@ bool LoadScoreEntryWeek(Session& session, int week) {
 }
 
 bool OpenScoreEntry(Session& session, int week) {
-  return CheckScoreEntryBlock(session, week) && LoadScoreEntryWeek(session, week);
+  return CheckScoreEntryBlock(session, week) &&
+         LoadScoreEntryWeek(session, week, MostGamesInWeek(SeasonTeamCount(session.store)));
 }
 
 std::vector<ScoreTexts> RecordedScoreTexts(const SeasonStore& store,
@@ -100,7 +101,7 @@ std::optional<ScoreBoxPlace> FirstEmptyScore(const std::vector<ScoreTexts>& scor
 void ShowScoreMissing(Session& session, ScoreBoxPlace place) {
   const SeasonStore& store = session.store;
   const auto location = [&store](int team) {
-    return IsTeamNumber(team) ? store.LocationName[team] : std::string();
+    return IsSeasonTeam(store, team) ? store.LocationName[team] : std::string();
   };
   const std::string first = location(store.GameFirstTeam[place.game]);
   const std::string second = location(store.GameSecondTeam[place.game]);

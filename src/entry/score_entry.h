@@ -21,10 +21,11 @@ bool CheckScoreEntryBlock(Session& session, int week);
 
 // The window's load: week `week`'s schedule into the store, after checking that the next week's
 // schedule exists too; the user is told when either is missing or the week has more games than
-// the window has rows. True when the window can show one row per game of the loaded week.
-bool LoadScoreEntryWeek(Session& session, int week);
+// the `rows` it has. True when the window can show one row per game of the loaded week.
+bool LoadScoreEntryWeek(Session& session, int week, int rows = MaxScoredGames);
 
-// Both steps, for callers without a window: true when scores can be entered for the week.
+// Both steps, for callers without a window, which take a week of any size the league can play:
+// true when scores can be entered for the week.
 bool OpenScoreEntry(Session& session, int week);
 
 // The scores recorded for week `week`, game by game as its boxes show them, when the week has

@@ -107,6 +107,8 @@ class SeasonInMemory {
   int scored_weeks() const { return scored_weeks_; }
 
  private:
+  std::size_t BlockSize() const { return StatsBlockSizeOf(store_); }
+
   bool ReadExisting(const std::string& name, std::string& bytes,
                     std::vector<CsvProblem>& problems) {
     auto read = ReadSeasonFile(session_.folder / name);
@@ -122,8 +124,8 @@ class SeasonInMemory {
   // of the season's block, so that nothing of them outlives the import (a fresh folder given the
   // same file ends the same).
   void ForgetScoredWeeks() {
-    if (statistics_.size() > StatsBlockSize) {
-      statistics_.resize(StatsBlockSize);
+    if (statistics_.size() > BlockSize()) {
+      statistics_.resize(BlockSize());
       statistics_changed_ = true;
     }
     forgot_scored_weeks_ = store_.LastScoredWeek != 0;
@@ -133,9 +135,9 @@ class SeasonInMemory {
   // The next week to play keeps no prediction made for a schedule the import replaced: its
   // games are predicted anew from the ratings before it, as results processing would have.
   void PredictWeekAnew(int week) {
-    const std::uint64_t offset = static_cast<std::uint64_t>(week - 1) * StatsBlockSize;
-    if (week < 1 || !csv_.weeks.count(week) || statistics_.size() < offset + StatsBlockSize) return;
-    if (!ReadStatsBlockBytes(store_, Slice(statistics_, offset, StatsBlockSize))) return;
+    const std::uint64_t offset = static_cast<std::uint64_t>(week - 1) * BlockSize();
+    if (week < 1 || !csv_.weeks.count(week) || statistics_.size() < offset + BlockSize()) return;
+    if (!ReadStatsBlockBytes(store_, Slice(statistics_, offset, BlockSize()))) return;
     if (LoadSchedule(week)) PredictLoadedWeek(store_);
     RoundStatistics(store_);
     Patch(statistics_, offset, StatsBlockBytes(store_));
@@ -164,7 +166,7 @@ class SeasonInMemory {
     const int line = games.front().line;
     const bool whole = ReadStatsBlockBytes(
         store_,
-        Slice(statistics_, static_cast<std::uint64_t>(week - 1) * StatsBlockSize, StatsBlockSize));
+        Slice(statistics_, static_cast<std::uint64_t>(week - 1) * BlockSize(), BlockSize()));
     if (!whole || !BlockHasPredictions(store_) || !BlockHasRecordedScores(store_)) {
       problems.push_back(
           {line, fmt::format("week {} cannot be scored: scores must be current thru week {}", week,
@@ -192,7 +194,7 @@ class SeasonInMemory {
     }
     if (LoadSchedule(week + 1)) PredictLoadedWeek(store_);
     RoundStatistics(store_);
-    Patch(statistics_, static_cast<std::uint64_t>(week) * StatsBlockSize, StatsBlockBytes(store_));
+    Patch(statistics_, static_cast<std::uint64_t>(week) * BlockSize(), StatsBlockBytes(store_));
     store_.LastScoredWeek = static_cast<int16_t>(week);
     ++scored_weeks_;
     statistics_changed_ = true;
@@ -254,7 +256,8 @@ bool ImportSeason(Session& session, std::string_view file_name, std::string_view
   session.ui.ShowBusyPointer();
   std::vector<CsvProblem> problems;
   const SeasonCsv csv = choice.reader ? choice.reader(text, problems)
-                                      : ReadSeasonCsv(text, session.store.WeeksInSeason, problems);
+                                      : ReadSeasonCsv(text, session.store.WeeksInSeason, problems,
+                                                      SeasonTeamCount(session.store));
   CheckWeeks(session.store, csv, problems);
   if (!problems.empty()) {
     ShowProblems(session, file_name, std::move(problems));

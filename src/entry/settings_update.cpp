@@ -32,7 +32,7 @@ bool TakeSettingsForm(Session& session, const SettingsForm& form) {
   store.Reactivity = static_cast<float>(form.reactivity);
   store.Weighting = static_cast<float>(form.weighting);
   store.WeeksInSeason = static_cast<int16_t>(*weeks);
-  store.TeamCount = LeagueTeamCount;
+  store.TeamCount = TeamCountOfYear(store.WorkingYear);
   return true;
 }
 

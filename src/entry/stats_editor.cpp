@@ -96,7 +96,7 @@ bool LoadEditorBlock(Session& session, int week) {
 
 bool StoreEditedValue(Session& session, int team, StatsField field, std::string_view text) {
   SeasonStore& store = session.store;
-  if (!IsTeamNumber(team)) return false;
+  if (!IsSeasonTeam(store, team)) return false;
   const auto value = ReadFieldValue(field, text);
   if (!value) {
     RefuseValue(session, team, field);
@@ -117,7 +117,7 @@ bool StoreEditedValue(Session& session, int team, StatsField field, std::string_
 }
 
 std::string EditorValueText(const SeasonStore& store, int team, StatsField field) {
-  if (!IsTeamNumber(team)) return {};
+  if (!IsSeasonTeam(store, team)) return {};
   switch (field) {
     case StatsField::Wins: return GeneralNumber(store.Wins[team]);
     case StatsField::Losses: return GeneralNumber(store.Losses[team]);

@@ -8,7 +8,7 @@ namespace tavrin {
 
 namespace {
 float RatingOf(const SeasonStore& store, int team) {
-  return IsTeamNumber(team) ? static_cast<float>(store.Cqr[team]) : 0.0f;
+  return IsSeasonTeam(store, team) ? static_cast<float>(store.Cqr[team]) : 0.0f;
 }
 }  // namespace
 

@@ -10,12 +10,17 @@
 
 namespace tavrin {
 
+// The scorecard has a PlayedGame of its own, and a program links both: this one lives in a
+// namespace of its own so that the two stay two types (and their vectors' code two codes),
+// while the league's code names it as it is.
+inline namespace club_records {
 struct PlayedGame {
   int visitor = 0;
   int home = 0;
   int visitor_points = 0;
   int home_points = 0;
 };
+}  // namespace club_records
 
 // The scored games of a season's weeks 1 to `last_week`.
 std::vector<PlayedGame> PlayedGamesOf(const SeasonCsv& season, int last_week);

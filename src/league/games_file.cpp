@@ -183,13 +183,13 @@ SeasonCsv ReadGamesFile(std::string_view text, int year, std::vector<CsvProblem>
   return season;
 }
 
-Outcome<SeasonReader> GamesFileReader(int year) {
+Outcome<SeasonReader> GamesFileReader(int year, int folder_team_count) {
   const auto league = LeagueOf(year);
-  if (league && league->team_count() != LeagueTeamCount) {
+  if (league && league->team_count() != folder_team_count) {
     return Failure{
-        fmt::format("the {} season is one of the {}-team league; this version keeps "
-                    "the seasons of the {}-team league, 1999 to 2001",
-                    year, league->team_count(), LeagueTeamCount)};
+        fmt::format("the {} season is one of the {}-team league; the season files here "
+                    "keep the {}-team league's",
+                    year, league->team_count(), folder_team_count)};
   }
   return SeasonReader([year](std::string_view text, std::vector<CsvProblem>& problems) {
     return ReadGamesFile(text, year, problems);

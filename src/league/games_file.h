@@ -28,8 +28,8 @@ SeasonCsv ReadGamesFile(std::string_view text, int year, std::vector<CsvProblem>
 // A season's text as the import reads it.
 using SeasonReader = std::function<SeasonCsv(std::string_view text, std::vector<CsvProblem>&)>;
 
-// The reader of `year`'s season from a games file, or why that season cannot be kept here: the
-// season files hold the 31-team league's seasons only.
-Outcome<SeasonReader> GamesFileReader(int year);
+// The reader of `year`'s season from a games file, or why that season cannot be kept in a folder
+// whose season files hold `folder_team_count` teams: a league of another size.
+Outcome<SeasonReader> GamesFileReader(int year, int folder_team_count = LeagueTeamCount);
 
 }  // namespace tavrin

@@ -7,7 +7,6 @@ namespace tavrin {
 
 namespace {
 
-constexpr int FirstEightDivisionYear = 2002;
 constexpr int FirstSevenSeedYear = 2020;
 constexpr int FirstEighteenWeekYear = 2021;
 
@@ -31,7 +30,6 @@ constexpr std::array<LeagueTeam, LeagueTeamCount> SixDivisionTeams{{
     {"SF", "San Fran.", "49ers", 31},
 }};
 
-constexpr int EightDivisionTeamCount = 32;
 constexpr LeagueTeam Houston{"HOU", "Houston", "Texans", 9};
 
 constexpr std::array<league::Division, 8> EightDivisions{{
@@ -63,7 +61,7 @@ constexpr std::array<ClubChange, 6> ClubChanges{{
 }};
 
 std::vector<LeagueTeam> EightDivisionTeams(int year) {
-  std::vector<LeagueTeam> teams(EightDivisionTeamCount, Houston);
+  std::vector<LeagueTeam> teams(TeamCountOfYear(year), Houston);
   for (const LeagueTeam& team : SixDivisionTeams) {
     teams[static_cast<std::size_t>(team.franchise - 1)] = team;
   }
@@ -96,17 +94,21 @@ std::optional<int> SeasonLeague::TeamOfCode(std::string_view code) const {
   return static_cast<int>(found - teams.begin()) + 1;
 }
 
+std::span<const league::Division> DivisionsOf(int team_count) {
+  if (team_count == MostLeagueTeams) return EightDivisions;
+  return league::Divisions;
+}
+
 std::optional<SeasonLeague> LeagueOf(int year) {
   if (year < FirstLeagueYear) return std::nullopt;
   SeasonLeague season;
   season.year = year;
-  if (year < FirstEightDivisionYear) {
+  season.divisions = DivisionsOf(TeamCountOfYear(year));
+  if (TeamCountOfYear(year) == LeagueTeamCount) {
     season.rules = SeedingRules::SixDivisions;
-    season.divisions = league::Divisions;
     season.teams.assign(SixDivisionTeams.begin(), SixDivisionTeams.end());
   } else {
     season.rules = SeedingRules::EightDivisions;
-    season.divisions = EightDivisions;
     season.teams = EightDivisionTeams(year);
   }
   const bool eighteen_weeks = year >= FirstEighteenWeekYear;

@@ -50,4 +50,8 @@ inline constexpr int FirstLeagueYear = 1999;
 // The league of `year`; nothing before the first season the program follows.
 std::optional<SeasonLeague> LeagueOf(int year);
 
+// The divisions of the league of `team_count` teams: the 32-team league's, or the 31-team
+// league's for any other count.
+std::span<const league::Division> DivisionsOf(int team_count);
+
 }  // namespace tavrin

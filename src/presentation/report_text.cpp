@@ -11,11 +11,11 @@ const std::string NoName;
 }  // namespace
 
 const std::string& LocationOf(const SeasonStore& store, int team) {
-  return IsTeamNumber(team) ? store.LocationName[team] : NoName;
+  return IsSeasonTeam(store, team) ? store.LocationName[team] : NoName;
 }
 
 const std::string& NicknameOf(const SeasonStore& store, int team) {
-  return IsTeamNumber(team) ? store.TeamName[team] : NoName;
+  return IsSeasonTeam(store, team) ? store.TeamName[team] : NoName;
 }
 
 const std::string& DayNameOf(const SeasonStore& store, int day) {
@@ -27,10 +27,17 @@ std::string DayAbbreviation(const SeasonStore& store, int day) {
   return DayNameOf(store, day).substr(0, 3);
 }
 
-int TeamSlot(int team) { return IsTeamNumber(team) ? team : 0; }
+int TeamSlot(int team) { return IsTeamNumber(team, MostLeagueTeams) ? team : 0; }
 
 int LoadedGameCount(const SeasonStore& store) {
   return std::clamp<int>(store.WeekGameCount, 0, MaxScheduleSlot);
+}
+
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
 }
 
 std::string Pairing(const SeasonStore& store, int visitor, int home) {

@@ -21,6 +21,10 @@ int TeamSlot(int team);
 // The loaded week's game count, kept inside the schedule arrays whatever the file said.
 int LoadedGameCount(const SeasonStore& store);
 
+// A text as a field of the reports' CSV: quoted, with doubled quotes, when it holds a comma, a
+// quote or a line end.
+std::string CsvField(const std::string& text);
+
 // LocationName(visitor) + " at " + LocationName(home).
 std::string Pairing(const SeasonStore& store, int visitor, int home);
 // The pairing column of the week listings (predictions, results, win probabilities): the

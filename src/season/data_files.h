@@ -15,24 +15,29 @@ namespace tavrin {
 
 inline constexpr const char* SettingsFileName = "TavSE.dat";
 inline constexpr const char* NamesFileName = "TavNM.dat";
+// The 32-team league's names sit beside the 31-team league's, so that a folder may hold seasons of
+// both and each reads its own.
+inline constexpr const char* ThirtyTwoTeamNamesFileName = "TavNM32.dat";
+const char* NamesFileNameOf(const SeasonStore& store);
 std::string ScheduleFileName(int year);    // "TVSC" + year + ".dat"
 std::string StatisticsFileName(int year);  // "TVSt" + year + ".dat"
 
 // Every writer stages its file in the change open on the folder (see season/season_change.h), or
 // replaces it at once when none is open; a failure names the file and the reason.
 
-// Settings "TavSE.dat". Reading sets TeamCount to 31, fills the six settings in file order
+// Settings "TavSE.dat". Reading sets TeamCount, fills the six settings in file order
 // and stops at the first line that is missing or does not fit (a 16-bit value out of range, a
 // single beyond its range), returning false; values not read keep what they held. Two-digit
-// years are widened (98 -> 1998, 5 -> 2005). Writing refuses a ReportFont holding a double
-// quote or a line break, since it could not be read back.
+// years are widened (98 -> 1998, 5 -> 2005); TeamCount is then the working year's. Writing refuses
+// a ReportFont holding a double quote or a line break, since it could not be read back.
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder);
 Outcome<void> WriteSettings(const SeasonStore& store, const std::filesystem::path& folder);
 // The settings file's whole text, refused when the ReportFont could not be read back.
 Outcome<std::string> SettingsText(const SeasonStore& store);
 
-// Names "TavNM.dat": LocationName(1..31), then TeamName(1..31). Reading returns false on a
-// missing file or fewer than 62 lines (the lines present are still taken). Writing refuses a
+// Names "TavNM.dat" (TavNM32.dat for a 32-team season): LocationName(1..N), then TeamName(1..N)
+// of the season's N teams. Reading returns false on a missing file or fewer than 2N lines (the
+// lines present are still taken). Writing refuses a
 // name holding a double quote or a line break.
 bool ReadNames(SeasonStore& store, const std::filesystem::path& folder);
 Outcome<void> WriteNames(const SeasonStore& store, const std::filesystem::path& folder);
@@ -41,10 +46,10 @@ Outcome<std::string> NamesText(const SeasonStore& store);
 
 // Schedule: one 100-byte record per week. Reading answers whether the week can be used: false
 // when the week has no first game or the record is damaged (a count above 21, a team outside
-// 1..31, a day outside 1..7 or a game field that is not digits); damaged fields are stored as 0
-// and a damaged count as 0, so nothing read can index out of range. It never creates the file.
-// Writing refuses (false, file untouched) a week of more than 18 games or a field that does
-// not fit its digits.
+// 1..SeasonTeamCount, a day outside 1..7 or a game field that is not digits); damaged fields are
+// stored as 0 and a damaged count as 0, so nothing read can index out of range. It never creates
+// the file. Writing refuses (false, file untouched) a week of more than 18 games or a field that
+// does not fit its digits.
 inline constexpr int ScheduleRecordSize = 100;
 inline constexpr int MaxGamesPerScheduleRecord = 18;
 [[nodiscard]] bool ReadScheduleWeek(SeasonStore& store, const std::filesystem::path& folder,
@@ -62,7 +67,7 @@ inline std::uint64_t ScheduleRecordOffset(int week) {
 // The week's record exists but is damaged, as the reader above judges it.
 bool ScheduleWeekDamaged(const SeasonStore& store, const std::filesystem::path& folder, int week);
 
-// Statistics: 48-byte records, TeamCount records a block, block b = state after week b.
+// Statistics: 48-byte records, SeasonTeamCount records a block, block b = state after week b.
 inline constexpr int StatsRecordSize = 48;
 using StatsRecord = std::array<uint8_t, StatsRecordSize>;
 StatsRecord PackStatsRecord(const SeasonStore& store, int slot);
@@ -89,7 +94,11 @@ Outcome<void> WriteStatsBlock(SeasonStore& store, const std::filesystem::path& f
 // The same on a block's bytes held in memory: reading (a short block reads as zeros; false when
 // a record is damaged) and the block of the statistics arrays.
 inline constexpr std::size_t StatsBlockSize =
-    static_cast<std::size_t>(StatsRecordSize) * LeagueTeamCount;
+    static_cast<std::size_t>(StatsRecordSize) * LeagueTeamCount;  // of the 31-team league
+inline std::size_t StatsBlockSizeOf(const SeasonStore& store) {
+  return static_cast<std::size_t>(StatsRecordSize) *
+         static_cast<std::size_t>(SeasonTeamCount(store));
+}
 bool ReadStatsBlockBytes(SeasonStore& store, const std::optional<std::string>& bytes);
 std::string StatsBlockBytes(const SeasonStore& store);
 

@@ -1,7 +1,8 @@
 #pragma once
 // The league of these seasons: 31 teams in two conferences of three divisions each, numbered
-// division by division. Every layout of the teams (standings, windows, the demo, the play-off
-// rules) asks this table rather than writing team numbers of its own.
+// division by division, to 2001; 32 teams from 2002. Every layout of the teams (standings,
+// windows, the demo, the play-off rules) asks this table rather than writing team numbers of its
+// own; the 32-team league's divisions and names are league/season_league.h's.
 
 #include <array>
 #include <cstdint>
@@ -14,6 +15,23 @@ inline constexpr int16_t LeagueTeamCount = 31;
 
 // A number that names one of the league's teams, and so may index the per-team tables.
 constexpr bool IsTeamNumber(int team) { return team >= 1 && team <= LeagueTeamCount; }
+
+// From 2002 the league has 32 teams, and a season's files hold a record for each. The count of a
+// season follows its working year alone, so that no file can make a table longer than its league.
+inline constexpr int FirstThirtyTwoTeamYear = 2002;
+inline constexpr int16_t MostLeagueTeams = 32;
+constexpr int16_t TeamCountOfYear(int year) {
+  return year >= FirstThirtyTwoTeamYear ? MostLeagueTeams : LeagueTeamCount;
+}
+
+// A number that names one of the `team_count` teams of a season's league (never more than the
+// largest league has).
+constexpr bool IsTeamNumber(int team, int team_count) {
+  return team >= 1 && team <= team_count && team <= MostLeagueTeams;
+}
+
+// The most games a week of a league of `team_count` teams holds: every team plays once at most.
+constexpr int MostGamesInWeek(int team_count) { return team_count / 2; }
 
 namespace league {
 
@@ -67,6 +85,20 @@ constexpr bool SameConference(int a, int b) { return ConferenceOf(a) == Conferen
 inline constexpr int LastLowerGroupTeam = 15;
 constexpr bool InLowerGroup(int team) { return team <= LastLowerGroupTeam; }
 constexpr int ProjectionGroupOf(int team) { return team > 30 ? 6 : (team - 1) / 5 + 1; }
+
+// The same groupings in a league of `team_count` teams. The 31-team groups cut across its
+// divisions by number; the 32-team league numbers its teams conference by conference in
+// divisions of four, so its two groups are its conferences (1-16, 17-32: a team crossing to the
+// other conference gives up the point, as one crossing between the groups does) and its
+// projection groups its divisions, two contenders of a conference then coming from different
+// divisions.
+constexpr bool InLowerGroup(int team, int team_count) {
+  return team_count == MostLeagueTeams ? team <= MostLeagueTeams / 2 : InLowerGroup(team);
+}
+constexpr int ProjectionGroupOf(int team, int team_count) {
+  constexpr int DivisionSize = 4;
+  return team_count == MostLeagueTeams ? (team - 1) / DivisionSize + 1 : ProjectionGroupOf(team);
+}
 
 }  // namespace league
 }  // namespace tavrin

@@ -34,7 +34,7 @@ std::optional<int> WholeField(std::string_view field, int low, int high) {
   return value;
 }
 
-std::optional<MarketLine> ParseRow(std::string_view row) {
+std::optional<MarketLine> ParseRow(std::string_view row, int teams) {
   std::string_view fields[5];
   std::size_t count = 0;
   while (true) {
@@ -47,8 +47,8 @@ std::optional<MarketLine> ParseRow(std::string_view row) {
   if (count != 5) return std::nullopt;
   MarketLine line;
   const auto week = WholeField(fields[0], 1, MaxWeek);
-  const auto visitor = WholeField(fields[1], 1, LeagueTeamCount);
-  const auto home = WholeField(fields[2], 1, LeagueTeamCount);
+  const auto visitor = WholeField(fields[1], 1, teams);
+  const auto home = WholeField(fields[2], 1, teams);
   if (!week || !visitor || !home || *visitor == *home) return std::nullopt;
   line.week = *week;
   line.visitor = *visitor;
@@ -97,7 +97,7 @@ Outcome<std::vector<MarketLine>> ReadMarketLines(const std::filesystem::path& fo
   std::vector<MarketLine> lines;
   lines.reserve(rows.size() - 1);
   for (std::size_t i = 1; i < rows.size(); ++i) {
-    std::optional<MarketLine> line = ParseRow(rows[i]);
+    std::optional<MarketLine> line = ParseRow(rows[i], TeamCountOfYear(year));
     if (!line) return Failure{fmt::format("{}:{}: not a game's betting line", name, i + 1)};
     lines.push_back(*line);
   }

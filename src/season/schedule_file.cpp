@@ -79,8 +79,8 @@ bool ReadRecordIntoStore(SeasonStore& store, const std::optional<std::string>& r
     const std::optional<int> first = DigitsField(text, at, 2);
     const std::optional<int> second = DigitsField(text, at + 2, 2);
     const std::optional<int> day = DigitsField(text, at + 4, 1);
-    const bool first_ok = first && IsTeamNumber(*first);
-    const bool second_ok = second && IsTeamNumber(*second);
+    const bool first_ok = first && IsSeasonTeam(store, *first);
+    const bool second_ok = second && IsSeasonTeam(store, *second);
     const bool day_ok = day && *day >= 1 && *day <= 7;
     store.GameFirstTeam[game] = static_cast<int16_t>(first_ok ? *first : 0);
     store.GameSecondTeam[game] = static_cast<int16_t>(second_ok ? *second : 0);

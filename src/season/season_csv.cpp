@@ -79,7 +79,7 @@ struct WeekIndex {
 }  // namespace
 
 SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
-                        std::vector<CsvProblem>& problems) {
+                        std::vector<CsvProblem>& problems, int team_count) {
   SeasonCsv season;
   const std::optional<CsvFields> names = TakeCsvHeader(text, problems);
   if (!names) return season;
@@ -98,9 +98,9 @@ SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
         row.Whole(Week, 1, last_week, fmt::format("a week of the season (1 to {})", last_week));
     const auto slot = row.Whole(Slot, 1, MaxSlot, fmt::format("a slot (1 to {})", MaxSlot));
     const auto day = row.Whole(Day, 1, 7, "a day code (1 to 7)");
-    const std::string teams = fmt::format("a team number (1 to {})", LeagueTeamCount);
-    const auto visitor = row.Whole(Visitor, 1, LeagueTeamCount, teams);
-    const auto home = row.Whole(Home, 1, LeagueTeamCount, teams);
+    const std::string teams = fmt::format("a team number (1 to {})", team_count);
+    const auto visitor = row.Whole(Visitor, 1, team_count, teams);
+    const auto home = row.Whole(Home, 1, team_count, teams);
     const auto scores = row.GameScores(ColumnNames[VisitorScore], columns[VisitorScore],
                                        ColumnNames[HomeScore], columns[HomeScore]);
     Outcome<std::optional<double>> spread = std::optional<double>();
@@ -129,8 +129,9 @@ SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
       return;
     }
     seen.slot_lines[*slot] = line;
-    if (seen.slot_lines.size() == MaxCsvGamesPerWeek + 1) {
-      row.Problem(fmt::format("week {} has more than {} games", *week, MaxCsvGamesPerWeek));
+    if (seen.slot_lines.size() == static_cast<std::size_t>(MostGamesInWeek(team_count)) + 1) {
+      row.Problem(
+          fmt::format("week {} has more than {} games", *week, MostGamesInWeek(team_count)));
     }
     bool clash = false;
     for (const auto& team : {visitor, home}) {

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "season/league.h"
 #include "season/outcome.h"
 
 namespace tavrin {
@@ -41,14 +42,14 @@ struct CsvProblem {
   std::string what;
 };
 
-inline constexpr int MaxCsvGamesPerWeek = 15;
 inline constexpr int MaxCsvScore = 999;
 
 // Reads the text (a UTF-8 byte order mark and CR LF ends accepted) with weeks bounded by
-// `weeks_in_season`; every problem found is added to `problems`. The games that did read are
-// returned either way, so that checks of whole weeks can add their own problems.
+// `weeks_in_season` and teams by `team_count` (a week holding at most half of them); every
+// problem found is added to `problems`. The games that did read are returned either way, so that
+// checks of whole weeks can add their own problems.
 SeasonCsv ReadSeasonCsv(std::string_view text, int weeks_in_season,
-                        std::vector<CsvProblem>& problems);
+                        std::vector<CsvProblem>& problems, int team_count = LeagueTeamCount);
 
 // What every CSV reader shares, so that each holds its rows to the same rules.
 

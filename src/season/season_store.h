@@ -31,7 +31,8 @@ struct SeasonStore {
   int16_t WeeksInSeason = 0;
 
   // Working state.
-  int16_t TeamCount = 0;  // set to 31 after the settings are read or saved, never read from a file
+  // TeamCountOfYear(WorkingYear), set after the settings are read or saved, never read from a file.
+  int16_t TeamCount = 0;
 
   // Name tables (slot t belongs to team t); strings hold Latin-1 bytes.
   SlotArray<std::string> LocationName{};
@@ -69,12 +70,22 @@ struct SeasonStore {
   void ClearStatistics();
 };
 
+// The teams the season's files hold a record for: 32 once the settings of a 32-team year set
+// TeamCount, the 31-team league's otherwise.
+inline int SeasonTeamCount(const SeasonStore& store) {
+  return store.TeamCount == MostLeagueTeams ? MostLeagueTeams : LeagueTeamCount;
+}
+inline bool IsSeasonTeam(const SeasonStore& store, int team) {
+  return IsTeamNumber(team, SeasonTeamCount(store));
+}
+
 // A loaded week that may be indexed game by game: 1..MaxScheduleSlot games, every team one of
 // the league's.
 inline bool ScheduleUsable(const SeasonStore& store) {
   if (store.WeekGameCount < 1 || store.WeekGameCount > MaxScheduleSlot) return false;
   for (int game = 1; game <= store.WeekGameCount; ++game) {
-    if (!IsTeamNumber(store.GameFirstTeam[game]) || !IsTeamNumber(store.GameSecondTeam[game])) {
+    if (!IsSeasonTeam(store, store.GameFirstTeam[game]) ||
+        !IsSeasonTeam(store, store.GameSecondTeam[game])) {
       return false;
     }
   }

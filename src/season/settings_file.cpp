@@ -40,7 +40,7 @@ std::optional<float> LineSingle(std::optional<std::string_view> line) {
 }  // namespace
 
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {
-  store.TeamCount = LeagueTeamCount;
+  store.TeamCount = TeamCountOfYear(store.WorkingYear);
   const auto text = ReadSeasonFile(folder / SettingsFileName);
   if (!text || !*text) return false;
   const std::vector<std::string_view> lines = SplitLines(**text);
@@ -54,6 +54,7 @@ bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {
   const auto year = LineInt16(next_line());
   if (!year) return false;
   store.WorkingYear = WidenYear(*year);
+  store.TeamCount = TeamCountOfYear(store.WorkingYear);
   const auto reactivity = LineSingle(next_line());
   if (!reactivity) return false;
   store.Reactivity = *reactivity;

@@ -18,17 +18,19 @@ std::filesystem::path StatisticsFile(const SeasonStore& store,
 }
 
 // Offset of the first record of block b; record 1 for any block before the first.
-std::uint64_t BlockOffset(int block) {
-  return block >= 1 ? static_cast<std::uint64_t>(block) * StatsBlockSize : 0;
+std::uint64_t BlockOffset(const SeasonStore& store, int block) {
+  return block >= 1 ? static_cast<std::uint64_t>(block) * StatsBlockSizeOf(store) : 0;
 }
 
-bool IsTeamOrNone(int16_t team) { return team == 0 || IsTeamNumber(team); }
+bool IsTeamOrNone(const SeasonStore& store, int16_t team) {
+  return team == 0 || IsSeasonTeam(store, team);
+}
 
 // A field read from the file that callers could not use safely (a team number they would
 // index with, a value that is not a number) is replaced by 0 and reported.
 void SanitizeSlot(SeasonStore& store, int slot, bool& damaged) {
   for (auto* team : {&store.GameWinner[slot], &store.PickTeam[slot]}) {
-    if (!IsTeamOrNone(*team)) {
+    if (!IsTeamOrNone(store, *team)) {
       *team = 0;
       damaged = true;
     }
@@ -47,10 +49,10 @@ void SanitizeSlot(SeasonStore& store, int slot, bool& damaged) {
   }
 }
 
-// Reads the block that starts at `offset` into slots 1..31; a missing file or a short one
-// reads as zeros. False when the file is unreadable or a record is damaged.
+// Reads the block that starts at `offset` into slots 1..SeasonTeamCount; a missing file or a short
+// one reads as zeros. False when the file is unreadable or a record is damaged.
 bool ReadBlockAt(SeasonStore& store, const std::filesystem::path& file, std::uint64_t offset) {
-  auto read = ReadSeasonFileRange(file, offset, StatsBlockSize);
+  auto read = ReadSeasonFileRange(file, offset, StatsBlockSizeOf(store));
   return ReadStatsBlockBytes(store, read ? *read : std::nullopt);
 }
 
@@ -58,7 +60,7 @@ bool ReadBlockAt(SeasonStore& store, const std::filesystem::path& file, std::uin
 
 bool ReadStatsBlockBytes(SeasonStore& store, const std::optional<std::string>& bytes) {
   bool damaged = !bytes;
-  for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
+  for (int slot = 1; slot <= SeasonTeamCount(store); ++slot) {
     StatsRecord record{};
     const std::size_t start = static_cast<std::size_t>(slot - 1) * StatsRecordSize;
     if (bytes && bytes->size() > start) {
@@ -112,7 +114,7 @@ void UnpackStatsRecord(SeasonStore& store, int slot, const StatsRecord& record) 
 }
 
 bool LoadStatsBlock(SeasonStore& store, const std::filesystem::path& folder, int block) {
-  const bool whole = ReadBlockAt(store, StatisticsFile(store, folder), BlockOffset(block));
+  const bool whole = ReadBlockAt(store, StatisticsFile(store, folder), BlockOffset(store, block));
   return whole && BlockHasPredictions(store);
 }
 
@@ -124,7 +126,7 @@ bool BlockHasPredictions(const SeasonStore& store) {
 }
 
 bool LoadStatsBlockNumber(SeasonStore& store, const std::filesystem::path& folder, int block) {
-  return ReadBlockAt(store, StatisticsFile(store, folder), BlockOffset(block));
+  return ReadBlockAt(store, StatisticsFile(store, folder), BlockOffset(store, block));
 }
 
 bool StatsBlockDamaged(const SeasonStore& store, const std::filesystem::path& folder, int block) {
@@ -132,18 +134,18 @@ bool StatsBlockDamaged(const SeasonStore& store, const std::filesystem::path& fo
   if (!read) return true;
   if (!*read) return false;
   const std::string& bytes = **read;
-  const std::uint64_t start = BlockOffset(block);
+  const std::uint64_t start = BlockOffset(store, block);
+  const std::size_t size = StatsBlockSizeOf(store);
   if (bytes.size() <= start) return false;
-  if (bytes.size() < start + StatsBlockSize && bytes.size() % StatsRecordSize != 0) return true;
+  if (bytes.size() < start + size && bytes.size() % StatsRecordSize != 0) return true;
   SeasonStore scratch = store;
-  return !ReadStatsBlockBytes(scratch,
-                              bytes.substr(static_cast<std::size_t>(start), StatsBlockSize));
+  return !ReadStatsBlockBytes(scratch, bytes.substr(static_cast<std::size_t>(start), size));
 }
 
 std::string StatsBlockBytes(const SeasonStore& store) {
   std::string bytes;
-  bytes.reserve(StatsBlockSize);
-  for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
+  bytes.reserve(StatsBlockSizeOf(store));
+  for (int slot = 1; slot <= SeasonTeamCount(store); ++slot) {
     const StatsRecord record = PackStatsRecord(store, slot);
     bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
   }
@@ -154,7 +156,8 @@ Outcome<void> WriteStatsBlock(SeasonStore& store, const std::filesystem::path& f
   if (block < 0 || block > std::numeric_limits<int16_t>::max()) {
     return Failure{fmt::format("{} has no block {}", StatisticsFileName(store.WorkingYear), block)};
   }
-  return PatchSeasonFile(StatisticsFile(store, folder), BlockOffset(block), StatsBlockBytes(store));
+  return PatchSeasonFile(StatisticsFile(store, folder), BlockOffset(store, block),
+                         StatsBlockBytes(store));
 }
 
 }  // namespace tavrin
