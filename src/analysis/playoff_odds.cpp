@@ -24,15 +24,15 @@ namespace tavrin {
 // 2000 seasons; division Brier, its calibration slope and play-off Brier in 1999, in 2000, and
 // both pooled):
 //                               1999                  2000                  both
-//   net points (the odds')      0.0752 1.12 0.0767    0.0821 0.93 0.0804    0.0787 1.01 0.0786
-//   ratings held fixed          0.0779 1.01 0.0760    0.1011 0.46 0.0953    0.0895 0.62 0.0857
-//   ratings, spread 4 drift 2   0.0778 1.29 0.0800    0.0971 0.67 0.0966    0.0874 0.87 0.0883
-//   every game a coin flip      0.0870 1.28 0.0948    0.0787 1.40 0.1060    0.0828 1.34 0.1004
+//   net points (the odds')      0.0758 1.11 0.0759    0.0824 0.93 0.0808    0.0791 1.00 0.0784
+//   ratings held fixed          0.0783 1.01 0.0755    0.1011 0.46 0.0956    0.0897 0.62 0.0855
+//   ratings, spread 4 drift 2   0.0779 1.29 0.0798    0.0971 0.67 0.0965    0.0875 0.87 0.0881
+//   every game a coin flip      0.0874 1.28 0.0943    0.0786 1.40 0.1064    0.0830 1.34 0.1003
 // The ratings carry last season into this one, and over the rest of a season that misleads: in
 // 2000 last season's best teams kept their ratings while others won their divisions, and no
 // spread or drift around the ratings (nor a margin scaled towards 0) brought the division odds
-// near the coin flips'. This season's net points per game foretell both seasons better on every
-// figure, with each season's slope near 1 and no spread of its own. In 2000 the coin flips still
+// near the coin flips'. This season's net points per game foretell both seasons better (1999's
+// play-off places as well), with each season's slope near 1 and no spread of its own. In 2000 the coin flips still
 // foretell the division winners a little better: they were the teams ahead in the standings
 // rather than the strongest by any measure.
 const double StrengthSpread = 4.0;
