@@ -32,9 +32,9 @@ namespace tavrin {
 // 2000 last season's best teams kept their ratings while others won their divisions, and no
 // spread or drift around the ratings (nor a margin scaled towards 0) brought the division odds
 // near the coin flips'. This season's net points per game foretell both seasons better (1999's
-// play-off places as well), with each season's slope near 1 and no spread of its own. In 2000 the coin flips still
-// foretell the division winners a little better: they were the teams ahead in the standings
-// rather than the strongest by any measure.
+// play-off places as well), with each season's slope near 1 and no spread of its own. In 2000 the
+// coin flips still foretell the division winners a little better: they were the teams ahead in the
+// standings rather than the strongest by any measure.
 const double StrengthSpread = 4.0;
 const double StrengthWeeklyDrift = 2.0;
 // Net points per game as if each team had also played one even game, so that its first games
