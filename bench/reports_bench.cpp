@@ -128,27 +128,49 @@ std::size_t EveryReport(Session& session) {
   return lines;
 }
 
-void BM_SeasonWithReports(benchmark::State& state) {
+// Imports a season through the tool's command into `folder`, refilled from `start` before each
+// run, then builds every report of it.
+void ImportWithReports(benchmark::State& state, const std::filesystem::path& start,
+                       const std::vector<std::string>& arguments) {
   const auto commands = cli::DataCommands();
   const auto import = std::find_if(commands.begin(), commands.end(),
                                    [](const cli::CliCommand& c) { return c.name == "import"; });
-  SeasonFolder folder(Golden / "start");
-  const std::string csv =
-      (std::filesystem::path(TAVRIN_BENCH_DATA_DIR) / "seasons" / "1999.csv").string();
+  SeasonFolder folder(start);
   for (auto _ : state) {
     state.PauseTiming();
-    folder.Refill(Golden / "start");
+    folder.Refill(start);
     state.ResumeTiming();
     std::istringstream in;
     std::ostringstream out;
-    if (import->run(folder.session, {csv}, in, out) != cli::ExitDone) {
+    if (import->run(folder.session, arguments, in, out) != cli::ExitDone) {
       state.SkipWithError("the import was refused");
       return;
     }
-    benchmark::DoNotOptimize(EveryReport(folder.session));
+    cli::StartSession(folder.session);  // the season the import made, as the next command reads it
+    state.counters["report_lines"] = static_cast<double>(EveryReport(folder.session));
   }
 }
+
+void BM_SeasonWithReports(benchmark::State& state) {
+  ImportWithReports(
+      state, Golden / "start",
+      {(std::filesystem::path(TAVRIN_BENCH_DATA_DIR) / "seasons" / "1999.csv").string()});
+}
 BENCHMARK(BM_SeasonWithReports)->Unit(benchmark::kMillisecond);
+
+// The same for a season of the 32-team league with eighteen weeks, from the community's games
+// file into an empty folder.
+void BM_ThirtyTwoTeamSeasonWithReports(benchmark::State& state) {
+  const std::filesystem::path empty = MakeBenchFolder();
+  ImportWithReports(
+      state, empty,
+      {"--season", "2022",
+       (std::filesystem::path(TAVRIN_BENCH_DATA_DIR) / "seasons" / "modern" / "games_2022.csv")
+           .string()});
+  std::error_code ignored;
+  std::filesystem::remove_all(empty, ignored);
+}
+BENCHMARK(BM_ThirtyTwoTeamSeasonWithReports)->Unit(benchmark::kMillisecond);
 
 // The reports part of the above alone, over the season's final files.
 void BM_EveryReportOfASeason(benchmark::State& state) {
