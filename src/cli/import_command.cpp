@@ -32,8 +32,10 @@ int ImportFirstSeason(Session& session, const std::string& name, const std::stri
         FirstLeagueYear);
     return ExitRefused;
   }
+  // The steps are one change: the user hears of the import once it is saved, and only then.
   ImportChoice schedules_only;
   schedules_only.schedules_only = true;
+  schedules_only.tell_imported = false;
   schedules_only.reader = [year](std::string_view games, std::vector<CsvProblem>& problems) {
     return ReadGamesFile(games, year, problems);
   };
@@ -44,7 +46,10 @@ int ImportFirstSeason(Session& session, const std::string& name, const std::stri
       StartLeagueSeason(session, *league) && ImportSeason(session, name, text, schedules_only) &&
       demo::WriteFirstSeasonStart(session) && ImportSeason(session, name, text, whole) &&
       SaveOrTell(session.ui, change, {});
-  return imported ? ExitDone : ExitRefused;
+  if (!imported) return ExitRefused;
+  ShowSeasonImported(session.ui, year, name, static_cast<std::size_t>(session.store.WeeksInSeason),
+                     std::max<int>(session.store.LastScoredWeek, 0));
+  return ExitDone;
 }
 
 int RunImport(Session& session, const std::vector<std::string>& args, std::istream& in,

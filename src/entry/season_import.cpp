@@ -278,11 +278,18 @@ bool ImportSeason(Session& session, std::string_view file_name, std::string_view
   }
   if (!SaveOrTell(session.ui, change, {})) return false;
   session.store = season.store();
-  session.ui.ShowMessage(fmt::format("Season {} imported from {}: {} weeks of schedules, {} "
-                                     "weeks of scores.",
-                                     csv.year, file_name, csv.weeks.size(), season.scored_weeks()),
-                         ProgramCaption, MessageIcon::None);
+  if (choice.tell_imported) {
+    ShowSeasonImported(session.ui, csv.year, file_name, csv.weeks.size(), season.scored_weeks());
+  }
   return true;
+}
+
+void ShowSeasonImported(UserInterface& ui, int year, std::string_view file_name,
+                        std::size_t schedule_weeks, int scored_weeks) {
+  ui.ShowMessage(fmt::format("Season {} imported from {}: {} weeks of schedules, {} weeks of "
+                             "scores.",
+                             year, file_name, schedule_weeks, scored_weeks),
+                 ProgramCaption, MessageIcon::None);
 }
 
 }  // namespace tavrin

@@ -24,9 +24,16 @@ struct ImportChoice {
   // How the text is read when it is not the program's own season CSV (the community's games
   // file, read by the caller that knows its league); empty for the season CSV.
   std::function<SeasonCsv(std::string_view text, std::vector<CsvProblem>& problems)> reader;
+  // Tells the user what was imported once the files are replaced. A caller that makes the import
+  // one step of a larger change tells it itself (ShowSeasonImported) once that change is saved.
+  bool tell_imported = true;
 };
 bool ImportSeason(Session& session, std::string_view file_name, std::string_view text,
                   const ImportChoice& choice);
+
+// "Season 2022 imported from games.csv: 18 weeks of schedules, 18 weeks of scores."
+void ShowSeasonImported(UserInterface& ui, int year, std::string_view file_name,
+                        std::size_t schedule_weeks, int scored_weeks);
 
 // The scored weeks of the season an import with this choice would replace.
 int ScoredWeeksReplaced(const SeasonStore& store, const ImportChoice& choice);

@@ -32,6 +32,8 @@ std::vector<std::string> AfterImport(int year, const std::string& command) {
   const auto import = RunTool(folder.path() / "season", "import --season " + std::to_string(year) +
                                                             " '" + games.string() + "'");
   EXPECT_EQ(import.status, 0) << import.output;
+  // The import is one change, told of once, when it is saved.
+  EXPECT_EQ(Split(import.output, '\n').size(), 1u) << import.output;
   return Split(RunTool(folder.path() / "season", command, "/dev/null", "").output, '\n');
 }
 
