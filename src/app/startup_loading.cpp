@@ -54,7 +54,7 @@ WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& 
                                UserInterface& ui, Printer& printer) {
   // One message however many of the two files failed: it names both.
   bool failed = !ReadSettings(store, folder);
-  store.TeamCount = TeamCountOfYear(store.WorkingYear);
+  store.TeamCount = SeasonTeamCountIn(folder, store.WorkingYear);
   WeekMenuCaptions menus = BuildWeekMenuCaptions(store.WeeksInSeason);
   ForgetMissingReportFont(store, printer);
   failed = !ReadNames(store, folder) || failed;

@@ -7,7 +7,7 @@ namespace tavrin::cli {
 bool StartSession(Session& session) {
   SeasonStore& store = session.store;
   const bool settings_read = ReadSettings(store, session.folder);
-  store.TeamCount = TeamCountOfYear(store.WorkingYear);
+  store.TeamCount = SeasonTeamCountIn(session.folder, store.WorkingYear);
   const bool names_read = ReadNames(store, session.folder);
   store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
                    "Wednesday", "Thursday", "Friday", "Saturday"};

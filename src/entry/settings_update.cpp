@@ -32,7 +32,7 @@ bool TakeSettingsForm(Session& session, const SettingsForm& form) {
   store.Reactivity = static_cast<float>(form.reactivity);
   store.Weighting = static_cast<float>(form.weighting);
   store.WeeksInSeason = static_cast<int16_t>(*weeks);
-  store.TeamCount = TeamCountOfYear(store.WorkingYear);
+  store.TeamCount = SeasonTeamCountIn(session.folder, store.WorkingYear);
   return true;
 }
 

@@ -28,9 +28,16 @@ std::string StatisticsFileName(int year);  // "TVSt" + year + ".dat"
 // Settings "TavSE.dat". Reading sets TeamCount, fills the six settings in file order
 // and stops at the first line that is missing or does not fit (a 16-bit value out of range, a
 // single beyond its range), returning false; values not read keep what they held. Two-digit
-// years are widened (98 -> 1998, 5 -> 2005); TeamCount is then the working year's. Writing refuses
-// a ReportFont holding a double quote or a line break, since it could not be read back.
+// years are widened (98 -> 1998, 5 -> 2005); TeamCount is then the season's (SeasonTeamCountIn).
+// Writing refuses a ReportFont holding a double quote or a line break, since it could not be read
+// back.
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder);
+// The team count of the season of `year` kept in `folder`: 31 to 2001, and 32 from 2002 unless
+// the season was made as one of 31 teams, which its files tell (statistics blocks of 31 records,
+// or, before any block, teams named only in the 31-team names file). The program followed the
+// 31-team league alone before it followed the 32-team one, and accepted any year for it: those
+// seasons keep being read as they were written.
+int16_t SeasonTeamCountIn(const std::filesystem::path& folder, int year);
 Outcome<void> WriteSettings(const SeasonStore& store, const std::filesystem::path& folder);
 // The settings file's whole text, refused when the ReportFont could not be read back.
 Outcome<std::string> SettingsText(const SeasonStore& store);

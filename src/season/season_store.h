@@ -31,7 +31,8 @@ struct SeasonStore {
   int16_t WeeksInSeason = 0;
 
   // Working state.
-  // TeamCountOfYear(WorkingYear), set after the settings are read or saved, never read from a file.
+  // The season's team count (SeasonTeamCountIn): its year's league, or 31 for a later season made
+  // with 31 teams. Set after the settings are read or saved, never above the largest league.
   int16_t TeamCount = 0;
 
   // Name tables (slot t belongs to team t); strings hold Latin-1 bytes.

@@ -39,8 +39,24 @@ std::optional<float> LineSingle(std::optional<std::string_view> line) {
 
 }  // namespace
 
+int16_t SeasonTeamCountIn(const std::filesystem::path& folder, int year) {
+  if (TeamCountOfYear(year) == LeagueTeamCount) return LeagueTeamCount;
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(folder / StatisticsFileName(year), error);
+  if (!error && size > 0) {
+    // Blocks are written whole, so the file's length is a whole number of them; a length both
+    // counts divide (31 blocks of 32 records) says nothing.
+    const bool of_31 = size % (std::uintmax_t{StatsRecordSize} * LeagueTeamCount) == 0;
+    const bool of_32 = size % (std::uintmax_t{StatsRecordSize} * MostLeagueTeams) == 0;
+    if (of_31 != of_32) return of_31 ? LeagueTeamCount : MostLeagueTeams;
+  }
+  const bool named_31 = std::filesystem::exists(folder / NamesFileName, error);
+  const bool named_32 = std::filesystem::exists(folder / ThirtyTwoTeamNamesFileName, error);
+  return named_31 && !named_32 ? LeagueTeamCount : MostLeagueTeams;
+}
+
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {
-  store.TeamCount = TeamCountOfYear(store.WorkingYear);
+  store.TeamCount = SeasonTeamCountIn(folder, store.WorkingYear);
   const auto text = ReadSeasonFile(folder / SettingsFileName);
   if (!text || !*text) return false;
   const std::vector<std::string_view> lines = SplitLines(**text);
@@ -54,7 +70,7 @@ bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {
   const auto year = LineInt16(next_line());
   if (!year) return false;
   store.WorkingYear = WidenYear(*year);
-  store.TeamCount = TeamCountOfYear(store.WorkingYear);
+  store.TeamCount = SeasonTeamCountIn(folder, store.WorkingYear);
   const auto reactivity = LineSingle(next_line());
   if (!reactivity) return false;
   store.Reactivity = *reactivity;

@@ -82,5 +82,22 @@ TEST(SeedsCommand, StandingsOfA32TeamSeasonListItsDivisionsOfFour) {
   EXPECT_EQ(clubs, "Minnesota   |Detroit     |Green Bay   |Chicago     |");
 }
 
+// Catches a season the program made with 31 teams for a year of the 32-team league, as it could
+// before it followed that league, read as one of 32: the 1999 season kept as 2005.
+TEST(SeedsCommand, A31TeamSeasonOfALaterYearIsReadAsItWasWritten) {
+  testing::TempFolder folder;
+  folder.CopyFilesFrom(testing::TestDataDir() / "golden" / "1999" / "final");
+  for (const char* file : {"TVSC", "TVSt"}) {
+    fs::rename(folder.path() / (std::string(file) + "1999.dat"),
+               folder.path() / (std::string(file) + "2005.dat"));
+  }
+  std::string settings = testing::ReadFileBytes(folder.path() / "TavSE.dat");
+  testing::WriteFileBytes(folder.path() / "TavSE.dat", settings.replace(0, 4, "2005"));
+  std::string expected = testing::ReadFileBytes(testing::TestDataDir() / "golden" / "1999" /
+                                                "reports" / "standings_week_17.txt");
+  expected.replace(expected.find("1999"), 4, "2005");
+  EXPECT_EQ(RunTool(folder.path(), "standings 17").output, expected);
+}
+
 }  // namespace
 }  // namespace tavrin
