@@ -17,24 +17,11 @@ int LowestRatedTeam(const SeasonStore& store, int team_count) {
   return static_cast<int>(std::min_element(first, first + team_count) - store.Cqr.begin());
 }
 
-void CopyTeamFigures(const SeasonStore& from, int from_team, SeasonStore& to, int to_team) {
-  to.Wins[to_team] = from.Wins[from_team];
-  to.Losses[to_team] = from.Losses[from_team];
-  to.Ties[to_team] = from.Ties[from_team];
-  to.PointsScored[to_team] = from.PointsScored[from_team];
-  to.PointsAllowed[to_team] = from.PointsAllowed[from_team];
+// What the setup carries of a club; its record and points are cleared afterwards.
+void CopyCarriedFigures(const SeasonStore& from, int from_team, SeasonStore& to, int to_team) {
+  to.Cqr[to_team] = from.Cqr[from_team];
   to.AveOffense[to_team] = from.AveOffense[from_team];
   to.AveDefense[to_team] = from.AveDefense[from_team];
-  to.Cqr[to_team] = from.Cqr[from_team];
-}
-
-void ClearGameSlot(SeasonStore& store, int game) {
-  store.GameWinner[game] = 0;
-  store.WinMargin[game] = 0;
-  store.PickTeam[game] = 0;
-  store.PickMargin[game] = 0;
-  store.FirstScore[game] = 0;
-  store.SecondScore[game] = 0;
 }
 
 }  // namespace
@@ -59,18 +46,16 @@ void CarryByFranchise(SeasonStore& store, const LeagueCrossing& crossing) {
       renumbered[former] = static_cast<int16_t>(team);
   }
 
+  for (int slot = crossing.last_team_count + 1; slot <= next_count; ++slot)
+    UnpackStatsRecord(store, slot, StatsRecord{});
+  for (int game = 1; game <= std::min(crossing.last_team_count, next_count); ++game) {
+    store.GameWinner[game] = renumbered[last.GameWinner[game]];
+    store.PickTeam[game] = renumbered[last.PickTeam[game]];
+  }
   const int newcomer_model = LowestRatedTeam(last, crossing.last_team_count);
   for (int team = 1; team <= next_count; ++team) {
     const int former = crossing.former_teams[team];
-    CopyTeamFigures(last, former != 0 ? former : newcomer_model, store, team);
-  }
-  for (int game = 1; game <= next_count; ++game) {
-    if (game > crossing.last_team_count) {
-      ClearGameSlot(store, game);
-      continue;
-    }
-    store.GameWinner[game] = renumbered[last.GameWinner[game]];
-    store.PickTeam[game] = renumbered[last.PickTeam[game]];
+    CopyCarriedFigures(last, former != 0 ? former : newcomer_model, store, team);
   }
 }
 
