@@ -7,23 +7,24 @@
 namespace tavrin {
 namespace {
 
-// 2001's final block: club t rated 50 + t (Buffalo lowest); Seattle (16, 32 from 2002) won game 1.
-class NewSeasonAcrossLeagues : public testing::SeasonFixture {
- protected:
-  NewSeasonAcrossLeagues() {
-    store.WorkingYear = 2001;
-    FillStartBlock(0);
-    for (int team = 1; team <= LeagueTeamCount; ++team) store.Cqr[team] = 50 + team;
-    SetPick(1, store.GameWinner[1] = 16, 3.0f);
-    EXPECT_TRUE(WriteStatsBlock(store, folder.path(), 17));
-    store.WorkingYear = 2002;
-    store.TeamCount = TeamCountOfYear(2002);
-    ui.inputs.push_back("17");
-  }
-};
+using NewSeasonAcrossLeagues = testing::SeasonFixture;
 
-// Catches ratings carried by number, a 31-record block, and the new club without the rule.
+// Catches ratings carried by number, a 31-record block, the new club without the rule, and a
+// refusal that writes.
 TEST_F(NewSeasonAcrossLeagues, CarriesEachClubByFranchiseIntoTheNewLeaguesFiles) {
+  // 2001's final block: club t rated 50 + t (Buffalo lowest); Seattle (16, 32 from 2002) won.
+  store.WorkingYear = 2001;
+  FillStartBlock(0);
+  for (int team = 1; team <= LeagueTeamCount; ++team) store.Cqr[team] = 50 + team;
+  SetPick(1, store.GameWinner[1] = 16, 3.0f);
+  ASSERT_TRUE(WriteStatsBlock(store, folder.path(), 17));
+  store.WorkingYear = 2002;
+  store.TeamCount = TeamCountOfYear(2002);
+  ui.inputs = {"17", "17"};
+  const auto files = testing::FolderFiles(folder.path());
+  EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Refused);  // no week 1 scheduled
+  EXPECT_EQ(testing::FolderFiles(folder.path()), files);
+
   WriteSchedule(1, {{9, 32}});
   ASSERT_EQ(RunNewSeasonSetup(session), CommandResult::Done);
   ASSERT_TRUE(LoadStatsBlockNumber(store, folder.path(), 0) && ReadNames(store, folder.path()));
@@ -34,12 +35,6 @@ TEST_F(NewSeasonAcrossLeagues, CarriesEachClubByFranchiseIntoTheNewLeaguesFiles)
   }
   EXPECT_EQ(store.GameWinner[1], 32);
   EXPECT_EQ(std::filesystem::file_size(folder.path() / StatisticsFileName(2002)), 32u * 48u);
-}
-
-TEST_F(NewSeasonAcrossLeagues, RefusedLeavesTheFolderAsItWas) {
-  const auto files = testing::FolderFiles(folder.path());
-  EXPECT_EQ(RunNewSeasonSetup(session), CommandResult::Refused);  // no week 1 scheduled
-  EXPECT_EQ(testing::FolderFiles(folder.path()), files);
 }
 
 }  // namespace
