@@ -10,6 +10,7 @@
 #include "demo/divisions_of_four_schedule.h"
 #include "demo/first_season_start.h"
 #include "engine/results_processing.h"
+#include "entry/league_crossing.h"
 #include "entry/new_season.h"
 #include "entry/schedule_save.h"
 #include "entry/score_entry.h"
@@ -119,15 +120,24 @@ Outcome<void> StartNewSeason(Session& session, DemoUi& ui, int year, uint64_t sc
   return {};
 }
 
+// Last season's strengths in the numbering of `year`'s league: each club keeps its own, and a
+// club new to the league is drawn.
+LeagueStrengths InLeagueOf(int year, const LeagueStrengths& last, DemoRandom& rng) {
+  const auto crossing = CrossingInto(year);
+  if (!crossing) return last;
+  LeagueStrengths renumbered{};
+  for (int team = 1; team <= crossing->next.team_count(); ++team) {
+    const int former = crossing->former_teams[team];
+    renumbered[team] = former != 0 ? last[former] : DrawStrengths(rng, 1)[1];
+  }
+  return renumbered;
+}
+
 }  // namespace
 
 Outcome<void> CheckDemoOptions(const DemoOptions& options) {
   if (options.year < FirstDemoYear || options.year > LastDemoYear)
     return Failure{fmt::format("the year must lie between {} and {}", FirstDemoYear, LastDemoYear)};
-  // Carrying the ratings from one league to the other is no part of the demo.
-  if (OfThirtyOneTeams(options.year) != OfThirtyOneTeams(options.year - 1))
-    return Failure{fmt::format("the year must not be {}: the league grew to 32 teams that year",
-                               FirstThirtyTwoTeamYear)};
   if (options.weeks_played < 0 || options.weeks_played > WeeksOf(options.year))
     return Failure{
         fmt::format("the weeks played must lie between 0 and {}", WeeksOf(options.year))};
@@ -148,9 +158,11 @@ Outcome<void> MakeDemoSeason(const std::filesystem::path& folder, const DemoOpti
   DemoRandom strength_rng(seeds.Next());
   DemoRandom last_scores(seeds.Next());
   DemoRandom new_scores(seeds.Next());
-  const int teams = TeamCountOfYear(options.year);
-  const LeagueStrengths last_strengths = DrawStrengths(strength_rng, teams);
-  const LeagueStrengths new_strengths = NextSeasonStrengths(last_strengths, strength_rng, teams);
+  const LeagueStrengths last_strengths =
+      DrawStrengths(strength_rng, TeamCountOfYear(options.year - 1));
+  const LeagueStrengths new_strengths =
+      NextSeasonStrengths(InLeagueOf(options.year, last_strengths, strength_rng), strength_rng,
+                          TeamCountOfYear(options.year));
 
   if (auto played = PlayLastSeason(session, demo_ui, options.year - 1, last_schedule_seed,
                                    last_strengths, last_scores);

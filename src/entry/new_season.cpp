@@ -8,6 +8,7 @@
 #include "engine/recorded_scores.h"
 #include "engine/results_processing.h"
 #include "engine/season_saving.h"
+#include "entry/league_crossing.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/text_convention.h"
@@ -52,13 +53,17 @@ std::optional<int> AskLastSeasonWeeksPlusOne(Session& session, int last_year) {
   }
 }
 
-// Loads block `weeks` of last season's file; WorkingYear names the new season again afterwards.
-// False when the block cannot be used.
+// Loads block `weeks` of last season's file, as many records a block as last season's league
+// had teams; WorkingYear and TeamCount name the new season again afterwards. False when the
+// block cannot be used.
 bool LoadLastSeasonFinalBlock(Session& session, int new_year, int weeks_plus_one) {
   SeasonStore& store = session.store;
+  const int16_t team_count = store.TeamCount;
   store.WorkingYear = static_cast<int16_t>(new_year - 1);
+  store.TeamCount = TeamCountOfYear(new_year - 1);
   const bool loaded = LoadStatsBlock(store, session.folder, weeks_plus_one - 1);
   store.WorkingYear = static_cast<int16_t>(new_year);
+  store.TeamCount = team_count;
   return loaded;
 }
 
@@ -94,16 +99,22 @@ CommandResult RunNewSeasonSetup(Session& session) {
     return CommandResult::Refused;
   }
 
+  const auto crossing = CrossingInto(new_year);
+  if (crossing) CarryByFranchise(store, *crossing);
   PredictNextWeek(store, session.folder, 0);
   RoundStatistics(store);
   ClearRecordsAndPoints(store);
   SeasonChange change(session.folder);
-  const int16_t last_scored = store.LastScoredWeek;
+  const SeasonStore before = store;
+  const Outcome<void> names =
+      crossing ? TakeNewLeagueNames(session, crossing->next) : Outcome<void>{};
   store.LastScoredWeek = 0;
-  if (!SaveOrTell(
-          session.ui, change,
-          {WriteStatsBlock(store, session.folder, 0), WriteSettings(store, session.folder)})) {
-    store.LastScoredWeek = last_scored;
+  if (!SaveOrTell(session.ui, change,
+                  {names, WriteStatsBlock(store, session.folder, 0),
+                   WriteSettings(store, session.folder)})) {
+    store.LocationName = before.LocationName;
+    store.TeamName = before.TeamName;
+    store.LastScoredWeek = before.LastScoredWeek;
     return CommandResult::NotSaved;
   }
   return CommandResult::Done;

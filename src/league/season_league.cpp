@@ -94,6 +94,17 @@ std::optional<int> SeasonLeague::TeamOfCode(std::string_view code) const {
   return static_cast<int>(found - teams.begin()) + 1;
 }
 
+std::vector<int> FormerTeams(const SeasonLeague& last, const SeasonLeague& next) {
+  std::vector<int> former(static_cast<std::size_t>(next.team_count()) + 1, 0);
+  for (int team = 1; team <= next.team_count(); ++team) {
+    for (int old = 1; old <= last.team_count(); ++old) {
+      if (last.Team(old).franchise == next.Team(team).franchise)
+        former[static_cast<std::size_t>(team)] = old;
+    }
+  }
+  return former;
+}
+
 std::span<const league::Division> DivisionsOf(int team_count) {
   if (team_count == MostLeagueTeams) return EightDivisions;
   return league::Divisions;

@@ -50,6 +50,10 @@ inline constexpr int FirstLeagueYear = 1999;
 // The league of `year`; nothing before the first season the program follows.
 std::optional<SeasonLeague> LeagueOf(int year);
 
+// Slot t (1..next's teams) holds the number that team t's club had in `last`'s league, 0 for a
+// club new to the league; slot 0 is unused.
+std::vector<int> FormerTeams(const SeasonLeague& last, const SeasonLeague& next);
+
 // The divisions of the league of `team_count` teams: the 32-team league's, or the 31-team
 // league's for any other count.
 std::span<const league::Division> DivisionsOf(int team_count);

@@ -178,9 +178,9 @@ TEST_F(DemoSeason, WritesBesideOtherFilesAndOpensTheWeekAfterThosePlayed) {
 // Catches the edges of the year and weeks-played ranges moved by one, and a usable edge not
 // made into a season scored through its weeks played.
 TEST_F(DemoSeason, OptionsOutsideTheirRangesAreRefusedAndTheEdgesMade) {
-  const std::pair<DemoOptions, bool> cases[] = {{{1997, 1, 8}, false},  {{10000, 1, 8}, false},
-                                                {{2000, 1, -1}, false}, {{2000, 1, 18}, false},
-                                                {{1998, 1, 0}, true},   {{2001, 9, 17}, true}};
+  const std::pair<DemoOptions, bool> cases[] = {
+      {{1997, 1, 8}, false}, {{10000, 1, 8}, false}, {{2000, 1, -1}, false}, {{2000, 1, 18}, false},
+      {{1998, 1, 0}, true},  {{2001, 9, 17}, true},  {{2002, 3, 2}, true}};
   for (const auto& [options, usable] : cases) {
     SCOPED_TRACE(::testing::Message() << options.year << " " << options.weeks_played);
     EXPECT_EQ(static_cast<bool>(CheckDemoOptions(options)), usable);
@@ -191,7 +191,8 @@ TEST_F(DemoSeason, OptionsOutsideTheirRangesAreRefusedAndTheEdgesMade) {
     EXPECT_EQ(std::pair(int{store.WorkingYear}, int{store.LastScoredWeek}),
               std::pair(options.year, options.weeks_played));
     EXPECT_EQ(std::filesystem::file_size(into.path() / StatisticsFileName(options.year)),
-              std::uintmax_t{StatsRecordSize * LeagueTeamCount * (options.weeks_played + 1u)});
+              std::uintmax_t{StatsRecordSize * TeamCountOfYear(options.year) *
+                             (options.weeks_played + 1u)});
   }
 }
 
