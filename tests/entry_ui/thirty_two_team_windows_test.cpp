@@ -1,0 +1,80 @@
+// The data entry windows over a 32-team season of 18 weeks, imported from the community's
+// games file: a row, a box pair and a button for every game and team its league has.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "demo/first_season_start.h"
+#include "entry/scores_window.h"
+#include "entry_ui/window_fixture.h"
+#include "reports/golden_case.h"
+#include "season/file_io.h"
+#include "season/season_change.h"
+
+using namespace tavrin;
+using namespace tavrin::testing;
+
+namespace {
+
+// The 2022 season imported whole into a scratch folder, with a stand-in main window.
+struct ModernSeason {
+  TempFolder folder;
+  SeasonStore store;
+  ScriptedUi ui;
+  Session session{store, ui, folder.path()};
+  QWidget main_window;
+
+  ModernSeason() {
+    const auto games =
+        ReadWholeFile(TestDataDir() / "seasons" / "modern" / "games_2022.csv", MaxInputFileSize);
+    SeasonChange change(folder.path());
+    const bool imported =
+        games && *games &&
+        demo::ImportFirstLeagueSeason(session, *LeagueOf(2022), "games_2022.csv", **games) &&
+        change.Commit();
+    if (!imported) QTest::qFail("the 2022 games file was not imported", __FILE__, __LINE__);
+    main_window.resize(640, 480);
+    main_window.show();
+  }
+};
+
+// Saves a picture of the window when TAVRIN_SCREENSHOT_DIR names a folder, to look at by eye.
+void Photograph(QWidget* window) {
+  const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
+  if (!folder.isEmpty()) window->grab().save(folder + "/" + window->objectName() + "32.png");
+}
+
+int VisibleBoxes(QWidget* window) {
+  int shown = 0;
+  for (auto* box : window->findChildren<QLineEdit*>()) shown += box->isVisible() ? 1 : 0;
+  return shown;
+}
+
+}  // namespace
+
+class ThirtyTwoTeamWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<ModernSeason> season_;
+  Session& session() { return season_->session; }
+  QWidget* owner() { return &season_->main_window; }
+
+ private slots:
+  void init() { season_ = std::make_unique<ModernSeason>(); }
+  void cleanup() { season_.reset(); }
+
+  void scoreEntryShowsAFullWeekOfSixteenGames() {
+    QWidget* window = OpenScoresWindow(session(), 1, owner());
+    QVERIFY(window != nullptr);
+    ExpectDialogRules(window, owner(), Growth::Fixed);
+    Photograph(window);
+    QCOMPARE(VisibleBoxes(window), 2 * MostGamesInWeek(MostLeagueTeams));
+    QCOMPARE(Control<QLabel>(window, "TLabel_16")->text(), QString("Denver"));
+    QVERIFY(ClippedControls(window).isEmpty());
+  }
+};
+
+QTEST_MAIN(ThirtyTwoTeamWindowsTest)
+#include "thirty_two_team_windows_test.moc"
