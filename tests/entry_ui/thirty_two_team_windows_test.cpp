@@ -1,11 +1,15 @@
 // The data entry windows over a 32-team season of 18 weeks, imported from the community's
 // games file: a row, a box pair and a button for every game and team its league has.
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 
 #include "demo/first_season_start.h"
+#include "entry/schedule_window.h"
 #include "entry/scores_window.h"
 #include "entry_ui/window_fixture.h"
 #include "reports/golden_case.h"
@@ -73,6 +77,25 @@ class ThirtyTwoTeamWindowsTest : public QObject {
     QCOMPARE(VisibleBoxes(window), 2 * MostGamesInWeek(MostLeagueTeams));
     QCOMPARE(Control<QLabel>(window, "TLabel_16")->text(), QString("Denver"));
     QVERIFY(ClippedControls(window).isEmpty());
+  }
+
+  void scheduleEntryLaysTheTeamsOutInFourDivisionsAConference() {
+    QWidget* window = OpenScheduleWindow(session(), owner());
+    ExpectDialogRules(window, owner(), Growth::Resizable);
+    QTest::keyClicks(Control<QLineEdit>(window, "Text2"), "1");
+    Click(window, "loadbutton");
+    QCOMPARE(Control<QListWidget>(window, "List1")->count(), 1 + 16);  // its heading, 16 games
+    Photograph(window);
+    QVERIFY(ClippedControls(window).isEmpty());
+    const auto league = LeagueOf(2022);
+    for (const auto& [frame, first_team] : {std::pair{"Frame1", 1}, std::pair{"Frame2", 17}}) {
+      auto* conference = Control<QGroupBox>(window, frame);
+      QCOMPARE(conference->findChildren<QLabel*>().size(), 4);  // a caption a division
+      for (int team = first_team; team < first_team + 16; ++team) {
+        auto* button = Control<QPushButton>(conference, QStringLiteral("Clabel_%1").arg(team));
+        QCOMPARE(button->text(), QString::fromLatin1(league->Team(team).location));
+      }
+    }
   }
 };
 
