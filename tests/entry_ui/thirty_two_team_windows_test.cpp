@@ -9,8 +9,10 @@
 #include <QtTest>
 
 #include "demo/first_season_start.h"
+#include "entry/names_window.h"
 #include "entry/schedule_window.h"
 #include "entry/scores_window.h"
+#include "entry/stats_editor_window.h"
 #include "entry_ui/window_fixture.h"
 #include "reports/golden_case.h"
 #include "season/file_io.h"
@@ -96,6 +98,30 @@ class ThirtyTwoTeamWindowsTest : public QObject {
         QCOMPARE(button->text(), QString::fromLatin1(league->Team(team).location));
       }
     }
+  }
+
+  void namesEditorSavesEveryTeamToTheThirtyTwoTeamNamesFile() {
+    QWidget* window = OpenNamesWindow(session(), owner());
+    ExpectDialogRules(window, owner(), Growth::Fixed);
+    Photograph(window);
+    QVERIFY(ClippedControls(window).isEmpty());
+    QCOMPARE(window->findChildren<QLineEdit*>().size(), 2 * 32);
+    auto* last = Control<QLineEdit>(window, "Text2_32");
+    last->setText("Hawks");
+    Click(window, "savebutton");
+    const auto saved = ReadWholeFile(season_->folder.path() / "TavNM32.dat", MaxInputFileSize);
+    QVERIFY(saved && *saved && (*saved)->find("\"Hawks\"") != std::string::npos);
+    QCOMPARE(session().store.TeamName[32], std::string("Hawks"));
+  }
+
+  void statisticsEditorStepsToTheThirtySecondTeam() {
+    QWidget* window = OpenStatsEditorWindow(session(), owner());
+    QTest::keyClicks(Control<QLineEdit>(window, "Text1"), "18");
+    Click(window, "Loadbutton");
+    for (int team = 1; team < 33; ++team) Click(window, "Upbutton");
+    Photograph(window);
+    QVERIFY(ClippedControls(window).isEmpty());
+    QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(), QString("Seattle"));
   }
 };
 
