@@ -3,8 +3,11 @@
 
 #include "app/startup_loading.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <tuple>
 
 #include "app/new_season_command.h"
 #include "app/season_file_commands.h"
@@ -12,6 +15,7 @@
 #include "app/season_offer.h"
 #include "entry/schedule_save.h"
 #include "entry/score_entry.h"
+#include "league/season_league.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
 #include "season/season_change.h"
@@ -135,9 +139,14 @@ TEST_F(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
   std::string damaged = testing::ReadFileBytes(testing::TestDataDir() / "seasons" / "1999.csv");
   damaged.replace(damaged.find("\n1999,9,"), 9, "\n1999,9,x");  // a slot of week 9 is no number
   WriteFileBytes(inputs.path() / "damaged.csv", damaged);
-  for (const auto& file :
-       {testing::TestDataDir() / "seasons" / "1999.csv", inputs.path() / "damaged.csv"}) {
-    const bool whole = file.filename() == "1999.csv";
+  const auto seasons = testing::TestDataDir() / "seasons";
+  // the file, the year it makes (0: refused whole), its weeks
+  const std::tuple<std::filesystem::path, int, int> files[] = {
+      {seasons / "1999.csv", 1999, 17},
+      {inputs.path() / "damaged.csv", 0, 0},
+      {seasons / "modern" / "games_2022.csv", 2022, 18}};
+  for (const auto& [file, year, weeks] : files) {
+    const bool whole = year != 0;
     ChoosingUi ui;
     ui.file = file;
     TempFolder folder;
@@ -151,12 +160,23 @@ TEST_F(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
     // The schedules first, then the scores from the season's start.
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].text,
-              "Season 1999 imported from 1999.csv: 17 weeks of schedules, 17 weeks of scores.");
+              fmt::format("Season {} imported from {}: {} weeks of schedules, {} weeks of scores.",
+                          year, file.filename().string(), weeks, weeks));
     SeasonStore loaded;
     ASSERT_TRUE(ReadSettings(loaded, folder.path()));
-    EXPECT_EQ(loaded.WorkingYear, 1999);
-    EXPECT_EQ(loaded.LastScoredWeek, 17);
+    EXPECT_EQ(loaded.WorkingYear, year);
+    EXPECT_EQ(loaded.LastScoredWeek, weeks);
     EXPECT_TRUE(ReadNames(loaded, folder.path()));
+  }
+}
+
+// Catches a folder holding only the 32-team league's names offered a new season over it.
+TEST_F(StartupLoading, EitherLeaguesNamesFileMeansTheFolderHoldsASeason) {
+  for (const char* names : {NamesFileName, ThirtyTwoTeamNamesFileName}) {
+    TempFolder holder;
+    EXPECT_FALSE(FolderHoldsSeason(holder.path()));
+    WriteFileBytes(holder.path() / names, "");
+    EXPECT_TRUE(FolderHoldsSeason(holder.path())) << names;
   }
 }
 
@@ -181,6 +201,9 @@ TEST_F(NewSeasonCommand, AFirstSeasonSaysWhatItNeedsThenStartsEvenlyRated) {
   ASSERT_TRUE(OfferSeasonForEmptyFolder(session));
   ASSERT_TRUE(ReadSettings(store, folder.path()));
   ASSERT_TRUE(ReadNames(store, folder.path()));
+  // A season of the 32-team league starts with its year's clubs.
+  for (int team = 1; team <= MostLeagueTeams; ++team)
+    EXPECT_EQ(store.TeamName[team], LeagueOf(2003)->Team(team).nickname) << team;
 
   EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Refused);
   EXPECT_EQ(ui.OnlyMessage(),
