@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "analysis/conference_seeds.h"
+#include "analysis/conference_seeds_window.h"
 #include "demo/first_season_start.h"
 #include "entry/names_window.h"
 #include "entry/schedule_window.h"
@@ -49,6 +51,13 @@ struct ModernSeason {
 void Photograph(QWidget* window) {
   const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
   if (!folder.isEmpty()) window->grab().save(folder + "/" + window->objectName() + "32.png");
+}
+
+QStringList ListedLines(QWidget* window) {
+  QStringList lines;
+  auto* list = Control<QListWidget>(window, "List1");
+  for (int row = 0; row < list->count(); ++row) lines << list->item(row)->text();
+  return lines;
 }
 
 int VisibleBoxes(QWidget* window) {
@@ -122,6 +131,23 @@ class ThirtyTwoTeamWindowsTest : public QObject {
     Photograph(window);
     QVERIFY(ClippedControls(window).isEmpty());
     QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(), QString("Seattle"));
+  }
+
+  void seedsWindowListsTheSeedsAfterTheLastOrATypedWeek() {
+    QWidget* window = OpenConferenceSeedsWindow(session(), owner());
+    ExpectDialogRules(window, owner(), Growth::Resizable);
+    Photograph(window);
+    QVERIFY(ClippedControls(window).isEmpty());
+    for (const int week : {18, 9}) {
+      auto* box = Control<QLineEdit>(window, "weekbox");
+      box->setText(QString::number(week));
+      Click(window, "showbutton");
+      QStringList expected;
+      const auto seeds = ShowConferenceSeeds(session(), week);
+      for (const auto& line : ConferenceSeedLines(session().store, week, *seeds))
+        expected << QString::fromLatin1(line);
+      QCOMPARE(ListedLines(window), expected);
+    }
   }
 };
 
