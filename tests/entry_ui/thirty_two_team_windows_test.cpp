@@ -10,6 +10,7 @@
 
 #include "analysis/conference_seeds.h"
 #include "analysis/conference_seeds_window.h"
+#include "analysis/specials_window.h"
 #include "demo/first_season_start.h"
 #include "entry/names_window.h"
 #include "entry/schedule_window.h"
@@ -148,6 +149,18 @@ class ThirtyTwoTeamWindowsTest : public QObject {
         expected << QString::fromLatin1(line);
       QCOMPARE(ListedLines(window), expected);
     }
+  }
+
+  void singleGamePredictsAPairingOfTheThirtySecondTeam() {
+    QWidget* window = OpenSpecialsWindow(session(), owner());
+    ExpectDialogRules(window, owner(), Growth::Resizable);
+    Click(window, "Clabel_20");
+    Click(window, "Clabel_32");
+    QCOMPARE(Control<QLabel>(window, "gamelabel")->text(), QString("Washington at Seattle"));
+    Click(window, "predictbutton");
+    QCOMPARE(ListedLines(window).size(), 2);  // the heading and the prediction
+    Photograph(window);
+    QVERIFY(ClippedControls(window).isEmpty());
   }
 };
 
