@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <tuple>
-
 #include "app/new_season_command.h"
 #include "app/season_file_commands.h"
 #include "app/season_hold.h"
@@ -141,11 +139,9 @@ TEST_F(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
   WriteFileBytes(inputs.path() / "damaged.csv", damaged);
   const auto seasons = testing::TestDataDir() / "seasons";
   // the file, the year it makes (0: refused whole), its weeks
-  const std::tuple<std::filesystem::path, int, int> files[] = {
-      {seasons / "1999.csv", 1999, 17},
-      {inputs.path() / "damaged.csv", 0, 0},
-      {seasons / "modern" / "games_2022.csv", 2022, 18}};
-  for (const auto& [file, year, weeks] : files) {
+  for (const auto& [file, year, weeks] : {std::tuple(seasons / "1999.csv", 1999, 17),
+                                          {inputs.path() / "damaged.csv", 0, 0},
+                                          {seasons / "modern/games_2022.csv", 2022, 18}}) {
     const bool whole = year != 0;
     ChoosingUi ui;
     ui.file = file;
@@ -167,16 +163,6 @@ TEST_F(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
     EXPECT_EQ(loaded.WorkingYear, year);
     EXPECT_EQ(loaded.LastScoredWeek, weeks);
     EXPECT_TRUE(ReadNames(loaded, folder.path()));
-  }
-}
-
-// Catches a folder holding only the 32-team league's names offered a new season over it.
-TEST_F(StartupLoading, EitherLeaguesNamesFileMeansTheFolderHoldsASeason) {
-  for (const char* names : {NamesFileName, ThirtyTwoTeamNamesFileName}) {
-    TempFolder holder;
-    EXPECT_FALSE(FolderHoldsSeason(holder.path()));
-    WriteFileBytes(holder.path() / names, "");
-    EXPECT_TRUE(FolderHoldsSeason(holder.path())) << names;
   }
 }
 

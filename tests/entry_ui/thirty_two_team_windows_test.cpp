@@ -1,12 +1,11 @@
-// The data entry windows over a 32-team season of 18 weeks, imported from the community's
-// games file: a row, a box pair and a button for every game and team its league has.
+// The windows over the 2022 season imported from the community's games file: a place for every
+// game and team of the 32-team league, the names in its own file, and its seeds.
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
 
 #include "analysis/conference_seeds.h"
 #include "analysis/conference_seeds_window.h"
@@ -17,150 +16,70 @@
 #include "entry/scores_window.h"
 #include "entry/stats_editor_window.h"
 #include "entry_ui/window_fixture.h"
-#include "reports/golden_case.h"
 #include "season/file_io.h"
 #include "season/season_change.h"
 
 using namespace tavrin;
 using namespace tavrin::testing;
 
-namespace {
-
-// The 2022 season imported whole into a scratch folder, with a stand-in main window.
-struct ModernSeason {
-  TempFolder folder;
-  SeasonStore store;
-  ScriptedUi ui;
-  Session session{store, ui, folder.path()};
-  QWidget main_window;
-
-  ModernSeason() {
-    const auto games =
-        ReadWholeFile(TestDataDir() / "seasons" / "modern" / "games_2022.csv", MaxInputFileSize);
-    SeasonChange change(folder.path());
-    const bool imported =
-        games && *games &&
-        demo::ImportFirstLeagueSeason(session, *LeagueOf(2022), "games_2022.csv", **games) &&
-        change.Commit();
-    if (!imported) QTest::qFail("the 2022 games file was not imported", __FILE__, __LINE__);
-    main_window.resize(640, 480);
-    main_window.show();
-  }
-};
-
-// Saves a picture of the window when TAVRIN_SCREENSHOT_DIR names a folder, to look at by eye.
-void Photograph(QWidget* window) {
-  const QString folder = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
-  if (!folder.isEmpty()) window->grab().save(folder + "/" + window->objectName() + "32.png");
-}
-
-QStringList ListedLines(QWidget* window) {
-  QStringList lines;
-  auto* list = Control<QListWidget>(window, "List1");
-  for (int row = 0; row < list->count(); ++row) lines << list->item(row)->text();
-  return lines;
-}
-
-int VisibleBoxes(QWidget* window) {
-  int shown = 0;
-  for (auto* box : window->findChildren<QLineEdit*>()) shown += box->isVisible() ? 1 : 0;
-  return shown;
-}
-
-}  // namespace
-
 class ThirtyTwoTeamWindowsTest : public QObject {
   Q_OBJECT
+  TempFolder folder_;
+  SeasonStore store_;
+  ScriptedUi ui_;
+  Session session_{store_, ui_, folder_.path()};
+  QWidget owner_;
 
- private:
-  std::unique_ptr<ModernSeason> season_;
-  Session& session() { return season_->session; }
-  QWidget* owner() { return &season_->main_window; }
+  // The window's rules; its picture in TAVRIN_SCREENSHOT_DIR when that names a folder.
+  QWidget* Checked(QWidget* window, Growth growth) {
+    ExpectDialogRules(window, &owner_, growth);
+    const QString shots = qEnvironmentVariable("TAVRIN_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) window->grab().save(shots + "/" + window->objectName() + "32.png");
+    if (!ClippedControls(window).isEmpty()) QTest::qFail("clipped", __FILE__, __LINE__);
+    return window;
+  }
 
  private slots:
-  void init() { season_ = std::make_unique<ModernSeason>(); }
-  void cleanup() { season_.reset(); }
-
-  void scoreEntryShowsAFullWeekOfSixteenGames() {
-    QWidget* window = OpenScoresWindow(session(), 1, owner());
-    QVERIFY(window != nullptr);
-    ExpectDialogRules(window, owner(), Growth::Fixed);
-    Photograph(window);
-    QCOMPARE(VisibleBoxes(window), 2 * MostGamesInWeek(MostLeagueTeams));
-    QCOMPARE(Control<QLabel>(window, "TLabel_16")->text(), QString("Denver"));
-    QVERIFY(ClippedControls(window).isEmpty());
+  void initTestCase() {
+    const auto games =
+        ReadWholeFile(TestDataDir() / "seasons/modern/games_2022.csv", MaxInputFileSize);
+    SeasonChange change(folder_.path());
+    QVERIFY(demo::ImportFirstLeagueSeason(session_, *LeagueOf(2022), "games", **games));
+    QVERIFY(change.Commit());
+    owner_.show();
   }
 
-  void scheduleEntryLaysTheTeamsOutInFourDivisionsAConference() {
-    QWidget* window = OpenScheduleWindow(session(), owner());
-    ExpectDialogRules(window, owner(), Growth::Resizable);
-    QTest::keyClicks(Control<QLineEdit>(window, "Text2"), "1");
-    Click(window, "loadbutton");
-    QCOMPARE(Control<QListWidget>(window, "List1")->count(), 1 + 16);  // its heading, 16 games
-    Photograph(window);
-    QVERIFY(ClippedControls(window).isEmpty());
-    const auto league = LeagueOf(2022);
-    for (const auto& [frame, first_team] : {std::pair{"Frame1", 1}, std::pair{"Frame2", 17}}) {
-      auto* conference = Control<QGroupBox>(window, frame);
-      QCOMPARE(conference->findChildren<QLabel*>().size(), 4);  // a caption a division
-      for (int team = first_team; team < first_team + 16; ++team) {
-        auto* button = Control<QPushButton>(conference, QStringLiteral("Clabel_%1").arg(team));
-        QCOMPARE(button->text(), QString::fromLatin1(league->Team(team).location));
-      }
-    }
-  }
-
-  void namesEditorSavesEveryTeamToTheThirtyTwoTeamNamesFile() {
-    QWidget* window = OpenNamesWindow(session(), owner());
-    ExpectDialogRules(window, owner(), Growth::Fixed);
-    Photograph(window);
-    QVERIFY(ClippedControls(window).isEmpty());
-    QCOMPARE(window->findChildren<QLineEdit*>().size(), 2 * 32);
-    auto* last = Control<QLineEdit>(window, "Text2_32");
-    last->setText("Hawks");
-    Click(window, "savebutton");
-    const auto saved = ReadWholeFile(season_->folder.path() / "TavNM32.dat", MaxInputFileSize);
-    QVERIFY(saved && *saved && (*saved)->find("\"Hawks\"") != std::string::npos);
-    QCOMPARE(session().store.TeamName[32], std::string("Hawks"));
-  }
-
-  void statisticsEditorStepsToTheThirtySecondTeam() {
-    QWidget* window = OpenStatsEditorWindow(session(), owner());
-    QTest::keyClicks(Control<QLineEdit>(window, "Text1"), "18");
-    Click(window, "Loadbutton");
-    for (int team = 1; team < 33; ++team) Click(window, "Upbutton");
-    Photograph(window);
-    QVERIFY(ClippedControls(window).isEmpty());
-    QCOMPARE(Control<QLabel>(window, "Teamlabel")->text(), QString("Seattle"));
-  }
-
-  void seedsWindowListsTheSeedsAfterTheLastOrATypedWeek() {
-    QWidget* window = OpenConferenceSeedsWindow(session(), owner());
-    ExpectDialogRules(window, owner(), Growth::Resizable);
-    Photograph(window);
-    QVERIFY(ClippedControls(window).isEmpty());
+  void everyWindowHoldsTheWholeLeague() {
+    QWidget* scores = Checked(OpenScoresWindow(session_, 1, &owner_), Growth::Fixed);
+    QCOMPARE(Control<QLabel>(scores, "TLabel_16")->text(), QString("Denver"));  // 16th game
+    QWidget* schedule = Checked(OpenScheduleWindow(session_, &owner_), Growth::Resizable);
+    QCOMPARE(Control<QGroupBox>(schedule, "Frame2")->findChildren<QLabel*>().size(), 4);
+    QCOMPARE(Control<QPushButton>(schedule, "Clabel_32")->text(), QString("Seattle"));
+    QWidget* stats = Checked(OpenStatsEditorWindow(session_, &owner_), Growth::Fixed);
+    QTest::keyClicks(Control<QLineEdit>(stats, "Text1"), "18");
+    Click(stats, "Loadbutton");
+    for (int team = 1; team <= 32; ++team) Click(stats, "Upbutton");
+    QCOMPARE(Control<QLabel>(stats, "Teamlabel")->text(), QString("Seattle"));
+    QWidget* specials = Checked(OpenSpecialsWindow(session_, &owner_), Growth::Resizable);
+    Click(specials, "Clabel_20");
+    Click(specials, "Clabel_32");
+    QCOMPARE(Control<QLabel>(specials, "gamelabel")->text(), QString("Washington at Seattle"));
+    QWidget* names = Checked(OpenNamesWindow(session_, &owner_), Growth::Fixed);
+    QCOMPARE(names->findChildren<QLineEdit*>().size(), 2 * 32);
+    Control<QLineEdit>(names, "Text2_32")->setText("Hawks");
+    Click(names, "savebutton");
+    QVERIFY(ReadFileBytes(folder_.path() / "TavNM32.dat").find("\"Hawks\"") != std::string::npos);
+    // The seeds as the report lists them, after the last and after a typed week.
+    QWidget* window = Checked(OpenConferenceSeedsWindow(session_, &owner_), Growth::Resizable);
+    auto* list = Control<QListWidget>(window, "List1");
     for (const int week : {18, 9}) {
-      auto* box = Control<QLineEdit>(window, "weekbox");
-      box->setText(QString::number(week));
+      Control<QLineEdit>(window, "weekbox")->setText(QString::number(week));
       Click(window, "showbutton");
-      QStringList expected;
-      const auto seeds = ShowConferenceSeeds(session(), week);
-      for (const auto& line : ConferenceSeedLines(session().store, week, *seeds))
-        expected << QString::fromLatin1(line);
-      QCOMPARE(ListedLines(window), expected);
+      const auto lines = ConferenceSeedLines(store_, week, *ShowConferenceSeeds(session_, week));
+      QCOMPARE(list->count(), static_cast<int>(lines.size()));
+      for (int row = 0; row < list->count(); ++row)
+        QCOMPARE(list->item(row)->text(), QString::fromLatin1(lines[std::size_t(row)]));
     }
-  }
-
-  void singleGamePredictsAPairingOfTheThirtySecondTeam() {
-    QWidget* window = OpenSpecialsWindow(session(), owner());
-    ExpectDialogRules(window, owner(), Growth::Resizable);
-    Click(window, "Clabel_20");
-    Click(window, "Clabel_32");
-    QCOMPARE(Control<QLabel>(window, "gamelabel")->text(), QString("Washington at Seattle"));
-    Click(window, "predictbutton");
-    QCOMPARE(ListedLines(window).size(), 2);  // the heading and the prediction
-    Photograph(window);
-    QVERIFY(ClippedControls(window).isEmpty());
   }
 };
 
