@@ -9,7 +9,7 @@
 namespace tavrin {
 
 SpecialsModel::SpecialsModel(const SeasonStore& store)
-    : store_(store), lines_{SpecialsOpeningHeader} {}
+    : store_(store), picker_(SeasonTeamCount(store)), lines_{SpecialsOpeningHeader} {}
 
 void SpecialsModel::ClickTeam(int team) {
   picker_.ClickTeam(team);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/single_game.h"
+#include "league/season_league.h"
 #include "platform/qt/dialog_buttons.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
@@ -20,7 +21,6 @@
 #include "presentation/report_list_view.h"
 #include "presentation/report_printing.h"
 #include "presentation/view_buttons.h"
-#include "season/league.h"
 
 namespace tavrin {
 namespace {
@@ -97,11 +97,14 @@ QHBoxLayout* SpecialsWindow::BuildTeamFrames() {
     columns[conference] = new QGridLayout(frame);
     frames->addWidget(frame);
   }
-  for (std::size_t index = 0; index < league::Divisions.size(); ++index) {
-    const league::Division& division = league::Divisions[index];
+  const auto divisions = DivisionsOf(SeasonTeamCount(session_.store));
+  // Each conference holds half the divisions, side by side.
+  const std::size_t conference_divisions = divisions.size() / columns.size();
+  for (std::size_t index = 0; index < divisions.size(); ++index) {
+    const league::Division& division = divisions[index];
     QGridLayout* grid = columns[static_cast<std::size_t>(division.conference)];
     auto* frame = grid->parentWidget();
-    const int column = static_cast<int>(index % 3);
+    const int column = static_cast<int>(index % conference_divisions);
     auto* heading = new QLabel(qt::FromLatin1(division.name).toUpper(), frame);
     QFont bold = heading->font();
     bold.setBold(true);
@@ -170,7 +173,7 @@ bool SpecialsWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   if (picks()) {
-    for (int team = 1; team <= LeagueTeamCount; ++team) {
+    for (int team = 1; team <= SeasonTeamCount(session_.store); ++team) {
       if (watched == team_labels_[static_cast<std::size_t>(team)]) {
         OnTeamLabelClicked(team);
         return true;
@@ -200,7 +203,7 @@ void SpecialsWindow::OnRemoveGame() {
 }
 
 void SpecialsWindow::RefreshPicks() {
-  for (int team = 1; team <= LeagueTeamCount; ++team) {
+  for (int team = 1; team <= SeasonTeamCount(session_.store); ++team) {
     SetLabelColour(team_labels_[static_cast<std::size_t>(team)],
                    model_.IsPicked(team) ? PickedColour : UnpickedColour);
   }

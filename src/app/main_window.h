@@ -136,6 +136,7 @@ class MainWindow : public QMainWindow {
   void OnShowSeasonProjection();
   void OnShowScorecard();
   void OnShowPlayoffOdds();
+  void OnShowConferenceSeeds();
   void OnHelpContents();
   void OnSearchHelp();
   void OnAbout();

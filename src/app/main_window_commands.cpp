@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QPushButton>
 
+#include "analysis/conference_seeds_window.h"
 #include "analysis/playoff_odds_window.h"
 #include "analysis/season_projection_window.h"
 #include "analysis/specials_window.h"
@@ -109,6 +110,9 @@ void MainWindow::OnShowSeasonProjection() {
 }
 void MainWindow::OnShowScorecard() { FollowDialog(OpenScorecardWindow(session_, this)); }
 void MainWindow::OnShowPlayoffOdds() { FollowDialog(OpenPlayoffOddsWindow(session_, this)); }
+void MainWindow::OnShowConferenceSeeds() {
+  FollowDialog(OpenConferenceSeedsWindow(session_, this));
+}
 
 // The data entry windows may change the season, its year or its weeks.
 void MainWindow::OnEditSettings() { FollowDialog(OpenSettingsWindow(session_, this)); }

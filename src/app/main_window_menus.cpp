@@ -133,6 +133,8 @@ void MainWindow::BuildMenus(const WeekMenuCaptions& weeks) {
               weeks.standings, &MainWindow::OnShowStandings);
   connect(AddEntry(standings_menu_, "Play-off &Odds", "PlayoffOddsmenu"), &QAction::triggered, this,
           &MainWindow::OnShowPlayoffOdds);
+  connect(AddEntry(standings_menu_, "&Seeds", "Seedsmenu"), &QAction::triggered, this,
+          &MainWindow::OnShowConferenceSeeds);
 
   QMenu* help = AddMenu(bar, "&Help", "HelpMenu");
   connect(AddEntry(help, "Help   --   &Instructions", "Instructionsmenu"), &QAction::triggered,

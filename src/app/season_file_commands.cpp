@@ -43,7 +43,7 @@ bool ImportChosenSeasonFile(Session& session) {
   if (IsGamesFileHeader(chosen->text)) {
     const auto year = ChooseGamesFileSeason(session, chosen->text);
     if (!year) return false;
-    auto reader = GamesFileReader(*year);
+    auto reader = GamesFileReader(*year, SeasonTeamCount(session.store));
     if (!reader) {
       session.ui.ShowMessage(
           fmt::format("{} was not imported:\n\r{}.", chosen->name, reader.failure()),

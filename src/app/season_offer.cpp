@@ -9,8 +9,11 @@
 #include "demo/demo_teams.h"
 #include "demo/first_season_start.h"
 #include "engine/season_saving.h"
+#include "entry/league_season_start.h"
 #include "entry/season_import.h"
 #include "entry/settings_update.h"
+#include "league/games_file.h"
+#include "league/season_league.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 #include "season/season_change.h"
@@ -37,6 +40,9 @@ bool StartEmptySeason(Session& session, const std::optional<std::string>& year) 
   const SettingsForm form{*year, std::to_string(NewSeasonWeeks), NewSeasonPercent,
                           NewSeasonPercent};
   if (!TakeSettingsForm(session, form)) return false;
+  // The 32-team league's seasons start with that year's clubs under their own names.
+  const auto league = LeagueOf(session.store.WorkingYear);
+  if (league && league->team_count() == MostLeagueTeams) return StartLeagueSeason(session, *league);
   SeasonStore& store = session.store;
   for (int team = 1; team <= LeagueTeamCount; ++team) {
     store.LocationName[team] = demo::DemoTeams()[static_cast<std::size_t>(team - 1)].location;
@@ -47,27 +53,52 @@ bool StartEmptySeason(Session& session, const std::optional<std::string>& year) 
                     {WriteNames(store, session.folder), WriteSettings(store, session.folder)});
 }
 
-// A new season of the year the chosen CSV file holds, then the file imported into it. A first
-// season has no last season to carry its ratings from, so the schedules go in first, then the
-// season's start as a league's first season has it, then the scores week by week. All of it is
-// one change of the folder: a file the import refuses, or a failed save, leaves the folder as
-// empty as it was (and the store as it was), and the user has been told why.
+// The steps of a first season made from the chosen file, inside the caller's change; false at
+// the first that failed, the user told why.
+bool ImportFirstSeason(Session& session, const ChosenSeasonFile& chosen) {
+  if (IsGamesFileHeader(chosen.text)) {
+    const auto year = ChooseGamesFileSeason(session, chosen.text);
+    if (!year) return false;
+    const auto league = LeagueOf(*year);
+    if (!league) {
+      session.ui.ShowMessage(fmt::format("{} was not imported:\n\rthere is no league of {}: the "
+                                         "first season is {}.",
+                                         chosen.name, *year, FirstLeagueYear),
+                             ProgramCaption, MessageIcon::Exclamation);
+      return false;
+    }
+    return demo::ImportFirstLeagueSeason(session, *league, chosen.name, chosen.text);
+  }
+  std::vector<CsvProblem> problems;
+  const SeasonCsv csv = ReadSeasonCsv(chosen.text, NewSeasonWeeks, problems);
+  ImportChoice schedules_only;
+  schedules_only.schedules_only = true;
+  schedules_only.tell_imported = false;
+  ImportChoice whole;
+  whole.tell_imported = false;
+  return StartEmptySeason(session, std::to_string(csv.year)) &&
+         ImportSeason(session, chosen.name, chosen.text, schedules_only) &&
+         demo::WriteFirstSeasonStart(session) &&
+         ImportSeason(session, chosen.name, chosen.text, whole);
+}
+
+// A new season of the year the chosen file holds, then the file imported into it: the program's
+// own season CSV, or one season of the community's games file (the user picks which when it
+// holds several), made exactly as the companion tool makes it. A first season has no last season
+// to carry its ratings from, so the schedules go in first, then the season's start as a league's
+// first season has it, then the scores week by week. All of it is one change of the folder: a
+// file the import refuses, or a failed save, leaves the folder as empty as it was (and the store
+// as it was), and the user has been told why.
 void StartImportedSeason(Session& session) {
   const auto chosen = ChooseSeasonFile(session);
   if (!chosen) return;
-  std::vector<CsvProblem> problems;
-  const SeasonCsv csv = ReadSeasonCsv(chosen->text, NewSeasonWeeks, problems);
-  ImportChoice schedules_only;
-  schedules_only.schedules_only = true;
   const auto before = std::make_unique<SeasonStore>(session.store);
   SeasonChange change(session.folder);
-  if (!StartEmptySeason(session, std::to_string(csv.year)) ||
-      !ImportSeason(session, chosen->name, chosen->text, schedules_only) ||
-      !demo::WriteFirstSeasonStart(session) ||
-      !ImportSeason(session, chosen->name, chosen->text, ImportChoice{}) ||
-      !SaveOrTell(session.ui, change, {})) {
+  if (!ImportFirstSeason(session, *chosen) || !SaveOrTell(session.ui, change, {})) {
     session.store = *before;
+    return;
   }
+  demo::ShowFirstSeasonImported(session, chosen->name);
 }
 
 }  // namespace
@@ -75,7 +106,8 @@ void StartImportedSeason(Session& session) {
 bool FolderHoldsSeason(const std::filesystem::path& folder) {
   std::error_code error;
   return std::filesystem::exists(folder / SettingsFileName, error) ||
-         std::filesystem::exists(folder / NamesFileName, error);
+         std::filesystem::exists(folder / NamesFileName, error) ||
+         std::filesystem::exists(folder / ThirtyTwoTeamNamesFileName, error);
 }
 
 bool OfferSeasonForEmptyFolder(Session& session) {

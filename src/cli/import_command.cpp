@@ -10,7 +10,6 @@
 #include "cli/session_start.h"
 #include "demo/first_season_start.h"
 #include "engine/season_saving.h"
-#include "entry/league_season_start.h"
 #include "entry/season_export.h"
 #include "entry/season_import.h"
 #include "league/games_file.h"
@@ -32,23 +31,11 @@ int ImportFirstSeason(Session& session, const std::string& name, const std::stri
         FirstLeagueYear);
     return ExitRefused;
   }
-  // The steps are one change: the user hears of the import once it is saved, and only then.
-  ImportChoice schedules_only;
-  schedules_only.schedules_only = true;
-  schedules_only.tell_imported = false;
-  schedules_only.reader = [year](std::string_view games, std::vector<CsvProblem>& problems) {
-    return ReadGamesFile(games, year, problems);
-  };
-  ImportChoice whole = schedules_only;
-  whole.schedules_only = false;
   SeasonChange change(session.folder);
-  const bool imported =
-      StartLeagueSeason(session, *league) && ImportSeason(session, name, text, schedules_only) &&
-      demo::WriteFirstSeasonStart(session) && ImportSeason(session, name, text, whole) &&
-      SaveOrTell(session.ui, change, {});
+  const bool imported = demo::ImportFirstLeagueSeason(session, *league, name, text) &&
+                        SaveOrTell(session.ui, change, {});
   if (!imported) return ExitRefused;
-  ShowSeasonImported(session.ui, year, name, static_cast<std::size_t>(session.store.WeeksInSeason),
-                     std::max<int>(session.store.LastScoredWeek, 0));
+  demo::ShowFirstSeasonImported(session, name);
   return ExitDone;
 }
 

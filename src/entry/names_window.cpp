@@ -12,6 +12,7 @@
 #include "entry/entry_window_support.h"
 #include "entry/names_update.h"
 #include "entry/typed_changes.h"
+#include "league/season_league.h"
 #include "platform/qt/dialog_buttons.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/latin1_text.h"
@@ -82,7 +83,7 @@ QWidget* NamesWindow::BuildConference(int conference) {
   auto* grid = new QGridLayout(frame);
   grid->setVerticalSpacing(qt::TwipsToPixelsY(30));
   int row = 0;
-  for (const league::Division& division : league::Divisions) {
+  for (const league::Division& division : DivisionsOf(SeasonTeamCount(session_.store))) {
     if (static_cast<int>(division.conference) != conference) continue;
     auto* caption = new QLabel(entry_ui::DivisionCaption(division), frame);
     QFont bold = caption->font();
@@ -138,7 +139,8 @@ void NamesWindow::RefuseUnstorableText(QLineEdit* box) {
 void NamesWindow::OnSave() {
   std::vector<std::string> locations;
   std::vector<std::string> team_names;
-  for (int team = 1; team <= session_.store.TeamCount && IsTeamNumber(team); ++team) {
+  for (int team = 1; team <= session_.store.TeamCount && IsSeasonTeam(session_.store, team);
+       ++team) {
     const auto slot = static_cast<std::size_t>(team);
     locations.push_back(qt::ToLatin1(location_boxes_[slot]->text()));
     team_names.push_back(qt::ToLatin1(team_name_boxes_[slot]->text()));

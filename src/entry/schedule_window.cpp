@@ -14,6 +14,7 @@
 
 #include "entry/entry_window_support.h"
 #include "entry/typed_changes.h"
+#include "league/season_league.h"
 #include "platform/qt/dialog_buttons.h"
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/list_font.h"
@@ -40,7 +41,7 @@ constexpr int ListHeightTwips = 3600;
 }  // namespace
 
 ScheduleEntryWindow::ScheduleEntryWindow(Session& session, QWidget* owner)
-    : QDialog(owner), session_(session) {
+    : QDialog(owner), session_(session), picker_(SeasonTeamCount(session.store)) {
   setObjectName("Schedule");
   setWindowTitle("Tavrin Schedule Entry");
 
@@ -128,7 +129,7 @@ QWidget* ScheduleEntryWindow::BuildConference(int conference) {
   frame->setObjectName(conference == 0 ? "Frame1" : "Frame2");
   auto* grid = new QGridLayout(frame);
   int column = 0;
-  for (const league::Division& division : league::Divisions) {
+  for (const league::Division& division : DivisionsOf(SeasonTeamCount(session_.store))) {
     if (static_cast<int>(division.conference) != conference) continue;
     auto* caption = new QLabel(entry_ui::DivisionCaption(division), frame);
     caption->setAlignment(Qt::AlignCenter);
@@ -179,7 +180,7 @@ QWidget* ScheduleEntryWindow::BuildGameBox() {
 }
 
 void ScheduleEntryWindow::ShowTeamStates() {
-  for (int team = 1; team <= LeagueTeamCount; ++team) {
+  for (int team = 1; team <= SeasonTeamCount(session_.store); ++team) {
     const TeamPairPicker::TeamState state = picker_.State(team);
     const int colour = state == TeamPairPicker::TeamState::Picked   ? SelectedColour
                        : state == TeamPairPicker::TeamState::Listed ? ListedColour

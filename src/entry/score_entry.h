@@ -12,8 +12,16 @@
 
 namespace tavrin {
 
-// The window has rows for this many games.
+// The score entry window has rows for this many games in a season of the 31-team league, and
+// for a full week of its league's games in any later one.
 inline constexpr int MaxScoredGames = 15;
+inline constexpr int MostScoredGames = MostGamesInWeek(MostLeagueTeams);
+
+// The rows of the score entry window for the store's season.
+inline int ScoreEntryRows(const SeasonStore& store) {
+  return SeasonTeamCount(store) == LeagueTeamCount ? MaxScoredGames
+                                                   : MostGamesInWeek(SeasonTeamCount(store));
+}
 
 // The command's check: the block that opens week `week` is loaded and carries recorded scores;
 // otherwise the user is told why scoring cannot start. True when the window may open.
@@ -22,7 +30,7 @@ bool CheckScoreEntryBlock(Session& session, int week);
 // The window's load: week `week`'s schedule into the store, after checking that the next week's
 // schedule exists too; the user is told when either is missing or the week has more games than
 // the `rows` it has. True when the window can show one row per game of the loaded week.
-bool LoadScoreEntryWeek(Session& session, int week, int rows = MaxScoredGames);
+bool LoadScoreEntryWeek(Session& session, int week, int rows);
 
 // Both steps, for callers without a window, which take a week of any size the league can play:
 // true when scores can be entered for the week.

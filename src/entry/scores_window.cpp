@@ -50,7 +50,7 @@ bool IsEnterKey(const QEvent* event) {
 }  // namespace
 
 ScoreEntryWindow::ScoreEntryWindow(Session& session, int week, QWidget* owner)
-    : QDialog(owner), session_(session), week_(week) {
+    : QDialog(owner), session_(session), week_(week), rows_(ScoreEntryRows(session.store)) {
   setObjectName("Scores");
   setWindowTitle(QStringLiteral("    Enter the Results for Week # %1").arg(week));
 
@@ -62,7 +62,7 @@ ScoreEntryWindow::ScoreEntryWindow(Session& session, int week, QWidget* owner)
     heading->setAlignment(Qt::AlignCenter);
     rows->addWidget(heading, 0, column);
   }
-  for (int game = 1; game <= MaxScoredGames; ++game) {
+  for (int game = 1; game <= rows_; ++game) {
     const auto slot = static_cast<std::size_t>(game - 1);
     visitor_labels_[slot] = RowWidget(new QLabel(this), "TLabel", game);
     home_labels_[slot] = RowWidget(new QLabel(this), "STLabel", game);
@@ -126,7 +126,7 @@ ScoreEntryWindow::ScoreEntryWindow(Session& session, int week, QWidget* owner)
 }
 
 void ScoreEntryWindow::LoadWeek() {
-  if (!LoadScoreEntryWeek(session_, week_)) {
+  if (!LoadScoreEntryWeek(session_, week_, rows_)) {
     EnableProcessing(false);  // no rows to process; the window closes by itself
     failed_opening_timer_.start();
     return;
@@ -137,10 +137,11 @@ void ScoreEntryWindow::LoadWeek() {
     const auto slot = static_cast<std::size_t>(game - 1);
     const int first = store.GameFirstTeam[game];
     const int second = store.GameSecondTeam[game];
-    visitor_labels_[slot]->setText(IsTeamNumber(first) ? qt::FromLatin1(store.LocationName[first])
-                                                       : QString());
-    home_labels_[slot]->setText(
-        "at " + (IsTeamNumber(second) ? qt::FromLatin1(store.LocationName[second]) : QString()));
+    visitor_labels_[slot]->setText(
+        IsSeasonTeam(store, first) ? qt::FromLatin1(store.LocationName[first]) : QString());
+    home_labels_[slot]->setText("at " + (IsSeasonTeam(store, second)
+                                             ? qt::FromLatin1(store.LocationName[second])
+                                             : QString()));
     for (QWidget* widget :
          {static_cast<QWidget*>(visitor_labels_[slot]), static_cast<QWidget*>(home_labels_[slot]),
           static_cast<QWidget*>(first_score_boxes_[slot]),
@@ -151,7 +152,8 @@ void ScoreEntryWindow::LoadWeek() {
   }
   // A week already scored shows its scores, so a correction is one box.
   const std::vector<ScoreTexts> recorded = RecordedScoreTexts(store, session_.folder, week_);
-  for (std::size_t slot = 0; slot < recorded.size() && slot < first_score_boxes_.size(); ++slot) {
+  for (std::size_t slot = 0; slot < recorded.size() && slot < static_cast<std::size_t>(rows_);
+       ++slot) {
     first_score_boxes_[slot]->setText(qt::FromLatin1(recorded[slot].first));
     second_score_boxes_[slot]->setText(qt::FromLatin1(recorded[slot].second));
   }

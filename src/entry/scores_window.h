@@ -44,12 +44,13 @@ class ScoreEntryWindow : public QDialog {
 
   Session& session_;
   int week_;
+  int rows_;  // the games a week of the season's league can hold
   int games_ = 0;
   bool typed_ = false;  // scores typed and not yet processed
-  std::array<QLabel*, MaxScoredGames> visitor_labels_{};
-  std::array<QLabel*, MaxScoredGames> home_labels_{};
-  std::array<QLineEdit*, MaxScoredGames> first_score_boxes_{};
-  std::array<QLineEdit*, MaxScoredGames> second_score_boxes_{};
+  std::array<QLabel*, MostScoredGames> visitor_labels_{};
+  std::array<QLabel*, MostScoredGames> home_labels_{};
+  std::array<QLineEdit*, MostScoredGames> first_score_boxes_{};
+  std::array<QLineEdit*, MostScoredGames> second_score_boxes_{};
   QPushButton* process_button_;
   QPushButton* cancel_button_;
   QTimer failed_opening_timer_;

@@ -16,6 +16,7 @@
 #include "platform/qt/latin1_text.h"
 #include "platform/qt/push_button.h"
 #include "platform/qt/twips.h"
+#include "season/season_store.h"
 
 namespace tavrin {
 
@@ -177,7 +178,9 @@ void StatsEditorWindow::OnSave() {
 
 void StatsEditorWindow::StepTeam(int step) {
   const int team = team_ + step;
-  if (team > session_.store.TeamCount || !IsTeamNumber(team) || !StoreTeamBoxes()) return;
+  if (team > session_.store.TeamCount || !IsSeasonTeam(session_.store, team) || !StoreTeamBoxes()) {
+    return;
+  }
   team_ = team;
   ShowTeam();
 }

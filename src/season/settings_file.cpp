@@ -50,9 +50,7 @@ int16_t SeasonTeamCountIn(const std::filesystem::path& folder, int year) {
     const bool of_32 = size % (std::uintmax_t{StatsRecordSize} * MostLeagueTeams) == 0;
     if (of_31 != of_32) return of_31 ? LeagueTeamCount : MostLeagueTeams;
   }
-  const bool named_31 = std::filesystem::exists(folder / NamesFileName, error);
-  const bool named_32 = std::filesystem::exists(folder / ThirtyTwoTeamNamesFileName, error);
-  return named_31 && !named_32 ? LeagueTeamCount : MostLeagueTeams;
+  return MostLeagueTeams;  // a season not yet set up is one of its year's league
 }
 
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder) {

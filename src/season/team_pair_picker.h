@@ -1,7 +1,8 @@
 #pragma once
 // The pairing two windows build from the league's team labels: a click picks a team, a second
 // click on it unpicks it, and two picks make a game (the first picked listed first, as the
-// visitor). Teams already placed in the week being built are listed and cannot be picked.
+// visitor). Teams already placed in the week being built are listed and cannot be picked. The
+// teams are those of the season's league, `team_count` of them.
 
 #include <array>
 #include <utility>
@@ -14,10 +15,12 @@ class TeamPairPicker {
  public:
   enum class TeamState { Free, Picked, Listed };
 
+  explicit TeamPairPicker(int team_count = LeagueTeamCount) : team_count_(team_count) {}
+
   // Unpicking the second team leaves the first picked; unpicking the first makes the second
   // the first pick. A third pick, a listed team and a number outside the league are ignored.
   void ClickTeam(int team) {
-    if (!IsTeamNumber(team)) return;
+    if (!IsTeamNumber(team, team_count_)) return;
     if (State(team) == TeamState::Picked) {
       state_[static_cast<std::size_t>(team)] = TeamState::Free;
       const int was_picked = std::exchange(picked_count_, 0);
@@ -39,7 +42,7 @@ class TeamPairPicker {
   }
   // A team placed in, or taken out of, the week being built; it leaves any pick.
   void SetListed(int team, bool listed) {
-    if (IsTeamNumber(team)) {
+    if (IsTeamNumber(team, team_count_)) {
       state_[static_cast<std::size_t>(team)] = listed ? TeamState::Listed : TeamState::Free;
     }
   }
@@ -49,7 +52,8 @@ class TeamPairPicker {
   }
 
   TeamState State(int team) const {
-    return IsTeamNumber(team) ? state_[static_cast<std::size_t>(team)] : TeamState::Free;
+    return IsTeamNumber(team, team_count_) ? state_[static_cast<std::size_t>(team)]
+                                           : TeamState::Free;
   }
   int PickedCount() const { return picked_count_; }
   bool PairComplete() const { return picked_count_ == 2; }
@@ -57,6 +61,7 @@ class TeamPairPicker {
   int Second() const { return second_; }
 
  private:
+  int team_count_;
   std::array<TeamState, MaxTeamSlot + 1> state_{};
   int picked_count_ = 0;
   int first_ = 0;

@@ -3,6 +3,7 @@
 
 #include "app/startup_loading.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include "app/season_offer.h"
 #include "entry/schedule_save.h"
 #include "entry/score_entry.h"
+#include "league/season_league.h"
 #include "season/data_files.h"
 #include "season/file_io.h"
 #include "season/season_change.h"
@@ -135,9 +137,12 @@ TEST_F(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
   std::string damaged = testing::ReadFileBytes(testing::TestDataDir() / "seasons" / "1999.csv");
   damaged.replace(damaged.find("\n1999,9,"), 9, "\n1999,9,x");  // a slot of week 9 is no number
   WriteFileBytes(inputs.path() / "damaged.csv", damaged);
-  for (const auto& file :
-       {testing::TestDataDir() / "seasons" / "1999.csv", inputs.path() / "damaged.csv"}) {
-    const bool whole = file.filename() == "1999.csv";
+  const auto seasons = testing::TestDataDir() / "seasons";
+  // the file, the year it makes (0: refused whole), its weeks
+  for (const auto& [file, year, weeks] : {std::tuple(seasons / "1999.csv", 1999, 17),
+                                          {inputs.path() / "damaged.csv", 0, 0},
+                                          {seasons / "modern/games_2022.csv", 2022, 18}}) {
+    const bool whole = year != 0;
     ChoosingUi ui;
     ui.file = file;
     TempFolder folder;
@@ -148,14 +153,15 @@ TEST_F(StartupLoading, AFolderWithoutASeasonCanImportASeasonFile) {
     EXPECT_EQ(OfferSeasonForEmptyFolder(session), whole);
     EXPECT_EQ(std::filesystem::is_empty(folder.path()), !whole) << file;
     if (!whole) continue;
-    // The schedules first, then the scores from the season's start.
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text,
-              "Season 1999 imported from 1999.csv: 17 weeks of schedules, 17 weeks of scores.");
+    // One change, told of once it is saved.
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              fmt::format("Season {} imported from {}: {} weeks of schedules, {} weeks of scores.",
+                          year, file.filename().string(), weeks, weeks));
     SeasonStore loaded;
     ASSERT_TRUE(ReadSettings(loaded, folder.path()));
-    EXPECT_EQ(loaded.WorkingYear, 1999);
-    EXPECT_EQ(loaded.LastScoredWeek, 17);
+    EXPECT_EQ(loaded.WorkingYear, year);
+    EXPECT_EQ(loaded.LastScoredWeek, weeks);
     EXPECT_TRUE(ReadNames(loaded, folder.path()));
   }
 }
@@ -181,6 +187,9 @@ TEST_F(NewSeasonCommand, AFirstSeasonSaysWhatItNeedsThenStartsEvenlyRated) {
   ASSERT_TRUE(OfferSeasonForEmptyFolder(session));
   ASSERT_TRUE(ReadSettings(store, folder.path()));
   ASSERT_TRUE(ReadNames(store, folder.path()));
+  // A season of the 32-team league starts with its year's clubs.
+  for (int team = 1; team <= MostLeagueTeams; ++team)
+    EXPECT_EQ(store.TeamName[team], LeagueOf(2003)->Team(team).nickname) << team;
 
   EXPECT_EQ(RunNewSeasonCommand(session), CommandResult::Refused);
   EXPECT_EQ(ui.OnlyMessage(),
