@@ -29,9 +29,13 @@ namespace {
 
 constexpr int ProgressShownAfterMs = 250;
 
-const QStringList ColumnTitles{"Team", "Division", "Record", "Wins div.", "Play-offs",
-                               "Rest", "Final",    "Title",  "#1",        "#2",
-                               "#3",   "#4",       "#5",     "#6",        "Clinched"};
+// The columns for a league of `seeds` seeds a conference.
+QStringList ColumnTitles(int seeds) {
+  QStringList titles{"Team", "Division", "Record", "Wins div.", "Play-offs", "Rest", "Final",
+                     "Title"};
+  for (int seed = 1; seed <= seeds; ++seed) titles << QString("#%1").arg(seed);
+  return titles << "Clinched";
+}
 constexpr int PlayoffsColumn = 4;
 
 // The status column's words, by OddsStatus.
@@ -67,9 +71,9 @@ NumberItem* FigureItem(const std::string& text, int count, int runs, std::option
 }
 
 // Every stage's count in the order of the table's figure columns.
-std::array<int, 11> StageCounts(const TeamOdds& odds) {
-  std::array<int, 11> counts{odds.division, odds.playoffs, odds.rest, odds.final_game, odds.title};
-  std::copy(odds.seeds.begin(), odds.seeds.end(), counts.begin() + 5);
+std::vector<int> StageCounts(const TeamOdds& odds, int seeds) {
+  std::vector<int> counts{odds.division, odds.playoffs, odds.rest, odds.final_game, odds.title};
+  counts.insert(counts.end(), odds.seeds.begin(), odds.seeds.begin() + seeds);
   return counts;
 }
 
@@ -169,12 +173,15 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
   const bool picked = odds.picked_games > 0;
   odds_table_->setSortingEnabled(false);  // rows stay where they are while they are filled
   odds_table_->clear();
-  odds_table_->setColumnCount(static_cast<int>(ColumnTitles.size()));
-  odds_table_->setHorizontalHeaderLabels(ColumnTitles);
-  odds_table_->setRowCount(LeagueTeamCount);
-  for (int team = 1; team <= LeagueTeamCount; ++team) {
+  const QStringList titles = ColumnTitles(odds.seeds_per_conference);
+  odds_table_->setColumnCount(static_cast<int>(titles.size()));
+  odds_table_->setHorizontalHeaderLabels(titles);
+  odds_table_->setRowCount(odds.team_count);
+  const SeasonLeague league = OddsLeague(session_.store);
+  for (int team = 1; team <= odds.team_count; ++team) {
     const int row = team - 1;
-    const auto& division = league::Divisions[league::DivisionIndexOf(team)];
+    const int division_index = league.DivisionIndexOf(team);
+    const auto& division = league.divisions[static_cast<std::size_t>(division_index)];
     const WonLostTied& record = odds.records[team];
     const int games = record.won + record.lost + record.tied;
     int column = 0;
@@ -184,12 +191,12 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
     put(new NumberItem(QString::fromStdString(fmt::format(
                            "{} {}", league::ConferenceNames[static_cast<int>(division.conference)],
                            division.name)),
-                       league::DivisionIndexOf(team) + team / 100.0, Qt::AlignLeft));
+                       division_index + team / 100.0, Qt::AlignLeft));
     put(new NumberItem(QString::fromStdString(RecordText(record)),
                        games == 0 ? 0.0 : (record.won + record.tied / 2.0) / games));
     const auto texts = TeamOddsTexts(odds, team);
-    const auto counts = StageCounts(odds.teams[team]);
-    const auto counts_as_is = StageCounts(as_is_->teams[team]);
+    const auto counts = StageCounts(odds.teams[team], odds.seeds_per_conference);
+    const auto counts_as_is = StageCounts(as_is_->teams[team], odds.seeds_per_conference);
     for (std::size_t stage = 0; stage < counts.size(); ++stage) {
       put(FigureItem(texts[stage], counts[stage], odds.runs,
                      picked ? std::optional(counts_as_is[stage]) : std::nullopt, as_is_->runs));
