@@ -141,8 +141,7 @@ class SeasonSimulator {
     for (const SeasonGame& game : games) {
       if (game.played) {
         if (by_procedures_) {
-          played_games_.push_back(
-              {game.visitor, game.home, game.visitor_points, game.home_points});
+          played_games_.push_back({game.visitor, game.home, game.visitor_points, game.home_points});
         } else {
           played_.AddGame(game.visitor, game.home, game.visitor_points, game.home_points);
         }
@@ -488,7 +487,8 @@ std::vector<std::string> PlayoffOddsCsv(const SeasonStore& store, const PlayoffO
   static constexpr std::array<std::string_view, 5> StatusWords{
       "", "clinched-rest", "clinched-division", "clinched-playoffs", "eliminated"};
   const SeasonLeague league = OddsLeague(store);
-  std::string header = "team,conference,division,won,lost,tied,p_division,p_playoffs,p_rest,p_final,p_title,";
+  std::string header =
+      "team,conference,division,won,lost,tied,p_division,p_playoffs,p_rest,p_final,p_title,";
   for (int seed = 1; seed <= odds.seeds_per_conference; ++seed) {
     header += fmt::format("p_seed{},", seed);
   }

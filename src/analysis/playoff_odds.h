@@ -98,9 +98,9 @@ std::vector<std::string> UnknownPicks(const SeasonStore& store,
 // Plays the games not yet played `options.runs` times, each game won by the home side with the
 // probability its margin under `options.model` gives (from the store's block: net points per
 // game, or the weekly predictions; the championship on a neutral field), seeds each
-// conference by the rules of the store's league (OddsLeague), and counts each team's stages. A picked game ends as picked,
-// its margin drawn as the prediction's given that result. The same seed gives the same odds. At
-// least one run.
+// conference by the rules of the store's league (OddsLeague), and counts each team's stages. A
+// picked game ends as picked, its margin drawn as the prediction's given that result. The same seed
+// gives the same odds. At least one run.
 PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<SeasonGame>& games,
                                 int played_through, const OddsOptions& options,
                                 const OddsProgress& progress = {});

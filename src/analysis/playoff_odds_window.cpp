@@ -31,8 +31,8 @@ constexpr int ProgressShownAfterMs = 250;
 
 // The columns for a league of `seeds` seeds a conference.
 QStringList ColumnTitles(int seeds) {
-  QStringList titles{"Team", "Division", "Record", "Wins div.", "Play-offs", "Rest", "Final",
-                     "Title"};
+  QStringList titles{"Team",      "Division", "Record", "Wins div.",
+                     "Play-offs", "Rest",     "Final",  "Title"};
   for (int seed = 1; seed <= seeds; ++seed) titles << QString("#%1").arg(seed);
   return titles << "Clinched";
 }
