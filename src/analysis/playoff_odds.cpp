@@ -375,7 +375,8 @@ PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<Seas
   odds->seeds_per_conference = league.seeds_per_conference;
   // The proofs know the 31-team league's seeding only: a larger league's teams are proven
   // nothing, and their sampled certainties show as such.
-  if (league.rules == SeedingRules::SixDivisions) {
+  odds->proofs_made = league.rules == SeedingRules::SixDivisions;
+  if (odds->proofs_made) {
     const auto proven =
         ProvePlayoffStages(WithPicksPlayed(games, options.picks), options.picks.empty());
     std::copy(proven.begin(), proven.end(), odds->proven.begin());
@@ -546,7 +547,10 @@ std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const Playof
     for (int team : teams) lines.push_back(OddsLine(store, odds, team));
   }
   lines.push_back(" ");
-  for (std::string_view line : StatusLegend()) lines.emplace_back(line);
+  // No mark is ever given where no proof is made: the legend says only that nothing is proven.
+  for (std::string_view line : StatusLegend()) {
+    if (odds.proofs_made || line == StatusLegend().back()) lines.emplace_back(line);
+  }
   return lines;
 }
 

@@ -119,9 +119,10 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds,
   FillOddsTable(odds);
 
   const auto legend = StatusLegend();
+  const QString sampled = QString::fromLatin1(legend[1].data(), static_cast<int>(legend[1].size()));
   auto* legend_label = new QLabel(
-      QString::fromLatin1("Clinched: no result left can change it.  %1")
-          .arg(QString::fromLatin1(legend[1].data(), static_cast<int>(legend[1].size()))),
+      odds.proofs_made ? QString("Clinched: no result left can change it.  %1").arg(sampled)
+                       : sampled,
       this);
   legend_label->setObjectName("oddslegend");
   legend_label->setWordWrap(true);
@@ -211,7 +212,10 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
   // Every column as wide as its widest figure and change; a narrow screen scrolls them.
   QHeaderView* header = odds_table_->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::ResizeToContents);
-  header->setStretchLastSection(true);
+  // Where no proof is made the status column would stay empty, and the seventh seed needs its
+  // room; the seed columns then keep their own width.
+  header->setStretchLastSection(odds.proofs_made);
+  odds_table_->setColumnHidden(odds_table_->columnCount() - 1, !odds.proofs_made);
   odds_table_->setSortingEnabled(true);
   odds_table_->sortByColumn(PlayoffsColumn, Qt::DescendingOrder);
 }
