@@ -373,14 +373,8 @@ PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<Seas
   const SeasonLeague league = OddsLeague(store);
   odds->team_count = league.team_count();
   odds->seeds_per_conference = league.seeds_per_conference;
-  // The proofs know the 31-team league's seeding only: a larger league's teams are proven
-  // nothing, and their sampled certainties show as such.
-  odds->proofs_made = league.rules == SeedingRules::SixDivisions;
-  if (odds->proofs_made) {
-    const auto proven =
-        ProvePlayoffStages(WithPicksPlayed(games, options.picks), options.picks.empty());
-    std::copy(proven.begin(), proven.end(), odds->proven.begin());
-  }
+  odds->proven =
+      ProvePlayoffStages(league, WithPicksPlayed(games, options.picks), options.picks.empty());
   auto simulator = std::make_unique<SeasonSimulator>(store, games, options);
   for (int run = 1; run <= odds->runs; ++run) {
     simulator->Run(odds->teams);
@@ -547,10 +541,7 @@ std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const Playof
     for (int team : teams) lines.push_back(OddsLine(store, odds, team));
   }
   lines.push_back(" ");
-  // No mark is ever given where no proof is made: the legend says only that nothing is proven.
-  for (std::string_view line : StatusLegend()) {
-    if (odds.proofs_made || line == StatusLegend().back()) lines.emplace_back(line);
-  }
+  for (std::string_view line : StatusLegend()) lines.emplace_back(line);
   return lines;
 }
 

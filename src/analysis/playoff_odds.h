@@ -75,7 +75,6 @@ struct PlayoffOdds {
   int played_through = 0;  // the last week whose scores were taken as they are
   int team_count = LeagueTeamCount;
   int seeds_per_conference = 6;
-  bool proofs_made = true;  // false where the proofs do not know the league's seeding
   std::array<TeamOdds, MostLeagueTeams + 1> teams{};       // by team number
   std::array<WonLostTied, MostLeagueTeams + 1> records{};  // the played games' records
   std::array<ProvenStages, MostLeagueTeams + 1> proven{};  // what no result left can change

@@ -119,10 +119,9 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds,
   FillOddsTable(odds);
 
   const auto legend = StatusLegend();
-  const QString sampled = QString::fromLatin1(legend[1].data(), static_cast<int>(legend[1].size()));
   auto* legend_label = new QLabel(
-      odds.proofs_made ? QString("Clinched: no result left can change it.  %1").arg(sampled)
-                       : sampled,
+      QString::fromLatin1("Clinched: no result left can change it.  %1")
+          .arg(QString::fromLatin1(legend[1].data(), static_cast<int>(legend[1].size()))),
       this);
   legend_label->setObjectName("oddslegend");
   legend_label->setWordWrap(true);
@@ -212,10 +211,7 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
   // Every column as wide as its widest figure and change; a narrow screen scrolls them.
   QHeaderView* header = odds_table_->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::ResizeToContents);
-  // Where no proof is made the status column would stay empty, and the seventh seed needs its
-  // room; the seed columns then keep their own width.
-  header->setStretchLastSection(odds.proofs_made);
-  odds_table_->setColumnHidden(odds_table_->columnCount() - 1, !odds.proofs_made);
+  header->setStretchLastSection(true);
   odds_table_->setSortingEnabled(true);
   odds_table_->sortByColumn(PlayoffsColumn, Qt::DescendingOrder);
 }
