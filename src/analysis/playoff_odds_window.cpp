@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,6 +38,14 @@ QStringList ColumnTitles(int seeds) {
   return titles << "Clinched";
 }
 constexpr int PlayoffsColumn = 4;
+constexpr int FirstSeedColumn = 8;
+
+// The odds table, which sizes its seed columns by their cells.
+class OddsTable : public QTableWidget {
+ public:
+  using QTableWidget::QTableWidget;
+  using QTableWidget::sizeHintForColumn;
+};
 
 // The status column's words, by OddsStatus.
 const QStringList StatusWords{"", "First-round rest", "Division", "Play-off place", "Eliminated"};
@@ -108,7 +117,7 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds,
   auto* title = new QLabel(qt::FromLatin1(lines_[0] + "\n" + lines_[1]), this);
   title->setObjectName("oddstitle");
 
-  odds_table_ = new QTableWidget(this);
+  odds_table_ = new OddsTable(this);
   odds_table_->setObjectName("oddstable");
   odds_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   odds_table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -214,6 +223,15 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
   header->setStretchLastSection(true);
   odds_table_->setSortingEnabled(true);
   odds_table_->sortByColumn(PlayoffsColumn, Qt::DescendingOrder);
+  // Each seed column as wide as its figures and title, without the room a header keeps for the
+  // sort arrow: with seven seeds that room would push the status column off a 1024-pixel screen.
+  const int title_margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+  for (int column = FirstSeedColumn; column < odds_table_->columnCount() - 1; ++column) {
+    header->setSectionResizeMode(column, QHeaderView::Interactive);
+    header->resizeSection(
+        column, std::max(static_cast<OddsTable*>(odds_table_)->sizeHintForColumn(column),
+                         header->fontMetrics().horizontalAdvance(titles[column]) + title_margins));
+  }
 }
 
 void PlayoffOddsWindow::FillPickTable() {
