@@ -317,6 +317,7 @@ class SeasonSimulator {
 };
 
 constexpr std::string_view ProvenMarks = " zyxe";  // by OddsStatus
+constexpr std::size_t HundredColumns = 100;        // the widest line of six seeds
 
 // The team's line: its mark, location, record, then each stage and each seed in percent.
 std::string OddsLine(const SeasonStore& store, const PlayoffOdds& odds, int team) {
@@ -549,8 +550,12 @@ void PrintPlayoffOdds(Session& session, const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   Printer* printer = StartReportPrint(session, "Ready to send Play-off Odds to the Printer.");
   if (printer == nullptr) return;
-  // The widest report: a small size keeps its hundred columns on a portrait page.
-  SetReportFont(*printer, session.store, 8);
+  // The widest report: a small size keeps its hundred columns on a portrait page, and a smaller
+  // one the seventh seed's column.
+  std::size_t columns = 0;
+  for (const std::string& line : lines) columns = std::max(columns, line.size());
+  SetReportFont(*printer, session.store,
+                columns > HundredColumns ? 8.0 * HundredColumns / static_cast<double>(columns) : 8);
   printer->PrintLine(" ");
   for (const std::string& line : lines) printer->PrintLine("    " + line);
   printer->EndDocument();
