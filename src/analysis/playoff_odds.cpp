@@ -11,6 +11,7 @@
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
 #include "engine/win_probability.h"
+#include "league/league_standings.h"
 #include "platform/messages.h"
 #include "presentation/report_messages.h"
 #include "presentation/report_printing.h"
@@ -44,7 +45,7 @@ constexpr double HomeFieldPoints = 2.5;
 
 namespace {
 
-constexpr int Slots = LeagueTeamCount + 1;
+constexpr int Slots = MostLeagueTeams + 1;
 constexpr int ProgressEvery = 250;
 
 // The standard normal quantile (Acklam's rational approximation, relative error below 1.2e-9):
@@ -122,11 +123,16 @@ const PickedGame* PickFor(const SeasonGame& game, const std::vector<PickedGame>&
   return nullptr;
 }
 
+using SeedOrder = std::array<int, MostSeedsPerConference>;
+
 class SeasonSimulator {
  public:
   SeasonSimulator(const SeasonStore& store, const std::vector<SeasonGame>& games,
                   const OddsOptions& options)
-      : random_(options.seed),
+      : league_(OddsLeague(store)),
+        by_procedures_(league_.rules == SeedingRules::EightDivisions),
+        division_seeds_(static_cast<int>(league_.divisions.size()) / 2),
+        random_(options.seed),
         spread_(options.model == GameModel::Ratings ? options.strength_spread : 0.0),
         drift_(options.model == GameModel::Ratings ? options.weekly_drift : 0.0) {
     const auto margin = [&](int visitor, int home, bool home_field) {
@@ -134,7 +140,11 @@ class SeasonSimulator {
     };
     for (const SeasonGame& game : games) {
       if (game.played) {
-        played_.AddGame(game.visitor, game.home, game.visitor_points, game.home_points);
+        if (by_procedures_) {
+          played_games_.push_back({game.visitor, game.home, game.visitor_points, game.home_points});
+        } else {
+          played_.AddGame(game.visitor, game.home, game.visitor_points, game.home_points);
+        }
       } else {
         const PickedGame* pick = PickFor(game, options.picks);
         to_play_.push_back({game.week, game.visitor, game.home,
@@ -142,8 +152,8 @@ class SeasonSimulator {
                             pick ? std::optional(pick->result) : std::nullopt});
       }
     }
-    for (int visitor = 1; visitor < Slots; ++visitor) {
-      for (int home = 1; home < Slots; ++home) {
+    for (int visitor = 1; visitor <= league_.team_count(); ++visitor) {
+      for (int home = 1; home <= league_.team_count(); ++home) {
         at_home_[visitor][home] = margin(visitor, home, true);
         neutral_[visitor][home] = margin(visitor, home, false);
       }
@@ -151,13 +161,18 @@ class SeasonSimulator {
   }
 
   void Run(std::array<TeamOdds, Slots>& odds) {
-    *table_ = played_;
+    if (by_procedures_) {
+      run_games_ = played_games_;
+    } else {
+      *table_ = played_;
+    }
     DrawStrengths();
     int week = to_play_.empty() ? 0 : to_play_.front().week;
     for (const GameToPlay& game : to_play_) {
       for (; week < game.week; ++week) DriftStrengths();
       PlayRegularGame(game);
     }
+    if (by_procedures_) standings_ = RankLeague(ClubRecords(league_, run_games_), draw_);
     const int afc = PlayConference(league::Conference::Afc, odds);
     const int nfc = PlayConference(league::Conference::Nfc, odds);
     ++odds[afc].final_game;
@@ -176,11 +191,15 @@ class SeasonSimulator {
       strength_.fill(0.0);  // what the last run's drift left behind
       return;
     }
-    for (int team = 1; team < Slots; ++team) strength_[team] = spread_ * NormalQuantile(Open());
+    for (int team = 1; team <= league_.team_count(); ++team) {
+      strength_[team] = spread_ * NormalQuantile(Open());
+    }
   }
   void DriftStrengths() {
     if (drift_ == 0) return;
-    for (int team = 1; team < Slots; ++team) strength_[team] += drift_ * NormalQuantile(Open());
+    for (int team = 1; team <= league_.team_count(); ++team) {
+      strength_[team] += drift_ * NormalQuantile(Open());
+    }
   }
   double Open() { return random_.Open01(); }
 
@@ -195,7 +214,7 @@ class SeasonSimulator {
   void PlayRegularGame(const GameToPlay& game) {
     double u = Open();
     if (game.pick == PickedResult::Tie) {
-      table_->AddGame(game.visitor, game.home, 0, 0);
+      AddGame(game.visitor, game.home, 0, 0);
       return;
     }
     const double home_margin = RunMargin(game.home_margin, game.visitor, game.home);
@@ -207,7 +226,15 @@ class SeasonSimulator {
     const bool home_wins = u < home_win_probability;
     const double margin = home_margin - PredictionMarginSigma * NormalQuantile(u);
     const int points = std::max(1, static_cast<int>(std::lround(std::abs(margin))));
-    table_->AddGame(game.visitor, game.home, home_wins ? 0 : points, home_wins ? points : 0);
+    AddGame(game.visitor, game.home, home_wins ? 0 : points, home_wins ? points : 0);
+  }
+
+  void AddGame(int visitor, int home, int visitor_points, int home_points) {
+    if (by_procedures_) {
+      run_games_.push_back({visitor, home, visitor_points, home_points});
+    } else {
+      table_->AddGame(visitor, home, visitor_points, home_points);
+    }
   }
 
   int Winner(int visitor, int home, const MarginTable& margins) {
@@ -215,30 +242,69 @@ class SeasonSimulator {
     return Open() < HomeWinProbability(home_margin) ? home : visitor;
   }
 
+  // A conference's seeds, seed 1 first: the 31-team league's by its own seeding, which draws
+  // its lots as the conference is seeded; a larger league's from the run's standings.
+  SeedOrder SeedsOf(league::Conference conference) {
+    SeedOrder order{};
+    if (by_procedures_) {
+      const auto& seeds = standings_.seeds[conference == league::Conference::Afc ? 0 : 1];
+      for (std::size_t index = 0; index < seeds.size() && index < order.size(); ++index) {
+        order[index] = seeds[index].team;
+      }
+    } else {
+      const ConferenceSeeds seeds = SeedConference(*table_, conference, random_);
+      std::copy(seeds.begin(), seeds.end(), order.begin());
+    }
+    return order;
+  }
+
   // Seeds the conference, plays its rounds and returns its champion.
   int PlayConference(league::Conference conference, std::array<TeamOdds, Slots>& odds) {
-    const ConferenceSeeds seeds = SeedConference(*table_, conference, random_);
-    for (int index = 0; index < 6; ++index) {
+    const SeedOrder seeds = SeedsOf(conference);
+    const int seed_count = league_.seeds_per_conference;
+    for (int index = 0; index < seed_count; ++index) {
       TeamOdds& team = odds[seeds[index]];
       ++team.playoffs;
       ++team.seeds[index];
-      if (index < 3) ++team.division;
-      if (index < 2) ++team.rest;
+      if (index < division_seeds_) ++team.division;
+      if (index < league_.resting_seeds) ++team.rest;
     }
-    // Seed numbers from here on: 3 hosts 6, 4 hosts 5; then 1 hosts the lowest seed left.
+    // By seed numbers: in each round the best seed left hosts the lowest, the second best the
+    // second lowest, and so on; the resting seeds join in the second round.
     const auto play = [&](int visiting_seed, int home_seed) {
       const int winner = Winner(seeds[visiting_seed - 1], seeds[home_seed - 1], at_home_);
       return winner == seeds[home_seed - 1] ? home_seed : visiting_seed;
     };
-    const int first = play(6, 3);
-    const int second = play(5, 4);
-    const int lowest = std::max(first, second);
-    const int semi_one = play(lowest, 1);
-    const int semi_two = play(std::min(first, second), 2);
-    const int champion = play(std::max(semi_one, semi_two), std::min(semi_one, semi_two));
-    return seeds[champion - 1];
+    SeedOrder round{};
+    int in_round = 0;
+    for (int seed = league_.resting_seeds + 1; seed <= seed_count; ++seed) round[in_round++] = seed;
+    bool first_round = true;
+    while (in_round > 1) {
+      SeedOrder next{};
+      int in_next = 0;
+      if (first_round) {
+        for (int seed = 1; seed <= league_.resting_seeds; ++seed) next[in_next++] = seed;
+      }
+      for (int game = 0; game < in_round / 2; ++game) {
+        next[in_next++] = play(round[in_round - 1 - game], round[game]);
+      }
+      std::sort(next.begin(), next.begin() + in_next);
+      round = next;
+      in_round = in_next;
+      first_round = false;
+    }
+    return seeds[round[0] - 1];
   }
 
+  SeasonLeague league_;
+  bool by_procedures_;  // seeded by the 32-team league's procedures
+  int division_seeds_;  // the seeds that go to division winners
+  LeagueStandings standings_;
+  std::vector<PlayedGame> played_games_;
+  std::vector<PlayedGame> run_games_;
+  DrawLots draw_ = [this](std::span<const int> clubs) {
+    return static_cast<std::size_t>(random_.Below(static_cast<int>(clubs.size())));
+  };
   PlayoffRandom random_;
   double spread_;
   double drift_;
@@ -251,6 +317,7 @@ class SeasonSimulator {
 };
 
 constexpr std::string_view ProvenMarks = " zyxe";  // by OddsStatus
+constexpr std::size_t HundredColumns = 100;        // the widest line of six seeds
 
 // The team's line: its mark, location, record, then each stage and each seed in percent.
 std::string OddsLine(const SeasonStore& store, const PlayoffOdds& odds, int team) {
@@ -304,7 +371,11 @@ PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<Seas
     if (!game.played) odds->unplayed.push_back(game);
   }
   odds->picked_games = static_cast<int>(options.picks.size());
-  odds->proven = ProvePlayoffStages(WithPicksPlayed(games, options.picks), options.picks.empty());
+  const SeasonLeague league = OddsLeague(store);
+  odds->team_count = league.team_count();
+  odds->seeds_per_conference = league.seeds_per_conference;
+  odds->proven =
+      ProvePlayoffStages(league, WithPicksPlayed(games, options.picks), options.picks.empty());
   auto simulator = std::make_unique<SeasonSimulator>(store, games, options);
   for (int run = 1; run <= odds->runs; ++run) {
     simulator->Run(odds->teams);
@@ -316,14 +387,6 @@ PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<Seas
 std::optional<PlayoffOdds> ShowPlayoffOdds(Session& session, const OddsOptions& options,
                                            const OddsProgress& progress) {
   SeasonStore& store = session.store;
-  // The simulation plays the 31-team league's play-offs; a larger league's would overrun them.
-  if (SeasonTeamCount(store) != LeagueTeamCount) {
-    session.ui.ShowMessage(
-        fmt::format("The play-off odds are worked out for the {}-team league of 1999 to 2001.",
-                    LeagueTeamCount),
-        ProgramCaption, MessageIcon::Exclamation);
-    return std::nullopt;
-  }
   if (!LoadLastScoredBlock(session)) return std::nullopt;
   const SeasonGames season = LoadSeasonGames(store, session.folder, store.LastScoredWeek);
   if (season.unreadable_week != 0) {
@@ -338,6 +401,11 @@ std::optional<PlayoffOdds> ShowPlayoffOdds(Session& session, const OddsOptions& 
   }
   session.ui.ShowBusyPointer();
   return SimulatePlayoffOdds(store, season.games, store.LastScoredWeek, options, progress);
+}
+
+SeasonLeague OddsLeague(const SeasonStore& store) {
+  if (SeasonTeamCount(store) == LeagueTeamCount) return *LeagueOf(FirstLeagueYear);
+  return *LeagueOf(std::max<int>(store.WorkingYear, FirstThirtyTwoTeamYear));
 }
 
 std::vector<std::string> UnknownPicks(const SeasonStore& store,
@@ -368,22 +436,22 @@ std::string OddsFigureText(int count, int runs, bool proven_in, bool proven_out)
   return text;
 }
 
-std::array<std::string, 11> TeamOddsTexts(const PlayoffOdds& odds, int team) {
+std::vector<std::string> TeamOddsTexts(const PlayoffOdds& odds, int team) {
   const TeamOdds& figures = odds.teams[team];
   const ProvenStages& proven = odds.proven[team];
   const bool out = proven.out_of_playoffs;
   const auto text = [&](int count, bool in, bool out_of_stage) {
     return OddsFigureText(count, odds.runs, in, out || out_of_stage);
   };
-  std::array<std::string, 11> texts{text(figures.division, proven.division, proven.out_of_division),
-                                    text(figures.playoffs, proven.playoffs, false),
-                                    text(figures.rest, proven.rest, proven.out_of_rest),
-                                    text(figures.final_game, false, false),
-                                    text(figures.title, false, false)};
-  for (int seed = 1; seed <= 6; ++seed) {
+  std::vector<std::string> texts{text(figures.division, proven.division, proven.out_of_division),
+                                 text(figures.playoffs, proven.playoffs, false),
+                                 text(figures.rest, proven.rest, proven.out_of_rest),
+                                 text(figures.final_game, false, false),
+                                 text(figures.title, false, false)};
+  for (int seed = 1; seed <= odds.seeds_per_conference; ++seed) {
     const bool known = proven.seed != 0;
-    texts[4 + seed] =
-        text(figures.seeds[seed - 1], known && proven.seed == seed, known && proven.seed != seed);
+    texts.push_back(
+        text(figures.seeds[seed - 1], known && proven.seed == seed, known && proven.seed != seed));
   }
   return texts;
 }
@@ -414,16 +482,20 @@ bool ListsBefore(const SeasonStore& store, const PlayoffOdds& odds, int a, int b
 std::vector<std::string> PlayoffOddsCsv(const SeasonStore& store, const PlayoffOdds& odds) {
   static constexpr std::array<std::string_view, 5> StatusWords{
       "", "clinched-rest", "clinched-division", "clinched-playoffs", "eliminated"};
-  std::vector<std::string> lines{
-      "team,conference,division,won,lost,tied,p_division,p_playoffs,p_rest,p_final,p_title,"
-      "p_seed1,p_seed2,p_seed3,p_seed4,p_seed5,p_seed6,status"};
+  const SeasonLeague league = OddsLeague(store);
+  std::string header =
+      "team,conference,division,won,lost,tied,p_division,p_playoffs,p_rest,p_final,p_title,";
+  for (int seed = 1; seed <= odds.seeds_per_conference; ++seed) {
+    header += fmt::format("p_seed{},", seed);
+  }
+  std::vector<std::string> lines{header + "status"};
   const auto fraction = [&](int count) {
     return fmt::format("{:.4f}", static_cast<double>(count) / odds.runs);
   };
-  for (int team = 1; team <= LeagueTeamCount; ++team) {
+  for (int team = 1; team <= odds.team_count; ++team) {
     const TeamOdds& figures = odds.teams[team];
     const WonLostTied& record = odds.records[team];
-    const auto& division = league::Divisions[league::DivisionIndexOf(team)];
+    const auto& division = league.divisions[static_cast<std::size_t>(league.DivisionIndexOf(team))];
     std::string line = fmt::format("{},{},{},{},{},{}", CsvField(LocationOf(store, team)),
                                    league::ConferenceNames[static_cast<int>(division.conference)],
                                    division.name, record.won, record.lost, record.tied);
@@ -431,7 +503,9 @@ std::vector<std::string> PlayoffOddsCsv(const SeasonStore& store, const PlayoffO
          {figures.division, figures.playoffs, figures.rest, figures.final_game, figures.title}) {
       line += "," + fraction(count);
     }
-    for (int count : figures.seeds) line += "," + fraction(count);
+    for (int seed = 0; seed < odds.seeds_per_conference; ++seed) {
+      line += "," + fraction(figures.seeds[static_cast<std::size_t>(seed)]);
+    }
     line += fmt::format(",{}", StatusWords[static_cast<std::size_t>(StatusOf(odds.proven[team]))]);
     lines.push_back(std::move(line));
   }
@@ -451,12 +525,12 @@ std::vector<std::string> PlayoffOddsLines(const SeasonStore& store, const Playof
                   odds.picked_games == 0
                       ? ""
                       : fmt::format("; {} game results picked (what if?)", odds.picked_games))};
-  const std::string header =
-      fmt::format("{:<2}{:<14}{:>8}{:>9}{:>10}{:>7}{:>7}{:>7}{:>6}{:>6}{:>6}{:>6}{:>6}{:>6}", "",
-                  "Team", "Record", "Division", "Play-offs", "Rest", "Final", "Title", "#1", "#2",
-                  "#3", "#4", "#5", "#6");
-  for (std::size_t index = 0; index < league::Divisions.size(); ++index) {
-    const auto& division = league::Divisions[index];
+  std::string header = fmt::format("{:<2}{:<14}{:>8}{:>9}{:>10}{:>7}{:>7}{:>7}", "", "Team",
+                                   "Record", "Division", "Play-offs", "Rest", "Final", "Title");
+  for (int seed = 1; seed <= odds.seeds_per_conference; ++seed) {
+    header += fmt::format("{:>6}", fmt::format("#{}", seed));
+  }
+  for (const league::Division& division : OddsLeague(store).divisions) {
     lines.push_back(" ");
     lines.push_back(fmt::format(
         "{} {}", league::ConferenceNames[static_cast<int>(division.conference)], division.name));
@@ -476,8 +550,12 @@ void PrintPlayoffOdds(Session& session, const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   Printer* printer = StartReportPrint(session, "Ready to send Play-off Odds to the Printer.");
   if (printer == nullptr) return;
-  // The widest report: a small size keeps its hundred columns on a portrait page.
-  SetReportFont(*printer, session.store, 8);
+  // The widest report: a small size keeps its hundred columns on a portrait page, and a smaller
+  // one the seventh seed's column.
+  std::size_t columns = 0;
+  for (const std::string& line : lines) columns = std::max(columns, line.size());
+  SetReportFont(*printer, session.store,
+                columns > HundredColumns ? 8.0 * HundredColumns / static_cast<double>(columns) : 8);
   printer->PrintLine(" ");
   for (const std::string& line : lines) printer->PrintLine("    " + line);
   printer->EndDocument();

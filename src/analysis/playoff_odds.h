@@ -12,6 +12,7 @@
 
 #include "analysis/playoff_proofs.h"
 #include "analysis/season_games.h"
+#include "league/season_league.h"
 #include "platform/session.h"
 #include "season/league.h"
 #include "season/season_store.h"
@@ -50,14 +51,17 @@ struct OddsOptions {
   double weekly_drift = StrengthWeeklyDrift;
 };
 
+// The most play-off seeds a conference has had.
+inline constexpr int MostSeedsPerConference = 7;
+
 // In how many runs a team reached each stage; seeds[s - 1] counts the runs it was seeded s.
 struct TeamOdds {
   int division = 0;
   int playoffs = 0;
-  int rest = 0;  // a first-round rest: seed 1 or 2
+  int rest = 0;  // a first-round rest: one of the seeds that sit out the first round
   int final_game = 0;
   int title = 0;
-  std::array<int, 6> seeds{};
+  std::array<int, MostSeedsPerConference> seeds{};
 };
 
 struct WonLostTied {
@@ -69,12 +73,18 @@ struct WonLostTied {
 struct PlayoffOdds {
   int runs = 0;
   int played_through = 0;  // the last week whose scores were taken as they are
-  std::array<TeamOdds, LeagueTeamCount + 1> teams{};       // by team number
-  std::array<WonLostTied, LeagueTeamCount + 1> records{};  // the played games' records
-  std::array<ProvenStages, LeagueTeamCount + 1> proven{};  // what no result left can change
+  int team_count = LeagueTeamCount;
+  int seeds_per_conference = 6;
+  std::array<TeamOdds, MostLeagueTeams + 1> teams{};       // by team number
+  std::array<WonLostTied, MostLeagueTeams + 1> records{};  // the played games' records
+  std::array<ProvenStages, MostLeagueTeams + 1> proven{};  // what no result left can change
   std::vector<SeasonGame> unplayed;  // the games the runs played, in week order
   int picked_games = 0;              // of those, how many were played as the user picked
 };
+
+// The league whose play-offs the runs play out: the 31-team league's for a season of 31 teams,
+// whatever its working year, and otherwise the 32-team league of its year.
+SeasonLeague OddsLeague(const SeasonStore& store);
 
 // Called now and then with the runs done so far, for a progress indication.
 using OddsProgress = std::function<void(int runs_done, int runs)>;
@@ -87,10 +97,10 @@ std::vector<std::string> UnknownPicks(const SeasonStore& store,
 
 // Plays the games not yet played `options.runs` times, each game won by the home side with the
 // probability its margin under `options.model` gives (from the store's block: net points per
-// game, or the weekly predictions; the championship on a neutral field), and counts each team's
-// stages. A picked game ends as picked,
-// its margin drawn as the prediction's given that result. The same seed gives the same odds. At
-// least one run.
+// game, or the weekly predictions; the championship on a neutral field), seeds each
+// conference by the rules of the store's league (OddsLeague), and counts each team's stages. A
+// picked game ends as picked, its margin drawn as the prediction's given that result. The same seed
+// gives the same odds. At least one run.
 PlayoffOdds SimulatePlayoffOdds(const SeasonStore& store, const std::vector<SeasonGame>& games,
                                 int played_through, const OddsOptions& options,
                                 const OddsProgress& progress = {});
@@ -108,8 +118,8 @@ double OddsPercent(int count, int runs);
 // a sampled certainty shows as ">99.9" or "<0.1".
 std::string OddsFigureText(int count, int runs, bool proven_in, bool proven_out);
 
-// A team's eleven figures as shown: division, play-offs, rest, final, title, seeds 1 to 6.
-std::array<std::string, 11> TeamOddsTexts(const PlayoffOdds& odds, int team);
+// A team's figures as shown: division, play-offs, rest, final, title, then each seed.
+std::vector<std::string> TeamOddsTexts(const PlayoffOdds& odds, int team);
 
 // The one-letter mark of a proven status ("z", "y", "x", "e"; "" for none), and the legend that
 // explains the marks.

@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -29,10 +30,22 @@ namespace {
 
 constexpr int ProgressShownAfterMs = 250;
 
-const QStringList ColumnTitles{"Team", "Division", "Record", "Wins div.", "Play-offs",
-                               "Rest", "Final",    "Title",  "#1",        "#2",
-                               "#3",   "#4",       "#5",     "#6",        "Clinched"};
+// The columns for a league of `seeds` seeds a conference.
+QStringList ColumnTitles(int seeds) {
+  QStringList titles{"Team",      "Division", "Record", "Wins div.",
+                     "Play-offs", "Rest",     "Final",  "Title"};
+  for (int seed = 1; seed <= seeds; ++seed) titles << QString("#%1").arg(seed);
+  return titles << "Clinched";
+}
 constexpr int PlayoffsColumn = 4;
+constexpr int FirstSeedColumn = 8;
+
+// The odds table, which sizes its seed columns by their cells.
+class OddsTable : public QTableWidget {
+ public:
+  using QTableWidget::QTableWidget;
+  using QTableWidget::sizeHintForColumn;
+};
 
 // The status column's words, by OddsStatus.
 const QStringList StatusWords{"", "First-round rest", "Division", "Play-off place", "Eliminated"};
@@ -67,9 +80,9 @@ NumberItem* FigureItem(const std::string& text, int count, int runs, std::option
 }
 
 // Every stage's count in the order of the table's figure columns.
-std::array<int, 11> StageCounts(const TeamOdds& odds) {
-  std::array<int, 11> counts{odds.division, odds.playoffs, odds.rest, odds.final_game, odds.title};
-  std::copy(odds.seeds.begin(), odds.seeds.end(), counts.begin() + 5);
+std::vector<int> StageCounts(const TeamOdds& odds, int seeds) {
+  std::vector<int> counts{odds.division, odds.playoffs, odds.rest, odds.final_game, odds.title};
+  counts.insert(counts.end(), odds.seeds.begin(), odds.seeds.begin() + seeds);
   return counts;
 }
 
@@ -104,7 +117,7 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds,
   auto* title = new QLabel(qt::FromLatin1(lines_[0] + "\n" + lines_[1]), this);
   title->setObjectName("oddstitle");
 
-  odds_table_ = new QTableWidget(this);
+  odds_table_ = new OddsTable(this);
   odds_table_->setObjectName("oddstable");
   odds_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   odds_table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -169,12 +182,15 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
   const bool picked = odds.picked_games > 0;
   odds_table_->setSortingEnabled(false);  // rows stay where they are while they are filled
   odds_table_->clear();
-  odds_table_->setColumnCount(static_cast<int>(ColumnTitles.size()));
-  odds_table_->setHorizontalHeaderLabels(ColumnTitles);
-  odds_table_->setRowCount(LeagueTeamCount);
-  for (int team = 1; team <= LeagueTeamCount; ++team) {
+  const QStringList titles = ColumnTitles(odds.seeds_per_conference);
+  odds_table_->setColumnCount(static_cast<int>(titles.size()));
+  odds_table_->setHorizontalHeaderLabels(titles);
+  odds_table_->setRowCount(odds.team_count);
+  const SeasonLeague league = OddsLeague(session_.store);
+  for (int team = 1; team <= odds.team_count; ++team) {
     const int row = team - 1;
-    const auto& division = league::Divisions[league::DivisionIndexOf(team)];
+    const int division_index = league.DivisionIndexOf(team);
+    const auto& division = league.divisions[static_cast<std::size_t>(division_index)];
     const WonLostTied& record = odds.records[team];
     const int games = record.won + record.lost + record.tied;
     int column = 0;
@@ -184,12 +200,12 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
     put(new NumberItem(QString::fromStdString(fmt::format(
                            "{} {}", league::ConferenceNames[static_cast<int>(division.conference)],
                            division.name)),
-                       league::DivisionIndexOf(team) + team / 100.0, Qt::AlignLeft));
+                       division_index + team / 100.0, Qt::AlignLeft));
     put(new NumberItem(QString::fromStdString(RecordText(record)),
                        games == 0 ? 0.0 : (record.won + record.tied / 2.0) / games));
     const auto texts = TeamOddsTexts(odds, team);
-    const auto counts = StageCounts(odds.teams[team]);
-    const auto counts_as_is = StageCounts(as_is_->teams[team]);
+    const auto counts = StageCounts(odds.teams[team], odds.seeds_per_conference);
+    const auto counts_as_is = StageCounts(as_is_->teams[team], odds.seeds_per_conference);
     for (std::size_t stage = 0; stage < counts.size(); ++stage) {
       put(FigureItem(texts[stage], counts[stage], odds.runs,
                      picked ? std::optional(counts_as_is[stage]) : std::nullopt, as_is_->runs));
@@ -207,6 +223,15 @@ void PlayoffOddsWindow::FillOddsTable(const PlayoffOdds& odds) {
   header->setStretchLastSection(true);
   odds_table_->setSortingEnabled(true);
   odds_table_->sortByColumn(PlayoffsColumn, Qt::DescendingOrder);
+  // Each seed column as wide as its figures and title, without the room a header keeps for the
+  // sort arrow: with seven seeds that room would push the status column off a 1024-pixel screen.
+  const int title_margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+  for (int column = FirstSeedColumn; column < odds_table_->columnCount() - 1; ++column) {
+    header->setSectionResizeMode(column, QHeaderView::Interactive);
+    header->resizeSection(
+        column, std::max(static_cast<OddsTable*>(odds_table_)->sizeHintForColumn(column),
+                         header->fontMetrics().horizontalAdvance(titles[column]) + title_margins));
+  }
 }
 
 void PlayoffOddsWindow::FillPickTable() {

@@ -5,25 +5,39 @@
 #include "analysis/league_table.h"
 #include "analysis/playoff_random.h"
 #include "analysis/tiebreakers.h"
+#include "league/league_standings.h"
 
 namespace tavrin {
 
 namespace {
 
-constexpr int Slots = LeagueTeamCount + 1;
-constexpr int DivisionWinners = 3;  // a conference's play-off places won by a division title
-constexpr int WildCards = 3;
-constexpr int RestPlaces = 2;
+constexpr int Slots = MostLeagueTeams + 1;
+
+// A conference's play-off places in `league`: those won by a division title, the wild cards and
+// the first-round rests.
+struct Places {
+  int division_winners;
+  int wild_cards;
+  int rests;
+};
+
+Places PlacesOf(const SeasonLeague& league) {
+  const int winners = static_cast<int>(league.divisions.size()) / 2;
+  return {winners, league.seeds_per_conference - winners, league.resting_seeds};
+}
 
 // Records in half wins, so that a tie is one and every comparison stays whole.
 struct RecordBounds {
   std::array<int, Slots> least{};  // what the games played have given
   std::array<int, Slots> most{};   // if every game left is won
+  std::array<int, Slots> games{};  // played and left: what the percentage is taken over
 };
 
-RecordBounds BoundsOf(const std::vector<SeasonGame>& games) {
+RecordBounds BoundsOf(const SeasonLeague& league, const std::vector<SeasonGame>& games) {
   RecordBounds bounds;
   for (const SeasonGame& game : games) {
+    ++bounds.games[game.visitor];
+    ++bounds.games[game.home];
     if (!game.played) {
       bounds.most[game.visitor] += 2;
       bounds.most[game.home] += 2;
@@ -36,18 +50,24 @@ RecordBounds BoundsOf(const std::vector<SeasonGame>& games) {
     bounds.least[game.home] += 2 - visitor;
   }
   for (int team = 1; team < Slots; ++team) bounds.most[team] += bounds.least[team];
+  // The 31-team league's seasons give every club the same games: its records are weighed by
+  // half wins alone, as one game apiece.
+  if (league.rules == SeedingRules::SixDivisions) bounds.games.fill(1);
   return bounds;
 }
 
-// A team can finish level with or ahead of another only if its best can reach the other's
-// least; "ahead for certain" needs more than the other's best.
+// A team can finish level with or ahead of another only if its best percentage can reach the
+// other's least; "ahead for certain" needs more than the other's best. The percentages are
+// compared across their games (a season may leave two clubs a game short of the others).
 bool AheadForCertain(const RecordBounds& bounds, int team, int other) {
-  return bounds.least[team] > bounds.most[other];
+  return bounds.least[team] * bounds.games[other] > bounds.most[other] * bounds.games[team];
 }
 
-void ProveByRecords(const RecordBounds& bounds, int team, ProvenStages& stages) {
-  const int own_division = league::DivisionIndexOf(team);
-  const league::Conference conference = league::ConferenceOf(team);
+void ProveByRecords(const SeasonLeague& league, const RecordBounds& bounds, int team,
+                    ProvenStages& stages) {
+  const int own_division = league.DivisionIndexOf(team);
+  const league::Conference conference = league.ConferenceOf(team);
+  const Places places = PlacesOf(league);
   bool wins_division = true;
   // Threats: the other clubs of the conference that can still finish level or ahead.
   int threats = 0;
@@ -56,8 +76,8 @@ void ProveByRecords(const RecordBounds& bounds, int team, ProvenStages& stages) 
   // Clubs ahead for certain, and among them how many divisions they come from.
   int ahead = 0;
   int divisions_ahead = 0;
-  for (int index = 0; index < league::DivisionCount; ++index) {
-    const league::Division& division = league::Divisions[index];
+  for (int index = 0; index < static_cast<int>(league.divisions.size()); ++index) {
+    const league::Division& division = league.divisions[static_cast<std::size_t>(index)];
     if (division.conference != conference) continue;
     bool threatens = false;
     bool leads = false;
@@ -80,12 +100,13 @@ void ProveByRecords(const RecordBounds& bounds, int team, ProvenStages& stages) 
     divisions_ahead += leads;
   }
   stages.division = wins_division;
-  // Not winning the division, a club still takes a wild card while fewer than three clubs that
-  // are no division winner finish ahead of it. Its own division's winner is one of the threats.
-  stages.playoffs = wins_division || threats <= WildCards;
-  stages.rest = wins_division && rival_divisions < RestPlaces;
+  // Not winning the division, a club still takes a wild card while fewer clubs than there are
+  // wild cards that are no division winner finish ahead of it. Its own division's winner is one
+  // of the threats.
+  stages.playoffs = wins_division || threats <= places.wild_cards;
+  stages.rest = wins_division && rival_divisions < places.rests;
   // At most one club ahead for certain per division can be that division's winner.
-  const bool out_of_wild_cards = ahead - divisions_ahead >= WildCards;
+  const bool out_of_wild_cards = ahead - divisions_ahead >= places.wild_cards;
   stages.out_of_playoffs = stages.out_of_division && out_of_wild_cards;
   stages.out_of_rest = stages.out_of_division;
 }
@@ -100,26 +121,60 @@ bool SeedWithoutLots(const LeagueTable& table, league::Conference conference,
   return random.Next() == untouched.Next();
 }
 
-void ProveBySeeding(const std::vector<SeasonGame>& games, std::array<ProvenStages, Slots>& stages) {
-  LeagueTable table;
-  for (const SeasonGame& game : games) {
-    table.AddGame(game.visitor, game.home, game.visitor_points, game.home_points);
-  }
-  for (const league::Conference conference : {league::Conference::Afc, league::Conference::Nfc}) {
-    ConferenceSeeds seeds;
-    if (!SeedWithoutLots(table, conference, seeds)) continue;
-    for (int team = 1; team < Slots; ++team) {
-      if (league::ConferenceOf(team) != conference) continue;
-      const auto at = std::find(seeds.begin(), seeds.end(), team) - seeds.begin();
-      ProvenStages& proven = stages[team];
-      proven.division = at < DivisionWinners;
-      proven.playoffs = at < DivisionWinners + WildCards;
-      proven.rest = at < RestPlaces;
-      proven.out_of_division = !proven.division;
-      proven.out_of_playoffs = !proven.playoffs;
-      proven.out_of_rest = !proven.rest;
-      proven.seed = proven.playoffs ? static_cast<int>(at) + 1 : 0;
+// Each conference's seeds, seed 1 first, or nothing for a conference whose seeding needed lots.
+std::array<std::vector<int>, 2> SeedsWithoutLots(const SeasonLeague& league,
+                                                 const std::vector<SeasonGame>& games) {
+  std::array<std::vector<int>, 2> seeds;
+  if (league.rules == SeedingRules::SixDivisions) {
+    LeagueTable table;
+    for (const SeasonGame& game : games) {
+      table.AddGame(game.visitor, game.home, game.visitor_points, game.home_points);
     }
+    for (const league::Conference conference : {league::Conference::Afc, league::Conference::Nfc}) {
+      ConferenceSeeds conference_seeds;
+      if (SeedWithoutLots(table, conference, conference_seeds)) {
+        seeds[static_cast<std::size_t>(conference)].assign(conference_seeds.begin(),
+                                                           conference_seeds.end());
+      }
+    }
+    return seeds;
+  }
+  std::vector<PlayedGame> played;
+  for (const SeasonGame& game : games) {
+    played.push_back({game.visitor, game.home, game.visitor_points, game.home_points});
+  }
+  // A draw, wherever it was held, leaves both conferences unproven.
+  bool drawn = false;
+  const LeagueStandings standings =
+      RankLeague(ClubRecords(league, played), [&drawn](std::span<const int>) {
+        drawn = true;
+        return std::size_t{0};
+      });
+  if (drawn) return seeds;
+  for (std::size_t conference = 0; conference < seeds.size(); ++conference) {
+    for (const Placement& placement : standings.seeds[conference]) {
+      seeds[conference].push_back(placement.team);
+    }
+  }
+  return seeds;
+}
+
+void ProveBySeeding(const SeasonLeague& league, const std::vector<SeasonGame>& games,
+                    ProvenTable& stages) {
+  const Places places = PlacesOf(league);
+  const auto seeded = SeedsWithoutLots(league, games);
+  for (int team = 1; team <= league.team_count(); ++team) {
+    const std::vector<int>& seeds = seeded[static_cast<std::size_t>(league.ConferenceOf(team))];
+    if (seeds.empty()) continue;
+    const auto at = std::find(seeds.begin(), seeds.end(), team) - seeds.begin();
+    ProvenStages& proven = stages[team];
+    proven.division = at < places.division_winners;
+    proven.playoffs = at < places.division_winners + places.wild_cards;
+    proven.rest = at < places.rests;
+    proven.out_of_division = !proven.division;
+    proven.out_of_playoffs = !proven.playoffs;
+    proven.out_of_rest = !proven.rest;
+    proven.seed = proven.playoffs ? static_cast<int>(at) + 1 : 0;
   }
 }
 
@@ -133,15 +188,21 @@ OddsStatus StatusOf(const ProvenStages& stages) {
   return OddsStatus::None;
 }
 
-std::array<ProvenStages, LeagueTeamCount + 1> ProvePlayoffStages(
-    const std::vector<SeasonGame>& games, bool by_seeding) {
-  std::array<ProvenStages, Slots> stages{};
-  const RecordBounds bounds = BoundsOf(games);
-  for (int team = 1; team < Slots; ++team) ProveByRecords(bounds, team, stages[team]);
+ProvenTable ProvePlayoffStages(const SeasonLeague& league, const std::vector<SeasonGame>& games,
+                               bool by_seeding) {
+  ProvenTable stages{};
+  const RecordBounds bounds = BoundsOf(league, games);
+  for (int team = 1; team <= league.team_count(); ++team) {
+    ProveByRecords(league, bounds, team, stages[team]);
+  }
   const bool season_over =
       std::all_of(games.begin(), games.end(), [](const SeasonGame& game) { return game.played; });
-  if (season_over && by_seeding) ProveBySeeding(games, stages);
+  if (season_over && by_seeding) ProveBySeeding(league, games, stages);
   return stages;
+}
+
+ProvenTable ProvePlayoffStages(const std::vector<SeasonGame>& games, bool by_seeding) {
+  return ProvePlayoffStages(*LeagueOf(FirstLeagueYear), games, by_seeding);
 }
 
 }  // namespace tavrin

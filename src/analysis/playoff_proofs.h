@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/season_games.h"
+#include "league/season_league.h"
 #include "season/league.h"
 
 namespace tavrin {
@@ -26,11 +27,16 @@ enum class OddsStatus { None, ClinchedRest, ClinchedDivision, ClinchedPlayoffs, 
 
 OddsStatus StatusOf(const ProvenStages& stages);
 
-// By team number. Two proofs: by records alone, comparing what each team has won for certain
-// with the most it can still win; and, once no game is left and `by_seeding` allows (the scores
-// are real, not picked), the season's seeding itself, which the tie-break rules settle unless
-// lots must be drawn.
-std::array<ProvenStages, LeagueTeamCount + 1> ProvePlayoffStages(
-    const std::vector<SeasonGame>& games, bool by_seeding);
+using ProvenTable = std::array<ProvenStages, MostLeagueTeams + 1>;
+
+// By team number, in `league`. Two proofs: by records alone, comparing what each team has won
+// for certain with the most it can still win; and, once no game is left and `by_seeding` allows
+// (the scores are real, not picked), the season's seeding itself, which the league's tie-break
+// rules settle unless lots must be drawn.
+ProvenTable ProvePlayoffStages(const SeasonLeague& league, const std::vector<SeasonGame>& games,
+                               bool by_seeding);
+
+// The same in the 31-team league.
+ProvenTable ProvePlayoffStages(const std::vector<SeasonGame>& games, bool by_seeding);
 
 }  // namespace tavrin
