@@ -17,7 +17,8 @@ inline constexpr int16_t LeagueTeamCount = 31;
 constexpr bool IsTeamNumber(int team) { return team >= 1 && team <= LeagueTeamCount; }
 
 // From 2002 the league has 32 teams, and a season's files hold a record for each. The count of a
-// season follows its working year alone, so that no file can make a table longer than its league.
+// year's league follows the year alone; a season kept in a folder may be one made with 31 teams
+// (SeasonTeamCountIn), and no file can make a table longer than the largest league.
 inline constexpr int FirstThirtyTwoTeamYear = 2002;
 inline constexpr int16_t MostLeagueTeams = 32;
 constexpr int16_t TeamCountOfYear(int year) {
