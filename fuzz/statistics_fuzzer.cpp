@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   store.TeamCount = LeagueTeamCount;
   const int weeks = static_cast<int>(std::min<std::size_t>(size / BlockSize + 2, 40));
   for (int block = -1; block < weeks; ++block) {
-    LoadStatsBlock(store, fuzz::ScratchFolder(), block);
+    const bool usable = LoadStatsBlock(store, fuzz::ScratchFolder(), block);
+    if (usable && !BlockHasPredictions(store)) std::abort();
     for (int slot = 1; slot <= LeagueTeamCount; ++slot) {
       const bool safe = store.PickTeam[slot] >= 0 && store.PickTeam[slot] <= 31 &&
                         store.GameWinner[slot] >= 0 && store.GameWinner[slot] <= 31 &&
