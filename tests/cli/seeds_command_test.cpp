@@ -86,15 +86,13 @@ TEST(SeedsCommand, StandingsOfA32TeamSeasonListItsDivisionsOfFour) {
 // before it followed that league, read as one of 32: the 1999 season kept as 2005.
 TEST(SeedsCommand, A31TeamSeasonOfALaterYearIsReadAsItWasWritten) {
   testing::TempFolder folder;
-  folder.CopyFilesFrom(testing::TestDataDir() / "golden" / "1999" / "final");
-  for (const char* file : {"TVSC", "TVSt"}) {
-    fs::rename(folder.path() / (std::string(file) + "1999.dat"),
-               folder.path() / (std::string(file) + "2005.dat"));
-  }
+  const fs::path golden = testing::TestDataDir() / "golden" / "1999";
+  folder.CopyFilesFrom(golden / "final");
+  for (const std::string file : {"TVSC", "TVSt"})
+    fs::rename(folder.path() / (file + "1999.dat"), folder.path() / (file + "2005.dat"));
   std::string settings = testing::ReadFileBytes(folder.path() / "TavSE.dat");
   testing::WriteFileBytes(folder.path() / "TavSE.dat", settings.replace(0, 4, "2005"));
-  std::string expected = testing::ReadFileBytes(testing::TestDataDir() / "golden" / "1999" /
-                                                "reports" / "standings_week_17.txt");
+  std::string expected = testing::ReadFileBytes(golden / "reports" / "standings_week_17.txt");
   expected.replace(expected.find("1999"), 4, "2005");
   EXPECT_EQ(RunTool(folder.path(), "standings 17").output, expected);
 }

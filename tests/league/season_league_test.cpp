@@ -15,6 +15,17 @@ namespace {
 
 constexpr int LastYearChecked = 2030;
 
+// Catches the 32-team rating groups cut anywhere but between its conferences and its divisions.
+TEST(SeasonLeague, ThirtyTwoTeamGroupsAreItsConferencesAndDivisions) {
+  const auto league = LeagueOf(2002);
+  for (int a = 1; a <= 32; ++a) {
+    EXPECT_EQ(league::InLowerGroup(a, 32), league->ConferenceOf(a) == league::Conference::Afc) << a;
+    for (int b = 1; b <= 32; ++b)
+      EXPECT_EQ(league::ProjectionGroupOf(a, 32) == league::ProjectionGroupOf(b, 32),
+                league->DivisionIndexOf(a) == league->DivisionIndexOf(b));
+  }
+}
+
 TEST(SeasonLeague, EachEraHasItsLayoutAndPlayoffFormat) {
   using Layout = std::array<int, 6>;  // teams, divisions, weeks, games, seeds, resting seeds
   const std::pair<int, Layout> eras[] = {
