@@ -33,9 +33,9 @@ std::string StatisticsFileName(int year);  // "TVSt" + year + ".dat"
 // back.
 bool ReadSettings(SeasonStore& store, const std::filesystem::path& folder);
 // The team count of the season of `year` kept in `folder`: 31 to 2001, and 32 from 2002 unless
-// the season was made as one of 31 teams, which its statistics blocks of 31 records tell. The
-// program followed the 31-team league alone before it followed the 32-team one, and accepted any
-// year for it: those seasons keep being read as they were written.
+// its statistics blocks hold 31 records. A season of 31 teams may carry any working year the
+// settings accept; its file says how many teams it has, so its figures are read with the count
+// they were written with.
 int16_t SeasonTeamCountIn(const std::filesystem::path& folder, int year);
 Outcome<void> WriteSettings(const SeasonStore& store, const std::filesystem::path& folder);
 // The settings file's whole text, refused when the ReportFont could not be read back.

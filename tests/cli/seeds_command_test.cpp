@@ -82,8 +82,8 @@ TEST(SeedsCommand, StandingsOfA32TeamSeasonListItsDivisionsOfFour) {
   EXPECT_EQ(clubs, "Minnesota   |Detroit     |Green Bay   |Chicago     |");
 }
 
-// Catches a season the program made with 31 teams for a year of the 32-team league, as it could
-// before it followed that league, read as one of 32: the 1999 season kept as 2005.
+// Catches a season of 31 teams with a working year of the 32-team league read as one of 32: the
+// 1999 season kept as 2005.
 TEST(SeedsCommand, A31TeamSeasonOfALaterYearIsReadAsItWasWritten) {
   testing::TempFolder folder;
   const fs::path golden = testing::TestDataDir() / "golden" / "1999";
