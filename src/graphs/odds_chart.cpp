@@ -7,35 +7,29 @@
 namespace tavrin {
 namespace {
 
-constexpr double AxisX = 660;
 constexpr double ChartTop = 350;
-constexpr double WeekAxisY = 4420;
-constexpr double GridRight = 8800;  // beyond the area's right edge: the lines run to the edge
-constexpr double WeekWidth = 380;
-constexpr const char* AreaFontName = "";
-constexpr double AreaFontPoints = 8;
 
 constexpr int TeamColours[] = {TeamOneCurveColour, TeamTwoCurveColour};
 constexpr int PrintedLegendColours[] = {TeamOnePrintedLegendColour, TeamTwoCurveColour};
 
 void DrawGrid(Canvas& canvas, int weeks) {
-  canvas.SetFont(AreaFontName, AreaFontPoints, false);
+  canvas.SetFont(ChartFontName, ChartFontPoints, false);
   canvas.SetPen(0, 2);
   canvas.SetPenStyle(PenStyle::Solid);
-  canvas.DrawLine(AxisX, ChartTop - 100, AxisX, WeekAxisY);
-  canvas.DrawLine(AxisX, WeekAxisY, GridRight, WeekAxisY);
-  canvas.DrawText(AxisX + 200, 0, "Play-offs (solid) and division (dotted), in percent");
+  canvas.DrawLine(ChartAxisX, ChartTop - 100, ChartAxisX, ChartWeekAxisY);
+  canvas.DrawLine(ChartAxisX, ChartWeekAxisY, ChartGridRight, ChartWeekAxisY);
+  canvas.DrawText(ChartAxisX + 200, 0, "Play-offs (solid) and division (dotted), in percent");
   canvas.SetPen(0, 1);
-  canvas.DrawText(300, WeekAxisY - 100, "0%");
+  canvas.DrawText(300, ChartWeekAxisY - 100, "0%");
   for (int percent = 25; percent <= 100; percent += 25) {
     const double y = OddsPoint(1, percent).y;
     canvas.DrawText(150, y - 100, std::to_string(percent) + "%");
     canvas.SetPenStyle(PenStyle::Dotted);
-    canvas.DrawLine(AxisX + 10, y, GridRight, y);
+    canvas.DrawLine(ChartAxisX + 10, y, ChartGridRight, y);
     canvas.SetPenStyle(PenStyle::Solid);
   }
   for (int week = 1; week <= weeks; ++week) {
-    canvas.DrawText(OddsPoint(week, 0).x - (week < 10 ? 45 : 90), WeekAxisY + 40,
+    canvas.DrawText(OddsPoint(week, 0).x - (week < 10 ? 45 : 90), ChartWeekAxisY + 40,
                     std::to_string(week));
   }
   canvas.DrawText(0.4 * ChartAreaWidth, 0.95 * ChartAreaHeight, "          Week #");
@@ -55,7 +49,8 @@ void DrawCurve(Canvas& canvas, const OddsHistory& history, Share share) {
 }  // namespace
 
 ChartPoint OddsPoint(int week, double percent) {
-  return {AxisX + WeekWidth * week, WeekAxisY - (WeekAxisY - ChartTop) * percent / 100.0};
+  return {ChartAxisX + ChartWeekWidth * week,
+          ChartWeekAxisY - (ChartWeekAxisY - ChartTop) * percent / 100.0};
 }
 
 void DrawOddsChart(Canvas& canvas, const OddsChartData& chart) {

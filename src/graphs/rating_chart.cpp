@@ -10,15 +10,10 @@
 namespace tavrin {
 namespace {
 
-constexpr double RatingAxisX = 660;
 constexpr double ChartTop = 150;
-constexpr double WeekAxisY = 4420;
-constexpr double GridRight = 8800;  // beyond the area's right edge: the lines run to the edge
 constexpr double StartDashLength = 30;
 constexpr float LowestRating = 30;
 constexpr float HighestRating = 90;
-constexpr const char* AreaFontName = "";  // the drawing area's own font
-constexpr double AreaFontPoints = 8;
 
 float Clamped(float rating) { return std::clamp(rating, LowestRating, HighestRating); }
 
@@ -35,15 +30,15 @@ void PrintLegendEntry(Canvas& page, const std::string& font, double x, double pa
 }  // namespace
 
 ChartPoint RatingPoint(int block, double rating) {
-  return {700.0 + 380.0 * block, 4410.0 - (rating - 30.0) * 70.0};
+  return {700.0 + ChartWeekWidth * block, 4410.0 - (rating - 30.0) * 70.0};
 }
 
 void DrawRatingGrid(Canvas& canvas) {
-  canvas.SetFont(AreaFontName, AreaFontPoints, false);
+  canvas.SetFont(ChartFontName, ChartFontPoints, false);
   canvas.SetPen(0, 2);
   canvas.SetPenStyle(PenStyle::Solid);
-  canvas.DrawLine(RatingAxisX, ChartTop, RatingAxisX, WeekAxisY);
-  canvas.DrawLine(RatingAxisX, WeekAxisY, GridRight, WeekAxisY);
+  canvas.DrawLine(ChartAxisX, ChartTop, ChartAxisX, ChartWeekAxisY);
+  canvas.DrawLine(ChartAxisX, ChartWeekAxisY, ChartGridRight, ChartWeekAxisY);
   for (int rating = 35; rating <= 90; rating += 5) {
     canvas.DrawText(340, 3610 - (rating - 40) * 70.0, std::to_string(rating));
   }
@@ -51,19 +46,19 @@ void DrawRatingGrid(Canvas& canvas) {
   canvas.SetPenStyle(PenStyle::Dotted);
   for (int level = 5; level <= 60; level += 5) {
     const double y = 4400 - 70.0 * level;
-    canvas.DrawLine(670, y, GridRight, y);
+    canvas.DrawLine(670, y, ChartGridRight, y);
   }
   for (int week = 17; week >= 1; --week) {
-    canvas.DrawText(600 + 380.0 * week + (week < 10 ? 45 : 0), 4460, std::to_string(week));
+    canvas.DrawText(600 + ChartWeekWidth * week + (week < 10 ? 45 : 0), 4460, std::to_string(week));
   }
   canvas.SetPenStyle(PenStyle::Solid);
 }
 
 void DrawAxisTitles(Canvas& canvas) {
   canvas.SetPen(0, 1);
-  canvas.SetFont(AreaFontName, 6, false);
+  canvas.SetFont(ChartFontName, 6, false);
   canvas.DrawText(0.4 * ChartAreaWidth, 0.95 * ChartAreaHeight, "          Week #");
-  canvas.SetFont(AreaFontName, 9, false);
+  canvas.SetFont(ChartFontName, 9, false);
   const std::string word = "RATING";
   for (int letter = 1; letter <= 6; ++letter) {
     // The narrow I is moved right to stand in line with the other letters.

@@ -17,6 +17,14 @@ namespace tavrin {
 
 inline constexpr double ChartAreaWidth = 8595;
 inline constexpr double ChartAreaHeight = 4995;
+// The axes both charts draw on the area: the upright axis, the week axis, the grid lines' right
+// end (beyond the area's edge, so the lines run to it), each week's width, and the area's font.
+inline constexpr double ChartAxisX = 660;
+inline constexpr double ChartWeekAxisY = 4420;
+inline constexpr double ChartGridRight = 8800;
+inline constexpr double ChartWeekWidth = 380;
+inline constexpr const char* ChartFontName = "";  // the drawing area's own font
+inline constexpr double ChartFontPoints = 8;
 // The curves draw blocks 0..18 whatever the season's length.
 inline constexpr int LastDrawnBlock = 18;
 inline constexpr int TeamOneCurveColour = 12;  // light red
