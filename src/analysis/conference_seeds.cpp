@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "analysis/played_games.h"
 #include "analysis/season_games.h"
 #include "analysis/tiebreakers.h"
 #include "league/league_standings.h"
@@ -108,11 +109,7 @@ std::optional<std::vector<SeedLine>> ShowConferenceSeeds(Session& session, int w
   }
   // The years before 1999 are the 31-team league's too.
   const SeasonLeague league = *LeagueOf(std::max<int>(store.WorkingYear, FirstLeagueYear));
-  std::vector<PlayedGame> played;
-  for (const SeasonGame& game : season.games) {
-    if (game.played)
-      played.push_back({game.visitor, game.home, game.visitor_points, game.home_points});
-  }
+  const std::vector<PlayedGame> played = PlayedGamesOf(season.games);
   const ClubRecords records(league, played);
   std::vector<SeedLine> seeds = league.rules == SeedingRules::SixDivisions
                                     ? SixDivisionSeeds(store, records, played)

@@ -7,6 +7,7 @@
 #include <memory>
 #include <tuple>
 
+#include "analysis/played_games.h"
 #include "analysis/tiebreakers.h"
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
@@ -140,9 +141,7 @@ class SeasonSimulator {
     };
     for (const SeasonGame& game : games) {
       if (game.played) {
-        if (by_procedures_) {
-          played_games_.push_back({game.visitor, game.home, game.visitor_points, game.home_points});
-        } else {
+        if (!by_procedures_) {
           played_.AddGame(game.visitor, game.home, game.visitor_points, game.home_points);
         }
       } else {
@@ -152,6 +151,7 @@ class SeasonSimulator {
                             pick ? std::optional(pick->result) : std::nullopt});
       }
     }
+    if (by_procedures_) played_games_ = PlayedGamesOf(games);
     for (int visitor = 1; visitor <= league_.team_count(); ++visitor) {
       for (int home = 1; home <= league_.team_count(); ++home) {
         at_home_[visitor][home] = margin(visitor, home, true);

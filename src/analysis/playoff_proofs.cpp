@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/league_table.h"
+#include "analysis/played_games.h"
 #include "analysis/playoff_random.h"
 #include "analysis/tiebreakers.h"
 #include "league/league_standings.h"
@@ -139,14 +140,10 @@ std::array<std::vector<int>, 2> SeedsWithoutLots(const SeasonLeague& league,
     }
     return seeds;
   }
-  std::vector<PlayedGame> played;
-  for (const SeasonGame& game : games) {
-    played.push_back({game.visitor, game.home, game.visitor_points, game.home_points});
-  }
   // A draw, wherever it was held, leaves both conferences unproven.
   bool drawn = false;
   const LeagueStandings standings =
-      RankLeague(ClubRecords(league, played), [&drawn](std::span<const int>) {
+      RankLeague(ClubRecords(league, PlayedGamesOf(games)), [&drawn](std::span<const int>) {
         drawn = true;
         return std::size_t{0};
       });
