@@ -198,8 +198,4 @@ ProvenTable ProvePlayoffStages(const SeasonLeague& league, const std::vector<Sea
   return stages;
 }
 
-ProvenTable ProvePlayoffStages(const std::vector<SeasonGame>& games, bool by_seeding) {
-  return ProvePlayoffStages(*LeagueOf(FirstLeagueYear), games, by_seeding);
-}
-
 }  // namespace tavrin

@@ -36,7 +36,4 @@ using ProvenTable = std::array<ProvenStages, MostLeagueTeams + 1>;
 ProvenTable ProvePlayoffStages(const SeasonLeague& league, const std::vector<SeasonGame>& games,
                                bool by_seeding);
 
-// The same in the 31-team league.
-ProvenTable ProvePlayoffStages(const std::vector<SeasonGame>& games, bool by_seeding);
-
 }  // namespace tavrin

@@ -11,6 +11,11 @@
 namespace tavrin {
 namespace {
 
+// The proofs in the 31-team league.
+ProvenTable ProvePlayoffStages(const std::vector<SeasonGame>& games, bool by_seeding) {
+  return tavrin::ProvePlayoffStages(*LeagueOf(FirstLeagueYear), games, by_seeding);
+}
+
 // A conference built game by game: every AFC club's games are against NFC clubs 29 to 31, so
 // that one club's record moves no other AFC club's.
 class ConstructedSeason {
