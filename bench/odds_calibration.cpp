@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 2000;
   OddsOptions options;
   options.runs = runs;
-  Report("net points", options);
+  Report("form moving (the odds')", options);
   options.model = GameModel::CoinFlips;
   Report("coin flips", options);
   options.model = GameModel::Ratings;

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "analysis/played_games.h"
+#include "analysis/team_form.h"
 #include "analysis/tiebreakers.h"
 #include "engine/prediction.h"
 #include "engine/recorded_scores.h"
@@ -22,27 +23,27 @@
 
 namespace tavrin {
 
-// Measured with bench/odds_calibration.cpp (10,000 runs, weeks 4 to 16 of the recorded 1999 and
-// 2000 seasons; division Brier, its calibration slope and play-off Brier in 1999, in 2000, and
-// both pooled):
-//                               1999                  2000                  both
-//   net points (the odds')      0.0758 1.11 0.0759    0.0824 0.93 0.0808    0.0791 1.00 0.0784
-//   ratings held fixed          0.0783 1.01 0.0755    0.1011 0.46 0.0956    0.0897 0.62 0.0855
-//   ratings, spread 4 drift 2   0.0779 1.29 0.0798    0.0971 0.67 0.0965    0.0875 0.87 0.0881
-//   every game a coin flip      0.0874 1.28 0.0943    0.0786 1.40 0.1064    0.0830 1.34 0.1003
-// The ratings carry last season into this one, and over the rest of a season that misleads: in
-// 2000 last season's best teams kept their ratings while others won their divisions, and no
-// spread or drift around the ratings (nor a margin scaled towards 0) brought the division odds
-// near the coin flips'. This season's net points per game foretell both seasons better (1999's
-// play-off places as well), with each season's slope near 1 and no spread of its own. In 2000 the
-// coin flips still foretell the division winners a little better: they were the teams ahead in the
-// standings rather than the strongest by any measure.
+// How the runs play the games left, measured with bench/odds_calibration.cpp (10,000 runs,
+// weeks 4 to 16 of the recorded 1999 and 2000 seasons; division Brier, its calibration slope and
+// play-off Brier in 1999, in 2000, and both pooled):
+//                                   1999                  2000                  both
+//   form moving in each run (odds)  0.0738 1.03 0.0764    0.0729 0.96 0.0773    0.0733 0.99 0.0769
+//   the same form held for a run    0.0811 0.74 0.0776    0.0748 0.62 0.0837    0.0780 0.67 0.0807
+//   half the net points, held       0.0758 1.11 0.0759    0.0824 0.93 0.0808    0.0791 1.00 0.0784
+//   ratings held fixed              0.0783 1.01 0.0755    0.1011 0.46 0.0956    0.0897 0.62 0.0855
+//   ratings, spread 4 drift 2       0.0779 1.29 0.0798    0.0971 0.67 0.0965    0.0875 0.87 0.0881
+//   every game a coin flip          0.0874 1.28 0.0943    0.0786 1.40 0.1064    0.0830 1.34 0.1003
+// A team's form (team_form.h) moves with each game a run plays, as the real games will move it:
+// a run in which a team wins its next games goes on with a stronger team, so the runs spread as
+// widely as the seasons its form can still lead to. Held for the whole run, the same form is
+// over-confident. Drawing each run's strengths around the ratings, and letting them drift week by
+// week, is the other way to carry a rating's uncertainty forward; but the ratings carry last
+// season into this one, and in 2000 that misled: last season's best teams kept their ratings
+// while others won their divisions, and no spread or drift brought the division odds near the
+// coin flips'. The record in the form gives the teams that win their close games their due, as
+// 2000's division winners did.
 const double StrengthSpread = 4.0;
 const double StrengthWeeklyDrift = 2.0;
-// Net points per game as if each team had also played one even game, so that its first games
-// say less than a whole season will; and the points the home side is worth.
-constexpr double NetPointsPriorGames = 1.0;
-constexpr double HomeFieldPoints = 2.5;
 
 namespace {
 
@@ -82,26 +83,6 @@ double HomeMargin(const SeasonStore& store, int visitor, int home, PredictionRul
   return prediction.favourite == visitor ? -margin : 0.0;
 }
 
-double NetPointsPerGame(const SeasonStore& store, int team) {
-  const double games =
-      static_cast<double>(store.Wins[team]) + store.Losses[team] + store.Ties[team];
-  const double net = static_cast<double>(store.PointsScored[team]) - store.PointsAllowed[team];
-  return std::isfinite(net) && games >= 0 ? net / (games + NetPointsPriorGames) : 0.0;
-}
-
-double ModelHomeMargin(const SeasonStore& store, GameModel model, int visitor, int home,
-                       bool home_field) {
-  switch (model) {
-    case GameModel::NetPoints:
-      return (NetPointsPerGame(store, home) - NetPointsPerGame(store, visitor)) / 2 +
-             (home_field ? HomeFieldPoints : 0.0);
-    case GameModel::Ratings:
-      return HomeMargin(store, visitor, home, PredictionRules{.home_advantage = home_field});
-    case GameModel::CoinFlips: return 0.0;
-  }
-  return 0.0;
-}
-
 double HomeWinProbability(double home_margin) {
   const double favourite = FavouriteWinProbability(std::abs(home_margin));
   return home_margin >= 0 ? favourite : 1 - favourite;
@@ -111,7 +92,6 @@ struct GameToPlay {
   int week;
   int visitor;
   int home;
-  double home_margin;  // as predicted from today's ratings
   std::optional<PickedResult> pick;
 };
 
@@ -135,10 +115,8 @@ class SeasonSimulator {
         division_seeds_(static_cast<int>(league_.divisions.size()) / 2),
         random_(options.seed),
         spread_(options.model == GameModel::Ratings ? options.strength_spread : 0.0),
-        drift_(options.model == GameModel::Ratings ? options.weekly_drift : 0.0) {
-    const auto margin = [&](int visitor, int home, bool home_field) {
-      return ModelHomeMargin(store, options.model, visitor, home, home_field);
-    };
+        drift_(options.model == GameModel::Ratings ? options.weekly_drift : 0.0),
+        form_moves_(options.model == GameModel::Form) {
     for (const SeasonGame& game : games) {
       if (game.played) {
         if (!by_procedures_) {
@@ -147,15 +125,18 @@ class SeasonSimulator {
       } else {
         const PickedGame* pick = PickFor(game, options.picks);
         to_play_.push_back({game.week, game.visitor, game.home,
-                            margin(game.visitor, game.home, true),
                             pick ? std::optional(pick->result) : std::nullopt});
       }
     }
     if (by_procedures_) played_games_ = PlayedGamesOf(games);
+    for (int team = 1; team <= league_.team_count(); ++team) {
+      today_form_[team] = TeamForm::Of(store, team);
+    }
+    if (options.model != GameModel::Ratings) return;  // a coin flip's margin is 0
     for (int visitor = 1; visitor <= league_.team_count(); ++visitor) {
       for (int home = 1; home <= league_.team_count(); ++home) {
-        at_home_[visitor][home] = margin(visitor, home, true);
-        neutral_[visitor][home] = margin(visitor, home, false);
+        at_home_[visitor][home] = HomeMargin(store, visitor, home, {.home_advantage = true});
+        neutral_[visitor][home] = HomeMargin(store, visitor, home, {.home_advantage = false});
       }
     }
   }
@@ -166,6 +147,7 @@ class SeasonSimulator {
     } else {
       *table_ = played_;
     }
+    form_ = today_form_;
     DrawStrengths();
     int week = to_play_.empty() ? 0 : to_play_.front().week;
     for (const GameToPlay& game : to_play_) {
@@ -177,7 +159,7 @@ class SeasonSimulator {
     const int nfc = PlayConference(league::Conference::Nfc, odds);
     ++odds[afc].final_game;
     ++odds[nfc].final_game;
-    ++odds[Winner(afc, nfc, neutral_)].title;
+    ++odds[Winner(afc, nfc, false)].title;
   }
 
  private:
@@ -203,8 +185,12 @@ class SeasonSimulator {
   }
   double Open() { return random_.Open01(); }
 
-  double RunMargin(double home_margin, int visitor, int home) const {
-    return home_margin + strength_[home] - strength_[visitor];
+  // The home side's margin in this run: by the teams' form as the run has moved it, or by the
+  // margin fixed today and the run's strengths.
+  double RunMargin(int visitor, int home, bool home_field) const {
+    if (form_moves_) return FormHomeMargin(form_[visitor], form_[home], home_field);
+    const MarginTable& margins = home_field ? at_home_ : neutral_;
+    return margins[visitor][home] + strength_[home] - strength_[visitor];
   }
 
   // One uniform number decides the winner with the game's probability, and its normal quantile
@@ -217,7 +203,7 @@ class SeasonSimulator {
       AddGame(game.visitor, game.home, 0, 0);
       return;
     }
-    const double home_margin = RunMargin(game.home_margin, game.visitor, game.home);
+    const double home_margin = RunMargin(game.visitor, game.home, true);
     const double home_win_probability = HomeWinProbability(home_margin);
     if (game.pick == PickedResult::HomeWins) u *= home_win_probability;
     if (game.pick == PickedResult::VisitorWins) {
@@ -230,6 +216,8 @@ class SeasonSimulator {
   }
 
   void AddGame(int visitor, int home, int visitor_points, int home_points) {
+    form_[visitor].AddGame(visitor_points, home_points);
+    form_[home].AddGame(home_points, visitor_points);
     if (by_procedures_) {
       run_games_.push_back({visitor, home, visitor_points, home_points});
     } else {
@@ -237,9 +225,8 @@ class SeasonSimulator {
     }
   }
 
-  int Winner(int visitor, int home, const MarginTable& margins) {
-    const double home_margin = RunMargin(margins[visitor][home], visitor, home);
-    return Open() < HomeWinProbability(home_margin) ? home : visitor;
+  int Winner(int visitor, int home, bool home_field) {
+    return Open() < HomeWinProbability(RunMargin(visitor, home, home_field)) ? home : visitor;
   }
 
   // A conference's seeds, seed 1 first: the 31-team league's by its own seeding, which draws
@@ -272,7 +259,7 @@ class SeasonSimulator {
     // By seed numbers: in each round the best seed left hosts the lowest, the second best the
     // second lowest, and so on; the resting seeds join in the second round.
     const auto play = [&](int visiting_seed, int home_seed) {
-      const int winner = Winner(seeds[visiting_seed - 1], seeds[home_seed - 1], at_home_);
+      const int winner = Winner(seeds[visiting_seed - 1], seeds[home_seed - 1], true);
       return winner == seeds[home_seed - 1] ? home_seed : visiting_seed;
     };
     SeedOrder round{};
@@ -308,6 +295,9 @@ class SeasonSimulator {
   PlayoffRandom random_;
   double spread_;
   double drift_;
+  bool form_moves_;
+  std::array<TeamForm, Slots> today_form_{};
+  std::array<TeamForm, Slots> form_{};
   LeagueTable played_;
   std::unique_ptr<LeagueTable> table_ = std::make_unique<LeagueTable>();
   std::vector<GameToPlay> to_play_;

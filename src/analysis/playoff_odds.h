@@ -30,12 +30,12 @@ struct PickedGame {
   PickedResult result = PickedResult::HomeWins;
 };
 
-// How the games left are played. NetPoints, the odds' own: each game's margin from the two teams'
-// points scored less allowed per game this season, and the home field. Ratings: from the weekly
+// How the games left are played. Form, the odds' own: each game's margin from the two teams'
+// form (team_form.h) as the run has moved it so far, and the home field. Ratings: from the weekly
 // predictions, each team's strength drawn anew for each run around its rating and left to wander
 // week by week. CoinFlips: every game an even chance, the baseline odds are judged by. Why the
-// odds play by net points is in playoff_odds.cpp, with the figures of each model.
-enum class GameModel { NetPoints, Ratings, CoinFlips };
+// odds play by form is in playoff_odds.cpp, with the figures of each model.
+enum class GameModel { Form, Ratings, CoinFlips };
 
 // The Ratings model's spread, in points of margin, of a team's true strength around its rating
 // today, and of its change from one week to the next.
@@ -46,7 +46,7 @@ struct OddsOptions {
   int runs = 10000;
   uint64_t seed = 1;
   std::vector<PickedGame> picks;
-  GameModel model = GameModel::NetPoints;
+  GameModel model = GameModel::Form;
   double strength_spread = StrengthSpread;
   double weekly_drift = StrengthWeeklyDrift;
 };
@@ -96,8 +96,8 @@ std::vector<std::string> UnknownPicks(const SeasonStore& store,
                                       const std::vector<PickedGame>& picks);
 
 // Plays the games not yet played `options.runs` times, each game won by the home side with the
-// probability its margin under `options.model` gives (from the store's block: net points per
-// game, or the weekly predictions; the championship on a neutral field), seeds each
+// probability its margin under `options.model` gives (from the store's block: the teams' form
+// or the weekly predictions; the championship on a neutral field), seeds each
 // conference by the rules of the store's league (OddsLeague), and counts each team's stages. A
 // picked game ends as picked, its margin drawn as the prediction's given that result. The same seed
 // gives the same odds. At least one run.
