@@ -2,9 +2,10 @@
 // odds after every week from 4 to 16 against each team's real division title and play-off
 // place. Prints, per season and model, the Brier scores of the division and play-off odds and
 // the calibration slope of the division odds (1 is ideal; below 1, over-confident). Not a test:
-// run by hand when the odds' model changes.
+// run by hand when the odds' model changes. Given season folders (a season imported whole with
+// `tavrin-cli import`, say), it measures those instead, each from its last scored week.
 //
-//   tavrin-odds-calibration [RUNS]
+//   tavrin-odds-calibration [RUNS [FOLDER...]]
 
 #include <fmt/format.h>
 
@@ -70,10 +71,9 @@ double CalibrationSlope(const std::vector<Forecast>& forecasts) {
 
 class RecordedSeason {
  public:
-  explicit RecordedSeason(const std::string& name)
-      : folder_(std::filesystem::path(TAVRIN_BENCH_DATA_DIR) / "golden" / name / "final") {
+  explicit RecordedSeason(std::filesystem::path folder) : folder_(std::move(folder)) {
     if (!ReadSettings(store_, folder_) || !ReadNames(store_, folder_)) std::abort();
-    store_.TeamCount = LeagueTeamCount;
+    last_week_ = store_.LastScoredWeek;
   }
 
   PlayoffOdds OddsAfter(int week, const OddsOptions& options) {
@@ -86,11 +86,11 @@ class RecordedSeason {
   SeasonForecasts Forecasts(const OddsOptions& options) {
     OddsOptions once;
     once.runs = 1;
-    const PlayoffOdds final_odds = OddsAfter(LastScoredWeekOfSeason(), once);
+    const PlayoffOdds final_odds = OddsAfter(last_week_, once);
     SeasonForecasts forecasts;
     for (int week = FirstWeek; week <= LastWeek; ++week) {
       const PlayoffOdds odds = OddsAfter(week, options);
-      for (int team = 1; team <= LeagueTeamCount; ++team) {
+      for (int team = 1; team <= odds.team_count; ++team) {
         const auto share = [&](int count) { return static_cast<double>(count) / odds.runs; };
         forecasts.division.push_back(
             {share(odds.teams[team].division), final_odds.teams[team].division});
@@ -102,19 +102,22 @@ class RecordedSeason {
   }
 
  private:
-  int LastScoredWeekOfSeason() const { return 17; }
   std::filesystem::path folder_;
+  int last_week_ = 0;
   SeasonStore store_;
   std::ostringstream discarded_;
   cli::ConsoleUi ui_{discarded_, discarded_};
   Session session_{store_, ui_, folder_};
 };
 
-void Report(const std::string& model, const OddsOptions& options) {
+void Report(const std::string& model, const OddsOptions& options,
+            const std::vector<std::filesystem::path>& folders) {
   std::string line = fmt::format("{:<32}", model);
   SeasonForecasts pooled;
-  for (const char* name : {"1999", "2000"}) {
-    RecordedSeason season(name);
+  for (const std::filesystem::path& folder : folders) {
+    RecordedSeason season(folder);
+    const std::string name = folder.filename() == "final" ? folder.parent_path().filename().string()
+                                                          : folder.filename().string();
     const SeasonForecasts forecasts = season.Forecasts(options);
     line += fmt::format(" | {} division {:.4f} slope {:.2f} play-offs {:.4f}", name,
                         Brier(forecasts.division), CalibrationSlope(forecasts.division),
@@ -124,7 +127,7 @@ void Report(const std::string& model, const OddsOptions& options) {
     pooled.playoffs.insert(pooled.playoffs.end(), forecasts.playoffs.begin(),
                            forecasts.playoffs.end());
   }
-  line += fmt::format(" | both {:.4f} slope {:.2f} play-offs {:.4f}", Brier(pooled.division),
+  line += fmt::format(" | pooled {:.4f} slope {:.2f} play-offs {:.4f}", Brier(pooled.division),
                       CalibrationSlope(pooled.division), Brier(pooled.playoffs));
   fmt::print("{}\n", line);
 }
@@ -134,18 +137,24 @@ void Report(const std::string& model, const OddsOptions& options) {
 
 int main(int argc, char** argv) {
   using namespace tavrin;
-  const int runs = argc > 1 ? std::atoi(argv[1]) : 2000;
   OddsOptions options;
-  options.runs = runs;
-  Report("form moving (the odds')", options);
+  options.runs = argc > 1 ? std::atoi(argv[1]) : 2000;
+  std::vector<std::filesystem::path> folders(argv + std::min(argc, 2), argv + argc);
+  if (folders.empty()) {
+    for (const char* year : {"1999", "2000"}) {
+      folders.push_back(std::filesystem::path(TAVRIN_BENCH_DATA_DIR) / "golden" / year / "final");
+    }
+  }
+  Report("form moving (the odds')", options, folders);
   options.model = GameModel::CoinFlips;
-  Report("coin flips", options);
+  Report("coin flips", options, folders);
+  if (argc > 2) return 0;
   options.model = GameModel::Ratings;
   for (const double spread : {0.0, 2.0, 4.0, 6.0, 8.0}) {
     for (const double drift : {0.0, 1.0, 2.0, 3.0}) {
       options.strength_spread = spread;
       options.weekly_drift = drift;
-      Report(fmt::format("ratings spread {:.1f} drift {:.1f}", spread, drift), options);
+      Report(fmt::format("ratings spread {:.1f} drift {:.1f}", spread, drift), options, folders);
     }
   }
 }
