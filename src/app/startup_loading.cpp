@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "league/league_names.h"
 #include "platform/messages.h"
 #include "season/data_files.h"
 
@@ -57,7 +58,7 @@ WeekMenuCaptions LoadAtStartup(SeasonStore& store, const std::filesystem::path& 
   store.TeamCount = SeasonTeamCountIn(folder, store.WorkingYear);
   WeekMenuCaptions menus = BuildWeekMenuCaptions(store.WeeksInSeason);
   ForgetMissingReportFont(store, printer);
-  failed = !ReadNames(store, folder) || failed;
+  failed = !ReadSeasonNames(store, folder) || failed;
   if (failed) ShowLoadingFailure(ui);
   for (std::size_t day = 0; day < DayNames.size(); ++day) store.DayName[day + 1] = DayNames[day];
   if (!failed) ShowFirstDamagedBlock(store, folder, ui);

@@ -1,5 +1,6 @@
 #include "cli/session_start.h"
 
+#include "league/league_names.h"
 #include "season/data_files.h"
 
 namespace tavrin::cli {
@@ -8,7 +9,7 @@ bool StartSession(Session& session) {
   SeasonStore& store = session.store;
   const bool settings_read = ReadSettings(store, session.folder);
   store.TeamCount = SeasonTeamCountIn(session.folder, store.WorkingYear);
-  const bool names_read = ReadNames(store, session.folder);
+  const bool names_read = ReadSeasonNames(store, session.folder);
   store.DayName = {"",          "Sunday",   "Monday", "Tuesday",
                    "Wednesday", "Thursday", "Friday", "Saturday"};
   if (settings_read && names_read) return true;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "league/league_names.h"
 #include "season/data_files.h"
 
 namespace tavrin {
@@ -62,10 +63,7 @@ void CarryByFranchise(SeasonStore& store, const LeagueCrossing& crossing) {
 Outcome<void> TakeNewLeagueNames(Session& session, const SeasonLeague& next) {
   SeasonStore& store = session.store;
   if (ReadNames(store, session.folder)) return {};
-  for (int team = 1; team <= next.team_count(); ++team) {
-    store.LocationName[team] = next.Team(team).location;
-    store.TeamName[team] = next.Team(team).nickname;
-  }
+  TakeLeagueNames(store, next);
   return WriteNames(store, session.folder);
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/season_saving.h"
 #include "entry/settings_update.h"
+#include "league/league_names.h"
 #include "season/data_files.h"
 #include "season/season_change.h"
 
@@ -20,10 +21,7 @@ bool StartLeagueSeason(Session& session, const SeasonLeague& league) {
                           NewSeasonPercent, NewSeasonPercent};
   if (!TakeSettingsForm(session, form)) return false;
   SeasonStore& store = session.store;
-  for (int team = 1; team <= league.team_count(); ++team) {
-    store.LocationName[team] = league.Team(team).location;
-    store.TeamName[team] = league.Team(team).nickname;
-  }
+  TakeLeagueNames(store, league);
   SeasonChange change(session.folder);
   return SaveOrTell(session.ui, change,
                     {WriteNames(store, session.folder), WriteSettings(store, session.folder)});

@@ -205,6 +205,21 @@ TEST_F(SeasonFolderTest, OddsPicksMoveTheOddsTheirWayAndAreNeverSaved) {
             0u);
 }
 
+// Catches a 32-team year set before New Season Setup that cannot be worked: its first week is
+// typed under the year's own names, which are not written until the setup; a damaged names file
+// is still reported.
+TEST_F(SeasonFolderTest, AThirtyTwoTeamYearTakesItsOwnNamesUntilItsNamesFileIsWritten) {
+  ASSERT_EQ(RunTool(folder(), "settings --year 2002").status, 0);
+  WriteFileBytes(Input("week1.txt"), "32 31 1\n1 2 1\n3 4 1\n5 6 1\n7 8 1\n9 10 1\n11 12 1\n");
+  const ToolRun typed = RunTool(folder(), "set-schedule 1 '" + Input("week1.txt").string() + "'");
+  EXPECT_EQ(typed.status, 0);
+  EXPECT_EQ(typed.output, "Schedule for Week 1 has been saved.\n");
+  EXPECT_NE(RunTool(folder(), "schedule week 1").output.find("Houston"), std::string::npos);
+  EXPECT_FALSE(fs::exists(folder() / "TavNM32.dat"));
+  WriteFileBytes(folder() / "TavNM32.dat", "Buffalo\n");
+  EXPECT_NE(RunTool(folder(), "schedule week 1").output.find("Cannot Load"), std::string::npos);
+}
+
 // The community's games file imports a season of the 31-team league into the files the season's
 // own CSV gives (its games are the league tests'); a season of the 32-team league is refused whole.
 TEST_F(SeasonFolderTest, TheCommunitysGamesFileImportsAsTheSeasonCsvDoes) {
