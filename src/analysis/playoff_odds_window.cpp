@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QTableWidget>
@@ -40,11 +41,18 @@ QStringList ColumnTitles(int seeds) {
 constexpr int PlayoffsColumn = 4;
 constexpr int FirstSeedColumn = 8;
 
-// The odds table, which sizes its seed columns by their cells.
+// The odds table, which sizes its seed columns by their cells and would be as wide as all its
+// columns, so that the window opens showing every one where the screen has the room.
 class OddsTable : public QTableWidget {
  public:
   using QTableWidget::QTableWidget;
   using QTableWidget::sizeHintForColumn;
+
+  QSize sizeHint() const override {
+    const int columns =
+        horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    return QTableWidget::sizeHint().expandedTo({columns, 0});
+  }
 };
 
 // The status column's words, by OddsStatus.
@@ -161,6 +169,9 @@ PlayoffOddsWindow::PlayoffOddsWindow(Session& session, const PlayoffOdds& odds,
   splitter->addWidget(what_if);
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 2);
+  // Three fifths to the odds and two to the games left from the start, however tall the odds
+  // table would like to be, so that a short screen still shows several games to pick.
+  splitter->setSizes({3 * QWIDGETSIZE_MAX / 8, 2 * QWIDGETSIZE_MAX / 8});
   what_if->setVisible(!odds.unplayed.empty());  // a season played out has nothing to pick
 
   QDialogButtonBox* buttons = qt::MakeDialogButtonBox(this);
