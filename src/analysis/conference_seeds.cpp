@@ -35,10 +35,10 @@ SeedLine Seeded(std::size_t conference, std::size_t seed, int team, std::string 
       static_cast<int>(conference), static_cast<int>(seed), team, 0, 0, 0, "", std::move(reason)};
 }
 
-// The 31-team league's seeding, which the play-off odds play out. It keeps no record of its
-// steps, so a seed is said to have been taken by record when no club still in the running for
-// it (the later division winners for seeds 1 to 3, the clubs not yet seeded for the wild cards)
-// had its percentage, and by the tie-breaking procedure over those that had otherwise.
+// The 31-team league's seeding, which the play-off odds play out. A seed was taken by record
+// when no club still in the running for it (the later division winners for seeds 1 to 3, the
+// clubs not yet seeded for the wild cards) had its percentage, and otherwise over those that
+// had by the step the seeding names.
 std::vector<SeedLine> SixDivisionSeeds(const SeasonStore& store, const ClubRecords& records,
                                        const std::vector<PlayedGame>& played) {
   const SeasonLeague& league = records.league();
@@ -49,7 +49,8 @@ std::vector<SeedLine> SixDivisionSeeds(const SeasonStore& store, const ClubRecor
   std::vector<SeedLine> lines;
   PlayoffRandom random(static_cast<uint64_t>(league.year));
   for (const league::Conference conference : {league::Conference::Afc, league::Conference::Nfc}) {
-    const ConferenceSeeds seeds = SeedConference(table, conference, random);
+    SeedDeciders deciders;
+    const ConferenceSeeds seeds = SeedConference(table, conference, random, &deciders);
     for (std::size_t at = 0; at < seeds.size(); ++at) {
       const auto seeded_by = [&](std::size_t count, int team) {
         return std::find(seeds.begin(), seeds.begin() + count, team) != seeds.begin() + count;
@@ -64,10 +65,10 @@ std::vector<SeedLine> SixDivisionSeeds(const SeasonStore& store, const ClubRecor
           level.push_back(team);
         }
       }
-      const std::string reason =
-          level.empty() ? "record"
-                        : fmt::format("{} over {}: tie-breaking procedure",
-                                      LocationOf(store, seeds[at]), TeamList(store, level));
+      const std::string reason = level.empty()
+                                     ? "record"
+                                     : fmt::format("{} over {}: {}", LocationOf(store, seeds[at]),
+                                                   TeamList(store, level), deciders[at]);
       lines.push_back(Seeded(static_cast<std::size_t>(conference), at + 1, seeds[at], reason));
     }
   }

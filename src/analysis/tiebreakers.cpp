@@ -61,6 +61,20 @@ constexpr Procedure DivisionProcedure{DivisionSteps, DivisionSteps};
 constexpr Procedure WildCardProcedure{WildCardTwoClubSteps, WildCardMoreClubSteps};
 
 using StepKeys = std::array<double, ClubGroup::Capacity>;
+// What each club of a group, by place, was set apart by (a step's name, or empty).
+using PlaceDeciders = std::array<std::string_view, ClubGroup::Capacity>;
+
+// By Step, as the seeds report names what decided a tie.
+constexpr std::string_view StepNames[] = {"head-to-head",
+                                          "head-to-head sweep",
+                                          "division record",
+                                          "conference record",
+                                          "common games",
+                                          "common games",
+                                          "net points in division games",
+                                          "net points in conference games",
+                                          "net points in all games"};
+constexpr std::string_view LotsName = "drawn by lot";
 
 GameRecord RecordAgainstGroup(const LeagueTable& table, int club, const ClubGroup& clubs) {
   GameRecord record;
@@ -131,8 +145,9 @@ bool ComputeKeys(const LeagueTable& table, Step step, const ClubGroup& clubs, St
   return true;
 }
 
+// The first of the clubs; `decided`, when given, takes what set it apart from the last others.
 int FirstClub(const LeagueTable& table, const ClubGroup& clubs, const Procedure& procedure,
-              PlayoffRandom& random) {
+              PlayoffRandom& random, std::string_view* decided = nullptr) {
   if (clubs.size() == 1) return clubs[0];
   const auto steps = clubs.size() == 2 ? procedure.two_clubs : procedure.more_clubs;
   StepKeys keys{};
@@ -143,17 +158,21 @@ int FirstClub(const LeagueTable& table, const ClubGroup& clubs, const Procedure&
     for (int i = 0; i < clubs.size(); ++i) {
       if (keys[i] == best) left.Add(clubs[i]);
     }
-    if (left.size() < clubs.size()) return FirstClub(table, left, procedure, random);
+    if (left.size() < clubs.size()) {
+      if (decided != nullptr) *decided = StepNames[static_cast<int>(step)];
+      return FirstClub(table, left, procedure, random, decided);
+    }
   }
+  if (decided != nullptr) *decided = LotsName;
   return clubs[random.Below(clubs.size())];
 }
 
 // The clubs in the order a procedure ranks them: the first, then the first of the rest, ...
 ClubGroup RankClubs(const LeagueTable& table, ClubGroup clubs, const Procedure& procedure,
-                    PlayoffRandom& random) {
+                    PlayoffRandom& random, PlaceDeciders& deciders) {
   ClubGroup ranked;
   while (clubs.size() > 0) {
-    const int first = FirstClub(table, clubs, procedure, random);
+    const int first = FirstClub(table, clubs, procedure, random, &deciders[ranked.size()]);
     ranked.Add(first);
     clubs.RemoveAt(static_cast<int>(std::find(clubs.begin(), clubs.end(), first) - clubs.begin()));
   }
@@ -162,28 +181,39 @@ ClubGroup RankClubs(const LeagueTable& table, ClubGroup clubs, const Procedure& 
 
 // Takes up to `places` of clubs with equal percentages in wild-card order into `order`. The
 // clubs of each division are ranked once by the division rules, and that ranking stands while
-// the places are filled one after another.
+// the places are filled one after another. A club that leads no others of its division when
+// taken was set apart by the wild-card steps, else by its division's.
 void TakeWildCardOrder(const LeagueTable& table, const ClubGroup& clubs, int places,
-                       PlayoffRandom& random, ClubGroup& order) {
+                       PlayoffRandom& random, ClubGroup& order, PlaceDeciders& deciders) {
   std::array<ClubGroup, league::DivisionCount> by_division;
+  std::array<PlaceDeciders, league::DivisionCount> division_deciders{};
   for (int club : clubs) by_division[league::DivisionIndexOf(club)].Add(club);
-  for (auto& division : by_division) {
-    if (division.size() > 1) division = RankClubs(table, division, DivisionProcedure, random);
+  for (std::size_t division = 0; division < by_division.size(); ++division) {
+    if (by_division[division].size() > 1) {
+      by_division[division] = RankClubs(table, by_division[division], DivisionProcedure, random,
+                                        division_deciders[division]);
+    }
   }
+  std::array<int, league::DivisionCount> taken_of{};
   for (int taken = 0; taken < places && taken < clubs.size(); ++taken) {
     ClubGroup leaders;
     for (const auto& division : by_division) {
       if (division.size() > 0) leaders.Add(division[0]);
     }
-    const int first = FirstClub(table, leaders, WildCardProcedure, random);
+    std::string_view decided;
+    const int first = FirstClub(table, leaders, WildCardProcedure, random, &decided);
+    const auto division = static_cast<std::size_t>(league::DivisionIndexOf(first));
+    deciders[order.size()] =
+        leaders.size() > 1 ? decided : division_deciders[division][taken_of[division]];
+    ++taken_of[division];
     order.Add(first);
-    by_division[league::DivisionIndexOf(first)].RemoveAt(0);
+    by_division[division].RemoveAt(0);
   }
 }
 
 // The first `places` of clubs by percentage, equal percentages in wild-card order.
 ClubGroup OrderByRecord(const LeagueTable& table, ClubGroup clubs, int places,
-                        PlayoffRandom& random) {
+                        PlayoffRandom& random, PlaceDeciders& deciders) {
   std::array<int, ClubGroup::Capacity> sorted{};
   std::copy(clubs.begin(), clubs.end(), sorted.begin());
   const auto percentage = [&](int club) { return table.Overall(club).Percentage(); };
@@ -196,7 +226,7 @@ ClubGroup OrderByRecord(const LeagueTable& table, ClubGroup clubs, int places,
     while (end < clubs.size() && percentage(sorted[end]) == percentage(sorted[start])) {
       level.Add(sorted[end++]);
     }
-    TakeWildCardOrder(table, level, places - order.size(), random, order);
+    TakeWildCardOrder(table, level, places - order.size(), random, order, deciders);
     start = end;
   }
   return order;
@@ -204,32 +234,43 @@ ClubGroup OrderByRecord(const LeagueTable& table, ClubGroup clubs, int places,
 
 }  // namespace
 
-int BreakDivisionTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRandom& random) {
-  return FirstClub(table, clubs, DivisionProcedure, random);
+int BreakDivisionTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRandom& random,
+                     std::string_view* decided) {
+  return FirstClub(table, clubs, DivisionProcedure, random, decided);
 }
 
-int BreakWildCardTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRandom& random) {
+int BreakWildCardTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRandom& random,
+                     std::string_view* decided) {
   ClubGroup first;
-  TakeWildCardOrder(table, clubs, 1, random, first);
+  PlaceDeciders deciders;
+  TakeWildCardOrder(table, clubs, 1, random, first, deciders);
+  if (decided != nullptr) *decided = deciders[0];
   return first[0];
 }
 
 ConferenceSeeds SeedConference(const LeagueTable& table, league::Conference conference,
-                               PlayoffRandom& random) {
+                               PlayoffRandom& random, SeedDeciders* deciders) {
+  PlaceDeciders division_places;
+  PlaceDeciders seed_places;
+  PlaceDeciders wild_card_places;
   ClubGroup winners;
   ClubGroup others;
   for (const auto& division : league::Divisions) {
     if (division.conference != conference) continue;
     ClubGroup members;
     for (int team = division.first_team; team <= division.last_team; ++team) members.Add(team);
-    const int winner = OrderByRecord(table, members, 1, random)[0];
+    const int winner = OrderByRecord(table, members, 1, random, division_places)[0];
     winners.Add(winner);
     for (int team : members) {
       if (team != winner) others.Add(team);
     }
   }
-  const ClubGroup division_seeds = OrderByRecord(table, winners, 3, random);
-  const ClubGroup wild_cards = OrderByRecord(table, others, 3, random);
+  const ClubGroup division_seeds = OrderByRecord(table, winners, 3, random, seed_places);
+  const ClubGroup wild_cards = OrderByRecord(table, others, 3, random, wild_card_places);
+  if (deciders != nullptr) {
+    std::copy_n(seed_places.begin(), 3, deciders->begin());
+    std::copy_n(wild_card_places.begin(), 3, deciders->begin() + 3);
+  }
   return {division_seeds[0], division_seeds[1], division_seeds[2],
           wild_cards[0],     wild_cards[1],     wild_cards[2]};
 }

@@ -3,6 +3,7 @@
 // the wild cards, and how the six play-off clubs of a conference are seeded.
 
 #include <array>
+#include <string_view>
 
 #include "analysis/league_table.h"
 #include "analysis/playoff_random.h"
@@ -35,17 +36,23 @@ class ClubGroup {
 };
 
 // The club that comes first among clubs of one division with equal percentages. Lots are
-// drawn with `random` only when every step leaves them level.
-int BreakDivisionTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRandom& random);
+// drawn with `random` only when every step leaves them level. `decided`, when given, takes the
+// name of what set it apart ("head-to-head", "drawn by lot").
+int BreakDivisionTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRandom& random,
+                     std::string_view* decided = nullptr);
 
 // The first of clubs of one conference with equal percentages, by the wild-card rules (clubs of
 // one division are first ranked by the division rules, and only the best of each goes on).
-int BreakWildCardTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRandom& random);
+int BreakWildCardTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRandom& random,
+                     std::string_view* decided = nullptr);
 
 // Seeds 1 to 6 of a conference: the division winners by record (1 to 3), then the three best
 // other clubs (4 to 6). Index 0 holds seed 1.
 using ConferenceSeeds = std::array<int, 6>;
+// By seed, what set the seeded club apart from the clubs level with it when it was taken: the
+// step's name ("head-to-head", "drawn by lot"), empty when no club still in the running was level.
+using SeedDeciders = std::array<std::string_view, 6>;
 ConferenceSeeds SeedConference(const LeagueTable& table, league::Conference conference,
-                               PlayoffRandom& random);
+                               PlayoffRandom& random, SeedDeciders* deciders = nullptr);
 
 }  // namespace tavrin

@@ -110,7 +110,7 @@ const std::vector<TieCase> TieCases{
      {{1, 10, 2, 0}, {2, 10, 1, 0}, {1, 20, 17, 0}, {2, 30, 18, 0}}, 2},
     {"division, three clubs: head-to-head", false, {1, 2, 3},
      {{3, 1, 1, 0}, {3, 1, 2, 0}, {1, 1, 2, 0}, {1, 50, 17, 0}, {2, 50, 18, 0}}, 3},
-    {"division, three clubs: back to the two-club steps", false, {1, 2, 3},
+    {"division, three clubs: back to the two-club steps (head-to-head)", false, {1, 2, 3},
      {{1, 7, 2, 0}, {3, 7, 1, 0}, {2, 7, 3, 0}, {1, 7, 3, 0}, {2, 7, 3, 0}, {2, 7, 4, 0},
       {2, 7, 5, 0}, {4, 7, 1, 0}}, 1},
     {"wild card: head-to-head", true, {1, 6},
@@ -122,16 +122,16 @@ const std::vector<TieCase> TieCases{
       {6, 7, 13, 0}, {14, 7, 6, 0}, {15, 7, 6, 0}, {6, 50, 7, 0}}, 1},
     {"wild card: net points in conference games", true, {1, 6},
      {{1, 10, 2, 0}, {6, 3, 7, 0}, {6, 50, 17, 0}, {18, 1, 1, 0}}, 1},
-    {"wild card: fewer than four common games pass to net points", true, {1, 6},
+    {"wild card: fewer than four common games pass to net points (net points in conference games)", true, {1, 6},
      {{1, 7, 12, 0}, {1, 7, 13, 0}, {14, 7, 1, 0}, {2, 7, 1, 0}, {6, 7, 12, 0}, {13, 7, 6, 0},
       {14, 7, 6, 0}, {6, 50, 7, 0}}, 6},
-    {"wild card, three clubs: best of each division first", true, {1, 2, 6},
+    {"wild card, three clubs: best of each division first (head-to-head)", true, {1, 2, 6},
      {{2, 7, 1, 0}, {6, 7, 2, 0}, {1, 7, 3, 0}, {1, 7, 4, 0}, {1, 7, 5, 0}, {7, 7, 6, 0},
       {8, 7, 6, 0}}, 6},
-    {"wild card, three clubs: a sweep", true, {1, 6, 12},
+    {"wild card, three clubs: a sweep (head-to-head sweep)", true, {1, 6, 12},
      {{12, 7, 1, 0}, {12, 7, 6, 0}, {1, 7, 2, 0}, {1, 7, 3, 0}, {6, 7, 7, 0}, {6, 7, 8, 0},
       {13, 7, 12, 0}, {14, 7, 12, 0}}, 12},
-    {"wild card, three clubs: the swept club drops out", true, {1, 6, 12},
+    {"wild card, three clubs: the swept club drops out (conference record)", true, {1, 6, 12},
      {{6, 7, 1, 0}, {12, 7, 1, 0}, {1, 7, 2, 0}, {1, 7, 3, 0}, {1, 7, 4, 0}, {1, 7, 5, 0},
       {1, 7, 13, 0}, {6, 7, 7, 0}, {8, 7, 6, 0}, {13, 7, 12, 0}}, 6},
     {"wild card, three clubs: conference record", true, {1, 6, 12},
@@ -147,9 +147,15 @@ TEST(TieBreakSteps, EachStepDecidesItsCase) {
     for (const Result& game : tie.games)
       table.AddGame(game.first, game.second, game.first_points, game.second_points);
     PlayoffRandom random(7);
-    EXPECT_EQ(tie.wild_card ? BreakWildCardTie(table, tie.clubs, random)
-                            : BreakDivisionTie(table, tie.clubs, random),
+    std::string_view decided;
+    EXPECT_EQ(tie.wild_card ? BreakWildCardTie(table, tie.clubs, random, &decided)
+                            : BreakDivisionTie(table, tie.clubs, random, &decided),
               tie.expected);
+    // What set the club apart: the step in brackets, or else the one the case is named by.
+    const std::string name = tie.step;
+    const auto open = name.find('(');
+    EXPECT_EQ(decided, open == std::string::npos ? name.substr(name.find(": ") + 2)
+                                                 : name.substr(open + 1, name.size() - open - 2));
   }
 }
 
@@ -160,7 +166,9 @@ TEST(TieBreakSteps, ClubsLevelOnEveryStepDrawLots) {
   bool drawn[3] = {};
   for (uint64_t seed = 1; seed <= 20; ++seed) {
     PlayoffRandom random(seed);
-    drawn[BreakDivisionTie(table, {1, 2}, random)] = true;
+    std::string_view decided;
+    drawn[BreakDivisionTie(table, {1, 2}, random, &decided)] = true;
+    EXPECT_EQ(decided, "drawn by lot");
   }
   EXPECT_TRUE(drawn[1] && drawn[2]);
 }

@@ -63,12 +63,17 @@ TEST(SeedsCommand, RealSeasonsImportedAfreshGiveTheLeaguesSeedsAndRecords) {
   }
 }
 
-// Catches the 31-team league's seeding changed: 1999 as the league seeded it.
+// Catches the 31-team league's seeding changed, or its tie reasons lost: 1999 as seeded.
 TEST(SeedsCommand, The1999SeasonKeepsItsSeeding) {
   const std::vector<std::string> seeds = ImportedSeeds(1999);
   std::string codes;
   for (std::size_t at = 1; at < seeds.size(); ++at) codes += Split(seeds[at], ',')[2] + " ";
   EXPECT_EQ(codes, "JAX IND SEA TEN BUF MIA STL TB WAS MIN DAL DET ");
+  // A seed taken in a tie says by what: Detroit beat St. Louis in week 8.
+  const auto week9 = AfterImport(1999, "seeds 9");
+  EXPECT_NE(std::find(week9.begin(), week9.end(),
+                      " 1  Detroit       DET   6- 2-0  Detroit over St. Louis: head-to-head"),
+            week9.end());
 }
 
 // Catches the standings laid out by the 31-team league's divisions: the NFC North of 2022.
