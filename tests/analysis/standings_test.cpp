@@ -125,6 +125,7 @@ const std::vector<TieCase> TieCases{
     {"wild card: fewer than four common games pass to net points (net points in conference games)", true, {1, 6},
      {{1, 7, 12, 0}, {1, 7, 13, 0}, {14, 7, 1, 0}, {2, 7, 1, 0}, {6, 7, 12, 0}, {13, 7, 6, 0},
       {14, 7, 6, 0}, {6, 50, 7, 0}}, 6},
+    {"wild card, clubs of one division: head-to-head", true, {1, 2}, {{1, 7, 2, 0}, {2, 7, 3, 0}}, 1},
     {"wild card, three clubs: best of each division first (head-to-head)", true, {1, 2, 6},
      {{2, 7, 1, 0}, {6, 7, 2, 0}, {1, 7, 3, 0}, {1, 7, 4, 0}, {1, 7, 5, 0}, {7, 7, 6, 0},
       {8, 7, 6, 0}}, 6},
