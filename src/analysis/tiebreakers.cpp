@@ -1,6 +1,7 @@
 #include "analysis/tiebreakers.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 
 namespace tavrin {
@@ -168,11 +169,14 @@ int FirstClub(const LeagueTable& table, const ClubGroup& clubs, const Procedure&
 }
 
 // The clubs in the order a procedure ranks them: the first, then the first of the rest, ...
+// `deciders`, when given, takes what set each apart. Here and below, a null `deciders` keeps the
+// play-off odds' millions of seedings from tracking what no one reads.
 ClubGroup RankClubs(const LeagueTable& table, ClubGroup clubs, const Procedure& procedure,
-                    PlayoffRandom& random, PlaceDeciders& deciders) {
+                    PlayoffRandom& random, PlaceDeciders* deciders) {
   ClubGroup ranked;
   while (clubs.size() > 0) {
-    const int first = FirstClub(table, clubs, procedure, random, &deciders[ranked.size()]);
+    std::string_view* decided = deciders != nullptr ? &(*deciders)[ranked.size()] : nullptr;
+    const int first = FirstClub(table, clubs, procedure, random, decided);
     ranked.Add(first);
     clubs.RemoveAt(static_cast<int>(std::find(clubs.begin(), clubs.end(), first) - clubs.begin()));
   }
@@ -184,14 +188,16 @@ ClubGroup RankClubs(const LeagueTable& table, ClubGroup clubs, const Procedure& 
 // the places are filled one after another. A club that leads no others of its division when
 // taken was set apart by the wild-card steps, else by its division's.
 void TakeWildCardOrder(const LeagueTable& table, const ClubGroup& clubs, int places,
-                       PlayoffRandom& random, ClubGroup& order, PlaceDeciders& deciders) {
+                       PlayoffRandom& random, ClubGroup& order, PlaceDeciders* deciders) {
   std::array<ClubGroup, league::DivisionCount> by_division;
-  std::array<PlaceDeciders, league::DivisionCount> division_deciders{};
+  std::optional<std::array<PlaceDeciders, league::DivisionCount>> division_deciders;
+  if (deciders != nullptr) division_deciders.emplace();
   for (int club : clubs) by_division[league::DivisionIndexOf(club)].Add(club);
   for (std::size_t division = 0; division < by_division.size(); ++division) {
     if (by_division[division].size() > 1) {
-      by_division[division] = RankClubs(table, by_division[division], DivisionProcedure, random,
-                                        division_deciders[division]);
+      by_division[division] =
+          RankClubs(table, by_division[division], DivisionProcedure, random,
+                    division_deciders ? &(*division_deciders)[division] : nullptr);
     }
   }
   std::array<int, league::DivisionCount> taken_of{};
@@ -201,10 +207,13 @@ void TakeWildCardOrder(const LeagueTable& table, const ClubGroup& clubs, int pla
       if (division.size() > 0) leaders.Add(division[0]);
     }
     std::string_view decided;
-    const int first = FirstClub(table, leaders, WildCardProcedure, random, &decided);
+    const int first =
+        FirstClub(table, leaders, WildCardProcedure, random, deciders ? &decided : nullptr);
     const auto division = static_cast<std::size_t>(league::DivisionIndexOf(first));
-    deciders[order.size()] =
-        leaders.size() > 1 ? decided : division_deciders[division][taken_of[division]];
+    if (deciders != nullptr) {
+      (*deciders)[order.size()] =
+          leaders.size() > 1 ? decided : (*division_deciders)[division][taken_of[division]];
+    }
     ++taken_of[division];
     order.Add(first);
     by_division[division].RemoveAt(0);
@@ -213,7 +222,7 @@ void TakeWildCardOrder(const LeagueTable& table, const ClubGroup& clubs, int pla
 
 // The first `places` of clubs by percentage, equal percentages in wild-card order.
 ClubGroup OrderByRecord(const LeagueTable& table, ClubGroup clubs, int places,
-                        PlayoffRandom& random, PlaceDeciders& deciders) {
+                        PlayoffRandom& random, PlaceDeciders* deciders) {
   std::array<int, ClubGroup::Capacity> sorted{};
   std::copy(clubs.begin(), clubs.end(), sorted.begin());
   const auto percentage = [&](int club) { return table.Overall(club).Percentage(); };
@@ -243,31 +252,34 @@ int BreakWildCardTie(const LeagueTable& table, const ClubGroup& clubs, PlayoffRa
                      std::string_view* decided) {
   ClubGroup first;
   PlaceDeciders deciders;
-  TakeWildCardOrder(table, clubs, 1, random, first, deciders);
+  TakeWildCardOrder(table, clubs, 1, random, first, decided != nullptr ? &deciders : nullptr);
   if (decided != nullptr) *decided = deciders[0];
   return first[0];
 }
 
 ConferenceSeeds SeedConference(const LeagueTable& table, league::Conference conference,
                                PlayoffRandom& random, SeedDeciders* deciders) {
-  PlaceDeciders division_places;
+  // Only the seeds' places are named: a division's own winner is no seed yet.
   PlaceDeciders seed_places;
   PlaceDeciders wild_card_places;
+  const bool named = deciders != nullptr;
   ClubGroup winners;
   ClubGroup others;
   for (const auto& division : league::Divisions) {
     if (division.conference != conference) continue;
     ClubGroup members;
     for (int team = division.first_team; team <= division.last_team; ++team) members.Add(team);
-    const int winner = OrderByRecord(table, members, 1, random, division_places)[0];
+    const int winner = OrderByRecord(table, members, 1, random, nullptr)[0];
     winners.Add(winner);
     for (int team : members) {
       if (team != winner) others.Add(team);
     }
   }
-  const ClubGroup division_seeds = OrderByRecord(table, winners, 3, random, seed_places);
-  const ClubGroup wild_cards = OrderByRecord(table, others, 3, random, wild_card_places);
-  if (deciders != nullptr) {
+  const ClubGroup division_seeds =
+      OrderByRecord(table, winners, 3, random, named ? &seed_places : nullptr);
+  const ClubGroup wild_cards =
+      OrderByRecord(table, others, 3, random, named ? &wild_card_places : nullptr);
+  if (named) {
     std::copy_n(seed_places.begin(), 3, deciders->begin());
     std::copy_n(wild_card_places.begin(), 3, deciders->begin() + 3);
   }
